@@ -1,0 +1,41 @@
+// Failures that abandon a calculation. Each carries the exact text that the
+// general error box shows (the box appends the final ".").
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+class CalcError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A character or piece that must be a digit is not: "'x' は整数ではありません".
+class ConversionError : public CalcError {
+public:
+    explicit ConversionError(const std::string& piece)
+        : CalcError("'" + piece + "' は整数ではありません") {}
+};
+
+class ZeroDivideError : public CalcError {
+public:
+    ZeroDivideError() : CalcError("ゼロによる除算") {}
+};
+
+// A canonical result, or a typed number, does not fit in 32 bits (magnitude at most 2^31 - 1).
+class OverflowError : public CalcError {
+public:
+    OverflowError() : CalcError("数値が大きすぎて計算できません") {}
+};
+
+// A polynomial result would need a degree above 10.
+class DegreeError : public CalcError {
+public:
+    DegreeError() : CalcError("次数が10を超えるため計算できません") {}
+};
+
+// A long decimal integer needs more than its 128 groups; callers answer "overflow".
+class CapacityError : public CalcError {
+public:
+    CapacityError() : CalcError("overflow") {}
+};

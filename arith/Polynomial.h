@@ -1,0 +1,55 @@
+// Polynomials of degree at most 10 with exact fraction coefficients, and
+// their text form.
+//
+// Inputs are taken by value, so a result variable may be one of the inputs.
+// Arithmetic is exact: a coefficient that does not fit throws OverflowError,
+// and a result of degree above 10 throws DegreeError.
+#pragma once
+
+#include "Rational.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+inline constexpr int kMaxDegree = 10;
+
+struct TPolynomial {
+    std::int32_t Degree = 0;
+    std::array<std::int32_t, kMaxDegree + 1> Num{};
+    std::array<std::int32_t, kMaxDegree + 1> Den{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+};
+
+void PolyClear(TPolynomial& p);
+void PolyNormalize(TPolynomial& p);
+void PolyFromInt(std::int32_t n, TPolynomial& p);
+std::int32_t PolyToInt(TPolynomial p); // warns "整数に変換できません。" unless p is an integer constant
+bool PolyIsZero(const TPolynomial& p);
+bool PolyIsOne(const TPolynomial& p);
+bool PolyIsX(TPolynomial p);
+bool PolyEqual(TPolynomial a, TPolynomial b);
+
+void PolyAdd(TPolynomial a, TPolynomial b, TPolynomial& r);
+void PolySub(TPolynomial a, TPolynomial b, TPolynomial& r);
+void PolyMul(TPolynomial a, TPolynomial b, TPolynomial& r);
+void PolyDivMod(TPolynomial a, TPolynomial b, TPolynomial& q, TPolynomial& r); // b = 0: ZeroDivideError
+void PolyDerivative(TPolynomial a, TPolynomial& r);
+void PolyIntegral(TPolynomial a, TPolynomial& r);
+void PolyPower(TPolynomial base, TPolynomial e, TPolynomial& r); // exponent: numerator of e's constant
+void PolyCompose(TPolynomial f, TPolynomial g, TPolynomial& r);  // r = f(g(x))
+
+// The coefficient of x^i as a fraction, and setting it (not normalised).
+TRational PolyCoeff(const TPolynomial& p, int i);
+void PolySetCoeff(TPolynomial& p, int i, TRational c);
+
+std::string PolyToText(const TPolynomial& p);
+std::string PolyToTextVar(const TPolynomial& p, char letter);
+
+// Reads one number from a coefficient field into a constant polynomial, as
+// ParseRational does (not reduced). Returns false after its warning.
+bool ParseCoefficient(const std::string& text, TPolynomial& c);
+
+// Reads a whole polynomial in the given letter. Returns false after showing
+// the single warning "入力が間違ってます" for text that is not a polynomial;
+// p is then unspecified. The empty text reads as 0 without a message.
+bool ParsePolynomial(const std::string& text, char letter, TPolynomial& p);

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test.
+#   ./test.sh             normal build in build/
+#   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+#   ./test.sh --all       both, one after the other
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+run_suite() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$dir" --parallel "$(nproc)"
+    QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
+        ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
+}
+
+case "${1:-}" in
+    "") run_suite build ;;
+    --sanitize) run_suite build-asan -DVORANTEL_SANITIZE=ON ;;
+    --all)
+        run_suite build
+        run_suite build-asan -DVORANTEL_SANITIZE=ON
+        ;;
+    *)
+        echo "usage: $0 [--sanitize|--all]" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,49 @@
+#include "Fonts.h"
+
+#include <QStringList>
+
+namespace {
+
+QFont MakeFont(const QStringList& families, int pixels, bool bold, bool italic) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+} // namespace
+
+QFont GothicFont(int pixels, bool bold) {
+    return MakeFont({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                     QStringLiteral("IPAPGothic")},
+                    pixels, bold, false);
+}
+
+QFont FixedGothicFont(int pixels, bool bold) {
+    return MakeFont(
+        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic")},
+        pixels, bold, false);
+}
+
+QFont MinchoFont(int pixels, bool bold) {
+    return MakeFont({QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("MS PMincho"),
+                     QStringLiteral("IPAPMincho")},
+                    pixels, bold, false);
+}
+
+QFont AntiquaFont(int pixels, bool bold, bool italic) {
+    return MakeFont({QStringLiteral("Book Antiqua"), QStringLiteral("TeX Gyre Pagella")}, pixels,
+                    bold, italic);
+}
+
+QFont CenturyFont(int pixels, bool bold, bool italic) {
+    return MakeFont({QStringLiteral("Century"), QStringLiteral("TeX Gyre Schola")}, pixels, bold,
+                    italic);
+}
+
+QFont CenturyOldFont(int pixels, bool bold, bool italic) {
+    return MakeFont({QStringLiteral("CenturyOldst"), QStringLiteral("TeX Gyre Schola")}, pixels,
+                    bold, italic);
+}

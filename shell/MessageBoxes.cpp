@@ -1,0 +1,31 @@
+#include "MessageBoxes.h"
+
+#include "Messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+void ShowBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
+             QWidget* parent) {
+    if (parent == nullptr) {
+        parent = QApplication::activeWindow();
+    }
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void ArithmeticWarning(const std::string& text) { WarningBox(QString::fromStdString(text)); }
+
+} // namespace
+
+void WarningBox(const QString& text, QWidget* parent) {
+    ShowBox(QMessageBox::Warning, QStringLiteral("警告"), text, parent);
+}
+
+void ErrorBox(const QString& text, QWidget* parent) {
+    ShowBox(QMessageBox::Critical, QStringLiteral("Vorantel"), text + QLatin1Char('.'), parent);
+}
+
+void InstallArithmeticWarnings() { SetWarningHandler(&ArithmeticWarning); }

@@ -1,0 +1,14 @@
+// The program's two message boxes: the warning box of its own checks and the
+// general error box that shows a failure which abandoned a calculation.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Modal, caption "警告", warning icon, one OK button.
+void WarningBox(const QString& text, QWidget* parent = nullptr);
+// Modal, caption "Vorantel", error icon, one OK button; the text is followed by ".".
+void ErrorBox(const QString& text, QWidget* parent = nullptr);
+// Routes the warnings of the arithmetic to WarningBox.
+void InstallArithmeticWarnings();

@@ -1,0 +1,212 @@
+#include "ToolForm.h"
+
+#include "Errors.h"
+#include "Fonts.h"
+#include "MessageBoxes.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+const QColor kGrey(128, 128, 128);
+
+bool TakesFocusStep(const QWidget* w) {
+    if (!w->isEnabled()) {
+        return false; // also true of every control inside a disabled group box
+    }
+    const auto* radio = qobject_cast<const QRadioButton*>(w);
+    return radio == nullptr || radio->isChecked();
+}
+
+// Swallows Enter (and keypad Enter) in one control and runs a handler instead.
+class EnterFilter : public QObject {
+public:
+    EnterFilter(QObject* parent, std::function<void()> handler)
+        : QObject(parent), handler_(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                handler_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
+} // namespace
+
+ToolForm::ToolForm(QWidget* mainWindow, const char* className, const QString& title, QSize client,
+                   int dx, int dy)
+    : QWidget(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                              Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint) {
+    setObjectName(QString::fromLatin1(className));
+    setWindowTitle(title);
+    setFont(GothicFont(12));
+    setFixedSize(client);
+    const QRect main = mainWindow->frameGeometry();
+    move(main.left() + dx, main.top() + main.height() + dy);
+}
+
+void ToolForm::FocusSteps(int n) {
+    const int count = static_cast<int>(tabOrder_.size());
+    if (count == 0 || std::none_of(tabOrder_.begin(), tabOrder_.end(), TakesFocusStep)) {
+        return;
+    }
+    const auto found = std::find(tabOrder_.begin(), tabOrder_.end(), focusWidget());
+    int index = found == tabOrder_.end() ? -1 : static_cast<int>(found - tabOrder_.begin());
+    for (int step = 0; step < n; ++step) {
+        do {
+            index = (index + 1) % count;
+        } while (!TakesFocusStep(tabOrder_[index]));
+    }
+    tabOrder_[index]->setFocus(Qt::TabFocusReason);
+}
+
+QLineEdit* ToolForm::AddEdit(const char* name, QRect geometry, const QString& text,
+                             QWidget* parent) {
+    auto* edit = new QLineEdit(text, parent ? parent : this);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+QLabel* ToolForm::AddLabel(const QString& caption, int x, int y, const QFont& font,
+                           const char* name, QWidget* parent) {
+    auto* label = new QLabel(caption, parent ? parent : this);
+    if (name != nullptr) {
+        label->setObjectName(QString::fromLatin1(name));
+    }
+    label->setFont(font);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* ToolForm::AddButton(const char* name, const QString& caption, QRect geometry) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(true); // a focused button takes Enter as a click
+    return button;
+}
+
+QPushButton* ToolForm::AddCloseButton(QRect geometry, std::function<void()> onClose) {
+    QPushButton* button = AddButton("CloseButton", QStringLiteral("閉じる(&C)"), geometry);
+    button->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    OnClick(button, [this, onClose = std::move(onClose)] {
+        if (onClose) {
+            onClose();
+        }
+        hide();
+    });
+    return button;
+}
+
+QRadioButton* ToolForm::AddRadio(const char* name, const QString& caption, QRect geometry,
+                                 QWidget* parent) {
+    auto* radio = new QRadioButton(caption, parent ? parent : this);
+    radio->setObjectName(QString::fromLatin1(name));
+    radio->setGeometry(geometry);
+    return radio;
+}
+
+QGroupBox* ToolForm::AddGroup(const char* name, QRect geometry) {
+    auto* group = new QGroupBox(this);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(geometry);
+    return group;
+}
+
+void ToolForm::SetTabOrder(std::vector<QWidget*> order) {
+    tabOrder_ = std::move(order);
+    for (QWidget* w : tabOrder_) {
+        w->setFocusPolicy(Qt::StrongFocus);
+    }
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i) {
+        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+    }
+}
+
+void ToolForm::Guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const CalcError& failure) {
+        ErrorBox(QString::fromStdString(failure.what()), this);
+    } catch (const std::exception& failure) {
+        ErrorBox(QString::fromLocal8Bit(failure.what()), this);
+    }
+}
+
+void ToolForm::OnClick(QAbstractButton* button, std::function<void()> handler) {
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler = std::move(handler)] { Guarded(handler); });
+}
+
+void ToolForm::OnEnter(QWidget* control, std::function<void()> handler) {
+    control->installEventFilter(
+        new EnterFilter(control, [this, handler = std::move(handler)] { Guarded(handler); }));
+}
+
+void ToolForm::EnterMovesOn(std::initializer_list<QWidget*> controls) {
+    for (QWidget* control : controls) {
+        OnEnter(control, [this] { FocusSteps(1); });
+    }
+}
+
+void ToolForm::ClearEdits(std::initializer_list<QLineEdit*> edits) {
+    for (QLineEdit* edit : edits) {
+        edit->clear();
+    }
+}
+
+void ToolForm::ResetAnswers(std::initializer_list<QLineEdit*> answers) {
+    for (QLineEdit* answer : answers) {
+        answer->setText(kAnswerText);
+    }
+}
+
+void ToolForm::SetShade(QLineEdit* edit, Shade shade) {
+    const QPalette standard = edit->style()->standardPalette();
+    QPalette palette = edit->palette();
+    const bool white = shade == Shade::White;
+    const QColor base = standard.color(QPalette::Active, white ? QPalette::Base : QPalette::Button);
+    const QColor text = white ? QColor(Qt::black) : kGrey;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, base);
+        palette.setColor(group, QPalette::Text, text);
+    }
+    edit->setPalette(palette);
+}
+
+void ToolForm::SetLabelGrey(QLabel* label, bool grey) {
+    QPalette palette = label->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::WindowText, grey ? kGrey : QColor(Qt::black));
+    }
+    label->setPalette(palette);
+}
+
+std::string ToolForm::FieldText(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+void ToolForm::SetField(QLineEdit* edit, const std::string& text) {
+    edit->setText(QString::fromStdString(text));
+}

@@ -1,0 +1,83 @@
+// What every tool window shares: frame and placement below the main window,
+// control factories, the tab order and its focus steps, the Enter key, the
+// guard around handlers, Clear/Close plumbing and the grey/white field shades.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The initial text of answer fields, which Clear puts back.
+inline const QString kAnswerText = QStringLiteral("answer");
+
+class ToolForm : public QWidget {
+    Q_OBJECT
+
+public:
+    // Creates the hidden, fixed-size window and places it below the main
+    // window: top = main top + main outer height + dy, left = main left + dx.
+    ToolForm(QWidget* mainWindow, const char* className, const QString& title, QSize client, int dx,
+             int dy);
+
+    // Moves the focus n steps forward through the tab order from the control
+    // that has it, skipping disabled controls (also those inside disabled
+    // group boxes) and unchecked radio buttons, wrapping at the end.
+    void FocusSteps(int n);
+
+protected:
+    // Control factories. Each control's objectName is its name; parent
+    // defaults to the window itself (pass a group box to place it inside).
+    QLineEdit* AddEdit(const char* name, QRect geometry, const QString& text = {},
+                       QWidget* parent = nullptr);
+    // A label that sizes itself to its caption, with its top left at x, y.
+    QLabel* AddLabel(const QString& caption, int x, int y, const QFont& font,
+                     const char* name = nullptr, QWidget* parent = nullptr);
+    QPushButton* AddButton(const char* name, const QString& caption, QRect geometry);
+    // The close-kind button "閉じる(&C)" named CloseButton; a click runs
+    // onClose (if any) and then hides the window.
+    QPushButton* AddCloseButton(QRect geometry, std::function<void()> onClose = {});
+    QRadioButton* AddRadio(const char* name, const QString& caption, QRect geometry,
+                           QWidget* parent = nullptr);
+    QGroupBox* AddGroup(const char* name, QRect geometry);
+
+    // The window's tab order: every control that can take the focus, in
+    // order, with the contents of a group box at the group box's place.
+    void SetTabOrder(std::vector<QWidget*> order);
+
+    // Runs a handler; a failure that abandons it shows the general error box.
+    void Guarded(const std::function<void()>& handler);
+    // A click (or Enter or Space on the focused button) runs the guarded handler.
+    void OnClick(QAbstractButton* button, std::function<void()> handler);
+    // Enter in the control is swallowed and runs the guarded handler.
+    void OnEnter(QWidget* control, std::function<void()> handler);
+    // Enter in each of these controls only moves the focus one step on.
+    void EnterMovesOn(std::initializer_list<QWidget*> controls);
+
+    static void ClearEdits(std::initializer_list<QLineEdit*> edits);
+    static void ResetAnswers(std::initializer_list<QLineEdit*> answers);
+
+    // The two looks of a field: window colour with black text, or the
+    // button-face colour with grey (128, 128, 128) text.
+    enum class Shade { White, Grey };
+    static void SetShade(QLineEdit* edit, Shade shade);
+    // Draws a label's text grey (128, 128, 128) or black.
+    static void SetLabelGrey(QLabel* label, bool grey);
+
+    // The text of a field as the arithmetic reads it (UTF-8).
+    static std::string FieldText(const QLineEdit* edit);
+    static void SetField(QLineEdit* edit, const std::string& text);
+
+private:
+    std::vector<QWidget*> tabOrder_;
+};

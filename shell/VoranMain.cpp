@@ -1,0 +1,135 @@
+#include "VoranMain.h"
+
+#include "Fonts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+
+struct ToolEntry {
+    const char* windowClass;
+    const char* buttonName;
+    const char* buttonCaption;
+    int row; // 1-based grid cell of the button
+    int column;
+    const char* menuName;
+    const char* menuCaption;
+};
+
+// In menu order.
+constexpr ToolEntry kTools[] = {
+    {"TEnzanForm", "EnzanButton", "四則演算", 1, 1, "EnzanMenu", "四則演算(&C)"},
+    {"TInsuuForm", "InsuuButton", "因数分解", 1, 2, "InsuuMenu", "因数分解(&I)"},
+    {"TRenrituForm", "RenrituButton", "連立方程式", 1, 3, "RenrituMenu", "連立方程式(&R)"},
+    {"TRenritu3Form", "Renritu3Button", "3元1次方程式", 1, 4, "Renritu3Menu",
+     "３元１次方程式(&T)"},
+    {"TNijiForm", "NijiButton", "２次方程式", 1, 5, "NijiMenu", "２次方程式(&N)"},
+    {"TKojiForm", "KojiButton", "高次方程式", 2, 1, "KojiMenu", "高次方程式(&K)"},
+    {"THuteiForm", "HuteiButton", "不定方程式", 2, 2, "HuteiMenu", "不定方程式（&H)"},
+    {"TNaibunForm", "NaibunButton", "内分・外分", 2, 3, "NaibunMenu", "内分・外分(&D)"},
+    {"TBibunForm", "BibunButton", "微分", 2, 4, "BibunMenu", "微分(&B)"},
+    {"TSekibunForm", "SekibunButton", "定積分", 2, 5, "SekibunMenu", "定積分(&S)"},
+    {"TJunretuForm", "JunretuButton", "順列・組合せ", 3, 1, "JunretuMenu", "順列・組合せ(&J)"},
+    {"TSigmaForm", "SigmaButton", "∑", 3, 2, "SigmaMenu", "∑(&W)"},
+};
+
+constexpr int kColumnLeft[] = {8, 80, 152, 224, 296};
+constexpr int kRowTop[] = {8, 64, 120};
+constexpr QSize kClient(374, 179);
+
+QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption,
+                             QRect geometry) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QAction* MakeEntry(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(QStringLiteral("Vorantel"));
+    setFont(GothicFont(12));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClient);
+    setCentralWidget(client);
+
+    auto* separator = new QFrame(client);
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setGeometry(0, 0, kClient.width(), 2);
+
+    QMenu* goMenu = menuBar()->addMenu(QStringLiteral("実行(&G)"));
+    goMenu->setObjectName(QStringLiteral("GoMenu"));
+    for (const ToolEntry& tool : kTools) {
+        const QRect cell(kColumnLeft[tool.column - 1], kRowTop[tool.row - 1], 70, 50);
+        QToolButton* button = MakeSpeedButton(client, tool.buttonName,
+                                              QString::fromUtf8(tool.buttonCaption), cell);
+        QAction* entry = MakeEntry(goMenu, tool.menuName, QString::fromUtf8(tool.menuCaption));
+        const char* windowClass = tool.windowClass;
+        connect(button, &QToolButton::clicked, this, [this, windowClass] { ShowChild(windowClass); });
+        connect(entry, &QAction::triggered, this, [this, windowClass] { ShowChild(windowClass); });
+    }
+    goMenu->addSeparator();
+    QAction* exitEntry = MakeEntry(goMenu, "ExitMenu", QStringLiteral("終了(&X)"));
+    connect(exitEntry, &QAction::triggered, this, &QWidget::close);
+
+    QToolButton* exitButton = MakeSpeedButton(client, "ExitButton", QStringLiteral("終了"),
+                                              QRect(kColumnLeft[4], kRowTop[2], 70, 49));
+    connect(exitButton, &QToolButton::clicked, this, &QWidget::close);
+
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    helpMenu->setObjectName(QStringLiteral("HelpMenu"));
+    MakeEntry(helpMenu, "TopicMenu", QStringLiteral("トピックの検索(&H)"))->setEnabled(false);
+    helpMenu->addSeparator();
+    QAction* versionEntry = MakeEntry(helpMenu, "VersionMenu", QStringLiteral("バージョン情報(&A)"));
+    connect(versionEntry, &QAction::triggered, this, [this] { ShowChild("TVersionForm"); });
+
+    setFixedSize(kClient.width(), kClient.height() + menuBar()->sizeHint().height());
+
+    // Top edge at 25, centred across the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move((screen.width() - frameGeometry().width()) / 2, 25);
+}
+
+void TMainForm::ShowChild(const char* className) {
+    auto* window = findChild<QWidget*>(QString::fromLatin1(className), Qt::FindDirectChildrenOnly);
+    if (window == nullptr) {
+        return;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // Closing the launcher ends the program, with any tool windows still open.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) {
+            child->hide();
+        }
+    }
+    event->accept();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,18 @@
+// The launcher: twelve tool buttons, Exit, and the menu bar.
+#pragma once
+
+#include <QMainWindow>
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+
+    // Shows the named child window (a tool window or the version dialog)
+    // modeless, or brings it to the front when it is already visible.
+    void ShowChild(const char* className);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};

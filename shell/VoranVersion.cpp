@@ -1,0 +1,52 @@
+#include "VoranVersion.h"
+
+#include "Fonts.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+QLabel* AddLine(QWidget* frame, const QString& text, int y, const QFont& font) {
+    auto* label = new QLabel(text, frame);
+    label->setFont(font);
+    label->setGeometry(0, y, frame->width(), QFontMetrics(font).height() + 4);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+TVersionForm::TVersionForm(QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                              Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("TVersionForm"));
+    setWindowTitle(QStringLiteral("バージョン情報"));
+    setFixedSize(209, 143);
+
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setGeometry(8, 8, 193, 97);
+
+    QLabel* version = AddLine(frame, QStringLiteral("Vorantel   Ver 2.08"), 12, CenturyFont(19));
+    version->setObjectName(QStringLiteral("VersionLabel"));
+    version->setStyleSheet(QStringLiteral("color: black"));
+    AddLine(frame, QStringLiteral("高校数学の厳密計算"), 48, GothicFont(12))
+        ->setObjectName(QStringLiteral("Label1"));
+    AddLine(frame, QStringLiteral("Qt 6 / C++20"), 68, GothicFont(12))
+        ->setObjectName(QStringLiteral("Label2"));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ok->setGeometry((209 - 75) / 2, 112, 75, 25);
+    ok->setAutoDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+}

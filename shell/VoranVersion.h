@@ -1,0 +1,11 @@
+// The version dialog.
+#pragma once
+
+#include <QWidget>
+
+class TVersionForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TVersionForm(QWidget* mainWindow);
+};

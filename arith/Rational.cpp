@@ -1,0 +1,271 @@
+#include "Rational.h"
+
+#include "Errors.h"
+#include "ExactInternal.h"
+#include "Messages.h"
+
+#include <limits>
+
+namespace {
+
+using UWide = unsigned __int128;
+
+constexpr __int128 kWideMax = std::numeric_limits<__int128>::max();
+
+UWide Magnitude(__int128 v) {
+    return v < 0 ? UWide(0) - UWide(v) : UWide(v);
+}
+
+UWide EuclidGcd(UWide a, UWide b) {
+    while (b != 0) {
+        UWide t = a % b;
+        a = b;
+        b = t;
+    }
+    return a;
+}
+
+// Results are kept within +-(2^127 - 1) so that negating them is always safe.
+__int128 CheckedMul(__int128 a, __int128 b) {
+    __int128 r;
+    if (__builtin_mul_overflow(a, b, &r) || r < -kWideMax) {
+        throw OverflowError();
+    }
+    return r;
+}
+
+__int128 CheckedAdd(__int128 a, __int128 b) {
+    __int128 r;
+    if (__builtin_add_overflow(a, b, &r) || r < -kWideMax) {
+        throw OverflowError();
+    }
+    return r;
+}
+
+// The value as RatReduce leaves it, without narrowing to 32 bits; n/0 stays as it is.
+TWideRational ReducedForm(TRational r) {
+    if (r.Num == 0) {
+        return {0, 1};
+    }
+    if (r.Den == 0) {
+        return {r.Num, 0};
+    }
+    return WideReduce(r.Num, r.Den);
+}
+
+std::string WideToText(__int128 v) {
+    // Values here come from 32-bit fields, so they fit in 64 bits.
+    return std::to_string(static_cast<long long>(v));
+}
+
+} // namespace
+
+TWideRational WideReduce(__int128 num, __int128 den) {
+    if (den == 0) {
+        throw ZeroDivideError();
+    }
+    if (num == 0) {
+        return {0, 1};
+    }
+    auto g = static_cast<__int128>(EuclidGcd(Magnitude(num), Magnitude(den)));
+    num /= g;
+    den /= g;
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    return {num, den};
+}
+
+TWideRational WideFromInt(__int128 n) {
+    return {n, 1};
+}
+
+TWideRational WideFromRat(TRational r) {
+    if (r.Num == 0) {
+        return {0, 1};
+    }
+    return WideReduce(r.Num, r.Den);
+}
+
+TRational WideToRat(TWideRational w) {
+    return {CheckedInt(w.Num), CheckedInt(w.Den)};
+}
+
+TWideRational WideSum(TWideRational a, TWideRational b) {
+    if (a.Num == 0) {
+        return b;
+    }
+    if (b.Num == 0) {
+        return a;
+    }
+    auto g = static_cast<__int128>(EuclidGcd(UWide(a.Den), UWide(b.Den)));
+    __int128 num = CheckedAdd(CheckedMul(a.Num, b.Den / g), CheckedMul(b.Num, a.Den / g));
+    return WideReduce(num, CheckedMul(a.Den / g, b.Den));
+}
+
+TWideRational WideDifference(TWideRational a, TWideRational b) {
+    return WideSum(a, {-b.Num, b.Den});
+}
+
+TWideRational WideProduct(TWideRational a, TWideRational b) {
+    if (a.Num == 0 || b.Num == 0) {
+        return {0, 1};
+    }
+    // Cancelling crosswise first keeps the products as small as the result.
+    auto g1 = static_cast<__int128>(EuclidGcd(Magnitude(a.Num), UWide(b.Den)));
+    auto g2 = static_cast<__int128>(EuclidGcd(Magnitude(b.Num), UWide(a.Den)));
+    return {CheckedMul(a.Num / g1, b.Num / g2), CheckedMul(a.Den / g2, b.Den / g1)};
+}
+
+TWideRational WideQuotient(TWideRational a, TWideRational b) {
+    if (b.Num == 0) {
+        throw ZeroDivideError();
+    }
+    TWideRational inverse = b.Num < 0 ? TWideRational{-b.Den, -b.Num} : TWideRational{b.Den, b.Num};
+    return WideProduct(a, inverse);
+}
+
+std::string Utf8CharAt(const std::string& text, std::size_t pos) {
+    const std::string replacement = "\xEF\xBF\xBD";
+    auto lead = static_cast<unsigned char>(text[pos]);
+    std::size_t length = lead < 0x80                   ? 1
+                         : lead >= 0xF0 && lead < 0xF5 ? 4
+                         : lead >= 0xE0                ? 3
+                         : lead >= 0xC2                ? 2
+                                                       : 0;
+    if (length == 0 || pos + length > text.size()) {
+        return replacement;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) {
+            return replacement;
+        }
+    }
+    return text.substr(pos, length);
+}
+
+std::string Utf8Widen(const std::string& text, std::size_t begin, std::size_t end) {
+    auto continuation = [&](std::size_t i) {
+        return i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+    };
+    while (begin > 0 && continuation(begin)) {
+        --begin;
+    }
+    while (continuation(end)) {
+        ++end;
+    }
+    return text.substr(begin, end - begin);
+}
+
+std::int32_t CheckedInt(__int128 value) {
+    if (value > kIntLimit || value < -kIntLimit) {
+        throw OverflowError();
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t IntGcd(std::int32_t a, std::int32_t b) {
+    if (a == 0 || b == 0) {
+        return 1;
+    }
+    return CheckedInt(static_cast<__int128>(EuclidGcd(Magnitude(a), Magnitude(b))));
+}
+
+std::int32_t IntLcm(std::int32_t a, std::int32_t b) {
+    if (a == 0 || b == 0) {
+        return 0;
+    }
+    auto g = static_cast<__int128>(EuclidGcd(Magnitude(a), Magnitude(b)));
+    return CheckedInt(a / g * (b / g) * g);
+}
+
+void RatClear(TRational& r) {
+    r = {0, 1};
+}
+
+void RatReduce(TRational& r) {
+    if (r.Num == 0) {
+        r.Den = 1;
+        return;
+    }
+    if (r.Den == 0) {
+        return;
+    }
+    r = WideToRat(WideReduce(r.Num, r.Den));
+}
+
+void RatAdd(TRational a, TRational b, TRational& r) {
+    r = WideToRat(WideSum(WideFromRat(a), WideFromRat(b)));
+}
+
+void RatSub(TRational a, TRational b, TRational& r) {
+    r = WideToRat(WideDifference(WideFromRat(a), WideFromRat(b)));
+}
+
+void RatMul(TRational a, TRational b, TRational& r) {
+    r = WideToRat(WideProduct(WideFromRat(a), WideFromRat(b)));
+}
+
+void RatDiv(TRational a, TRational b, TRational& r) {
+    if (b.Num == 0) {
+        throw ZeroDivideError();
+    }
+    r = WideToRat(WideQuotient(WideFromRat(a), WideFromRat(b)));
+}
+
+bool RatEqual(TRational a, TRational b) {
+    TWideRational x = ReducedForm(a);
+    TWideRational y = ReducedForm(b);
+    return x.Num == y.Num && x.Den == y.Den;
+}
+
+std::string RatToText(TRational r) {
+    TWideRational w = ReducedForm(r);
+    std::string s = WideToText(w.Num);
+    if (s != "0" && w.Den != 1) {
+        s += "/" + WideToText(w.Den);
+    }
+    return s;
+}
+
+bool ParseRational(const std::string& text, TRational& r) {
+    RatClear(r);
+    if (text.empty()) {
+        return true;
+    }
+    std::size_t first = text[0] == '+' || text[0] == '-' ? 1 : 0;
+    if (first >= text.size() || text[first] < '0' || text[first] > '9') {
+        ShowWarning(kBadInputMessage);
+        return false;
+    }
+    bool negative = false;
+    bool inDenominator = false;
+    std::int64_t numerator = 0;
+    std::int64_t denominator = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (!inDenominator && c == '+') {
+            continue;
+        }
+        if (!inDenominator && c == '-') {
+            negative = true; // wherever it stands: "12-3" reads as -123
+            continue;
+        }
+        if (!inDenominator && c == '/') {
+            inDenominator = true;
+            continue;
+        }
+        if (c < '0' || c > '9') {
+            throw ConversionError(Utf8CharAt(text, i));
+        }
+        std::int64_t& accumulator = inDenominator ? denominator : numerator;
+        accumulator = accumulator * 10 + (c - '0');
+        if (accumulator > kIntLimit) {
+            throw OverflowError();
+        }
+    }
+    r.Num = static_cast<std::int32_t>(negative ? -numerator : numerator);
+    r.Den = denominator == 0 ? 1 : static_cast<std::int32_t>(denominator);
+    return true;
+}

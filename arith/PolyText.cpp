@@ -1,0 +1,216 @@
+#include "Polynomial.h"
+
+#include "Errors.h"
+#include "ExactInternal.h"
+#include "Messages.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The coefficient in front of the letter: 1 and -1 are left implicit, fractions written in full.
+std::string CoefficientText(std::int32_t num, std::int32_t den) {
+    if (den != 1) {
+        return std::to_string(num) + "/" + std::to_string(den);
+    }
+    if (num == -1) {
+        return "-";
+    }
+    if (num == 1) {
+        return "";
+    }
+    return std::to_string(num);
+}
+
+std::string PowerText(char letter, int i) {
+    std::string s(1, letter);
+    if (i > 1) {
+        s += "^" + std::to_string(i);
+    }
+    return s;
+}
+
+struct TTerm {
+    TWideRational Coefficient;
+    std::int64_t Exponent = 0;
+};
+
+// Reads a polynomial as a sequence of terms: an optional sign, an optional
+// coefficient (digits, or digits "/" digits), then optionally the letter with
+// an optional "^" exponent. Spaces between tokens are ignored. A sign may be
+// left out only where nothing else can be meant: before any term that follows
+// an exponent ("n^2n"), and before a constant that follows the bare letter ("n2").
+class TPolyReader {
+public:
+    TPolyReader(const std::string& text, char letter) : text_(text), letter_(letter) {}
+
+    // The terms in order, or nothing when the text is not a polynomial in the letter.
+    std::optional<std::vector<TTerm>> ReadTerms() {
+        enum class TPrevious { Nothing, Constant, Letter, Exponent };
+        std::vector<TTerm> terms;
+        TPrevious previous = TPrevious::Nothing;
+        while (SkipSpaces()) {
+            bool hasSign = Peek() == '+' || Peek() == '-';
+            bool negative = Peek() == '-';
+            if (hasSign) {
+                ++pos_;
+                SkipSpaces();
+            }
+            TTerm term{WideFromInt(1), 0};
+            bool hasNumber = IsDigit(Peek());
+            if (hasNumber && !ReadNumber(term.Coefficient)) {
+                return std::nullopt;
+            }
+            SkipSpaces();
+            bool hasLetter = Peek() == letter_;
+            bool hasExponent = false;
+            if (hasLetter) {
+                ++pos_;
+                term.Exponent = 1;
+                SkipSpaces();
+                hasExponent = Peek() == '^';
+                if (hasExponent) {
+                    ++pos_;
+                    SkipSpaces();
+                    if (!IsDigit(Peek())) {
+                        return std::nullopt;
+                    }
+                    term.Exponent = ReadDigits(kMaxDegree + 1);
+                }
+            }
+            if (!hasNumber && !hasLetter) {
+                return std::nullopt;
+            }
+            bool signOptional = previous == TPrevious::Nothing || previous == TPrevious::Exponent ||
+                                (previous == TPrevious::Letter && !hasLetter);
+            if (!hasSign && !signOptional) {
+                return std::nullopt;
+            }
+            if (negative) {
+                term.Coefficient.Num = -term.Coefficient.Num;
+            }
+            terms.push_back(term);
+            previous = hasExponent ? TPrevious::Exponent
+                       : hasLetter ? TPrevious::Letter
+                                   : TPrevious::Constant;
+        }
+        return terms;
+    }
+
+private:
+    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+    char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+
+    // Skips spaces; false at the end of the text.
+    bool SkipSpaces() {
+        while (pos_ < text_.size() && text_[pos_] == ' ') {
+            ++pos_;
+        }
+        return pos_ < text_.size();
+    }
+
+    // A run of digits; values above the cap are held at the cap.
+    std::int64_t ReadDigits(std::int64_t cap) {
+        std::int64_t value = 0;
+        while (IsDigit(Peek())) {
+            value = std::min(value * 10 + (Peek() - '0'), cap);
+            ++pos_;
+        }
+        return value;
+    }
+
+    // An integer or a fraction; a typed number beyond 32 bits throws OverflowError.
+    bool ReadNumber(TWideRational& value) {
+        std::int64_t num = ReadDigits(kIntLimit + 1);
+        std::int64_t den = 1;
+        SkipSpaces();
+        if (Peek() == '/') {
+            ++pos_;
+            SkipSpaces();
+            if (!IsDigit(Peek())) {
+                return false;
+            }
+            den = ReadDigits(kIntLimit + 1);
+            if (den == 0) {
+                den = 1; // as in a coefficient field, "3/0" reads as 3
+            }
+        }
+        if (num > kIntLimit || den > kIntLimit) {
+            throw OverflowError();
+        }
+        value = WideReduce(num, den);
+        return true;
+    }
+
+    const std::string& text_;
+    char letter_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace
+
+std::string PolyToText(const TPolynomial& p) {
+    return PolyToTextVar(p, 'x');
+}
+
+std::string PolyToTextVar(const TPolynomial& p, char letter) {
+    const int d = std::clamp<int>(p.Degree, 0, kMaxDegree);
+    if (d == 0) {
+        std::string s = std::to_string(p.Num[0]);
+        return p.Den[0] == 1 ? s : s + "/" + std::to_string(p.Den[0]);
+    }
+    std::string s = CoefficientText(p.Num[d], p.Den[d]) + PowerText(letter, d);
+    for (int i = d - 1; i >= 1; --i) {
+        if (p.Num[i] > 0) {
+            s += "+";
+        }
+        if (p.Num[i] != 0) {
+            s += CoefficientText(p.Num[i], p.Den[i]) + PowerText(letter, i);
+        }
+    }
+    if (p.Num[0] > 0) {
+        s += "+";
+    }
+    if (p.Num[0] != 0) {
+        s += std::to_string(p.Num[0]);
+        if (p.Den[0] != 1) {
+            s += "/" + std::to_string(p.Den[0]);
+        }
+    }
+    return s;
+}
+
+bool ParseCoefficient(const std::string& text, TPolynomial& c) {
+    TRational r;
+    bool ok = ParseRational(text, r);
+    PolyClear(c);
+    c.Num[0] = r.Num;
+    c.Den[0] = r.Den;
+    return ok;
+}
+
+bool ParsePolynomial(const std::string& text, char letter, TPolynomial& p) {
+    std::optional<std::vector<TTerm>> terms = TPolyReader(text, letter).ReadTerms();
+    PolyClear(p);
+    if (!terms) {
+        ShowWarning(kBadInputMessage);
+        return false;
+    }
+    for (const TTerm& term : *terms) {
+        if (term.Exponent > kMaxDegree) {
+            throw DegreeError();
+        }
+    }
+    std::array<TWideRational, kMaxDegree + 1> sum{};
+    for (const TTerm& term : *terms) {
+        sum[term.Exponent] = WideSum(sum[term.Exponent], term.Coefficient);
+    }
+    for (int i = 0; i <= kMaxDegree; ++i) {
+        PolySetCoeff(p, i, WideToRat(sum[i]));
+    }
+    PolyNormalize(p);
+    return true;
+}

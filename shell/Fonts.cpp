@@ -28,9 +28,9 @@ QFont FixedGothicFont(int pixels, bool bold) {
 }
 
 QFont MinchoFont(int pixels, bool bold) {
-    return MakeFont({QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("MS PMincho"),
-                     QStringLiteral("IPAPMincho")},
-                    pixels, bold, false);
+    return MakeFont(
+        {QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("MS PMincho"), QStringLiteral("IPAPMincho")},
+        pixels, bold, false);
 }
 
 QFont AntiquaFont(int pixels, bool bold, bool italic) {

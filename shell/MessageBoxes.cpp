@@ -7,8 +7,7 @@
 
 namespace {
 
-void ShowBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
-             QWidget* parent) {
+void ShowBox(QMessageBox::Icon icon, const QString& caption, const QString& text, QWidget* parent) {
     if (parent == nullptr) {
         parent = QApplication::activeWindow();
     }
@@ -16,7 +15,9 @@ void ShowBox(QMessageBox::Icon icon, const QString& caption, const QString& text
     box.exec();
 }
 
-void ArithmeticWarning(const std::string& text) { WarningBox(QString::fromStdString(text)); }
+void ArithmeticWarning(const std::string& text) {
+    WarningBox(QString::fromStdString(text));
+}
 
 } // namespace
 
@@ -28,4 +29,6 @@ void ErrorBox(const QString& text, QWidget* parent) {
     ShowBox(QMessageBox::Critical, QStringLiteral("Vorantel"), text + QLatin1Char('.'), parent);
 }
 
-void InstallArithmeticWarnings() { SetWarningHandler(&ArithmeticWarning); }
+void InstallArithmeticWarnings() {
+    SetWarningHandler(&ArithmeticWarning);
+}

@@ -20,6 +20,7 @@
 namespace {
 
 const QColor kGrey(128, 128, 128);
+constexpr int kRowGap = 2; // pixels between the items of a formula row
 
 bool TakesFocusStep(const QWidget* w) {
     if (!w->isEnabled()) {
@@ -55,9 +56,8 @@ private:
 
 ToolForm::ToolForm(QWidget* mainWindow, const char* className, const QString& title, QSize client,
                    int dx, int dy)
-    : QWidget(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
-                              Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowCloseButtonHint) {
+    : QWidget(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                              Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QString::fromLatin1(className));
     setWindowTitle(title);
     setFont(GothicFont(12));
@@ -136,6 +136,22 @@ QGroupBox* ToolForm::AddGroup(const char* name, QRect geometry) {
     return group;
 }
 
+QLineEdit* ToolForm::RowEdit(int& x, int centre, const char* name, int width, const QString& text,
+                             QWidget* parent) {
+    constexpr int kHeight = 20;
+    QLineEdit* edit = AddEdit(name, QRect(x, centre - kHeight / 2, width, kHeight), text, parent);
+    x += width + kRowGap;
+    return edit;
+}
+
+QLabel* ToolForm::RowLabel(int& x, int centre, const QString& caption, const QFont& font,
+                           const char* name, int lift, QWidget* parent) {
+    QLabel* label = AddLabel(caption, x, 0, font, name, parent);
+    label->move(x, centre - label->height() / 2 - lift);
+    x += label->width() + kRowGap;
+    return label;
+}
+
 void ToolForm::SetTabOrder(std::vector<QWidget*> order) {
     tabOrder_ = std::move(order);
     for (QWidget* w : tabOrder_) {
@@ -205,7 +221,9 @@ void ToolForm::SetLabelGrey(QLabel* label, bool grey) {
     label->setPalette(palette);
 }
 
-std::string ToolForm::FieldText(const QLineEdit* edit) { return edit->text().toStdString(); }
+std::string ToolForm::FieldText(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
 
 void ToolForm::SetField(QLineEdit* edit, const std::string& text) {
     edit->setText(QString::fromStdString(text));

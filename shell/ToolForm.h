@@ -51,6 +51,14 @@ protected:
                            QWidget* parent = nullptr);
     QGroupBox* AddGroup(const char* name, QRect geometry);
 
+    // Formula rows: items are laid out left to right from x, which advances
+    // past each item, every item centred vertically on the line y = centre
+    // (a label may be lifted above it, as exponents are).
+    QLineEdit* RowEdit(int& x, int centre, const char* name, int width, const QString& text = {},
+                       QWidget* parent = nullptr);
+    QLabel* RowLabel(int& x, int centre, const QString& caption, const QFont& font,
+                     const char* name = nullptr, int lift = 0, QWidget* parent = nullptr);
+
     // The window's tab order: every control that can take the focus, in
     // order, with the contents of a group box at the group box's place.
     void SetTabOrder(std::vector<QWidget*> order);

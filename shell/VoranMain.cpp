@@ -29,8 +29,7 @@ constexpr ToolEntry kTools[] = {
     {"TEnzanForm", "EnzanButton", "四則演算", 1, 1, "EnzanMenu", "四則演算(&C)"},
     {"TInsuuForm", "InsuuButton", "因数分解", 1, 2, "InsuuMenu", "因数分解(&I)"},
     {"TRenrituForm", "RenrituButton", "連立方程式", 1, 3, "RenrituMenu", "連立方程式(&R)"},
-    {"TRenritu3Form", "Renritu3Button", "3元1次方程式", 1, 4, "Renritu3Menu",
-     "３元１次方程式(&T)"},
+    {"TRenritu3Form", "Renritu3Button", "3元1次方程式", 1, 4, "Renritu3Menu", "３元１次方程式(&T)"},
     {"TNijiForm", "NijiButton", "２次方程式", 1, 5, "NijiMenu", "２次方程式(&N)"},
     {"TKojiForm", "KojiButton", "高次方程式", 2, 1, "KojiMenu", "高次方程式(&K)"},
     {"THuteiForm", "HuteiButton", "不定方程式", 2, 2, "HuteiMenu", "不定方程式（&H)"},
@@ -84,11 +83,12 @@ TMainForm::TMainForm(QWidget* parent)
     goMenu->setObjectName(QStringLiteral("GoMenu"));
     for (const ToolEntry& tool : kTools) {
         const QRect cell(kColumnLeft[tool.column - 1], kRowTop[tool.row - 1], 70, 50);
-        QToolButton* button = MakeSpeedButton(client, tool.buttonName,
-                                              QString::fromUtf8(tool.buttonCaption), cell);
+        QToolButton* button =
+            MakeSpeedButton(client, tool.buttonName, QString::fromUtf8(tool.buttonCaption), cell);
         QAction* entry = MakeEntry(goMenu, tool.menuName, QString::fromUtf8(tool.menuCaption));
         const char* windowClass = tool.windowClass;
-        connect(button, &QToolButton::clicked, this, [this, windowClass] { ShowChild(windowClass); });
+        connect(button, &QToolButton::clicked, this,
+                [this, windowClass] { ShowChild(windowClass); });
         connect(entry, &QAction::triggered, this, [this, windowClass] { ShowChild(windowClass); });
     }
     goMenu->addSeparator();
@@ -103,7 +103,8 @@ TMainForm::TMainForm(QWidget* parent)
     helpMenu->setObjectName(QStringLiteral("HelpMenu"));
     MakeEntry(helpMenu, "TopicMenu", QStringLiteral("トピックの検索(&H)"))->setEnabled(false);
     helpMenu->addSeparator();
-    QAction* versionEntry = MakeEntry(helpMenu, "VersionMenu", QStringLiteral("バージョン情報(&A)"));
+    QAction* versionEntry =
+        MakeEntry(helpMenu, "VersionMenu", QStringLiteral("バージョン情報(&A)"));
     connect(versionEntry, &QAction::triggered, this, [this] { ShowChild("TVersionForm"); });
 
     setFixedSize(kClient.width(), kClient.height() + menuBar()->sizeHint().height());

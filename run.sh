@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "run.sh: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+    echo "Start Vorantel from a desktop session, or under a virtual display: xvfb-run ./run.sh" >&2
+    exit 1
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel "$(nproc)" --target vorantel
+exec build/shell/vorantel "$@"

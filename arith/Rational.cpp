@@ -4,13 +4,11 @@
 #include "ExactInternal.h"
 #include "Messages.h"
 
-#include <limits>
-
 namespace {
 
 using UWide = unsigned __int128;
 
-constexpr __int128 kWideMax = std::numeric_limits<__int128>::max();
+constexpr __int128 kWideMax = static_cast<__int128>(~static_cast<unsigned __int128>(0) >> 1);
 
 UWide Magnitude(__int128 v) {
     return v < 0 ? UWide(0) - UWide(v) : UWide(v);

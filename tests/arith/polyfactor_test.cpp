@@ -1,0 +1,3 @@
+#include "PolyFactor.h"
+#include <gtest/gtest.h>
+TEST(PolyFactor, Smoke) {}

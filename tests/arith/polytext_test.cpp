@@ -1,0 +1,140 @@
+#include "Errors.h"
+#include "Polynomial.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+TEST(PolyToText, Table) {
+    struct Row {
+        std::vector<TRational> coefficients; // from x^0 upwards
+        const char* text;
+    } rows[] = {
+        {{{1, 2}, {-1, 1}, {0, 1}, {2, 1}}, "2x^3-x+1/2"},
+        {{{-5, 1}, {3, 2}, {-1, 1}}, "-x^2+3/2x-5"},
+        {{{0, 1}, {1, 1}, {0, 1}, {-1, 3}}, "-1/3x^3+x"},
+        {{{0, 1}, {0, 1}, {1, 2}}, "1/2x^2"},
+        {{{0, 1}, {-1, 2}}, "-1/2x"},
+        {{{0, 1}, {-1, 1}}, "-x"},
+        {{{-3, 4}}, "-3/4"},
+        {{{0, 1}}, "0"},
+        {{{1, 1}, {0, 1}, {0, 1}, {0, 1}, {0, 1}, {0, 1}, {0, 1}, {0, 1}, {0, 1}, {0, 1}, {1, 1}},
+         "x^10+1"},
+    };
+    for (const Row& row : rows) {
+        TPolynomial p;
+        for (std::size_t i = 0; i < row.coefficients.size(); ++i) {
+            PolySetCoeff(p, int(i), row.coefficients[i]);
+        }
+        PolyNormalize(p);
+        EXPECT_EQ(PolyToText(p), row.text);
+    }
+    TPolynomial p;
+    p.Degree = 2;
+    p.Num = {0, 2, -1};
+    EXPECT_EQ(PolyToTextVar(p, 'n'), "-n^2+2n");
+}
+
+TEST(ParseCoefficient, Table) {
+    struct Row {
+        const char* text;
+        TRational value;
+        int warnings;
+    } rows[] = {
+        {"", {0, 1}, 0},    {"3", {3, 1}, 0},   {"-3/4", {-3, 4}, 0},   {"4/6", {4, 6}, 0},
+        {"3/0", {3, 1}, 0}, {"3/", {3, 1}, 0},  {"12-3", {-123, 1}, 0}, {" 3", {0, 1}, 1},
+        {"--5", {0, 1}, 1}, {"+-5", {0, 1}, 1}, {"0/5", {0, 5}, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        WarningRecorder recorder;
+        TPolynomial c;
+        EXPECT_EQ(ParseCoefficient(row.text, c), row.warnings == 0);
+        EXPECT_TRUE(c.Degree == 0 && c.Num[0] == row.value.Num && c.Den[0] == row.value.Den);
+        EXPECT_EQ(recorder.Warnings().size(), std::size_t(row.warnings));
+    }
+    TPolynomial c;
+    EXPECT_THROW(ParseCoefficient("3 ", c), ConversionError);
+    EXPECT_THROW(ParseCoefficient("3a", c), ConversionError);
+    EXPECT_THROW(ParseCoefficient("-4294967296", c), OverflowError);
+}
+
+TEST(ParsePolynomial, Table) {
+    struct Row {
+        const char* text;
+        const char* result; // nullptr: one warning and failure
+    } rows[] = {
+        {"n", "n"},
+        {"2n-1", "2n-1"},
+        {"10", "10"},
+        {"2n^2+3n+1", "2n^2+3n+1"},
+        {"3/2n", "3/2n"},
+        {"-1/3n^3+n", "-1/3n^3+n"},
+        {"n^0", "1"},
+        {"n^2n", "n^2+n"},
+        {"n2", "n+2"},
+        {"", "0"},
+        // Read as typed, where a plain scan went wrong.
+        {"5+n", "n+5"},
+        {"3-n^2", "-n^2+3"},
+        {"n^2+n^2", "2n^2"},
+        {"n + 1", "n+1"},
+        {" n", "n"},
+        {"n^10", "n^10"},
+        {"1 - 2/4 n ^ 2", "-1/2n^2+1"},
+        {"n-n", "0"},
+        {"x", nullptr},
+        {"n-", nullptr},
+        {"n^", nullptr},
+        {"2nn", nullptr},
+        {"1//2n", nullptr},
+        {"+", nullptr},
+        {"n2n", nullptr},
+        {"2 3", nullptr},
+        {"n^-2", nullptr},
+        {"３n", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        WarningRecorder recorder;
+        TPolynomial p;
+        bool ok = ParsePolynomial(row.text, 'n', p);
+        if (row.result == nullptr) {
+            EXPECT_FALSE(ok);
+            EXPECT_EQ(recorder.Warnings(), std::vector<std::string>{"入力が間違ってます"});
+        } else {
+            EXPECT_TRUE(ok);
+            EXPECT_EQ(PolyToTextVar(p, 'n'), row.result);
+            EXPECT_TRUE(recorder.Warnings().empty());
+        }
+    }
+    TPolynomial p;
+    EXPECT_THROW(ParsePolynomial("n^11", 'n', p), DegreeError);
+    EXPECT_THROW(ParsePolynomial("n^99999999999999", 'n', p), DegreeError);
+    EXPECT_THROW(ParsePolynomial("2147483648n", 'n', p), OverflowError);
+    EXPECT_THROW(ParsePolynomial("2147483647n+n", 'n', p), OverflowError);
+}
+
+// Writing a polynomial and reading the text back gives the same polynomial.
+TEST(ParsePolynomial, ReadsBackWhatPolyToTextWrites) {
+    std::mt19937 random(4);
+    std::uniform_int_distribution<std::int32_t> num(-2147483647, 2147483647), den(1, 2147483647),
+        pick(0, 3);
+    for (int i = 0; i < 3000; ++i) {
+        TPolynomial p, back;
+        for (int k = 0; k <= kMaxDegree; ++k) {
+            int kind = pick(random);
+            p.Num[k] = kind == 0 ? 0 : kind == 1 ? num(random) % 3 : num(random);
+            p.Den[k] = kind == 3 ? den(random) : 1;
+        }
+        PolyNormalize(p);
+        std::string text = PolyToTextVar(p, 'n');
+        ASSERT_TRUE(ParsePolynomial(text, 'n', back)) << text;
+        ASSERT_TRUE(PolyEqual(p, back)) << text;
+    }
+}
+
+} // namespace

@@ -1,3 +1,404 @@
+#include "Errors.h"
 #include "PolyFactor.h"
+#include "Polynomial.h"
+
 #include <gtest/gtest.h>
-TEST(PolyFactor, Smoke) {}
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+TPolynomial P(const std::string& text) {
+    TPolynomial p;
+    EXPECT_TRUE(ParsePolynomial(text, 'x', p)) << text;
+    return p;
+}
+
+int FactorCount(const TFactorList& f) {
+    int n = 0;
+    while (n < kMaxFactors && !PolyIsZero(f[n])) {
+        ++n;
+    }
+    return n;
+}
+
+std::string ListText(const TFactorList& f) {
+    std::string s;
+    for (int i = 0; i < FactorCount(f); ++i) {
+        s += (i ? ", " : "") + PolyToText(f[i]);
+    }
+    return s;
+}
+
+TPolynomial Product(const TFactorList& f) {
+    TPolynomial r;
+    PolyFromInt(1, r);
+    for (int i = 0; i < FactorCount(f); ++i) {
+        PolyMul(r, f[i], r);
+    }
+    return r;
+}
+
+TPolynomial FromInts(const std::vector<int>& c) { // from x^0 upwards
+    TPolynomial p;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        p.Num[i] = c[i];
+    }
+    PolyNormalize(p);
+    return p;
+}
+
+// True when the integer polynomial q has no root p/q' with p | c0, q' | lead.
+bool HasNoRationalRoot(const TPolynomial& f) {
+    TDivisorList nums;
+    TDivisorList dens;
+    IntDivisors(f.Num[0], nums);
+    IntDivisors(f.Num[f.Degree], dens);
+    for (int i = 0; i < nums.Count; ++i) {
+        for (int j = 0; j < dens.Count; j += 2) {
+            TPolynomial at;
+            at.Num[0] = nums.Items[i];
+            at.Den[0] = dens.Items[j];
+            PolyNormalize(at);
+            TPolynomial value;
+            PolyCompose(f, at, value);
+            if (PolyIsZero(value)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Every factor of degree 2 or 3 is irreducible over the rationals.
+void ExpectIrreducible(const TFactorList& f) {
+    for (int i = 0; i < FactorCount(f); ++i) {
+        const TPolynomial& q = f[i];
+        if (q.Degree == 2) {
+            const long long disc = 1LL * q.Num[1] * q.Num[1] - 4LL * q.Num[2] * q.Num[0];
+            const long long root = disc < 0 ? -1 : llround(std::sqrt(double(disc)));
+            EXPECT_NE(root * root, disc) << PolyToText(q);
+        } else if (q.Degree == 3) {
+            EXPECT_TRUE(HasNoRationalRoot(q)) << PolyToText(q);
+        }
+    }
+}
+
+TEST(IntDivisors, Table) {
+    struct Row {
+        std::int32_t n;
+        std::vector<std::int32_t> list;
+    } rows[] = {
+        {0, {1, -1}},
+        {1, {1, -1}},
+        {-7, {1, -1, 7, -7}},
+        {12, {1, -1, 2, -2, 3, -3, 4, -4, 6, -6, 12, -12}},
+        {-36, {1, -1, 2, -2, 3, -3, 4, -4, 6, -6, 9, -9, 12, -12, 18, -18, 36, -36}},
+        {2147483647, {1, -1, 2147483647, -2147483647}},
+        {-2147483647, {1, -1, 2147483647, -2147483647}},
+    };
+    for (const Row& row : rows) {
+        TDivisorList list;
+        IntDivisors(row.n, list);
+        EXPECT_EQ(std::vector<std::int32_t>(list.Items.begin(), list.Items.begin() + list.Count),
+                  row.list)
+            << row.n;
+    }
+    TDivisorList list;
+    IntDivisors(2095133040, list);
+    ASSERT_EQ(list.Count, 3200);
+    for (int i = 2; i < list.Count; i += 2) {
+        EXPECT_LT(list.Items[i - 2], list.Items[i]);
+        EXPECT_EQ(2095133040 % list.Items[i], 0);
+        EXPECT_EQ(list.Items[i + 1], -list.Items[i]);
+    }
+    EXPECT_THROW(IntDivisors(INT32_MIN, list), OverflowError);
+}
+
+TEST(PolyFactor, Table) {
+    struct Row {
+        const char* p;
+        const char* list;
+    } rows[] = {
+        // The examples the factorization window was designed with.
+        {"x^2-5x+6", "x-2, x-3"},
+        {"2x^2+4x+2", "2, x+1, x+1"},
+        {"-x+1", "-1, x-1"},
+        {"1/2x^2-2", "1/2, x-2, x+2"},
+        {"x^2-9/4", "1/4, 2x+3, 2x-3"},
+        {"6x^2+5x+1", "2x+1, 3x+1"},
+        {"3x^2+3/2x", "3/2, x, 2x+1"},
+        {"2x^3-2x", "2, x, x-1, x+1"},
+        {"x^3-1", "x-1, x^2+x+1"},
+        {"x^3-3x^2+3x-1", "x-1, x-1, x-1"},
+        {"x^4-5x^2+4", "x-1, x+1, x-2, x+2"},
+        {"x^4+3x^2+2", "x^2+1, x^2+2"},
+        {"4x^4-1", "2x^2+1, 2x^2-1"},
+        {"x^4+1", "x^4+1"},
+        {"x^4-5x^3+6x^2", "x, x, x-2, x-3"},
+        {"6", "6"},
+        {"-4", "-4"},
+        {"1", "1"},
+        {"x", "x"},
+        {"x^2-1", "x-1, x+1"},
+        {"-x^2+1", "-1, x-1, x+1"},
+        {"x^4-1", "x-1, x+1, x^2+1"},
+        {"x^4-5x^2+6", "x^2-2, x^2-3"},
+        {"2x^2", "2, x, x"},
+        // Roots are sought among the divisors of the constant term left once
+        // the factors x are gone, not of the original constant 0.
+        {"x^5-10x^4+31x^3-30x^2", "x, x, x-2, x-3, x-5"},
+        {"x^4-4x^2", "x, x, x-2, x+2"},
+        // Complete factoring of what the divisor search leaves.
+        {"x^4+4", "x^2-2x+2, x^2+2x+2"},
+        {"x^4+x^2+1", "x^2-x+1, x^2+x+1"},
+        {"x^6-1", "x-1, x+1, x^2-x+1, x^2+x+1"},
+        {"30x^3-31x^2+10x-1", "5x-1, 3x-1, 2x-1"},
+        {"36x^4-13x^2+1", "2x+1, 2x-1, 3x+1, 3x-1"},
+        {"16x^4-8x^2+1", "2x+1, 2x+1, 2x-1, 2x-1"},
+        {"x^4+2x^3+3x^2+2x+1", "x^2+x+1, x^2+x+1"},
+        {"4x^5-4x^4-3x^3+3x^2", "x, x, x-1, 4x^2-3"},
+        {"x^3-2", "x^3-2"},
+        {"x^5-x+1", "x^5-x+1"},
+        {"1/3x^3-1/12x", "1/12, x, 2x+1, 2x-1"},
+        // Room for every factor of degree 10, and root tests that never overflow.
+        {"3x^10-165x^8+3069x^6-22935x^4+63228x^2-43200",
+         "3, x-1, x+1, x-2, x+2, x-3, x+3, x-4, x+4, x-5, x+5"},
+        {"x^4+2095133040", "x^4+2095133040"},
+        {"x^2-2095133040", "x^2-2095133040"},
+        {"2147483647x^2-1", "2147483647x^2-1"},
+        {"x-2147483647", "x-2147483647"},
+        {"x^3+2147483647", "x^3+2147483647"},
+    };
+    for (const Row& row : rows) {
+        TFactorList f;
+        PolyFactor(P(row.p), f);
+        EXPECT_EQ(ListText(f), row.list) << row.p;
+        EXPECT_TRUE(PolyEqual(Product(f), P(row.p))) << row.p;
+    }
+}
+
+TEST(PolyFactor, Failures) {
+    TFactorList f;
+    EXPECT_THROW(PolyFactor(TPolynomial{}, f), ZeroDivideError);
+    // The content 1/(2 (2^31 - 1)) has no 32-bit form.
+    TPolynomial p;
+    p.Degree = 1;
+    p.Num = {1, 1};
+    p.Den = {2, 2147483647};
+    EXPECT_THROW(PolyFactor(p, f), OverflowError);
+}
+
+TEST(PolySplitQuadratic, Table) {
+    struct Row {
+        const char* q;
+        const char* t;
+        const char* s;
+    } rows[] = {
+        {"6x^2+5x+1", "2x+1", "3x+1"}, {"4x^2-9", "2x+3", "2x-3"}, {"x^2-5x+6", "x-2", "x-3"},
+        {"x^2+1", "1", "x^2+1"},       {"x^2-2", "1", "x^2-2"},    {"12x^2-x-6", "3x+2", "4x-3"},
+    };
+    for (const Row& row : rows) {
+        TPolynomial s;
+        TPolynomial t;
+        PolySplitQuadratic(P(row.q), s, t);
+        EXPECT_EQ(PolyToText(t), row.t) << row.q;
+        EXPECT_EQ(PolyToText(s), row.s) << row.q;
+    }
+}
+
+TEST(PolyGcdLcm, Table) {
+    struct Row {
+        const char* a;
+        const char* b;
+        const char* gcd;
+        const char* lcm;
+    } rows[] = {
+        {"x^2+x-2", "x^2-x-6", "x+2", "x^3-2x^2-5x+6"},
+        {"2x+2", "4x+4", "2x+2", "4x+4"},
+        {"1/2x+1/2", "x+1", "x+1", "1/2x+1/2"},
+        {"x^2-1", "x^2+2x+1", "x+1", "x^3+x^2-x-1"},
+        {"x^3-1", "x^2-1", "x-1", "x^4+x^3-x-1"},
+        {"x^2", "x", "x", "x^2"},
+        {"x^2-4", "x^4-4x^2", "x^2-4", "x^4-4x^2"},
+        {"6", "4", "2", "12"},
+        {"-x+1", "-2x+2", "x-1", "2x-2"},
+        {"-6x^2+6", "4x+4", "2x+2", "-12x^2+12"},
+        {"x^2+1", "x^2+2", "1", "x^4+3x^2+2"},
+        {"x^4+4", "x^3+2x^2+2x", "x^2+2x+2", "x^5+4x"},
+    };
+    for (const Row& row : rows) {
+        TPolynomial g;
+        TPolynomial l;
+        PolyGcd(P(row.a), P(row.b), g);
+        PolyLcm(P(row.a), P(row.b), l);
+        EXPECT_EQ(PolyToText(g), row.gcd) << row.a << " / " << row.b;
+        EXPECT_EQ(PolyToText(l), row.lcm) << row.a << " / " << row.b;
+    }
+    TPolynomial g;
+    EXPECT_THROW(PolyGcd(P("x"), TPolynomial{}, g), ZeroDivideError);
+    EXPECT_THROW(PolyLcm(TPolynomial{}, P("x"), g), ZeroDivideError);
+    EXPECT_THROW(PolyLcm(P("x^6+1"), P("x^5+2"), g), DegreeError);
+}
+
+// A random integer factor: linear p1 x + p0 with p1 > 0, or an irreducible
+// quadratic; small enough that a product of degree 10 fits.
+std::vector<int> RandomFactor(std::mt19937& rng, bool quadratic, int size) {
+    std::uniform_int_distribution<int> coef(-size, size);
+    std::uniform_int_distribution<int> lead(1, 3);
+    for (;;) {
+        std::vector<int> c = quadratic ? std::vector<int>{coef(rng), coef(rng), lead(rng)}
+                                       : std::vector<int>{coef(rng), lead(rng)};
+        int g = 0;
+        for (int v : c) {
+            g = std::gcd(g, v);
+        }
+        if (g != 1 || c[0] == 0) {
+            continue;
+        }
+        if (quadratic) {
+            const long long disc = 1LL * c[1] * c[1] - 4LL * c[2] * c[0];
+            const long long root = disc < 0 ? -1 : llround(std::sqrt(double(disc)));
+            if (root * root == disc) {
+                continue;
+            }
+        }
+        return c;
+    }
+}
+
+// Products of random irreducible linear and quadratic factors come apart
+// into exactly those factors, with their product unchanged.
+TEST(PolyFactor, RecoversRandomProducts) {
+    std::mt19937 rng(4);
+    for (int trial = 0; trial < 400; ++trial) {
+        TPolynomial p;
+        PolyFromInt(std::uniform_int_distribution<int>(-3, 3)(rng) | 1, p);
+        int degree = 0;
+        int factors = 0;
+        const int target = std::uniform_int_distribution<int>(2, 10)(rng);
+        while (degree < target) {
+            const bool quadratic = degree + 2 <= target && rng() % 2 == 0;
+            TPolynomial q = FromInts(RandomFactor(rng, quadratic, degree > 6 ? 3 : 6));
+            PolyMul(p, q, p);
+            degree += q.Degree;
+            ++factors;
+        }
+        TFactorList f;
+        PolyFactor(p, f);
+        SCOPED_TRACE(PolyToText(p) + " -> " + ListText(f));
+        EXPECT_TRUE(PolyEqual(Product(f), p));
+        EXPECT_EQ(FactorCount(f) - (f[0].Degree == 0 ? 1 : 0), factors);
+        ExpectIrreducible(f);
+        // Equal factors stand side by side.
+        for (int i = 0; i < FactorCount(f); ++i) {
+            for (int j = i + 2; j < FactorCount(f); ++j) {
+                if (PolyEqual(f[i], f[j])) {
+                    EXPECT_TRUE(PolyEqual(f[i], f[j - 1]));
+                }
+            }
+        }
+    }
+}
+
+// Every product of two quadratics with small coefficients (reducible ones
+// included) splits completely: the factoring of quartics is complete.
+TEST(PolyFactor, QuarticsSplitCompletely) {
+    std::vector<std::vector<int>> quadratics;
+    for (int a = 1; a <= 3; ++a) {
+        for (int b = -3; b <= 3; ++b) {
+            for (int c = -3; c <= 3; ++c) {
+                if (c != 0 && std::gcd(std::gcd(a, b), c) == 1) {
+                    quadratics.push_back({c, b, a});
+                }
+            }
+        }
+    }
+    auto pieces = [](const std::vector<int>& q) {
+        const int disc = q[1] * q[1] - 4 * q[2] * q[0];
+        const int root = disc < 0 ? -1 : int(std::lround(std::sqrt(double(disc))));
+        return root * root == disc ? 2 : 1;
+    };
+    for (std::size_t i = 0; i < quadratics.size(); ++i) {
+        for (std::size_t j = i; j < quadratics.size(); ++j) {
+            TPolynomial p;
+            PolyMul(FromInts(quadratics[i]), FromInts(quadratics[j]), p);
+            TFactorList f;
+            PolyFactor(p, f);
+            ASSERT_EQ(FactorCount(f) - (f[0].Degree == 0 ? 1 : 0),
+                      pieces(quadratics[i]) + pieces(quadratics[j]))
+                << PolyToText(p) << " -> " << ListText(f);
+        }
+    }
+    // Large coefficients: two irreducible quadratics near the 32-bit limit of the product.
+    std::mt19937 rng(44);
+    for (int trial = 0; trial < 300; ++trial) {
+        TPolynomial a = FromInts(RandomFactor(rng, true, 20000));
+        TPolynomial b = FromInts(RandomFactor(rng, true, 20000));
+        TPolynomial p;
+        PolyMul(a, b, p);
+        TFactorList f;
+        PolyFactor(p, f);
+        ASSERT_EQ(FactorCount(f) - (f[0].Degree == 0 ? 1 : 0), 2)
+            << PolyToText(p) << " -> " << ListText(f);
+        EXPECT_TRUE(PolyEqual(Product(f), p));
+    }
+}
+
+TEST(PolyGcdLcm, RandomProperties) {
+    std::mt19937 rng(7);
+    auto randomPoly = [&](int degree) {
+        std::vector<int> c(degree + 1);
+        for (int& v : c) {
+            v = std::uniform_int_distribution<int>(-9, 9)(rng);
+        }
+        c[degree] = std::uniform_int_distribution<int>(1, 5)(rng);
+        return FromInts(c);
+    };
+    for (int trial = 0; trial < 300; ++trial) {
+        // a and b coprime: products of x - r over disjoint sets of r.
+        TPolynomial a;
+        TPolynomial b;
+        PolyFromInt(1, a);
+        PolyFromInt(1, b);
+        for (int r = -4; r <= 4; ++r) {
+            const int pick = int(rng() % 3);
+            if (pick < 2) {
+                PolyMul(pick == 0 ? a : b, FromInts({-r, 1}), pick == 0 ? a : b);
+            }
+        }
+        TPolynomial c = randomPoly(int(rng() % 2));
+        TFactorList cf;
+        PolyFactor(c, cf);
+        if (cf[0].Degree == 0 || a.Degree + c.Degree > 10 || b.Degree + c.Degree > 10) {
+            continue; // c primitive with positive leading coefficient
+        }
+        TPolynomial ac;
+        TPolynomial bc;
+        PolyMul(a, c, ac);
+        PolyMul(b, c, bc);
+        TPolynomial g;
+        PolyGcd(ac, bc, g);
+        EXPECT_TRUE(PolyEqual(g, c)) << PolyToText(ac) << " / " << PolyToText(bc);
+
+        // For any a and b: g divides both, the lcm is divisible by both.
+        TPolynomial x = randomPoly(int(rng() % 4) + 1);
+        TPolynomial y = randomPoly(int(rng() % 5) + 1);
+        PolyMul(x, c, x);
+        TPolynomial l;
+        PolyGcd(x, y, g);
+        PolyLcm(x, y, l);
+        for (const TPolynomial& dividend : {x, y}) {
+            TPolynomial q;
+            TPolynomial r;
+            PolyDivMod(dividend, g, q, r);
+            EXPECT_TRUE(PolyIsZero(r));
+            PolyDivMod(l, dividend, q, r);
+            EXPECT_TRUE(PolyIsZero(r));
+        }
+    }
+}
+
+} // namespace

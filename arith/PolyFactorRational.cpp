@@ -1,0 +1,255 @@
+// Complete factoring over the rationals. The square-free part comes from the
+// gcd with the derivative; its roots, found numerically, propose rational
+// roots p/q and products of root sets closed under conjugation. Every
+// proposal is confirmed by exact division, so rounding can at worst leave a
+// factor unsplit, never produce a wrong one.
+#include "Errors.h"
+#include "IntPoly.h"
+#include "PolyFactor.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <complex>
+
+namespace {
+
+using Complex = std::complex<long double>;
+
+struct TRoots {
+    int Count = 0;
+    std::array<Complex, kMaxDegree> Z{};
+};
+
+// All roots of a square-free polynomial by the Aberth-Ehrlich iteration.
+TRoots FindRoots(const TIntPoly& f) {
+    const int n = f.Degree;
+    std::array<long double, kMaxDegree + 1> c{};
+    const long double lead = static_cast<long double>(f.C[n]);
+    for (int i = 0; i <= n; ++i) {
+        c[i] = static_cast<long double>(f.C[i]) / lead;
+    }
+    // Fujiwara's bound on the root moduli gives the starting circle.
+    long double radius = 0;
+    for (int i = 0; i < n; ++i) {
+        radius = std::max(radius, std::pow(std::fabs(c[i]), 1.0L / (n - i)));
+    }
+    radius = std::max(radius, 1e-3L);
+    TRoots roots;
+    roots.Count = n;
+    for (int k = 0; k < n; ++k) {
+        roots.Z[k] = std::polar(radius, 6.283185307179586L * k / n + 0.4L);
+    }
+    for (int iteration = 0; iteration < 500; ++iteration) {
+        long double largestStep = 0;
+        for (int k = 0; k < n; ++k) {
+            const Complex z = roots.Z[k];
+            Complex value = c[n];
+            Complex slope = 0;
+            for (int i = n - 1; i >= 0; --i) {
+                slope = slope * z + value;
+                value = value * z + c[i];
+            }
+            if (value == Complex(0)) {
+                continue;
+            }
+            const Complex ratio = value / slope;
+            Complex repulsion = 0;
+            for (int j = 0; j < n; ++j) {
+                if (j != k) {
+                    repulsion += 1.0L / (z - roots.Z[j]);
+                }
+            }
+            const Complex step = ratio / (1.0L - ratio * repulsion);
+            if (!std::isfinite(step.real()) || !std::isfinite(step.imag())) {
+                continue;
+            }
+            roots.Z[k] = z - step;
+            largestStep = std::max(largestStep, std::abs(step) / std::max(1.0L, std::abs(z)));
+        }
+        if (largestStep < 1e-18L) {
+            break;
+        }
+    }
+    return roots;
+}
+
+// The linear factors first by increasing root, the others by increasing
+// degree and then by their coefficients from the leading one down, so that
+// x^2 - x + 1 comes before x^2 + x + 1.
+bool FactorBefore(const TIntPoly& a, const TIntPoly& b) {
+    if (a.Degree != b.Degree) {
+        return a.Degree < b.Degree;
+    }
+    if (a.Degree == 1) {
+        // -a0/a1 < -b0/b1 with a1, b1 > 0
+        return a.C[0] * b.C[1] > b.C[0] * a.C[1];
+    }
+    for (int i = a.Degree; i >= 0; --i) {
+        if (a.C[i] != b.C[i]) {
+            return a.C[i] < b.C[i];
+        }
+    }
+    return false;
+}
+
+void Append(TIntFactors& list, const TIntPoly& f) {
+    list.Items[list.Count++] = f;
+}
+
+// A quadratic splits exactly when its discriminant is a square.
+void FactorQuadratic(const TIntPoly& f, TIntFactors& out) {
+    const Wide a = f.C[2];
+    const Wide b = f.C[1];
+    const Wide c = f.C[0];
+    const Wide disc = b * b - 4 * a * c;
+    if (disc >= 0) {
+        Wide r = static_cast<Wide>(std::sqrt(static_cast<long double>(disc)));
+        while (r > 0 && r * r > disc) {
+            --r;
+        }
+        while ((r + 1) * (r + 1) <= disc) {
+            ++r;
+        }
+        if (r * r == disc) {
+            TIntPoly first = IntPolyLinear(2 * a, b + r);
+            TIntPoly second = IntPolyLinear(2 * a, b - r);
+            IntPolyMakePrimitive(first);
+            IntPolyMakePrimitive(second);
+            Append(out, first);
+            Append(out, second);
+            return;
+        }
+    }
+    Append(out, f);
+}
+
+bool NearInteger(long double v, Wide& rounded) {
+    if (!(std::fabs(v) < 9.0e18L)) {
+        return false;
+    }
+    const long double r = std::nearbyint(v);
+    if (std::fabs(v - r) > 0.25L) {
+        return false;
+    }
+    rounded = static_cast<Wide>(static_cast<long long>(r));
+    return true;
+}
+
+// Irreducible factors of a square-free primitive polynomial, in the order found.
+void FactorSquareFree(TIntPoly f, TIntFactors& out) {
+    if (f.Degree <= 1) {
+        Append(out, f);
+        return;
+    }
+    if (f.Degree == 2) {
+        FactorQuadratic(f, out);
+        return;
+    }
+    const TRoots roots = FindRoots(f);
+    unsigned used = 0;
+
+    // Rational roots p/q: q divides the leading coefficient, p the constant term.
+    for (int k = 0; k < roots.Count && f.Degree > 1; ++k) {
+        const Complex z = roots.Z[k];
+        if (std::fabs(z.imag()) > 1e-6L * std::max(1.0L, std::abs(z)) || f.C[0] == 0) {
+            continue;
+        }
+        TDivisorList dens;
+        IntDivisors(CheckedInt(f.C[f.Degree]), dens);
+        for (int i = 0; i < dens.Count; i += 2) {
+            const Wide q = dens.Items[i];
+            Wide p;
+            if (!NearInteger(z.real() * static_cast<long double>(q), p) || p == 0 ||
+                f.C[0] % p != 0 || WideGcd(p, q) != 1) {
+                continue;
+            }
+            TIntPoly quotient;
+            if (IntPolyDivExact(f, IntPolyLinear(q, -p), quotient)) {
+                Append(out, IntPolyLinear(q, -p));
+                f = quotient;
+                used |= 1u << k;
+                break;
+            }
+        }
+    }
+
+    // Factors of degree 2 and more: products of root sets of growing size, so
+    // the first factor confirmed at each size has no smaller factor.
+    const unsigned all = (1u << roots.Count) - 1;
+    for (int size = 2; 2 * size <= f.Degree; ++size) {
+        for (unsigned set = 1; set <= all && 2 * size <= f.Degree; ++set) {
+            if (std::popcount(set) != size || (set & used) != 0) {
+                continue;
+            }
+            std::array<Complex, kMaxDegree + 1> monic{};
+            monic[0] = 1;
+            int degree = 0;
+            for (int k = 0; k < roots.Count; ++k) {
+                if (set & (1u << k)) {
+                    ++degree;
+                    for (int i = degree; i > 0; --i) {
+                        monic[i] = monic[i - 1] - roots.Z[k] * monic[i];
+                    }
+                    monic[0] = -roots.Z[k] * monic[0];
+                }
+            }
+            // lead * monic has integer coefficients when the set is a factor's roots.
+            const long double lead = static_cast<long double>(f.C[f.Degree]);
+            TIntPoly candidate;
+            candidate.Degree = size;
+            bool plausible = true;
+            for (int i = 0; i <= size && plausible; ++i) {
+                const Complex scaled = monic[i] * lead;
+                plausible =
+                    std::fabs(scaled.imag()) < 0.25L && NearInteger(scaled.real(), candidate.C[i]);
+            }
+            if (!plausible) {
+                continue;
+            }
+            IntPolyMakePrimitive(candidate);
+            TIntPoly quotient;
+            if (candidate.Degree == size && IntPolyDivExact(f, candidate, quotient)) {
+                Append(out, candidate);
+                f = quotient;
+                used |= set;
+            }
+        }
+    }
+    if (f.Degree >= 1) {
+        Append(out, f);
+    }
+}
+
+} // namespace
+
+TIntFactors IntPolyFactorComplete(const TIntPoly& f) {
+    TIntFactors out;
+    if (f.Degree <= 1) {
+        Append(out, f);
+        return out;
+    }
+    TIntPoly squareFree = f;
+    const TIntPoly repeated = IntPolyGcd(f, [&] {
+        TIntPoly d = IntPolyDerivative(f);
+        IntPolyMakePrimitive(d);
+        return d;
+    }());
+    if (repeated.Degree > 0) {
+        IntPolyDivExact(f, repeated, squareFree);
+    }
+    TIntFactors irreducible;
+    FactorSquareFree(squareFree, irreducible);
+
+    // Each irreducible factor as often as it divides f.
+    TIntPoly left = f;
+    for (int i = 0; i < irreducible.Count; ++i) {
+        TIntPoly quotient;
+        while (left.Degree > 0 && IntPolyDivExact(left, irreducible.Items[i], quotient)) {
+            Append(out, irreducible.Items[i]);
+            left = quotient;
+        }
+    }
+    std::stable_sort(out.Items.begin(), out.Items.begin() + out.Count, FactorBefore);
+    return out;
+}

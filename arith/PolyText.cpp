@@ -10,10 +10,18 @@
 
 namespace {
 
+// Appends piece by piece: "literal" + std::string trips a false -Wrestrict in GCC 12 at -O3.
+std::string FractionText(std::int32_t num, std::int32_t den) {
+    std::string s = std::to_string(num);
+    s += '/';
+    s += std::to_string(den);
+    return s;
+}
+
 // The coefficient in front of the letter: 1 and -1 are left implicit, fractions written in full.
 std::string CoefficientText(std::int32_t num, std::int32_t den) {
     if (den != 1) {
-        return std::to_string(num) + "/" + std::to_string(den);
+        return FractionText(num, den);
     }
     if (num == -1) {
         return "-";
@@ -27,7 +35,8 @@ std::string CoefficientText(std::int32_t num, std::int32_t den) {
 std::string PowerText(char letter, int i) {
     std::string s(1, letter);
     if (i > 1) {
-        s += "^" + std::to_string(i);
+        s += '^';
+        s += std::to_string(i);
     }
     return s;
 }
@@ -159,8 +168,7 @@ std::string PolyToText(const TPolynomial& p) {
 std::string PolyToTextVar(const TPolynomial& p, char letter) {
     const int d = std::clamp<int>(p.Degree, 0, kMaxDegree);
     if (d == 0) {
-        std::string s = std::to_string(p.Num[0]);
-        return p.Den[0] == 1 ? s : s + "/" + std::to_string(p.Den[0]);
+        return p.Den[0] == 1 ? std::to_string(p.Num[0]) : FractionText(p.Num[0], p.Den[0]);
     }
     std::string s = CoefficientText(p.Num[d], p.Den[d]) + PowerText(letter, d);
     for (int i = d - 1; i >= 1; --i) {
@@ -175,10 +183,7 @@ std::string PolyToTextVar(const TPolynomial& p, char letter) {
         s += "+";
     }
     if (p.Num[0] != 0) {
-        s += std::to_string(p.Num[0]);
-        if (p.Den[0] != 1) {
-            s += "/" + std::to_string(p.Den[0]);
-        }
+        s += p.Den[0] == 1 ? std::to_string(p.Num[0]) : FractionText(p.Num[0], p.Den[0]);
     }
     return s;
 }

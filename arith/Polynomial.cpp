@@ -221,9 +221,7 @@ void PolyPower(TPolynomial base, TPolynomial e, TPolynomial& r) {
             throw OverflowError();
         }
         if (unit) {
-            TRational value{c.Num < 0 && n % 2 == 0 ? 1 : static_cast<std::int32_t>(c.Num), 1};
-            PolyClear(r);
-            r.Num[0] = value.Num;
+            PolyFromInt(c.Num < 0 && n % 2 == 0 ? 1 : static_cast<std::int32_t>(c.Num), r);
             return;
         }
     }

@@ -15,6 +15,17 @@ UWide Magnitude(__int128 v) {
 }
 
 UWide EuclidGcd(UWide a, UWide b) {
+    // 64-bit division is several times faster, and almost every value fits.
+    if ((a >> 64) == 0 && (b >> 64) == 0) {
+        auto x = static_cast<std::uint64_t>(a);
+        auto y = static_cast<std::uint64_t>(b);
+        while (y != 0) {
+            std::uint64_t t = x % y;
+            x = y;
+            y = t;
+        }
+        return x;
+    }
     while (b != 0) {
         UWide t = a % b;
         a = b;
@@ -222,7 +233,8 @@ std::string RatToText(TRational r) {
     TWideRational w = ReducedForm(r);
     std::string s = WideToText(w.Num);
     if (s != "0" && w.Den != 1) {
-        s += "/" + WideToText(w.Den);
+        s += '/';
+        s += WideToText(w.Den);
     }
     return s;
 }

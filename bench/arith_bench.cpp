@@ -1,0 +1,164 @@
+// The slowest inputs we can construct for the exact arithmetic: values near
+// 2^31, consecutive Fibonacci numbers (the longest Euclid runs), large primes,
+// degree 10, and long integers near their 512-digit capacity.
+#include "BigNum.h"
+#include "Polynomial.h"
+#include "Rational.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr std::int32_t kFibA = 1836311903; // F(46), the largest Fibonacci number in 31 bits
+constexpr std::int32_t kFibB = 1134903170; // F(45)
+constexpr std::int32_t kPrime = 2147483647;
+constexpr std::int32_t kManyDivisors = 2095133040; // 2^4 3^4 5 7 11 13 17 19: 1600 divisors
+
+TPolynomial Read(const char* text) {
+    TPolynomial p;
+    ParsePolynomial(text, 'x', p);
+    return p;
+}
+
+void IntGcdFibonacci(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(IntGcd(kFibA, kFibB));
+    }
+}
+BENCHMARK(IntGcdFibonacci);
+
+void IntLcmManyDivisors(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(IntLcm(kManyDivisors, 720720));
+    }
+}
+BENCHMARK(IntLcmManyDivisors);
+
+void RatAddNear2To31(benchmark::State& state) {
+    TRational a{kFibA, kFibB}, b{-(kFibA - 1), kFibB}, r;
+    for (auto _ : state) {
+        RatAdd(a, b, r);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(RatAddNear2To31);
+
+void RatMulPrimes(benchmark::State& state) {
+    TRational a{kPrime, kFibB}, b{kFibB, kPrime - 1}, r;
+    for (auto _ : state) {
+        RatMul(a, b, r);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(RatMulPrimes);
+
+void PolyMulDegree10(benchmark::State& state) {
+    TPolynomial a = Read("7919/2x^5-7907x^4+7901x^3-7883x^2+7877x-7873");
+    TPolynomial b = Read("7867x^5+7853/3x^4-7841x^3+7829x^2-7823x+7817");
+    TPolynomial r;
+    for (auto _ : state) {
+        PolyMul(a, b, r);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(PolyMulDegree10);
+
+void PolyDivModDegree10ByLinear(benchmark::State& state) {
+    TPolynomial a = Read("x^10-3/2x^9+x^8-5/3x^7+x^6-x^5+2/5x^4-x^3+x^2-7/3x+1");
+    TPolynomial b = Read("2x-3");
+    TPolynomial q, r;
+    for (auto _ : state) {
+        PolyDivMod(a, b, q, r);
+        benchmark::DoNotOptimize(q);
+    }
+}
+BENCHMARK(PolyDivModDegree10ByLinear);
+
+void PolyDivModDegree10ByQuintic(benchmark::State& state) {
+    TPolynomial a = Read("7x^10-3x^9+11x^8-5x^7+x^6-13x^5+2x^4-x^3+17x^2-7x+19");
+    TPolynomial b = Read("2x^5-3x^4+5x^3-7x^2+11x-13");
+    TPolynomial q, r;
+    for (auto _ : state) {
+        PolyDivMod(a, b, q, r);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(PolyDivModDegree10ByQuintic);
+
+void PolyPowerDegree10(benchmark::State& state) {
+    TPolynomial base = Read("x+7"), e, r;
+    PolyFromInt(10, e);
+    for (auto _ : state) {
+        PolyPower(base, e, r);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(PolyPowerDegree10);
+
+void PolyPowerHugeExponent(benchmark::State& state) {
+    TPolynomial base = Read("-1"), e, r;
+    PolyFromInt(kPrime, e);
+    for (auto _ : state) {
+        PolyPower(base, e, r);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(PolyPowerHugeExponent);
+
+void PolyComposeDegree10(benchmark::State& state) {
+    TPolynomial f = Read("x^5-2x^4+3x^3-4x^2+5x-6"), g = Read("x^2-x+1"), r;
+    for (auto _ : state) {
+        PolyCompose(f, g, r);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(PolyComposeDegree10);
+
+void PolyComposeEvaluateNear2To31(benchmark::State& state) {
+    TPolynomial f = Read("x^10-x^9+x^8-x^7+x^6-x^5+x^4-x^3+x^2-x+1"), g = Read("1/8"), r;
+    for (auto _ : state) {
+        PolyCompose(f, g, r);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(PolyComposeEvaluateNear2To31);
+
+void ParsePolynomialDegree10(benchmark::State& state) {
+    const std::string text =
+        "-2147483647/2147483646n^10+1836311903/1134903170n^9-n^8+n^7-n^6+n^5-n^4+n^3-n^2+n-1";
+    TPolynomial p;
+    for (auto _ : state) {
+        ParsePolynomial(text, 'n', p);
+        benchmark::DoNotOptimize(p);
+    }
+}
+BENCHMARK(ParsePolynomialDegree10);
+
+std::string Digits(std::size_t count, unsigned seed) {
+    std::string s(1, '9');
+    while (s.size() < count) {
+        seed = seed * 1103515245u + 12345u;
+        s += char('0' + (seed >> 16) % 10);
+    }
+    return s;
+}
+
+void BigMul256By256(benchmark::State& state) {
+    const std::string a = Digits(256, 1), b = Digits(256, 2);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BigMul(a, b));
+    }
+}
+BENCHMARK(BigMul256By256);
+
+void BigDivModBy(benchmark::State& state) {
+    const std::string a = Digits(512, 3), b = Digits(static_cast<std::size_t>(state.range(0)), 4);
+    std::string q, r;
+    for (auto _ : state) {
+        BigDivMod(a, b, q, r);
+        benchmark::DoNotOptimize(q);
+    }
+}
+BENCHMARK(BigDivModBy)->Arg(4)->Arg(12)->Arg(250)->Arg(500);
+
+} // namespace

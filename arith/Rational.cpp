@@ -138,11 +138,12 @@ TWideRational WideQuotient(TWideRational a, TWideRational b) {
 std::string Utf8CharAt(const std::string& text, std::size_t pos) {
     const std::string replacement = "\xEF\xBF\xBD";
     auto lead = static_cast<unsigned char>(text[pos]);
-    std::size_t length = lead < 0x80                   ? 1
-                         : lead >= 0xF0 && lead < 0xF5 ? 4
-                         : lead >= 0xE0                ? 3
-                         : lead >= 0xC2                ? 2
-                                                       : 0;
+    std::size_t length = lead < 0x80    ? 1
+                         : lead >= 0xF5 ? 0
+                         : lead >= 0xF0 ? 4
+                         : lead >= 0xE0 ? 3
+                         : lead >= 0xC2 ? 2
+                                        : 0;
     if (length == 0 || pos + length > text.size()) {
         return replacement;
     }

@@ -179,6 +179,7 @@ TEST(ParseRational, FailuresNameTheWholeCharacter) {
         {"3 ", "' ' は整数ではありません"},
         {"1２", "'２' は整数ではありません"},
         {"1\xE3", "'\xEF\xBF\xBD' は整数ではありません"},
+        {"1\xF8\x80\x80\x80\x80", "'\xEF\xBF\xBD' は整数ではありません"},
     };
     for (const Row& row : rows) {
         TRational r;

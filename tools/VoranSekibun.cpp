@@ -1,4 +1,104 @@
 #include "VoranSekibun.h"
 
+#include "Fonts.h"
+#include "Polynomial.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+TPolynomial ReadConstant(const QLineEdit* edit) {
+    TPolynomial c;
+    ParseCoefficient(edit->text().toStdString(), c);
+    return c;
+}
+
+} // namespace
+
 TSekibunForm::TSekibunForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TSekibunForm", QStringLiteral("定積分"), QSize(745, 129), -40, 20) {}
+    : ToolForm(mainWindow, "TSekibunForm", QStringLiteral("定積分"), QSize(745, 129), -40, 20) {
+    const QFont letter = AntiquaFont(37);
+    const QFont exponent = GothicFont(13, true);
+    const QFont plus = GothicFont(21, true);
+    const QFont bracket = GothicFont(27, true);
+    constexpr int kRow = 44;
+
+    // The integral sign with the upper limit at its top right end and the
+    // lower limit at its bottom right end.
+    QLabel* integral = AddLabel(QStringLiteral("∫"), 6, 0, MinchoFont(64));
+    integral->move(6, kRow - integral->height() / 2);
+    const int limitLeft = integral->x() + integral->width() - 6;
+    Jotan = AddEdit("Jotan", QRect(limitLeft, integral->y() - 2, 30, 20));
+    Katan = AddEdit("Katan", QRect(limitLeft, integral->y() + integral->height() - 18, 30, 20));
+
+    // ( [Edit5]x^5 + [Edit4]x^4 + ... + [Edit1]x + [Edit0] ) dx = [EditAns]
+    int x = limitLeft + 34;
+    RowLabel(x, kRow, QStringLiteral("("), bracket);
+    static constexpr const char* kEditNames[6] = {"Edit0", "Edit1", "Edit2",
+                                                  "Edit3", "Edit4", "Edit5"};
+    for (int power = 5; power >= 0; --power) {
+        Edits[power] = RowEdit(x, kRow, kEditNames[power], 30);
+        if (power == 0) {
+            break;
+        }
+        RowLabel(x, kRow, QStringLiteral("x"), letter);
+        if (power > 1) {
+            RowLabel(x, kRow, QString::number(power), exponent, nullptr, 10);
+        }
+        RowLabel(x, kRow, QStringLiteral("+"), plus);
+    }
+    RowLabel(x, kRow, QStringLiteral(")"), bracket);
+    RowLabel(x, kRow, QStringLiteral("dx"), letter);
+    RowLabel(x, kRow, QStringLiteral("="), bracket);
+    EditAns = RowEdit(x, kRow, "EditAns", 100, kAnswerText);
+
+    QPushButton* clear = AddButton("ClearButton", QStringLiteral("クリア"), QRect(502, 96, 75, 25));
+    QPushButton* calc = AddButton("CalcButton", QStringLiteral("計算"), QRect(582, 96, 75, 25));
+    QPushButton* close = AddCloseButton(QRect(662, 96, 75, 25));
+
+    SetTabOrder({Jotan, Katan, Edits[5], Edits[4], Edits[3], Edits[2], Edits[1], Edits[0], EditAns,
+                 clear, calc, close});
+    OnClick(calc, [this] { CalcButtonClick(); });
+    OnClick(clear, [this] { ClearButtonClick(); });
+    EnterMovesOn({Jotan, Katan});
+    // Every Enter in the integrand recomputes with the fields filled so far.
+    for (int power = 5; power >= 1; --power) {
+        OnEnter(Edits[power], [this] {
+            FocusSteps(1);
+            CalcButtonClick();
+        });
+    }
+    OnEnter(Edits[0], [this] {
+        FocusSteps(1);
+        CalcButtonClick();
+        FocusSteps(1);
+    });
+}
+
+void TSekibunForm::CalcButtonClick() {
+    const TPolynomial upper = ReadConstant(Jotan);
+    const TPolynomial lower = ReadConstant(Katan);
+    TPolynomial f;
+    for (int power = 5; power >= 0; --power) {
+        PolySetCoeff(f, power, PolyCoeff(ReadConstant(Edits[power]), 0));
+    }
+    PolyNormalize(f);
+
+    TPolynomial antiderivative;
+    PolyIntegral(f, antiderivative);
+    TPolynomial atUpper;
+    TPolynomial atLower;
+    TPolynomial result;
+    PolyCompose(antiderivative, upper, atUpper);
+    PolyCompose(antiderivative, lower, atLower);
+    PolySub(atUpper, atLower, result);
+    SetField(EditAns, PolyToText(result));
+}
+
+void TSekibunForm::ClearButtonClick() {
+    ClearEdits({Jotan, Katan, Edits[5], Edits[4], Edits[3], Edits[2], Edits[1], Edits[0]});
+    ResetAnswers({EditAns});
+    FocusSteps(3);
+}

@@ -1,0 +1,26 @@
+#include "IntText.h"
+
+#include "Errors.h"
+#include "Rational.h"
+
+std::int32_t IntFromText(const std::string& text) {
+    const std::size_t first = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    if (first == text.size()) {
+        throw ConversionError(text);
+    }
+    for (std::size_t i = first; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            throw ConversionError(text);
+        }
+    }
+    // Checked only once the text is known to be a number, so that "9999999999x"
+    // is named as not an integer rather than as too large.
+    std::int64_t value = 0;
+    for (std::size_t i = first; i < text.size(); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > kIntLimit) {
+            throw OverflowError();
+        }
+    }
+    return static_cast<std::int32_t>(text[0] == '-' ? -value : value);
+}

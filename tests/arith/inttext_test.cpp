@@ -1,0 +1,44 @@
+#include "Errors.h"
+#include "IntText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(IntText, ReadsSignedDecimals) {
+    const struct {
+        const char* text;
+        std::int32_t value;
+    } rows[] = {{"0", 0},
+                {"7", 7},
+                {"-12", -12},
+                {"+5", 5},
+                {"05", 5},
+                {"-0", 0},
+                {"2147483647", 2147483647},
+                {"-2147483647", -2147483647},
+                {"00000000000000000042", 42}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(IntFromText(row.text), row.value) << row.text;
+    }
+}
+
+TEST(IntText, RejectsOtherTextNamingAllOfIt) {
+    for (const char* text :
+         {"", "-", "+", "abc", "1.5", "3/4", " 5", "5 ", "1e3", "--1", "１２", "99999999999x"}) {
+        try {
+            IntFromText(text);
+            ADD_FAILURE() << "accepted '" << text << "'";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(e.what(), "'" + std::string(text) + "' は整数ではありません");
+        }
+    }
+}
+
+TEST(IntText, BeyondThirtyTwoBitsOverflows) {
+    for (const char* text : {"2147483648", "-2147483648", "99999999999999999999999"}) {
+        EXPECT_THROW(IntFromText(text), OverflowError) << text;
+    }
+}
+
+} // namespace

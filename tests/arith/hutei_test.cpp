@@ -1,0 +1,99 @@
+#include "Errors.h"
+#include "Hutei.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <random>
+
+namespace {
+
+struct Row {
+    const char* name;
+    std::int32_t a, b, c;
+    bool plus;
+    HuteiOutcome outcome;
+    std::int32_t x, y;
+    const char* all_x;
+    const char* all_y;
+};
+
+const Row kRows[] = {
+    {"7x+5y=1", 7, 5, 1, true, HuteiOutcome::Solved, -2, 3, "5n-2", "-7n+3"},
+    {"7x-5y=1", 7, 5, 1, false, HuteiOutcome::Solved, -2, -3, "5n-2", "7n-3"},
+    {"3x+5y=1", 3, 5, 1, true, HuteiOutcome::Solved, 2, -1, "5n+2", "-3n-1"},
+    {"3x+5y=4", 3, 5, 4, true, HuteiOutcome::Solved, 8, -4, "5n+8", "-3n-4"},
+    {"3x-5y=1", 3, 5, 1, false, HuteiOutcome::Solved, 2, 1, "5n+2", "3n+1"},
+    {"3x+5y=0", 3, 5, 0, true, HuteiOutcome::Solved, 0, 0, "5n", "-3n"},
+    {"144x+89y=1", 144, 89, 1, true, HuteiOutcome::Solved, 34, -55, "89n+34", "-144n-55"},
+    {"233x+144y=1 (ten quotients)", 233, 144, 1, true, HuteiOutcome::Solved, -55, 89, "144n-55",
+     "-233n+89"},
+    // Where the remainders reach 0 before 1, the extended algorithm answers.
+    {"6x+4y=2", 6, 4, 2, true, HuteiOutcome::Solved, 1, -1, "2n+1", "-3n-1"},
+    {"x+3y=5", 1, 3, 5, true, HuteiOutcome::Solved, 5, 0, "3n+5", "-n"},
+    {"x-y=3", 1, 1, 3, false, HuteiOutcome::Solved, 0, -3, "n", "n-3"},
+    {"0x+5y=10", 0, 5, 10, true, HuteiOutcome::Solved, 0, 2, "n", "2"},
+    {"4x+0y=-8", 4, 0, -8, true, HuteiOutcome::Solved, -2, 0, "-2", "-n"},
+    {"-4x-6y=2", -4, -6, 2, true, HuteiOutcome::Solved, 1, -1, "-3n+1", "2n-1"},
+    {"6x+4y=3", 6, 4, 3, true, HuteiOutcome::NoIntegerSolution, 0, 0, "0", "0"},
+    {"0x+0y=0", 0, 0, 0, true, HuteiOutcome::NoEquation, 0, 0, "0", "0"},
+};
+
+TEST(Hutei, KnownEquations) {
+    for (const Row& row : kRows) {
+        const THuteiSolution s = HuteiSolve(row.a, row.b, row.c, row.plus);
+        EXPECT_EQ(s.Outcome, row.outcome) << row.name;
+        EXPECT_EQ(s.X, row.x) << row.name;
+        EXPECT_EQ(s.Y, row.y) << row.name;
+        EXPECT_EQ(HuteiTermText(s.XStep, s.X), row.all_x) << row.name;
+        EXPECT_EQ(HuteiTermText(s.YStep, s.Y), row.all_y) << row.name;
+    }
+}
+
+TEST(Hutei, SolutionsBeyondThirtyTwoBitsOverflow) {
+    EXPECT_THROW(HuteiSolve(2147483647, 2, 3, true), OverflowError);
+    EXPECT_THROW(HuteiSolve(2147483647, 3, 2147483647, false), OverflowError);
+}
+
+// Every answer must satisfy its equation, every family must hold all
+// solutions, and "no integer solution" must mean gcd does not divide c.
+TEST(Hutei, RandomEquationsCheckBySubstitution) {
+    std::mt19937 random(20240607);
+    const std::int32_t ranges[] = {3, 20, 1000, 100000, 2147483647};
+    int solved = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const std::int32_t limit = ranges[i % 5];
+        std::uniform_int_distribution<std::int32_t> coefficient(-limit, limit);
+        std::uniform_int_distribution<std::int32_t> constant(-1000, 1000);
+        const std::int32_t a = coefficient(random);
+        const std::int32_t b = coefficient(random);
+        const std::int32_t c = constant(random);
+        const bool plus = i % 2 == 0;
+        const std::int64_t sign = plus ? 1 : -1;
+        const std::int64_t g = std::gcd(std::int64_t(a), std::int64_t(b));
+        SCOPED_TRACE(std::to_string(a) + (plus ? "x+" : "x-") + std::to_string(b) +
+                     "y=" + std::to_string(c));
+        THuteiSolution s;
+        try {
+            s = HuteiSolve(a, b, c, plus);
+        } catch (const OverflowError&) {
+            continue; // a solution of more than 32 bits: refused, never wrapped
+        }
+        if (g == 0) {
+            EXPECT_EQ(s.Outcome, HuteiOutcome::NoEquation);
+            continue;
+        }
+        if (c % g != 0) {
+            EXPECT_EQ(s.Outcome, HuteiOutcome::NoIntegerSolution);
+            continue;
+        }
+        ASSERT_EQ(s.Outcome, HuteiOutcome::Solved);
+        EXPECT_EQ(std::int64_t(a) * s.X + sign * b * s.Y, c);
+        EXPECT_EQ(std::int64_t(a) * s.XStep + sign * b * s.YStep, 0);
+        EXPECT_EQ(std::gcd(std::int64_t(s.XStep), std::int64_t(s.YStep)), 1);
+        ++solved;
+    }
+    EXPECT_GT(solved, 500);
+}
+
+} // namespace

@@ -4,10 +4,6 @@
 
 #include <cstdint>
 
-Wide WideAbs(Wide v) {
-    return v < 0 ? -v : v;
-}
-
 Wide WideGcd(Wide a, Wide b) {
     a = WideAbs(a);
     b = WideAbs(b);

@@ -21,7 +21,9 @@ struct TIntFactors {
     std::array<TIntPoly, kMaxDegree> Items{};
 };
 
-Wide WideAbs(Wide v);
+inline Wide WideAbs(Wide v) {
+    return v < 0 ? -v : v;
+}
 Wide WideGcd(Wide a, Wide b); // non-negative; gcd(0, 0) = 0
 // Overflow-checked operations: false when the exact result leaves 128 bits.
 bool WideMul(Wide a, Wide b, Wide& r);

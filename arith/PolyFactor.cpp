@@ -87,27 +87,26 @@ bool SplitQuadraticWide(Wide a, Wide b, Wide c, TIntPoly& t, TIntPoly& s) {
 
 // Whether d is a root of p, and then the quotient by x - d. Synthetic
 // division: for a root d (|d| >= 1) every partial value is a quotient
-// coefficient, bounded by the sum of the coefficients' magnitudes, so a
+// coefficient, bounded by the sum of the magnitudes of p's coefficients, so a
 // larger partial value rules d out before anything can overflow.
-bool DivideByRoot(const TIntPoly& p, Wide d, TIntPoly& quotient) {
-    Wide bound = 0;
-    for (int i = 0; i <= p.Degree; ++i) {
-        bound += WideAbs(p.C[i]);
-    }
-    TIntPoly q;
-    q.Degree = p.Degree - 1;
+bool DivideByRoot(const TIntPoly& p, Wide bound, Wide d, TIntPoly& quotient) {
     Wide v = p.C[p.Degree];
     for (int i = p.Degree - 1; i >= 0; --i) {
-        if (WideAbs(v) > bound) {
+        if (v > bound || v < -bound) {
             return false;
         }
-        q.C[i] = v;
         v = v * d + p.C[i];
     }
     if (v != 0) {
         return false;
     }
-    quotient = q;
+    quotient = TIntPoly{};
+    quotient.Degree = p.Degree - 1;
+    v = p.C[p.Degree];
+    for (int i = p.Degree - 1; i >= 0; --i) {
+        quotient.C[i] = v;
+        v = v * d + p.C[i];
+    }
     return true;
 }
 
@@ -151,15 +150,15 @@ void GatherEqual(TWorkList& list) {
 
 void IntDivisors(std::int32_t n, TDivisorList& list) {
     list = TDivisorList{};
-    std::uint64_t m = Magnitude32(n);
+    std::uint32_t m = static_cast<std::uint32_t>(Magnitude32(n));
     if (m == 0) {
         m = 1; // 0 gives 1, -1 like 1
     }
     // Prime factors by trial division up to the square root (2, 3, then 6k +- 1).
-    std::array<std::uint64_t, 32> primes{};
+    std::array<std::uint32_t, 32> primes{};
     std::array<int, 32> powers{};
     int distinct = 0;
-    auto take = [&](std::uint64_t f) {
+    auto take = [&](std::uint32_t f) {
         if (m % f == 0) {
             primes[distinct] = f;
             while (m % f == 0) {
@@ -171,7 +170,7 @@ void IntDivisors(std::int32_t n, TDivisorList& list) {
     };
     take(2);
     take(3);
-    for (std::uint64_t f = 5; f * f <= m; f += 6) {
+    for (std::uint32_t f = 5; std::uint64_t(f) * f <= m; f += 6) {
         take(f);
         take(f + 2);
     }
@@ -247,8 +246,10 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
     // the root bound 1 + max |ai / an| skipped.
     if (rest.Degree > 0) {
         Wide largest = 0;
+        Wide bound = rest.C[rest.Degree];
         for (int i = 0; i < rest.Degree; ++i) {
             largest = std::max(largest, WideAbs(rest.C[i]));
+            bound += WideAbs(rest.C[i]);
         }
         const Wide lead = rest.C[rest.Degree];
         TDivisorList candidates;
@@ -259,7 +260,7 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
                 continue;
             }
             TIntPoly quotient;
-            while (rest.Degree > 0 && DivideByRoot(rest, d, quotient)) {
+            while (rest.Degree > 0 && DivideByRoot(rest, bound, d, quotient)) {
                 list.Push(IntPolyLinear(1, -d));
                 rest = quotient;
             }

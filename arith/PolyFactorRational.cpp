@@ -21,6 +21,11 @@ struct TRoots {
     std::array<Complex, kMaxDegree> Z{};
 };
 
+Complex Inverse(Complex z) {
+    const long double norm = z.real() * z.real() + z.imag() * z.imag();
+    return {z.real() / norm, -z.imag() / norm};
+}
+
 // All roots of a square-free polynomial by the Aberth-Ehrlich iteration.
 TRoots FindRoots(const TIntPoly& f) {
     const int n = f.Degree;
@@ -40,9 +45,16 @@ TRoots FindRoots(const TIntPoly& f) {
     for (int k = 0; k < n; ++k) {
         roots.Z[k] = std::polar(radius, 6.283185307179586L * k / n + 0.4L);
     }
-    for (int iteration = 0; iteration < 500; ++iteration) {
-        long double largestStep = 0;
+    // A root is settled once its correction is at rounding level or stops
+    // shrinking near it; convergence is cubic, so few rounds are needed.
+    std::array<long double, kMaxDegree> lastStep{};
+    std::array<bool, kMaxDegree> settled{};
+    for (int iteration = 0; iteration < 200; ++iteration) {
+        bool allSettled = true;
         for (int k = 0; k < n; ++k) {
+            if (settled[k]) {
+                continue;
+            }
             const Complex z = roots.Z[k];
             Complex value = c[n];
             Complex slope = 0;
@@ -50,24 +62,30 @@ TRoots FindRoots(const TIntPoly& f) {
                 slope = slope * z + value;
                 value = value * z + c[i];
             }
-            if (value == Complex(0)) {
-                continue;
-            }
-            const Complex ratio = value / slope;
             Complex repulsion = 0;
             for (int j = 0; j < n; ++j) {
                 if (j != k) {
-                    repulsion += 1.0L / (z - roots.Z[j]);
+                    repulsion += Inverse(z - roots.Z[j]);
                 }
             }
-            const Complex step = ratio / (1.0L - ratio * repulsion);
+            // step = ratio / (1 - ratio * repulsion) with ratio = value / slope
+            const Complex step = value * Inverse(slope - value * repulsion);
             if (!std::isfinite(step.real()) || !std::isfinite(step.imag())) {
+                settled[k] = true;
                 continue;
             }
             roots.Z[k] = z - step;
-            largestStep = std::max(largestStep, std::abs(step) / std::max(1.0L, std::abs(z)));
+            const long double size = std::abs(step);
+            const long double scale = std::max(std::abs(z), 1e-30L);
+            if (size <= 1e-17L * scale ||
+                (iteration > 0 && size <= 1e-9L * scale && size > 0.5L * lastStep[k])) {
+                settled[k] = true;
+            } else {
+                allSettled = false;
+            }
+            lastStep[k] = size;
         }
-        if (largestStep < 1e-18L) {
+        if (allSettled) {
             break;
         }
     }
@@ -150,13 +168,18 @@ void FactorSquareFree(TIntPoly f, TIntFactors& out) {
     unsigned used = 0;
 
     // Rational roots p/q: q divides the leading coefficient, p the constant term.
+    TDivisorList dens;
+    Wide densOf = 0;
     for (int k = 0; k < roots.Count && f.Degree > 1; ++k) {
         const Complex z = roots.Z[k];
-        if (std::fabs(z.imag()) > 1e-6L * std::max(1.0L, std::abs(z)) || f.C[0] == 0) {
+        if ((used & (1u << k)) != 0 || std::fabs(z.imag()) > 1e-6L * std::max(1.0L, std::abs(z)) ||
+            f.C[0] == 0) {
             continue;
         }
-        TDivisorList dens;
-        IntDivisors(CheckedInt(f.C[f.Degree]), dens);
+        if (densOf != f.C[f.Degree]) {
+            densOf = f.C[f.Degree];
+            IntDivisors(CheckedInt(densOf), dens);
+        }
         for (int i = 0; i < dens.Count; i += 2) {
             const Wide q = dens.Items[i];
             Wide p;
@@ -168,7 +191,19 @@ void FactorSquareFree(TIntPoly f, TIntFactors& out) {
             if (IntPolyDivExact(f, IntPolyLinear(q, -p), quotient)) {
                 Append(out, IntPolyLinear(q, -p));
                 f = quotient;
-                used |= 1u << k;
+                // The root p/q may be a neighbour of z; z itself is then tried again.
+                const long double value = static_cast<long double>(p) / static_cast<long double>(q);
+                int nearest = k;
+                for (int j = 0; j < roots.Count; ++j) {
+                    if ((used & (1u << j)) == 0 &&
+                        std::abs(roots.Z[j] - value) < std::abs(roots.Z[nearest] - value)) {
+                        nearest = j;
+                    }
+                }
+                used |= 1u << nearest;
+                if (nearest != k) {
+                    --k;
+                }
                 break;
             }
         }

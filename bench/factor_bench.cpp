@@ -1,0 +1,95 @@
+// The slowest factoring, gcd and lcm inputs we can construct: a constant
+// term with 1600 divisors, large primes, degree 10 with many roots or with
+// nothing but irreducible quadratics, and quartics with large coefficients.
+#include "PolyFactor.h"
+#include "Polynomial.h"
+
+#include <benchmark/benchmark.h>
+
+#include <initializer_list>
+
+namespace {
+
+TPolynomial Product(std::initializer_list<const char*> factors) {
+    TPolynomial r;
+    PolyFromInt(1, r);
+    for (const char* text : factors) {
+        TPolynomial f;
+        ParsePolynomial(text, 'x', f);
+        PolyMul(r, f, r);
+    }
+    return r;
+}
+
+void Factor(benchmark::State& state, TPolynomial p) {
+    TFactorList f;
+    for (auto _ : state) {
+        PolyFactor(p, f);
+        benchmark::DoNotOptimize(f);
+    }
+}
+
+void Gcd(benchmark::State& state, TPolynomial a, TPolynomial b) {
+    TPolynomial g;
+    for (auto _ : state) {
+        PolyGcd(a, b, g);
+        benchmark::DoNotOptimize(g);
+    }
+}
+
+void Lcm(benchmark::State& state, TPolynomial a, TPolynomial b) {
+    TPolynomial l;
+    for (auto _ : state) {
+        PolyLcm(a, b, l);
+        benchmark::DoNotOptimize(l);
+    }
+}
+
+void Divisors(benchmark::State& state, std::int32_t n) {
+    TDivisorList list;
+    for (auto _ : state) {
+        IntDivisors(n, list);
+        benchmark::DoNotOptimize(list);
+    }
+}
+
+BENCHMARK_CAPTURE(Divisors, ManyDivisors, 2095133040);
+BENCHMARK_CAPTURE(Divisors, LargePrime, 2147483647);
+BENCHMARK_CAPTURE(Divisors, PrimeSquare, 46337 * 46337);
+
+// Every one of the 3200 candidates is tried against a root bound of 2^31.
+BENCHMARK_CAPTURE(Factor, QuarticManyDivisors, Product({"x^4+2095133040"}));
+BENCHMARK_CAPTURE(Factor, QuadraticManyDivisors, Product({"x^2-2095133040"}));
+// The quadratic split walks the divisors of a leading coefficient with 1600 of them.
+BENCHMARK_CAPTURE(Factor, SplitManyDivisors, Product({"45360x+3", "46189x+5"}));
+BENCHMARK_CAPTURE(Factor, LargePrimes, Product({"2147483647x^3+2147483629x+2147483587"}));
+BENCHMARK_CAPTURE(Factor, LargePrimeRoot, Product({"x-2147483647"}));
+BENCHMARK_CAPTURE(Factor, TenIntegerRoots,
+                  Product({"x-1", "x+1", "x-2", "x+2", "x-3", "x+3", "x-4", "x+4", "x-5", "x+5"}));
+BENCHMARK_CAPTURE(Factor, RepeatedRoots,
+                  Product({"x-1", "x-1", "x-1", "x-1", "x-1", "x+2", "x+2", "x+2", "x+2", "x+2"}));
+BENCHMARK_CAPTURE(Factor, TenRationalRoots,
+                  Product({"2x-1", "3x-1", "5x+1", "7x-2", "2x+3", "3x+2", "4x-3", "5x-2", "x-7",
+                           "6x+5"}));
+BENCHMARK_CAPTURE(Factor, FiveQuadratics,
+                  Product({"x^2+1", "x^2+2", "x^2+x+1", "x^2-x+1", "2x^2+3x+5"}));
+BENCHMARK_CAPTURE(Factor, TwoQuintics, Product({"x^5-x+1", "x^5+3x^2-2"}));
+BENCHMARK_CAPTURE(Factor, IrreducibleDegree10, Product({"x^10-x^9+3x^4-7x+2095133040"}));
+BENCHMARK_CAPTURE(Factor, RepeatedQuadratics,
+                  Product({"x^2+x+1", "x^2+x+1", "x^2+x+1", "x^2+3", "x^2+3"}));
+BENCHMARK_CAPTURE(Factor, QuarticLargeCoefficients,
+                  Product({"19997x^2+15001x+19993", "19991x^2-17003x+19979"}));
+BENCHMARK_CAPTURE(Factor, QuarticLargeLeading, Product({"46337x^2+1", "46327x^2-46301x+3"}));
+BENCHMARK_CAPTURE(Factor, QuarticInSquareLarge, Product({"x^4+1234567890"}));
+
+BENCHMARK_CAPTURE(Gcd, CoprimeDegree10, Product({"x^10-x^9+3x^4-7x+2095133040"}),
+                  Product({"2147483647x^10+x^3-2147483629"}));
+BENCHMARK_CAPTURE(Gcd, CommonQuadratic, Product({"x^2+x+1", "x^4+4", "2x^3-7x+1"}),
+                  Product({"x^2+x+1", "x^4+1", "3x^3+5x-2", "x-9"}));
+BENCHMARK_CAPTURE(Gcd, LargeCommonFactor, Product({"46337x^2+46301x+46327", "x^3-2"}),
+                  Product({"46337x^2+46301x+46327", "x^3+2"}));
+BENCHMARK_CAPTURE(Lcm, CommonQuadratic, Product({"x^2+x+1", "x^3+4"}),
+                  Product({"x^2+x+1", "x^4+1"}));
+BENCHMARK_CAPTURE(Lcm, Coprime, Product({"x^5+2095133040"}), Product({"x^5-x+1"}));
+
+} // namespace

@@ -1,5 +1,11 @@
 #include "VoranInsuu.h"
 
+#include "Fonts.h"
+#include "MessageBoxes.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
 #include <array>
 #include <string>
 
@@ -57,4 +63,76 @@ std::string FactorListToText(const TFactorList& list, char letter) {
 }
 
 TInsuuForm::TInsuuForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TInsuuForm", QStringLiteral("因数分解"), QSize(625, 129), -60, 0) {}
+    : ToolForm(mainWindow, "TInsuuForm", QStringLiteral("因数分解"), QSize(625, 129), -60, 0) {
+    constexpr int kCentre = 44;
+    constexpr const char* kNames[5] = {"Edit0", "Edit1", "Edit2", "Edit3", "Edit4"};
+    const QFont letter = AntiquaFont(40);
+    const QFont exponent = GothicFont(13, true);
+    const QFont plus = GothicFont(21, true);
+
+    int x = 8;
+    for (int i = 4; i >= 0; --i) {
+        Edits[i] = RowEdit(x, kCentre, kNames[i], 30);
+        if (i > 0) {
+            RowLabel(x, kCentre, QStringLiteral("x"), letter);
+        }
+        if (i > 1) {
+            RowLabel(x, kCentre, QString::number(i), exponent, nullptr, 12);
+        }
+        if (i > 0) {
+            RowLabel(x, kCentre, QStringLiteral("+"), plus);
+        }
+    }
+    RowLabel(x, kCentre, QStringLiteral("="), GothicFont(27, true));
+    EditAns = RowEdit(x, kCentre, "EditAns", 200, kAnswerText);
+
+    QPushButton* clear = AddButton("ClearButton", QStringLiteral("クリア"), QRect(382, 96, 75, 25));
+    QPushButton* calc = AddButton("CalcButton", QStringLiteral("計算"), QRect(462, 96, 75, 25));
+    QPushButton* close = AddCloseButton(QRect(542, 96, 75, 25), [this] { ClearFields(); });
+
+    SetTabOrder({Edits[4], Edits[3], Edits[2], Edits[1], Edits[0], EditAns, clear, calc, close});
+    OnClick(calc, [this] { CalcButtonClick(); });
+    OnClick(clear, [this] { ClearButtonClick(); });
+    // Every Enter recalculates with the fields filled so far; the one in the
+    // constant term then leaves the focus on the Clear button.
+    for (int i = 4; i >= 1; --i) {
+        OnEnter(Edits[i], [this] {
+            FocusSteps(1);
+            CalcButtonClick();
+        });
+    }
+    OnEnter(Edits[0], [this] {
+        FocusSteps(1);
+        CalcButtonClick();
+        FocusSteps(1);
+    });
+}
+
+void TInsuuForm::CalcButtonClick() {
+    TPolynomial p;
+    PolyClear(p);
+    for (int i = 4; i >= 0; --i) {
+        TPolynomial c;
+        ParseCoefficient(FieldText(Edits[i]), c);
+        p.Num[i] = c.Num[0];
+        p.Den[i] = c.Den[0];
+    }
+    PolyNormalize(p);
+    if (PolyIsZero(p)) {
+        WarningBox(QStringLiteral("正しい係数を入力して下さい"), this);
+        return;
+    }
+    TFactorList factors;
+    PolyFactor(p, factors);
+    SetField(EditAns, FactorListToText(factors, 'x'));
+}
+
+void TInsuuForm::ClearFields() {
+    ClearEdits({Edits[4], Edits[3], Edits[2], Edits[1], Edits[0]});
+    ResetAnswers({EditAns});
+}
+
+void TInsuuForm::ClearButtonClick() {
+    ClearFields();
+    FocusSteps(3);
+}

@@ -1,11 +1,30 @@
-// The window "高次方程式" (not built yet: an empty window with its caption).
+// The window "高次方程式": the roots of a x^4 + b x^3 + c x^2 + d x + e = 0
+// that factoring finds, rational ones from linear factors and the others
+// from quadratic factors by the root formula.
 #pragma once
 
+#include "PolyFactor.h"
 #include "ToolForm.h"
+
+#include <array>
+#include <string>
+
+class QLineEdit;
 
 class TKojiForm : public ToolForm {
     Q_OBJECT
 
 public:
     explicit TKojiForm(QWidget* mainWindow);
+
+    // The roots of the factors in list order, a repeated factor once; factors
+    // of degree 3 or 4 give none, so the text may be empty.
+    static std::string RootsText(const TFactorList& factors);
+
+private:
+    void CalcButtonClick();
+    void ClearButtonClick();
+
+    std::array<QLineEdit*, 5> Edits{}; // Edits[i] is Edit<i>, the coefficient of x^i
+    QLineEdit* EditAns = nullptr;
 };

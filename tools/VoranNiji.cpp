@@ -1,6 +1,12 @@
 #include "VoranNiji.h"
 
 #include "Errors.h"
+#include "Fonts.h"
+#include "MessageBoxes.h"
+#include "PolyFactor.h"
+
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <algorithm>
 #include <array>
@@ -387,5 +393,96 @@ std::string QuadRootsToText(const TQuadRoots& roots) {
     return QuadRootText(roots, true) + " , " + QuadRootText(roots, false);
 }
 
+std::string LinearRootText(const TPolynomial& factor) {
+    TRational root;
+    RatDiv(PolyCoeff(factor, 0), PolyCoeff(factor, 1), root);
+    root.Num = -root.Num;
+    return RatToText(root);
+}
+
 TNijiForm::TNijiForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TNijiForm", QStringLiteral("２次方程式"), QSize(625, 129), 0, 0) {}
+    : ToolForm(mainWindow, "TNijiForm", QStringLiteral("２次方程式"), QSize(625, 129), 0, 0) {
+    constexpr int kCentre = 44;
+    constexpr const char* kNames[3] = {"Edit0", "Edit1", "Edit2"};
+    const QFont letter = AntiquaFont(40);
+    const QFont equals = GothicFont(27, true);
+
+    int x = 8;
+    for (int i = 2; i >= 0; --i) {
+        Edits[i] = RowEdit(x, kCentre, kNames[i], 30);
+        if (i > 0) {
+            RowLabel(x, kCentre, QStringLiteral("x"), letter);
+        }
+        if (i == 2) {
+            RowLabel(x, kCentre, QStringLiteral("2"), GothicFont(13, true), nullptr, 12);
+        }
+        if (i > 0) {
+            RowLabel(x, kCentre, QStringLiteral("+"), GothicFont(21, true));
+        }
+    }
+    RowLabel(x, kCentre, QStringLiteral("="), equals);
+    RowLabel(x, kCentre, QStringLiteral("0"), CenturyFont(24, true));
+    x += 24;
+    RowLabel(x, kCentre, QStringLiteral("答"), GothicFont(19, true));
+    RowLabel(x, kCentre, QStringLiteral("x"), letter);
+    RowLabel(x, kCentre, QStringLiteral("="), equals);
+    EditAns = RowEdit(x, kCentre, "EditAns", 200, kAnswerText);
+
+    QPushButton* clear = AddButton("ClearButton", QStringLiteral("クリア"), QRect(382, 96, 75, 25));
+    QPushButton* calc = AddButton("CalcButton", QStringLiteral("計算"), QRect(462, 96, 75, 25));
+    QPushButton* close = AddCloseButton(QRect(542, 96, 75, 25), [this] { ClearFields(); });
+
+    SetTabOrder({Edits[2], Edits[1], Edits[0], EditAns, clear, calc, close});
+    OnClick(calc, [this] { CalcButtonClick(); });
+    OnClick(clear, [this] { ClearButtonClick(); });
+    EnterMovesOn({Edits[2], Edits[1]});
+    OnEnter(Edits[0], [this] {
+        FocusSteps(1);
+        CalcButtonClick();
+        FocusSteps(1);
+    });
+}
+
+void TNijiForm::CalcButtonClick() {
+    TPolynomial p;
+    PolyClear(p);
+    for (int i = 2; i >= 0; --i) {
+        TPolynomial c;
+        ParseCoefficient(FieldText(Edits[i]), c);
+        p.Num[i] = c.Num[0];
+        p.Den[i] = c.Den[0];
+    }
+    PolyNormalize(p);
+    if (PolyIsZero(p)) {
+        WarningBox(QStringLiteral("正しい係数を入力して下さい"), this);
+        return;
+    }
+    if (p.Degree == 0) {
+        SetField(EditAns, "解なし"); // a non-zero constant is never 0
+        return;
+    }
+    TFactorList factors;
+    PolyFactor(p, factors);
+    const int k = factors[0].Degree == 0 ? 1 : 0; // skip the constant factor
+    if (p.Degree == 1) {
+        SetField(EditAns, LinearRootText(factors[k]));
+    } else if (PolyIsZero(factors[k + 1])) {
+        SetField(EditAns, QuadRootsToText(QuadFormula(p)));
+    } else {
+        std::string text = LinearRootText(factors[k]);
+        if (!PolyEqual(factors[k + 1], factors[k])) {
+            text += " , " + LinearRootText(factors[k + 1]);
+        }
+        SetField(EditAns, text);
+    }
+}
+
+void TNijiForm::ClearFields() {
+    ClearEdits({Edits[2], Edits[1], Edits[0]});
+    ResetAnswers({EditAns});
+}
+
+void TNijiForm::ClearButtonClick() {
+    ClearFields();
+    FocusSteps(3);
+}

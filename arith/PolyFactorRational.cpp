@@ -8,7 +8,6 @@
 #include "PolyFactor.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <complex>
 
@@ -146,12 +145,16 @@ bool NearInteger(long double v, Wide& rounded) {
     if (!(std::fabs(v) < 9.0e18L)) {
         return false;
     }
-    const long double r = std::nearbyint(v);
-    if (std::fabs(v - r) > 0.25L) {
+    const long long r = static_cast<long long>(v < 0 ? v - 0.5L : v + 0.5L);
+    if (std::fabs(v - static_cast<long double>(r)) > 0.25L) {
         return false;
     }
-    rounded = static_cast<Wide>(static_cast<long long>(r));
+    rounded = r;
     return true;
+}
+
+bool NearInteger(Complex v, Wide& rounded) {
+    return std::fabs(v.imag()) <= 0.25L && NearInteger(v.real(), rounded);
 }
 
 // Irreducible factors of a square-free primitive polynomial, in the order found.
@@ -210,45 +213,69 @@ void FactorSquareFree(TIntPoly f, TIntFactors& out) {
     }
 
     // Factors of degree 2 and more: products of root sets of growing size, so
-    // the first factor confirmed at each size has no smaller factor.
-    const unsigned all = (1u << roots.Count) - 1;
+    // the first factor confirmed at each size has no smaller factor. If the
+    // set is the roots of a factor g of f = g h, lead * prod (x - z) = lc(h) g
+    // has integer coefficients and its constant term divides lead * f(0).
     for (int size = 2; 2 * size <= f.Degree; ++size) {
-        for (unsigned set = 1; set <= all && 2 * size <= f.Degree; ++set) {
-            if (std::popcount(set) != size || (set & used) != 0) {
-                continue;
+        std::array<int, kMaxDegree> free{};
+        int freeCount = 0;
+        for (int k = 0; k < roots.Count; ++k) {
+            if ((used & (1u << k)) == 0) {
+                free[freeCount++] = k;
             }
-            std::array<Complex, kMaxDegree + 1> monic{};
-            monic[0] = 1;
-            int degree = 0;
-            for (int k = 0; k < roots.Count; ++k) {
-                if (set & (1u << k)) {
-                    ++degree;
-                    for (int i = degree; i > 0; --i) {
-                        monic[i] = monic[i - 1] - roots.Z[k] * monic[i];
-                    }
-                    monic[0] = -roots.Z[k] * monic[0];
+        }
+        const long double lead = static_cast<long double>(f.C[f.Degree]);
+        const Wide leadTimesConstant = f.C[f.Degree] * f.C[0];
+        bool found = false;
+        // Every subset of `size` of the free roots, by Gosper's enumeration.
+        for (unsigned pick = (1u << size) - 1; pick < (1u << freeCount) && !found;) {
+            Complex constant = lead;
+            for (int k = 0; k < freeCount; ++k) {
+                if (pick & (1u << k)) {
+                    constant *= -roots.Z[free[k]];
                 }
             }
-            // lead * monic has integer coefficients when the set is a factor's roots.
-            const long double lead = static_cast<long double>(f.C[f.Degree]);
             TIntPoly candidate;
             candidate.Degree = size;
-            bool plausible = true;
-            for (int i = 0; i <= size && plausible; ++i) {
-                const Complex scaled = monic[i] * lead;
-                plausible =
-                    std::fabs(scaled.imag()) < 0.25L && NearInteger(scaled.real(), candidate.C[i]);
+            if (NearInteger(constant, candidate.C[0]) && candidate.C[0] != 0 &&
+                leadTimesConstant % candidate.C[0] == 0) {
+                std::array<Complex, kMaxDegree + 1> monic{};
+                monic[0] = 1;
+                int degree = 0;
+                for (int k = 0; k < freeCount; ++k) {
+                    if (pick & (1u << k)) {
+                        const Complex z = roots.Z[free[k]];
+                        ++degree;
+                        for (int i = degree; i > 0; --i) {
+                            monic[i] = monic[i - 1] - z * monic[i];
+                        }
+                        monic[0] = -z * monic[0];
+                    }
+                }
+                bool plausible = true;
+                for (int i = 1; i <= size && plausible; ++i) {
+                    plausible = NearInteger(monic[i] * lead, candidate.C[i]);
+                }
+                IntPolyMakePrimitive(candidate);
+                TIntPoly quotient;
+                if (plausible && candidate.Degree == size &&
+                    IntPolyDivExact(f, candidate, quotient)) {
+                    Append(out, candidate);
+                    f = quotient;
+                    for (int k = 0; k < freeCount; ++k) {
+                        if (pick & (1u << k)) {
+                            used |= 1u << free[k];
+                        }
+                    }
+                    found = true;
+                }
             }
-            if (!plausible) {
-                continue;
-            }
-            IntPolyMakePrimitive(candidate);
-            TIntPoly quotient;
-            if (candidate.Degree == size && IntPolyDivExact(f, candidate, quotient)) {
-                Append(out, candidate);
-                f = quotient;
-                used |= set;
-            }
+            const unsigned low = pick & -pick;
+            const unsigned ripple = pick + low;
+            pick = ripple | (((pick ^ ripple) >> 2) / low);
+        }
+        if (found) {
+            --size; // the same size again among the roots that are left
         }
     }
     if (f.Degree >= 1) {

@@ -75,6 +75,9 @@ BENCHMARK_CAPTURE(Factor, FiveQuadratics,
                   Product({"x^2+1", "x^2+2", "x^2+x+1", "x^2-x+1", "2x^2+3x+5"}));
 BENCHMARK_CAPTURE(Factor, TwoQuintics, Product({"x^5-x+1", "x^5+3x^2-2"}));
 BENCHMARK_CAPTURE(Factor, IrreducibleDegree10, Product({"x^10-x^9+3x^4-7x+2095133040"}));
+BENCHMARK_CAPTURE(Factor, TenRealIrrationalRoots,
+                  Product({"512x^10-1280x^8+1120x^6-400x^4+50x^2-1"}));
+BENCHMARK_CAPTURE(Factor, LeadingManyDivisors, Product({"2095133040x^10-x^9-x-2095133039"}));
 BENCHMARK_CAPTURE(Factor, RepeatedQuadratics,
                   Product({"x^2+x+1", "x^2+x+1", "x^2+x+1", "x^2+3", "x^2+3"}));
 BENCHMARK_CAPTURE(Factor, QuarticLargeCoefficients,

@@ -163,6 +163,8 @@ TEST(PolyFactor, Table) {
         {"x^3-2", "x^3-2"},
         {"x^5-x+1", "x^5-x+1"},
         {"1/3x^3-1/12x", "1/12, x, 2x+1, 2x-1"},
+        // Two rational roots close together, -2/5 and -7/19.
+        {"2280x^5-433x^4+367x^3+1562x^2+690x+84", "5x+2, 19x+7, 24x^3-23x^2+18x+6"},
         // Room for every factor of degree 10, and root tests that never overflow.
         {"3x^10-165x^8+3069x^6-22935x^4+63228x^2-43200",
          "3, x-1, x+1, x-2, x+2, x-3, x+3, x-4, x+4, x-5, x+5"},

@@ -1,0 +1,1069 @@
+// vorantel-script: drives the real windows headlessly from a UI script and
+// prints what they show, so that window behaviour can be tested as data.
+//
+// Usage: vorantel-script [--check] FILE...
+//
+// Each FILE runs against a freshly started application (all windows created
+// as at start-up, the main window shown). One command a line; blank lines and
+// lines starting with '#' are ignored. W is a window's class name
+// (TMainForm, TVersionForm, TEnzanForm, ...), C the object name of one of its
+// controls or menu entries, TEXT the rest of the line after one space (may be
+// empty, kept verbatim).
+//
+//   show W            clicks the main window's button for W (TVersionForm:
+//                     triggers the menu entry VersionMenu)
+//   click W.C         real mouse click on a button or radio button; a menu
+//                     entry (QAction) is triggered
+//   set W.C TEXT      replaces the text of an edit field
+//   type W.C TEXT     focuses C (as a click would) and types TEXT key by key
+//   key W.C KEY       focuses C as a click into it would, then presses KEY
+//   key W KEY         presses KEY on the control that has the focus in W
+//                     KEY is one of Enter, Tab, Escape, Space
+//   select W.C N      mouse click on item N (from 0) of the radio group C: the
+//                     QRadioButton children of C in creation order
+//   close W           closes W through its title bar
+//   print W.C         prints "W.C = TEXT": an edit's text, the caption of a
+//                     label, button, radio button, group box or menu entry
+//   print W           prints "W = TITLE"
+//   focus W           prints "focus W.C", C the control with the focus in W
+//                     ("focus W.-" when no control has it)
+//   state W.C         prints "W.C enabled=1 base=#rrggbb text=#rrggbb": the
+//                     effective enabled state and the colours as C draws
+//                     them (edit: Base/Text; label: Window/WindowText;
+//                     button, radio button: Button/ButtonText; menu entry:
+//                     its menu's Base/Text), taken from the Disabled colour
+//                     group when C is disabled, else from the Active group
+//   visible W         prints "W visible=1" or "W visible=0"
+//   geometry W        prints "W x=.. y=.. w=.. h=.. screen=WxH": the frame's
+//                     position, the client size (for the main window the
+//                     central widget, without the menu bar), the screen size
+//   screenshot W FILE saves a PNG of W; a relative FILE is taken relative to
+//                     the script's folder
+// Added commands:
+//   checked W.C       prints "W.C checked=1" or "W.C checked=0" for a radio
+//                     button or check box; for a radio group "W.C item=N",
+//                     N the checked item (-1 when none is checked)
+//   running           prints "running=1", or "running=0" once the program
+//                     has been told to end (the main window was closed)
+//
+// Every message box that appears prints "message [CAPTION] ICON: TEXT" (ICON
+// is warning, error, information, question or none; a line break in TEXT
+// prints as "\n") and is then closed with its OK button; the script goes on.
+//
+// With --check, lines starting with "> " hold the expected transcript: every
+// printed line must equal the next expected line, in order, with nothing
+// missing or extra. Differences are reported as FILE:line on standard error.
+// Exit status: 0 all went well, 1 a transcript differed, 2 a script error
+// (unknown command or name, a message box that would not close, bad usage).
+
+#include "Startup.h"
+#include "VoranMain.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// How long a message box may stay open before the run reports it as stuck.
+constexpr int kMessageBoxTimeoutMs = 5000;
+// How long to wait for a window to become active after it is shown.
+constexpr int kActivateTimeoutMs = 2000;
+
+constexpr int kExitOk = 0;
+constexpr int kExitDiffers = 1;
+constexpr int kExitError = 2;
+
+void WriteLine(FILE* stream, const QString& text) {
+    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// A failure of the script itself: an unknown command, window or control.
+class ScriptError : public std::runtime_error {
+public:
+    explicit ScriptError(const QString& text) : std::runtime_error(text.toStdString()) {}
+};
+
+// ---------------------------------------------------------------------------
+// Reading a script
+
+enum class Verb {
+    Show,
+    Click,
+    Set,
+    Type,
+    Key,
+    Select,
+    Close,
+    Print,
+    Focus,
+    State,
+    Visible,
+    Geometry,
+    Screenshot,
+    Checked,
+    Running
+};
+
+// What a command names after its verb.
+enum class Operand {
+    None,           // running
+    Window,         // show W, close W, focus W, visible W, geometry W
+    Control,        // click W.C, state W.C, checked W.C
+    WindowOrControl // print W / print W.C
+};
+
+struct VerbInfo {
+    const char* name;
+    Verb verb;
+    Operand operand;
+    bool hasText; // the rest of the line after the operand is TEXT
+};
+
+constexpr VerbInfo kVerbs[] = {
+    {"show", Verb::Show, Operand::Window, false},
+    {"click", Verb::Click, Operand::Control, false},
+    {"set", Verb::Set, Operand::Control, true},
+    {"type", Verb::Type, Operand::Control, true},
+    {"key", Verb::Key, Operand::WindowOrControl, true},
+    {"select", Verb::Select, Operand::Control, true},
+    {"close", Verb::Close, Operand::Window, false},
+    {"print", Verb::Print, Operand::WindowOrControl, false},
+    {"focus", Verb::Focus, Operand::Window, false},
+    {"state", Verb::State, Operand::Control, false},
+    {"visible", Verb::Visible, Operand::Window, false},
+    {"geometry", Verb::Geometry, Operand::Window, false},
+    {"screenshot", Verb::Screenshot, Operand::Window, true},
+    {"checked", Verb::Checked, Operand::Control, false},
+    {"running", Verb::Running, Operand::None, false},
+};
+
+struct KeyName {
+    const char* name;
+    Qt::Key key;
+};
+
+constexpr KeyName kKeys[] = {
+    {"Enter", Qt::Key_Return},
+    {"Tab", Qt::Key_Tab},
+    {"Escape", Qt::Key_Escape},
+    {"Space", Qt::Key_Space},
+};
+
+struct Command {
+    int line = 0;
+    Verb verb = Verb::Running;
+    QString window;  // W
+    QString control; // C, empty when the command names a window only
+    QString text;    // TEXT (also KEY, N and FILE)
+    Qt::Key key = Qt::Key_unknown;
+    int item = 0;
+};
+
+struct Expected {
+    int line = 0;
+    QString text;
+};
+
+struct Script {
+    QString path;
+    std::vector<Command> commands;
+    std::vector<Expected> expected;
+};
+
+std::optional<Qt::Key> KeyFromName(const QString& name) {
+    for (const KeyName& k : kKeys) {
+        if (name == QLatin1String(k.name)) {
+            return k.key;
+        }
+    }
+    return std::nullopt;
+}
+
+// Splits "W.C" or "W"; throws when the form does not fit the verb.
+void ReadOperand(const QString& operand, const VerbInfo& info, Command& command) {
+    const qsizetype dot = operand.indexOf(QLatin1Char('.'));
+    command.window = dot < 0 ? operand : operand.left(dot);
+    command.control = dot < 0 ? QString() : operand.mid(dot + 1);
+    if (command.window.isEmpty() || (dot >= 0 && command.control.isEmpty())) {
+        throw ScriptError(QStringLiteral("malformed name '%1'").arg(operand));
+    }
+    if (info.operand == Operand::Window && dot >= 0) {
+        throw ScriptError(
+            QStringLiteral("'%1' takes a window, not a control").arg(QLatin1String(info.name)));
+    }
+    if (info.operand == Operand::Control && dot < 0) {
+        throw ScriptError(QStringLiteral("'%1' takes a control W.C").arg(QLatin1String(info.name)));
+    }
+}
+
+Command ParseCommand(const QString& line) {
+    const qsizetype space = line.indexOf(QLatin1Char(' '));
+    const QString name = space < 0 ? line : line.left(space);
+    const QString rest = space < 0 ? QString() : line.mid(space + 1);
+    const VerbInfo* info = nullptr;
+    for (const VerbInfo& v : kVerbs) {
+        if (name == QLatin1String(v.name)) {
+            info = &v;
+        }
+    }
+    if (info == nullptr) {
+        throw ScriptError(QStringLiteral("unknown command '%1'").arg(name));
+    }
+    Command command;
+    command.verb = info->verb;
+    if (info->operand == Operand::None) {
+        if (!rest.isEmpty()) {
+            throw ScriptError(QStringLiteral("'%1' takes nothing").arg(name));
+        }
+        return command;
+    }
+    const qsizetype end = rest.indexOf(QLatin1Char(' '));
+    const QString operand = end < 0 ? rest : rest.left(end);
+    if (operand.isEmpty()) {
+        throw ScriptError(QStringLiteral("'%1' needs a name").arg(name));
+    }
+    ReadOperand(operand, *info, command);
+    if (!info->hasText) {
+        if (end >= 0) {
+            throw ScriptError(QStringLiteral("unexpected text after '%1'").arg(operand));
+        }
+        return command;
+    }
+    command.text = end < 0 ? QString() : rest.mid(end + 1);
+    switch (command.verb) {
+    case Verb::Key: {
+        const std::optional<Qt::Key> key = KeyFromName(command.text);
+        if (!key) {
+            throw ScriptError(
+                QStringLiteral("unknown key '%1' (Enter, Tab, Escape or Space)").arg(command.text));
+        }
+        command.key = *key;
+        break;
+    }
+    case Verb::Select: {
+        bool ok = false;
+        command.item = command.text.toInt(&ok);
+        if (!ok || command.item < 0) {
+            throw ScriptError(QStringLiteral("'%1' is not an item number").arg(command.text));
+        }
+        break;
+    }
+    case Verb::Screenshot:
+        if (command.text.isEmpty()) {
+            throw ScriptError(QStringLiteral("screenshot needs a file name"));
+        }
+        break;
+    default:
+        break;
+    }
+    return command;
+}
+
+// Reads the whole script before anything runs, so that a misspelt command is
+// reported without touching the windows. Errors go to `errors`.
+Script ReadScript(const QString& path, QStringList& errors) {
+    Script script;
+    script.path = path;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        errors << QStringLiteral("%1: cannot open: %2").arg(path, file.errorString());
+        return script;
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r'))) {
+            line.chop(1);
+        }
+        if (line == QLatin1String(">") || line.startsWith(QLatin1String("> "))) {
+            script.expected.push_back({number, line.mid(2)});
+            continue;
+        }
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#'))) {
+            continue;
+        }
+        try {
+            Command command = ParseCommand(line);
+            command.line = number;
+            script.commands.push_back(command);
+        } catch (const ScriptError& e) {
+            errors << QStringLiteral("%1:%2: %3")
+                          .arg(path)
+                          .arg(number)
+                          .arg(QString::fromUtf8(e.what()));
+        }
+    }
+    return script;
+}
+
+// ---------------------------------------------------------------------------
+// Message boxes
+
+QString IconName(QMessageBox::Icon icon) {
+    switch (icon) {
+    case QMessageBox::Warning:
+        return QStringLiteral("warning");
+    case QMessageBox::Critical:
+        return QStringLiteral("error");
+    case QMessageBox::Information:
+        return QStringLiteral("information");
+    case QMessageBox::Question:
+        return QStringLiteral("question");
+    case QMessageBox::NoIcon:
+        break;
+    }
+    return QStringLiteral("none");
+}
+
+// Watches the whole application for message boxes. Each box is reported the
+// moment it is shown and closed with its OK button from a zero timer, which
+// runs inside the box's own modal loop; a box that is still open after the
+// time-out is closed by force and reported as an error.
+class MessageBoxCloser : public QObject {
+public:
+    MessageBoxCloser(std::function<void(const QString&)> print,
+                     std::function<void(const QString&)> fail)
+        : print_(std::move(print)), fail_(std::move(fail)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+                Report(box);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Report(QMessageBox* box) {
+        QString text = box->text();
+        text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        print_(QStringLiteral("message [%1] %2: %3")
+                   .arg(box->windowTitle(), IconName(box->icon()), text));
+        QPointer<QMessageBox> guard(box);
+        QTimer::singleShot(0, box, [guard] {
+            if (guard == nullptr || !guard->isVisible()) {
+                return;
+            }
+            QAbstractButton* ok = guard->button(QMessageBox::Ok);
+            if (ok == nullptr && !guard->buttons().isEmpty()) {
+                ok = guard->buttons().first();
+            }
+            if (ok != nullptr) {
+                QTest::mouseClick(ok, Qt::LeftButton);
+            }
+        });
+        QTimer::singleShot(kMessageBoxTimeoutMs, box, [this, guard] {
+            if (guard != nullptr && guard->isVisible()) {
+                fail_(QStringLiteral("the message box [%1] did not close with its OK button")
+                          .arg(guard->windowTitle()));
+                guard->done(QMessageBox::Cancel);
+            }
+        });
+    }
+
+    std::function<void(const QString&)> print_;
+    std::function<void(const QString&)> fail_;
+};
+
+// ---------------------------------------------------------------------------
+// Running a script
+
+QString ColourName(const QColor& colour) {
+    return colour.name(QColor::HexRgb);
+}
+
+// Runs the commands of one script against a fresh set of windows and keeps
+// the transcript, each line with the script line of the command that printed it.
+class ScriptRun {
+public:
+    struct Printed {
+        int line;
+        QString text;
+    };
+
+    explicit ScriptRun(const Script& script) : script_(script) {}
+
+    void Run(QApplication& app) {
+        MessageBoxCloser closer([this](const QString& text) { Print(text); },
+                                [this](const QString& text) { Fail(text); });
+        app.installEventFilter(&closer);
+
+        main_.reset(CreateWindows());
+        main_->show();
+        try {
+            Activate(main_.get());
+        } catch (const ScriptError& e) {
+            Fail(QString::fromUtf8(e.what()));
+        }
+
+        for (const Command& command : script_.commands) {
+            current_ = command.line;
+            RunOne(command);
+            if (!errors_.isEmpty()) {
+                break; // the windows may be in any state now: stop this script
+            }
+        }
+        current_ = 0;
+        app.removeEventFilter(&closer);
+        main_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    bool QuitRequested() const { return quit_; }
+    const std::vector<Printed>& Transcript() const { return transcript_; }
+    const QStringList& Errors() const { return errors_; }
+
+private:
+    // Runs one command from inside an event loop of its own, as an event
+    // handler runs in the program; a QCoreApplication::exit() during the
+    // command (the main window closing) ends that loop early, which is how
+    // the end of the program is noticed.
+    void RunOne(const Command& command) {
+        if (quit_) {
+            // The loops return at once after exit(); run the rest directly.
+            Execute(command);
+            Settle();
+            return;
+        }
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [this, &loop, &command] {
+            Execute(command);
+            if (loop.isRunning()) {
+                loop.exit(0);
+            } else {
+                quit_ = true;
+            }
+        });
+        loop.exec();
+        if (!quit_) {
+            Settle();
+        }
+    }
+
+    void Execute(const Command& command) {
+        try {
+            Dispatch(command);
+        } catch (const ScriptError& e) {
+            Fail(QString::fromUtf8(e.what()));
+        }
+    }
+
+    void Print(const QString& text) {
+        transcript_.push_back({current_, text});
+        WriteLine(stdout, text);
+    }
+
+    void Fail(const QString& text) {
+        errors_ << QStringLiteral("%1:%2: %3").arg(script_.path).arg(current_).arg(text);
+    }
+
+    // Lets posted events (activation, focus, layout) arrive.
+    static void Settle() {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            QCoreApplication::sendPostedEvents();
+        }
+    }
+
+    // Brings a shown window to the front as a click into it would, so that
+    // it owns the keyboard focus.
+    static void Activate(QWidget* window) {
+        if (!window->isVisible()) {
+            return;
+        }
+        if (QApplication::activeWindow() != window) {
+            window->raise();
+            window->activateWindow();
+            if (!QTest::qWaitForWindowActive(window, kActivateTimeoutMs)) {
+                throw ScriptError(QStringLiteral("%1 did not become the active window")
+                                      .arg(window->objectName()));
+            }
+        }
+        Settle();
+    }
+
+    // --- names -------------------------------------------------------------
+
+    QWidget* FindWindow(const QString& name) const {
+        if (main_->objectName() == name) {
+            return main_.get();
+        }
+        for (QWidget* child : main_->findChildren<QWidget*>(name, Qt::FindDirectChildrenOnly)) {
+            if (child->isWindow()) {
+                return child;
+            }
+        }
+        throw ScriptError(QStringLiteral("unknown window '%1'").arg(name));
+    }
+
+    // Every object named `name` inside `root`, without descending into other
+    // windows that `root` owns.
+    static void Collect(QObject* root, const QString& name, QList<QObject*>& found) {
+        for (QObject* child : root->children()) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            if (widget != nullptr && widget->isWindow() &&
+                qobject_cast<QMenu*>(widget) == nullptr) {
+                continue; // another window; a menu's pop-up belongs to its window
+            }
+            if (child->objectName() == name) {
+                found << child;
+            }
+            Collect(child, name, found);
+        }
+    }
+
+    QObject* FindControl(const Command& command) const {
+        QWidget* window = FindWindow(command.window);
+        QList<QObject*> found;
+        Collect(window, command.control, found);
+        if (found.isEmpty()) {
+            throw ScriptError(
+                QStringLiteral("unknown control '%1.%2'").arg(command.window, command.control));
+        }
+        if (found.size() > 1) {
+            throw ScriptError(QStringLiteral("%1 controls are named '%2.%3'")
+                                  .arg(found.size())
+                                  .arg(command.window, command.control));
+        }
+        return found.first();
+    }
+
+    template <typename T> T* FindControlAs(const Command& command, const char* kind) const {
+        QObject* object = FindControl(command);
+        if (auto* typed = qobject_cast<T*>(object)) {
+            return typed;
+        }
+        throw ScriptError(QStringLiteral("%1.%2 is a %3, not %4")
+                              .arg(command.window, command.control,
+                                   QLatin1String(object->metaObject()->className()),
+                                   QLatin1String(kind)));
+    }
+
+    static QString Name(const Command& command) {
+        return command.control.isEmpty() ? command.window
+                                         : command.window + QLatin1Char('.') + command.control;
+    }
+
+    static void RequireVisible(QWidget* window) {
+        if (!window->isVisible()) {
+            throw ScriptError(QStringLiteral("%1 is not shown").arg(window->objectName()));
+        }
+    }
+
+    // --- actions -----------------------------------------------------------
+
+    // Where a real click lands: the indicator of a radio button or check
+    // box (its caption area may be narrower than the control), else the centre.
+    static QPoint ClickPoint(QAbstractButton* button) {
+        if (qobject_cast<QRadioButton*>(button) != nullptr) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            return button->style()
+                ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button)
+                .center();
+        }
+        return button->rect().center();
+    }
+
+    static void MouseClick(QAbstractButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, ClickPoint(button));
+    }
+
+    // The focus that a click into the control gives it: an edit's cursor
+    // lands after its text.
+    static void FocusAsClick(QWidget* control) {
+        control->setFocus(Qt::MouseFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            edit->end(false);
+        }
+        Settle();
+    }
+
+    void Show(const Command& command) {
+        FindWindow(command.window); // the window must exist
+        RequireVisible(main_.get());
+        Activate(main_.get());
+        if (command.window == QLatin1String("TVersionForm")) {
+            TriggerEntry(main_->findChild<QAction*>(QStringLiteral("VersionMenu")));
+        } else {
+            // TEnzanForm -> EnzanButton
+            QString base = command.window;
+            if (base.startsWith(QLatin1Char('T'))) {
+                base.remove(0, 1);
+            }
+            if (base.endsWith(QLatin1String("Form"))) {
+                base.chop(4);
+            }
+            auto* button = main_->findChild<QAbstractButton*>(base + QLatin1String("Button"));
+            if (button == nullptr || button->window() != main_.get()) {
+                throw ScriptError(
+                    QStringLiteral("the main window has no button for %1").arg(command.window));
+            }
+            MouseClick(button);
+        }
+        QWidget* window = FindWindow(command.window);
+        Activate(window);
+    }
+
+    static void TriggerEntry(QAction* action) {
+        if (action == nullptr) {
+            throw ScriptError(QStringLiteral("menu entry missing"));
+        }
+        action->trigger(); // does nothing when the entry is disabled
+    }
+
+    void Click(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        RequireVisible(window);
+        QObject* object = FindControl(command);
+        Activate(window);
+        if (auto* action = qobject_cast<QAction*>(object)) {
+            TriggerEntry(action);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+            MouseClick(button);
+        } else {
+            throw ScriptError(
+                QStringLiteral("%1 is a %2, which cannot be clicked")
+                    .arg(Name(command), QLatin1String(object->metaObject()->className())));
+        }
+    }
+
+    void Set(const Command& command) {
+        RequireVisible(FindWindow(command.window));
+        FindControlAs<QLineEdit>(command, "an edit field")->setText(command.text);
+    }
+
+    void Type(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        RequireVisible(window);
+        auto* edit = FindControlAs<QLineEdit>(command, "an edit field");
+        Activate(window);
+        FocusAsClick(edit);
+        QTest::keyClicks(edit, command.text);
+    }
+
+    void Key(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        RequireVisible(window);
+        QWidget* target = nullptr;
+        if (!command.control.isEmpty()) {
+            target = FindControlAs<QWidget>(command, "a control");
+            Activate(window);
+            FocusAsClick(target);
+        } else {
+            Activate(window);
+            target = window->focusWidget() != nullptr ? window->focusWidget() : window;
+        }
+        QTest::keyClick(target, command.key);
+    }
+
+    void Select(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        RequireVisible(window);
+        auto* group = FindControlAs<QWidget>(command, "a radio group");
+        const QList<QRadioButton*> items =
+            group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+        if (command.item >= items.size()) {
+            throw ScriptError(QStringLiteral("%1 has %2 items, no item %3")
+                                  .arg(Name(command))
+                                  .arg(items.size())
+                                  .arg(command.item));
+        }
+        Activate(window);
+        MouseClick(items[command.item]);
+    }
+
+    void Close(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        RequireVisible(window);
+        // The close event that the window system sends for the title bar's
+        // close button.
+        QCloseEvent event;
+        QCoreApplication::sendEvent(window->windowHandle(), &event);
+    }
+
+    // --- observations --------------------------------------------------------
+
+    void PrintText(const Command& command) {
+        if (command.control.isEmpty()) {
+            QWidget* window = FindWindow(command.window);
+            Print(QStringLiteral("%1 = %2").arg(command.window, window->windowTitle()));
+            return;
+        }
+        QObject* object = FindControl(command);
+        QString text;
+        if (auto* edit = qobject_cast<QLineEdit*>(object)) {
+            text = edit->text();
+        } else if (auto* label = qobject_cast<QLabel*>(object)) {
+            text = label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+            text = button->text();
+        } else if (auto* group = qobject_cast<QGroupBox*>(object)) {
+            text = group->title();
+        } else if (auto* action = qobject_cast<QAction*>(object)) {
+            text = action->text();
+        } else if (auto* menu = qobject_cast<QMenu*>(object)) {
+            text = menu->title();
+        } else {
+            throw ScriptError(
+                QStringLiteral("%1 is a %2, which has no text")
+                    .arg(Name(command), QLatin1String(object->metaObject()->className())));
+        }
+        Print(QStringLiteral("%1 = %2").arg(Name(command), text));
+    }
+
+    void PrintFocus(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        QWidget* focus = window->focusWidget();
+        QString name = QStringLiteral("-");
+        if (focus != nullptr && focus != window) {
+            name = focus->objectName().isEmpty()
+                       ? QStringLiteral("(%1)").arg(QLatin1String(focus->metaObject()->className()))
+                       : focus->objectName();
+        }
+        Print(QStringLiteral("focus %1.%2").arg(command.window, name));
+    }
+
+    void PrintState(const Command& command) {
+        QObject* object = FindControl(command);
+        bool enabled = false;
+        QPalette palette;
+        QPalette::ColorRole baseRole = QPalette::Window;
+        QPalette::ColorRole textRole = QPalette::WindowText;
+        if (auto* action = qobject_cast<QAction*>(object)) {
+            auto* menu = qobject_cast<QMenu*>(action->parent());
+            if (menu == nullptr) {
+                throw ScriptError(QStringLiteral("%1 is not in a menu").arg(Name(command)));
+            }
+            enabled = action->isEnabled() && menu->isEnabled();
+            palette = menu->palette();
+            baseRole = QPalette::Base;
+            textRole = QPalette::Text;
+        } else if (auto* widget = qobject_cast<QWidget*>(object)) {
+            enabled = widget->isEnabled();
+            palette = widget->palette();
+            if (qobject_cast<QLineEdit*>(widget) != nullptr) {
+                baseRole = QPalette::Base;
+                textRole = QPalette::Text;
+            } else if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
+                baseRole = QPalette::Button;
+                textRole = QPalette::ButtonText;
+            }
+        } else {
+            throw ScriptError(QStringLiteral("%1 has no state").arg(Name(command)));
+        }
+        const QPalette::ColorGroup group = enabled ? QPalette::Active : QPalette::Disabled;
+        Print(QStringLiteral("%1 enabled=%2 base=%3 text=%4")
+                  .arg(Name(command))
+                  .arg(enabled ? 1 : 0)
+                  .arg(ColourName(palette.color(group, baseRole)),
+                       ColourName(palette.color(group, textRole))));
+    }
+
+    void PrintVisible(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        Print(QStringLiteral("%1 visible=%2").arg(command.window).arg(window->isVisible() ? 1 : 0));
+    }
+
+    void PrintGeometry(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        const QRect frame = window->frameGeometry();
+        QSize client = window->size();
+        if (auto* mainWindow = qobject_cast<QMainWindow*>(window)) {
+            if (mainWindow->centralWidget() != nullptr) {
+                client = mainWindow->centralWidget()->size();
+            }
+        }
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        Print(QStringLiteral("%1 x=%2 y=%3 w=%4 h=%5 screen=%6x%7")
+                  .arg(command.window)
+                  .arg(frame.x())
+                  .arg(frame.y())
+                  .arg(client.width())
+                  .arg(client.height())
+                  .arg(screen.width())
+                  .arg(screen.height()));
+    }
+
+    void PrintChecked(const Command& command) {
+        QObject* object = FindControl(command);
+        if (auto* button = qobject_cast<QAbstractButton*>(object);
+            button && button->isCheckable()) {
+            Print(QStringLiteral("%1 checked=%2")
+                      .arg(Name(command))
+                      .arg(button->isChecked() ? 1 : 0));
+            return;
+        }
+        auto* group = qobject_cast<QWidget*>(object);
+        const QList<QRadioButton*> items =
+            group ? group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)
+                  : QList<QRadioButton*>();
+        if (items.isEmpty()) {
+            throw ScriptError(QStringLiteral("%1 is neither a radio button nor a radio group")
+                                  .arg(Name(command)));
+        }
+        int checked = -1;
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            if (items[i]->isChecked()) {
+                checked = static_cast<int>(i);
+            }
+        }
+        Print(QStringLiteral("%1 item=%2").arg(Name(command)).arg(checked));
+    }
+
+    void Screenshot(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        QString file = command.text;
+        if (QFileInfo(file).isRelative()) {
+            file = QFileInfo(script_.path).dir().filePath(file);
+        }
+        window->ensurePolished();
+        if (!window->grab().save(file, "PNG")) {
+            throw ScriptError(QStringLiteral("cannot write %1").arg(file));
+        }
+    }
+
+    void Dispatch(const Command& command) {
+        switch (command.verb) {
+        case Verb::Show:
+            return Show(command);
+        case Verb::Click:
+            return Click(command);
+        case Verb::Set:
+            return Set(command);
+        case Verb::Type:
+            return Type(command);
+        case Verb::Key:
+            return Key(command);
+        case Verb::Select:
+            return Select(command);
+        case Verb::Close:
+            return Close(command);
+        case Verb::Print:
+            return PrintText(command);
+        case Verb::Focus:
+            return PrintFocus(command);
+        case Verb::State:
+            return PrintState(command);
+        case Verb::Visible:
+            return PrintVisible(command);
+        case Verb::Geometry:
+            return PrintGeometry(command);
+        case Verb::Screenshot:
+            return Screenshot(command);
+        case Verb::Checked:
+            return PrintChecked(command);
+        case Verb::Running:
+            return Print(QStringLiteral("running=%1").arg(quit_ ? 0 : 1));
+        }
+    }
+
+    const Script& script_;
+    std::unique_ptr<TMainForm> main_;
+    std::vector<Printed> transcript_;
+    QStringList errors_;
+    int current_ = 0; // script line of the running command
+    bool quit_ = false;
+};
+
+// ---------------------------------------------------------------------------
+// Checking a transcript
+
+// Compares the printed lines with the expected ones, aligned by their longest
+// common subsequence so that one missing or extra line is reported as just
+// that. Returns true when they are equal.
+bool CheckTranscript(const Script& script, const std::vector<ScriptRun::Printed>& printed) {
+    const std::vector<Expected>& expected = script.expected;
+    const size_t n = expected.size();
+    const size_t m = printed.size();
+    // lcs[i][j]: common length of expected[i..] and printed[j..].
+    std::vector<std::vector<int>> lcs(n + 1, std::vector<int>(m + 1, 0));
+    for (size_t i = n; i-- > 0;) {
+        for (size_t j = m; j-- > 0;) {
+            lcs[i][j] = expected[i].text == printed[j].text
+                            ? lcs[i + 1][j + 1] + 1
+                            : std::max(lcs[i + 1][j], lcs[i][j + 1]);
+        }
+    }
+    bool same = true;
+    size_t i = 0;
+    size_t j = 0;
+    std::vector<size_t> missing; // expected lines with no partner yet
+    std::vector<size_t> extra;   // printed lines with no partner yet
+    const auto flush = [&] {
+        const size_t pairs = std::min(missing.size(), extra.size());
+        for (size_t k = 0; k < pairs; ++k) {
+            const Expected& e = expected[missing[k]];
+            WriteLine(
+                stderr,
+                QStringLiteral("%1:%2: expected: %3").arg(script.path).arg(e.line).arg(e.text));
+            WriteLine(stderr, QStringLiteral("%1:%2:  printed: %3")
+                                  .arg(script.path)
+                                  .arg(e.line)
+                                  .arg(printed[extra[k]].text));
+        }
+        for (size_t k = pairs; k < missing.size(); ++k) {
+            const Expected& e = expected[missing[k]];
+            WriteLine(
+                stderr,
+                QStringLiteral("%1:%2: missing: %3").arg(script.path).arg(e.line).arg(e.text));
+        }
+        for (size_t k = pairs; k < extra.size(); ++k) {
+            const ScriptRun::Printed& p = printed[extra[k]];
+            WriteLine(stderr, QStringLiteral("%1:%2: extra line printed by this command: %3")
+                                  .arg(script.path)
+                                  .arg(p.line)
+                                  .arg(p.text));
+        }
+        same = same && missing.empty() && extra.empty();
+        missing.clear();
+        extra.clear();
+    };
+    while (i < n || j < m) {
+        if (i < n && j < m && expected[i].text == printed[j].text) {
+            flush();
+            ++i;
+            ++j;
+        } else if (j < m && (i == n || lcs[i][j + 1] >= lcs[i + 1][j])) {
+            extra.push_back(j++);
+        } else {
+            missing.push_back(i++);
+        }
+    }
+    flush();
+    return same;
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+// The environment every run sees, whatever the machine: the offscreen
+// platform on a 1280x1024 screen at 96 dpi, the C locale, no scaling and no
+// input method.
+void PinEnvironment(const QTemporaryDir& dir) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        const QString config = dir.filePath(QStringLiteral("screen.json"));
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(R"({"screens": [{"name": "Vorantel", "x": 0, "y": 0,
+                "width": 1280, "height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96,
+                "dpr": 1}]})");
+            file.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+        } else {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    }
+    qputenv("LC_ALL", "C.UTF-8");
+    for (const char* name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
+                             "QT_ENABLE_HIGHDPI_SCALING", "QT_IM_MODULE", "QT_STYLE_OVERRIDE"}) {
+        qunsetenv(name);
+    }
+}
+
+// Keeps the test library's notes about unaccepted input events (a key that
+// no control wants is normal here), the offscreen platform's notes on what
+// it cannot do and the note on a missing runtime folder out of the output.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QLatin1String("event not accepted by receiving widget")) ||
+        text.startsWith(QLatin1String("This plugin does not support")) ||
+        text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
+        return;
+    }
+    WriteLine(stderr, qFormatLogMessage(type, context, text));
+}
+
+int Usage() {
+    WriteLine(stderr, QStringLiteral("usage: vorantel-script [--check] FILE..."));
+    return kExitError;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QTemporaryDir configDir;
+    PinEnvironment(configDir);
+    qInstallMessageHandler(QuietMessages);
+
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    ConfigureApplication(app);
+
+    bool check = false;
+    QStringList files;
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--check")) {
+            check = true;
+        } else if (argument.startsWith(QLatin1String("-"))) {
+            return Usage();
+        } else {
+            files << argument;
+        }
+    }
+    if (files.isEmpty()) {
+        return Usage();
+    }
+
+    int status = kExitOk;
+    bool restart = false;
+    for (const QString& path : files) {
+        QStringList errors;
+        const Script script = ReadScript(path, errors);
+        if (errors.isEmpty()) {
+            if (restart) {
+                // The last script ended the program; an exec() that returns at
+                // once resets the application so that event loops run again.
+                QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+                QApplication::exec();
+            }
+            ScriptRun run(script);
+            run.Run(app);
+            restart = run.QuitRequested();
+            errors = run.Errors();
+            if (errors.isEmpty() && check && !CheckTranscript(script, run.Transcript())) {
+                status = std::max(status, kExitDiffers);
+            }
+        }
+        for (const QString& error : errors) {
+            WriteLine(stderr, error);
+        }
+        if (!errors.isEmpty()) {
+            status = kExitError;
+        }
+    }
+    return status;
+}

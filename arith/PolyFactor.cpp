@@ -200,6 +200,7 @@ void IntDivisors(std::int32_t n, TDivisorList& list) {
 }
 
 void PolySplitQuadratic(TPolynomial q, TPolynomial& s, TPolynomial& t) {
+    PolyNormalize(q);
     TIntPoly ts;
     TIntPoly ss;
     if (q.Degree == 2 && q.Den[0] == 1 && q.Den[1] == 1 && q.Den[2] == 1 &&

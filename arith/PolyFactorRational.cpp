@@ -312,6 +312,11 @@ TIntFactors IntPolyFactorComplete(const TIntPoly& f) {
             left = quotient;
         }
     }
+    // Only if a factor of the square-free part stayed unsplit (g h with g
+    // repeated but h not) is something left; it still belongs to the product.
+    if (left.Degree > 0) {
+        Append(out, left);
+    }
     std::stable_sort(out.Items.begin(), out.Items.begin() + out.Count, FactorBefore);
     return out;
 }

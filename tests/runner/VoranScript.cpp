@@ -45,6 +45,8 @@
 //                     N the checked item (-1 when none is checked)
 //   running           prints "running=1", or "running=0" once the program
 //                     has been told to end (the main window was closed)
+//   shown             prints "shown:" and the class name of every visible
+//                     window, main window first, then in creation order
 //
 // Every message box that appears prints "message [CAPTION] ICON: TEXT" (ICON
 // is warning, error, information, question or none; a line break in TEXT
@@ -130,12 +132,13 @@ enum class Verb {
     Geometry,
     Screenshot,
     Checked,
-    Running
+    Running,
+    Shown
 };
 
 // What a command names after its verb.
 enum class Operand {
-    None,           // running
+    None,           // running, shown
     Window,         // show W, close W, focus W, visible W, geometry W
     Control,        // click W.C, state W.C, checked W.C
     WindowOrControl // print W / print W.C
@@ -164,6 +167,7 @@ constexpr VerbInfo kVerbs[] = {
     {"screenshot", Verb::Screenshot, Operand::Window, true},
     {"checked", Verb::Checked, Operand::Control, false},
     {"running", Verb::Running, Operand::None, false},
+    {"shown", Verb::Shown, Operand::None, false},
 };
 
 struct KeyName {
@@ -843,6 +847,21 @@ private:
         Print(QStringLiteral("%1 item=%2").arg(Name(command)).arg(checked));
     }
 
+    void PrintShown() {
+        QString line = QStringLiteral("shown:");
+        if (main_->isVisible()) {
+            line += QLatin1Char(' ') + main_->objectName();
+        }
+        for (QObject* child : main_->children()) {
+            auto* window = qobject_cast<QWidget*>(child);
+            if (window != nullptr && window->isWindow() && window->isVisible() &&
+                qobject_cast<QMenu*>(window) == nullptr) {
+                line += QLatin1Char(' ') + window->objectName();
+            }
+        }
+        Print(line);
+    }
+
     void Screenshot(const Command& command) {
         QWidget* window = FindWindow(command.window);
         QString file = command.text;
@@ -887,6 +906,8 @@ private:
             return PrintChecked(command);
         case Verb::Running:
             return Print(QStringLiteral("running=%1").arg(quit_ ? 0 : 1));
+        case Verb::Shown:
+            return PrintShown();
         }
     }
 

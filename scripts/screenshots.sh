@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Renders the windows into docs/screenshots/*.png by running the UI script
+# docs/screenshots/screenshots.vsc with the UI-script runner on the offscreen
+# platform. Builds nothing: pass the runner, or build build/ first.
+#
+# Usage: scripts/screenshots.sh [PATH/TO/vorantel-script]
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+runner="${1:-$root/build/tests/vorantel-script}"
+
+if [ ! -x "$runner" ]; then
+    echo "screenshots.sh: no runner at $runner" >&2
+    echo "build it first: cmake --build build --target vorantel-script" >&2
+    exit 1
+fi
+
+QT_QPA_PLATFORM=offscreen "$runner" "$root/docs/screenshots/screenshots.vsc"
+ls -1 "$root"/docs/screenshots/*.png

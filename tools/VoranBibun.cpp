@@ -151,14 +151,14 @@ TBibunForm::TBibunForm(QWidget* mainWindow)
         const bool first = power == 4;
         QLabel* letterX =
             RowLabel(x, kTop, QStringLiteral("x"), letter, first ? "Label1" : nullptr);
-        QLabel* power_ = nullptr;
+        QLabel* exponentLabel = nullptr;
         if (power > 1) {
-            power_ =
+            exponentLabel =
                 RowLabel(x, kTop, QString::number(power), exponent, first ? "Label2" : nullptr, 10);
         }
         QLabel* sign = RowLabel(x, kTop, QStringLiteral("+"), plus, first ? "Label3" : nullptr);
         if (first) {
-            RowLabels = {letterX, power_, sign};
+            RowLabels = {letterX, exponentLabel, sign};
         }
     }
     QLabel* konma = RowLabel(x, kTop, QStringLiteral(","), equals, "LabelKonma");
@@ -232,8 +232,14 @@ TBibunForm::TBibunForm(QWidget* mainWindow)
 
     // The state as the window is designed: the derivative-value mode, the
     // other two groups and their labels disabled, every field still in its
-    // normal colours (the mode handlers first shade them).
+    // normal colours (the mode handlers first shade them); a field inside a
+    // disabled group box is unreachable but keeps its look.
     Radios[0]->setChecked(true);
+    for (const auto& edits : GroupEdits) {
+        for (QLineEdit* edit : edits) {
+            SetShade(edit, Shade::White);
+        }
+    }
     for (int i = 1; i < 3; ++i) {
         Groups[i]->setEnabled(false);
         for (QLabel* label : GroupLabels[i]) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMenu>
@@ -51,6 +52,15 @@ QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& c
     button->setText(caption);
     button->setGeometry(geometry);
     button->setFocusPolicy(Qt::NoFocus);
+    // The free Gothic face sets digits wider than the face the grid was drawn
+    // for; a caption that would not fit is drawn slightly narrower instead.
+    constexpr int kMargin = 6;
+    QFont font = button->font();
+    const int natural = QFontMetrics(font).horizontalAdvance(caption);
+    if (natural > geometry.width() - kMargin) {
+        font.setStretch(100 * (geometry.width() - kMargin) / natural);
+        button->setFont(font);
+    }
     return button;
 }
 

@@ -8,11 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -22,40 +20,56 @@ using Wide = __int128;
 using UWide = unsigned __int128;
 using std::uint64_t;
 
-// ---------------------------------------------------------------------------
 // The square part of a discriminant. A discriminant of 32-bit coefficients is
-// below 5 * 2^62, so every step works on values below 2^65: small primes are
-// divided out while they can still matter, and what remains is split with
-// Pollard's rho, so no loop ever runs up to a square root.
+// below 5 (2^31 - 1)^2 < 2^65. Dividing out every prime up to the cube root of
+// what is left leaves 1, a prime, the square of a prime or a product of two
+// primes, which a square test tells apart; so no loop runs up to a square root.
 
-constexpr int kSmallPrimeLimit = 1 << 16;
-constexpr int kSmallPrimeCount = 6542; // primes below 2^16
+constexpr std::uint32_t kPrimeLimit = 2900000; // 2900000^3 > 5 (2^31 - 1)^2
+constexpr UWide kTwo64 = static_cast<UWide>(1) << 64;
 
-constexpr std::array<std::uint32_t, kSmallPrimeCount> kSmallPrimes = [] {
-    std::array<bool, kSmallPrimeLimit> composite{};
-    std::array<std::uint32_t, kSmallPrimeCount> primes{};
-    int count = 0;
-    for (int i = 2; i < kSmallPrimeLimit; ++i) {
+// An odd prime with what a divisibility test needs: no division, two multiplications.
+struct TPrime {
+    std::uint32_t Value;
+    std::uint32_t Wrap; // 2^64 mod Value
+    uint64_t Inverse;   // Value^-1 mod 2^64
+};
+
+std::vector<TPrime> OddPrimesBelow(std::uint32_t limit) {
+    std::vector<bool> composite(limit / 2); // entry i stands for 2i + 1
+    std::vector<TPrime> primes;
+    for (std::uint32_t i = 1; i < limit / 2; ++i) {
         if (composite[i]) {
             continue;
         }
-        primes[count++] = static_cast<std::uint32_t>(i);
-        for (long j = static_cast<long>(i) * i; j < kSmallPrimeLimit; j += i) {
+        const std::uint32_t p = 2 * i + 1;
+        for (uint64_t j = static_cast<uint64_t>(p) * p / 2; j < limit / 2; j += p) {
             composite[j] = true;
         }
+        uint64_t inverse = p; // correct in the low 3 bits; Newton doubles them each step
+        for (int step = 0; step < 5; ++step) {
+            inverse *= 2 - p * inverse;
+        }
+        const auto wrap = static_cast<std::uint32_t>((UINT64_MAX % p + 1) % p);
+        primes.push_back({p, wrap, inverse});
     }
     return primes;
-}();
+}
 
-constexpr UWide kTwo64 = static_cast<UWide>(1) << 64;
+const std::vector<TPrime> kOddPrimes = OddPrimesBelow(kPrimeLimit);
 
-UWide WideGcd(UWide a, UWide b) {
-    while (b != 0) {
-        const UWide t = a % b;
-        a = b;
-        b = t;
+// Whether p divides n < 2^65.
+bool Divides(const TPrime& p, UWide n) {
+    auto low = static_cast<uint64_t>(n);
+    if (n >= kTwo64) {
+        // n = 2^64 + low is congruent to low + Wrap, and a carry out of that
+        // sum to a further Wrap (kept free of branches: the carry is random).
+        const bool carry = __builtin_add_overflow(low, p.Wrap, &low);
+        low += carry * static_cast<uint64_t>(p.Wrap);
     }
-    return a;
+    // low / p exactly when p divides low; otherwise the product overflows 64 bits.
+    const uint64_t quotient = low * p.Inverse;
+    return (static_cast<UWide>(quotient) * p.Value >> 64) == 0;
 }
 
 // floor(sqrt(n)) for n < 2^66.
@@ -70,161 +84,16 @@ uint64_t FloorSqrt(UWide n) {
     return s;
 }
 
-// a * b mod n for a, b < n < 2^66: a quotient estimated in extended precision,
-// corrected exactly in wrapping 128-bit arithmetic.
-UWide MulModWide(UWide a, UWide b, UWide n) {
-    const long double estimate =
-        static_cast<long double>(a) * static_cast<long double>(b) / static_cast<long double>(n);
-    const auto q = static_cast<UWide>(estimate < 0 ? 0 : estimate);
-    auto r = static_cast<Wide>(a * b - q * n); // the true remainder plus a few multiples of n
-    const auto m = static_cast<Wide>(n);
-    while (r < 0) {
-        r += m;
+// floor(cbrt(n)) for n < 2^66.
+uint64_t FloorCbrt(UWide n) {
+    auto c = static_cast<uint64_t>(std::cbrt(static_cast<long double>(n)));
+    while (static_cast<UWide>(c) * c * c > n) {
+        --c;
     }
-    while (r >= m) {
-        r -= m;
+    while (static_cast<UWide>(c + 1) * (c + 1) * (c + 1) <= n) {
+        ++c;
     }
-    return static_cast<UWide>(r);
-}
-
-UWide PowMod(UWide base, UWide e, UWide n) {
-    UWide result = 1 % n;
-    base %= n;
-    while (e != 0) {
-        if ((e & 1) != 0) {
-            result = MulModWide(result, base, n);
-        }
-        base = MulModWide(base, base, n);
-        e >>= 1;
-    }
-    return result;
-}
-
-// Miller-Rabin with the first twelve primes as bases: exact below 3.3 * 10^24.
-bool IsPrime(UWide n) {
-    if (n < 2) {
-        return false;
-    }
-    constexpr std::array<unsigned, 12> kBases = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37};
-    for (unsigned p : kBases) {
-        if (n % p == 0) {
-            return n == p;
-        }
-    }
-    UWide d = n - 1;
-    int twos = 0;
-    while ((d & 1) == 0) {
-        d >>= 1;
-        ++twos;
-    }
-    for (unsigned a : kBases) {
-        UWide x = PowMod(a, d, n);
-        if (x == 1 || x == n - 1) {
-            continue;
-        }
-        bool witness = true;
-        for (int i = 1; i < twos && witness; ++i) {
-            x = MulModWide(x, x, n);
-            witness = x != n - 1;
-        }
-        if (witness) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Multiplication modulo an odd n < 2^64 in Montgomery form (x stands for x * 2^64 mod n).
-class TMontgomery {
-public:
-    explicit TMontgomery(uint64_t n) : n_(n), inverse_(n) {
-        for (int i = 0; i < 5; ++i) {
-            inverse_ *= 2 - n * inverse_; // Newton: doubles the correct low bits each time
-        }
-    }
-    uint64_t Mul(uint64_t a, uint64_t b) const {
-        const UWide t = static_cast<UWide>(a) * b;
-        const uint64_t m = static_cast<uint64_t>(t) * inverse_;
-        const auto high = static_cast<uint64_t>(t >> 64);
-        const auto mn = static_cast<uint64_t>((static_cast<UWide>(m) * n_) >> 64);
-        return high >= mn ? high - mn : high - mn + n_;
-    }
-
-private:
-    uint64_t n_;
-    uint64_t inverse_;
-};
-
-// A proper divisor of an odd composite n (Brent's variant of Pollard's rho),
-// with the step x -> mul(x, x) + c.
-template <typename Mul> UWide RhoDivisor(UWide n, Mul mul) {
-    constexpr int kBatch = 128;
-    const auto absDiff = [](UWide x, UWide y) { return x > y ? x - y : y - x; };
-    for (UWide c = 1;; ++c) {
-        const auto step = [&](UWide x) {
-            const UWide s = mul(x, x) + c;
-            return s >= n ? s - n : s;
-        };
-        UWide y = 2;
-        UWide x = y;
-        UWide saved = y;
-        UWide product = 1;
-        UWide g = 1;
-        for (long r = 1; g == 1; r *= 2) {
-            x = y;
-            for (long i = 0; i < r; ++i) {
-                y = step(y);
-            }
-            for (long k = 0; k < r && g == 1; k += kBatch) {
-                saved = y;
-                for (long i = 0; i < kBatch && i < r - k; ++i) {
-                    y = step(y);
-                    product = mul(product, absDiff(x, y));
-                }
-                g = WideGcd(product, n);
-            }
-        }
-        if (g == n) { // the batch overshot: walk it again one step at a time
-            do {
-                saved = step(saved);
-                g = WideGcd(absDiff(x, saved), n);
-            } while (g == 1);
-        }
-        if (g != n) {
-            return g;
-        }
-    }
-}
-
-UWide SplitComposite(UWide n) {
-    if (n < kTwo64) {
-        const TMontgomery field(static_cast<uint64_t>(n));
-        return RhoDivisor(n, [&field](UWide a, UWide b) {
-            return static_cast<UWide>(
-                field.Mul(static_cast<uint64_t>(a), static_cast<uint64_t>(b)));
-        });
-    }
-    return RhoDivisor(n, [n](UWide a, UWide b) { return MulModWide(a, b, n); });
-}
-
-// Appends the prime factors of n (n without prime factors below 2^16).
-void LargePrimeFactors(UWide n, std::vector<UWide>& primes) {
-    if (n == 1) {
-        return;
-    }
-    if (IsPrime(n)) {
-        primes.push_back(n);
-        return;
-    }
-    const uint64_t root = FloorSqrt(n);
-    if (static_cast<UWide>(root) * root == n) {
-        LargePrimeFactors(root, primes);
-        LargePrimeFactors(root, primes);
-        return;
-    }
-    const UWide d = SplitComposite(n);
-    LargePrimeFactors(d, primes);
-    LargePrimeFactors(n / d, primes);
+    return c;
 }
 
 struct TSquareSplit {
@@ -232,69 +101,63 @@ struct TSquareSplit {
     UWide Free = 1; // square-free
 };
 
+// Divides every factor p out of rest and moves it into the split.
+void TakeFactor(std::uint32_t p, UWide& rest, TSquareSplit& split) {
+    int exponent = 0;
+    while (rest % p == 0) {
+        rest /= p;
+        ++exponent;
+    }
+    for (int i = 0; i < exponent / 2; ++i) {
+        split.Root *= p;
+    }
+    if (exponent % 2 != 0) {
+        split.Free *= p;
+    }
+}
+
 TSquareSplit SquarePart(UWide n) {
     TSquareSplit split;
     if (n == 0) {
         split.Free = 0;
         return split;
     }
+    if (n >= static_cast<UWide>(kPrimeLimit) * kPrimeLimit * kPrimeLimit) {
+        throw OverflowError(); // beyond any discriminant of 32-bit coefficients
+    }
     UWide rest = n;
-    bool sawAllSmallPrimes = true;
-    for (std::uint32_t p : kSmallPrimes) {
-        if (static_cast<UWide>(p) * p * p > rest) {
-            // Every prime factor left is above the cube root of rest, so rest is
-            // 1, a prime, the square of a prime, or a product of two primes.
-            sawAllSmallPrimes = false;
+    TakeFactor(2, rest, split);
+    uint64_t bound = FloorCbrt(rest);
+    for (const TPrime& p : kOddPrimes) {
+        if (p.Value > bound) {
             break;
         }
-        if (rest % p != 0) {
-            continue;
-        }
-        int exponent = 0;
-        do {
-            rest /= p;
-            ++exponent;
-        } while (rest % p == 0);
-        for (int i = 0; i < exponent / 2; ++i) {
-            split.Root *= p;
-        }
-        if (exponent % 2 != 0) {
-            split.Free *= p;
+        if (Divides(p, rest)) {
+            TakeFactor(p.Value, rest, split);
+            bound = FloorCbrt(rest);
         }
     }
-    if (rest == 1) {
-        return split;
-    }
+    // Every prime factor left is above the cube root of rest.
     const uint64_t root = FloorSqrt(rest);
     if (static_cast<UWide>(root) * root == rest) {
         split.Root *= root;
-        return split;
-    }
-    if (!sawAllSmallPrimes) {
+    } else {
         split.Free *= rest;
-        return split;
-    }
-    std::vector<UWide> primes;
-    LargePrimeFactors(rest, primes);
-    std::sort(primes.begin(), primes.end());
-    for (std::size_t i = 0; i < primes.size();) {
-        std::size_t j = i;
-        while (j < primes.size() && primes[j] == primes[i]) {
-            ++j;
-        }
-        for (std::size_t k = 0; k < (j - i) / 2; ++k) {
-            split.Root *= primes[i];
-        }
-        if ((j - i) % 2 != 0) {
-            split.Free *= primes[i];
-        }
-        i = j;
     }
     return split;
 }
 
 Wide WideAbs(Wide v) {
     return v < 0 ? -v : v;
+}
+
+UWide WideGcd(UWide a, UWide b) {
+    while (b != 0) {
+        const UWide t = a % b;
+        a = b;
+        b = t;
+    }
+    return a;
 }
 
 Wide GcdOf(Wide a, Wide b) {

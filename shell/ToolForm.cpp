@@ -57,13 +57,18 @@ private:
 ToolForm::ToolForm(QWidget* mainWindow, const char* className, const QString& title, QSize client,
                    int dx, int dy)
     : QWidget(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                              Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+                              Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      dx_(dx), dy_(dy) {
     setObjectName(QString::fromLatin1(className));
     setWindowTitle(title);
     setFont(GothicFont(12));
     setFixedSize(client);
+    PlaceBelow(mainWindow);
+}
+
+void ToolForm::PlaceBelow(const QWidget* mainWindow) {
     const QRect main = mainWindow->frameGeometry();
-    move(main.left() + dx, main.top() + main.height() + dy);
+    move(main.left() + dx_, main.top() + main.height() + dy_);
 }
 
 void ToolForm::FocusSteps(int n) {
@@ -227,4 +232,5 @@ std::string ToolForm::FieldText(const QLineEdit* edit) {
 
 void ToolForm::SetField(QLineEdit* edit, const std::string& text) {
     edit->setText(QString::fromStdString(text));
+    edit->setCursorPosition(0); // a text longer than the field shows its beginning
 }

@@ -30,6 +30,10 @@ public:
     ToolForm(QWidget* mainWindow, const char* className, const QString& title, QSize client, int dx,
              int dy);
 
+    // Places the window by the rule above. The main window calls it again
+    // when it is first shown, once its frame (outer size) is known.
+    void PlaceBelow(const QWidget* mainWindow);
+
     // Moves the focus n steps forward through the tab order from the control
     // that has it, skipping disabled controls (also those inside disabled
     // group boxes) and unchecked radio buttons, wrapping at the end.
@@ -88,4 +92,6 @@ protected:
 
 private:
     std::vector<QWidget*> tabOrder_;
+    int dx_;
+    int dy_;
 };

@@ -1,6 +1,7 @@
 #include "VoranMain.h"
 
 #include "Fonts.h"
+#include "ToolForm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QToolButton>
 
 namespace {
@@ -118,10 +120,24 @@ TMainForm::TMainForm(QWidget* parent)
     connect(versionEntry, &QAction::triggered, this, [this] { ShowChild("TVersionForm"); });
 
     setFixedSize(kClient.width(), kClient.height() + menuBar()->sizeHint().height());
+    PlaceWindows();
+}
 
+void TMainForm::PlaceWindows() {
     // Top edge at 25, centred across the screen.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move((screen.width() - frameGeometry().width()) / 2, 25);
+    for (ToolForm* tool : findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
+        tool->PlaceBelow(this);
+    }
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        PlaceWindows();
+    }
 }
 
 void TMainForm::ShowChild(const char* className) {

@@ -14,5 +14,13 @@ public:
     void ShowChild(const char* className);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Centres the window at the top of the screen and puts each tool window
+    // below it, by the outer size the window has once it is on screen.
+    void PlaceWindows();
+
+    bool placed_ = false;
 };

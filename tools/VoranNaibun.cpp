@@ -121,7 +121,7 @@ TNaibunForm::TNaibunForm(QWidget* mainWindow)
     const std::pair<QRadioButton*, Mode> modes[] = {
         {RadioNaibun, Mode::Naibun}, {RadioGaibun, Mode::Gaibun}, {RadioChokusen, Mode::Chokusen}};
     for (const auto& [radio, mode] : modes) {
-        connect(radio, &QRadioButton::toggled, this, [this, mode](bool checked) {
+        connect(radio, &QRadioButton::toggled, this, [this, mode = mode](bool checked) {
             if (checked) {
                 SetMode(mode);
             }

@@ -1,7 +1,7 @@
 #include "VoranRenritu.h"
 
 #include "Fonts.h"
-#include "RatMatrix.h"
+#include "LinearSystem.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +15,10 @@ TRational ReadField(const QLineEdit* edit) {
 }
 
 } // namespace
+
+QString SingularText(TSolutionKind kind) {
+    return kind == TSolutionKind::NoSolution ? QStringLiteral("解なし") : QStringLiteral("不定");
+}
 
 TRenrituForm::TRenrituForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TRenrituForm", QStringLiteral("連立方程式"), QSize(625, 129), -40, 0) {
@@ -67,59 +71,25 @@ TRenrituForm::TRenrituForm(QWidget* mainWindow)
     });
 }
 
-std::array<TRational, 4> TRenrituForm::InvertMatrix2(std::array<TRational, 4> m) {
-    std::array<TRational, 4> inverse{};
-    auto& [a1, b1, a2, b2] = m;
-    TRational p;
-    TRational q;
-    TRational d;
-    RatMul(a1, b2, p);
-    RatMul(b1, a2, q);
-    RatSub(p, q, d);
-    if (d.Num == 0) {
-        return inverse;
-    }
-    RatDiv(b2, d, inverse[0]);
-    b1.Num = -b1.Num;
-    RatDiv(b1, d, inverse[1]);
-    a2.Num = -a2.Num;
-    RatDiv(a2, d, inverse[2]);
-    RatDiv(a1, d, inverse[3]);
-    return inverse;
-}
-
 void TRenrituForm::CalcButtonClick() {
-    // The reading order is the coefficients first, then the right-hand sides.
-    const TRational a1 = ReadField(EditX1);
-    const TRational b1 = ReadField(EditY1);
-    const TRational a2 = ReadField(EditX2);
-    const TRational b2 = ReadField(EditY2);
-    const TRational c1 = ReadField(EditA1);
-    const TRational c2 = ReadField(EditA2);
+    // The coefficients first, then the right-hand sides.
+    TLinearSystem system{};
+    system[0][0] = ReadField(EditX1);
+    system[0][1] = ReadField(EditY1);
+    system[1][0] = ReadField(EditX2);
+    system[1][1] = ReadField(EditY2);
+    system[0][2] = ReadField(EditA1);
+    system[1][2] = ReadField(EditA2);
 
-    const auto [m11, m12, m21, m22] = InvertMatrix2({a1, b1, a2, b2});
-    if (m11.Num == 0 && m12.Num == 0 && m21.Num == 0 && m22.Num == 0) {
-        TRatMatrix coefficients{};
-        coefficients[0] = {a1, b1};
-        coefficients[1] = {a2, b2};
-        const QString text = QString::fromUtf8(SingularSystemText(coefficients, {c1, c2}, 2));
+    const TLinearSolution solution = SolveLinearSystem(system, 2);
+    if (solution.Kind != TSolutionKind::Unique) {
+        const QString text = SingularText(solution.Kind);
         EditAnsX->setText(text);
         EditAnsY->setText(text);
         return;
     }
-
-    TRational first;
-    TRational second;
-    TRational x;
-    TRational y;
-    RatMul(m11, c1, first);
-    RatMul(m12, c2, second);
-    RatAdd(first, second, x);
-    RatMul(m21, c1, first);
-    RatMul(m22, c2, second);
-    RatAdd(first, second, y);
-    SetField(EditAnsX, RatToText(x));
-    SetField(EditAnsY, RatToText(y));
+    SetField(EditAnsX, RatToText(solution.Values[0]));
+    SetField(EditAnsY, RatToText(solution.Values[1]));
 }
 
 void TRenrituForm::ClearFields() {

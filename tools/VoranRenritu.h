@@ -1,23 +1,20 @@
-// The window "連立方程式": a1 x + b1 y = c1, a2 x + b2 y = c2, solved exactly
-// through the inverse of the coefficient matrix.
+// The window "連立方程式": a1 x + b1 y = c1, a2 x + b2 y = c2, solved exactly.
 #pragma once
 
-#include "Rational.h"
+#include "LinearSystem.h"
 #include "ToolForm.h"
 
-#include <array>
-
 class QLineEdit;
+
+// The answer of a system without a unique solution: "解なし" when it has no
+// solution, "不定" when it has infinitely many.
+QString SingularText(TSolutionKind kind);
 
 class TRenrituForm : public ToolForm {
     Q_OBJECT
 
 public:
     explicit TRenrituForm(QWidget* mainWindow);
-
-    // The inverse of the matrix (a1, b1, a2, b2), row by row; all four
-    // entries are 0/1 when the determinant is zero.
-    static std::array<TRational, 4> InvertMatrix2(std::array<TRational, 4> m);
 
 private:
     void CalcButtonClick();

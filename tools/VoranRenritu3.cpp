@@ -1,7 +1,7 @@
 #include "VoranRenritu3.h"
 
 #include "Fonts.h"
-#include "RatMatrix.h"
+#include "VoranRenritu.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,26 +12,6 @@ TRational ReadField(const QLineEdit* edit) {
     TRational r;
     ParseRational(edit->text().toStdString(), r);
     return r;
-}
-
-// p * q * r, formed as (p * q) * r.
-TRational Product3(TRational p, TRational q, TRational r) {
-    TRational result;
-    RatMul(p, q, result);
-    RatMul(result, r, result);
-    return result;
-}
-
-// (p * q - r * s) / d
-TRational Cofactor(TRational p, TRational q, TRational r, TRational s, TRational d) {
-    TRational first;
-    TRational second;
-    TRational result;
-    RatMul(p, q, first);
-    RatMul(r, s, second);
-    RatSub(first, second, result);
-    RatDiv(result, d, result);
-    return result;
 }
 
 constexpr const char* kFieldNames[3][4] = {{"EditX1", "EditY1", "EditZ1", "EditA1"},
@@ -111,72 +91,23 @@ TRenritu3Form::TRenritu3Form(QWidget* mainWindow)
     });
 }
 
-std::array<TRational, 9> TRenritu3Form::InvertMatrix3(std::array<TRational, 9> a) {
-    std::array<TRational, 9> m{};
-    const auto& [a11, a12, a13, a21, a22, a23, a31, a32, a33] = a;
-
-    // Rule of Sarrus: three positive products summed, three negative ones subtracted in turn.
-    TRational d;
-    RatAdd(Product3(a11, a22, a33), Product3(a12, a23, a31), d);
-    RatAdd(d, Product3(a13, a21, a32), d);
-    RatSub(d, Product3(a13, a22, a31), d);
-    RatSub(d, Product3(a11, a23, a32), d);
-    RatSub(d, Product3(a12, a21, a33), d);
-    if (d.Num == 0) {
-        return m;
-    }
-
-    m[0] = Cofactor(a22, a33, a23, a32, d);
-    m[1] = Cofactor(a13, a32, a12, a33, d);
-    m[2] = Cofactor(a12, a23, a13, a22, d);
-    m[3] = Cofactor(a23, a31, a21, a33, d);
-    m[4] = Cofactor(a11, a33, a13, a31, d);
-    m[5] = Cofactor(a13, a21, a11, a23, d);
-    m[6] = Cofactor(a21, a32, a22, a31, d);
-    m[7] = Cofactor(a12, a31, a11, a32, d);
-    m[8] = Cofactor(a11, a22, a12, a21, d);
-    return m;
-}
-
 void TRenritu3Form::CalcButtonClick() {
     // The nine coefficients row by row, then the three right-hand sides.
-    std::array<TRational, 9> a;
+    TLinearSystem system{};
     for (int k = 0; k < 9; ++k) {
-        a[k] = ReadField(Edits[k / 3][k % 3]);
+        system[k / 3][k % 3] = ReadField(Edits[k / 3][k % 3]);
     }
-    std::array<TRational, 3> c;
     for (int row = 0; row < 3; ++row) {
-        c[row] = ReadField(Edits[row][3]);
+        system[row][3] = ReadField(Edits[row][3]);
     }
 
-    const std::array<TRational, 9> m = InvertMatrix3(a);
-    bool allZero = true;
-    for (const TRational& entry : m) {
-        allZero = allZero && entry.Num == 0;
-    }
-    if (allZero) {
-        TRatMatrix coefficients{};
-        for (int k = 0; k < 9; ++k) {
-            coefficients[k / 3][k % 3] = a[k];
+    const TLinearSolution solution = SolveLinearSystem(system, 3);
+    for (int k = 0; k < 3; ++k) {
+        if (solution.Kind == TSolutionKind::Unique) {
+            SetField(Answers[k], RatToText(solution.Values[k]));
+        } else {
+            Answers[k]->setText(SingularText(solution.Kind));
         }
-        const QString text = QString::fromUtf8(SingularSystemText(coefficients, c, 3));
-        for (QLineEdit* answer : Answers) {
-            answer->setText(text);
-        }
-        return;
-    }
-
-    std::array<TRational, 3> unknowns;
-    for (int row = 0; row < 3; ++row) {
-        std::array<TRational, 3> products;
-        for (int k = 0; k < 3; ++k) {
-            RatMul(m[row * 3 + k], c[k], products[k]);
-        }
-        RatAdd(products[0], products[1], unknowns[row]);
-        RatAdd(unknowns[row], products[2], unknowns[row]);
-    }
-    for (int row = 0; row < 3; ++row) {
-        SetField(Answers[row], RatToText(unknowns[row]));
     }
 }
 

@@ -1,8 +1,6 @@
-// The window "3元1次方程式": three linear equations in x, y and z, solved
-// exactly through the adjugate of the coefficient matrix.
+// The window "3元1次方程式": three linear equations in x, y and z, solved exactly.
 #pragma once
 
-#include "Rational.h"
 #include "ToolForm.h"
 
 #include <array>
@@ -14,10 +12,6 @@ class TRenritu3Form : public ToolForm {
 
 public:
     explicit TRenritu3Form(QWidget* mainWindow);
-
-    // The inverse of the 3x3 matrix given row by row; all nine entries are
-    // 0/1 when the determinant is zero.
-    static std::array<TRational, 9> InvertMatrix3(std::array<TRational, 9> a);
 
 private:
     void CalcButtonClick();

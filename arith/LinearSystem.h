@@ -1,0 +1,23 @@
+// Systems of two or three linear equations with fraction coefficients, solved
+// exactly: the intermediate determinants are held as integers of any size, so
+// only an answer that does not fit in 32 bits ends in OverflowError.
+#pragma once
+
+#include "Rational.h"
+
+#include <array>
+
+inline constexpr int kMaxUnknowns = 3;
+
+// Row i: the coefficients of the unknowns, then the right-hand side.
+using TLinearSystem = std::array<std::array<TRational, kMaxUnknowns + 1>, kMaxUnknowns>;
+
+enum class TSolutionKind { Unique, NoSolution, Infinite };
+
+struct TLinearSolution {
+    TSolutionKind Kind = TSolutionKind::Unique;
+    std::array<TRational, kMaxUnknowns> Values{}; // canonical; set when Kind is Unique
+};
+
+// Solves the first n equations in n unknowns (n = 2 or 3).
+TLinearSolution SolveLinearSystem(const TLinearSystem& system, int n);

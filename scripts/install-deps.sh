@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build make pkg-config
+    g++ cmake ninja-build make pkg-config clang libclang-rt-14-dev
     googletest libgtest-dev libbenchmark-dev
     qt6-base-dev libgl-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-texgyre

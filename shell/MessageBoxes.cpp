@@ -7,7 +7,13 @@
 
 namespace {
 
+MessageBoxHook boxHook = nullptr;
+
 void ShowBox(QMessageBox::Icon icon, const QString& caption, const QString& text, QWidget* parent) {
+    if (boxHook != nullptr) {
+        boxHook(caption, text);
+        return;
+    }
     if (parent == nullptr) {
         parent = QApplication::activeWindow();
     }
@@ -31,4 +37,8 @@ void ErrorBox(const QString& text, QWidget* parent) {
 
 void InstallArithmeticWarnings() {
     SetWarningHandler(&ArithmeticWarning);
+}
+
+void SetMessageBoxHook(MessageBoxHook hook) {
+    boxHook = hook;
 }

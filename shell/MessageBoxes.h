@@ -12,3 +12,9 @@ void WarningBox(const QString& text, QWidget* parent = nullptr);
 void ErrorBox(const QString& text, QWidget* parent = nullptr);
 // Routes the warnings of the arithmetic to WarningBox.
 void InstallArithmeticWarnings();
+
+// For tools that drive the windows without a user: while a hook is set, every
+// box calls it with its caption and text instead of showing itself. The
+// program never sets one; nullptr shows boxes again.
+using MessageBoxHook = void (*)(const QString& caption, const QString& text);
+void SetMessageBoxHook(MessageBoxHook hook);

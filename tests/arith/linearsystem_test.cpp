@@ -1,0 +1,153 @@
+#include "BigInt.h"
+#include "Errors.h"
+#include "LinearSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+TBigInt FromWide(__int128 v) {
+    // Built from two halves so that values beyond 64 bits can be compared too.
+    const bool negative = v < 0;
+    const unsigned __int128 m = negative ? -static_cast<unsigned __int128>(v) : v;
+    const TBigInt high = TBigInt(static_cast<std::int64_t>(m >> 62));
+    const TBigInt low = TBigInt(static_cast<std::int64_t>(m & ((std::uint64_t{1} << 62) - 1)));
+    const TBigInt r = high * TBigInt(std::int64_t{1} << 62) + low;
+    return negative ? -r : r;
+}
+
+__int128 PlainGcd(__int128 a, __int128 b) {
+    a = a < 0 ? -a : a;
+    b = b < 0 ? -b : b;
+    while (b != 0) {
+        const __int128 t = a % b;
+        a = b;
+        b = t;
+    }
+    return a;
+}
+
+TEST(BigInt, AgreesWithWideIntegersOnRandomInputs) {
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<std::int64_t> value(-(std::int64_t{1} << 60),
+                                                      std::int64_t{1} << 60);
+    for (int i = 0; i < 5000; ++i) {
+        const __int128 a = value(random) >> (random() % 60);
+        const __int128 b = value(random) >> (random() % 60);
+        ASSERT_EQ(FromWide(a) + FromWide(b), FromWide(a + b));
+        ASSERT_EQ(FromWide(a) - FromWide(b), FromWide(a - b));
+        ASSERT_EQ(FromWide(a) * FromWide(b), FromWide(a * b));
+        ASSERT_EQ(Gcd(FromWide(a), FromWide(b)), FromWide(PlainGcd(a, b)));
+        if (b != 0) {
+            ASSERT_EQ(DivideExact(FromWide(a * b), FromWide(b)), FromWide(a));
+        }
+    }
+}
+
+TEST(BigInt, NarrowsOnlyWhatFits) {
+    EXPECT_EQ(TBigInt(2147483647).ToInt32(), 2147483647);
+    EXPECT_EQ(TBigInt(-2147483647).ToInt32(), -2147483647);
+    EXPECT_THROW(TBigInt(2147483648).ToInt32(), OverflowError);
+    EXPECT_THROW(TBigInt(-2147483648LL).ToInt32(), OverflowError);
+    EXPECT_THROW(DivideExact(TBigInt(6), TBigInt(0)), ZeroDivideError);
+}
+
+TLinearSystem Integers(std::initializer_list<std::initializer_list<int>> rows) {
+    TLinearSystem s{};
+    int r = 0;
+    for (const auto& row : rows) {
+        int c = 0;
+        for (int v : row) {
+            s[r][c++] = {v, 1};
+        }
+        ++r;
+    }
+    return s;
+}
+
+TEST(LinearSystem, SingularSystemsAreToldApart) {
+    struct Case {
+        const char* name;
+        TLinearSystem system;
+        int n;
+        TSolutionKind kind;
+    };
+    const Case cases[] = {
+        {"proportional rows, proportional sides", Integers({{1, 1, 1}, {2, 2, 2}}), 2,
+         TSolutionKind::Infinite},
+        {"proportional rows, other sides", Integers({{1, 1, 1}, {1, 1, 2}}), 2,
+         TSolutionKind::NoSolution},
+        {"all zero", Integers({{0, 0, 0}, {0, 0, 0}}), 2, TSolutionKind::Infinite},
+        {"zero row, non-zero side", Integers({{1, 1, 2}, {0, 0, 5}}), 2, TSolutionKind::NoSolution},
+        {"rank 1 of 3, consistent", Integers({{1, 1, 1, 1}, {2, 2, 2, 2}, {3, 3, 3, 3}}), 3,
+         TSolutionKind::Infinite},
+        {"rank 1 of 3, inconsistent", Integers({{1, 1, 1, 1}, {2, 2, 2, 2}, {1, 1, 1, 3}}), 3,
+         TSolutionKind::NoSolution},
+        {"rank 2 of 3, consistent", Integers({{1, 0, 1, 2}, {0, 1, 1, 3}, {1, 1, 2, 5}}), 3,
+         TSolutionKind::Infinite},
+        {"rank 2 of 3, inconsistent", Integers({{1, 0, 1, 2}, {0, 1, 1, 3}, {1, 1, 2, 6}}), 3,
+         TSolutionKind::NoSolution},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SolveLinearSystem(c.system, c.n).Kind, c.kind) << c.name;
+    }
+}
+
+TEST(LinearSystem, RandomSystemsGiveBackTheirSolution) {
+    // Pick a solution and a matrix, form the right-hand sides, solve.
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> small(-20, 20);
+    std::uniform_int_distribution<int> den(1, 12);
+    int unique = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const int n = 2 + i % 2;
+        std::array<TRational, 3> x;
+        for (auto& v : x) {
+            v = {small(random), den(random)};
+            RatReduce(v);
+        }
+        TLinearSystem s{};
+        for (int r = 0; r < n; ++r) {
+            TRational side;
+            for (int c = 0; c < n; ++c) {
+                s[r][c] = {small(random), den(random)};
+                TRational term;
+                RatMul(s[r][c], x[c], term);
+                RatAdd(side, term, side);
+            }
+            s[r][n] = side;
+        }
+        const TLinearSolution solution = SolveLinearSystem(s, n);
+        if (solution.Kind != TSolutionKind::Unique) {
+            EXPECT_EQ(solution.Kind, TSolutionKind::Infinite); // consistent by construction
+            continue;
+        }
+        ++unique;
+        for (int c = 0; c < n; ++c) {
+            ASSERT_TRUE(RatEqual(solution.Values[c], x[c])) << "case " << i;
+        }
+    }
+    EXPECT_GT(unique, 1900);
+}
+
+TEST(LinearSystem, LargeIntermediatesWithAnswersThatFit) {
+    TLinearSystem s{};
+    s[0][0] = {2147483647, 2147483646};
+    s[0][2] = {1, 1};
+    s[1][1] = {1, 2147483646};
+    s[1][2] = {1, 2147483647};
+    const TLinearSolution solution = SolveLinearSystem(s, 2);
+    ASSERT_EQ(solution.Kind, TSolutionKind::Unique);
+    EXPECT_EQ(solution.Values[0].Num, 2147483646);
+    EXPECT_EQ(solution.Values[0].Den, 2147483647);
+    EXPECT_EQ(solution.Values[1].Num, 2147483646);
+    EXPECT_EQ(solution.Values[1].Den, 2147483647);
+
+    s[0][0] = {1, 2};
+    s[0][2] = {2147483647, 1};
+    EXPECT_THROW(SolveLinearSystem(s, 2), OverflowError);
+}
+
+} // namespace

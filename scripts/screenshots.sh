@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Renders the windows into docs/screenshots/*.png by running the UI script
-# docs/screenshots/screenshots.vsc with the UI-script runner on the offscreen
+# Renders the windows into docs/screenshots/*.png by running every UI script
+# docs/screenshots/*.vsc with the UI-script runner on the offscreen
 # platform. Builds nothing: pass the runner, or build build/ first.
 #
 # Usage: scripts/screenshots.sh [PATH/TO/vorantel-script]
@@ -15,5 +15,5 @@ if [ ! -x "$runner" ]; then
     exit 1
 fi
 
-QT_QPA_PLATFORM=offscreen "$runner" "$root/docs/screenshots/screenshots.vsc"
+QT_QPA_PLATFORM=offscreen "$runner" "$root"/docs/screenshots/*.vsc
 ls -1 "$root"/docs/screenshots/*.png

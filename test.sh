@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything and runs every test.
 #   ./test.sh             normal build in build/
 #   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
-#   ./test.sh --all       both, one after the other
+#   ./test.sh --fuzz      a short run of every fuzz target (clang) in build-fuzz/
+#   ./test.sh --all       all three, one after the other
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -20,12 +21,14 @@ run_suite() {
 case "${1:-}" in
     "") run_suite build ;;
     --sanitize) run_suite build-asan -DVORANTEL_SANITIZE=ON ;;
+    --fuzz) fuzz/run.sh 5 ;;
     --all)
         run_suite build
         run_suite build-asan -DVORANTEL_SANITIZE=ON
+        fuzz/run.sh 5
         ;;
     *)
-        echo "usage: $0 [--sanitize|--all]" >&2
+        echo "usage: $0 [--sanitize|--fuzz|--all]" >&2
         exit 2
         ;;
 esac

@@ -1,0 +1,3 @@
+// The window that this fuzz target drives, set per target by the build.
+extern const char* const kFuzzWindow;
+const char* const kFuzzWindow = FUZZ_WINDOW;

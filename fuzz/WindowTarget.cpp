@@ -1,0 +1,200 @@
+// Drives one tool window with arbitrary field texts through its own handlers.
+//
+// Input: the first line holds one byte per choice the window offers (mode,
+// radio item, operation button; each byte taken modulo the number of
+// choices); every further line is the text of one edit field, in the order the
+// window creates its fields (missing lines leave a field empty). The chosen
+// controls are clicked in order, the last one running the calculation.
+//
+// Checks: no exception escapes the handler, and every answer field ends as
+// either its previous text or a non-empty text without NUL or broken UTF-8;
+// the texts of message boxes obey the same rule. The sanitizers report the rest.
+#include "MessageBoxes.h"
+#include "Startup.h"
+#include "VoranMain.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <string_view>
+#include <vector>
+
+extern const char* const kFuzzWindow; // set per target (WindowName.cpp)
+
+namespace {
+
+struct TWindowPlan {
+    const char* ClassName;
+    // Each choice set is one click; a byte of the first line picks its member.
+    std::vector<std::vector<const char*>> Choices;
+    // Answer fields that the calculation may leave empty (x positions).
+    std::vector<const char*> MayBeEmpty;
+};
+
+const std::vector<TWindowPlan>& Plans() {
+    static const std::vector<TWindowPlan> plans = {
+        {"TEnzanForm",
+         {{"AddSButton", "SubSButton", "MulSButton", "DivSButton", "PowerSButton", "EnterSButton",
+           "GcdSButton", "LcmSButton"}},
+         {}},
+        {"TInsuuForm", {{"CalcButton"}}, {}},
+        {"TNijiForm", {{"CalcButton"}}, {}},
+        {"TKojiForm", {{"CalcButton"}}, {}},
+        {"TRenrituForm", {{"CalcButton"}}, {}},
+        {"TRenritu3Form", {{"CalcButton"}}, {}},
+        {"THuteiForm", {{"PlusItem", "MinusItem"}, {"OneRadio", "AllRadio"}, {"CalcButton"}}, {}},
+        {"TBibunForm",
+         {{"RadioKeisuu", "RadioSessen", "RadioKyokuchi"}, {"CalcButton"}},
+         {"EditAnsBigX", "EditAnsSmallX"}},
+        {"TSekibunForm", {{"CalcButton"}}, {}},
+        {"TSigmaForm", {{"CalcButton"}}, {}},
+        {"TNaibunForm", {{"RadioNaibun", "RadioGaibun", "RadioChokusen"}, {"CalcButton"}}, {}},
+        {"TJunretuForm", {{"KaijoButton", "PButton", "CButton"}}, {}},
+    };
+    return plans;
+}
+
+struct THarness {
+    const TWindowPlan* Plan = nullptr;
+    QWidget* Window = nullptr;
+    std::vector<QLineEdit*> Fields;
+    std::vector<std::vector<QAbstractButton*>> Choices;
+};
+
+THarness harness;
+bool inputHasReplacement = false; // an input field holds U+FFFD, which an answer may echo
+
+[[noreturn]] void Fail(const char* what, const QString& detail) {
+    std::fprintf(stderr, "%s: %s: %s\n", kFuzzWindow, what, detail.toUtf8().constData());
+    std::abort();
+}
+
+// Text that a field or box may show: no NUL, no broken UTF-16, and no
+// replacement character (the trace of broken UTF-8) unless the input had one.
+bool CleanText(const QString& text) {
+    if (!text.isValidUtf16() || text.contains(QChar(0))) {
+        return false;
+    }
+    return inputHasReplacement || !text.contains(QChar(QChar::ReplacementCharacter));
+}
+
+void CheckBox(const QString& caption, const QString& text) {
+    if (text.isEmpty() || !CleanText(text) || !CleanText(caption)) {
+        Fail("bad message box text", caption + QStringLiteral(" / ") + text);
+    }
+}
+
+void Setup() {
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_ALL", "C.UTF-8");
+    auto* app = new QApplication(argc, argv);
+    ConfigureApplication(*app);
+    SetMessageBoxHook(&CheckBox);
+    TMainForm* main = CreateWindows();
+
+    for (const TWindowPlan& plan : Plans()) {
+        if (std::strcmp(plan.ClassName, kFuzzWindow) == 0) {
+            harness.Plan = &plan;
+        }
+    }
+    if (harness.Plan == nullptr) {
+        Fail("no plan for window", QString());
+    }
+    harness.Window = main->findChild<QWidget*>(QString::fromLatin1(kFuzzWindow));
+    if (harness.Window == nullptr) {
+        Fail("window not found", QString());
+    }
+    harness.Window->show();
+    const QList<QLineEdit*> fields = harness.Window->findChildren<QLineEdit*>();
+    harness.Fields.assign(fields.begin(), fields.end());
+    if (qEnvironmentVariableIsSet("VORANTEL_FUZZ_FIELDS")) {
+        // The line order of an input, for writing seeds by hand.
+        for (const QLineEdit* field : harness.Fields) {
+            std::fprintf(stderr, "%s\n", field->objectName().toUtf8().constData());
+        }
+    }
+    for (const auto& names : harness.Plan->Choices) {
+        std::vector<QAbstractButton*> buttons;
+        for (const char* name : names) {
+            auto* button = harness.Window->findChild<QAbstractButton*>(QString::fromLatin1(name));
+            if (button == nullptr) {
+                Fail("button not found", QString::fromLatin1(name));
+            }
+            buttons.push_back(button);
+        }
+        harness.Choices.push_back(buttons);
+    }
+}
+
+bool IsAnswer(const QLineEdit* field) {
+    return field->objectName().contains(QStringLiteral("Ans"));
+}
+
+bool MayBeEmpty(const QLineEdit* field) {
+    for (const char* name : harness.Plan->MayBeEmpty) {
+        if (field->objectName() == QLatin1String(name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (harness.Window == nullptr) {
+        Setup();
+    }
+    std::vector<std::string_view> lines;
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        lines.push_back(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
+    const std::string_view choiceLine = lines.empty() ? std::string_view() : lines[0];
+
+    inputHasReplacement = false;
+    std::vector<QString> before;
+    for (std::size_t i = 0; i < harness.Fields.size(); ++i) {
+        const std::string_view line = i + 1 < lines.size() ? lines[i + 1] : std::string_view();
+        const QString text = QString::fromUtf8(line.data(), qsizetype(line.size()));
+        harness.Fields[i]->setText(text);
+        before.push_back(harness.Fields[i]->text());
+        inputHasReplacement =
+            inputHasReplacement || text.contains(QChar(QChar::ReplacementCharacter));
+    }
+
+    try {
+        for (std::size_t k = 0; k < harness.Choices.size(); ++k) {
+            const auto& buttons = harness.Choices[k];
+            const std::size_t pick = k < choiceLine.size() ? std::uint8_t(choiceLine[k]) : 0;
+            buttons[pick % buttons.size()]->click();
+        }
+    } catch (const std::exception& failure) {
+        Fail("exception escaped the handler", QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        Fail("unknown exception escaped the handler", QString());
+    }
+
+    for (std::size_t i = 0; i < harness.Fields.size(); ++i) {
+        const QLineEdit* field = harness.Fields[i];
+        const QString text = field->text();
+        if (!IsAnswer(field) || text == before[i]) {
+            continue;
+        }
+        if ((text.isEmpty() && !MayBeEmpty(field)) || !CleanText(text)) {
+            Fail("bad answer text", field->objectName() + QStringLiteral(": ") + text);
+        }
+    }
+    return 0;
+}

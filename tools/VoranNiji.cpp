@@ -56,7 +56,11 @@ std::vector<TPrime> OddPrimesBelow(std::uint32_t limit) {
     return primes;
 }
 
-const std::vector<TPrime> kOddPrimes = OddPrimesBelow(kPrimeLimit);
+// Sieved on first use, so that start-up does not pay for it.
+const std::vector<TPrime>& OddPrimes() {
+    static const std::vector<TPrime> primes = OddPrimesBelow(kPrimeLimit);
+    return primes;
+}
 
 // Whether p divides n < 2^65.
 bool Divides(const TPrime& p, UWide n) {
@@ -128,7 +132,7 @@ TSquareSplit SquarePart(UWide n) {
     UWide rest = n;
     TakeFactor(2, rest, split);
     uint64_t bound = FloorCbrt(rest);
-    for (const TPrime& p : kOddPrimes) {
+    for (const TPrime& p : OddPrimes()) {
         if (p.Value > bound) {
             break;
         }

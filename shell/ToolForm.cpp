@@ -226,6 +226,29 @@ void ToolForm::SetLabelGrey(QLabel* label, bool grey) {
     label->setPalette(palette);
 }
 
+TRational ToolForm::ReadRational(const QLineEdit* edit) {
+    TRational r;
+    ParseRational(FieldText(edit), r);
+    return r;
+}
+
+TPolynomial ToolForm::ReadConstant(const QLineEdit* edit) {
+    TPolynomial c;
+    ParseCoefficient(FieldText(edit), c);
+    return c;
+}
+
+TPolynomial ToolForm::ReadCoefficients(std::span<QLineEdit* const> edits) {
+    TPolynomial p;
+    for (int power = static_cast<int>(edits.size()) - 1; power >= 0; --power) {
+        const TPolynomial c = ReadConstant(edits[power]);
+        p.Num[power] = c.Num[0];
+        p.Den[power] = c.Den[0];
+    }
+    PolyNormalize(p);
+    return p;
+}
+
 std::string ToolForm::FieldText(const QLineEdit* edit) {
     return edit->text().toStdString();
 }

@@ -3,11 +3,14 @@
 // guard around handlers, Clear/Close plumbing and the grey/white field shades.
 #pragma once
 
+#include "Polynomial.h"
+
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,6 +23,8 @@ class QRadioButton;
 
 // The initial text of answer fields, which Clear puts back.
 inline const QString kAnswerText = QStringLiteral("answer");
+// The warning for a polynomial whose coefficients are all zero.
+inline const QString kZeroCoefficientsText = QStringLiteral("正しい係数を入力して下さい");
 
 class ToolForm : public QWidget {
     Q_OBJECT
@@ -85,6 +90,13 @@ protected:
     static void SetShade(QLineEdit* edit, Shade shade);
     // Draws a label's text grey (128, 128, 128) or black.
     static void SetLabelGrey(QLabel* label, bool grey);
+
+    // One number field read as a fraction, or as a constant polynomial (as typed, not reduced).
+    static TRational ReadRational(const QLineEdit* edit);
+    static TPolynomial ReadConstant(const QLineEdit* edit);
+    // Coefficient fields, edits[i] holding the coefficient of x^i, read from
+    // the highest power down into a polynomial in normal form.
+    static TPolynomial ReadCoefficients(std::span<QLineEdit* const> edits);
 
     // The text of a field as the arithmetic reads it (UTF-8).
     static std::string FieldText(const QLineEdit* edit);

@@ -202,16 +202,8 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
 }
 
 void TEnzanForm::ReadFG(TPolynomial& f, TPolynomial& g) const {
-    for (auto [p, edits] : {std::pair{&f, &EditF}, std::pair{&g, &EditG}}) {
-        PolyClear(*p);
-        for (int power = 5; power >= 0; --power) {
-            TPolynomial c;
-            ParseCoefficient(FieldText((*edits)[power]), c);
-            p->Num[power] = c.Num[0];
-            p->Den[power] = c.Den[0];
-        }
-        PolyNormalize(*p);
-    }
+    f = ReadCoefficients(EditF);
+    g = ReadCoefficients(EditG);
 }
 
 std::string TEnzanForm::PowerText(const TPolynomial& f, std::int32_t n) {

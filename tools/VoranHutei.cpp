@@ -167,7 +167,7 @@ void THuteiForm::CalcButtonClick() {
     const std::int32_t c = IntFromText(FieldText(zEdit));
     const THuteiSolution s = HuteiSolve(a, b, c, PlusItem->isChecked());
     if (s.Outcome == HuteiOutcome::NoEquation) {
-        WarningBox(QStringLiteral("正しい係数を入力して下さい"), this);
+        WarningBox(kZeroCoefficientsText, this);
         return;
     }
     if (s.Outcome == HuteiOutcome::NoIntegerSolution) {

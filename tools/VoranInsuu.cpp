@@ -109,17 +109,9 @@ TInsuuForm::TInsuuForm(QWidget* mainWindow)
 }
 
 void TInsuuForm::CalcButtonClick() {
-    TPolynomial p;
-    PolyClear(p);
-    for (int i = 4; i >= 0; --i) {
-        TPolynomial c;
-        ParseCoefficient(FieldText(Edits[i]), c);
-        p.Num[i] = c.Num[0];
-        p.Den[i] = c.Den[0];
-    }
-    PolyNormalize(p);
+    const TPolynomial p = ReadCoefficients(Edits);
     if (PolyIsZero(p)) {
-        WarningBox(QStringLiteral("正しい係数を入力して下さい"), this);
+        WarningBox(kZeroCoefficientsText, this);
         return;
     }
     TFactorList factors;

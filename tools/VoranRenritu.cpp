@@ -6,16 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-TRational ReadField(const QLineEdit* edit) {
-    TRational r;
-    ParseRational(edit->text().toStdString(), r);
-    return r;
-}
-
-} // namespace
-
 QString SingularText(TSolutionKind kind) {
     return kind == TSolutionKind::NoSolution ? QStringLiteral("解なし") : QStringLiteral("不定");
 }
@@ -74,12 +64,12 @@ TRenrituForm::TRenrituForm(QWidget* mainWindow)
 void TRenrituForm::CalcButtonClick() {
     // The coefficients first, then the right-hand sides.
     TLinearSystem system{};
-    system[0][0] = ReadField(EditX1);
-    system[0][1] = ReadField(EditY1);
-    system[1][0] = ReadField(EditX2);
-    system[1][1] = ReadField(EditY2);
-    system[0][2] = ReadField(EditA1);
-    system[1][2] = ReadField(EditA2);
+    system[0][0] = ReadRational(EditX1);
+    system[0][1] = ReadRational(EditY1);
+    system[1][0] = ReadRational(EditX2);
+    system[1][1] = ReadRational(EditY2);
+    system[0][2] = ReadRational(EditA1);
+    system[1][2] = ReadRational(EditA2);
 
     const TLinearSolution solution = SolveLinearSystem(system, 2);
     if (solution.Kind != TSolutionKind::Unique) {

@@ -8,12 +8,6 @@
 
 namespace {
 
-TRational ReadField(const QLineEdit* edit) {
-    TRational r;
-    ParseRational(edit->text().toStdString(), r);
-    return r;
-}
-
 constexpr const char* kFieldNames[3][4] = {{"EditX1", "EditY1", "EditZ1", "EditA1"},
                                            {"EditX2", "EditY2", "EditZ2", "EditA2"},
                                            {"EditX3", "EditY3", "EditZ3", "EditA3"}};
@@ -95,10 +89,10 @@ void TRenritu3Form::CalcButtonClick() {
     // The nine coefficients row by row, then the three right-hand sides.
     TLinearSystem system{};
     for (int k = 0; k < 9; ++k) {
-        system[k / 3][k % 3] = ReadField(Edits[k / 3][k % 3]);
+        system[k / 3][k % 3] = ReadRational(Edits[k / 3][k % 3]);
     }
     for (int row = 0; row < 3; ++row) {
-        system[row][3] = ReadField(Edits[row][3]);
+        system[row][3] = ReadRational(Edits[row][3]);
     }
 
     const TLinearSolution solution = SolveLinearSystem(system, 3);

@@ -7,16 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-TPolynomial ReadConstant(const QLineEdit* edit) {
-    TPolynomial c;
-    ParseCoefficient(edit->text().toStdString(), c);
-    return c;
-}
-
-} // namespace
-
 TSekibunForm::TSekibunForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TSekibunForm", QStringLiteral("定積分"), QSize(745, 129), -40, 20) {
     const QFont letter = AntiquaFont(37);
@@ -80,11 +70,7 @@ TSekibunForm::TSekibunForm(QWidget* mainWindow)
 void TSekibunForm::CalcButtonClick() {
     const TPolynomial upper = ReadConstant(Jotan);
     const TPolynomial lower = ReadConstant(Katan);
-    TPolynomial f;
-    for (int power = 5; power >= 0; --power) {
-        PolySetCoeff(f, power, PolyCoeff(ReadConstant(Edits[power]), 0));
-    }
-    PolyNormalize(f);
+    const TPolynomial f = ReadCoefficients(Edits);
 
     TPolynomial antiderivative;
     PolyIntegral(f, antiderivative);

@@ -15,12 +15,6 @@
 
 namespace {
 
-TPolynomial ReadConstant(const QLineEdit* edit) {
-    TPolynomial c;
-    ParseCoefficient(edit->text().toStdString(), c);
-    return c;
-}
-
 // A polynomial from its coefficients 1/den[i] of n^i (den 0: no term).
 TPolynomial UnitFractions(std::initializer_list<std::int32_t> dens) {
     TPolynomial p;
@@ -116,13 +110,9 @@ void TSigmaForm::CalcButtonClick() {
         WarningBox(QStringLiteral("初期値より大きい値を入力して下さい"), this);
     }
 
-    TPolynomial f;
-    for (int power = 3; power >= 0; --power) {
-        PolySetCoeff(f, power, PolyCoeff(ReadConstant(Edits[power]), 0));
-    }
-    PolyNormalize(f);
+    const TPolynomial f = ReadCoefficients(Edits);
     if (PolyIsZero(f)) {
-        WarningBox(QStringLiteral("正しい係数を入力して下さい"), this);
+        WarningBox(kZeroCoefficientsText, this);
         return;
     }
 

@@ -112,14 +112,17 @@ THuteiSolution HuteiSolve(std::int32_t a, std::int32_t b, std::int32_t c, bool p
     return s;
 }
 
+// Appends piece by piece: assigning or concatenating literals here trips a
+// false -Wrestrict in GCC 12 at -O3.
 std::string HuteiTermText(std::int32_t step, std::int32_t constant) {
     std::string text;
-    if (step == 1) {
-        text = "n";
-    } else if (step == -1) {
-        text = "-n";
-    } else if (step != 0) {
-        text = std::to_string(step) + "n";
+    if (step == -1) {
+        text += '-';
+    } else if (step != 0 && step != 1) {
+        text += std::to_string(step);
+    }
+    if (step != 0) {
+        text += 'n';
     }
     if (constant > 0 && !text.empty()) {
         text += "+";

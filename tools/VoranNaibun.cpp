@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <string>
+
 namespace {
 
 TRational ReadField(const QLineEdit* edit) {
@@ -185,8 +187,11 @@ void TNaibunForm::CalcButtonClick() {
             WarningBox(QStringLiteral("内分比が間違っています"), this);
             return;
         }
-        SetField(Naibun.AnsX, RatToText(Weighted(n, x1, m, x2, sum)));
-        SetField(Naibun.AnsY, RatToText(Weighted(n, y1, m, y2, sum)));
+        // Both coordinates first: a failure must not leave half an answer.
+        const std::string x = RatToText(Weighted(n, x1, m, x2, sum));
+        const std::string y = RatToText(Weighted(n, y1, m, y2, sum));
+        SetField(Naibun.AnsX, x);
+        SetField(Naibun.AnsY, y);
     } else if (RadioGaibun->isChecked()) {
         if (RatEqual(m, n)) {
             WarningBox(QStringLiteral("外分比が間違っています"), this);
@@ -194,22 +199,24 @@ void TNaibunForm::CalcButtonClick() {
         }
         TRational difference;
         RatSub(m, n, difference);
-        SetField(Gaibun.AnsX, RatToText(Weighted(m, x2, Negated(n), x1, difference)));
-        SetField(Gaibun.AnsY, RatToText(Weighted(m, y2, Negated(n), y1, difference)));
+        const std::string x = RatToText(Weighted(m, x2, Negated(n), x1, difference));
+        const std::string y = RatToText(Weighted(m, y2, Negated(n), y1, difference));
+        SetField(Gaibun.AnsX, x);
+        SetField(Gaibun.AnsY, y);
     } else {
         if (RatEqual(x1, x2) && RatEqual(y1, y2)) {
             WarningBox(QStringLiteral("2点が同じなので、直線が特定できません"), this);
             return;
         }
+        // The letter and the answer change together, after every step that could fail.
         std::string answer;
+        QString letter = QStringLiteral("y");
         if (RatEqual(x1, x2)) {
-            LabelY->setText(QStringLiteral("x"));
+            letter = QStringLiteral("x");
             answer = RatToText(x1);
         } else if (RatEqual(y1, y2)) {
-            LabelY->setText(QStringLiteral("y"));
             answer = RatToText(y1);
         } else {
-            LabelY->setText(QStringLiteral("y"));
             TRational rise;
             TRational run;
             TRational slope;
@@ -227,6 +234,7 @@ void TNaibunForm::CalcButtonClick() {
             PolyNormalize(line);
             answer = PolyToText(line);
         }
+        LabelY->setText(letter);
         SetField(EditAnsC, answer);
     }
 }

@@ -234,6 +234,11 @@ void PolyPower(TPolynomial base, TPolynomial e, TPolynomial& r) {
 
 void PolyCompose(TPolynomial f, TPolynomial g, TPolynomial& r) {
     const TWidePoly inner = Widen(g, TopIndex(g));
+    // f(g) has degree deg f * deg g exactly; refuse it before a product of
+    // the growing powers could overflow first.
+    if (WideDegree(Widen(f, TopIndex(f))) * WideDegree(inner) > kMaxDegree) {
+        throw DegreeError();
+    }
     TWidePoly acc{};
     // Horner's scheme: f(g) = (...(f_d g + f_(d-1)) g + ...) g + f_0.
     for (int i = TopIndex(f); i >= 0; --i) {

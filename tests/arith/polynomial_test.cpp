@@ -77,6 +77,8 @@ TEST(Polynomial, OperationTable) {
         {"evaluate", PolyCompose, "x^3-2x+1", "2", "5"},
         {"compose at zero", PolyCompose, "x^3+4", "0", "4"},
         {"compose degree 12", PolyCompose, "x^4", "x^3", "", Expect::Degree},
+        {"compose degree 15 refused before its coefficients overflow", PolyCompose,
+         "-18x^5-132x^4-312x^3-336x^2-192x", "-7x^3-23/4x^2+1885293985x+3", "", Expect::Degree},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

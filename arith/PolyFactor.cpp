@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -230,8 +231,17 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
         f[next++] = c;
     }
     TIntPoly rest = split.P;
+    // A primitive part beyond 32 bits (from fractions with large denominators)
+    // can still have factors that fit: it goes straight to the complete split
+    // below, and only the factors found must fit. Beyond 62 bits the exact
+    // steps of that split could leave 128 bits, so such a part stays a failure.
+    bool narrow = true;
     for (int i = 0; i <= rest.Degree; ++i) {
-        CheckedInt(rest.C[i]); // the primitive part is an entry of the list
+        const Wide magnitude = WideAbs(rest.C[i]);
+        if (magnitude > std::numeric_limits<std::int64_t>::max() / 2) {
+            throw OverflowError();
+        }
+        narrow = narrow && magnitude <= std::numeric_limits<std::int32_t>::max();
     }
 
     TWorkList list;
@@ -245,7 +255,7 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
 
     // Integer roots: divisors of the constant term of what is left, beyond
     // the root bound 1 + max |ai / an| skipped.
-    if (rest.Degree > 0) {
+    if (narrow && rest.Degree > 0) {
         Wide largest = 0;
         Wide bound = rest.C[rest.Degree];
         for (int i = 0; i < rest.Degree; ++i) {
@@ -270,7 +280,7 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
 
     // One split of a quadratic, or of a quartic in x^2.
     const int restStart = list.Count;
-    const bool inSquare = rest.Degree == 4 && rest.C[3] == 0 && rest.C[1] == 0;
+    const bool inSquare = narrow && rest.Degree == 4 && rest.C[3] == 0 && rest.C[1] == 0;
     TIntPoly t;
     TIntPoly s;
     bool splitDone = false;
@@ -278,7 +288,7 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
         splitDone = SplitQuadraticWide(rest.C[4], rest.C[2], rest.C[0], t, s);
         t = FromSquareVariable(t);
         s = FromSquareVariable(s);
-    } else if (rest.Degree == 2) {
+    } else if (narrow && rest.Degree == 2) {
         splitDone = SplitQuadraticWide(rest.C[2], rest.C[1], rest.C[0], t, s);
     }
     if (splitDone) {

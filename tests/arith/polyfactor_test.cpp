@@ -175,6 +175,10 @@ TEST(PolyFactor, Table) {
         {"2147483647x^2-1", "2147483647x^2-1"},
         {"x-2147483647", "x-2147483647"},
         {"x^3+2147483647", "x^3+2147483647"},
+        // A primitive part beyond 32 bits whose factors fit.
+        {"1/21x^2+5/21x-1849114958/7", "1/21, x+74483, x-74478"},
+        {"71377179/4x^4+1784429467/50x^3+1784429801/100x^2+621/50x+9",
+         "1/100, x+1, 1784429475x^3+1784429459x^2+342x+900"},
     };
     for (const Row& row : rows) {
         TFactorList f;
@@ -193,6 +197,8 @@ TEST(PolyFactor, Failures) {
     p.Num = {1, 1};
     p.Den = {2, 2147483647};
     EXPECT_THROW(PolyFactor(p, f), OverflowError);
+    // x^2 - 3 (2^31 - 1) is irreducible and has no 32-bit form.
+    EXPECT_THROW(PolyFactor(P("1/3x^2-2147483647"), f), OverflowError);
 }
 
 TEST(PolySplitQuadratic, Table) {

@@ -123,6 +123,16 @@ bool ConstantGreater(const TPolynomial& a, const TPolynomial& b) {
     return Wide{a.Num[0]} * b.Den[0] > Wide{b.Num[0]} * a.Den[0];
 }
 
+// Whether the quadratic q has two distinct real roots: the sign of b^2 - 4ac,
+// exactly. Decided before the root formula, so that a derivative without real
+// roots answers "なし" however large its discriminant.
+bool TwoRealRoots(const TPolynomial& q) {
+    const Wide a = q.Num[2];
+    const Wide b = q.Num[1];
+    const Wide c = q.Num[0];
+    return b * b * q.Den[2] * q.Den[0] > 4 * a * c * q.Den[1] * q.Den[1];
+}
+
 constexpr const char* kNone = "なし";
 
 } // namespace
@@ -405,7 +415,7 @@ void TBibunForm::ShowExtrema(TPolynomial f) {
         return;
     }
 
-    if (g1.Degree == 2) {
+    if (g1.Degree == 2 && TwoRealRoots(g1)) {
         const TQuadRoots roots = QuadFormula(d);
         if (roots.R > 0) {
             // Two irrational critical points (P ± Q√R)/D, the first the larger.

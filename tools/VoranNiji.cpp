@@ -221,6 +221,7 @@ TQuadRoots QuadFormula(TPolynomial p) {
     return {CheckedInt(P), CheckedInt(Q), CheckedInt(R), CheckedInt(D)};
 }
 
+// Appends piece by piece: "literal" + std::string trips a false -Wrestrict in GCC 12 at -O3.
 std::string QuadRootText(const TQuadRoots& roots, bool first) {
     const auto [P, Q, R, D] = roots;
     std::string text;
@@ -241,17 +242,22 @@ std::string QuadRootText(const TQuadRoots& roots, bool first) {
     }
     if (R < 0) {
         if (R != -1) {
-            text += "SQR(" + std::to_string(-static_cast<std::int64_t>(R)) + ")";
+            text += "SQR(";
+            text += std::to_string(-static_cast<std::int64_t>(R));
+            text += ')';
         }
         text += "i";
     } else {
-        text += "SQR(" + std::to_string(R) + ")";
+        text += "SQR(";
+        text += std::to_string(R);
+        text += ')';
     }
     if (D != 1) {
         if (P != 0) {
             text += ")";
         }
-        text += "/" + std::to_string(D);
+        text += '/';
+        text += std::to_string(D);
     }
     return text;
 }

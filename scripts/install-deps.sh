@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev libgl-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-texgyre
     xvfb xauth
+    python3-sympy
 )
 
 missing=()

@@ -1,0 +1,458 @@
+"""The algebra windows: four operations, factorization, quadratic and
+higher-degree equations, linear systems, indefinite equations."""
+
+import math
+
+import sympy as sp
+
+import texts
+from checks import (
+    ZERO_POLY,
+    allowed_failure,
+    check_factored,
+    coeffs_fit,
+    content_primitive,
+    factored_fits,
+    messages,
+    poly,
+    quadratic_roots,
+    read_all,
+    same_roots,
+    stopped,
+    surd_fits,
+)
+from driver import need
+from inputs import (
+    DEGREE,
+    LIMIT,
+    OVERFLOW,
+    Failure,
+    ZERO_DIVIDE,
+    coefficient_texts,
+    fits,
+    int_text,
+    rational_text,
+    read_integer,
+    read_rational,
+    small_poly_coeffs,
+    warning,
+)
+
+X = texts.X
+
+
+def set_lines(cls, pairs):
+    return [f"set {cls}.{control} {text}" for control, text in pairs]
+
+
+def rational_readers(case, controls):
+    return [lambda w, c=c: read_rational(case[c], w) for c in controls]
+
+
+def product_texts(a, b):
+    """Field texts (constant first, six fields) of the product of two
+    coefficient lists."""
+    p = sp.Poly(poly(a) * poly(b), X).all_coeffs()[::-1]
+    return [str(c) if c else "" for c in p] + [""] * (6 - len(p))
+
+
+def roots_fit(expr):
+    """Whether every root of expr's linear and quadratic factors, and the
+    factor list itself, can be written with 32-bit numbers."""
+    if not factored_fits(expr):
+        return False
+    for factor, _ in sp.factor_list(expr, X)[1]:
+        degree = sp.Poly(factor, X).degree()
+        if degree == 1 and not fits(sp.solve(factor, X)[0]):
+            return False
+        if degree == 2 and not all(surd_fits(r) for r in quadratic_roots(factor)):
+            return False
+    return True
+
+
+# ---------------------------------------------------------------------------
+
+
+class Enzan:
+    cls = "TEnzanForm"
+    F = [f"EditF{i}" for i in range(6)]
+    G = [f"EditG{i}" for i in range(6)]
+    OPS = ["AddSButton", "SubSButton", "MulSButton", "DivSButton", "PowerSButton", "EnterSButton", "GcdSButton", "LcmSButton"]
+
+    def generate(self, rng):
+        op = rng.choice(self.OPS)
+        f = coefficient_texts(rng, 6, structured=0.5 if op in ("GcdSButton", "LcmSButton") else 0.3)
+        g = coefficient_texts(rng, 6, structured=0.5 if op in ("GcdSButton", "LcmSButton", "DivSButton") else 0.3)
+        if op in ("GcdSButton", "LcmSButton") and rng.random() < 0.5:
+            # f = a·c and g = b·c with a shared factor c, so that the gcd is not 1
+            dc = rng.randrange(1, 4)
+            c = small_poly_coeffs(rng, dc)
+            f = product_texts(small_poly_coeffs(rng, rng.randrange(0, 6 - dc)), c)
+            g = product_texts(small_poly_coeffs(rng, rng.randrange(0, 6 - dc)), c)
+        if op == "PowerSButton":
+            k = rng.random()
+            if k < 0.5:
+                f = [rational_text(rng, odd=False) if rng.random() < 0.8 else rng.choice(["2", "-2", "1/2", "-3/7", "10"])] + [""] * 5
+            exponent = rng.choice([str(rng.randrange(-12, 13)), str(rng.randrange(-800, 800)), int_text(rng, large=0.3), "4/2", "1/2", "-6/3"])
+            g = [exponent] + [""] * 5 if rng.random() < 0.9 else g
+        return {"op": op, **dict(zip(self.F, f)), **dict(zip(self.G, g))}
+
+    def commands(self, case):
+        fields = [(c, case[c]) for c in reversed(self.F)] + [(c, case[c]) for c in reversed(self.G)]
+        return set_lines(self.cls, fields) + [f"click {self.cls}.{case['op']}"]
+
+    def prints(self, case):
+        return ["EditAns"]
+
+    def check(self, case, shown):
+        initial = {"EditAns": "answer"}
+        read = read_all(rational_readers(case, list(reversed(self.F)) + list(reversed(self.G))), shown, initial)
+        if read is None:
+            return
+        values, warns = read
+        f = poly(reversed(values[:6]))
+        g = poly(reversed(values[6:]))
+        op, ans = case["op"], shown["EditAns"]
+
+        if op in ("AddSButton", "SubSButton", "MulSButton"):
+            r = {"AddSButton": f + g, "SubSButton": f - g, "MulSButton": sp.expand(f * g)}[op]
+            if allowed_failure(shown, warns, OVERFLOW, not coeffs_fit(r), initial):
+                return
+            messages(shown, warns)
+            need(texts.polynomial(ans) == sp.expand(r), f"{sp.expand(r)}")
+        elif op == "EnterSButton":
+            df, dg = sp.degree(f, X) if f != 0 else 0, sp.degree(g, X) if g != 0 else 0
+            if df * dg > 10:
+                stopped(shown, warns + [DEGREE], initial)
+                return
+            r = sp.expand(f.subs(X, g))
+            if allowed_failure(shown, warns, OVERFLOW, not coeffs_fit(r), initial):
+                return
+            messages(shown, warns)
+            need(texts.polynomial(ans) == r, f"{r}")
+        elif op == "DivSButton":
+            if g == 0:
+                stopped(shown, warns + [ZERO_DIVIDE], initial)
+                return
+            q, r = sp.div(f, g, X)
+            if allowed_failure(shown, warns, OVERFLOW, not (coeffs_fit(q) and coeffs_fit(r)), initial):
+                return
+            messages(shown, warns)
+            qt, sep, rt = ans.partition("  余り  ")
+            need(sep and texts.polynomial(qt) == sp.expand(q) and texts.polynomial(rt) == sp.expand(r), f"{q}  余り  {r}")
+        elif op == "PowerSButton":
+            self.check_power(f, g, warns, shown, initial)
+        else:
+            if f == 0 or g == 0:
+                stopped(shown, warns + [ZERO_DIVIDE], initial)
+                return
+            cf, _ = content_primitive(f)
+            cg, _ = content_primitive(g)
+            _, h = content_primitive(sp.gcd(f, g))
+            if cf.q == 1 and cg.q == 1:
+                h = h * sp.igcd(cf.p, cg.p)
+            r = h if op == "GcdSButton" else sp.expand(sp.cancel(f * g / h))
+            if allowed_failure(shown, warns, OVERFLOW, not factored_fits(r), initial):
+                return
+            messages(shown, warns)
+            check_factored(ans, sp.expand(r))
+
+    def check_power(self, f, g, warns, shown, initial):
+        ans = shown["EditAns"]
+        if g != 0 and sp.degree(g, X) != 0:
+            stopped(shown, warns + [warning("g(x) は0次式にしてください")], initial)
+            return
+        if not sp.Rational(g).is_integer:
+            stopped(shown, warns + [warning("g(x) の定数項は整数にしてください")], initial)
+            return
+        n = int(g)
+        if f != 0 and sp.degree(f, X) > 0:
+            if sp.degree(f, X) * abs(n) > 10:
+                stopped(shown, warns + [DEGREE], initial)
+                return
+            r = sp.expand(f ** abs(n))
+            if allowed_failure(shown, warns, OVERFLOW, not coeffs_fit(r), initial):
+                return
+            messages(shown, warns)
+            if n < 0:
+                need(ans.startswith("1/(") and ans.endswith(")") and texts.polynomial(ans[3:-1]) == r, f"1/({r})")
+            else:
+                need(texts.polynomial(ans) == r, f"{r}")
+            return
+        base = sp.Rational(f)
+        if base == 0 and n < 0:
+            stopped(shown, warns + [ZERO_DIVIDE], initial)
+            return
+        messages(shown, warns)
+        if abs(base) in (0, 1) or n == 0 or abs(n) * math.log10(max(abs(base.p), base.q)) < 600:
+            value = base**n
+            too_long = len(str(abs(value.p))) > 500 or len(str(value.q)) > 500
+        else:
+            too_long = True
+        if too_long:
+            need(ans == "overflow", "overflow (more than 500 digits)")
+        else:
+            need(texts.rational(ans) == value, f"{value}")
+
+
+# ---------------------------------------------------------------------------
+
+
+class Insuu:
+    cls = "TInsuuForm"
+    E = [f"Edit{i}" for i in range(5)]
+
+    def generate(self, rng):
+        return dict(zip(self.E, coefficient_texts(rng, 5, structured=0.6)))
+
+    def commands(self, case):
+        return set_lines(self.cls, [(c, case[c]) for c in reversed(self.E)]) + [f"click {self.cls}.CalcButton"]
+
+    def prints(self, case):
+        return ["EditAns"]
+
+    def check(self, case, shown):
+        initial = {"EditAns": "answer"}
+        read = read_all(rational_readers(case, list(reversed(self.E))), shown, initial)
+        if read is None:
+            return
+        values, warns = read
+        p = poly(reversed(values))
+        if p == 0:
+            stopped(shown, warns + [ZERO_POLY], initial)
+            return
+        if allowed_failure(shown, warns, OVERFLOW, not factored_fits(p), initial):
+            return
+        messages(shown, warns)
+        check_factored(shown["EditAns"], p)
+
+
+class Niji:
+    cls = "TNijiForm"
+    E = ["Edit0", "Edit1", "Edit2"]
+
+    def generate(self, rng):
+        texts_ = coefficient_texts(rng, 3, structured=0.6)
+        if rng.random() < 0.1:  # a large discriminant
+            texts_ = [int_text(rng, large=0.5) for _ in range(3)]
+        return dict(zip(self.E, texts_))
+
+    commands = Insuu.commands
+    prints = Insuu.prints
+
+    def check(self, case, shown):
+        initial = {"EditAns": "answer"}
+        read = read_all(rational_readers(case, ["Edit2", "Edit1", "Edit0"]), shown, initial)
+        if read is None:
+            return
+        (a, b, c), warns = read
+        p = poly([c, b, a])
+        if p == 0:
+            stopped(shown, warns + [ZERO_POLY], initial)
+            return
+        ans = shown["EditAns"]
+        if a == 0:  # a linear left side: its one root, or none
+            # the root is read off the factor list, which must fit as well
+            if b != 0 and allowed_failure(shown, warns, OVERFLOW, not (fits(-c / b) and factored_fits(p)), initial):
+                return
+            messages(shown, warns)
+            if b == 0:
+                need(ans == "解なし", "解なし")
+            else:
+                need(texts.rational(ans) == -c / b, f"{-c / b}")
+            return
+        expected = list(sp.roots(sp.Poly(p, X)))  # the distinct roots
+        if allowed_failure(shown, warns, OVERFLOW, not roots_fit(p), initial):
+            return
+        messages(shown, warns)
+        same_roots(texts.roots(ans), expected)
+
+
+class Koji:
+    cls = "TKojiForm"
+    E = [f"Edit{i}" for i in range(5)]
+
+    def generate(self, rng):
+        return dict(zip(self.E, coefficient_texts(rng, 5, structured=0.65)))
+
+    commands = Insuu.commands
+    prints = Insuu.prints
+
+    def check(self, case, shown):
+        initial = {"EditAns": "answer"}
+        read = read_all(rational_readers(case, list(reversed(self.E))), shown, initial)
+        if read is None:
+            return
+        values, warns = read
+        p = poly(reversed(values))
+        if p == 0:
+            stopped(shown, warns + [ZERO_POLY], initial)
+            return
+        expected = []
+        for factor, _ in sp.factor_list(p, X)[1]:
+            degree = sp.Poly(factor, X).degree()
+            if degree == 1:
+                expected.append(sp.solve(factor, X)[0])
+            elif degree == 2:
+                expected.extend(quadratic_roots(factor))
+        if allowed_failure(shown, warns, OVERFLOW, not roots_fit(p), initial):
+            return
+        messages(shown, warns)
+        same_roots(texts.roots(shown["EditAns"]), expected)
+
+
+# ---------------------------------------------------------------------------
+
+
+def linear_system_check(rows, unknowns, reading, answer_fields, case, shown):
+    """rows: per equation the coefficient controls and the right-hand side."""
+    initial = {f: "answer" for f in answer_fields}
+    read = read_all(rational_readers(case, reading), shown, initial)
+    if read is None:
+        return
+    values, warns = read
+    value = dict(zip(reading, values))
+    syms = sp.symbols(" ".join(unknowns))
+    equations = [sum(value[c] * s for c, s in zip(coeffs, syms)) - value[rhs] for coeffs, rhs in rows]
+    solutions = sp.linsolve(equations, *syms)
+    matrix = sp.Matrix([[value[c] for c in coeffs] for coeffs, _ in rows])
+    if solutions == sp.EmptySet:
+        expected = ["解なし"] * len(unknowns)
+    else:
+        (solution,) = solutions
+        if any(v.free_symbols for v in solution):
+            expected = ["不定"] * len(unknowns)
+        else:
+            expected = list(solution)
+    numeric = not isinstance(expected[0], str)
+    # The window computes through the inverse: its determinant, its entries
+    # and their products with the right-hand sides must fit as well.
+    det = matrix.det()
+    documented = [det]
+    if det != 0:
+        inverse = matrix.inv()
+        documented += list(inverse)
+        documented += [inverse[i, j] * value[rows[j][1]] for i in range(len(rows)) for j in range(len(rows))]
+    documented += [value[a] * value[b] for a in reading for b in reading]
+    too_big = (numeric and not all(fits(v) for v in expected)) or not all(fits(v) for v in documented)
+    if allowed_failure(shown, warns, OVERFLOW, too_big, initial):
+        return
+    messages(shown, warns)
+    for control, want in zip(answer_fields, expected):
+        if isinstance(want, str):
+            need(shown[control] == want, f"{control} = {want}")
+        else:
+            need(texts.rational(shown[control]) == want, f"{control} = {want}")
+
+
+class Renritu:
+    cls = "TRenrituForm"
+    ROWS = [(["EditX1", "EditY1"], "EditA1"), (["EditX2", "EditY2"], "EditA2")]
+    READING = ["EditX1", "EditY1", "EditX2", "EditY2", "EditA1", "EditA2"]
+    ANSWERS = ["EditAnsX", "EditAnsY"]
+    UNKNOWNS = ["x", "y"]
+
+    def generate(self, rng):
+        case = {c: rational_text(rng, large=0.02) for c in self.READING}
+        if rng.random() < 0.25:
+            # a singular system: the last row a multiple of the first, with
+            # a right-hand side that keeps it consistent or not
+            factor = rng.choice([2, -1, 3, sp.Rational(1, 2), 0])
+            first, last = self.ROWS[0], self.ROWS[-1]
+            for a, b in zip(first[0] + [first[1]], last[0] + [last[1]]):
+                value = self._value(case[a]) * factor
+                if b != last[1] or rng.random() < 0.5:
+                    case[b] = str(value) if value != 0 else ""
+        return case
+
+    @staticmethod
+    def _value(text):
+        try:
+            return read_rational(text, [])
+        except Failure:
+            return sp.Integer(0)
+
+    def commands(self, case):
+        return set_lines(self.cls, [(c, case[c]) for c in self.READING]) + [f"click {self.cls}.CalcButton"]
+
+    def prints(self, case):
+        return self.ANSWERS
+
+    def check(self, case, shown):
+        linear_system_check(self.ROWS, self.UNKNOWNS, self.READING, self.ANSWERS, case, shown)
+
+
+class Renritu3(Renritu):
+    cls = "TRenritu3Form"
+    ROWS = [([f"EditX{i}", f"EditY{i}", f"EditZ{i}"], f"EditA{i}") for i in (1, 2, 3)]
+    READING = [f"Edit{v}{i}" for i in (1, 2, 3) for v in "XYZ"] + ["EditA1", "EditA2", "EditA3"]
+    ANSWERS = ["EditAnsX", "EditAnsY", "EditAnsZ"]
+    UNKNOWNS = ["x", "y", "z"]
+
+
+# ---------------------------------------------------------------------------
+
+
+class Hutei:
+    cls = "THuteiForm"
+
+    def generate(self, rng):
+        def coefficient():
+            k = rng.random()
+            if k < 0.02:
+                return rng.choice(["", "x", "1.5", "2147483648", "-2147483648", "+7", "007"])
+            if k < 0.12:
+                return rng.choice(["0", "1", "-1"])
+            if k < 0.3:
+                return str(rng.choice([1, -1]) * rng.choice([89, 144, 233, 377, 610, 987, 1597, 28657, 514229, 1346269]))
+            return int_text(rng, large=0.05)
+
+        return {
+            "xEdit": coefficient(),
+            "yEdit": coefficient(),
+            "zEdit": coefficient() if rng.random() < 0.5 else str(rng.randrange(-20, 21)),
+            "sign": rng.randrange(2),
+            "mode": rng.choice(["OneRadio", "AllRadio"]),
+        }
+
+    def commands(self, case):
+        return set_lines(self.cls, [(c, case[c]) for c in ("xEdit", "yEdit", "zEdit")]) + [
+            f"select {self.cls}.RadioGroup1 {case['sign']}",
+            f"click {self.cls}.{case['mode']}",
+            f"click {self.cls}.CalcButton",
+        ]
+
+    def prints(self, case):
+        return ["xAnsEdit1", "yAnsEdit1"] if case["mode"] == "OneRadio" else ["xAnsEdit2", "yAnsEdit2"]
+
+    def check(self, case, shown):
+        fields = self.prints(case)
+        initial = {f: "answer" for f in fields}
+        read = read_all([lambda w, c=c: read_integer(case[c]) for c in ("xEdit", "yEdit", "zEdit")], shown, initial)
+        if read is None:
+            return
+        (a, b, c), _ = read
+        s = 1 if case["sign"] == 0 else -1  # a x + s b y = c
+        if a == 0 and b == 0:
+            stopped(shown, [ZERO_POLY], initial)
+            return
+        g = math.gcd(a, b)
+        if c % g:
+            stopped(shown, [warning("整数解はありません")], initial)
+            return
+        big = abs(c // g) * max(abs(a), abs(b)) // g > LIMIT
+        if allowed_failure(shown, [], OVERFLOW, big, initial):
+            return
+        messages(shown, [])
+        if case["mode"] == "OneRadio":
+            x, y = int(shown["xAnsEdit1"]), int(shown["yAnsEdit1"])
+            need(a * x + s * b * y == c, f"a solution of {a}x {'+-'[s < 0]} {b}y = {c}")
+            return
+        n = texts.N
+        xs = sp.Poly(texts.polynomial(shown["xAnsEdit2"], n), n)
+        ys = sp.Poly(texts.polynomial(shown["yAnsEdit2"], n), n)
+        need(xs.degree() <= 1 and ys.degree() <= 1, "linear texts in n")
+        x0, y0 = int(xs.coeff_monomial(1)), int(ys.coeff_monomial(1))
+        alpha, beta = int(xs.coeff_monomial(n)), int(ys.coeff_monomial(n))
+        need(a * x0 + s * b * y0 == c, f"a particular solution of {a}x {'+-'[s < 0]} {b}y = {c}")
+        need((alpha, beta) == (b // g, -s * a // g), f"x = {b // g}n + X, y = {-s * a // g}n + Y")

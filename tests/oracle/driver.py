@@ -1,0 +1,111 @@
+"""Running one window's cases through vorantel-script and judging them.
+
+Each window gives a module-level object with:
+  cls                 the window's class name
+  generate(rng)       one random case (a dict)
+  commands(case)      script lines that enter the case and calculate
+  prints(case)        the controls whose texts the case prints, in order
+  check(case, shown)  raises Disagree(expected) when the shown answer is wrong
+
+Every case starts with "print W" (a marker line in the transcript) and a click
+of the window's Clear button, so that messages and answers are attributed to
+their own case and "answer" shows that a calculation changed nothing.
+"""
+
+import os
+import subprocess
+import tempfile
+from dataclasses import dataclass, field
+
+
+class Disagree(Exception):
+    """The shown answer differs from the expected one (the text says what)."""
+
+
+def need(condition, expected):
+    if not condition:
+        raise Disagree(expected)
+
+
+@dataclass
+class Shown:
+    messages: list = field(default_factory=list)  # "warning: TEXT" / "error: TEXT."
+    texts: dict = field(default_factory=dict)  # control name -> printed text
+    order: list = field(default_factory=list)  # control names in printed order
+
+    def __getitem__(self, control):
+        return self.texts[control]
+
+    def describe(self):
+        parts = [f"{c} = {self.texts[c]!r}" for c in self.order]
+        parts += [f"message {m!r}" for m in self.messages]
+        return "; ".join(parts)
+
+
+def build_script(window, cases):
+    lines = [f"show {window.cls}"]
+    for number, case in enumerate(cases):
+        lines.append(f"# case {number}")
+        lines.append(f"print {window.cls}")
+        lines.append(f"click {window.cls}.ClearButton")
+        lines.extend(window.commands(case))
+        lines.extend(f"print {window.cls}.{c}" for c in window.prints(case))
+    return "\n".join(lines) + "\n"
+
+
+def parse_message(line):
+    # "message [CAPTION] ICON: TEXT"
+    caption, _, rest = line[len("message [") :].partition("] ")
+    icon, _, text = rest.partition(": ")
+    if caption == "警告" and icon == "warning":
+        return f"warning: {text}"
+    if caption == "Vorantel" and icon == "error":
+        return f"error: {text}"
+    return f"{caption}/{icon}: {text}"
+
+
+def split_transcript(window, cases, output):
+    marker = f"{window.cls} = "
+    chunks = []
+    for line in output.splitlines():
+        if line.startswith(marker):
+            chunks.append(Shown())
+        elif not chunks:
+            raise RuntimeError(f"transcript line before the first case: {line!r}")
+        elif line.startswith("message ["):
+            chunks[-1].messages.append(parse_message(line))
+        else:
+            name, sep, text = line.partition(" = ")
+            if not sep or not name.startswith(window.cls + "."):
+                raise RuntimeError(f"unexpected transcript line: {line!r}")
+            control = name[len(window.cls) + 1 :]
+            chunks[-1].texts[control] = text
+            chunks[-1].order.append(control)
+    if len(chunks) != len(cases):
+        raise RuntimeError(f"{len(chunks)} cases in the transcript, {len(cases)} run")
+    return chunks
+
+
+def run_window(window, cases, runner):
+    with tempfile.TemporaryDirectory(prefix="vorantel-oracle-") as folder:
+        path = os.path.join(folder, f"{window.cls}.vsc")
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(build_script(window, cases))
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8")
+        done = subprocess.run([runner, path], capture_output=True, text=True, env=env, encoding="utf-8")
+    if done.returncode != 0:
+        raise RuntimeError(f"{runner} exited with {done.returncode}: {done.stderr.strip()[:2000]}")
+    return split_transcript(window, cases, done.stdout)
+
+
+def judge(window, case, shown):
+    """None when the window agrees, else the expected answer as text."""
+    try:
+        missing = [c for c in window.prints(case) if c not in shown.texts]
+        need(not missing, f"printed texts for {missing}")
+        window.check(case, shown)
+    except Disagree as d:
+        return str(d)
+    except Exception as exc:  # a text the readers cannot take is a disagreement too
+        return f"a well-formed answer ({type(exc).__name__}: {exc})"
+    return None

@@ -84,6 +84,14 @@ std::int64_t QuotientGroup(const TWork& divisor, const TWork& rest) {
     return low;
 }
 
+// The groups in use among the first `count`, at least 1 (the number 0).
+int UsedGroupCount(const TBigNum& r, int count) {
+    while (count > 1 && r.Groups[count - 1] == 0) {
+        --count;
+    }
+    return std::max(count, 1);
+}
+
 } // namespace
 
 TBigNum BigFromText(const std::string& s) {
@@ -233,4 +241,49 @@ void BigDivMod(const std::string& a, const std::string& b, std::string& quotient
     }
     BigTrim(r);
     remainder = BigToText(r);
+}
+
+void BigMulInt(TBigNum& r, std::int32_t m) {
+    // A group times m plus the carry stays below 10^4 * 2^31 + 2^31.
+    std::int64_t carry = 0;
+    int k = 0;
+    for (; k < r.Count; ++k) {
+        const std::int64_t v = std::int64_t(r.Groups[k]) * m + carry;
+        r.Groups[k] = static_cast<std::int32_t>(v % kGroupBase);
+        carry = v / kGroupBase;
+    }
+    for (; carry != 0; ++k) {
+        if (k == kBigGroups) {
+            throw CapacityError();
+        }
+        r.Groups[k] = static_cast<std::int32_t>(carry % kGroupBase);
+        carry /= kGroupBase;
+    }
+    r.Count = UsedGroupCount(r, k);
+}
+
+std::int32_t BigDivInt(TBigNum& r, std::int32_t d) {
+    if (d == 0) {
+        throw ZeroDivideError();
+    }
+    std::int64_t rest = 0;
+    for (int k = r.Count - 1; k >= 0; --k) {
+        const std::int64_t v = rest * kGroupBase + r.Groups[k];
+        r.Groups[k] = static_cast<std::int32_t>(v / d);
+        rest = v % d;
+    }
+    r.Count = UsedGroupCount(r, r.Count);
+    return static_cast<std::int32_t>(rest);
+}
+
+int BigDigits(const TBigNum& r) {
+    if (r.Count <= 0) {
+        return 1;
+    }
+    const int count = std::min(r.Count, kBigGroups);
+    int top = 1;
+    for (std::int32_t g = r.Groups[count - 1]; g >= 10; g /= 10) {
+        ++top;
+    }
+    return 4 * (count - 1) + top;
 }

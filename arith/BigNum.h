@@ -14,7 +14,7 @@ inline constexpr int kBigGroups = 128;
 
 struct TBigNum {
     std::int32_t Count = 1;
-    std::array<std::string, kBigGroups> Pieces{}; // Pieces[0] is group 1
+    std::array<std::string, kBigGroups> Pieces{};  // Pieces[0] is group 1
     std::array<std::int32_t, kBigGroups> Groups{}; // Groups[0] is group 1
 };
 
@@ -27,3 +27,12 @@ std::string BigSub(const std::string& a, const std::string& b);
 std::string BigMul(const std::string& a, const std::string& b);
 void BigDivMod(const std::string& a, const std::string& b, std::string& quotient,
                std::string& remainder);
+
+// Record-level steps for long chains of products and quotients by 32-bit
+// numbers, without a text conversion per step. They change Groups and Count
+// only. r *= m for m >= 0 (CapacityError beyond 128 groups); r /= d for
+// d > 0, giving the remainder (ZeroDivideError for 0); and the number of
+// decimal digits of r, the length of BigToText(r).
+void BigMulInt(TBigNum& r, std::int32_t m);
+std::int32_t BigDivInt(TBigNum& r, std::int32_t d);
+int BigDigits(const TBigNum& r);

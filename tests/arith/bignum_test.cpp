@@ -119,4 +119,45 @@ TEST(BigNum, ProductsAndQuotientsAgreeWithReference) {
     }
 }
 
+// The record steps of the counting window against the text routines, on
+// numbers up to 500 digits and factors up to 2^31 - 1.
+TEST(BigNum, RecordStepsAgreeWithTextRoutines) {
+    std::mt19937 random(11);
+    for (int i = 0; i < 300; ++i) {
+        std::string a(1, char('1' + random() % 9));
+        for (int n = int(random() % 500); n > 0; --n) {
+            a += char('0' + random() % 10);
+        }
+        const auto m =
+            static_cast<std::int32_t>(i % 3 == 0 ? random() % 100 : random() % 2147483648u);
+        TBigNum r = BigFromText(a);
+        BigMulInt(r, m);
+        const std::string product = BigMul(a, std::to_string(m));
+        ASSERT_EQ(BigToText(r), product);
+        ASSERT_EQ(BigDigits(r), static_cast<int>(product.size()));
+        const auto d = static_cast<std::int32_t>(i % 2 == 0 ? 1 + random() % 1000
+                                                            : 1 + random() % 2147483647u);
+        std::string q, rest;
+        BigDivMod(product, std::to_string(d), q, rest);
+        ASSERT_EQ(std::to_string(BigDivInt(r, d)), rest);
+        ASSERT_EQ(BigToText(r), q);
+        ASSERT_EQ(BigDigits(r), static_cast<int>(q.size()));
+    }
+}
+
+TEST(BigNum, RecordStepEdges) {
+    TBigNum r = BigFromText(std::string(510, '9'));
+    EXPECT_THROW(BigMulInt(r, 1000), CapacityError);
+    r = BigFromText(std::string(508, '9'));
+    BigMulInt(r, 1000);
+    EXPECT_EQ(BigDigits(r), 511);
+    EXPECT_THROW(BigDivInt(r, 0), ZeroDivideError);
+    BigMulInt(r, 0);
+    EXPECT_EQ(BigToText(r), "0");
+    EXPECT_EQ(BigDigits(r), 1);
+    r = BigFromText("10000");
+    EXPECT_EQ(BigDivInt(r, 10001), 10000);
+    EXPECT_EQ(BigToText(r), "0");
+}
+
 } // namespace

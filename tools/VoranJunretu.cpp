@@ -13,40 +13,48 @@
 
 namespace {
 
-constexpr std::size_t kAnswerDigits = 500;
+constexpr int kAnswerDigits = 500;
 const std::string kOverflowText = "overflow";
 const QString kBadInput = QStringLiteral("入力が間違っています");
 
 // n (n-1) ... (n-count+1) for n >= count >= 0, or "overflow" as soon as the
 // running product passes 500 digits; every factor is at least 1, so the
 // product never shrinks and at most a few hundred factors are multiplied.
+// A running value of 500 digits times a factor below 2^31 fits the record.
 std::string FallingProduct(std::int32_t n, std::int32_t count) {
-    std::string t = "1";
+    TBigNum t = BigFromText("1");
     for (std::int32_t k = 0; k < count; ++k) {
-        t = BigMul(t, std::to_string(n - k));
-        if (t.size() > kAnswerDigits) {
+        BigMulInt(t, n - k);
+        if (BigDigits(t) > kAnswerDigits) {
             return kOverflowText;
         }
     }
-    return t;
+    return BigToText(t);
 }
 
 // C(n, r) for n >= r >= 0 through C(n, i) = C(n, i-1) (n-i+1) / i with
 // i up to min(r, n-r): the running values grow up to the answer, so the
-// first one beyond 500 digits means the answer is too.
+// first one beyond 500 digits means the answer is too. Consecutive steps are
+// taken at once while their factors multiply within 31 bits; the quotient
+// after each batch is the exact C(n, i) of its last step.
 std::string Binomial(std::int32_t n, std::int32_t r) {
+    constexpr std::int64_t kLargest = INT32_MAX;
     const std::int32_t steps = std::min(r, n - r);
-    std::string t = "1";
-    std::string quotient;
-    std::string remainder;
-    for (std::int32_t i = 1; i <= steps; ++i) {
-        BigDivMod(BigMul(t, std::to_string(n - i + 1)), std::to_string(i), quotient, remainder);
-        t = quotient;
-        if (t.size() > kAnswerDigits) {
+    TBigNum t = BigFromText("1");
+    for (std::int32_t i = 1; i <= steps;) {
+        std::int64_t up = n - i + 1;
+        std::int64_t down = i;
+        for (++i; i <= steps && up * (n - i + 1) <= kLargest && down * i <= kLargest; ++i) {
+            up *= n - i + 1;
+            down *= i;
+        }
+        BigMulInt(t, static_cast<std::int32_t>(up));
+        BigDivInt(t, static_cast<std::int32_t>(down));
+        if (BigDigits(t) > kAnswerDigits) {
             return kOverflowText;
         }
     }
-    return t;
+    return BigToText(t);
 }
 
 } // namespace

@@ -1,0 +1,252 @@
+#!/usr/bin/python3
+"""Prints the benchmark table of bench/run.sh.
+
+Reads the Google Benchmark JSON of vorantel_bench, times the same
+factorizations, equation roots and sums with SymPy in this process, measures
+the start-up of the program with vorantel_startup, and reads the peak memory
+figures that run.sh collected. Times are CPU times (the machine is shared, and
+CPU time is what a calculation costs whatever else runs beside it).
+
+    report.py BENCH_JSON BUILD_DIR PROGRAM_PEAK_KB BENCH_PEAK_KB
+"""
+
+import json
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+import sympy
+from sympy import Rational as Q
+from sympy.core.cache import clear_cache
+
+x, k, n = sympy.symbols("x k n")
+
+
+def poly(*factors):
+    """The expanded product of factors given as SymPy texts in x."""
+    return sympy.expand(sympy.Mul(*[sympy.sympify(f, locals={"x": x}) for f in factors]))
+
+
+def factor(p):
+    return lambda: sympy.factor(p)
+
+
+def solve(p):
+    return lambda: sympy.solve(p, x)
+
+
+def sigma(summand, lower, upper):
+    def run():
+        total = sympy.summation(summand, (k, lower, upper))
+        return sympy.factor(total) if total.free_symbols else total
+
+    return run
+
+
+# Window benchmarks of window_bench.cpp: (calculation, input).
+WINDOWS = {
+    "Renritu_FractionsNear2To31": ("2 linear equations", "6 fractions near 2^31, x=1 y=-1"),
+    "Renritu_Overflow": ("2 linear equations", "6 fractions near 2^31, answer too large"),
+    "Renritu3_FractionsNear2To31": ("3 linear equations", "12 fractions near 2^31, (1,-1,1)"),
+    "Renritu3_Overflow": ("3 linear equations", "12 fractions near 2^31, answer too large"),
+    "Hutei_FibonacciAll": ("indefinite equation", "F46 x + F45 y = 1, all solutions"),
+    "Hutei_FibonacciMinusOne": ("indefinite equation", "-F46 x - F45 y = -1, one solution"),
+    "Hutei_LargestOverflow": ("indefinite equation", "F46 x + F45 y = 2^31-1"),
+    "Junretu_Factorial253": ("n!", "253! (500 digits)"),
+    "Junretu_Factorial254Overflow": ("n!", "254! (overflow)"),
+    "Junretu_Permutations253P252": ("nPr", "253P252 (500 digits)"),
+    "Junretu_PermutationsLargestN": ("nPr", "2147483647P2147483647 (overflow)"),
+    "Junretu_Combinations1666C833": ("nCr", "1666C833 (500 digits)"),
+    "Junretu_Combinations1668C834Overflow": ("nCr", "1668C834 (overflow)"),
+    "Junretu_CombinationsLargestN": ("nCr", "2147483647C60 (478 digits)"),
+    "Naibun_InternalFractions": ("internal division", "fractions in all 6 fields"),
+    "Naibun_ExternalFractions": ("external division", "fractions in all 6 fields"),
+    "Naibun_LineFractions": ("line through A, B", "fractions in all 4 fields"),
+    "Naibun_InternalOverflow": ("internal division", "6 fractions near 2^31 (overflow)"),
+    "Bibun_DerivativeValue": ("derivative value", "degree 4 fractions at x=-13/11"),
+    "Bibun_Tangent": ("tangent line", "degree 4 fractions at x=-13/11"),
+    "Bibun_ExtremaIrrationalFractions": ("extrema", "-2/3x^3+5/7x^2+11/13x-17/19"),
+    "Bibun_ExtremaIrrationalLarge": ("extrema", "2x^3-997x^2-991x+983"),
+    "Bibun_ExtremaOverflow": ("extrema", "x^3-46337x^2-46327x+2^31-1"),
+    "Sekibun_Degree5Fractions": ("definite integral", "degree 5 fractions, -1/2..2/3"),
+    "Sekibun_Degree5LargeLimits": ("definite integral", "degree 5, -19..20"),
+    "Sekibun_LimitsNear2To31Overflow": ("definite integral", "degree 5, limits near 2^31"),
+    "Sigma_QuadraticUpperLimit": ("sum", "k^3, k=1..2n^2+3n+1"),
+    "Sigma_FractionsQuadraticUpperLimit": ("sum", "7/3k^3-5/2k^2+3k-11/13, k=-7..3/2n^2-5/3n+7"),
+    "Sigma_LinearUpperLimit": ("sum", "k^3+k^2+k+1, k=1..n"),
+    "Sigma_NumericLimits": ("sum", "k^3-k^2+k-1, k=-200..200"),
+    "Insuu_ManyCandidates": ("factorization", "2147483646x^4+x^3-7x^2+3x+2095133040"),
+    "Niji_SquaredLargePrime": ("quadratic equation", "x^2+1518516543x+943851152"),
+    "Koji_FourRationalRoots": ("quartic equation", "30x^4-61x^3+41x^2-11x+1"),
+    "Koji_ManyCandidates": ("quartic equation", "2147483646x^4+x^3-7x^2+3x+2095133040"),
+    "Koji_LargeQuadraticsOverflow": ("quartic equation", "two quadratics, coefficients ~2^15"),
+    "Enzan_MulDegree5Fractions": ("product f*g", "degree 5 by degree 5, fractions"),
+    "Enzan_DivDegree5ByQuadratic": ("quotient, remainder", "degree 5 fractions by 2x^2-3x+5"),
+    "Enzan_SubstituteQuadratic": ("substitution f(g)", "degree 5 into x^2-x+1"),
+}
+
+# The same problems for SymPy: benchmark name -> (calculation, input, what SymPy runs).
+SYMPY = {
+    "Factor/QuarticManyDivisors": ("factorization", "x^4+2095133040", factor(poly("x**4+2095133040"))),
+    "Factor/SplitManyDivisors": (
+        "factorization", "(45360x+3)(46189x+5)", factor(poly("45360*x+3", "46189*x+5"))),
+    "Factor/LargePrimes": (
+        "factorization", "2147483647x^3+2147483629x+2147483587",
+        factor(poly("2147483647*x**3+2147483629*x+2147483587"))),
+    "Factor/TenIntegerRoots": (
+        "factorization", "(x-1)(x+1)...(x-5)(x+5)",
+        factor(poly(*[f"x{s}{i}" for i in range(1, 6) for s in "-+"]))),
+    "Factor/TenRationalRoots": (
+        "factorization", "ten rational roots",
+        factor(poly("2*x-1", "3*x-1", "5*x+1", "7*x-2", "2*x+3", "3*x+2", "4*x-3", "5*x-2", "x-7",
+                    "6*x+5"))),
+    "Factor/FiveQuadratics": (
+        "factorization", "five irreducible quadratics",
+        factor(poly("x**2+1", "x**2+2", "x**2+x+1", "x**2-x+1", "2*x**2+3*x+5"))),
+    "Factor/TwoQuintics": (
+        "factorization", "(x^5-x+1)(x^5+3x^2-2)", factor(poly("x**5-x+1", "x**5+3*x**2-2"))),
+    "Factor/IrreducibleDegree10": (
+        "factorization", "x^10-x^9+3x^4-7x+2095133040",
+        factor(poly("x**10-x**9+3*x**4-7*x+2095133040"))),
+    "Factor/TenRealIrrationalRoots": (
+        "factorization", "512x^10-1280x^8+...-1", factor(
+            poly("512*x**10-1280*x**8+1120*x**6-400*x**4+50*x**2-1"))),
+    "Factor/QuarticLargeCoefficients": (
+        "factorization", "(19997x^2+15001x+19993)(19991x^2-17003x+19979)",
+        factor(poly("19997*x**2+15001*x+19993", "19991*x**2-17003*x+19979"))),
+    "Insuu_ManyCandidates": (
+        "factorization (window)", "2147483646x^4+x^3-7x^2+3x+2095133040",
+        factor(poly("2147483646*x**4+x**3-7*x**2+3*x+2095133040"))),
+    "SolveQuadratic/SmallDiscriminant": (
+        "quadratic roots", "x^2+300x+1", solve(poly("x**2+300*x+1"))),
+    "SolveQuadratic/Discriminant2To32": (
+        "quadratic roots", "x^2+65536x+1", solve(poly("x**2+65536*x+1"))),
+    "SolveQuadratic/SquaredLargePrime": (
+        "quadratic roots", "x^2+1518516543x+943851152", solve(poly("x**2+1518516543*x+943851152"))),
+    "Niji_SquaredLargePrime": (
+        "quadratic equation (window)", "x^2+1518516543x+943851152",
+        solve(poly("x**2+1518516543*x+943851152"))),
+    "FactorToRoots/FourRoots": (
+        "quartic roots", "30x^4-61x^3+41x^2-11x+1", solve(poly("30*x**4-61*x**3+41*x**2-11*x+1"))),
+    "FactorToRoots/TwoQuadratics": ("quartic roots", "x^4+x^2+1", solve(poly("x**4+x**2+1"))),
+    "Koji_FourRationalRoots": (
+        "quartic equation (window)", "30x^4-61x^3+41x^2-11x+1",
+        solve(poly("30*x**4-61*x**3+41*x**2-11*x+1"))),
+    "Sigma_QuadraticUpperLimit": (
+        "sum (window)", "k^3, k=1..2n^2+3n+1", sigma(k**3, 1, 2 * n**2 + 3 * n + 1)),
+    "Sigma_FractionsQuadraticUpperLimit": (
+        "sum (window)", "7/3k^3-5/2k^2+3k-11/13, k=-7..3/2n^2-5/3n+7",
+        sigma(Q(7, 3) * k**3 - Q(5, 2) * k**2 + 3 * k - Q(11, 13), -7,
+              Q(3, 2) * n**2 - Q(5, 3) * n + 7)),
+    "Sigma_LinearUpperLimit": (
+        "sum (window)", "k^3+k^2+k+1, k=1..n", sigma(k**3 + k**2 + k + 1, 1, n)),
+    "Sigma_NumericLimits": (
+        "sum (window)", "k^3-k^2+k-1, k=-200..200", sigma(k**3 - k**2 + k - 1, -200, 200)),
+}
+
+
+def sympy_seconds(run, budget=0.5):
+    """Median CPU time of fresh runs (SymPy's cache cleared before each)."""
+    run()
+    times = []
+    spent = 0.0
+    while len(times) < 3 or (spent < budget and len(times) < 50):
+        clear_cache()
+        start = time.process_time()
+        run()
+        times.append(time.process_time() - start)
+        spent += times[-1]
+    return statistics.median(times)
+
+
+def vorantel_seconds(bench_json):
+    """Median CPU time per iteration by benchmark name, and its label."""
+    times, labels = {}, {}
+    for b in bench_json["benchmarks"]:
+        if b.get("aggregate_name", "median") != "median":
+            continue
+        name = b.get("run_name", b["name"])
+        scale = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}[b.get("time_unit", "ns")]
+        times[name] = b["cpu_time"] * scale
+        labels[name] = b.get("label", "")
+    return times, labels
+
+
+def startup(build, runs=15):
+    """Median time from launching vorantel_startup to its main window's first paint."""
+    probe = os.path.join(build, "bench", "vorantel_startup")
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    launch, in_main, peak = [], [], []
+    for _ in range(runs):
+        started = time.time_ns()
+        out = subprocess.run([probe], env=env, capture_output=True, text=True, check=True).stdout
+        fields = dict(item.split("=") for item in out.split())
+        launch.append((int(fields["shown_ns"]) - started) / 1e9)
+        in_main.append(int(fields["in_main_ns"]) / 1e9)
+        peak.append(int(fields["vmhwm_kb"]))
+    out = subprocess.run([probe, "--all-windows"], env=env, capture_output=True, text=True,
+                         check=True).stdout
+    all_windows = int(dict(item.split("=") for item in out.split())["vmhwm_kb"])
+    return statistics.median(launch), statistics.median(in_main), max(peak), all_windows
+
+
+def fmt(seconds):
+    if seconds is None:
+        return "-"
+    if seconds >= 1e-3:
+        return f"{seconds * 1e3:.2f} ms"
+    return f"{seconds * 1e6:.1f} us"
+
+
+def main():
+    bench_path, build, program_peak_kb, bench_peak_kb = sys.argv[1:5]
+    with open(bench_path, encoding="utf-8") as f:
+        times, labels = vorantel_seconds(json.load(f))
+
+    rows = []
+    for name, (calc, text) in WINDOWS.items():
+        if name in times:
+            rows.append((calc, text, times[name], None, labels[name]))
+    compared = []
+    for name, (calc, text, run) in SYMPY.items():
+        if name in times:
+            s = sympy_seconds(run)
+            compared.append((calc, text, times[name], s, name))
+
+    head = f"{'Calculation':<26} {'Input':<48} {'Vorantel':>10} {'SymPy':>10} {'Ratio':>8}"
+    print("Every window's calculation, whole handler (fields read, computed, answer written)")
+    print(head)
+    print("-" * len(head))
+    for calc, text, v, _, label in rows:
+        print(f"{calc:<26} {text:<48} {fmt(v):>10} {'-':>10} {'-':>8}   {label}")
+    print()
+    print("Side by side with SymPy " + sympy.__version__ + " (ratio = SymPy time / Vorantel time)")
+    print(head)
+    print("-" * len(head))
+    ratios = []
+    for calc, text, v, s, _ in compared:
+        ratios.append(s / v)
+        print(f"{calc:<26} {text:<48} {fmt(v):>10} {fmt(s):>10} {s / v:>7.0f}x")
+    if ratios:
+        print(f"{'':<26} {'geometric mean of the ratios':<48} {'':>10} {'':>10} "
+              f"{statistics.geometric_mean(ratios):>7.0f}x")
+    print()
+
+    slowest = max(times.items(), key=lambda item: item[1])
+    over = [name for name, t in times.items() if t >= 1e-3]
+    print(f"All {len(times)} benchmarks (bench/*_bench.cpp): slowest {fmt(slowest[1])} "
+          f"({slowest[0]}); at or above 1 ms: {', '.join(over) if over else 'none'}")
+
+    launch, in_main, startup_peak, all_windows = startup(build)
+    print(f"Start-up to the main window's first paint (offscreen, median of 15): {fmt(launch)} "
+          f"from launch, {fmt(in_main)} of it inside main()")
+    print(f"Peak resident memory: program after start-up {int(program_peak_kb) / 1024:.1f} MB; "
+          f"start-up probe {startup_peak / 1024:.1f} MB, with all 13 windows open "
+          f"{all_windows / 1024:.1f} MB; benchmark process after every calculation above "
+          f"{int(bench_peak_kb) / 1024:.1f} MB")
+
+
+if __name__ == "__main__":
+    main()

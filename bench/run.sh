@@ -1,0 +1,30 @@
+#!/bin/sh
+# Builds the Release benchmarks in build-bench and prints one table: every
+# window's slowest calculation, the same factorizations, roots and sums timed
+# with SymPy beside it, start-up to the main window and peak memory.
+# Not part of ./test.sh; takes a few minutes.
+set -eu
+cd "$(dirname "$0")/.."
+build=build-bench
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+{ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release &&
+    cmake --build "$build" -j2 --target vorantel vorantel_bench vorantel_startup; } \
+    >"$out/build.log" 2>&1 || { cat "$out/build.log" >&2; exit 1; }
+
+export QT_QPA_PLATFORM=offscreen
+
+# Every benchmark, three repetitions, medians; the process's peak memory with it.
+/usr/bin/time -f '%M' -o "$out/bench_peak" "$build/bench/vorantel_bench" \
+    --benchmark_min_time=0.1 --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
+    --benchmark_out="$out/bench.json" --benchmark_out_format=json >/dev/null 2>"$out/bench.err" ||
+    { cat "$out/bench.err" >&2; exit 1; }
+
+# The program itself, started offscreen and ended after its start-up: its peak memory.
+/usr/bin/time -f '%M' -o "$out/program_peak" timeout -s TERM 2 "$build/shell/vorantel" \
+    >/dev/null 2>&1 || true
+program_peak=$(grep -Eo '^[0-9]+$' "$out/program_peak" | tail -n 1)
+
+/usr/bin/python3 bench/report.py "$out/bench.json" "$build" "$program_peak" \
+    "$(tail -n 1 "$out/bench_peak")"

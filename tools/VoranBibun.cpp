@@ -318,18 +318,11 @@ void TBibunForm::SetMode(Mode mode) {
 }
 
 void TBibunForm::CalcButtonClick() {
-    TPolynomial f;
-    TPolynomial c;
-    for (int power = 4; power >= 0; --power) {
-        ParseCoefficient(FieldText(Edits[power]), c);
-        PolySetCoeff(f, power, PolyCoeff(c, 0));
-    }
-    PolyNormalize(f);
-    TPolynomial a;
-    ParseCoefficient(FieldText(EditX), a);
+    const TPolynomial f = ReadCoefficients(Edits);
+    const TPolynomial a = ReadConstant(EditX);
 
     if (PolyIsZero(f)) {
-        WarningBox(QStringLiteral("正しい係数を入力して下さい"), this);
+        WarningBox(kZeroCoefficientsText, this);
         return;
     }
     switch (CurrentMode()) {

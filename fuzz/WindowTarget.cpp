@@ -33,7 +33,7 @@ struct TWindowPlan {
     const char* ClassName;
     // Each choice set is one click; a byte of the first line picks its member.
     std::vector<std::vector<const char*>> Choices;
-    // Answer fields that the calculation may leave empty (x positions).
+    // Answer fields that the calculation may leave empty.
     std::vector<const char*> MayBeEmpty;
 };
 
@@ -45,7 +45,7 @@ const std::vector<TWindowPlan>& Plans() {
          {}},
         {"TInsuuForm", {{"CalcButton"}}, {}},
         {"TNijiForm", {{"CalcButton"}}, {}},
-        {"TKojiForm", {{"CalcButton"}}, {}},
+        {"TKojiForm", {{"CalcButton"}}, {"EditAns"}}, // emptied when no root is found
         {"TRenrituForm", {{"CalcButton"}}, {}},
         {"TRenritu3Form", {{"CalcButton"}}, {}},
         {"THuteiForm", {{"PlusItem", "MinusItem"}, {"OneRadio", "AllRadio"}, {"CalcButton"}}, {}},

@@ -2,7 +2,8 @@
 // separated by the first newline. Failures that abandon a calculation are
 // expected; for texts that read as numbers the results are checked against
 // each other: the text round trip, max(a, b), a - b + b = a, a * b / b = a,
-// and q * b + r = a with r < b.
+// q * b + r = a with r < b, and the record-level steps by a 32-bit number
+// against the text routines.
 #include "BigNum.h"
 #include "Errors.h"
 
@@ -89,6 +90,25 @@ void Exercise(const std::string& rawA, const std::string& rawB) {
     Check(Digits(q) && Digits(r) && Less(r, b), "BigDivMod remainder", a, b);
     const std::string qb = BigMul(q, b);
     Check(!Less(a, qb) && BigSub(a, qb) == r, "BigDivMod q * b + r", a, b);
+
+    // The record-level steps by a 32-bit number agree with the text routines.
+    if (b.size() > 9) {
+        return;
+    }
+    const auto m = static_cast<std::int32_t>(std::stol(b));
+    TBigNum record = BigFromText(a);
+    BigTrim(record);
+    Check(BigDigits(record) == static_cast<int>(a.size()), "BigDigits", a, b);
+    TBigNum quotient = record;
+    const std::int32_t rest = BigDivInt(quotient, m);
+    Check(BigToText(quotient) == q && std::to_string(rest) == r, "BigDivInt", a, b);
+    try {
+        BigMulInt(record, m);
+    } catch (const CapacityError&) {
+        Check(product.empty(), "BigMulInt overflow where BigMul fits", a, b);
+        return;
+    }
+    Check(BigToText(record) == product, "BigMulInt", a, b);
 }
 
 } // namespace

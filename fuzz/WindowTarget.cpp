@@ -7,8 +7,9 @@
 // controls are clicked in order, the last one running the calculation.
 //
 // Checks: no exception escapes the handler, and every answer field ends as
-// either its previous text or a non-empty text without NUL or broken UTF-8;
-// the texts of message boxes obey the same rule. The sanitizers report the rest.
+// either its previous text or a non-empty text (empty only where the window
+// empties it by design) without NUL or broken UTF-8; the texts of message
+// boxes obey the same rule. The sanitizers report the rest.
 #include "MessageBoxes.h"
 #include "Startup.h"
 #include "VoranMain.h"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
-#   ./test.sh             normal build in build/
-#   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
-#   ./test.sh --fuzz      a short run of every fuzz target (clang) in build-fuzz/
-#   ./test.sh --all       all three, one after the other
+# Installs what is missing, builds everything and runs every test:
+#   ./test.sh             all of the three below, one after the other (what CI runs)
+#   ./test.sh --normal    the normal build in build/: unit tests, UI scripts, the SymPy oracle
+#   ./test.sh --sanitize  the same tests in an AddressSanitizer + UndefinedBehaviorSanitizer
+#                         build in build-asan/
+#   ./test.sh --fuzz      a fixed short run of every fuzz target (clang) in build-fuzz/
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -18,17 +19,19 @@ run_suite() {
         ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
 }
 
+fuzz_check() { FUZZ_RUNS=20000 fuzz/run.sh; }
+
 case "${1:-}" in
-    "") run_suite build ;;
-    --sanitize) run_suite build-asan -DVORANTEL_SANITIZE=ON ;;
-    --fuzz) fuzz/run.sh 5 ;;
-    --all)
+    "" | --all)
         run_suite build
         run_suite build-asan -DVORANTEL_SANITIZE=ON
-        fuzz/run.sh 5
+        fuzz_check
         ;;
+    --normal) run_suite build ;;
+    --sanitize) run_suite build-asan -DVORANTEL_SANITIZE=ON ;;
+    --fuzz) fuzz_check ;;
     *)
-        echo "usage: $0 [--sanitize|--fuzz|--all]" >&2
+        echo "usage: $0 [--normal|--sanitize|--fuzz|--all]" >&2
         exit 2
         ;;
 esac

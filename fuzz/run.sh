@@ -4,6 +4,8 @@
 # Any finding (crash, sanitizer report, input slower than the time limit, memory
 # beyond the limit) fails the run; its input is left in build-fuzz/findings/.
 #   fuzz/run.sh [SECONDS] [TARGET...]     targets without the fuzz_ prefix
+# With FUZZ_RUNS=N each target instead runs N inputs from the fixed seed 1, so a
+# short check (what ./test.sh runs) tries the same inputs on every machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,13 +30,21 @@ failed=()
 for t in "${targets[@]}"; do
     # New inputs go to a scratch corpus; the seeds in the repo stay as they are.
     work="$dir/corpus/$t"
+    if [ -n "${FUZZ_RUNS:-}" ]; then
+        rm -rf "$work" # a fixed check starts from the seeds alone
+    fi
     mkdir -p "$work"
     log="$dir/findings/$t.log"
-    if "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=2 -rss_limit_mb=2048 \
+    if [ -n "${FUZZ_RUNS:-}" ]; then
+        budget=(-runs="$FUZZ_RUNS" -seed=1)
+    else
+        budget=(-max_total_time="$seconds")
+    fi
+    if "$dir/fuzz/fuzz_$t" "${budget[@]}" -timeout=2 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$dir/findings/$t-" "$work" "fuzz/corpus/$t" \
         >"$log" 2>&1 </dev/null; then
         execs=$(grep -o 'number_of_executed_units: [0-9]*' "$log" | awk '{print $2}')
-        echo "fuzz_$t: ${seconds} s, ${execs:-?} executions, no findings"
+        echo "fuzz_$t: ${execs:-?} executions, no findings"
     else
         echo "fuzz_$t: FINDING (log $log)"
         grep -E 'ERROR|SUMMARY|Test unit written' "$log" | head -5 || true

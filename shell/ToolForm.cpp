@@ -157,6 +157,24 @@ QLabel* ToolForm::RowLabel(int& x, int centre, const QString& caption, const QFo
     return label;
 }
 
+void ToolForm::CoefficientRow(int& x, int centre, std::span<QLineEdit*> edits,
+                              const QString& letter, const QFont& letterFont, int exponentLift) {
+    const QFont exponent = GothicFont(13, true);
+    const QFont plus = GothicFont(21, true);
+    for (int power = static_cast<int>(edits.size()) - 1; power >= 0; --power) {
+        const QByteArray name = "Edit" + QByteArray::number(power);
+        edits[power] = RowEdit(x, centre, name.constData(), 30);
+        if (power == 0) {
+            break;
+        }
+        RowLabel(x, centre, letter, letterFont);
+        if (power > 1) {
+            RowLabel(x, centre, QString::number(power), exponent, nullptr, exponentLift);
+        }
+        RowLabel(x, centre, QStringLiteral("+"), plus);
+    }
+}
+
 void ToolForm::SetTabOrder(std::vector<QWidget*> order) {
     tabOrder_ = std::move(order);
     for (QWidget* w : tabOrder_) {

@@ -67,6 +67,11 @@ protected:
                        QWidget* parent = nullptr);
     QLabel* RowLabel(int& x, int centre, const QString& caption, const QFont& font,
                      const char* name = nullptr, int lift = 0, QWidget* parent = nullptr);
+    // The coefficient fields of a polynomial in a formula row, highest power
+    // first: [Edit<n>] x^n + ... + [Edit1] x + [Edit0], edits[i] holding the
+    // field Edit<i>; each exponent is lifted above the row by exponentLift.
+    void CoefficientRow(int& x, int centre, std::span<QLineEdit*> edits, const QString& letter,
+                        const QFont& letterFont, int exponentLift);
 
     // The window's tab order: every control that can take the focus, in
     // order, with the contents of a group box at the group box's place.

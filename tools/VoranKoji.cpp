@@ -10,25 +10,11 @@
 TKojiForm::TKojiForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TKojiForm", QStringLiteral("高次方程式"), QSize(717, 129), 20, 0) {
     constexpr int kCentre = 44;
-    constexpr const char* kNames[5] = {"Edit0", "Edit1", "Edit2", "Edit3", "Edit4"};
     const QFont letter = AntiquaFont(40);
-    const QFont exponent = GothicFont(13, true);
-    const QFont plus = GothicFont(21, true);
     const QFont equals = GothicFont(27, true);
 
     int x = 8;
-    for (int i = 4; i >= 0; --i) {
-        Edits[i] = RowEdit(x, kCentre, kNames[i], 30);
-        if (i > 0) {
-            RowLabel(x, kCentre, QStringLiteral("x"), letter);
-        }
-        if (i > 1) {
-            RowLabel(x, kCentre, QString::number(i), exponent, nullptr, 12);
-        }
-        if (i > 0) {
-            RowLabel(x, kCentre, QStringLiteral("+"), plus);
-        }
-    }
+    CoefficientRow(x, kCentre, Edits, QStringLiteral("x"), letter, 12);
     RowLabel(x, kCentre, QStringLiteral("="), equals);
     RowLabel(x, kCentre, QStringLiteral("0"), CenturyFont(24, true));
     x += 16;

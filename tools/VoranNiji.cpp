@@ -276,23 +276,11 @@ std::string LinearRootText(const TPolynomial& factor) {
 TNijiForm::TNijiForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TNijiForm", QStringLiteral("２次方程式"), QSize(625, 129), 0, 0) {
     constexpr int kCentre = 44;
-    constexpr const char* kNames[3] = {"Edit0", "Edit1", "Edit2"};
     const QFont letter = AntiquaFont(40);
     const QFont equals = GothicFont(27, true);
 
     int x = 8;
-    for (int i = 2; i >= 0; --i) {
-        Edits[i] = RowEdit(x, kCentre, kNames[i], 30);
-        if (i > 0) {
-            RowLabel(x, kCentre, QStringLiteral("x"), letter);
-        }
-        if (i == 2) {
-            RowLabel(x, kCentre, QStringLiteral("2"), GothicFont(13, true), nullptr, 12);
-        }
-        if (i > 0) {
-            RowLabel(x, kCentre, QStringLiteral("+"), GothicFont(21, true));
-        }
-    }
+    CoefficientRow(x, kCentre, Edits, QStringLiteral("x"), letter, 12);
     RowLabel(x, kCentre, QStringLiteral("="), equals);
     RowLabel(x, kCentre, QStringLiteral("0"), CenturyFont(24, true));
     x += 24;

@@ -10,8 +10,6 @@
 TSekibunForm::TSekibunForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TSekibunForm", QStringLiteral("定積分"), QSize(745, 129), -40, 20) {
     const QFont letter = AntiquaFont(37);
-    const QFont exponent = GothicFont(13, true);
-    const QFont plus = GothicFont(21, true);
     const QFont bracket = GothicFont(27, true);
     constexpr int kRow = 44;
 
@@ -26,19 +24,7 @@ TSekibunForm::TSekibunForm(QWidget* mainWindow)
     // ( [Edit5]x^5 + [Edit4]x^4 + ... + [Edit1]x + [Edit0] ) dx = [EditAns]
     int x = limitLeft + 34;
     RowLabel(x, kRow, QStringLiteral("("), bracket);
-    static constexpr const char* kEditNames[6] = {"Edit0", "Edit1", "Edit2",
-                                                  "Edit3", "Edit4", "Edit5"};
-    for (int power = 5; power >= 0; --power) {
-        Edits[power] = RowEdit(x, kRow, kEditNames[power], 30);
-        if (power == 0) {
-            break;
-        }
-        RowLabel(x, kRow, QStringLiteral("x"), letter);
-        if (power > 1) {
-            RowLabel(x, kRow, QString::number(power), exponent, nullptr, 10);
-        }
-        RowLabel(x, kRow, QStringLiteral("+"), plus);
-    }
+    CoefficientRow(x, kRow, Edits, QStringLiteral("x"), letter, 10);
     RowLabel(x, kRow, QStringLiteral(")"), bracket);
     RowLabel(x, kRow, QStringLiteral("dx"), letter);
     RowLabel(x, kRow, QStringLiteral("="), bracket);

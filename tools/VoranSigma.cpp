@@ -39,8 +39,6 @@ bool ConstantGreater(const TPolynomial& a, const TPolynomial& b) {
 TSigmaForm::TSigmaForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TSigmaForm", QStringLiteral("∑"), QSize(626, 129), 0, 20) {
     const QFont letter = AntiquaFont(33);
-    const QFont exponent = GothicFont(13, true);
-    const QFont plus = GothicFont(21, true);
     const QFont bracket = GothicFont(27, true);
     constexpr int kRow = 52;
 
@@ -57,18 +55,7 @@ TSigmaForm::TSigmaForm(QWidget* mainWindow)
     // ( [Edit3]k^3 + [Edit2]k^2 + [Edit1]k + [Edit0] ) = [EditAns]
     x = std::max(sigma->x() + sigma->width(), x) + 6;
     RowLabel(x, kRow, QStringLiteral("("), bracket);
-    static constexpr const char* kEditNames[4] = {"Edit0", "Edit1", "Edit2", "Edit3"};
-    for (int power = 3; power >= 0; --power) {
-        Edits[power] = RowEdit(x, kRow, kEditNames[power], 30);
-        if (power == 0) {
-            break;
-        }
-        RowLabel(x, kRow, QStringLiteral("k"), letter);
-        if (power > 1) {
-            RowLabel(x, kRow, QString::number(power), exponent, nullptr, 10);
-        }
-        RowLabel(x, kRow, QStringLiteral("+"), plus);
-    }
+    CoefficientRow(x, kRow, Edits, QStringLiteral("k"), letter, 10);
     RowLabel(x, kRow, QStringLiteral(")"), bracket);
     RowLabel(x, kRow, QStringLiteral("="), bracket);
     EditAns = RowEdit(x, kRow, "EditAns", 200, kAnswerText);

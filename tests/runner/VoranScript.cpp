@@ -47,6 +47,7 @@
 //                     has been told to end (the main window was closed)
 //   shown             prints "shown:" and the class name of every visible
 //                     window, main window first, then in creation order
+//   tooltip W.C       prints "W.C tooltip=TEXT", the control's tooltip
 //
 // Every message box that appears prints "message [CAPTION] ICON: TEXT" (ICON
 // is warning, error, information, question or none; a line break in TEXT
@@ -133,14 +134,15 @@ enum class Verb {
     Screenshot,
     Checked,
     Running,
-    Shown
+    Shown,
+    Tooltip
 };
 
 // What a command names after its verb.
 enum class Operand {
     None,           // running, shown
     Window,         // show W, close W, focus W, visible W, geometry W
-    Control,        // click W.C, state W.C, checked W.C
+    Control,        // click W.C, state W.C, checked W.C, tooltip W.C
     WindowOrControl // print W / print W.C
 };
 
@@ -168,6 +170,7 @@ constexpr VerbInfo kVerbs[] = {
     {"checked", Verb::Checked, Operand::Control, false},
     {"running", Verb::Running, Operand::None, false},
     {"shown", Verb::Shown, Operand::None, false},
+    {"tooltip", Verb::Tooltip, Operand::Control, false},
 };
 
 struct KeyName {
@@ -821,6 +824,14 @@ private:
                   .arg(screen.height()));
     }
 
+    void PrintTooltip(const Command& command) {
+        auto* widget = qobject_cast<QWidget*>(FindControl(command));
+        if (widget == nullptr) {
+            throw ScriptError(QStringLiteral("%1 is not a control").arg(Name(command)));
+        }
+        Print(QStringLiteral("%1 tooltip=%2").arg(Name(command), widget->toolTip()));
+    }
+
     void PrintChecked(const Command& command) {
         QObject* object = FindControl(command);
         if (auto* button = qobject_cast<QAbstractButton*>(object);
@@ -908,6 +919,8 @@ private:
             return Print(QStringLiteral("running=%1").arg(quit_ ? 0 : 1));
         case Verb::Shown:
             return PrintShown();
+        case Verb::Tooltip:
+            return PrintTooltip(command);
         }
     }
 

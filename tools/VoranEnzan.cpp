@@ -235,28 +235,24 @@ std::string TEnzanForm::LcmText(const TPolynomial& f, const TPolynomial& g) {
     return Factored(h);
 }
 
-void TEnzanForm::AddSButtonClick() {
+void TEnzanForm::ShowFG(void (*operation)(TPolynomial, TPolynomial, TPolynomial&)) {
     TPolynomial f;
     TPolynomial g;
     ReadFG(f, g);
-    PolyAdd(f, g, f);
+    operation(f, g, f);
     SetField(EditAns, PolyToText(f));
+}
+
+void TEnzanForm::AddSButtonClick() {
+    ShowFG(PolyAdd);
 }
 
 void TEnzanForm::SubSButtonClick() {
-    TPolynomial f;
-    TPolynomial g;
-    ReadFG(f, g);
-    PolySub(f, g, f);
-    SetField(EditAns, PolyToText(f));
+    ShowFG(PolySub);
 }
 
 void TEnzanForm::MulSButtonClick() {
-    TPolynomial f;
-    TPolynomial g;
-    ReadFG(f, g);
-    PolyMul(f, g, f);
-    SetField(EditAns, PolyToText(f));
+    ShowFG(PolyMul);
 }
 
 void TEnzanForm::DivSButtonClick() {

@@ -31,6 +31,8 @@ public:
 
 private:
     void ReadFG(TPolynomial& f, TPolynomial& g) const;
+    // Reads f and g, applies a sum, difference or product, and writes the result.
+    void ShowFG(void (*operation)(TPolynomial, TPolynomial, TPolynomial&));
 
     void AddSButtonClick();
     void SubSButtonClick();

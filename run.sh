@@ -13,4 +13,4 @@ fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel "$(nproc)" --target vorantel
-exec build/shell/vorantel "$@"
+exec build/app/vorantel "$@"

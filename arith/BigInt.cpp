@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace arith {
+
 namespace {
 
 bool IsEven(const std::vector<std::uint32_t>& limbs) {
@@ -191,3 +193,5 @@ std::int32_t TBigInt::ToInt32() const {
     const auto magnitude = static_cast<std::int32_t>(limbs_.empty() ? 0 : limbs_[0]);
     return negative_ ? -magnitude : magnitude;
 }
+
+} // namespace arith

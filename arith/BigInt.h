@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace arith {
+
 class TBigInt {
 public:
     TBigInt() = default;
@@ -41,3 +43,5 @@ private:
     TLimbs limbs_;
     bool negative_ = false; // never set for zero
 };
+
+} // namespace arith

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace arith {
+
 namespace {
 
 constexpr std::int32_t kGroupBase = 10000;
@@ -287,3 +289,5 @@ int BigDigits(const TBigNum& r) {
     }
     return 4 * (count - 1) + top;
 }
+
+} // namespace arith

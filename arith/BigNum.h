@@ -10,7 +10,11 @@
 #include <cstdint>
 #include <string>
 
+namespace arith {
+
 inline constexpr int kBigGroups = 128;
+// The longest number an answer writes out; a longer one is answered "overflow".
+inline constexpr int kMaxAnswerDigits = 500;
 
 struct TBigNum {
     std::int32_t Count = 1;
@@ -36,3 +40,5 @@ void BigDivMod(const std::string& a, const std::string& b, std::string& quotient
 void BigMulInt(TBigNum& r, std::int32_t m);
 std::int32_t BigDivInt(TBigNum& r, std::int32_t d);
 int BigDigits(const TBigNum& r);
+
+} // namespace arith

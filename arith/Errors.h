@@ -2,8 +2,12 @@
 // general error box shows (the box appends the final ".").
 #pragma once
 
+#include "Messages.h"
+
 #include <stdexcept>
 #include <string>
+
+namespace arith {
 
 class CalcError : public std::runtime_error {
 public:
@@ -13,29 +17,36 @@ public:
 // A character or piece that must be a digit is not: "'x' は整数ではありません".
 class ConversionError : public CalcError {
 public:
-    explicit ConversionError(const std::string& piece)
-        : CalcError("'" + piece + "' は整数ではありません") {}
+    explicit ConversionError(const std::string& piece) : CalcError(Format(piece)) {}
+
+private:
+    static std::string Format(const std::string& piece) {
+        std::string text = kConversionFailureText;
+        return text.replace(text.find("%s"), 2, piece);
+    }
 };
 
 class ZeroDivideError : public CalcError {
 public:
-    ZeroDivideError() : CalcError("ゼロによる除算") {}
+    ZeroDivideError() : CalcError(kZeroDivideText) {}
 };
 
 // A canonical result, or a typed number, does not fit in 32 bits (magnitude at most 2^31 - 1).
 class OverflowError : public CalcError {
 public:
-    OverflowError() : CalcError("数値が大きすぎて計算できません") {}
+    OverflowError() : CalcError(kOverflowFailureText) {}
 };
 
 // A polynomial result would need a degree above 10.
 class DegreeError : public CalcError {
 public:
-    DegreeError() : CalcError("次数が10を超えるため計算できません") {}
+    DegreeError() : CalcError(kDegreeFailureText) {}
 };
 
 // A long decimal integer needs more than its 128 groups; callers answer "overflow".
 class CapacityError : public CalcError {
 public:
-    CapacityError() : CalcError("overflow") {}
+    CapacityError() : CalcError(kTooLongText) {}
 };
+
+} // namespace arith

@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <string>
 
+namespace arith {
+
 // Always canonical: Den > 0, no common divisor, zero as 0/1.
 struct TWideRational {
     __int128 Num = 0;
@@ -31,3 +33,5 @@ TWideRational WideQuotient(TWideRational a, TWideRational b); // b = 0 throws Ze
 std::string Utf8CharAt(const std::string& text, std::size_t pos);
 // The bytes [begin, end) widened to whole UTF-8 characters.
 std::string Utf8Widen(const std::string& text, std::size_t begin, std::size_t end);
+
+} // namespace arith

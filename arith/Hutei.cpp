@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace arith {
+
 namespace {
 
 // Euclid's algorithm on p = max(a, b), q = min(a, b) with truncating
@@ -38,7 +40,7 @@ bool EuclidUnit(std::int64_t a, std::int64_t b, std::int64_t& X, std::int64_t& Y
     }
     for (std::size_t j = k - 1; j >= 1; --j) {
         X = quotients[j];
-        Y = CheckedInt(__int128(quotients[j]) * quotients[j - 1] + quotients[j + 1]);
+        Y = CheckedInt(Wide(quotients[j]) * quotients[j - 1] + quotients[j + 1]);
         quotients[j - 1] = Y;
     }
     return true;
@@ -81,7 +83,7 @@ std::int64_t Sign(std::int64_t n) {
 
 } // namespace
 
-THuteiSolution HuteiSolve(std::int32_t a, std::int32_t b, std::int32_t c, bool plus) {
+TOutcome<THuteiSolution> HuteiSolve(std::int32_t a, std::int32_t b, std::int32_t c, bool plus) {
     THuteiSolution s;
     std::int64_t X = 0;
     std::int64_t Y = 0;
@@ -90,23 +92,21 @@ THuteiSolution HuteiSolve(std::int32_t a, std::int32_t b, std::int32_t c, bool p
         Orient(a, b, plus, X, Y);
     } else {
         if (a == 0 && b == 0) {
-            s.Outcome = HuteiOutcome::NoEquation;
-            return s;
+            return TWarning::ZeroCoefficients;
         }
         std::int64_t u = 0;
         std::int64_t v = 0;
         g = ExtendedGcd(a, b, u, v);
         if (c % g != 0) {
-            s.Outcome = HuteiOutcome::NoIntegerSolution;
-            return s;
+            return TWarning::NoIntegerSolution;
         }
         // |a| u + |b| v = g, so a (sa u) + b (sb v) = g and a (sa u) - b (-sb v) = g.
         X = Sign(a) * u;
         Y = (plus ? 1 : -1) * Sign(b) * v;
     }
     const std::int64_t scale = c / g;
-    s.X = CheckedInt(__int128(X) * scale);
-    s.Y = CheckedInt(__int128(Y) * scale);
+    s.X = CheckedInt(Wide(X) * scale);
+    s.Y = CheckedInt(Wide(Y) * scale);
     s.XStep = CheckedInt(b / g);
     s.YStep = CheckedInt((plus ? -std::int64_t(a) : a) / g);
     return s;
@@ -132,3 +132,5 @@ std::string HuteiTermText(std::int32_t step, std::int32_t constant) {
     }
     return text;
 }
+
+} // namespace arith

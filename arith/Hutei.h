@@ -2,19 +2,16 @@
 // a x - b y = c (minus).
 #pragma once
 
+#include "Outcome.h"
+
 #include <cstdint>
 #include <string>
 
-enum class HuteiOutcome {
-    Solved,
-    NoIntegerSolution, // gcd(|a|, |b|) does not divide c
-    NoEquation,        // a = b = 0
-};
+namespace arith {
 
 // One solution (X, Y) and every solution x = XStep n + X, y = YStep n + Y for
-// integer n. The fields other than Outcome are 0 unless it is Solved.
+// integer n.
 struct THuteiSolution {
-    HuteiOutcome Outcome = HuteiOutcome::Solved;
     std::int32_t X = 0;
     std::int32_t Y = 0;
     std::int32_t XStep = 0;
@@ -24,8 +21,12 @@ struct THuteiSolution {
 // Coefficients of magnitude at most 2^31 - 1. Where Euclid's algorithm with
 // truncating division on the ordered pair reaches the remainder 1, its back
 // substitution gives the solution; otherwise the extended algorithm on |a|
-// and |b| does. A solution that does not fit in 32 bits throws OverflowError.
-THuteiSolution HuteiSolve(std::int32_t a, std::int32_t b, std::int32_t c, bool plus);
+// and |b| does. a = b = 0 stops with TWarning::ZeroCoefficients, a gcd of
+// |a| and |b| that does not divide c with TWarning::NoIntegerSolution. A
+// solution that does not fit in 32 bits throws OverflowError.
+TOutcome<THuteiSolution> HuteiSolve(std::int32_t a, std::int32_t b, std::int32_t c, bool plus);
 
 // "5n-2", "-n+3", "5n", "7" (step 0) or "0".
 std::string HuteiTermText(std::int32_t step, std::int32_t constant);
+
+} // namespace arith

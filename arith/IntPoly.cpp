@@ -4,31 +4,7 @@
 
 #include <cstdint>
 
-Wide WideGcd(Wide a, Wide b) {
-    a = WideAbs(a);
-    b = WideAbs(b);
-    while (b != 0) {
-        Wide t = a % b;
-        a = b;
-        b = t;
-    }
-    return a;
-}
-
-bool WideMul(Wide a, Wide b, Wide& r) {
-    return !__builtin_mul_overflow(a, b, &r);
-}
-bool WideAdd(Wide a, Wide b, Wide& r) {
-    return !__builtin_add_overflow(a, b, &r);
-}
-
-Wide WideMulOrThrow(Wide a, Wide b) {
-    Wide r;
-    if (!WideMul(a, b, r)) {
-        throw OverflowError();
-    }
-    return r;
-}
+namespace arith {
 
 TIntPoly IntPolyConst(Wide c) {
     TIntPoly p;
@@ -90,7 +66,7 @@ void IntPolyMakePrimitive(TIntPoly& p) {
 TIntPoly IntPolyDerivative(const TIntPoly& p) {
     TIntPoly r;
     for (int i = 1; i <= p.Degree; ++i) {
-        r.C[i - 1] = WideMulOrThrow(p.C[i], i);
+        r.C[i - 1] = CheckedMul(p.C[i], i);
     }
     r.Degree = p.Degree > 0 ? p.Degree - 1 : 0;
     return r;
@@ -284,7 +260,7 @@ TContentSplit PolyContentSplit(const TPolynomial& p) {
     for (int i = 0; i <= p.Degree; ++i) {
         if (p.Num[i] != 0) {
             const Wide den = WideAbs(p.Den[i]);
-            lcm = WideMulOrThrow(lcm / WideGcd(lcm, den), den);
+            lcm = CheckedMul(lcm / WideGcd(lcm, den), den);
         }
     }
     Wide g = 0;
@@ -299,7 +275,7 @@ TContentSplit PolyContentSplit(const TPolynomial& p) {
         if (p.Num[i] != 0) {
             // Num/Den * lcm / g: lcm is a multiple of Den, g divides Num.
             const Wide den = p.Den[i];
-            s.P.C[i] = WideMulOrThrow(p.Num[i] / g, lcm / den);
+            s.P.C[i] = CheckedMul(p.Num[i] / g, lcm / den);
             if (negative) {
                 s.P.C[i] = -s.P.C[i];
             }
@@ -309,3 +285,5 @@ TContentSplit PolyContentSplit(const TPolynomial& p) {
     s.Den = lcm;
     return s;
 }
+
+} // namespace arith

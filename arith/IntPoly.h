@@ -5,10 +5,11 @@
 #pragma once
 
 #include "Polynomial.h"
+#include "WideInt.h"
 
 #include <array>
 
-using Wide = __int128;
+namespace arith {
 
 struct TIntPoly {
     int Degree = 0;
@@ -20,16 +21,6 @@ struct TIntFactors {
     int Count = 0;
     std::array<TIntPoly, kMaxDegree> Items{};
 };
-
-inline Wide WideAbs(Wide v) {
-    return v < 0 ? -v : v;
-}
-Wide WideGcd(Wide a, Wide b); // non-negative; gcd(0, 0) = 0
-// Overflow-checked operations: false when the exact result leaves 128 bits.
-bool WideMul(Wide a, Wide b, Wide& r);
-bool WideAdd(Wide a, Wide b, Wide& r);
-// The same, throwing OverflowError instead.
-Wide WideMulOrThrow(Wide a, Wide b);
 
 TIntPoly IntPolyConst(Wide c);
 TIntPoly IntPolyLinear(Wide c1, Wide c0); // c1 x + c0
@@ -62,3 +53,5 @@ TContentSplit PolyContentSplit(const TPolynomial& p);
 // by side. Numeric root estimates only propose factors; each one is confirmed
 // by exact division.
 TIntFactors IntPolyFactorComplete(const TIntPoly& f);
+
+} // namespace arith

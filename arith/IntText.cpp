@@ -3,6 +3,8 @@
 #include "Errors.h"
 #include "Rational.h"
 
+namespace arith {
+
 std::int32_t IntFromText(const std::string& text) {
     const std::size_t first = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
     if (first == text.size()) {
@@ -24,3 +26,5 @@ std::int32_t IntFromText(const std::string& text) {
     }
     return static_cast<std::int32_t>(text[0] == '-' ? -value : value);
 }
+
+} // namespace arith

@@ -5,8 +5,12 @@
 #include <cstdint>
 #include <string>
 
+namespace arith {
+
 // The text must be an optional "+" or "-" followed by one or more decimal
 // digits, nothing else (no spaces, no fraction); leading zeros are allowed.
 // Any other text throws ConversionError naming the whole text; a value whose
 // magnitude exceeds 2^31 - 1 throws OverflowError.
 std::int32_t IntFromText(const std::string& text);
+
+} // namespace arith

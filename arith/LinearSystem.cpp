@@ -1,8 +1,11 @@
 #include "LinearSystem.h"
 
 #include "BigInt.h"
+#include "Messages.h"
 
 #include <bit>
+
+namespace arith {
 
 namespace {
 
@@ -100,3 +103,17 @@ TLinearSolution SolveLinearSystem(const TLinearSystem& system, int n) {
     }
     return solution;
 }
+
+std::string LinearValueText(const TLinearSolution& solution, int k) {
+    switch (solution.Kind) {
+    case TSolutionKind::NoSolution:
+        return kNoSolutionText;
+    case TSolutionKind::Infinite:
+        return kIndeterminateText;
+    case TSolutionKind::Unique:
+        break;
+    }
+    return RatToText(solution.Values[k]);
+}
+
+} // namespace arith

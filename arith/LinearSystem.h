@@ -6,6 +6,9 @@
 #include "Rational.h"
 
 #include <array>
+#include <string>
+
+namespace arith {
 
 inline constexpr int kMaxUnknowns = 3;
 
@@ -21,3 +24,9 @@ struct TLinearSolution {
 
 // Solves the first n equations in n unknowns (n = 2 or 3).
 TLinearSolution SolveLinearSystem(const TLinearSystem& system, int n);
+
+// The answer for unknown k: its value, or "解なし" / "不定" for every unknown
+// of a system without a unique solution.
+std::string LinearValueText(const TLinearSolution& solution, int k);
+
+} // namespace arith

@@ -1,19 +1,37 @@
 #include "Messages.h"
 
-#include <cstdio>
+namespace arith {
 
-namespace {
-
-void WriteToStderr(const std::string& text) { std::fprintf(stderr, "warning: %s\n", text.c_str()); }
-
-WarningHandler currentHandler = &WriteToStderr;
-
-} // namespace
-
-WarningHandler SetWarningHandler(WarningHandler handler) {
-    WarningHandler previous = currentHandler;
-    currentHandler = handler ? handler : &WriteToStderr;
-    return previous;
+const char* WarningText(TWarning warning) {
+    switch (warning) {
+    case TWarning::BadInput:
+        return "入力が間違ってます";
+    case TWarning::NotInteger:
+        return "整数に変換できません。";
+    case TWarning::ZeroCoefficients:
+        return "正しい係数を入力して下さい";
+    case TWarning::ExponentNotConstant:
+        return "g(x) は0次式にしてください";
+    case TWarning::ExponentNotInteger:
+        return "g(x) の定数項は整数にしてください";
+    case TWarning::DegreeNotTwoOrThree:
+        return "式の次数は2次か3次にしてください";
+    case TWarning::LimitsReversed:
+        return "初期値より大きい値を入力して下さい";
+    case TWarning::NoIntegerSolution:
+        return "整数解はありません";
+    case TWarning::NoRatio:
+        return "内（外）分比を入力して下さい";
+    case TWarning::BadInternalRatio:
+        return "内分比が間違っています";
+    case TWarning::BadExternalRatio:
+        return "外分比が間違っています";
+    case TWarning::SamePoints:
+        return "2点が同じなので、直線が特定できません";
+    case TWarning::BadCount:
+        return "入力が間違っています";
+    }
+    return "";
 }
 
-void ShowWarning(const std::string& text) { currentHandler(text); }
+} // namespace arith

@@ -1,17 +1,44 @@
-// The one way the arithmetic talks to the user: modal warnings such as
-// "入力が間違ってます". The program routes them to message boxes; tests record them.
+// Every text the program shows the user about a calculation, in one table:
+// the warnings a calculation returns, the failures that abandon one, and the
+// words that answers are made of. Nothing here shows anything; the windows do.
 #pragma once
 
 #include <string>
 
-using WarningHandler = void (*)(const std::string& text);
+namespace arith {
 
-// Installs the receiver of warnings and returns the previous one. Without a
-// handler, warnings are written to standard error.
-WarningHandler SetWarningHandler(WarningHandler handler);
+// A warning: shown in a message box, after which the window goes on or stops
+// as the calculation that returned it says.
+enum class TWarning {
+    BadInput,            // a number or polynomial that cannot be read
+    NotInteger,          // a polynomial that is not an integer constant
+    ZeroCoefficients,    // every coefficient zero or empty
+    ExponentNotConstant, // the exponent g(x) of a power is not a constant
+    ExponentNotInteger,  // the exponent g(x) is a fraction
+    DegreeNotTwoOrThree, // extrema of anything but a quadratic or cubic
+    LimitsReversed,      // a sum whose lower limit passes its constant upper limit
+    NoIntegerSolution,   // an indefinite equation without integer solutions
+    NoRatio,             // a division ratio with an empty or zero part
+    BadInternalRatio,    // m + n = 0
+    BadExternalRatio,    // m = n
+    SamePoints,          // no line through two equal points
+    BadCount,            // a count n!, nPr or nCr of numbers out of range
+};
 
-// Shows one warning and returns when the user has acknowledged it.
-void ShowWarning(const std::string& text);
+const char* WarningText(TWarning warning);
 
-inline constexpr const char* kBadInputMessage = "入力が間違ってます";
-inline constexpr const char* kNotIntegerMessage = "整数に変換できません。";
+// The failures of Errors.h. "%s" in the conversion failure stands for the piece.
+inline constexpr const char* kConversionFailureText = "'%s' は整数ではありません";
+inline constexpr const char* kZeroDivideText = "ゼロによる除算";
+inline constexpr const char* kOverflowFailureText = "数値が大きすぎて計算できません";
+inline constexpr const char* kDegreeFailureText = "次数が10を超えるため計算できません";
+
+// Words of answers.
+inline constexpr const char* kTooLongText = "overflow";        // an answer beyond 500 digits
+inline constexpr const char* kNoSolutionText = "解なし";       // no x satisfies the equation
+inline constexpr const char* kIndeterminateText = "不定";      // infinitely many solutions
+inline constexpr const char* kNoExtremumText = "なし";         // no maximum or minimum
+inline constexpr const char* kRemainderSeparator = "  余り  "; // between quotient and remainder
+inline constexpr const char* kRootSeparator = " , ";           // between the roots of an equation
+
+} // namespace arith

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace arith {
+
 namespace {
 
 std::uint64_t Magnitude32(std::int32_t n) {
@@ -19,22 +21,6 @@ std::uint64_t Magnitude32(std::int32_t n) {
         throw OverflowError(); // its divisor 2^31 has no 32-bit form
     }
     return static_cast<std::uint64_t>(n < 0 ? -static_cast<std::int64_t>(n) : n);
-}
-
-// Integer square root of a non-negative value; false unless it is exact.
-bool ExactSqrt(Wide v, Wide& root) {
-    if (v < 0) {
-        return false;
-    }
-    Wide r = static_cast<Wide>(std::sqrt(static_cast<long double>(v)));
-    while (r > 0 && r * r > v) {
-        --r;
-    }
-    while ((r + 1) * (r + 1) <= v) {
-        ++r;
-    }
-    root = r;
-    return r * r == v;
 }
 
 // Divisor-list order: by size, the positive one first.
@@ -330,7 +316,7 @@ void PolyGcd(TPolynomial a, TPolynomial b, TPolynomial& g) {
     if (sa.Den == 1 && sb.Den == 1) {
         const Wide scale = WideGcd(sa.Num, sb.Num);
         for (int i = 0; i <= common.Degree; ++i) {
-            common.C[i] = WideMulOrThrow(common.C[i], scale);
+            common.C[i] = CheckedMul(common.C[i], scale);
         }
     }
     IntPolyToPoly(common, g);
@@ -345,3 +331,5 @@ void PolyLcm(TPolynomial a, TPolynomial b, TPolynomial& l) {
     PolyDivMod(b, g, quotient, remainder);
     PolyMul(a, quotient, l);
 }
+
+} // namespace arith

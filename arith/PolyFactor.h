@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+namespace arith {
+
 // Every divisor of an int32 as 1, -1, d2, -d2, ... by increasing size; an
 // int32 has at most 1600 positive divisors.
 inline constexpr int kMaxDivisors = 3200;
@@ -33,3 +35,5 @@ void PolySplitQuadratic(TPolynomial q, TPolynomial& s, TPolynomial& t);
 void PolyGcd(TPolynomial a, TPolynomial b, TPolynomial& g);
 // l = (a div g)(b div g) g with g = PolyGcd(a, b).
 void PolyLcm(TPolynomial a, TPolynomial b, TPolynomial& l);
+
+} // namespace arith

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <complex>
 
+namespace arith {
+
 namespace {
 
 using Complex = std::complex<long double>;
@@ -120,25 +122,17 @@ void FactorQuadratic(const TIntPoly& f, TIntFactors& out) {
     const Wide b = f.C[1];
     const Wide c = f.C[0];
     const Wide disc = b * b - 4 * a * c;
-    if (disc >= 0) {
-        Wide r = static_cast<Wide>(std::sqrt(static_cast<long double>(disc)));
-        while (r > 0 && r * r > disc) {
-            --r;
-        }
-        while ((r + 1) * (r + 1) <= disc) {
-            ++r;
-        }
-        if (r * r == disc) {
-            TIntPoly first = IntPolyLinear(2 * a, b + r);
-            TIntPoly second = IntPolyLinear(2 * a, b - r);
-            IntPolyMakePrimitive(first);
-            IntPolyMakePrimitive(second);
-            Append(out, first);
-            Append(out, second);
-            return;
-        }
+    Wide r = 0;
+    if (!ExactSqrt(disc, r)) {
+        Append(out, f);
+        return;
     }
-    Append(out, f);
+    TIntPoly first = IntPolyLinear(2 * a, b + r);
+    TIntPoly second = IntPolyLinear(2 * a, b - r);
+    IntPolyMakePrimitive(first);
+    IntPolyMakePrimitive(second);
+    Append(out, first);
+    Append(out, second);
 }
 
 bool NearInteger(long double v, Wide& rounded) {
@@ -320,3 +314,5 @@ TIntFactors IntPolyFactorComplete(const TIntPoly& f) {
     std::stable_sort(out.Items.begin(), out.Items.begin() + out.Count, FactorBefore);
     return out;
 }
+
+} // namespace arith

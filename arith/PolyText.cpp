@@ -2,11 +2,12 @@
 
 #include "Errors.h"
 #include "ExactInternal.h"
-#include "Messages.h"
 
 #include <algorithm>
 #include <optional>
 #include <vector>
+
+namespace arith {
 
 namespace {
 
@@ -201,7 +202,6 @@ bool ParsePolynomial(const std::string& text, char letter, TPolynomial& p) {
     std::optional<std::vector<TTerm>> terms = TPolyReader(text, letter).ReadTerms();
     PolyClear(p);
     if (!terms) {
-        ShowWarning(kBadInputMessage);
         return false;
     }
     for (const TTerm& term : *terms) {
@@ -219,3 +219,5 @@ bool ParsePolynomial(const std::string& text, char letter, TPolynomial& p) {
     PolyNormalize(p);
     return true;
 }
+
+} // namespace arith

@@ -2,9 +2,10 @@
 
 #include "Errors.h"
 #include "ExactInternal.h"
-#include "Messages.h"
 
 #include <algorithm>
+
+namespace arith {
 
 namespace {
 
@@ -95,9 +96,9 @@ void PolyFromInt(std::int32_t n, TPolynomial& p) {
     p.Num[0] = n;
 }
 
-std::int32_t PolyToInt(TPolynomial p) {
+std::optional<std::int32_t> PolyToInt(const TPolynomial& p) {
     if (p.Degree != 0 || p.Den[0] != 1) {
-        ShowWarning(kNotIntegerMessage);
+        return std::nullopt;
     }
     return p.Num[0];
 }
@@ -265,3 +266,5 @@ void PolySetCoeff(TPolynomial& p, int i, TRational c) {
     p.Num[i] = c.Num;
     p.Den[i] = c.Den;
 }
+
+} // namespace arith

@@ -10,7 +10,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+namespace arith {
 
 inline constexpr int kMaxDegree = 10;
 
@@ -23,7 +26,8 @@ struct TPolynomial {
 void PolyClear(TPolynomial& p);
 void PolyNormalize(TPolynomial& p);
 void PolyFromInt(std::int32_t n, TPolynomial& p);
-std::int32_t PolyToInt(TPolynomial p); // warns "整数に変換できません。" unless p is an integer constant
+// The value of an integer constant; nothing for any other p (TWarning::NotInteger).
+std::optional<std::int32_t> PolyToInt(const TPolynomial& p);
 bool PolyIsZero(const TPolynomial& p);
 bool PolyIsOne(const TPolynomial& p);
 bool PolyIsX(TPolynomial p);
@@ -32,11 +36,13 @@ bool PolyEqual(TPolynomial a, TPolynomial b);
 void PolyAdd(TPolynomial a, TPolynomial b, TPolynomial& r);
 void PolySub(TPolynomial a, TPolynomial b, TPolynomial& r);
 void PolyMul(TPolynomial a, TPolynomial b, TPolynomial& r);
-void PolyDivMod(TPolynomial a, TPolynomial b, TPolynomial& q, TPolynomial& r); // b = 0: ZeroDivideError
+void PolyDivMod(TPolynomial a, TPolynomial b, TPolynomial& q,
+                TPolynomial& r); // b = 0: ZeroDivideError
 void PolyDerivative(TPolynomial a, TPolynomial& r);
 void PolyIntegral(TPolynomial a, TPolynomial& r);
-void PolyPower(TPolynomial base, TPolynomial e, TPolynomial& r); // exponent: numerator of e's constant
-void PolyCompose(TPolynomial f, TPolynomial g, TPolynomial& r);  // r = f(g(x))
+void PolyPower(TPolynomial base, TPolynomial e,
+               TPolynomial& r); // exponent: numerator of e's constant
+void PolyCompose(TPolynomial f, TPolynomial g, TPolynomial& r); // r = f(g(x))
 
 // The coefficient of x^i as a fraction, and setting it (not normalised).
 TRational PolyCoeff(const TPolynomial& p, int i);
@@ -46,10 +52,12 @@ std::string PolyToText(const TPolynomial& p);
 std::string PolyToTextVar(const TPolynomial& p, char letter);
 
 // Reads one number from a coefficient field into a constant polynomial, as
-// ParseRational does (not reduced). Returns false after its warning.
+// ParseRational does (not reduced). Returns false for TWarning::BadInput.
 bool ParseCoefficient(const std::string& text, TPolynomial& c);
 
-// Reads a whole polynomial in the given letter. Returns false after showing
-// the single warning "入力が間違ってます" for text that is not a polynomial;
-// p is then unspecified. The empty text reads as 0 without a message.
+// Reads a whole polynomial in the given letter. Returns false for text that
+// is not a polynomial (one TWarning::BadInput); p is then unspecified. The
+// empty text reads as 0.
 bool ParsePolynomial(const std::string& text, char letter, TPolynomial& p);
+
+} // namespace arith

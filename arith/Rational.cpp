@@ -2,54 +2,10 @@
 
 #include "Errors.h"
 #include "ExactInternal.h"
-#include "Messages.h"
+
+namespace arith {
 
 namespace {
-
-using UWide = unsigned __int128;
-
-constexpr __int128 kWideMax = static_cast<__int128>(~static_cast<unsigned __int128>(0) >> 1);
-
-UWide Magnitude(__int128 v) {
-    return v < 0 ? UWide(0) - UWide(v) : UWide(v);
-}
-
-UWide EuclidGcd(UWide a, UWide b) {
-    // 64-bit division is several times faster, and almost every value fits.
-    if ((a >> 64) == 0 && (b >> 64) == 0) {
-        auto x = static_cast<std::uint64_t>(a);
-        auto y = static_cast<std::uint64_t>(b);
-        while (y != 0) {
-            std::uint64_t t = x % y;
-            x = y;
-            y = t;
-        }
-        return x;
-    }
-    while (b != 0) {
-        UWide t = a % b;
-        a = b;
-        b = t;
-    }
-    return a;
-}
-
-// Results are kept within +-(2^127 - 1) so that negating them is always safe.
-__int128 CheckedMul(__int128 a, __int128 b) {
-    __int128 r;
-    if (__builtin_mul_overflow(a, b, &r) || r < -kWideMax) {
-        throw OverflowError();
-    }
-    return r;
-}
-
-__int128 CheckedAdd(__int128 a, __int128 b) {
-    __int128 r;
-    if (__builtin_add_overflow(a, b, &r) || r < -kWideMax) {
-        throw OverflowError();
-    }
-    return r;
-}
 
 // The value as RatReduce leaves it, without narrowing to 32 bits; n/0 stays as it is.
 TWideRational ReducedForm(TRational r) {
@@ -76,7 +32,7 @@ TWideRational WideReduce(__int128 num, __int128 den) {
     if (num == 0) {
         return {0, 1};
     }
-    auto g = static_cast<__int128>(EuclidGcd(Magnitude(num), Magnitude(den)));
+    auto g = static_cast<__int128>(WideGcd(WideMagnitude(num), WideMagnitude(den)));
     num /= g;
     den /= g;
     if (den < 0) {
@@ -108,7 +64,7 @@ TWideRational WideSum(TWideRational a, TWideRational b) {
     if (b.Num == 0) {
         return a;
     }
-    auto g = static_cast<__int128>(EuclidGcd(UWide(a.Den), UWide(b.Den)));
+    auto g = static_cast<__int128>(WideGcd(UWide(a.Den), UWide(b.Den)));
     __int128 num = CheckedAdd(CheckedMul(a.Num, b.Den / g), CheckedMul(b.Num, a.Den / g));
     return WideReduce(num, CheckedMul(a.Den / g, b.Den));
 }
@@ -122,8 +78,8 @@ TWideRational WideProduct(TWideRational a, TWideRational b) {
         return {0, 1};
     }
     // Cancelling crosswise first keeps the products as small as the result.
-    auto g1 = static_cast<__int128>(EuclidGcd(Magnitude(a.Num), UWide(b.Den)));
-    auto g2 = static_cast<__int128>(EuclidGcd(Magnitude(b.Num), UWide(a.Den)));
+    auto g1 = static_cast<__int128>(WideGcd(WideMagnitude(a.Num), UWide(b.Den)));
+    auto g2 = static_cast<__int128>(WideGcd(WideMagnitude(b.Num), UWide(a.Den)));
     return {CheckedMul(a.Num / g1, b.Num / g2), CheckedMul(a.Den / g2, b.Den / g1)};
 }
 
@@ -168,25 +124,18 @@ std::string Utf8Widen(const std::string& text, std::size_t begin, std::size_t en
     return text.substr(begin, end - begin);
 }
 
-std::int32_t CheckedInt(__int128 value) {
-    if (value > kIntLimit || value < -kIntLimit) {
-        throw OverflowError();
-    }
-    return static_cast<std::int32_t>(value);
-}
-
 std::int32_t IntGcd(std::int32_t a, std::int32_t b) {
     if (a == 0 || b == 0) {
         return 1;
     }
-    return CheckedInt(static_cast<__int128>(EuclidGcd(Magnitude(a), Magnitude(b))));
+    return CheckedInt(static_cast<__int128>(WideGcd(WideMagnitude(a), WideMagnitude(b))));
 }
 
 std::int32_t IntLcm(std::int32_t a, std::int32_t b) {
     if (a == 0 || b == 0) {
         return 0;
     }
-    auto g = static_cast<__int128>(EuclidGcd(Magnitude(a), Magnitude(b)));
+    auto g = static_cast<__int128>(WideGcd(WideMagnitude(a), WideMagnitude(b)));
     return CheckedInt(a / g * (b / g) * g);
 }
 
@@ -224,6 +173,10 @@ void RatDiv(TRational a, TRational b, TRational& r) {
     r = WideToRat(WideQuotient(WideFromRat(a), WideFromRat(b)));
 }
 
+bool RatGreater(TRational a, TRational b) {
+    return Wide{a.Num} * b.Den > Wide{b.Num} * a.Den;
+}
+
 bool RatEqual(TRational a, TRational b) {
     TWideRational x = ReducedForm(a);
     TWideRational y = ReducedForm(b);
@@ -247,7 +200,6 @@ bool ParseRational(const std::string& text, TRational& r) {
     }
     std::size_t first = text[0] == '+' || text[0] == '-' ? 1 : 0;
     if (first >= text.size() || text[first] < '0' || text[first] > '9') {
-        ShowWarning(kBadInputMessage);
         return false;
     }
     bool negative = false;
@@ -280,3 +232,5 @@ bool ParseRational(const std::string& text, TRational& r) {
     r.Den = denominator == 0 ? 1 : static_cast<std::int32_t>(denominator);
     return true;
 }
+
+} // namespace arith

@@ -6,10 +6,12 @@
 // variable may be one of the operands.
 #pragma once
 
+#include "WideInt.h"
+
 #include <cstdint>
 #include <string>
 
-inline constexpr std::int64_t kIntLimit = 2147483647; // largest magnitude a 32-bit field holds
+namespace arith {
 
 struct TRational {
     std::int32_t Num = 0;
@@ -21,9 +23,6 @@ std::int32_t IntGcd(std::int32_t a, std::int32_t b);
 // Signed least common multiple: (a div g)(b div g)g, 0 when either is 0.
 std::int32_t IntLcm(std::int32_t a, std::int32_t b);
 
-// Narrows an exact wide value to 32 bits, throwing OverflowError beyond +-(2^31 - 1).
-std::int32_t CheckedInt(__int128 value);
-
 void RatClear(TRational& r);
 void RatReduce(TRational& r);
 void RatAdd(TRational a, TRational b, TRational& r);
@@ -31,9 +30,13 @@ void RatSub(TRational a, TRational b, TRational& r);
 void RatMul(TRational a, TRational b, TRational& r);
 void RatDiv(TRational a, TRational b, TRational& r); // throws ZeroDivideError for b = 0
 bool RatEqual(TRational a, TRational b);
+// a > b, compared exactly; both denominators positive.
+bool RatGreater(TRational a, TRational b);
 std::string RatToText(TRational r);
 
 // Reads an optionally signed integer or fraction as typed (not reduced).
-// A bad first character shows the warning "入力が間違ってます", leaves r = 0/1
-// and returns false; a non-digit later on throws ConversionError naming it.
+// A bad first character leaves r = 0/1 and returns false (the caller warns
+// TWarning::BadInput); a non-digit later on throws ConversionError naming it.
 bool ParseRational(const std::string& text, TRational& r);
+
+} // namespace arith

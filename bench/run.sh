@@ -22,7 +22,7 @@ export QT_QPA_PLATFORM=offscreen
     { cat "$out/bench.err" >&2; exit 1; }
 
 # The program itself, started offscreen and ended after its start-up: its peak memory.
-/usr/bin/time -f '%M' -o "$out/program_peak" timeout -s TERM 2 "$build/shell/vorantel" \
+/usr/bin/time -f '%M' -o "$out/program_peak" timeout -s TERM 2 "$build/app/vorantel" \
     >/dev/null 2>&1 || true
 program_peak=$(grep -Eo '^[0-9]+$' "$out/program_peak" | tail -n 1)
 

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <string>
 
+using namespace arith;
+
 namespace {
 
 void Check(bool ok, const char* what, const std::string& a, const std::string& b) {

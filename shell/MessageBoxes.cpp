@@ -1,7 +1,5 @@
 #include "MessageBoxes.h"
 
-#include "Messages.h"
-
 #include <QApplication>
 #include <QMessageBox>
 
@@ -21,10 +19,6 @@ void ShowBox(QMessageBox::Icon icon, const QString& caption, const QString& text
     box.exec();
 }
 
-void ArithmeticWarning(const std::string& text) {
-    WarningBox(QString::fromStdString(text));
-}
-
 } // namespace
 
 void WarningBox(const QString& text, QWidget* parent) {
@@ -33,10 +27,6 @@ void WarningBox(const QString& text, QWidget* parent) {
 
 void ErrorBox(const QString& text, QWidget* parent) {
     ShowBox(QMessageBox::Critical, QStringLiteral("Vorantel"), text + QLatin1Char('.'), parent);
-}
-
-void InstallArithmeticWarnings() {
-    SetWarningHandler(&ArithmeticWarning);
 }
 
 void SetMessageBoxHook(MessageBoxHook hook) {

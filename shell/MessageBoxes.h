@@ -10,8 +10,6 @@ class QWidget;
 void WarningBox(const QString& text, QWidget* parent = nullptr);
 // Modal, caption "Vorantel", error icon, one OK button; the text is followed by ".".
 void ErrorBox(const QString& text, QWidget* parent = nullptr);
-// Routes the warnings of the arithmetic to WarningBox.
-void InstallArithmeticWarnings();
 
 // For tools that drive the windows without a user: while a hook is set, every
 // box calls it with its caption and text instead of showing itself. The

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "Fonts.h"
+#include "IntText.h"
 #include "MessageBoxes.h"
 
 #include <QEvent>
@@ -73,7 +74,7 @@ void ToolForm::PlaceBelow(const QWidget* mainWindow) {
 
 void ToolForm::FocusSteps(int n) {
     const int count = static_cast<int>(tabOrder_.size());
-    if (count == 0 || std::none_of(tabOrder_.begin(), tabOrder_.end(), TakesFocusStep)) {
+    if (n <= 0 || count == 0 || std::none_of(tabOrder_.begin(), tabOrder_.end(), TakesFocusStep)) {
         return;
     }
     const auto found = std::find(tabOrder_.begin(), tabOrder_.end(), focusWidget());
@@ -114,16 +115,30 @@ QPushButton* ToolForm::AddButton(const char* name, const QString& caption, QRect
     return button;
 }
 
-QPushButton* ToolForm::AddCloseButton(QRect geometry, std::function<void()> onClose) {
-    QPushButton* button = AddButton("CloseButton", QStringLiteral("閉じる(&C)"), geometry);
-    button->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    OnClick(button, [this, onClose = std::move(onClose)] {
+ToolForm::TCommandButtons ToolForm::AddCommandButtons(QPoint topLeft, int step,
+                                                      std::function<void()> clear,
+                                                      std::function<void()> calc,
+                                                      std::function<void()> onClose) {
+    const QSize size(75, 25);
+    QRect place(topLeft, size);
+    TCommandButtons buttons;
+    buttons.Clear = AddButton("ClearButton", QStringLiteral("クリア"), place);
+    OnClick(buttons.Clear, std::move(clear));
+    if (calc) {
+        place.translate(step, 0);
+        buttons.Calc = AddButton("CalcButton", QStringLiteral("計算"), place);
+        OnClick(buttons.Calc, std::move(calc));
+    }
+    place.translate(step, 0);
+    buttons.Close = AddButton("CloseButton", QStringLiteral("閉じる(&C)"), place);
+    buttons.Close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    OnClick(buttons.Close, [this, onClose = std::move(onClose)] {
         if (onClose) {
             onClose();
         }
         hide();
     });
-    return button;
+    return buttons;
 }
 
 QRadioButton* ToolForm::AddRadio(const char* name, const QString& caption, QRect geometry,
@@ -157,22 +172,26 @@ QLabel* ToolForm::RowLabel(int& x, int centre, const QString& caption, const QFo
     return label;
 }
 
-void ToolForm::CoefficientRow(int& x, int centre, std::span<QLineEdit*> edits,
-                              const QString& letter, const QFont& letterFont, int exponentLift) {
+std::vector<QLabel*> ToolForm::CoefficientRow(int& x, int centre, std::span<QLineEdit*> edits,
+                                              const QString& letter, const QFont& letterFont,
+                                              int exponentLift, const char* prefix) {
     const QFont exponent = GothicFont(13, true);
     const QFont plus = GothicFont(21, true);
+    std::vector<QLabel*> labels;
     for (int power = static_cast<int>(edits.size()) - 1; power >= 0; --power) {
-        const QByteArray name = "Edit" + QByteArray::number(power);
+        const QByteArray name = prefix + QByteArray::number(power);
         edits[power] = RowEdit(x, centre, name.constData(), 30);
         if (power == 0) {
             break;
         }
-        RowLabel(x, centre, letter, letterFont);
+        labels.push_back(RowLabel(x, centre, letter, letterFont));
         if (power > 1) {
-            RowLabel(x, centre, QString::number(power), exponent, nullptr, exponentLift);
+            labels.push_back(
+                RowLabel(x, centre, QString::number(power), exponent, nullptr, exponentLift));
         }
-        RowLabel(x, centre, QStringLiteral("+"), plus);
+        labels.push_back(RowLabel(x, centre, QStringLiteral("+"), plus));
     }
+    return labels;
 }
 
 void ToolForm::SetTabOrder(std::vector<QWidget*> order) {
@@ -188,7 +207,7 @@ void ToolForm::SetTabOrder(std::vector<QWidget*> order) {
 void ToolForm::Guarded(const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const CalcError& failure) {
+    } catch (const arith::CalcError& failure) {
         ErrorBox(QString::fromStdString(failure.what()), this);
     } catch (const std::exception& failure) {
         ErrorBox(QString::fromLocal8Bit(failure.what()), this);
@@ -208,6 +227,25 @@ void ToolForm::OnEnter(QWidget* control, std::function<void()> handler) {
 void ToolForm::EnterMovesOn(std::initializer_list<QWidget*> controls) {
     for (QWidget* control : controls) {
         OnEnter(control, [this] { FocusSteps(1); });
+    }
+}
+
+void ToolForm::EnterCalculates(QWidget* control, int before, std::function<void()> calc,
+                               int after) {
+    OnEnter(control, [this, before, calc = std::move(calc), after] {
+        FocusSteps(before);
+        calc();
+        FocusSteps(after);
+    });
+}
+
+void ToolForm::Warn(arith::TWarning warning) {
+    WarningBox(QString::fromUtf8(arith::WarningText(warning)), this);
+}
+
+void ToolForm::Warn(std::optional<arith::TWarning> warning) {
+    if (warning) {
+        Warn(*warning);
     }
 }
 
@@ -244,26 +282,43 @@ void ToolForm::SetLabelGrey(QLabel* label, bool grey) {
     label->setPalette(palette);
 }
 
-TRational ToolForm::ReadRational(const QLineEdit* edit) {
-    TRational r;
-    ParseRational(FieldText(edit), r);
+arith::TRational ToolForm::ReadRational(const QLineEdit* edit) {
+    arith::TRational r;
+    if (!arith::ParseRational(FieldText(edit), r)) {
+        Warn(arith::TWarning::BadInput);
+    }
     return r;
 }
 
-TPolynomial ToolForm::ReadConstant(const QLineEdit* edit) {
-    TPolynomial c;
-    ParseCoefficient(FieldText(edit), c);
+arith::TPolynomial ToolForm::ReadConstant(const QLineEdit* edit) {
+    arith::TPolynomial c;
+    if (!arith::ParseCoefficient(FieldText(edit), c)) {
+        Warn(arith::TWarning::BadInput);
+    }
     return c;
 }
 
-TPolynomial ToolForm::ReadCoefficients(std::span<QLineEdit* const> edits) {
-    TPolynomial p;
+std::optional<arith::TPolynomial> ToolForm::ReadPolynomial(const QLineEdit* edit, char letter) {
+    arith::TPolynomial p;
+    if (!arith::ParsePolynomial(FieldText(edit), letter, p)) {
+        Warn(arith::TWarning::BadInput);
+        return std::nullopt;
+    }
+    return p;
+}
+
+std::int32_t ToolForm::ReadInteger(const QLineEdit* edit) {
+    return arith::IntFromText(FieldText(edit));
+}
+
+arith::TPolynomial ToolForm::ReadCoefficients(std::span<QLineEdit* const> edits) {
+    arith::TPolynomial p;
     for (int power = static_cast<int>(edits.size()) - 1; power >= 0; --power) {
-        const TPolynomial c = ReadConstant(edits[power]);
+        const arith::TPolynomial c = ReadConstant(edits[power]);
         p.Num[power] = c.Num[0];
         p.Den[power] = c.Den[0];
     }
-    PolyNormalize(p);
+    arith::PolyNormalize(p);
     return p;
 }
 

@@ -1,15 +1,20 @@
 // What every tool window shares: frame and placement below the main window,
 // control factories, the tab order and its focus steps, the Enter key, the
-// guard around handlers, Clear/Close plumbing and the grey/white field shades.
+// guard around handlers, the field readers and the warnings of a calculation,
+// Clear/Close plumbing and the grey/white field shades.
 #pragma once
 
+#include "Messages.h"
+#include "Outcome.h"
 #include "Polynomial.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -23,8 +28,6 @@ class QRadioButton;
 
 // The initial text of answer fields, which Clear puts back.
 inline const QString kAnswerText = QStringLiteral("answer");
-// The warning for a polynomial whose coefficients are all zero.
-inline const QString kZeroCoefficientsText = QStringLiteral("正しい係数を入力して下さい");
 
 class ToolForm : public QWidget {
     Q_OBJECT
@@ -53,9 +56,19 @@ protected:
     QLabel* AddLabel(const QString& caption, int x, int y, const QFont& font,
                      const char* name = nullptr, QWidget* parent = nullptr);
     QPushButton* AddButton(const char* name, const QString& caption, QRect geometry);
-    // The close-kind button "閉じる(&C)" named CloseButton; a click runs
-    // onClose (if any) and then hides the window.
-    QPushButton* AddCloseButton(QRect geometry, std::function<void()> onClose = {});
+
+    // The row of 75 x 25 command buttons at the bottom right, left to right
+    // from topLeft, step pixels apart: ClearButton "クリア", CalcButton "計算"
+    // (only when calc is given) and the close-kind CloseButton "閉じる(&C)".
+    // A click on Close runs onClose (if any) and then hides the window.
+    struct TCommandButtons {
+        QPushButton* Clear = nullptr;
+        QPushButton* Calc = nullptr;
+        QPushButton* Close = nullptr;
+    };
+    TCommandButtons AddCommandButtons(QPoint topLeft, int step, std::function<void()> clear,
+                                      std::function<void()> calc,
+                                      std::function<void()> onClose = {});
     QRadioButton* AddRadio(const char* name, const QString& caption, QRect geometry,
                            QWidget* parent = nullptr);
     QGroupBox* AddGroup(const char* name, QRect geometry);
@@ -68,10 +81,13 @@ protected:
     QLabel* RowLabel(int& x, int centre, const QString& caption, const QFont& font,
                      const char* name = nullptr, int lift = 0, QWidget* parent = nullptr);
     // The coefficient fields of a polynomial in a formula row, highest power
-    // first: [Edit<n>] x^n + ... + [Edit1] x + [Edit0], edits[i] holding the
-    // field Edit<i>; each exponent is lifted above the row by exponentLift.
-    void CoefficientRow(int& x, int centre, std::span<QLineEdit*> edits, const QString& letter,
-                        const QFont& letterFont, int exponentLift);
+    // first: [<prefix>n] x^n + ... + [<prefix>1] x + [<prefix>0], edits[i]
+    // holding the field <prefix>i; each exponent is lifted above the row by
+    // exponentLift. Returns the labels, letter, exponent and "+" of each
+    // power, from the highest power down.
+    std::vector<QLabel*> CoefficientRow(int& x, int centre, std::span<QLineEdit*> edits,
+                                        const QString& letter, const QFont& letterFont,
+                                        int exponentLift, const char* prefix = "Edit");
 
     // The window's tab order: every control that can take the focus, in
     // order, with the contents of a group box at the group box's place.
@@ -85,6 +101,20 @@ protected:
     void OnEnter(QWidget* control, std::function<void()> handler);
     // Enter in each of these controls only moves the focus one step on.
     void EnterMovesOn(std::initializer_list<QWidget*> controls);
+    // Enter in the control moves the focus `before` steps on, calculates, and
+    // moves `after` steps on, unless the calculation failed.
+    void EnterCalculates(QWidget* control, int before, std::function<void()> calc, int after = 0);
+
+    // Shows a warning of a calculation in the warning box.
+    void Warn(arith::TWarning warning);
+    void Warn(std::optional<arith::TWarning> warning);
+    // Shows the warnings of an outcome in order and gives its answer, if any.
+    template <typename T> std::optional<T> Accept(arith::TOutcome<T> outcome) {
+        for (arith::TWarning warning : outcome.Warnings) {
+            Warn(warning);
+        }
+        return std::move(outcome.Answer);
+    }
 
     static void ClearEdits(std::initializer_list<QLineEdit*> edits);
     static void ResetAnswers(std::initializer_list<QLineEdit*> answers);
@@ -96,12 +126,19 @@ protected:
     // Draws a label's text grey (128, 128, 128) or black.
     static void SetLabelGrey(QLabel* label, bool grey);
 
+    // Field readers. A text that cannot be read shows the warning
+    // "入力が間違ってます" and counts as 0; a non-digit inside a number
+    // abandons the calculation (ConversionError).
     // One number field read as a fraction, or as a constant polynomial (as typed, not reduced).
-    static TRational ReadRational(const QLineEdit* edit);
-    static TPolynomial ReadConstant(const QLineEdit* edit);
+    arith::TRational ReadRational(const QLineEdit* edit);
+    arith::TPolynomial ReadConstant(const QLineEdit* edit);
     // Coefficient fields, edits[i] holding the coefficient of x^i, read from
     // the highest power down into a polynomial in normal form.
-    static TPolynomial ReadCoefficients(std::span<QLineEdit* const> edits);
+    arith::TPolynomial ReadCoefficients(std::span<QLineEdit* const> edits);
+    // A whole polynomial in the letter; nothing after its warning.
+    std::optional<arith::TPolynomial> ReadPolynomial(const QLineEdit* edit, char letter);
+    // A whole field as one integer, as IntFromText reads it.
+    static std::int32_t ReadInteger(const QLineEdit* edit);
 
     // The text of a field as the arithmetic reads it (UTF-8).
     static std::string FieldText(const QLineEdit* edit);

@@ -2,8 +2,6 @@
 
 #include "Fonts.h"
 #include "Hutei.h"
-#include "IntText.h"
-#include "MessageBoxes.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -12,7 +10,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <string>
 #include <utility>
+
+using namespace arith;
 
 namespace {
 
@@ -24,15 +25,29 @@ constexpr int kColumns[2] = {16, 236};
 
 THuteiForm::THuteiForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "THuteiForm", QStringLiteral("不定方程式"), QSize(456, 328), 40, 0) {
-    const QFont letterX = AntiquaFont(40);
-    const QFont letterY = AntiquaFont(32, true);
-    const QFont equals = GothicFont(27, true);
+    BuildEquationRow();
+    BuildModes();
+    BuildAnswerGroup(0, "GroupBox1", "Label13", 58, {"Label1", "Label2", "Label4", "Label5"});
+    BuildAnswerGroup(1, "GroupBox2", "Label14", 90, {"Label6", "Label7", "Label8", "Label9"});
+    Label11 = AddLabel(QStringLiteral("（nは整数）"), 120, 8, font(), "Label11", GroupBox2);
+    const TCommandButtons buttons = AddCommandButtons(
+        {212, 294}, 81, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });
 
+    SetTabOrder({xEdit, PlusItem, MinusItem, yEdit, zEdit, OneRadio, AllRadio, xAnsEdit1, yAnsEdit1,
+                 xAnsEdit2, yAnsEdit2, buttons.Clear, buttons.Calc, buttons.Close});
+    SetMode(false);
+
+    OnEnter(xEdit, [this] { FocusSteps(2); });
+    EnterMovesOn({yEdit});
+    EnterCalculates(zEdit, 1, [this] { CalcButtonClick(); });
+}
+
+void THuteiForm::BuildEquationRow() {
     // xEdit x (＋|－) yEdit y = zEdit
     constexpr int kRow = 48;
     int x = 40;
     xEdit = RowEdit(x, kRow, "xEdit", 30);
-    RowLabel(x, kRow, QStringLiteral("x"), letterX);
+    RowLabel(x, kRow, QStringLiteral("x"), AntiquaFont(40));
     QGroupBox* sign = AddGroup("RadioGroup1", QRect(x, kRow - 37, 49, 73));
     x += 49 + 4;
     PlusItem = AddRadio("PlusItem", QStringLiteral("＋"), QRect(8, 12, 38, 22), sign);
@@ -42,10 +57,12 @@ THuteiForm::THuteiForm(QWidget* mainWindow)
     }
     PlusItem->setChecked(true);
     yEdit = RowEdit(x, kRow, "yEdit", 30);
-    RowLabel(x, kRow, QStringLiteral("y"), letterY);
-    RowLabel(x, kRow, QStringLiteral("="), equals);
+    RowLabel(x, kRow, QStringLiteral("y"), AntiquaFont(32, true));
+    RowLabel(x, kRow, QStringLiteral("="), GothicFont(27, true));
     zEdit = RowEdit(x, kRow, "zEdit", 30, QStringLiteral("1"));
+}
 
+void THuteiForm::BuildModes() {
     OneRadio = AddRadio("OneRadio", QStringLiteral("1つの整数解を求める"),
                         QRect(kColumns[0], 100, kGroupSize[0], 20));
     AllRadio = AddRadio("AllRadio", QStringLiteral("すべての整数解を求める"),
@@ -58,72 +75,6 @@ THuteiForm::THuteiForm(QWidget* mainWindow)
         group->addButton(first);
         group->addButton(second);
     }
-
-    // The two answer groups: "（例）" over x = answer and y = answer.
-    struct GroupSpec {
-        QGroupBox** group;
-        const char* name;
-        QLabel** example;
-        const char* exampleName;
-        QLineEdit** ansX;
-        const char* ansXName;
-        QLineEdit** ansY;
-        const char* ansYName;
-        int fieldWidth;
-        const char* labelNames[4];
-    };
-    const GroupSpec specs[2] = {
-        {&GroupBox1,
-         "GroupBox1",
-         &Label13,
-         "Label13",
-         &xAnsEdit1,
-         "xAnsEdit1",
-         &yAnsEdit1,
-         "yAnsEdit1",
-         58,
-         {"Label1", "Label2", "Label4", "Label5"}},
-        {&GroupBox2,
-         "GroupBox2",
-         &Label14,
-         "Label14",
-         &xAnsEdit2,
-         "xAnsEdit2",
-         &yAnsEdit2,
-         "yAnsEdit2",
-         90,
-         {"Label6", "Label7", "Label8", "Label9"}},
-    };
-    for (int i = 0; i < 2; ++i) {
-        const GroupSpec& spec = specs[i];
-        QGroupBox* group =
-            AddGroup(spec.name, QRect(kColumns[i], kGroupTop, kGroupSize[0], kGroupSize[1]));
-        *spec.group = group;
-        *spec.example = AddLabel(QStringLiteral("（例）"), 8, 8, font(), spec.exampleName, group);
-        const int left = 30;
-        int gx = left;
-        GroupLabels[i][0] =
-            RowLabel(gx, 56, QStringLiteral("x"), letterX, spec.labelNames[0], 0, group);
-        GroupLabels[i][1] =
-            RowLabel(gx, 56, QStringLiteral("="), equals, spec.labelNames[1], 0, group);
-        *spec.ansX = RowEdit(gx, 56, spec.ansXName, spec.fieldWidth, kAnswerText, group);
-        gx = left;
-        GroupLabels[i][2] =
-            RowLabel(gx, 114, QStringLiteral("y"), letterY, spec.labelNames[2], 0, group);
-        GroupLabels[i][3] =
-            RowLabel(gx, 114, QStringLiteral("="), equals, spec.labelNames[3], 0, group);
-        *spec.ansY = RowEdit(gx, 114, spec.ansYName, spec.fieldWidth, kAnswerText, group);
-    }
-    Label11 = AddLabel(QStringLiteral("（nは整数）"), 120, 8, font(), "Label11", GroupBox2);
-
-    QPushButton* clear =
-        AddButton("ClearButton", QStringLiteral("クリア"), QRect(212, 294, 75, 25));
-    QPushButton* calc = AddButton("CalcButton", QStringLiteral("計算"), QRect(293, 294, 75, 25));
-    QPushButton* close = AddCloseButton(QRect(374, 294, 75, 25));
-
-    SetTabOrder({xEdit, PlusItem, MinusItem, yEdit, zEdit, OneRadio, AllRadio, xAnsEdit1, yAnsEdit1,
-                 xAnsEdit2, yAnsEdit2, clear, calc, close});
-
     for (QRadioButton* mode : {OneRadio, AllRadio}) {
         connect(mode, &QRadioButton::toggled, this, [this, mode](bool checked) {
             if (checked) {
@@ -131,16 +82,42 @@ THuteiForm::THuteiForm(QWidget* mainWindow)
             }
         });
     }
-    SetMode(false);
+}
 
-    OnClick(calc, [this] { CalcButtonClick(); });
-    OnClick(clear, [this] { ClearButtonClick(); });
-    OnEnter(xEdit, [this] { FocusSteps(2); });
-    EnterMovesOn({yEdit});
-    OnEnter(zEdit, [this] {
-        FocusSteps(1);
-        CalcButtonClick();
-    });
+void THuteiForm::BuildAnswerGroup(int i, const char* name, const char* exampleName, int fieldWidth,
+                                  const std::array<const char*, 4>& labelNames) {
+    // "（例）" over x = [answer] and y = [answer].
+    QGroupBox* group = AddGroup(name, QRect(kColumns[i], kGroupTop, kGroupSize[0], kGroupSize[1]));
+    QLabel* example = AddLabel(QStringLiteral("（例）"), 8, 8, font(), exampleName, group);
+    const QFont equals = GothicFont(27, true);
+    const char* answerNames[2][2] = {{"xAnsEdit1", "yAnsEdit1"}, {"xAnsEdit2", "yAnsEdit2"}};
+    QLineEdit* answers[2];
+    const struct {
+        int Centre;
+        const char* Letter;
+        QFont Font;
+    } rows[2] = {{56, "x", AntiquaFont(40)}, {114, "y", AntiquaFont(32, true)}};
+    for (int row = 0; row < 2; ++row) {
+        int x = 30;
+        GroupLabels[i][2 * row] =
+            RowLabel(x, rows[row].Centre, QString::fromLatin1(rows[row].Letter), rows[row].Font,
+                     labelNames[2 * row], 0, group);
+        GroupLabels[i][2 * row + 1] = RowLabel(x, rows[row].Centre, QStringLiteral("="), equals,
+                                               labelNames[2 * row + 1], 0, group);
+        answers[row] =
+            RowEdit(x, rows[row].Centre, answerNames[i][row], fieldWidth, kAnswerText, group);
+    }
+    if (i == 0) {
+        GroupBox1 = group;
+        Label13 = example;
+        xAnsEdit1 = answers[0];
+        yAnsEdit1 = answers[1];
+    } else {
+        GroupBox2 = group;
+        Label14 = example;
+        xAnsEdit2 = answers[0];
+        yAnsEdit2 = answers[1];
+    }
 }
 
 void THuteiForm::SetMode(bool all) {
@@ -162,25 +139,20 @@ void THuteiForm::SetMode(bool all) {
 }
 
 void THuteiForm::CalcButtonClick() {
-    const std::int32_t a = IntFromText(FieldText(xEdit));
-    const std::int32_t b = IntFromText(FieldText(yEdit));
-    const std::int32_t c = IntFromText(FieldText(zEdit));
-    const THuteiSolution s = HuteiSolve(a, b, c, PlusItem->isChecked());
-    if (s.Outcome == HuteiOutcome::NoEquation) {
-        WarningBox(kZeroCoefficientsText, this);
-        return;
-    }
-    if (s.Outcome == HuteiOutcome::NoIntegerSolution) {
-        WarningBox(QStringLiteral("整数解はありません"), this);
+    const std::int32_t a = ReadInteger(xEdit);
+    const std::int32_t b = ReadInteger(yEdit);
+    const std::int32_t c = ReadInteger(zEdit);
+    const auto s = Accept(HuteiSolve(a, b, c, PlusItem->isChecked()));
+    if (!s) {
         return;
     }
     if (OneRadio->isChecked()) {
-        SetField(xAnsEdit1, std::to_string(s.X));
-        SetField(yAnsEdit1, std::to_string(s.Y));
+        SetField(xAnsEdit1, std::to_string(s->X));
+        SetField(yAnsEdit1, std::to_string(s->Y));
     }
     if (AllRadio->isChecked()) {
-        SetField(xAnsEdit2, HuteiTermText(s.XStep, s.X));
-        SetField(yAnsEdit2, HuteiTermText(s.YStep, s.Y));
+        SetField(xAnsEdit2, HuteiTermText(s->XStep, s->X));
+        SetField(yAnsEdit2, HuteiTermText(s->YStep, s->Y));
     }
 }
 

@@ -1,17 +1,12 @@
 // The window "因数分解": factors a polynomial of degree at most 4 and writes
-// the factored form; and the text of a factor list, which other windows use too.
+// the factored form.
 #pragma once
 
-#include "PolyFactor.h"
 #include "ToolForm.h"
 
 #include <array>
-#include <string>
 
 class QLineEdit;
-
-// A factor list as PolyFactor fills it, written as "2( x-1 )( x+1 )" in the given letter.
-std::string FactorListToText(const TFactorList& list, char letter);
 
 class TInsuuForm : public ToolForm {
     Q_OBJECT

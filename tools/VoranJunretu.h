@@ -2,9 +2,8 @@
 // in full up to 500 digits and as "overflow" beyond.
 #pragma once
 
+#include "Counting.h"
 #include "ToolForm.h"
-
-#include <string>
 
 class QLineEdit;
 
@@ -15,21 +14,18 @@ public:
     explicit TJunretuForm(QWidget* mainWindow);
 
 private:
-    // Each takes the field texts and gives the answer text, after the warning
-    // "入力が間違っています" the text "answer".
-    std::string FactorialText(const std::string& n);
-    std::string PermutationsText(const std::string& n, const std::string& r);
-    std::string CombinationsText(const std::string& n, const std::string& r);
+    // Writes a count into its answer field; after its warning, "answer".
+    void Show(QLineEdit* answer, arith::TOutcome<arith::TCount> count);
 
     void ClearButtonClick();
     void ClearFields();
 
-    QLineEdit* KaijoEdit;
-    QLineEdit* P1Edit;
-    QLineEdit* P2Edit;
-    QLineEdit* C1Edit;
-    QLineEdit* C2Edit;
-    QLineEdit* AnsKaijoEdit;
-    QLineEdit* AnsPEdit;
-    QLineEdit* AnsCEdit;
+    QLineEdit* KaijoEdit = nullptr;
+    QLineEdit* P1Edit = nullptr;
+    QLineEdit* P2Edit = nullptr;
+    QLineEdit* C1Edit = nullptr;
+    QLineEdit* C2Edit = nullptr;
+    QLineEdit* AnsKaijoEdit = nullptr;
+    QLineEdit* AnsPEdit = nullptr;
+    QLineEdit* AnsCEdit = nullptr;
 };

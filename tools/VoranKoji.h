@@ -3,11 +3,9 @@
 // from quadratic factors by the root formula.
 #pragma once
 
-#include "PolyFactor.h"
 #include "ToolForm.h"
 
 #include <array>
-#include <string>
 
 class QLineEdit;
 
@@ -16,10 +14,6 @@ class TKojiForm : public ToolForm {
 
 public:
     explicit TKojiForm(QWidget* mainWindow);
-
-    // The roots of the factors in list order, a repeated factor once; factors
-    // of degree 3 or 4 give none, so the text may be empty.
-    static std::string RootsText(const TFactorList& factors);
 
 private:
     void CalcButtonClick();

@@ -1,8 +1,7 @@
 #include "VoranNaibun.h"
 
 #include "Fonts.h"
-#include "MessageBoxes.h"
-#include "Polynomial.h"
+#include "Geometry.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -12,30 +11,9 @@
 
 #include <string>
 
+using namespace arith;
+
 namespace {
-
-TRational ReadField(const QLineEdit* edit) {
-    TRational r;
-    ParseRational(edit->text().toStdString(), r);
-    return r;
-}
-
-// (p a + q b) / d, the coordinate of a division point.
-TRational Weighted(TRational p, TRational a, TRational q, TRational b, TRational d) {
-    TRational first;
-    TRational second;
-    TRational result;
-    RatMul(p, a, first);
-    RatMul(q, b, second);
-    RatAdd(first, second, result);
-    RatDiv(result, d, result);
-    return result;
-}
-
-TRational Negated(TRational r) {
-    r.Num = -r.Num;
-    return r;
-}
 
 constexpr int kGroupTop = 86;
 constexpr int kGroupSize[2] = {185, 105};
@@ -45,94 +23,16 @@ constexpr int kColumns[3] = {16, 216, 416};
 
 TNaibunForm::TNaibunForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TNaibunForm", QStringLiteral("内分・外分"), QSize(616, 240), -80, 20) {
-    const QFont big = GothicFont(37, true);
-
-    // A( x1 , y1 )  B( x2 , y2 )  m : n
-    int x = 16;
-    constexpr int kTop = 30;
-    RowLabel(x, kTop, QStringLiteral("A("), big);
-    EditX1 = RowEdit(x, kTop, "EditX1", 30);
-    RowLabel(x, kTop, QStringLiteral(","), big);
-    EditY1 = RowEdit(x, kTop, "EditY1", 30);
-    RowLabel(x, kTop, QStringLiteral(")"), big);
-    x += 24;
-    RowLabel(x, kTop, QStringLiteral("B("), big);
-    EditX2 = RowEdit(x, kTop, "EditX2", 30);
-    RowLabel(x, kTop, QStringLiteral(","), big);
-    EditY2 = RowEdit(x, kTop, "EditY2", 30);
-    RowLabel(x, kTop, QStringLiteral(")"), big);
-    x += 40;
-    EditM = RowEdit(x, kTop, "EditM", 30);
-    LabelKoron = RowLabel(x, kTop, QStringLiteral(":"), big, "LabelKoron");
-    EditN = RowEdit(x, kTop, "EditN", 30);
-
-    RadioNaibun = AddRadio("RadioNaibun", QStringLiteral("線分ABを内分する"),
-                           QRect(kColumns[0], 62, kGroupSize[0], 20));
-    RadioGaibun = AddRadio("RadioGaibun", QStringLiteral("線分ABを外分する"),
-                           QRect(kColumns[1], 62, kGroupSize[0], 20));
-    RadioChokusen = AddRadio("RadioChokusen", QStringLiteral("2点ABを通る直線の方程式"),
-                             QRect(kColumns[2], 62, kGroupSize[0], 20));
-    RadioNaibun->setChecked(true);
-
-    // The two point groups: ( x , y ) with 44-pixel answer fields.
-    struct GroupNames {
-        const char* group;
-        const char* begin;
-        const char* ansX;
-        const char* konma;
-        const char* ansY;
-        const char* end;
-    };
-    const GroupNames pointNames[2] = {
-        {"GroupNaibun", "LabelNBegin", "EditAnsNX", "LabelNKonma", "EditAnsNY", "LabelNEnd"},
-        {"GroupGaibun", "LabelGBegin", "EditAnsGX", "LabelGKonma", "EditAnsGY", "LabelGEnd"}};
-    PointGroup* groups[2] = {&Naibun, &Gaibun};
-    for (int i = 0; i < 2; ++i) {
-        const GroupNames& names = pointNames[i];
-        QGroupBox* group =
-            AddGroup(names.group, QRect(kColumns[i], kGroupTop, kGroupSize[0], kGroupSize[1]));
-        int gx = 12;
-        constexpr int kMiddle = 55;
-        RowLabel(gx, kMiddle, QStringLiteral("("), big, names.begin, 0, group);
-        QLineEdit* ansX = RowEdit(gx, kMiddle, names.ansX, 44, kAnswerText, group);
-        RowLabel(gx, kMiddle, QStringLiteral(","), big, names.konma, 0, group);
-        QLineEdit* ansY = RowEdit(gx, kMiddle, names.ansY, 44, kAnswerText, group);
-        RowLabel(gx, kMiddle, QStringLiteral(")"), big, names.end, 0, group);
-        *groups[i] = {group, ansX, ansY};
-    }
-
-    // The line: y = answer, where the letter turns to x for a vertical line.
-    GroupChokusen =
-        AddGroup("GroupChokusen", QRect(kColumns[2], kGroupTop, kGroupSize[0], kGroupSize[1]));
-    LabelY = AddLabel(QStringLiteral("y"), 14, 24, AntiquaFont(40, true), "LabelY", GroupChokusen);
-    LabelY->setAlignment(Qt::AlignCenter);
-    LabelY->setFixedSize(25, 57);
-    int cx = 14 + 25 + 2;
-    RowLabel(cx, 52, QStringLiteral("="), GothicFont(24), "LabelEqual", 0, GroupChokusen);
-    EditAnsC = RowEdit(cx, 52, "EditAnsC", 102, kAnswerText, GroupChokusen);
-
-    QPushButton* clear =
-        AddButton("ClearButton", QStringLiteral("クリア"), QRect(370, 206, 75, 25));
-    QPushButton* calc = AddButton("CalcButton", QStringLiteral("計算"), QRect(451, 206, 75, 25));
-    QPushButton* close = AddCloseButton(QRect(532, 206, 75, 25));
+    BuildInputRow();
+    BuildModes();
+    const TCommandButtons buttons = AddCommandButtons(
+        {370, 206}, 81, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });
 
     SetTabOrder({EditX1, EditY1, EditX2, EditY2, EditM, EditN, RadioNaibun, Naibun.AnsX,
-                 Naibun.AnsY, RadioGaibun, Gaibun.AnsX, Gaibun.AnsY, RadioChokusen, EditAnsC, clear,
-                 calc, close});
-
-    const std::pair<QRadioButton*, Mode> modes[] = {
-        {RadioNaibun, Mode::Naibun}, {RadioGaibun, Mode::Gaibun}, {RadioChokusen, Mode::Chokusen}};
-    for (const auto& [radio, mode] : modes) {
-        connect(radio, &QRadioButton::toggled, this, [this, mode = mode](bool checked) {
-            if (checked) {
-                SetMode(mode);
-            }
-        });
-    }
+                 Naibun.AnsY, RadioGaibun, Gaibun.AnsX, Gaibun.AnsY, RadioChokusen, EditAnsC,
+                 buttons.Clear, buttons.Calc, buttons.Close});
     SetMode(Mode::Naibun);
 
-    OnClick(calc, [this] { CalcButtonClick(); });
-    OnClick(clear, [this] { ClearButtonClick(); });
     EnterMovesOn({EditX1, EditY1, EditX2, EditM});
     OnEnter(EditY2, [this] {
         FocusSteps(1);
@@ -148,6 +48,79 @@ TNaibunForm::TNaibunForm(QWidget* mainWindow)
             FocusSteps(3);
         }
     });
+}
+
+void TNaibunForm::BuildInputRow() {
+    // A( x1 , y1 )  B( x2 , y2 )  m : n
+    const QFont big = GothicFont(37, true);
+    constexpr int kTop = 30;
+    int x = 16;
+    const auto point = [&](const QString& name, QLineEdit*& xEdit, const char* xName,
+                           QLineEdit*& yEdit, const char* yName) {
+        RowLabel(x, kTop, name + QStringLiteral("("), big);
+        xEdit = RowEdit(x, kTop, xName, 30);
+        RowLabel(x, kTop, QStringLiteral(","), big);
+        yEdit = RowEdit(x, kTop, yName, 30);
+        RowLabel(x, kTop, QStringLiteral(")"), big);
+    };
+    point(QStringLiteral("A"), EditX1, "EditX1", EditY1, "EditY1");
+    x += 24;
+    point(QStringLiteral("B"), EditX2, "EditX2", EditY2, "EditY2");
+    x += 40;
+    EditM = RowEdit(x, kTop, "EditM", 30);
+    LabelKoron = RowLabel(x, kTop, QStringLiteral(":"), big, "LabelKoron");
+    EditN = RowEdit(x, kTop, "EditN", 30);
+}
+
+void TNaibunForm::BuildModes() {
+    RadioNaibun = AddRadio("RadioNaibun", QStringLiteral("線分ABを内分する"),
+                           QRect(kColumns[0], 62, kGroupSize[0], 20));
+    RadioGaibun = AddRadio("RadioGaibun", QStringLiteral("線分ABを外分する"),
+                           QRect(kColumns[1], 62, kGroupSize[0], 20));
+    RadioChokusen = AddRadio("RadioChokusen", QStringLiteral("2点ABを通る直線の方程式"),
+                             QRect(kColumns[2], 62, kGroupSize[0], 20));
+    RadioNaibun->setChecked(true);
+
+    // The two point groups: ( x , y ) with 44-pixel answer fields.
+    Naibun = BuildPointGroup(
+        0, {"GroupNaibun", "LabelNBegin", "EditAnsNX", "LabelNKonma", "EditAnsNY", "LabelNEnd"});
+    Gaibun = BuildPointGroup(
+        1, {"GroupGaibun", "LabelGBegin", "EditAnsGX", "LabelGKonma", "EditAnsGY", "LabelGEnd"});
+
+    // The line: y = answer, where the letter turns to x for a vertical line.
+    GroupChokusen =
+        AddGroup("GroupChokusen", QRect(kColumns[2], kGroupTop, kGroupSize[0], kGroupSize[1]));
+    LabelY = AddLabel(QStringLiteral("y"), 14, 24, AntiquaFont(40, true), "LabelY", GroupChokusen);
+    LabelY->setAlignment(Qt::AlignCenter);
+    LabelY->setFixedSize(25, 57);
+    int x = 14 + 25 + 2;
+    RowLabel(x, 52, QStringLiteral("="), GothicFont(24), "LabelEqual", 0, GroupChokusen);
+    EditAnsC = RowEdit(x, 52, "EditAnsC", 102, kAnswerText, GroupChokusen);
+
+    const std::pair<QRadioButton*, Mode> modes[] = {
+        {RadioNaibun, Mode::Naibun}, {RadioGaibun, Mode::Gaibun}, {RadioChokusen, Mode::Chokusen}};
+    for (const auto& [radio, mode] : modes) {
+        connect(radio, &QRadioButton::toggled, this, [this, mode = mode](bool checked) {
+            if (checked) {
+                SetMode(mode);
+            }
+        });
+    }
+}
+
+TNaibunForm::PointGroup TNaibunForm::BuildPointGroup(int column,
+                                                     const std::array<const char*, 6>& names) {
+    const QFont big = GothicFont(37, true);
+    QGroupBox* group =
+        AddGroup(names[0], QRect(kColumns[column], kGroupTop, kGroupSize[0], kGroupSize[1]));
+    int x = 12;
+    constexpr int kMiddle = 55;
+    RowLabel(x, kMiddle, QStringLiteral("("), big, names[1], 0, group);
+    QLineEdit* ansX = RowEdit(x, kMiddle, names[2], 44, kAnswerText, group);
+    RowLabel(x, kMiddle, QStringLiteral(","), big, names[3], 0, group);
+    QLineEdit* ansY = RowEdit(x, kMiddle, names[4], 44, kAnswerText, group);
+    RowLabel(x, kMiddle, QStringLiteral(")"), big, names[5], 0, group);
+    return {group, ansX, ansY};
 }
 
 void TNaibunForm::SetMode(Mode mode) {
@@ -169,73 +142,23 @@ void TNaibunForm::SetMode(Mode mode) {
 }
 
 void TNaibunForm::CalcButtonClick() {
-    const TRational x1 = ReadField(EditX1);
-    const TRational y1 = ReadField(EditY1);
-    const TRational x2 = ReadField(EditX2);
-    const TRational y2 = ReadField(EditY2);
-    const TRational m = ReadField(EditM);
-    const TRational n = ReadField(EditN);
-    if (!RadioChokusen->isChecked() && (m.Num == 0 || n.Num == 0)) {
-        WarningBox(QStringLiteral("内（外）分比を入力して下さい"), this);
+    const TPoint a{ReadRational(EditX1), ReadRational(EditY1)};
+    const TPoint b{ReadRational(EditX2), ReadRational(EditY2)};
+    const TRational m = ReadRational(EditM);
+    const TRational n = ReadRational(EditN);
+    if (RadioChokusen->isChecked()) {
+        if (const auto line = Accept(LineThrough(a, b))) {
+            LabelY->setText(QString(QLatin1Char(LineLetter(*line))));
+            SetField(EditAnsC, LineText(*line));
+        }
         return;
     }
-
-    if (RadioNaibun->isChecked()) {
-        TRational sum;
-        RatAdd(m, n, sum);
-        if (sum.Num == 0) {
-            WarningBox(QStringLiteral("内分比が間違っています"), this);
-            return;
-        }
-        // Both coordinates first: a failure must not leave half an answer.
-        const std::string x = RatToText(Weighted(n, x1, m, x2, sum));
-        const std::string y = RatToText(Weighted(n, y1, m, y2, sum));
-        SetField(Naibun.AnsX, x);
-        SetField(Naibun.AnsY, y);
-    } else if (RadioGaibun->isChecked()) {
-        if (RatEqual(m, n)) {
-            WarningBox(QStringLiteral("外分比が間違っています"), this);
-            return;
-        }
-        TRational difference;
-        RatSub(m, n, difference);
-        const std::string x = RatToText(Weighted(m, x2, Negated(n), x1, difference));
-        const std::string y = RatToText(Weighted(m, y2, Negated(n), y1, difference));
-        SetField(Gaibun.AnsX, x);
-        SetField(Gaibun.AnsY, y);
-    } else {
-        if (RatEqual(x1, x2) && RatEqual(y1, y2)) {
-            WarningBox(QStringLiteral("2点が同じなので、直線が特定できません"), this);
-            return;
-        }
-        // The letter and the answer change together, after every step that could fail.
-        std::string answer;
-        QString letter = QStringLiteral("y");
-        if (RatEqual(x1, x2)) {
-            letter = QStringLiteral("x");
-            answer = RatToText(x1);
-        } else if (RatEqual(y1, y2)) {
-            answer = RatToText(y1);
-        } else {
-            TRational rise;
-            TRational run;
-            TRational slope;
-            TRational intercept;
-            RatSub(y1, y2, rise);
-            RatSub(x1, x2, run);
-            RatDiv(rise, run, slope);
-            RatMul(slope, x1, intercept);
-            RatSub(y1, intercept, intercept);
-            TPolynomial line;
-            PolyClear(line);
-            line.Degree = 1;
-            PolySetCoeff(line, 1, slope);
-            PolySetCoeff(line, 0, intercept);
-            PolyNormalize(line);
-            answer = PolyToText(line);
-        }
-        LabelY->setText(letter);
-        SetField(EditAnsC, answer);
+    const bool internal = RadioNaibun->isChecked();
+    const auto kind = internal ? TDivision::Internal : TDivision::External;
+    if (const auto point = Accept(DivisionPoint(kind, a, b, m, n))) {
+        const PointGroup& answer = internal ? Naibun : Gaibun;
+        SetField(answer.AnsX, RatToText(point->X));
+        SetField(answer.AnsY, RatToText(point->Y));
     }
 }
 

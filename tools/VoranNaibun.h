@@ -4,6 +4,8 @@
 
 #include "ToolForm.h"
 
+#include <array>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -20,29 +22,35 @@ private:
 
     // The answer group of one division mode: "(" x "," y ")".
     struct PointGroup {
-        QGroupBox* Group;
-        QLineEdit* AnsX;
-        QLineEdit* AnsY;
+        QGroupBox* Group = nullptr;
+        QLineEdit* AnsX = nullptr;
+        QLineEdit* AnsY = nullptr;
     };
+
+    // The rows of the window, top to bottom.
+    void BuildInputRow();
+    void BuildModes();
+    // names: the group box, "(", the x field, ",", the y field, ")".
+    PointGroup BuildPointGroup(int column, const std::array<const char*, 6>& names);
 
     void CalcButtonClick();
     void ClearButtonClick();
     // Enables the controls of the chosen mode and shades the rest grey.
     void SetMode(Mode mode);
 
-    QLineEdit* EditX1;
-    QLineEdit* EditY1;
-    QLineEdit* EditX2;
-    QLineEdit* EditY2;
-    QLineEdit* EditM;
-    QLineEdit* EditN;
-    QLabel* LabelKoron;
-    QRadioButton* RadioNaibun;
-    QRadioButton* RadioGaibun;
-    QRadioButton* RadioChokusen;
+    QLineEdit* EditX1 = nullptr;
+    QLineEdit* EditY1 = nullptr;
+    QLineEdit* EditX2 = nullptr;
+    QLineEdit* EditY2 = nullptr;
+    QLineEdit* EditM = nullptr;
+    QLineEdit* EditN = nullptr;
+    QLabel* LabelKoron = nullptr;
+    QRadioButton* RadioNaibun = nullptr;
+    QRadioButton* RadioGaibun = nullptr;
+    QRadioButton* RadioChokusen = nullptr;
     PointGroup Naibun;
     PointGroup Gaibun;
-    QGroupBox* GroupChokusen;
-    QLabel* LabelY;
-    QLineEdit* EditAnsC;
+    QGroupBox* GroupChokusen = nullptr;
+    QLabel* LabelY = nullptr;
+    QLineEdit* EditAnsC = nullptr;
 };

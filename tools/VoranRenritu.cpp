@@ -6,9 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-QString SingularText(TSolutionKind kind) {
-    return kind == TSolutionKind::NoSolution ? QStringLiteral("解なし") : QStringLiteral("不定");
-}
+using namespace arith;
 
 TRenrituForm::TRenrituForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TRenrituForm", QStringLiteral("連立方程式"), QSize(625, 129), -40, 0) {
@@ -45,20 +43,15 @@ TRenrituForm::TRenrituForm(QWidget* mainWindow)
     RowLabel(x, 50, QStringLiteral("="), equals);
     EditAnsY = RowEdit(x, 50, "EditAnsY", 50, kAnswerText);
 
-    QPushButton* clear = AddButton("ClearButton", QStringLiteral("クリア"), QRect(382, 96, 75, 25));
-    QPushButton* calc = AddButton("CalcButton", QStringLiteral("計算"), QRect(462, 96, 75, 25));
-    QPushButton* close = AddCloseButton(QRect(542, 96, 75, 25), [this] { ClearFields(); });
+    const TCommandButtons buttons = AddCommandButtons(
+        {382, 96}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); },
+        [this] { ClearFields(); });
 
-    SetTabOrder(
-        {EditX1, EditY1, EditA1, EditX2, EditY2, EditA2, EditAnsX, EditAnsY, clear, calc, close});
-    OnClick(calc, [this] { CalcButtonClick(); });
-    OnClick(clear, [this] { ClearButtonClick(); });
+    SetTabOrder({EditX1, EditY1, EditA1, EditX2, EditY2, EditA2, EditAnsX, EditAnsY, buttons.Clear,
+                 buttons.Calc, buttons.Close});
     EnterMovesOn({EditX1, EditY1, EditA1, EditX2, EditY2});
-    OnEnter(EditA2, [this] {
-        FocusSteps(1);
-        CalcButtonClick();
-        FocusSteps(2);
-    });
+    EnterCalculates(
+        EditA2, 1, [this] { CalcButtonClick(); }, 2);
 }
 
 void TRenrituForm::CalcButtonClick() {
@@ -72,14 +65,8 @@ void TRenrituForm::CalcButtonClick() {
     system[1][2] = ReadRational(EditA2);
 
     const TLinearSolution solution = SolveLinearSystem(system, 2);
-    if (solution.Kind != TSolutionKind::Unique) {
-        const QString text = SingularText(solution.Kind);
-        EditAnsX->setText(text);
-        EditAnsY->setText(text);
-        return;
-    }
-    SetField(EditAnsX, RatToText(solution.Values[0]));
-    SetField(EditAnsY, RatToText(solution.Values[1]));
+    SetField(EditAnsX, LinearValueText(solution, 0));
+    SetField(EditAnsY, LinearValueText(solution, 1));
 }
 
 void TRenrituForm::ClearFields() {

@@ -1,10 +1,12 @@
 #include "VoranRenritu3.h"
 
 #include "Fonts.h"
-#include "VoranRenritu.h"
+#include "LinearSystem.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+
+using namespace arith;
 
 namespace {
 
@@ -56,21 +58,18 @@ TRenritu3Form::TRenritu3Form(QWidget* mainWindow)
         }
     }
 
-    QPushButton* clear =
-        AddButton("ClearButton", QStringLiteral("クリア"), QRect(382, 160, 75, 25));
-    QPushButton* calc = AddButton("CalcButton", QStringLiteral("計算"), QRect(462, 160, 75, 25));
-    QPushButton* close = AddCloseButton(QRect(542, 160, 75, 25), [this] { ClearFields(); });
+    const TCommandButtons buttons = AddCommandButtons(
+        {382, 160}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); },
+        [this] { ClearFields(); });
 
     std::vector<QWidget*> order;
     for (const auto& row : Edits) {
         order.insert(order.end(), row.begin(), row.end());
     }
     order.insert(order.end(), Answers.begin(), Answers.end());
-    order.insert(order.end(), {clear, calc, close});
+    order.insert(order.end(), {buttons.Clear, buttons.Calc, buttons.Close});
     SetTabOrder(order);
 
-    OnClick(calc, [this] { CalcButtonClick(); });
-    OnClick(clear, [this] { ClearButtonClick(); });
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 4; ++col) {
             if (row < 2 || col < 3) {
@@ -78,11 +77,8 @@ TRenritu3Form::TRenritu3Form(QWidget* mainWindow)
             }
         }
     }
-    OnEnter(Edits[2][3], [this] {
-        FocusSteps(1);
-        CalcButtonClick();
-        FocusSteps(3);
-    });
+    EnterCalculates(
+        Edits[2][3], 1, [this] { CalcButtonClick(); }, 3);
 }
 
 void TRenritu3Form::CalcButtonClick() {
@@ -97,11 +93,7 @@ void TRenritu3Form::CalcButtonClick() {
 
     const TLinearSolution solution = SolveLinearSystem(system, 3);
     for (int k = 0; k < 3; ++k) {
-        if (solution.Kind == TSolutionKind::Unique) {
-            SetField(Answers[k], RatToText(solution.Values[k]));
-        } else {
-            Answers[k]->setText(SingularText(solution.Kind));
-        }
+        SetField(Answers[k], LinearValueText(solution, k));
     }
 }
 

@@ -19,6 +19,6 @@ private:
     void ClearFields();
 
     // Row i holds the fields of equation i: x, y and z coefficients, right-hand side.
-    std::array<std::array<QLineEdit*, 4>, 3> Edits;
-    std::array<QLineEdit*, 3> Answers;
+    std::array<std::array<QLineEdit*, 4>, 3> Edits{};
+    std::array<QLineEdit*, 3> Answers{};
 };

@@ -1,11 +1,13 @@
 #include "VoranSekibun.h"
 
+#include "Calculus.h"
 #include "Fonts.h"
-#include "Polynomial.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+using namespace arith;
 
 TSekibunForm::TSekibunForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TSekibunForm", QStringLiteral("定積分"), QSize(745, 129), -40, 20) {
@@ -30,43 +32,25 @@ TSekibunForm::TSekibunForm(QWidget* mainWindow)
     RowLabel(x, kRow, QStringLiteral("="), bracket);
     EditAns = RowEdit(x, kRow, "EditAns", 100, kAnswerText);
 
-    QPushButton* clear = AddButton("ClearButton", QStringLiteral("クリア"), QRect(502, 96, 75, 25));
-    QPushButton* calc = AddButton("CalcButton", QStringLiteral("計算"), QRect(582, 96, 75, 25));
-    QPushButton* close = AddCloseButton(QRect(662, 96, 75, 25));
+    const TCommandButtons buttons = AddCommandButtons(
+        {502, 96}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });
 
     SetTabOrder({Jotan, Katan, Edits[5], Edits[4], Edits[3], Edits[2], Edits[1], Edits[0], EditAns,
-                 clear, calc, close});
-    OnClick(calc, [this] { CalcButtonClick(); });
-    OnClick(clear, [this] { ClearButtonClick(); });
+                 buttons.Clear, buttons.Calc, buttons.Close});
     EnterMovesOn({Jotan, Katan});
     // Every Enter in the integrand recomputes with the fields filled so far.
     for (int power = 5; power >= 1; --power) {
-        OnEnter(Edits[power], [this] {
-            FocusSteps(1);
-            CalcButtonClick();
-        });
+        EnterCalculates(Edits[power], 1, [this] { CalcButtonClick(); });
     }
-    OnEnter(Edits[0], [this] {
-        FocusSteps(1);
-        CalcButtonClick();
-        FocusSteps(1);
-    });
+    EnterCalculates(
+        Edits[0], 1, [this] { CalcButtonClick(); }, 1);
 }
 
 void TSekibunForm::CalcButtonClick() {
     const TPolynomial upper = ReadConstant(Jotan);
     const TPolynomial lower = ReadConstant(Katan);
     const TPolynomial f = ReadCoefficients(Edits);
-
-    TPolynomial antiderivative;
-    PolyIntegral(f, antiderivative);
-    TPolynomial atUpper;
-    TPolynomial atLower;
-    TPolynomial result;
-    PolyCompose(antiderivative, upper, atUpper);
-    PolyCompose(antiderivative, lower, atLower);
-    PolySub(atUpper, atLower, result);
-    SetField(EditAns, PolyToText(result));
+    SetField(EditAns, PolyToText(DefiniteIntegral(f, lower, upper).Value));
 }
 
 void TSekibunForm::ClearButtonClick() {

@@ -18,9 +18,9 @@ private:
     void CalcButtonClick();
     void ClearButtonClick();
 
-    QLineEdit* Jotan;
-    QLineEdit* Katan;
+    QLineEdit* Jotan = nullptr; // upper limit
+    QLineEdit* Katan = nullptr; // lower limit
     // Coefficient fields by power of x, 0 to 5.
-    std::array<QLineEdit*, 6> Edits;
-    QLineEdit* EditAns;
+    std::array<QLineEdit*, 6> Edits{};
+    QLineEdit* EditAns = nullptr;
 };

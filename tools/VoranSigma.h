@@ -2,7 +2,6 @@
 // to a number or a polynomial in n, from closed-form power sums.
 #pragma once
 
-#include "Polynomial.h"
 #include "ToolForm.h"
 
 #include <array>
@@ -20,12 +19,9 @@ private:
     void ClearButtonClick();
     void ClearFields();
 
-    QLineEdit* kEndEdit;
-    QLineEdit* kBeginEdit;
+    QLineEdit* kEndEdit = nullptr;
+    QLineEdit* kBeginEdit = nullptr;
     // Coefficient fields by power of k, 0 to 3.
-    std::array<QLineEdit*, 4> Edits;
-    QLineEdit* EditAns;
-
-    // PowerSums[p] is the sum of k^p for k = 1 to n, as a polynomial in n.
-    std::array<TPolynomial, 4> PowerSums;
+    std::array<QLineEdit*, 4> Edits{};
+    QLineEdit* EditAns = nullptr;
 };

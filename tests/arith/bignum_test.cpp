@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <random>
 
+using namespace arith;
+
 namespace {
 
 // A digit-by-digit reference: sums and products of decimal texts.

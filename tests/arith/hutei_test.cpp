@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <optional>
 #include <random>
+
+using namespace arith;
 
 namespace {
 
@@ -12,37 +15,42 @@ struct Row {
     const char* name;
     std::int32_t a, b, c;
     bool plus;
-    HuteiOutcome outcome;
+    std::optional<TWarning> warning; // the warning that stops it, if any
     std::int32_t x, y;
     const char* all_x;
     const char* all_y;
 };
 
 const Row kRows[] = {
-    {"7x+5y=1", 7, 5, 1, true, HuteiOutcome::Solved, -2, 3, "5n-2", "-7n+3"},
-    {"7x-5y=1", 7, 5, 1, false, HuteiOutcome::Solved, -2, -3, "5n-2", "7n-3"},
-    {"3x+5y=1", 3, 5, 1, true, HuteiOutcome::Solved, 2, -1, "5n+2", "-3n-1"},
-    {"3x+5y=4", 3, 5, 4, true, HuteiOutcome::Solved, 8, -4, "5n+8", "-3n-4"},
-    {"3x-5y=1", 3, 5, 1, false, HuteiOutcome::Solved, 2, 1, "5n+2", "3n+1"},
-    {"3x+5y=0", 3, 5, 0, true, HuteiOutcome::Solved, 0, 0, "5n", "-3n"},
-    {"144x+89y=1", 144, 89, 1, true, HuteiOutcome::Solved, 34, -55, "89n+34", "-144n-55"},
-    {"233x+144y=1 (ten quotients)", 233, 144, 1, true, HuteiOutcome::Solved, -55, 89, "144n-55",
-     "-233n+89"},
+    {"7x+5y=1", 7, 5, 1, true, {}, -2, 3, "5n-2", "-7n+3"},
+    {"7x-5y=1", 7, 5, 1, false, {}, -2, -3, "5n-2", "7n-3"},
+    {"3x+5y=1", 3, 5, 1, true, {}, 2, -1, "5n+2", "-3n-1"},
+    {"3x+5y=4", 3, 5, 4, true, {}, 8, -4, "5n+8", "-3n-4"},
+    {"3x-5y=1", 3, 5, 1, false, {}, 2, 1, "5n+2", "3n+1"},
+    {"3x+5y=0", 3, 5, 0, true, {}, 0, 0, "5n", "-3n"},
+    {"144x+89y=1", 144, 89, 1, true, {}, 34, -55, "89n+34", "-144n-55"},
+    {"233x+144y=1 (ten quotients)", 233, 144, 1, true, {}, -55, 89, "144n-55", "-233n+89"},
     // Where the remainders reach 0 before 1, the extended algorithm answers.
-    {"6x+4y=2", 6, 4, 2, true, HuteiOutcome::Solved, 1, -1, "2n+1", "-3n-1"},
-    {"x+3y=5", 1, 3, 5, true, HuteiOutcome::Solved, 5, 0, "3n+5", "-n"},
-    {"x-y=3", 1, 1, 3, false, HuteiOutcome::Solved, 0, -3, "n", "n-3"},
-    {"0x+5y=10", 0, 5, 10, true, HuteiOutcome::Solved, 0, 2, "n", "2"},
-    {"4x+0y=-8", 4, 0, -8, true, HuteiOutcome::Solved, -2, 0, "-2", "-n"},
-    {"-4x-6y=2", -4, -6, 2, true, HuteiOutcome::Solved, 1, -1, "-3n+1", "2n-1"},
-    {"6x+4y=3", 6, 4, 3, true, HuteiOutcome::NoIntegerSolution, 0, 0, "0", "0"},
-    {"0x+0y=0", 0, 0, 0, true, HuteiOutcome::NoEquation, 0, 0, "0", "0"},
+    {"6x+4y=2", 6, 4, 2, true, {}, 1, -1, "2n+1", "-3n-1"},
+    {"x+3y=5", 1, 3, 5, true, {}, 5, 0, "3n+5", "-n"},
+    {"x-y=3", 1, 1, 3, false, {}, 0, -3, "n", "n-3"},
+    {"0x+5y=10", 0, 5, 10, true, {}, 0, 2, "n", "2"},
+    {"4x+0y=-8", 4, 0, -8, true, {}, -2, 0, "-2", "-n"},
+    {"-4x-6y=2", -4, -6, 2, true, {}, 1, -1, "-3n+1", "2n-1"},
+    {"6x+4y=3", 6, 4, 3, true, TWarning::NoIntegerSolution, 0, 0, "0", "0"},
+    {"0x+0y=0", 0, 0, 0, true, TWarning::ZeroCoefficients, 0, 0, "0", "0"},
 };
 
 TEST(Hutei, KnownEquations) {
     for (const Row& row : kRows) {
-        const THuteiSolution s = HuteiSolve(row.a, row.b, row.c, row.plus);
-        EXPECT_EQ(s.Outcome, row.outcome) << row.name;
+        const TOutcome<THuteiSolution> outcome = HuteiSolve(row.a, row.b, row.c, row.plus);
+        if (row.warning) {
+            EXPECT_EQ(outcome.Warnings, std::vector{*row.warning}) << row.name;
+            EXPECT_FALSE(outcome.Answer) << row.name;
+            continue;
+        }
+        ASSERT_TRUE(outcome.Answer) << row.name;
+        const THuteiSolution& s = *outcome.Answer;
         EXPECT_EQ(s.X, row.x) << row.name;
         EXPECT_EQ(s.Y, row.y) << row.name;
         EXPECT_EQ(HuteiTermText(s.XStep, s.X), row.all_x) << row.name;
@@ -73,21 +81,20 @@ TEST(Hutei, RandomEquationsCheckBySubstitution) {
         const std::int64_t g = std::gcd(std::int64_t(a), std::int64_t(b));
         SCOPED_TRACE(std::to_string(a) + (plus ? "x+" : "x-") + std::to_string(b) +
                      "y=" + std::to_string(c));
-        THuteiSolution s;
+        std::optional<TOutcome<THuteiSolution>> outcome;
         try {
-            s = HuteiSolve(a, b, c, plus);
+            outcome = HuteiSolve(a, b, c, plus);
         } catch (const OverflowError&) {
             continue; // a solution of more than 32 bits: refused, never wrapped
         }
-        if (g == 0) {
-            EXPECT_EQ(s.Outcome, HuteiOutcome::NoEquation);
+        if (g == 0 || c % g != 0) {
+            const TWarning expected =
+                g == 0 ? TWarning::ZeroCoefficients : TWarning::NoIntegerSolution;
+            EXPECT_EQ(outcome->Warnings, std::vector{expected});
             continue;
         }
-        if (c % g != 0) {
-            EXPECT_EQ(s.Outcome, HuteiOutcome::NoIntegerSolution);
-            continue;
-        }
-        ASSERT_EQ(s.Outcome, HuteiOutcome::Solved);
+        ASSERT_TRUE(outcome->Answer);
+        const THuteiSolution& s = *outcome->Answer;
         EXPECT_EQ(std::int64_t(a) * s.X + sign * b * s.Y, c);
         EXPECT_EQ(std::int64_t(a) * s.XStep + sign * b * s.YStep, 0);
         EXPECT_EQ(std::gcd(std::int64_t(s.XStep), std::int64_t(s.YStep)), 1);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace arith;
+
 namespace {
 
 TEST(IntText, ReadsSignedDecimals) {

@@ -6,6 +6,8 @@
 
 #include <random>
 
+using namespace arith;
+
 namespace {
 
 TBigInt FromWide(__int128 v) {

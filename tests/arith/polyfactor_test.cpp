@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+using namespace arith;
+
 namespace {
 
 TPolynomial P(const std::string& text) {

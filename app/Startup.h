@@ -4,8 +4,7 @@
 class QApplication;
 class TMainForm;
 
-// Title "Vorantel", the style, the standard font, and message boxes for the
-// warnings of the arithmetic.
+// Title "Vorantel", the style and the standard font.
 void ConfigureApplication(QApplication& app);
 
 // Creates the main window and then every tool window and the version dialog

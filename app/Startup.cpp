@@ -1,7 +1,6 @@
 #include "Startup.h"
 
 #include "Fonts.h"
-#include "MessageBoxes.h"
 #include "VoranBibun.h"
 #include "VoranEnzan.h"
 #include "VoranHutei.h"
@@ -26,7 +25,6 @@ void ConfigureApplication(QApplication& app) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(GothicFont(12));
     app.setQuitOnLastWindowClosed(false); // only the main window's close ends the program
-    InstallArithmeticWarnings();
 }
 
 TMainForm* CreateWindows() {

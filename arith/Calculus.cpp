@@ -1,0 +1,276 @@
+#include "Calculus.h"
+
+#include "Equations.h"
+#include "Factorization.h"
+#include "Messages.h"
+#include "Quadratic.h"
+#include "WideInt.h"
+
+#include <initializer_list>
+
+namespace arith {
+
+namespace {
+
+TPolynomial Constant(TRational r) {
+    TPolynomial p;
+    PolySetCoeff(p, 0, r);
+    return p;
+}
+
+TRational ConstantOf(const TPolynomial& c) {
+    return PolyCoeff(c, 0);
+}
+
+TPolynomial ValueAt(const TPolynomial& f, const TPolynomial& x) {
+    TPolynomial y;
+    PolyCompose(f, x, y);
+    return y;
+}
+
+TPolynomial Derivative(const TPolynomial& f) {
+    TPolynomial d;
+    PolyDerivative(f, d);
+    return d;
+}
+
+// A constant polynomial's value as a surd without a root part.
+TSurd Fraction(const TPolynomial& c) {
+    return {c.Num[0], 0, 0, c.Den[0]};
+}
+
+// An exact value (A + B·√R)/C with C > 0 and no common divisor of A, B and C.
+struct TWideSurd {
+    Wide A = 0;
+    Wide B = 0;
+    Wide C = 1;
+};
+
+TWideSurd Reduced(TWideSurd v) {
+    const Wide g = WideGcd(WideGcd(v.A, v.B), v.C);
+    if (g > 1) {
+        v.A /= g;
+        v.B /= g;
+        v.C /= g;
+    }
+    return v;
+}
+
+// v · (P + w·√R)/D, where w is Q or -Q.
+TWideSurd SurdTimes(TWideSurd v, const TQuadRoots& x, Wide w) {
+    const Wide a = CheckedAdd(CheckedMul(v.A, x.P), CheckedMul(CheckedMul(v.B, w), x.R));
+    const Wide b = CheckedAdd(CheckedMul(v.A, w), CheckedMul(v.B, x.P));
+    return Reduced({a, b, CheckedMul(v.C, x.D)});
+}
+
+// v + c for a fraction c with a positive denominator.
+TWideSurd SurdPlus(TWideSurd v, TRational c) {
+    const Wide a = CheckedAdd(CheckedMul(v.A, c.Den), CheckedMul(c.Num, v.C));
+    return Reduced({a, CheckedMul(v.B, c.Den), CheckedMul(v.C, c.Den)});
+}
+
+// One root (P ± Q·√R)/D of a quadratic with R > 0, the first (+) or the second (-).
+TSurd RootOf(const TQuadRoots& x, bool first) {
+    return {x.P, first ? x.Q : -x.Q, x.R, x.D};
+}
+
+// f at one root of a quadratic, by Horner's rule in exact surd arithmetic.
+TSurd ValueAtRoot(const TPolynomial& f, const TQuadRoots& x, bool first) {
+    const Wide w = first ? Wide{x.Q} : -Wide{x.Q};
+    TWideSurd value;
+    for (int i = f.Degree; i >= 0; --i) {
+        value = SurdPlus(SurdTimes(value, x, w), PolyCoeff(f, i));
+    }
+    return {CheckedInt(value.A), CheckedInt(value.B), x.R, CheckedInt(value.C)};
+}
+
+// Whether the quadratic q has two distinct real roots: the sign of b^2 - 4ac,
+// exactly. Decided before the root formula, so that a derivative without real
+// roots answers "なし" however large its discriminant.
+bool TwoRealRoots(const TPolynomial& q) {
+    const Wide a = q.Num[2];
+    const Wide b = q.Num[1];
+    const Wide c = q.Num[0];
+    return b * b * q.Den[2] * q.Den[0] > 4 * a * c * q.Den[1] * q.Den[1];
+}
+
+// The extrema of a cubic f from the factors of its derivative d.
+TExtrema CubicExtrema(const TPolynomial& f, const TPolynomial& d) {
+    TExtrema extrema;
+    extrema.Derivative = d;
+    TFactorList factors;
+    PolyFactor(d, factors);
+    const int k = factors[0].Degree == 0 ? 1 : 0;
+    const TPolynomial& g1 = factors[k];
+    const TPolynomial& g2 = factors[k + 1];
+
+    if (g1.Degree == 1 && g2.Degree == 1 && !PolyEqual(g1, g2)) {
+        // Two rational critical points: the larger value is the maximum.
+        const TPolynomial x1 = Constant(LinearRoot(g1));
+        const TPolynomial x2 = Constant(LinearRoot(g2));
+        TExtremum first{Fraction(x1), Fraction(ValueAt(f, x1))};
+        TExtremum second{Fraction(x2), Fraction(ValueAt(f, x2))};
+        if (!RatGreater({first.Y.P, first.Y.D}, {second.Y.P, second.Y.D})) {
+            std::swap(first, second);
+        }
+        extrema.Maximum = first;
+        extrema.Minimum = second;
+        return extrema;
+    }
+    if (g1.Degree == 2 && TwoRealRoots(g1)) {
+        const TQuadRoots roots = QuadFormula(d);
+        if (roots.R > 0) {
+            // Two irrational critical points (P ± Q√R)/D, the first the larger.
+            // With a positive x^3 coefficient the smaller one is the maximum.
+            const bool maxFirst = f.Num[3] < 0;
+            extrema.Maximum = {RootOf(roots, maxFirst), ValueAtRoot(f, roots, maxFirst)};
+            extrema.Minimum = {RootOf(roots, !maxFirst), ValueAtRoot(f, roots, !maxFirst)};
+        }
+    }
+    // Otherwise a double critical point, or none that is real.
+    return extrema;
+}
+
+// A polynomial from its coefficients 1/den[i] of n^i (den 0: no term).
+TPolynomial UnitFractions(std::initializer_list<std::int32_t> dens) {
+    TPolynomial p;
+    int i = 0;
+    for (std::int32_t den : dens) {
+        if (den != 0) {
+            PolySetCoeff(p, i, {1, den});
+        }
+        ++i;
+    }
+    PolyNormalize(p);
+    return p;
+}
+
+// PowerSums()[p] is the sum of k^p for k = 1 to n, as a polynomial in n.
+const std::array<TPolynomial, 4>& PowerSums() {
+    static const std::array<TPolynomial, 4> sums = {
+        UnitFractions({0, 1}),          // n
+        UnitFractions({0, 2, 2}),       // n^2/2 + n/2
+        UnitFractions({0, 6, 2, 3}),    // n^3/3 + n^2/2 + n/6
+        UnitFractions({0, 0, 4, 2, 4}), // n^4/4 + n^3/2 + n^2/4
+    };
+    return sums;
+}
+
+} // namespace
+
+TOutcome<TDerivativeValue> DerivativeValue(const TPolynomial& f, const TPolynomial& a) {
+    if (PolyIsZero(f)) {
+        return TWarning::ZeroCoefficients;
+    }
+    const TPolynomial d = Derivative(f);
+    return TDerivativeValue{a, d, ValueAt(d, a)};
+}
+
+TOutcome<TTangent> TangentLine(const TPolynomial& f, const TPolynomial& a) {
+    if (PolyIsZero(f)) {
+        return TWarning::ZeroCoefficients;
+    }
+    TTangent tangent;
+    tangent.Point = ValueAt(f, a);
+    tangent.Derivative = Derivative(f);
+    tangent.Slope = ValueAt(tangent.Derivative, a);
+
+    // The intercept f(a) - f'(a) a.
+    TRational run;
+    TRational intercept;
+    RatMul(ConstantOf(tangent.Slope), ConstantOf(a), run);
+    RatSub(ConstantOf(tangent.Point), run, intercept);
+    PolySetCoeff(tangent.Line, 1, ConstantOf(tangent.Slope));
+    PolySetCoeff(tangent.Line, 0, intercept);
+    PolyNormalize(tangent.Line);
+    return tangent;
+}
+
+std::string SurdText(const TSurd& value) {
+    if (value.Q == 0) {
+        return RatToText({value.P, value.D});
+    }
+    const std::int32_t q = value.Q < 0 ? -value.Q : value.Q;
+    return QuadRootText({value.P, q, value.R, value.D}, value.Q > 0);
+}
+
+TOutcome<TExtrema> Extrema(const TPolynomial& f) {
+    if (PolyIsZero(f)) {
+        return TWarning::ZeroCoefficients;
+    }
+    const TPolynomial d = Derivative(f);
+    if (f.Degree == 3) {
+        return CubicExtrema(f, d);
+    }
+    if (f.Degree != 2) {
+        return TWarning::DegreeNotTwoOrThree;
+    }
+    const TPolynomial x = Constant(LinearRoot(d));
+    const TExtremum vertex{Fraction(x), Fraction(ValueAt(f, x))};
+    TExtrema extrema;
+    extrema.Derivative = d;
+    (f.Num[2] > 0 ? extrema.Minimum : extrema.Maximum) = vertex;
+    return extrema;
+}
+
+std::array<std::string, 4> ExtremaTexts(const TExtrema& extrema) {
+    std::array<std::string, 4> texts;
+    const std::optional<TExtremum>* both[2] = {&extrema.Maximum, &extrema.Minimum};
+    for (int i = 0; i < 2; ++i) {
+        if (*both[i]) {
+            texts[2 * i] = SurdText((*both[i])->X);
+            texts[2 * i + 1] = SurdText((*both[i])->Y);
+        } else {
+            texts[2 * i + 1] = kNoExtremumText;
+        }
+    }
+    return texts;
+}
+
+TDefiniteIntegral DefiniteIntegral(const TPolynomial& f, const TPolynomial& lower,
+                                   const TPolynomial& upper) {
+    TDefiniteIntegral integral;
+    PolyIntegral(f, integral.Antiderivative);
+    integral.AtUpper = ValueAt(integral.Antiderivative, upper);
+    integral.AtLower = ValueAt(integral.Antiderivative, lower);
+    PolySub(integral.AtUpper, integral.AtLower, integral.Value);
+    return integral;
+}
+
+std::optional<TWarning> SumLimitsWarning(const TPolynomial& lower, const TPolynomial& upper) {
+    if (upper.Degree == 0 && RatGreater(ConstantOf(lower), ConstantOf(upper))) {
+        return TWarning::LimitsReversed;
+    }
+    return std::nullopt;
+}
+
+TOutcome<TSum> SumOf(const TPolynomial& f, const TPolynomial& lower, const TPolynomial& upper) {
+    if (PolyIsZero(f)) {
+        return TWarning::ZeroCoefficients;
+    }
+    // S(n) = f3 S3 + f2 S2 + f1 S1 + f0 S0, the sum of f(k) for k = 1 to n.
+    TSum sum;
+    for (int power = 3; power >= 0; --power) {
+        TPolynomial term;
+        PolyMul(Constant(PolyCoeff(f, power)), PowerSums()[power], term);
+        PolyAdd(sum.PartialSum, term, sum.PartialSum);
+    }
+    // The sum from L to U is S(U) - S(L - 1).
+    const TPolynomial atUpper = ValueAt(sum.PartialSum, upper);
+    TPolynomial one;
+    TPolynomial beforeLower;
+    PolyFromInt(1, one);
+    PolySub(lower, one, beforeLower);
+    PolySub(atUpper, ValueAt(sum.PartialSum, beforeLower), sum.Value);
+    sum.InN = upper.Degree != 0;
+    if (sum.InN) {
+        PolyFactor(sum.Value, sum.Factors);
+    }
+    return sum;
+}
+
+std::string SumText(const TSum& sum) {
+    return sum.InN ? FactorListToText(sum.Factors, 'n') : PolyToText(sum.Value);
+}
+
+} // namespace arith

@@ -50,8 +50,4 @@ TRational LinearRoot(const TPolynomial& factor) {
     return root;
 }
 
-std::string LinearRootText(const TPolynomial& factor) {
-    return RatToText(LinearRoot(factor));
-}
-
 } // namespace arith

@@ -34,8 +34,7 @@ TOutcome<TEquationRoots> SolveByFactoring(const TPolynomial& p);
 // when noSolutionText is set, as the quadratic window writes it.
 std::string RootsText(const TEquationRoots& roots, bool noSolutionText);
 
-// The root of a linear factor p1 x + p0: "2" for x - 2, "-1/2" for 2x + 1.
+// The root of a linear factor p1 x + p0: 2 for x - 2, -1/2 for 2x + 1.
 TRational LinearRoot(const TPolynomial& factor);
-std::string LinearRootText(const TPolynomial& factor);
 
 } // namespace arith

@@ -76,10 +76,4 @@ TOutcome<TFactorList> Factorize(const TPolynomial& p) {
     return factors;
 }
 
-std::string FactoredText(const TPolynomial& p, char letter) {
-    TFactorList factors;
-    PolyFactor(p, factors);
-    return FactorListToText(factors, letter);
-}
-
 } // namespace arith

@@ -15,7 +15,4 @@ TOutcome<TFactorList> Factorize(const TPolynomial& p);
 // A factor list as PolyFactor fills it, written as "2( x-1 )( x+1 )" in the given letter.
 std::string FactorListToText(const TFactorList& list, char letter);
 
-// PolyFactor(p) written by FactorListToText.
-std::string FactoredText(const TPolynomial& p, char letter);
-
 } // namespace arith

@@ -1,0 +1,62 @@
+#!/usr/bin/env python3
+"""Checks that includes run one way: app -> tools -> shell -> arith.
+
+arith/ includes only arith/ headers and no toolkit; shell/ only shell/ and
+arith/; a tool unit includes no other tool's header; bench/ includes no
+toolkit header; and no wide-integer arithmetic is written in tools/.
+Prints every breach as FILE:LINE and exits 1 if there is one.
+"""
+import pathlib
+import re
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+QUOTED = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+ANGLED_QT = re.compile(r"^\s*#\s*include\s+<Q")
+ARITHMETIC = re.compile(r"__int128|\bWide\b|std::gcd|sqrt\(")
+
+# What each folder may include with quotes, besides its own headers.
+ALLOWED = {"arith": [], "shell": ["arith"], "tools": ["shell", "arith"], "app": ["tools", "shell", "arith"]}
+
+
+def headers(folder):
+    return {p.name for p in (ROOT / folder).glob("*.h")}
+
+
+def sources(folder):
+    return sorted(p for p in (ROOT / folder).glob("*") if p.suffix in (".h", ".cpp"))
+
+
+def main():
+    known = {folder: headers(folder) for folder in ALLOWED}
+    breaches = []
+    for folder, below in ALLOWED.items():
+        for path in sources(folder):
+            rel = path.relative_to(ROOT)
+            own = path.stem  # VoranNiji.cpp may include VoranNiji.h
+            for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+                where = f"{rel}:{number}"
+                if folder == "arith" and ANGLED_QT.match(line):
+                    breaches.append(f"{where}: the arithmetic includes the toolkit")
+                if folder == "tools" and ARITHMETIC.search(line.split("//")[0]):
+                    breaches.append(f"{where}: arithmetic written in a window unit")
+                match = QUOTED.match(line)
+                if not match:
+                    continue
+                name = match.group(1)
+                if folder == "tools" and name in known["tools"] and pathlib.Path(name).stem != own:
+                    breaches.append(f"{where}: a tool includes another tool ({name})")
+                elif name not in known[folder] and not any(name in known[f] for f in below):
+                    breaches.append(f"{where}: {folder}/ includes {name} from above it")
+    for path in sorted((ROOT / "bench").glob("*.cpp")):
+        for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+            if ANGLED_QT.match(line):
+                breaches.append(f"{path.relative_to(ROOT)}:{number}: a benchmark includes the toolkit")
+    for breach in breaches:
+        print(breach)
+    print(f"layering: {len(breaches)} breaches")
+    return 1 if breaches else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

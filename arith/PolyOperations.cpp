@@ -85,9 +85,14 @@ void RequireNonZero(const TPolynomial& p) {
     }
 }
 
-TCommonPolynomial Factored(const TPolynomial& value) {
-    TCommonPolynomial common{value, {}};
-    PolyFactor(value, common.Factors);
+// The gcd or lcm of two non-zero polynomials, with its factor list.
+TCommonPolynomial Common(void (*operation)(TPolynomial, TPolynomial, TPolynomial&),
+                         const TPolynomial& f, const TPolynomial& g) {
+    RequireNonZero(f);
+    RequireNonZero(g);
+    TCommonPolynomial common;
+    operation(f, g, common.Value);
+    PolyFactor(common.Value, common.Factors);
     return common;
 }
 
@@ -145,19 +150,11 @@ std::string PowerText(const TPower& power) {
 }
 
 TCommonPolynomial GcdOf(const TPolynomial& f, const TPolynomial& g) {
-    RequireNonZero(f);
-    RequireNonZero(g);
-    TPolynomial h;
-    PolyGcd(f, g, h);
-    return Factored(h);
+    return Common(&PolyGcd, f, g);
 }
 
 TCommonPolynomial LcmOf(const TPolynomial& f, const TPolynomial& g) {
-    RequireNonZero(f);
-    RequireNonZero(g);
-    TPolynomial h;
-    PolyLcm(f, g, h);
-    return Factored(h);
+    return Common(&PolyLcm, f, g);
 }
 
 std::string CommonText(const TCommonPolynomial& common) {

@@ -17,13 +17,7 @@ public:
 // A character or piece that must be a digit is not: "'x' は整数ではありません".
 class ConversionError : public CalcError {
 public:
-    explicit ConversionError(const std::string& piece) : CalcError(Format(piece)) {}
-
-private:
-    static std::string Format(const std::string& piece) {
-        std::string text = kConversionFailureText;
-        return text.replace(text.find("%s"), 2, piece);
-    }
+    explicit ConversionError(const std::string& piece) : CalcError(ConversionFailureText(piece)) {}
 };
 
 class ZeroDivideError : public CalcError {

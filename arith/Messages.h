@@ -27,8 +27,8 @@ enum class TWarning {
 
 const char* WarningText(TWarning warning);
 
-// The failures of Errors.h. "%s" in the conversion failure stands for the piece.
-inline constexpr const char* kConversionFailureText = "'%s' は整数ではありません";
+// The failures of Errors.h: "'x' は整数ではありません" for a piece x that is not a number.
+std::string ConversionFailureText(const std::string& piece);
 inline constexpr const char* kZeroDivideText = "ゼロによる除算";
 inline constexpr const char* kOverflowFailureText = "数値が大きすぎて計算できません";
 inline constexpr const char* kDegreeFailureText = "次数が10を超えるため計算できません";

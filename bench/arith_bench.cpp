@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace arith;
+
 namespace {
 
 constexpr std::int32_t kFibA = 1836311903; // F(46), the largest Fibonacci number in 31 bits

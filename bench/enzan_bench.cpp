@@ -3,12 +3,15 @@
 // exponents, degree 10, and gcds and lcms that factor quintics with a constant
 // term of 1600 divisors or ten integer roots.
 #include "Errors.h"
+#include "Messages.h"
+#include "PolyOperations.h"
 #include "Polynomial.h"
-#include "VoranEnzan.h"
 
 #include <benchmark/benchmark.h>
 
 #include <initializer_list>
+
+using namespace arith;
 
 namespace {
 
@@ -23,17 +26,27 @@ TPolynomial Product(std::initializer_list<const char*> factors) {
     return r;
 }
 
+// f^n and its text, with n typed as the constant g(x) = n.
 void Power(benchmark::State& state, TPolynomial f, std::int32_t n) {
+    TPolynomial g;
+    PolyFromInt(n, g);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(TEnzanForm::PowerText(f, n));
+        const TOutcome<TPower> power = PowerOf(f, g);
+        if (!power.Answer) {
+            state.SkipWithError(WarningText(power.Warnings.back()));
+            break;
+        }
+        benchmark::DoNotOptimize(PowerText(*power.Answer));
     }
 }
 
 // A power whose degree would pass 10: the time to refuse it.
 void PowerRefused(benchmark::State& state, TPolynomial f, std::int32_t n) {
+    TPolynomial g;
+    PolyFromInt(n, g);
     for (auto _ : state) {
         try {
-            benchmark::DoNotOptimize(TEnzanForm::PowerText(f, n));
+            benchmark::DoNotOptimize(PowerOf(f, g));
         } catch (const DegreeError&) {
         }
     }
@@ -41,13 +54,13 @@ void PowerRefused(benchmark::State& state, TPolynomial f, std::int32_t n) {
 
 void Gcd(benchmark::State& state, TPolynomial f, TPolynomial g) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(TEnzanForm::GcdText(f, g));
+        benchmark::DoNotOptimize(CommonText(GcdOf(f, g)));
     }
 }
 
 void Lcm(benchmark::State& state, TPolynomial f, TPolynomial g) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(TEnzanForm::LcmText(f, g));
+        benchmark::DoNotOptimize(CommonText(LcmOf(f, g)));
     }
 }
 

@@ -3,15 +3,18 @@
 // discriminants near 2^62 and above 2^64 (squared large primes, and products
 // of two large primes that end in the overflow failure), and factoring with
 // its text for degree 4 with large coefficients.
+#include "Equations.h"
 #include "Errors.h"
+#include "Factorization.h"
+#include "Messages.h"
 #include "PolyFactor.h"
-#include "VoranInsuu.h"
-#include "VoranKoji.h"
-#include "VoranNiji.h"
+#include "Quadratic.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+
+using namespace arith;
 
 namespace {
 
@@ -29,7 +32,8 @@ TPolynomial Quadratic(std::int32_t a, std::int32_t b, std::int32_t c) {
     return p;
 }
 
-// The formula and its text, as the quadratic window runs it; an overflow ends it.
+// The root formula and its text, which the equation windows apply to every
+// irreducible quadratic factor; an overflow ends it.
 void SolveQuadratic(benchmark::State& state, TPolynomial p) {
     for (auto _ : state) {
         try {
@@ -55,22 +59,28 @@ BENCHMARK_CAPTURE(SolveQuadratic, AllNear2To31, Quadratic(1, 2147483647, 2147483
 // A common factor near 2^31 that cancels.
 BENCHMARK_CAPTURE(SolveQuadratic, CommonFactor, Quadratic(2147483647, 2147483647, 2147483647));
 
-// The factorization window: PolyFactor and the factored text.
+// The factorization window: the factor list and its text.
 void FactorToText(benchmark::State& state, TPolynomial p) {
     for (auto _ : state) {
-        TFactorList factors;
-        PolyFactor(p, factors);
-        benchmark::DoNotOptimize(FactorListToText(factors, 'x'));
+        const TOutcome<TFactorList> factors = Factorize(p);
+        if (!factors.Answer) {
+            state.SkipWithError(WarningText(factors.Warnings.back()));
+            break;
+        }
+        benchmark::DoNotOptimize(FactorListToText(*factors.Answer, 'x'));
     }
 }
 
-// The higher-degree window: PolyFactor and the roots of every factor.
+// The higher-degree window: factoring, the roots of every factor and their text.
 void FactorToRoots(benchmark::State& state, TPolynomial p) {
     for (auto _ : state) {
-        TFactorList factors;
-        PolyFactor(p, factors);
         try {
-            benchmark::DoNotOptimize(TKojiForm::RootsText(factors));
+            const TOutcome<TEquationRoots> roots = SolveByFactoring(p);
+            if (!roots.Answer) {
+                state.SkipWithError(WarningText(roots.Warnings.back()));
+                break;
+            }
+            benchmark::DoNotOptimize(RootsText(*roots.Answer, false));
         } catch (const OverflowError&) {
             benchmark::DoNotOptimize(p);
         }

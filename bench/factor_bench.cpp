@@ -8,6 +8,8 @@
 
 #include <initializer_list>
 
+using namespace arith;
+
 namespace {
 
 TPolynomial Product(std::initializer_list<const char*> factors) {

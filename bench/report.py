@@ -216,7 +216,8 @@ def main():
             compared.append((calc, text, times[name], s, name))
 
     head = f"{'Calculation':<26} {'Input':<48} {'Vorantel':>10} {'SymPy':>10} {'Ratio':>8}"
-    print("Every window's calculation, whole handler (fields read, computed, answer written)")
+    print("Every window's calculation, the arithmetic of its whole handler "
+          "(fields read, computed, answer texts made)")
     print(head)
     print("-" * len(head))
     for calc, text, v, _, label in rows:

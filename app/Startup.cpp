@@ -15,6 +15,7 @@
 #include "VoranSekibun.h"
 #include "VoranSigma.h"
 #include "VoranVersion.h"
+#include "Zoom.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -24,6 +25,7 @@ void ConfigureApplication(QApplication& app) {
     QApplication::setApplicationDisplayName(QStringLiteral("Vorantel"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(GothicFont(12));
+    QApplication::setOrganizationName(QStringLiteral("Vorantel")); // where QSettings keep the zoom
     app.setQuitOnLastWindowClosed(false); // only the main window's close ends the program
 }
 
@@ -42,5 +44,8 @@ TMainForm* CreateWindows() {
     new TSigmaForm(main);
     new THuteiForm(main);
     new TRenritu3Form(main);
+    if (const int zoom = SavedZoomPercent(); zoom != 100) {
+        main->SetZoom(zoom);
+    }
     return main;
 }

@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "ToolForm.h"
+#include "Zoom.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -111,6 +112,8 @@ TMainForm::TMainForm(QWidget* parent)
                                               QRect(kColumnLeft[4], kRowTop[2], 70, 49));
     connect(exitButton, &QToolButton::clicked, this, &QWidget::close);
 
+    BuildViewMenu();
+
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     helpMenu->setObjectName(QStringLiteral("HelpMenu"));
     MakeEntry(helpMenu, "TopicMenu", QStringLiteral("トピックの検索(&H)"))->setEnabled(false);
@@ -120,6 +123,51 @@ TMainForm::TMainForm(QWidget* parent)
     connect(versionEntry, &QAction::triggered, this, [this] { ShowChild("TVersionForm"); });
 
     setFixedSize(kClient.width(), kClient.height() + menuBar()->sizeHint().height());
+    MakeZoomable(this);
+    PlaceWindows();
+}
+
+void TMainForm::BuildViewMenu() {
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    viewMenu->setObjectName(QStringLiteral("ViewMenu"));
+    const struct {
+        const char* Name;
+        const char* Caption;
+        int Direction; // 0: back to 100%
+        QList<QKeySequence> Keys;
+    } entries[] = {
+        {"ZoomInMenu",
+         "拡大(&I)",
+         1,
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)}},
+        {"ZoomOutMenu",
+         "縮小(&O)",
+         -1,
+         {QKeySequence(Qt::CTRL | Qt::Key_Minus),
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)}},
+        {"ZoomResetMenu",
+         "標準の大きさ(&R)",
+         0,
+         {QKeySequence(Qt::CTRL | Qt::Key_0),
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)}},
+    };
+    for (const auto& entry : entries) {
+        QAction* action = MakeEntry(viewMenu, entry.Name, QString::fromUtf8(entry.Caption));
+        action->setShortcuts(entry.Keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        const int direction = entry.Direction;
+        connect(action, &QAction::triggered, this, [this, direction] {
+            SetZoom(direction == 0 ? 100 : NextZoomStep(ZoomPercent(), direction));
+        });
+    }
+}
+
+void TMainForm::SetZoom(int percent) {
+    SetZoomPercent(percent);
+    // The menu bar's height follows its font, not the zoom factor exactly.
+    auto* client = centralWidget();
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
     PlaceWindows();
 }
 

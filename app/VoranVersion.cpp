@@ -1,9 +1,11 @@
 #include "VoranVersion.h"
 
 #include "Fonts.h"
+#include "Zoom.h"
 
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -49,4 +51,13 @@ TVersionForm::TVersionForm(QWidget* mainWindow)
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    MakeZoomable(this);
+}
+
+void TVersionForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

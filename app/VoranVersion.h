@@ -8,4 +8,8 @@ class TVersionForm : public QWidget {
 
 public:
     explicit TVersionForm(QWidget* mainWindow);
+
+protected:
+    // Escape closes the dialog as OK does.
+    void keyPressEvent(QKeyEvent* event) override;
 };

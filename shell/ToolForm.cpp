@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "IntText.h"
 #include "MessageBoxes.h"
+#include "Zoom.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -64,12 +65,21 @@ ToolForm::ToolForm(QWidget* mainWindow, const char* className, const QString& ti
     setWindowTitle(title);
     setFont(GothicFont(12));
     setFixedSize(client);
+    MakeZoomable(this);
     PlaceBelow(mainWindow);
 }
 
 void ToolForm::PlaceBelow(const QWidget* mainWindow) {
     const QRect main = mainWindow->frameGeometry();
-    move(main.left() + dx_, main.top() + main.height() + dy_);
+    move(main.left() + Zoomed(dx_), main.top() + main.height() + Zoomed(dy_));
+}
+
+void ToolForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ToolForm::FocusSteps(int n) {

@@ -21,6 +21,7 @@
 
 class QAbstractButton;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -48,6 +49,9 @@ public:
     void FocusSteps(int n);
 
 protected:
+    // Escape closes the window as its title bar would: it hides and keeps its fields.
+    void keyPressEvent(QKeyEvent* event) override;
+
     // Control factories. Each control's objectName is its name; parent
     // defaults to the window itself (pass a group box to place it inside).
     QLineEdit* AddEdit(const char* name, QRect geometry, const QString& text = {},

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 #include <functional>
@@ -63,14 +64,18 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
         {"GcdSButton", "G", "f(x) と g(x) の最大公約式を求める", [this] { GcdSButtonClick(); }},
         {"LcmSButton", "L", "f(x) と g(x) の最小公倍式を求める", [this] { LcmSButtonClick(); }}};
     for (int k = 0; k < 8; ++k) {
+        // The buttons take no focus; Ctrl+1 to Ctrl+8 press them from the keyboard.
+        const QKeySequence shortcut(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + k));
         auto* button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(operations[k].Name));
         button->setText(QString::fromUtf8(operations[k].Caption));
-        button->setToolTip(QString::fromUtf8(operations[k].Tip));
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(
+            QString::fromUtf8(operations[k].Tip), shortcut.toString(QKeySequence::NativeText)));
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(x + (k % 4) * kButton, kCentre - kButton + (k / 4) * kButton, kButton,
                             kButton);
         OnClick(button, operations[k].Handler);
+        connect(new QShortcut(shortcut, this), &QShortcut::activated, button, &QToolButton::click);
     }
     x += 4 * kButton + 6;
     functionName(x, kCentre, "g");

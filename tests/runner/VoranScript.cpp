@@ -48,6 +48,12 @@
 //   shown             prints "shown:" and the class name of every visible
 //                     window, main window first, then in creation order
 //   tooltip W.C       prints "W.C tooltip=TEXT", the control's tooltip
+//   keys W SEQUENCE   presses a key combination, written as a Qt key sequence
+//   keys W.C SEQUENCE ("Ctrl++", "Ctrl+1", "Ctrl+-"), on the control that has
+//                     the focus in W (or on C, focused as a click would)
+//   zoom              prints "zoom=N%", the zoom of the program
+//
+// Each run starts from no remembered settings (the zoom is 100%).
 //
 // Every message box that appears prints "message [CAPTION] ICON: TEXT" (ICON
 // is warning, error, information, question or none; a line break in TEXT
@@ -61,6 +67,7 @@
 
 #include "Startup.h"
 #include "VoranMain.h"
+#include "Zoom.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -70,6 +77,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -79,6 +87,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -135,7 +144,9 @@ enum class Verb {
     Checked,
     Running,
     Shown,
-    Tooltip
+    Tooltip,
+    Keys,
+    Zoom
 };
 
 // What a command names after its verb.
@@ -171,6 +182,8 @@ constexpr VerbInfo kVerbs[] = {
     {"running", Verb::Running, Operand::None, false},
     {"shown", Verb::Shown, Operand::None, false},
     {"tooltip", Verb::Tooltip, Operand::Control, false},
+    {"keys", Verb::Keys, Operand::WindowOrControl, true},
+    {"zoom", Verb::Zoom, Operand::None, false},
 };
 
 struct KeyName {
@@ -192,6 +205,7 @@ struct Command {
     QString control; // C, empty when the command names a window only
     QString text;    // TEXT (also KEY, N and FILE)
     Qt::Key key = Qt::Key_unknown;
+    QKeySequence keys; // SEQUENCE
     int item = 0;
 };
 
@@ -276,6 +290,12 @@ Command ParseCommand(const QString& line) {
         command.key = *key;
         break;
     }
+    case Verb::Keys:
+        command.keys = QKeySequence::fromString(command.text, QKeySequence::PortableText);
+        if (command.keys.isEmpty() || command.keys[0].key() == Qt::Key_unknown) {
+            throw ScriptError(QStringLiteral("'%1' is not a key sequence").arg(command.text));
+        }
+        break;
     case Verb::Select: {
         bool ok = false;
         command.item = command.text.toInt(&ok);
@@ -681,19 +701,25 @@ private:
         QTest::keyClicks(edit, command.text);
     }
 
-    void Key(const Command& command) {
+    // The control a key command presses its keys on, focused and active.
+    QWidget* KeyTarget(const Command& command) {
         QWidget* window = FindWindow(command.window);
         RequireVisible(window);
-        QWidget* target = nullptr;
         if (!command.control.isEmpty()) {
-            target = FindControlAs<QWidget>(command, "a control");
+            auto* target = FindControlAs<QWidget>(command, "a control");
             Activate(window);
             FocusAsClick(target);
-        } else {
-            Activate(window);
-            target = window->focusWidget() != nullptr ? window->focusWidget() : window;
+            return target;
         }
-        QTest::keyClick(target, command.key);
+        Activate(window);
+        return window->focusWidget() != nullptr ? window->focusWidget() : window;
+    }
+
+    void Key(const Command& command) { QTest::keyClick(KeyTarget(command), command.key); }
+
+    void Keys(const Command& command) {
+        const QKeyCombination combination = command.keys[0];
+        QTest::keyClick(KeyTarget(command), combination.key(), combination.keyboardModifiers());
     }
 
     void Select(const Command& command) {
@@ -921,6 +947,10 @@ private:
             return PrintShown();
         case Verb::Tooltip:
             return PrintTooltip(command);
+        case Verb::Keys:
+            return Keys(command);
+        case Verb::Zoom:
+            return Print(QStringLiteral("zoom=%1%").arg(ZoomPercent()));
         }
     }
 
@@ -1052,6 +1082,10 @@ int main(int argc, char* argv[]) {
     PinEnvironment(configDir);
     qInstallMessageHandler(QuietMessages);
 
+    // Settings such as the zoom start from nothing and are forgotten after the run.
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, configDir.path());
+    }
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
     ConfigureApplication(app);

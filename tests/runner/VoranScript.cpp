@@ -447,6 +447,11 @@ public:
                                 [this](const QString& text) { Fail(text); });
         app.installEventFilter(&closer);
 
+        // Every script starts at 100% with nothing remembered, whatever the last one did.
+        if (ZoomPercent() != 100) {
+            SetZoomPercent(100);
+        }
+        QSettings().clear();
         main_.reset(CreateWindows());
         main_->show();
         try {

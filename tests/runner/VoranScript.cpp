@@ -48,6 +48,27 @@
 //   shown             prints "shown:" and the class name of every visible
 //                     window, main window first, then in creation order
 //   tooltip W.C       prints "W.C tooltip=TEXT", the control's tooltip
+//   accessible W.C    prints "W.C accessible=NAME", the name a screen reader
+//                     gives the control (its accessible interface's name)
+//   accessible W      the same line for every edit field and button of W,
+//                     in creation order (a control without an object name
+//                     shows as "(ClassName)")
+//   labels W.C        prints "W.C labels=TEXT ...": the texts of the labels
+//                     tied to C (its accessible label relations), in
+//                     creation order, separated by spaces
+//   cursor W.C        prints "W.C cursor=N selected=M" for an edit field:
+//                     the cursor position and the length of the selection
+//   drawn W.C         prints "W.C drawn=TEXT": the text an edit field draws
+//                     while it does not have the focus (an answer field
+//                     ends a text too wide for it in "…"; any other edit
+//                     field draws its text)
+//   menu W.C ENTRY    opens the context menu of C as a right click would
+//                     (C takes the focus, its cursor stays) and chooses the
+//                     entry whose caption (before any shortcut) is ENTRY,
+//                     mnemonic "&" included; a disabled entry does nothing
+//   clipboard         prints "clipboard=TEXT", the clipboard's text (a line
+//                     break prints as "\n")
+// KEY may also be a key with modifiers as Qt writes it, such as Ctrl+C.
 //
 // Every message box that appears prints "message [CAPTION] ICON: TEXT" (ICON
 // is warning, error, information, question or none; a line break in TEXT
@@ -63,8 +84,11 @@
 #include "VoranMain.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -135,7 +159,13 @@ enum class Verb {
     Checked,
     Running,
     Shown,
-    Tooltip
+    Tooltip,
+    Accessible,
+    Labels,
+    Cursor,
+    Drawn,
+    Menu,
+    Clipboard
 };
 
 // What a command names after its verb.
@@ -143,7 +173,7 @@ enum class Operand {
     None,           // running, shown
     Window,         // show W, close W, focus W, visible W, geometry W
     Control,        // click W.C, state W.C, checked W.C, tooltip W.C
-    WindowOrControl // print W / print W.C
+    WindowOrControl // print W / print W.C, accessible W / accessible W.C
 };
 
 struct VerbInfo {
@@ -171,6 +201,12 @@ constexpr VerbInfo kVerbs[] = {
     {"running", Verb::Running, Operand::None, false},
     {"shown", Verb::Shown, Operand::None, false},
     {"tooltip", Verb::Tooltip, Operand::Control, false},
+    {"accessible", Verb::Accessible, Operand::WindowOrControl, false},
+    {"labels", Verb::Labels, Operand::Control, false},
+    {"cursor", Verb::Cursor, Operand::Control, false},
+    {"drawn", Verb::Drawn, Operand::Control, false},
+    {"menu", Verb::Menu, Operand::Control, true},
+    {"clipboard", Verb::Clipboard, Operand::None, false},
 };
 
 struct KeyName {
@@ -192,6 +228,7 @@ struct Command {
     QString control; // C, empty when the command names a window only
     QString text;    // TEXT (also KEY, N and FILE)
     Qt::Key key = Qt::Key_unknown;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     int item = 0;
 };
 
@@ -206,11 +243,16 @@ struct Script {
     std::vector<Expected> expected;
 };
 
-std::optional<Qt::Key> KeyFromName(const QString& name) {
+std::optional<QKeyCombination> KeyFromName(const QString& name) {
     for (const KeyName& k : kKeys) {
         if (name == QLatin1String(k.name)) {
-            return k.key;
+            return QKeyCombination(k.key);
         }
+    }
+    // A key with modifiers, such as Ctrl+C.
+    const QKeySequence sequence = QKeySequence::fromString(name, QKeySequence::PortableText);
+    if (sequence.count() == 1 && sequence[0].key() != Qt::Key_unknown) {
+        return sequence[0];
     }
     return std::nullopt;
 }
@@ -268,12 +310,13 @@ Command ParseCommand(const QString& line) {
     command.text = end < 0 ? QString() : rest.mid(end + 1);
     switch (command.verb) {
     case Verb::Key: {
-        const std::optional<Qt::Key> key = KeyFromName(command.text);
+        const std::optional<QKeyCombination> key = KeyFromName(command.text);
         if (!key) {
             throw ScriptError(
                 QStringLiteral("unknown key '%1' (Enter, Tab, Escape or Space)").arg(command.text));
         }
-        command.key = *key;
+        command.key = key->key();
+        command.modifiers = key->keyboardModifiers();
         break;
     }
     case Verb::Select: {
@@ -693,7 +736,7 @@ private:
             Activate(window);
             target = window->focusWidget() != nullptr ? window->focusWidget() : window;
         }
-        QTest::keyClick(target, command.key);
+        QTest::keyClick(target, command.key, command.modifiers);
     }
 
     void Select(const Command& command) {
@@ -832,6 +875,97 @@ private:
         Print(QStringLiteral("%1 tooltip=%2").arg(Name(command), widget->toolTip()));
     }
 
+    static QString AccessibleName(QObject* object) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+        return face != nullptr ? face->text(QAccessible::Name) : QString();
+    }
+
+    void PrintAccessible(const Command& command) {
+        if (!command.control.isEmpty()) {
+            Print(QStringLiteral("%1 accessible=%2")
+                      .arg(Name(command), AccessibleName(FindControl(command))));
+            return;
+        }
+        QWidget* window = FindWindow(command.window);
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const bool field = qobject_cast<QLineEdit*>(control) != nullptr;
+            const bool button = qobject_cast<QAbstractButton*>(control) != nullptr;
+            QString name = control->objectName();
+            if ((!field && !button) || control->window() != window ||
+                name.startsWith(QLatin1String("qt_"))) {
+                continue; // Qt's own parts, such as the menu bar's extension button
+            }
+            if (name.isEmpty()) {
+                name =
+                    QStringLiteral("(%1)").arg(QLatin1String(control->metaObject()->className()));
+            }
+            Print(QStringLiteral("%1.%2 accessible=%3")
+                      .arg(command.window, name, AccessibleName(control)));
+        }
+    }
+
+    void PrintLabels(const Command& command) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(FindControl(command));
+        QStringList texts;
+        if (face != nullptr) {
+            for (const auto& [label, relation] : face->relations(QAccessible::Label)) {
+                texts << label->text(QAccessible::Name);
+            }
+        }
+        Print(QStringLiteral("%1 labels=%2").arg(Name(command), texts.join(QLatin1Char(' '))));
+    }
+
+    void PrintCursor(const Command& command) {
+        auto* edit = FindControlAs<QLineEdit>(command, "an edit field");
+        Print(QStringLiteral("%1 cursor=%2 selected=%3")
+                  .arg(Name(command))
+                  .arg(edit->cursorPosition())
+                  .arg(edit->selectedText().size()));
+    }
+
+    void PrintDrawn(const Command& command) {
+        auto* edit = FindControlAs<QLineEdit>(command, "an edit field");
+        const QVariant shown = edit->property("shownText");
+        Print(QStringLiteral("%1 drawn=%2")
+                  .arg(Name(command), shown.isValid() ? shown.toString() : edit->text()));
+    }
+
+    void PrintClipboard() {
+        QString text = QGuiApplication::clipboard()->text();
+        text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        Print(QStringLiteral("clipboard=%1").arg(text));
+    }
+
+    void ChooseFromContextMenu(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        RequireVisible(window);
+        auto* control = FindControlAs<QWidget>(command, "a control");
+        Activate(window);
+        control->setFocus(Qt::MouseFocusReason);
+        Settle();
+        const QPoint at = control->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+        QCoreApplication::sendEvent(control, &event);
+        Settle();
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            throw ScriptError(QStringLiteral("%1 opened no context menu").arg(Name(command)));
+        }
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) == command.text) {
+                chosen = action;
+            }
+        }
+        if (chosen == nullptr) {
+            menu->close();
+            throw ScriptError(QStringLiteral("the context menu of %1 has no entry '%2'")
+                                  .arg(Name(command), command.text));
+        }
+        chosen->trigger(); // does nothing when the entry is disabled
+        menu->close();
+    }
+
     void PrintChecked(const Command& command) {
         QObject* object = FindControl(command);
         if (auto* button = qobject_cast<QAbstractButton*>(object);
@@ -921,6 +1055,18 @@ private:
             return PrintShown();
         case Verb::Tooltip:
             return PrintTooltip(command);
+        case Verb::Accessible:
+            return PrintAccessible(command);
+        case Verb::Labels:
+            return PrintLabels(command);
+        case Verb::Cursor:
+            return PrintCursor(command);
+        case Verb::Drawn:
+            return PrintDrawn(command);
+        case Verb::Menu:
+            return ChooseFromContextMenu(command);
+        case Verb::Clipboard:
+            return PrintClipboard();
         }
     }
 

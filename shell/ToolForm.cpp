@@ -1,5 +1,6 @@
 #include "ToolForm.h"
 
+#include "AnswerEdit.h"
 #include "Errors.h"
 #include "Fonts.h"
 #include "IntText.h"
@@ -22,6 +23,7 @@ namespace {
 
 const QColor kGrey(128, 128, 128);
 constexpr int kRowGap = 2; // pixels between the items of a formula row
+constexpr int kRowEditHeight = 20;
 
 bool TakesFocusStep(const QWidget* w) {
     if (!w->isEnabled()) {
@@ -158,10 +160,19 @@ QGroupBox* ToolForm::AddGroup(const char* name, QRect geometry) {
 
 QLineEdit* ToolForm::RowEdit(int& x, int centre, const char* name, int width, const QString& text,
                              QWidget* parent) {
-    constexpr int kHeight = 20;
-    QLineEdit* edit = AddEdit(name, QRect(x, centre - kHeight / 2, width, kHeight), text, parent);
+    QLineEdit* edit =
+        AddEdit(name, QRect(x, centre - kRowEditHeight / 2, width, kRowEditHeight), text, parent);
     x += width + kRowGap;
     return edit;
+}
+
+TAnswerEdit* ToolForm::RowAnswer(int& x, int centre, const char* name, int width, QWidget* parent,
+                                 const QString& text) {
+    auto* answer = new TAnswerEdit(text, parent ? parent : this);
+    answer->setObjectName(QString::fromLatin1(name));
+    answer->setGeometry(x, centre - kRowEditHeight / 2, width, kRowEditHeight);
+    x += width + kRowGap;
+    return answer;
 }
 
 QLabel* ToolForm::RowLabel(int& x, int centre, const QString& caption, const QFont& font,

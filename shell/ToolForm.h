@@ -25,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class TAnswerEdit;
 
 // The initial text of answer fields, which Clear puts back.
 inline const QString kAnswerText = QStringLiteral("answer");
@@ -78,6 +79,9 @@ protected:
     // (a label may be lifted above it, as exponents are).
     QLineEdit* RowEdit(int& x, int centre, const char* name, int width, const QString& text = {},
                        QWidget* parent = nullptr);
+    // An answer field.
+    TAnswerEdit* RowAnswer(int& x, int centre, const char* name, int width,
+                           QWidget* parent = nullptr, const QString& text = kAnswerText);
     QLabel* RowLabel(int& x, int centre, const QString& caption, const QFont& font,
                      const char* name = nullptr, int lift = 0, QWidget* parent = nullptr);
     // The coefficient fields of a polynomial in a formula row, highest power

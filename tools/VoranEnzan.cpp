@@ -1,5 +1,6 @@
 #include "VoranEnzan.h"
 
+#include "AnswerEdit.h"
 #include "Fonts.h"
 #include "PolyOperations.h"
 
@@ -75,7 +76,7 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
     x += 4 * kButton + 6;
     functionName(x, kCentre, "g");
     RowLabel(x, kCentre, QStringLiteral("="), equals);
-    EditAns = RowEdit(x, kCentre, "EditAns", 313, kAnswerText);
+    EditAns = RowAnswer(x, kCentre, "EditAns", 313);
 
     const TCommandButtons buttons =
         AddCommandButtons({447, 217}, 80, [this] { ClearButtonClick(); }, {});

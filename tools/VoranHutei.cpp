@@ -1,5 +1,6 @@
 #include "VoranHutei.h"
 
+#include "AnswerEdit.h"
 #include "Fonts.h"
 #include "Hutei.h"
 
@@ -104,8 +105,7 @@ void THuteiForm::BuildAnswerGroup(int i, const char* name, const char* exampleNa
                      labelNames[2 * row], 0, group);
         GroupLabels[i][2 * row + 1] = RowLabel(x, rows[row].Centre, QStringLiteral("="), equals,
                                                labelNames[2 * row + 1], 0, group);
-        answers[row] =
-            RowEdit(x, rows[row].Centre, answerNames[i][row], fieldWidth, kAnswerText, group);
+        answers[row] = RowAnswer(x, rows[row].Centre, answerNames[i][row], fieldWidth, group);
     }
     if (i == 0) {
         GroupBox1 = group;

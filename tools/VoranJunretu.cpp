@@ -1,5 +1,6 @@
 #include "VoranJunretu.h"
 
+#include "AnswerEdit.h"
 #include "Counting.h"
 #include "Fonts.h"
 
@@ -49,7 +50,7 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
         }
         x = kLeft + 3 * (kCell + 2) + 6;
         RowLabel(x, centre, QStringLiteral("="), equals);
-        *spec.answer = RowEdit(x, centre, spec.answerName, 400, kAnswerText);
+        *spec.answer = RowAnswer(x, centre, spec.answerName, 400);
     }
 
     const TCommandButtons commands = AddCommandButtons(

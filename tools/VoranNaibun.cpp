@@ -1,5 +1,6 @@
 #include "VoranNaibun.h"
 
+#include "AnswerEdit.h"
 #include "Fonts.h"
 #include "Geometry.h"
 
@@ -95,7 +96,7 @@ void TNaibunForm::BuildModes() {
     LabelY->setFixedSize(25, 57);
     int x = 14 + 25 + 2;
     RowLabel(x, 52, QStringLiteral("="), GothicFont(24), "LabelEqual", 0, GroupChokusen);
-    EditAnsC = RowEdit(x, 52, "EditAnsC", 102, kAnswerText, GroupChokusen);
+    EditAnsC = RowAnswer(x, 52, "EditAnsC", 102, GroupChokusen);
 
     const std::pair<QRadioButton*, Mode> modes[] = {
         {RadioNaibun, Mode::Naibun}, {RadioGaibun, Mode::Gaibun}, {RadioChokusen, Mode::Chokusen}};
@@ -116,9 +117,9 @@ TNaibunForm::PointGroup TNaibunForm::BuildPointGroup(int column,
     int x = 12;
     constexpr int kMiddle = 55;
     RowLabel(x, kMiddle, QStringLiteral("("), big, names[1], 0, group);
-    QLineEdit* ansX = RowEdit(x, kMiddle, names[2], 44, kAnswerText, group);
+    QLineEdit* ansX = RowAnswer(x, kMiddle, names[2], 44, group);
     RowLabel(x, kMiddle, QStringLiteral(","), big, names[3], 0, group);
-    QLineEdit* ansY = RowEdit(x, kMiddle, names[4], 44, kAnswerText, group);
+    QLineEdit* ansY = RowAnswer(x, kMiddle, names[4], 44, group);
     RowLabel(x, kMiddle, QStringLiteral(")"), big, names[5], 0, group);
     return {group, ansX, ansY};
 }

@@ -1,5 +1,6 @@
 #include "VoranRenritu.h"
 
+#include "AnswerEdit.h"
 #include "Fonts.h"
 #include "LinearSystem.h"
 
@@ -37,11 +38,11 @@ TRenrituForm::TRenrituForm(QWidget* mainWindow)
     RowLabel(x, 50, QStringLiteral("答"), GothicFont(19, true));
     RowLabel(x, 50, QStringLiteral("x"), letterX);
     RowLabel(x, 50, QStringLiteral("="), equals);
-    EditAnsX = RowEdit(x, 50, "EditAnsX", 50, kAnswerText);
+    EditAnsX = RowAnswer(x, 50, "EditAnsX", 50);
     RowLabel(x, 50, QStringLiteral(","), equals);
     RowLabel(x, 50, QStringLiteral("y"), letterY);
     RowLabel(x, 50, QStringLiteral("="), equals);
-    EditAnsY = RowEdit(x, 50, "EditAnsY", 50, kAnswerText);
+    EditAnsY = RowAnswer(x, 50, "EditAnsY", 50);
 
     const TCommandButtons buttons = AddCommandButtons(
         {382, 96}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); },

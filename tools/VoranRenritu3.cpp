@@ -1,5 +1,6 @@
 #include "VoranRenritu3.h"
 
+#include "AnswerEdit.h"
 #include "Fonts.h"
 #include "LinearSystem.h"
 
@@ -52,7 +53,7 @@ TRenritu3Form::TRenritu3Form(QWidget* mainWindow)
         x = answerColumn;
         RowLabel(x, centre, QString::fromLatin1(kLetters[k]), k == 0 ? letterX : letterYZ);
         RowLabel(x, centre, QStringLiteral("="), equals);
-        Answers[k] = RowEdit(x, centre, kAnswerNames[k], 50, kAnswerText);
+        Answers[k] = RowAnswer(x, centre, kAnswerNames[k], 50);
         if (k < 2) {
             RowLabel(x, centre, QStringLiteral(","), equals);
         }

@@ -21,6 +21,17 @@ TBibunForm::TBibunForm(QWidget* mainWindow)
     BuildKyokuchiGroup();
     const TCommandButtons buttons = AddCommandButtons(
         {382, 216}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });
+    NameControls({{"EditX", "x の値"},
+                  {"EditDX", "微分係数を求めた x の値"},
+                  {"EditAnsK", "微分係数"},
+                  {"EditAnsS", "接線の方程式"},
+                  {"EditAnsBigX", "極大値をとる x"},
+                  {"EditAnsBigY", "極大値"},
+                  {"EditAnsSmallX", "極小値をとる x"},
+                  {"EditAnsSmallY", "極小値"},
+                  {"GroupKeisuu", "微分係数"},
+                  {"GroupSessen", "接線の方程式"},
+                  {"GroupKyokuchi", "極値"}});
 
     SetTabOrder({Edits[4], Edits[3], Edits[2], Edits[1], Edits[0], EditX, Radios[0], EditDX,
                  EditAnsK, Radios[1], EditAnsS, Radios[2], EditAnsBigX, EditAnsBigY, EditAnsSmallX,

@@ -37,7 +37,8 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
         functionName(x, row.Centre, row.Name);
         RowLabel(x, row.Centre, QStringLiteral("="), equals);
         CoefficientRow(x, row.Centre, row.Edits, QStringLiteral("x"), AntiquaFont(40),
-                       kExponentLift, row.Prefix);
+                       kExponentLift, row.Prefix,
+                       QString::fromLatin1(row.Name) + QStringLiteral("(x)"));
     }
 
     // The third row reads f(x) [operation] g(x) = answer, the operations a 4 x 2 block.
@@ -73,6 +74,14 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
                             kButton);
         OnClick(button, operations[k].Handler);
     }
+    NameControls({{"AddSButton", "f(x) と g(x) の和"},
+                  {"SubSButton", "f(x) と g(x) の差"},
+                  {"MulSButton", "f(x) と g(x) の積"},
+                  {"DivSButton", "f(x) を g(x) で割った商と余り"},
+                  {"PowerSButton", "f(x) の g(x) 乗"},
+                  {"EnterSButton", "f(x) に g(x) を代入"},
+                  {"GcdSButton", "f(x) と g(x) の最大公約式"},
+                  {"LcmSButton", "f(x) と g(x) の最小公倍式"}});
     x += 4 * kButton + 6;
     functionName(x, kCentre, "g");
     RowLabel(x, kCentre, QStringLiteral("="), equals);

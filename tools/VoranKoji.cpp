@@ -25,6 +25,7 @@ TKojiForm::TKojiForm(QWidget* mainWindow)
     RowLabel(x, kCentre, QStringLiteral("x"), letter);
     RowLabel(x, kCentre, QStringLiteral("="), equals);
     EditAns = RowAnswer(x, kCentre, "EditAns", 150);
+    EditAns->setAccessibleName(QStringLiteral("x の答え"));
 
     const TCommandButtons buttons = AddCommandButtons(
         {474, 96}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });

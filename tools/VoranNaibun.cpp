@@ -28,6 +28,20 @@ TNaibunForm::TNaibunForm(QWidget* mainWindow)
     BuildModes();
     const TCommandButtons buttons = AddCommandButtons(
         {370, 206}, 81, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });
+    NameControls({{"EditX1", "点 A の x 座標"},
+                  {"EditY1", "点 A の y 座標"},
+                  {"EditX2", "点 B の x 座標"},
+                  {"EditY2", "点 B の y 座標"},
+                  {"EditM", "比 m:n の m"},
+                  {"EditN", "比 m:n の n"},
+                  {"EditAnsNX", "内分点の x 座標"},
+                  {"EditAnsNY", "内分点の y 座標"},
+                  {"EditAnsGX", "外分点の x 座標"},
+                  {"EditAnsGY", "外分点の y 座標"},
+                  {"EditAnsC", "直線の方程式"},
+                  {"GroupNaibun", "内分点"},
+                  {"GroupGaibun", "外分点"},
+                  {"GroupChokusen", "直線の方程式"}});
 
     SetTabOrder({EditX1, EditY1, EditX2, EditY2, EditM, EditN, RadioNaibun, Naibun.AnsX,
                  Naibun.AnsY, RadioGaibun, Gaibun.AnsX, Gaibun.AnsY, RadioChokusen, EditAnsC,
@@ -97,6 +111,7 @@ void TNaibunForm::BuildModes() {
     int x = 14 + 25 + 2;
     RowLabel(x, 52, QStringLiteral("="), GothicFont(24), "LabelEqual", 0, GroupChokusen);
     EditAnsC = RowAnswer(x, 52, "EditAnsC", 102, GroupChokusen);
+    LabelY->setBuddy(EditAnsC);
 
     const std::pair<QRadioButton*, Mode> modes[] = {
         {RadioNaibun, Mode::Naibun}, {RadioGaibun, Mode::Gaibun}, {RadioChokusen, Mode::Chokusen}};

@@ -32,6 +32,7 @@ TSekibunForm::TSekibunForm(QWidget* mainWindow)
     RowLabel(x, kRow, QStringLiteral("dx"), letter);
     RowLabel(x, kRow, QStringLiteral("="), bracket);
     EditAns = RowAnswer(x, kRow, "EditAns", 100);
+    NameControls({{"Jotan", "上端"}, {"Katan", "下端"}});
 
     const TCommandButtons buttons = AddCommandButtons(
         {502, 96}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });

@@ -35,6 +35,7 @@ TSigmaForm::TSigmaForm(QWidget* mainWindow)
     RowLabel(x, kRow, QStringLiteral(")"), bracket);
     RowLabel(x, kRow, QStringLiteral("="), bracket);
     EditAns = RowAnswer(x, kRow, "EditAns", 200);
+    NameControls({{"kEndEdit", "上端"}, {"kBeginEdit", "下端"}});
 
     const TCommandButtons buttons = AddCommandButtons(
         {382, 96}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); },

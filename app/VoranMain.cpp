@@ -44,6 +44,26 @@ constexpr ToolEntry kTools[] = {
     {"TSigmaForm", "SigmaButton", "∑", 3, 2, "SigmaMenu", "∑(&W)"},
 };
 
+// What a screen reader calls each launcher button: the window it opens.
+constexpr struct {
+    const char* button;
+    const char* name;
+} kButtonNames[] = {
+    {"EnzanButton", "整式の四則演算"},
+    {"InsuuButton", "因数分解"},
+    {"RenrituButton", "連立方程式"},
+    {"Renritu3Button", "3元1次方程式"},
+    {"NijiButton", "２次方程式"},
+    {"KojiButton", "高次方程式"},
+    {"HuteiButton", "不定方程式"},
+    {"NaibunButton", "内分・外分"},
+    {"BibunButton", "微分"},
+    {"SekibunButton", "定積分"},
+    {"JunretuButton", "順列・組合せ"},
+    {"SigmaButton", "数列の和 ∑"},
+    {"ExitButton", "終了"},
+};
+
 constexpr int kColumnLeft[] = {8, 80, 152, 224, 296};
 constexpr int kRowTop[] = {8, 64, 120};
 constexpr QSize kClient(374, 179);
@@ -111,6 +131,10 @@ TMainForm::TMainForm(QWidget* parent)
     QToolButton* exitButton = MakeSpeedButton(client, "ExitButton", QStringLiteral("終了"),
                                               QRect(kColumnLeft[4], kRowTop[2], 70, 49));
     connect(exitButton, &QToolButton::clicked, this, &QWidget::close);
+    for (const auto& entry : kButtonNames) {
+        client->findChild<QToolButton*>(QString::fromLatin1(entry.button))
+            ->setAccessibleName(QString::fromUtf8(entry.name));
+    }
 
     BuildViewMenu();
 

@@ -46,6 +46,7 @@ TVersionForm::TVersionForm(QWidget* mainWindow)
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ok->setGeometry((209 - 75) / 2, 112, 75, 25);
+    ok->setAccessibleName(QStringLiteral("OK"));
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 

@@ -1,5 +1,6 @@
 #include "ToolForm.h"
 
+#include "AnswerEdit.h"
 #include "Errors.h"
 #include "Fonts.h"
 #include "IntText.h"
@@ -23,6 +24,13 @@ namespace {
 
 const QColor kGrey(128, 128, 128);
 constexpr int kRowGap = 2; // pixels between the items of a formula row
+constexpr int kRowEditHeight = 20;
+
+// "x", "x²", ... "x⁹": a power (1 to 9) of a letter as a screen reader should say it.
+QString PowerText(const QString& letter, int power) {
+    static const char16_t kSuperscripts[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    return power == 1 ? letter : letter + QChar(kSuperscripts[power]);
+}
 
 bool TakesFocusStep(const QWidget* w) {
     if (!w->isEnabled()) {
@@ -133,14 +141,17 @@ ToolForm::TCommandButtons ToolForm::AddCommandButtons(QPoint topLeft, int step,
     QRect place(topLeft, size);
     TCommandButtons buttons;
     buttons.Clear = AddButton("ClearButton", QStringLiteral("クリア"), place);
+    buttons.Clear->setAccessibleName(QStringLiteral("クリア"));
     OnClick(buttons.Clear, std::move(clear));
     if (calc) {
         place.translate(step, 0);
         buttons.Calc = AddButton("CalcButton", QStringLiteral("計算"), place);
+        buttons.Calc->setAccessibleName(QStringLiteral("計算"));
         OnClick(buttons.Calc, std::move(calc));
     }
     place.translate(step, 0);
     buttons.Close = AddButton("CloseButton", QStringLiteral("閉じる(&C)"), place);
+    buttons.Close->setAccessibleName(QStringLiteral("閉じる"));
     buttons.Close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     OnClick(buttons.Close, [this, onClose = std::move(onClose)] {
         if (onClose) {
@@ -168,10 +179,22 @@ QGroupBox* ToolForm::AddGroup(const char* name, QRect geometry) {
 
 QLineEdit* ToolForm::RowEdit(int& x, int centre, const char* name, int width, const QString& text,
                              QWidget* parent) {
-    constexpr int kHeight = 20;
-    QLineEdit* edit = AddEdit(name, QRect(x, centre - kHeight / 2, width, kHeight), text, parent);
+    QLineEdit* edit =
+        AddEdit(name, QRect(x, centre - kRowEditHeight / 2, width, kRowEditHeight), text, parent);
     x += width + kRowGap;
+    TieLabels(edit);
     return edit;
+}
+
+TAnswerEdit* ToolForm::RowAnswer(int& x, int centre, const char* name, int width, QWidget* parent,
+                                 const QString& text) {
+    auto* answer = new TAnswerEdit(text, parent ? parent : this);
+    answer->setObjectName(QString::fromLatin1(name));
+    answer->setGeometry(x, centre - kRowEditHeight / 2, width, kRowEditHeight);
+    answer->setAccessibleName(QStringLiteral("答え"));
+    x += width + kRowGap;
+    TieLabels(answer);
+    return answer;
 }
 
 QLabel* ToolForm::RowLabel(int& x, int centre, const QString& caption, const QFont& font,
@@ -179,29 +202,60 @@ QLabel* ToolForm::RowLabel(int& x, int centre, const QString& caption, const QFo
     QLabel* label = AddLabel(caption, x, 0, font, name, parent);
     label->move(x, centre - label->height() / 2 - lift);
     x += label->width() + kRowGap;
+    untiedLabels_.push_back(label);
     return label;
+}
+
+void ToolForm::TieLabels(QWidget* field) {
+    for (QLabel* label : untiedLabels_) {
+        // Only a sibling is found as the field's label by the accessibility tree.
+        if (label->buddy() == nullptr && label->parentWidget() == field->parentWidget()) {
+            label->setBuddy(field);
+        }
+    }
+    untiedLabels_.clear();
 }
 
 std::vector<QLabel*> ToolForm::CoefficientRow(int& x, int centre, std::span<QLineEdit*> edits,
                                               const QString& letter, const QFont& letterFont,
-                                              int exponentLift, const char* prefix) {
+                                              int exponentLift, const char* prefix,
+                                              const QString& owner) {
     const QFont exponent = GothicFont(13, true);
     const QFont plus = GothicFont(21, true);
+    const QString of = owner.isEmpty() ? QString() : owner + QStringLiteral(" の");
     std::vector<QLabel*> labels;
     for (int power = static_cast<int>(edits.size()) - 1; power >= 0; --power) {
         const QByteArray name = prefix + QByteArray::number(power);
-        edits[power] = RowEdit(x, centre, name.constData(), 30);
+        QLineEdit* edit = RowEdit(x, centre, name.constData(), 30);
+        edits[power] = edit;
         if (power == 0) {
+            edit->setAccessibleName(of + QStringLiteral("定数項"));
             break;
         }
+        const QString space = of.isEmpty() ? QString() : QStringLiteral(" ");
+        edit->setAccessibleName(of + space + PowerText(letter, power) + QStringLiteral(" の係数"));
         labels.push_back(RowLabel(x, centre, letter, letterFont));
+        labels.back()->setBuddy(edit);
         if (power > 1) {
             labels.push_back(
                 RowLabel(x, centre, QString::number(power), exponent, nullptr, exponentLift));
+            labels.back()->setBuddy(edit);
+            labels.back()->setAccessibleName(QString::number(power) + QStringLiteral("乗"));
         }
         labels.push_back(RowLabel(x, centre, QStringLiteral("+"), plus));
     }
     return labels;
+}
+
+void ToolForm::NameControls(std::initializer_list<TControlName> names) {
+    for (const TControlName& entry : names) {
+        const QList<QWidget*> found = findChildren<QWidget*>(QString::fromLatin1(entry.Control));
+        if (found.size() != 1) {
+            qFatal("%s: %lld controls named %s", qPrintable(objectName()),
+                   static_cast<long long>(found.size()), entry.Control);
+        }
+        found.first()->setAccessibleName(QString::fromUtf8(entry.Name));
+    }
 }
 
 void ToolForm::SetTabOrder(std::vector<QWidget*> order) {

@@ -26,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class TAnswerEdit;
 
 // The initial text of answer fields, which Clear puts back.
 inline const QString kAnswerText = QStringLiteral("answer");
@@ -80,18 +81,35 @@ protected:
     // Formula rows: items are laid out left to right from x, which advances
     // past each item, every item centred vertically on the line y = centre
     // (a label may be lifted above it, as exponents are).
+    // A formula label is tied (as its buddy) to the field that follows it in
+    // the row, so that a screen reader reads it with that field; a label given
+    // a buddy before the next field is made keeps its own.
     QLineEdit* RowEdit(int& x, int centre, const char* name, int width, const QString& text = {},
                        QWidget* parent = nullptr);
+    // An answer field (accessible name "答え" unless named otherwise).
+    TAnswerEdit* RowAnswer(int& x, int centre, const char* name, int width,
+                           QWidget* parent = nullptr, const QString& text = kAnswerText);
     QLabel* RowLabel(int& x, int centre, const QString& caption, const QFont& font,
                      const char* name = nullptr, int lift = 0, QWidget* parent = nullptr);
     // The coefficient fields of a polynomial in a formula row, highest power
     // first: [<prefix>n] x^n + ... + [<prefix>1] x + [<prefix>0], edits[i]
     // holding the field <prefix>i; each exponent is lifted above the row by
-    // exponentLift. Returns the labels, letter, exponent and "+" of each
-    // power, from the highest power down.
+    // exponentLift. The fields are named "x² の係数" ... "x の係数", "定数項"
+    // (after `owner`, as in "f(x) の定数項"); a letter and its exponent are
+    // tied to the field before them, "+" to the one after it. Returns the
+    // labels, letter, exponent and "+" of each power, from the highest power down.
     std::vector<QLabel*> CoefficientRow(int& x, int centre, std::span<QLineEdit*> edits,
                                         const QString& letter, const QFont& letterFont,
-                                        int exponentLift, const char* prefix = "Edit");
+                                        int exponentLift, const char* prefix = "Edit",
+                                        const QString& owner = {});
+
+    // Accessible names of controls given by object name, for what the
+    // factories cannot know (a field's meaning in the window).
+    struct TControlName {
+        const char* Control;
+        const char* Name;
+    };
+    void NameControls(std::initializer_list<TControlName> names);
 
     // The window's tab order: every control that can take the focus, in
     // order, with the contents of a group box at the group box's place.
@@ -149,7 +167,11 @@ protected:
     static void SetField(QLineEdit* edit, const std::string& text);
 
 private:
+    // Ties the formula labels made since the last field to `field`.
+    void TieLabels(QWidget* field);
+
     std::vector<QWidget*> tabOrder_;
+    std::vector<QLabel*> untiedLabels_;
     int dx_;
     int dy_;
 };

@@ -1,5 +1,6 @@
 #include "VoranBibun.h"
 
+#include "AnswerEdit.h"
 #include "Calculus.h"
 #include "Fonts.h"
 
@@ -20,6 +21,17 @@ TBibunForm::TBibunForm(QWidget* mainWindow)
     BuildKyokuchiGroup();
     const TCommandButtons buttons = AddCommandButtons(
         {382, 216}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });
+    NameControls({{"EditX", "x の値"},
+                  {"EditDX", "微分係数を求めた x の値"},
+                  {"EditAnsK", "微分係数"},
+                  {"EditAnsS", "接線の方程式"},
+                  {"EditAnsBigX", "極大値をとる x"},
+                  {"EditAnsBigY", "極大値"},
+                  {"EditAnsSmallX", "極小値をとる x"},
+                  {"EditAnsSmallY", "極小値"},
+                  {"GroupKeisuu", "微分係数"},
+                  {"GroupSessen", "接線の方程式"},
+                  {"GroupKyokuchi", "極値"}});
 
     SetTabOrder({Edits[4], Edits[3], Edits[2], Edits[1], Edits[0], EditX, Radios[0], EditDX,
                  EditAnsK, Radios[1], EditAnsS, Radios[2], EditAnsBigX, EditAnsBigY, EditAnsSmallX,
@@ -92,16 +104,16 @@ void TBibunForm::BuildModes() {
 }
 
 void TBibunForm::BuildKeisuuGroup() {
-    // f'( [EditDX] ) = [EditAnsK]
+    // f'( [EditDX] ) = [EditAnsK], where EditDX shows the x that was calculated with.
     const QFont inner = GothicFont(21, true);
     QGroupBox* group = Groups[0];
     int x = 12;
     QLabel* fdash = RowLabel(x, 52, QStringLiteral("f'"), AntiquaFont(30), "LabelFdash", 0, group);
     QLabel* begin = RowLabel(x, 52, QStringLiteral("("), inner, "LabelBegin", 0, group);
-    EditDX = RowEdit(x, 52, "EditDX", 40, {}, group);
+    EditDX = RowAnswer(x, 52, "EditDX", 40, group, {});
     RowLabel(x, 52, QStringLiteral(")"), inner, "LabelEnd", 0, group);
     QLabel* equal = RowLabel(x, 52, QStringLiteral("="), inner, "LabelEqual1", 0, group);
-    EditAnsK = RowEdit(x, 52, "EditAnsK", 60, kAnswerText, group);
+    EditAnsK = RowAnswer(x, 52, "EditAnsK", 60, group);
     GroupLabels[0] = {fdash, begin, equal};
     GroupEdits[0] = {EditDX, EditAnsK};
 }
@@ -113,7 +125,7 @@ void TBibunForm::BuildSessenGroup() {
     int x = 16;
     QLabel* y = RowLabel(x, 52, QStringLiteral("y"), AntiquaFont(30, true), "LabelY", 0, group);
     QLabel* equal = RowLabel(x, 52, QStringLiteral("="), inner, "LabelEqual2", 0, group);
-    EditAnsS = RowEdit(x, 52, "EditAnsS", 110, kAnswerText, group);
+    EditAnsS = RowAnswer(x, 52, "EditAnsS", 110, group);
     GroupLabels[1] = {y, equal};
     GroupEdits[1] = {EditAnsS};
 }
@@ -140,10 +152,10 @@ void TBibunForm::BuildKyokuchiGroup() {
         int x = 8;
         GroupLabels[2].push_back(
             RowLabel(x, row.Centre, QStringLiteral("x="), xIs, row.XLabel, 0, group));
-        *row.X = RowEdit(x, row.Centre, row.XEdit, 36, {}, group);
+        *row.X = RowAnswer(x, row.Centre, row.XEdit, 36, group, {});
         GroupLabels[2].push_back(
             RowLabel(x, row.Centre, QString::fromUtf8(row.Words), words, row.WordsLabel, 0, group));
-        *row.Y = RowEdit(x, row.Centre, row.YEdit, 44, kAnswerText, group);
+        *row.Y = RowAnswer(x, row.Centre, row.YEdit, 44, group);
         GroupEdits[2].insert(GroupEdits[2].end(), {*row.X, *row.Y});
     }
 }

@@ -1,5 +1,6 @@
 #include "VoranEnzan.h"
 
+#include "AnswerEdit.h"
 #include "Fonts.h"
 #include "PolyOperations.h"
 
@@ -37,7 +38,8 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
         functionName(x, row.Centre, row.Name);
         RowLabel(x, row.Centre, QStringLiteral("="), equals);
         CoefficientRow(x, row.Centre, row.Edits, QStringLiteral("x"), AntiquaFont(40),
-                       kExponentLift, row.Prefix);
+                       kExponentLift, row.Prefix,
+                       QString::fromLatin1(row.Name) + QStringLiteral("(x)"));
     }
 
     // The third row reads f(x) [operation] g(x) = answer, the operations a 4 x 2 block.
@@ -77,10 +79,18 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
         OnClick(button, operations[k].Handler);
         connect(new QShortcut(shortcut, this), &QShortcut::activated, button, &QToolButton::click);
     }
+    NameControls({{"AddSButton", "f(x) と g(x) の和"},
+                  {"SubSButton", "f(x) と g(x) の差"},
+                  {"MulSButton", "f(x) と g(x) の積"},
+                  {"DivSButton", "f(x) を g(x) で割った商と余り"},
+                  {"PowerSButton", "f(x) の g(x) 乗"},
+                  {"EnterSButton", "f(x) に g(x) を代入"},
+                  {"GcdSButton", "f(x) と g(x) の最大公約式"},
+                  {"LcmSButton", "f(x) と g(x) の最小公倍式"}});
     x += 4 * kButton + 6;
     functionName(x, kCentre, "g");
     RowLabel(x, kCentre, QStringLiteral("="), equals);
-    EditAns = RowEdit(x, kCentre, "EditAns", 313, kAnswerText);
+    EditAns = RowAnswer(x, kCentre, "EditAns", 313);
 
     const TCommandButtons buttons =
         AddCommandButtons({447, 217}, 80, [this] { ClearButtonClick(); }, {});

@@ -1,5 +1,6 @@
 #include "VoranHutei.h"
 
+#include "AnswerEdit.h"
 #include "Fonts.h"
 #include "Hutei.h"
 
@@ -32,6 +33,18 @@ THuteiForm::THuteiForm(QWidget* mainWindow)
     Label11 = AddLabel(QStringLiteral("（nは整数）"), 120, 8, font(), "Label11", GroupBox2);
     const TCommandButtons buttons = AddCommandButtons(
         {212, 294}, 81, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });
+    NameControls({{"xEdit", "x の係数"},
+                  {"PlusItem", "y の項を足す"},
+                  {"MinusItem", "y の項を引く"},
+                  {"yEdit", "y の係数"},
+                  {"zEdit", "右辺"},
+                  {"xAnsEdit1", "1つの整数解の x"},
+                  {"yAnsEdit1", "1つの整数解の y"},
+                  {"xAnsEdit2", "すべての整数解の x"},
+                  {"yAnsEdit2", "すべての整数解の y"},
+                  {"RadioGroup1", "y の項の符号"},
+                  {"GroupBox1", "1つの整数解"},
+                  {"GroupBox2", "すべての整数解"}});
 
     SetTabOrder({xEdit, PlusItem, MinusItem, yEdit, zEdit, OneRadio, AllRadio, xAnsEdit1, yAnsEdit1,
                  xAnsEdit2, yAnsEdit2, buttons.Clear, buttons.Calc, buttons.Close});
@@ -47,7 +60,7 @@ void THuteiForm::BuildEquationRow() {
     constexpr int kRow = 48;
     int x = 40;
     xEdit = RowEdit(x, kRow, "xEdit", 30);
-    RowLabel(x, kRow, QStringLiteral("x"), AntiquaFont(40));
+    RowLabel(x, kRow, QStringLiteral("x"), AntiquaFont(40))->setBuddy(xEdit);
     QGroupBox* sign = AddGroup("RadioGroup1", QRect(x, kRow - 37, 49, 73));
     x += 49 + 4;
     PlusItem = AddRadio("PlusItem", QStringLiteral("＋"), QRect(8, 12, 38, 22), sign);
@@ -57,7 +70,7 @@ void THuteiForm::BuildEquationRow() {
     }
     PlusItem->setChecked(true);
     yEdit = RowEdit(x, kRow, "yEdit", 30);
-    RowLabel(x, kRow, QStringLiteral("y"), AntiquaFont(32, true));
+    RowLabel(x, kRow, QStringLiteral("y"), AntiquaFont(32, true))->setBuddy(yEdit);
     RowLabel(x, kRow, QStringLiteral("="), GothicFont(27, true));
     zEdit = RowEdit(x, kRow, "zEdit", 30, QStringLiteral("1"));
 }
@@ -104,8 +117,7 @@ void THuteiForm::BuildAnswerGroup(int i, const char* name, const char* exampleNa
                      labelNames[2 * row], 0, group);
         GroupLabels[i][2 * row + 1] = RowLabel(x, rows[row].Centre, QStringLiteral("="), equals,
                                                labelNames[2 * row + 1], 0, group);
-        answers[row] =
-            RowEdit(x, rows[row].Centre, answerNames[i][row], fieldWidth, kAnswerText, group);
+        answers[row] = RowAnswer(x, rows[row].Centre, answerNames[i][row], fieldWidth, group);
     }
     if (i == 0) {
         GroupBox1 = group;

@@ -1,5 +1,6 @@
 #include "VoranInsuu.h"
 
+#include "AnswerEdit.h"
 #include "Factorization.h"
 #include "Fonts.h"
 
@@ -16,7 +17,7 @@ TInsuuForm::TInsuuForm(QWidget* mainWindow)
     int x = 8;
     CoefficientRow(x, kCentre, Edits, QStringLiteral("x"), AntiquaFont(40), 12);
     RowLabel(x, kCentre, QStringLiteral("="), GothicFont(27, true));
-    EditAns = RowEdit(x, kCentre, "EditAns", 200, kAnswerText);
+    EditAns = RowAnswer(x, kCentre, "EditAns", 200);
 
     const TCommandButtons buttons = AddCommandButtons(
         {382, 96}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); },

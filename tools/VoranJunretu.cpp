@@ -1,5 +1,6 @@
 #include "VoranJunretu.h"
 
+#include "AnswerEdit.h"
 #include "Counting.h"
 #include "Fonts.h"
 
@@ -49,11 +50,22 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
         }
         x = kLeft + 3 * (kCell + 2) + 6;
         RowLabel(x, centre, QStringLiteral("="), equals);
-        *spec.answer = RowEdit(x, centre, spec.answerName, 400, kAnswerText);
+        *spec.answer = RowAnswer(x, centre, spec.answerName, 400);
     }
 
     const TCommandButtons commands = AddCommandButtons(
         {474, 200}, 81, [this] { ClearButtonClick(); }, {}, [this] { ClearFields(); });
+    NameControls({{"KaijoEdit", "階乗 n! の n"},
+                  {"KaijoButton", "階乗を計算"},
+                  {"AnsKaijoEdit", "階乗の答え"},
+                  {"P1Edit", "順列 nPr の n"},
+                  {"PButton", "順列を計算"},
+                  {"P2Edit", "順列 nPr の r"},
+                  {"AnsPEdit", "順列の答え"},
+                  {"C1Edit", "組合せ nCr の n"},
+                  {"CButton", "組合せを計算"},
+                  {"C2Edit", "組合せ nCr の r"},
+                  {"AnsCEdit", "組合せの答え"}});
 
     SetTabOrder({KaijoEdit, buttons[0], AnsKaijoEdit, P1Edit, buttons[1], P2Edit, AnsPEdit, C1Edit,
                  buttons[2], C2Edit, AnsCEdit, commands.Clear, commands.Close});

@@ -1,5 +1,6 @@
 #include "VoranKoji.h"
 
+#include "AnswerEdit.h"
 #include "Equations.h"
 #include "Fonts.h"
 
@@ -23,7 +24,8 @@ TKojiForm::TKojiForm(QWidget* mainWindow)
     RowLabel(x, kCentre, QStringLiteral("答"), GothicFont(19, true));
     RowLabel(x, kCentre, QStringLiteral("x"), letter);
     RowLabel(x, kCentre, QStringLiteral("="), equals);
-    EditAns = RowEdit(x, kCentre, "EditAns", 150, kAnswerText);
+    EditAns = RowAnswer(x, kCentre, "EditAns", 150);
+    EditAns->setAccessibleName(QStringLiteral("x の答え"));
 
     const TCommandButtons buttons = AddCommandButtons(
         {474, 96}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });

@@ -1,5 +1,6 @@
 #include "VoranNaibun.h"
 
+#include "AnswerEdit.h"
 #include "Fonts.h"
 #include "Geometry.h"
 
@@ -27,6 +28,20 @@ TNaibunForm::TNaibunForm(QWidget* mainWindow)
     BuildModes();
     const TCommandButtons buttons = AddCommandButtons(
         {370, 206}, 81, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });
+    NameControls({{"EditX1", "点 A の x 座標"},
+                  {"EditY1", "点 A の y 座標"},
+                  {"EditX2", "点 B の x 座標"},
+                  {"EditY2", "点 B の y 座標"},
+                  {"EditM", "比 m:n の m"},
+                  {"EditN", "比 m:n の n"},
+                  {"EditAnsNX", "内分点の x 座標"},
+                  {"EditAnsNY", "内分点の y 座標"},
+                  {"EditAnsGX", "外分点の x 座標"},
+                  {"EditAnsGY", "外分点の y 座標"},
+                  {"EditAnsC", "直線の方程式"},
+                  {"GroupNaibun", "内分点"},
+                  {"GroupGaibun", "外分点"},
+                  {"GroupChokusen", "直線の方程式"}});
 
     SetTabOrder({EditX1, EditY1, EditX2, EditY2, EditM, EditN, RadioNaibun, Naibun.AnsX,
                  Naibun.AnsY, RadioGaibun, Gaibun.AnsX, Gaibun.AnsY, RadioChokusen, EditAnsC,
@@ -95,7 +110,8 @@ void TNaibunForm::BuildModes() {
     LabelY->setFixedSize(25, 57);
     int x = 14 + 25 + 2;
     RowLabel(x, 52, QStringLiteral("="), GothicFont(24), "LabelEqual", 0, GroupChokusen);
-    EditAnsC = RowEdit(x, 52, "EditAnsC", 102, kAnswerText, GroupChokusen);
+    EditAnsC = RowAnswer(x, 52, "EditAnsC", 102, GroupChokusen);
+    LabelY->setBuddy(EditAnsC);
 
     const std::pair<QRadioButton*, Mode> modes[] = {
         {RadioNaibun, Mode::Naibun}, {RadioGaibun, Mode::Gaibun}, {RadioChokusen, Mode::Chokusen}};
@@ -116,9 +132,9 @@ TNaibunForm::PointGroup TNaibunForm::BuildPointGroup(int column,
     int x = 12;
     constexpr int kMiddle = 55;
     RowLabel(x, kMiddle, QStringLiteral("("), big, names[1], 0, group);
-    QLineEdit* ansX = RowEdit(x, kMiddle, names[2], 44, kAnswerText, group);
+    QLineEdit* ansX = RowAnswer(x, kMiddle, names[2], 44, group);
     RowLabel(x, kMiddle, QStringLiteral(","), big, names[3], 0, group);
-    QLineEdit* ansY = RowEdit(x, kMiddle, names[4], 44, kAnswerText, group);
+    QLineEdit* ansY = RowAnswer(x, kMiddle, names[4], 44, group);
     RowLabel(x, kMiddle, QStringLiteral(")"), big, names[5], 0, group);
     return {group, ansX, ansY};
 }

@@ -1,8 +1,10 @@
 #include "VoranRenritu.h"
 
+#include "AnswerEdit.h"
 #include "Fonts.h"
 #include "LinearSystem.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -25,10 +27,10 @@ TRenrituForm::TRenrituForm(QWidget* mainWindow)
         const int centre = row == 0 ? 28 : 74;
         x = left;
         *rows[row][0] = RowEdit(x, centre, names[row][0], 30);
-        RowLabel(x, centre, QStringLiteral("x"), letterX);
+        RowLabel(x, centre, QStringLiteral("x"), letterX)->setBuddy(*rows[row][0]);
         RowLabel(x, centre, QStringLiteral("+"), plus);
         *rows[row][1] = RowEdit(x, centre, names[row][1], 30);
-        RowLabel(x, centre, QStringLiteral("y"), letterY);
+        RowLabel(x, centre, QStringLiteral("y"), letterY)->setBuddy(*rows[row][1]);
         RowLabel(x, centre, QStringLiteral("="), equals);
         *rows[row][2] = RowEdit(x, centre, names[row][2], 30);
     }
@@ -37,11 +39,19 @@ TRenrituForm::TRenrituForm(QWidget* mainWindow)
     RowLabel(x, 50, QStringLiteral("答"), GothicFont(19, true));
     RowLabel(x, 50, QStringLiteral("x"), letterX);
     RowLabel(x, 50, QStringLiteral("="), equals);
-    EditAnsX = RowEdit(x, 50, "EditAnsX", 50, kAnswerText);
+    EditAnsX = RowAnswer(x, 50, "EditAnsX", 50);
     RowLabel(x, 50, QStringLiteral(","), equals);
     RowLabel(x, 50, QStringLiteral("y"), letterY);
     RowLabel(x, 50, QStringLiteral("="), equals);
-    EditAnsY = RowEdit(x, 50, "EditAnsY", 50, kAnswerText);
+    EditAnsY = RowAnswer(x, 50, "EditAnsY", 50);
+    NameControls({{"EditX1", "第1式の x の係数"},
+                  {"EditY1", "第1式の y の係数"},
+                  {"EditA1", "第1式の右辺"},
+                  {"EditX2", "第2式の x の係数"},
+                  {"EditY2", "第2式の y の係数"},
+                  {"EditA2", "第2式の右辺"},
+                  {"EditAnsX", "x の答え"},
+                  {"EditAnsY", "y の答え"}});
 
     const TCommandButtons buttons = AddCommandButtons(
         {382, 96}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); },

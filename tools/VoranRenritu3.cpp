@@ -1,8 +1,10 @@
 #include "VoranRenritu3.h"
 
+#include "AnswerEdit.h"
 #include "Fonts.h"
 #include "LinearSystem.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -33,10 +35,15 @@ TRenritu3Form::TRenritu3Form(QWidget* mainWindow)
     for (int row = 0; row < 3; ++row) {
         x = left;
         for (int col = 0; col < 4; ++col) {
-            Edits[row][col] = RowEdit(x, rowCentre[row], kFieldNames[row][col], 30);
-            if (col < 3) {
-                RowLabel(x, rowCentre[row], QString::fromLatin1(kLetters[col]),
-                         col == 0 ? letterX : letterYZ);
+            QLineEdit* edit = RowEdit(x, rowCentre[row], kFieldNames[row][col], 30);
+            Edits[row][col] = edit;
+            const QString equation = QStringLiteral("第%1式の").arg(row + 1);
+            if (col == 3) {
+                edit->setAccessibleName(equation + QStringLiteral("右辺"));
+            } else {
+                const QString letter = QString::fromLatin1(kLetters[col]);
+                edit->setAccessibleName(equation + QStringLiteral(" %1 の係数").arg(letter));
+                RowLabel(x, rowCentre[row], letter, col == 0 ? letterX : letterYZ)->setBuddy(edit);
                 RowLabel(x, rowCentre[row], col < 2 ? QStringLiteral("+") : QStringLiteral("="),
                          col < 2 ? plus : equals);
             }
@@ -52,7 +59,8 @@ TRenritu3Form::TRenritu3Form(QWidget* mainWindow)
         x = answerColumn;
         RowLabel(x, centre, QString::fromLatin1(kLetters[k]), k == 0 ? letterX : letterYZ);
         RowLabel(x, centre, QStringLiteral("="), equals);
-        Answers[k] = RowEdit(x, centre, kAnswerNames[k], 50, kAnswerText);
+        Answers[k] = RowAnswer(x, centre, kAnswerNames[k], 50);
+        Answers[k]->setAccessibleName(QString::fromLatin1(kLetters[k]) + QStringLiteral(" の答え"));
         if (k < 2) {
             RowLabel(x, centre, QStringLiteral(","), equals);
         }

@@ -1,5 +1,6 @@
 #include "VoranSekibun.h"
 
+#include "AnswerEdit.h"
 #include "Calculus.h"
 #include "Fonts.h"
 
@@ -30,7 +31,8 @@ TSekibunForm::TSekibunForm(QWidget* mainWindow)
     RowLabel(x, kRow, QStringLiteral(")"), bracket);
     RowLabel(x, kRow, QStringLiteral("dx"), letter);
     RowLabel(x, kRow, QStringLiteral("="), bracket);
-    EditAns = RowEdit(x, kRow, "EditAns", 100, kAnswerText);
+    EditAns = RowAnswer(x, kRow, "EditAns", 100);
+    NameControls({{"Jotan", "上端"}, {"Katan", "下端"}});
 
     const TCommandButtons buttons = AddCommandButtons(
         {502, 96}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); });

@@ -1,5 +1,6 @@
 #include "VoranSigma.h"
 
+#include "AnswerEdit.h"
 #include "Calculus.h"
 #include "Fonts.h"
 
@@ -33,7 +34,8 @@ TSigmaForm::TSigmaForm(QWidget* mainWindow)
     CoefficientRow(x, kRow, Edits, QStringLiteral("k"), letter, 10);
     RowLabel(x, kRow, QStringLiteral(")"), bracket);
     RowLabel(x, kRow, QStringLiteral("="), bracket);
-    EditAns = RowEdit(x, kRow, "EditAns", 200, kAnswerText);
+    EditAns = RowAnswer(x, kRow, "EditAns", 200);
+    NameControls({{"kEndEdit", "上端"}, {"kBeginEdit", "下端"}});
 
     const TCommandButtons buttons = AddCommandButtons(
         {382, 96}, 80, [this] { ClearButtonClick(); }, [this] { CalcButtonClick(); },

@@ -52,6 +52,26 @@
 //   keys W.C SEQUENCE ("Ctrl++", "Ctrl+1", "Ctrl+-"), on the control that has
 //                     the focus in W (or on C, focused as a click would)
 //   zoom              prints "zoom=N%", the zoom of the program
+//   accessible W.C    prints "W.C accessible=NAME", the name a screen reader
+//                     gives the control (its accessible interface's name)
+//   accessible W      the same line for every edit field and button of W,
+//                     in creation order (a control without an object name
+//                     shows as "(ClassName)")
+//   labels W.C        prints "W.C labels=TEXT ...": the texts of the labels
+//                     tied to C (its accessible label relations), in
+//                     creation order, separated by spaces
+//   cursor W.C        prints "W.C cursor=N selected=M" for an edit field:
+//                     the cursor position and the length of the selection
+//   drawn W.C         prints "W.C drawn=TEXT": the text an edit field draws
+//                     while it does not have the focus (an answer field
+//                     ends a text too wide for it in "…"; any other edit
+//                     field draws its text)
+//   menu W.C ENTRY    opens the context menu of C as a right click would
+//                     (C takes the focus, its cursor stays) and chooses the
+//                     entry whose caption (before any shortcut) is ENTRY,
+//                     mnemonic "&" included; a disabled entry does nothing
+//   clipboard         prints "clipboard=TEXT", the clipboard's text (a line
+//                     break prints as "\n")
 //
 // Each run starts from no remembered settings (the zoom is 100%).
 //
@@ -70,8 +90,11 @@
 #include "Zoom.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -146,7 +169,13 @@ enum class Verb {
     Shown,
     Tooltip,
     Keys,
-    Zoom
+    Zoom,
+    Accessible,
+    Labels,
+    Cursor,
+    Drawn,
+    Menu,
+    Clipboard
 };
 
 // What a command names after its verb.
@@ -154,7 +183,7 @@ enum class Operand {
     None,           // running, shown
     Window,         // show W, close W, focus W, visible W, geometry W
     Control,        // click W.C, state W.C, checked W.C, tooltip W.C
-    WindowOrControl // print W / print W.C
+    WindowOrControl // print W / print W.C, accessible W / accessible W.C
 };
 
 struct VerbInfo {
@@ -184,6 +213,12 @@ constexpr VerbInfo kVerbs[] = {
     {"tooltip", Verb::Tooltip, Operand::Control, false},
     {"keys", Verb::Keys, Operand::WindowOrControl, true},
     {"zoom", Verb::Zoom, Operand::None, false},
+    {"accessible", Verb::Accessible, Operand::WindowOrControl, false},
+    {"labels", Verb::Labels, Operand::Control, false},
+    {"cursor", Verb::Cursor, Operand::Control, false},
+    {"drawn", Verb::Drawn, Operand::Control, false},
+    {"menu", Verb::Menu, Operand::Control, true},
+    {"clipboard", Verb::Clipboard, Operand::None, false},
 };
 
 struct KeyName {
@@ -863,6 +898,97 @@ private:
         Print(QStringLiteral("%1 tooltip=%2").arg(Name(command), widget->toolTip()));
     }
 
+    static QString AccessibleName(QObject* object) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+        return face != nullptr ? face->text(QAccessible::Name) : QString();
+    }
+
+    void PrintAccessible(const Command& command) {
+        if (!command.control.isEmpty()) {
+            Print(QStringLiteral("%1 accessible=%2")
+                      .arg(Name(command), AccessibleName(FindControl(command))));
+            return;
+        }
+        QWidget* window = FindWindow(command.window);
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const bool field = qobject_cast<QLineEdit*>(control) != nullptr;
+            const bool button = qobject_cast<QAbstractButton*>(control) != nullptr;
+            QString name = control->objectName();
+            if ((!field && !button) || control->window() != window ||
+                name.startsWith(QLatin1String("qt_"))) {
+                continue; // Qt's own parts, such as the menu bar's extension button
+            }
+            if (name.isEmpty()) {
+                name =
+                    QStringLiteral("(%1)").arg(QLatin1String(control->metaObject()->className()));
+            }
+            Print(QStringLiteral("%1.%2 accessible=%3")
+                      .arg(command.window, name, AccessibleName(control)));
+        }
+    }
+
+    void PrintLabels(const Command& command) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(FindControl(command));
+        QStringList texts;
+        if (face != nullptr) {
+            for (const auto& [label, relation] : face->relations(QAccessible::Label)) {
+                texts << label->text(QAccessible::Name);
+            }
+        }
+        Print(QStringLiteral("%1 labels=%2").arg(Name(command), texts.join(QLatin1Char(' '))));
+    }
+
+    void PrintCursor(const Command& command) {
+        auto* edit = FindControlAs<QLineEdit>(command, "an edit field");
+        Print(QStringLiteral("%1 cursor=%2 selected=%3")
+                  .arg(Name(command))
+                  .arg(edit->cursorPosition())
+                  .arg(edit->selectedText().size()));
+    }
+
+    void PrintDrawn(const Command& command) {
+        auto* edit = FindControlAs<QLineEdit>(command, "an edit field");
+        const QVariant shown = edit->property("shownText");
+        Print(QStringLiteral("%1 drawn=%2")
+                  .arg(Name(command), shown.isValid() ? shown.toString() : edit->text()));
+    }
+
+    void PrintClipboard() {
+        QString text = QGuiApplication::clipboard()->text();
+        text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        Print(QStringLiteral("clipboard=%1").arg(text));
+    }
+
+    void ChooseFromContextMenu(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        RequireVisible(window);
+        auto* control = FindControlAs<QWidget>(command, "a control");
+        Activate(window);
+        control->setFocus(Qt::MouseFocusReason);
+        Settle();
+        const QPoint at = control->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+        QCoreApplication::sendEvent(control, &event);
+        Settle();
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            throw ScriptError(QStringLiteral("%1 opened no context menu").arg(Name(command)));
+        }
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) == command.text) {
+                chosen = action;
+            }
+        }
+        if (chosen == nullptr) {
+            menu->close();
+            throw ScriptError(QStringLiteral("the context menu of %1 has no entry '%2'")
+                                  .arg(Name(command), command.text));
+        }
+        chosen->trigger(); // does nothing when the entry is disabled
+        menu->close();
+    }
+
     void PrintChecked(const Command& command) {
         QObject* object = FindControl(command);
         if (auto* button = qobject_cast<QAbstractButton*>(object);
@@ -956,6 +1082,18 @@ private:
             return Keys(command);
         case Verb::Zoom:
             return Print(QStringLiteral("zoom=%1%").arg(ZoomPercent()));
+        case Verb::Accessible:
+            return PrintAccessible(command);
+        case Verb::Labels:
+            return PrintLabels(command);
+        case Verb::Cursor:
+            return PrintCursor(command);
+        case Verb::Drawn:
+            return PrintDrawn(command);
+        case Verb::Menu:
+            return ChooseFromContextMenu(command);
+        case Verb::Clipboard:
+            return PrintClipboard();
         }
     }
 

@@ -48,6 +48,8 @@
 //   shown             prints "shown:" and the class name of every visible
 //                     window, main window first, then in creation order
 //   tooltip W.C       prints "W.C tooltip=TEXT", the control's tooltip
+//   selected W.C      prints "W.C selected=TEXT", the selected text of an
+//                     edit field (empty when nothing is selected)
 //
 // Every message box that appears prints "message [CAPTION] ICON: TEXT" (ICON
 // is warning, error, information, question or none; a line break in TEXT
@@ -135,14 +137,15 @@ enum class Verb {
     Checked,
     Running,
     Shown,
-    Tooltip
+    Tooltip,
+    Selected
 };
 
 // What a command names after its verb.
 enum class Operand {
     None,           // running, shown
     Window,         // show W, close W, focus W, visible W, geometry W
-    Control,        // click W.C, state W.C, checked W.C, tooltip W.C
+    Control,        // click W.C, state W.C, checked W.C, tooltip W.C, selected W.C
     WindowOrControl // print W / print W.C
 };
 
@@ -171,6 +174,7 @@ constexpr VerbInfo kVerbs[] = {
     {"running", Verb::Running, Operand::None, false},
     {"shown", Verb::Shown, Operand::None, false},
     {"tooltip", Verb::Tooltip, Operand::Control, false},
+    {"selected", Verb::Selected, Operand::Control, false},
 };
 
 struct KeyName {
@@ -832,6 +836,11 @@ private:
         Print(QStringLiteral("%1 tooltip=%2").arg(Name(command), widget->toolTip()));
     }
 
+    void PrintSelected(const Command& command) {
+        auto* edit = FindControlAs<QLineEdit>(command, "an edit field");
+        Print(QStringLiteral("%1 selected=%2").arg(Name(command), edit->selectedText()));
+    }
+
     void PrintChecked(const Command& command) {
         QObject* object = FindControl(command);
         if (auto* button = qobject_cast<QAbstractButton*>(object);
@@ -921,6 +930,8 @@ private:
             return PrintShown();
         case Verb::Tooltip:
             return PrintTooltip(command);
+        case Verb::Selected:
+            return PrintSelected(command);
         }
     }
 

@@ -8,7 +8,9 @@
 #include "Rational.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace arith {
 
@@ -27,6 +29,11 @@ TWideRational WideSum(TWideRational a, TWideRational b);
 TWideRational WideDifference(TWideRational a, TWideRational b);
 TWideRational WideProduct(TWideRational a, TWideRational b);
 TWideRational WideQuotient(TWideRational a, TWideRational b); // b = 0 throws ZeroDivideError
+
+// The value of the decimal whole.digits, digits being those after the point,
+// as a reduced fraction: 1.25 is 5/4. A numerator or denominator beyond 32
+// bits throws OverflowError, as a typed number of that size does.
+TRational DecimalValue(std::int64_t whole, std::string_view digits);
 
 // The whole UTF-8 character that starts at byte pos, for error texts; a byte
 // that does not start a valid character is named as U+FFFD.

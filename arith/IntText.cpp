@@ -7,10 +7,14 @@ namespace arith {
 
 std::int32_t IntFromText(const std::string& text) {
     const std::size_t first = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
-    if (first == text.size()) {
+    // The digits end where a point followed by nothing but zeros begins.
+    const std::size_t point = text.find('.', first);
+    const std::size_t end = point == std::string::npos ? text.size() : point;
+    if (first == end || (point != std::string::npos &&
+                         text.find_first_not_of('0', point + 1) != std::string::npos)) {
         throw ConversionError(text);
     }
-    for (std::size_t i = first; i < text.size(); ++i) {
+    for (std::size_t i = first; i < end; ++i) {
         if (text[i] < '0' || text[i] > '9') {
             throw ConversionError(text);
         }
@@ -18,7 +22,7 @@ std::int32_t IntFromText(const std::string& text) {
     // Checked only once the text is known to be a number, so that "9999999999x"
     // is named as not an integer rather than as too large.
     std::int64_t value = 0;
-    for (std::size_t i = first; i < text.size(); ++i) {
+    for (std::size_t i = first; i < end; ++i) {
         value = value * 10 + (text[i] - '0');
         if (value > kIntLimit) {
             throw OverflowError();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace arith {
@@ -48,7 +49,8 @@ struct TTerm {
 };
 
 // Reads a polynomial as a sequence of terms: an optional sign, an optional
-// coefficient (digits, or digits "/" digits), then optionally the letter with
+// coefficient (digits, or digits "/" digits, the first digits possibly a
+// finite decimal such as 0.5 or .5), then optionally the letter with
 // an optional "^" exponent. Spaces between tokens are ignored. A sign may be
 // left out only where nothing else can be meant: before any term that follows
 // an exponent ("n^2n"), and before a constant that follows the bare letter ("n2").
@@ -69,7 +71,7 @@ public:
                 SkipSpaces();
             }
             TTerm term{WideFromInt(1), 0};
-            bool hasNumber = IsDigit(Peek());
+            bool hasNumber = StartsNumber();
             if (hasNumber && !ReadNumber(term.Coefficient)) {
                 return std::nullopt;
             }
@@ -88,6 +90,9 @@ public:
                         return std::nullopt;
                     }
                     term.Exponent = ReadDigits(kMaxDegree + 1);
+                    if (Peek() == '.') {
+                        return std::nullopt; // "n^2.5" is no power
+                    }
                 }
             }
             if (!hasNumber && !hasLetter) {
@@ -112,7 +117,11 @@ public:
 private:
     static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-    char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    char Peek(std::size_t ahead = 0) const {
+        return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0';
+    }
+
+    bool StartsNumber() const { return IsDigit(Peek()) || (Peek() == '.' && IsDigit(Peek(1))); }
 
     // Skips spaces; false at the end of the text.
     bool SkipSpaces() {
@@ -132,9 +141,18 @@ private:
         return value;
     }
 
-    // An integer or a fraction; a typed number beyond 32 bits throws OverflowError.
+    // An integer, a decimal or a fraction; a typed number beyond 32 bits throws OverflowError.
     bool ReadNumber(TWideRational& value) {
         std::int64_t num = ReadDigits(kIntLimit + 1);
+        const bool decimal = Peek() == '.';
+        std::string_view fraction; // the digits after the decimal point
+        if (decimal) {
+            const std::size_t start = ++pos_;
+            while (IsDigit(Peek())) {
+                ++pos_;
+            }
+            fraction = std::string_view(text_).substr(start, pos_ - start);
+        }
         std::int64_t den = 1;
         SkipSpaces();
         if (Peek() == '/') {
@@ -151,7 +169,12 @@ private:
         if (num > kIntLimit || den > kIntLimit) {
             throw OverflowError();
         }
-        value = WideReduce(num, den);
+        if (decimal) {
+            const TRational number = DecimalValue(num, fraction);
+            value = WideReduce(number.Num, Wide{number.Den} * den);
+        } else {
+            value = WideReduce(num, den);
+        }
         return true;
     }
 

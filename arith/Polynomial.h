@@ -55,9 +55,9 @@ std::string PolyToTextVar(const TPolynomial& p, char letter);
 // ParseRational does (not reduced). Returns false for TWarning::BadInput.
 bool ParseCoefficient(const std::string& text, TPolynomial& c);
 
-// Reads a whole polynomial in the given letter. Returns false for text that
-// is not a polynomial (one TWarning::BadInput); p is then unspecified. The
-// empty text reads as 0.
+// Reads a whole polynomial in the given letter; a coefficient may be a
+// decimal ("0.5n" is 1/2n). Returns false for text that is not a polynomial
+// (one TWarning::BadInput); p is then unspecified. The empty text reads as 0.
 bool ParsePolynomial(const std::string& text, char letter, TPolynomial& p);
 
 } // namespace arith

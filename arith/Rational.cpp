@@ -18,6 +18,10 @@ TWideRational ReducedForm(TRational r) {
     return WideReduce(r.Num, r.Den);
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 std::string WideToText(__int128 v) {
     // Values here come from 32-bit fields, so they fit in 64 bits.
     return std::to_string(static_cast<long long>(v));
@@ -89,6 +93,31 @@ TWideRational WideQuotient(TWideRational a, TWideRational b) {
     }
     TWideRational inverse = b.Num < 0 ? TWideRational{-b.Den, -b.Num} : TWideRational{b.Den, b.Num};
     return WideProduct(a, inverse);
+}
+
+TRational DecimalValue(std::int64_t whole, std::string_view digits) {
+    // Trailing zeros change nothing; without them the last digit is not 0, so
+    // 10^k / gcd is at least 2^k and more than 31 digits cannot fit.
+    while (!digits.empty() && digits.back() == '0') {
+        digits.remove_suffix(1);
+    }
+    constexpr std::size_t kMaxDigits = 31;
+    if (whole > kIntLimit || digits.size() > kMaxDigits) {
+        throw OverflowError();
+    }
+    UWide part = 0; // below 10^31
+    UWide scale = 1;
+    for (char c : digits) {
+        part = part * 10 + static_cast<unsigned>(c - '0');
+        scale *= 10;
+    }
+    // whole + part/scale with gcd(whole * scale + part, scale) = gcd(part, scale).
+    const UWide g = part == 0 ? scale : WideGcd(part, scale);
+    const Wide den = static_cast<Wide>(scale / g);
+    if (den > kIntLimit) {
+        throw OverflowError();
+    }
+    return {CheckedInt(whole * den + static_cast<Wide>(part / g)), static_cast<std::int32_t>(den)};
 }
 
 std::string Utf8CharAt(const std::string& text, std::size_t pos) {
@@ -198,12 +227,15 @@ bool ParseRational(const std::string& text, TRational& r) {
     if (text.empty()) {
         return true;
     }
+    const auto digit = [&](std::size_t i) { return i < text.size() && IsDigit(text[i]); };
     std::size_t first = text[0] == '+' || text[0] == '-' ? 1 : 0;
-    if (first >= text.size() || text[first] < '0' || text[first] > '9') {
+    if (!digit(first) && !(first < text.size() && text[first] == '.' && digit(first + 1))) {
         return false;
     }
     bool negative = false;
     bool inDenominator = false;
+    bool decimal = false; // the numerator has a decimal point
+    std::string fraction; // the numerator's digits after its decimal point
     std::int64_t numerator = 0;
     std::int64_t denominator = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -219,8 +251,16 @@ bool ParseRational(const std::string& text, TRational& r) {
             inDenominator = true;
             continue;
         }
-        if (c < '0' || c > '9') {
+        if (!inDenominator && !decimal && c == '.') {
+            decimal = true;
+            continue;
+        }
+        if (!IsDigit(c)) {
             throw ConversionError(Utf8CharAt(text, i));
+        }
+        if (decimal && !inDenominator) {
+            fraction += c;
+            continue;
         }
         std::int64_t& accumulator = inDenominator ? denominator : numerator;
         accumulator = accumulator * 10 + (c - '0');
@@ -228,8 +268,10 @@ bool ParseRational(const std::string& text, TRational& r) {
             throw OverflowError();
         }
     }
-    r.Num = static_cast<std::int32_t>(negative ? -numerator : numerator);
-    r.Den = denominator == 0 ? 1 : static_cast<std::int32_t>(denominator);
+    const TRational value = decimal ? DecimalValue(numerator, fraction)
+                                    : TRational{static_cast<std::int32_t>(numerator), 1};
+    r.Num = negative ? -value.Num : value.Num;
+    r.Den = CheckedInt(Wide{value.Den} * (denominator == 0 ? 1 : denominator));
     return true;
 }
 

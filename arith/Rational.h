@@ -34,9 +34,12 @@ bool RatEqual(TRational a, TRational b);
 bool RatGreater(TRational a, TRational b);
 std::string RatToText(TRational r);
 
-// Reads an optionally signed integer or fraction as typed (not reduced).
-// A bad first character leaves r = 0/1 and returns false (the caller warns
-// TWarning::BadInput); a non-digit later on throws ConversionError naming it.
+// Reads an optionally signed integer or fraction as typed (not reduced). The
+// numerator may be a finite decimal, read as the exact fraction it denotes
+// (reduced): "-1.25" is -5/4, ".5" is 1/2, "1.5/3" is 3/6. A bad first
+// character leaves r = 0/1 and returns false (the caller warns
+// TWarning::BadInput); a non-digit later on throws ConversionError naming it,
+// and a typed value beyond 32 bits throws OverflowError.
 bool ParseRational(const std::string& text, TRational& r);
 
 } // namespace arith

@@ -3,8 +3,10 @@
 // expected; anything else (a crash, a sanitizer report, a hang) is a finding.
 //
 // Cheap checks: a successful read gives a well-formed value, and what the
-// writers make of it reads back as the same value.
+// writers make of it reads back as the same value; normalizing a field's
+// text twice changes nothing more than once.
 #include "Errors.h"
+#include "InputText.h"
 #include "IntText.h"
 #include "Polynomial.h"
 #include "Rational.h"
@@ -65,6 +67,12 @@ void ReadRational(const std::string& text) {
     Check(RatEqual(r, again), "fraction changed on reading back", text);
 }
 
+void Normalize(const std::string& text) {
+    const std::string once = NormalizeInput(text);
+    Check(NormalizeInput(once) == once, "normalizing twice changed the text", text);
+    Check(once.empty() || (once.front() != ' ' && once.back() != ' '), "spaces left around", text);
+}
+
 void ReadCoefficient(const std::string& text) {
     TPolynomial c;
     const bool ok = ParseCoefficient(text, c);
@@ -87,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         switch (data[0] % 5) {
         case 0:
+            Normalize(text);
             ReadRational(text);
             break;
         case 1:

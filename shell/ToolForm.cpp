@@ -3,6 +3,7 @@
 #include "AnswerEdit.h"
 #include "Errors.h"
 #include "Fonts.h"
+#include "InputText.h"
 #include "IntText.h"
 #include "MessageBoxes.h"
 #include "Zoom.h"
@@ -39,6 +40,10 @@ bool TakesFocusStep(const QWidget* w) {
     const auto* radio = qobject_cast<const QRadioButton*>(w);
     return radio == nullptr || radio->isChecked();
 }
+
+// Ends a calculation that read fields it could not read (their warnings are
+// shown already); Guarded catches it.
+struct BadFieldsStop {};
 
 // Swallows Enter (and keypad Enter) in one control and runs a handler instead.
 class EnterFilter : public QObject {
@@ -269,13 +274,22 @@ void ToolForm::SetTabOrder(std::vector<QWidget*> order) {
 }
 
 void ToolForm::Guarded(const std::function<void()>& handler) {
+    writes_.clear();
+    badFields_.clear();
+    rowUnfinished_ = false;
     try {
         handler();
+    } catch (const BadFieldsStop&) {
+        PutBackWrites();
+        FocusFirstBadField();
     } catch (const arith::CalcError& failure) {
+        PutBackWrites();
         ErrorBox(QString::fromStdString(failure.what()), this);
     } catch (const std::exception& failure) {
+        PutBackWrites();
         ErrorBox(QString::fromLocal8Bit(failure.what()), this);
     }
+    rowUnfinished_ = false;
 }
 
 void ToolForm::OnClick(QAbstractButton* button, std::function<void()> handler) {
@@ -303,7 +317,45 @@ void ToolForm::EnterCalculates(QWidget* control, int before, std::function<void(
     });
 }
 
+void ToolForm::EnterRecalculates(QWidget* control, int before, std::function<void()> calc) {
+    OnEnter(control, [this, before, calc = std::move(calc)] {
+        FocusSteps(before);
+        rowUnfinished_ = true;
+        calc();
+    });
+}
+
+void ToolForm::Writes(std::initializer_list<QWidget*> fields, const QString& initial) {
+    for (QWidget* field : fields) {
+        writes_.emplace_back(field, initial);
+    }
+}
+
+void ToolForm::PutBackWrites() {
+    for (const auto& [field, initial] : writes_) {
+        if (auto* edit = qobject_cast<QLineEdit*>(field.data())) {
+            edit->setText(initial);
+            edit->setCursorPosition(0);
+        } else if (auto* label = qobject_cast<QLabel*>(field.data())) {
+            label->setText(initial);
+        }
+    }
+}
+
+void ToolForm::FocusFirstBadField() {
+    for (QLineEdit* edit : badFields_) {
+        if (edit != nullptr && edit->isEnabled()) {
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+            return;
+        }
+    }
+}
+
 void ToolForm::Warn(arith::TWarning warning) {
+    if (rowUnfinished_ && warning == arith::TWarning::ZeroCoefficients) {
+        return; // the rest of the row is still to come
+    }
     WarningBox(QString::fromUtf8(arith::WarningText(warning)), this);
 }
 
@@ -346,33 +398,53 @@ void ToolForm::SetLabelGrey(QLabel* label, bool grey) {
     label->setPalette(palette);
 }
 
-arith::TRational ToolForm::ReadRational(const QLineEdit* edit) {
-    arith::TRational r;
-    if (!arith::ParseRational(FieldText(edit), r)) {
-        Warn(arith::TWarning::BadInput);
+void ToolForm::ReadField(QLineEdit* edit, const std::function<bool(const std::string&)>& read) {
+    QString failure;
+    try {
+        if (read(FieldText(edit))) {
+            return;
+        }
+        failure = QString::fromUtf8(arith::WarningText(arith::TWarning::BadInput));
+    } catch (const arith::CalcError& e) {
+        failure = QString::fromStdString(e.what());
     }
+    badFields_.emplace_back(edit);
+    WarningBox(failure, this);
+}
+
+void ToolForm::StopOnBadFields() const {
+    if (!badFields_.empty()) {
+        throw BadFieldsStop();
+    }
+}
+
+arith::TRational ToolForm::ReadRational(QLineEdit* edit) {
+    arith::TRational r;
+    ReadField(edit, [&r](const std::string& text) { return arith::ParseRational(text, r); });
     return r;
 }
 
-arith::TPolynomial ToolForm::ReadConstant(const QLineEdit* edit) {
+arith::TPolynomial ToolForm::ReadConstant(QLineEdit* edit) {
     arith::TPolynomial c;
-    if (!arith::ParseCoefficient(FieldText(edit), c)) {
-        Warn(arith::TWarning::BadInput);
-    }
+    ReadField(edit, [&c](const std::string& text) { return arith::ParseCoefficient(text, c); });
     return c;
 }
 
-std::optional<arith::TPolynomial> ToolForm::ReadPolynomial(const QLineEdit* edit, char letter) {
+arith::TPolynomial ToolForm::ReadPolynomial(QLineEdit* edit, char letter) {
     arith::TPolynomial p;
-    if (!arith::ParsePolynomial(FieldText(edit), letter, p)) {
-        Warn(arith::TWarning::BadInput);
-        return std::nullopt;
-    }
+    ReadField(edit, [&p, letter](const std::string& text) {
+        return arith::ParsePolynomial(text, letter, p);
+    });
     return p;
 }
 
-std::int32_t ToolForm::ReadInteger(const QLineEdit* edit) {
-    return arith::IntFromText(FieldText(edit));
+std::int32_t ToolForm::ReadInteger(QLineEdit* edit) {
+    std::int32_t n = 0;
+    ReadField(edit, [&n](const std::string& text) {
+        n = arith::IntFromText(text);
+        return true;
+    });
+    return n;
 }
 
 arith::TPolynomial ToolForm::ReadCoefficients(std::span<QLineEdit* const> edits) {
@@ -387,7 +459,7 @@ arith::TPolynomial ToolForm::ReadCoefficients(std::span<QLineEdit* const> edits)
 }
 
 std::string ToolForm::FieldText(const QLineEdit* edit) {
-    return edit->text().toStdString();
+    return arith::NormalizeInput(edit->text().toStdString());
 }
 
 void ToolForm::SetField(QLineEdit* edit, const std::string& text) {

@@ -8,6 +8,7 @@
 #include "Outcome.h"
 #include "Polynomial.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -17,6 +18,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAbstractButton;
@@ -115,7 +117,9 @@ protected:
     // order, with the contents of a group box at the group box's place.
     void SetTabOrder(std::vector<QWidget*> order);
 
-    // Runs a handler; a failure that abandons it shows the general error box.
+    // Runs a handler as one calculation. A failure that abandons it shows the
+    // general error box; a calculation that stops (on a failure, on fields that
+    // cannot be read, or on a stopping warning) puts back what it Writes.
     void Guarded(const std::function<void()>& handler);
     // A click (or Enter or Space on the focused button) runs the guarded handler.
     void OnClick(QAbstractButton* button, std::function<void()> handler);
@@ -126,14 +130,28 @@ protected:
     // Enter in the control moves the focus `before` steps on, calculates, and
     // moves `after` steps on, unless the calculation failed.
     void EnterCalculates(QWidget* control, int before, std::function<void()> calc, int after = 0);
+    // Enter in a coefficient field before the last one of its row: moves the
+    // focus `before` steps on and recalculates with the fields filled so far.
+    // A row still all zero or empty stops the calculation without its
+    // warning, which only the last field and the Calc button give.
+    void EnterRecalculates(QWidget* control, int before, std::function<void()> calc);
+
+    // Names the fields (or labels) that the running calculation writes. Should
+    // it stop, they go back to `initial`: "answer", or the empty text of the
+    // fields that start empty.
+    void Writes(std::initializer_list<QWidget*> fields, const QString& initial = kAnswerText);
 
     // Shows a warning of a calculation in the warning box.
     void Warn(arith::TWarning warning);
     void Warn(std::optional<arith::TWarning> warning);
-    // Shows the warnings of an outcome in order and gives its answer, if any.
+    // Shows the warnings of an outcome in order and gives its answer, if any;
+    // an outcome without an answer stops the calculation.
     template <typename T> std::optional<T> Accept(arith::TOutcome<T> outcome) {
         for (arith::TWarning warning : outcome.Warnings) {
             Warn(warning);
+        }
+        if (!outcome.Answer) {
+            PutBackWrites();
         }
         return std::move(outcome.Answer);
     }
@@ -148,30 +166,48 @@ protected:
     // Draws a label's text grey (128, 128, 128) or black.
     static void SetLabelGrey(QLabel* label, bool grey);
 
-    // Field readers. A text that cannot be read shows the warning
-    // "入力が間違ってます" and counts as 0; a non-digit inside a number
-    // abandons the calculation (ConversionError).
+    // Field readers. Each reads the field's text as NormalizeInput leaves it
+    // (full-width digits and signs, the minus sign and surrounding spaces
+    // read as ASCII). A field that cannot be read shows its own warning at
+    // once: "入力が間違ってます", or the text of the reading failure (a
+    // character that is no digit, a number too large); it then reads as 0,
+    // and the calculation must end with StopOnBadFields once every field is
+    // read, so that each bad field is named once, in reading order.
     // One number field read as a fraction, or as a constant polynomial (as typed, not reduced).
-    arith::TRational ReadRational(const QLineEdit* edit);
-    arith::TPolynomial ReadConstant(const QLineEdit* edit);
+    arith::TRational ReadRational(QLineEdit* edit);
+    arith::TPolynomial ReadConstant(QLineEdit* edit);
     // Coefficient fields, edits[i] holding the coefficient of x^i, read from
     // the highest power down into a polynomial in normal form.
     arith::TPolynomial ReadCoefficients(std::span<QLineEdit* const> edits);
-    // A whole polynomial in the letter; nothing after its warning.
-    std::optional<arith::TPolynomial> ReadPolynomial(const QLineEdit* edit, char letter);
+    // A whole polynomial in the letter.
+    arith::TPolynomial ReadPolynomial(QLineEdit* edit, char letter);
     // A whole field as one integer, as IntFromText reads it.
-    static std::int32_t ReadInteger(const QLineEdit* edit);
+    std::int32_t ReadInteger(QLineEdit* edit);
+    // Stops the calculation when a field read since it began could not be
+    // read: its answers go back (see Writes) and the focus goes to the first
+    // such field that can take it, with its text selected.
+    void StopOnBadFields() const;
 
-    // The text of a field as the arithmetic reads it (UTF-8).
+    // The text of a field as the arithmetic reads it (UTF-8, normalized).
     static std::string FieldText(const QLineEdit* edit);
     static void SetField(QLineEdit* edit, const std::string& text);
 
 private:
     // Ties the formula labels made since the last field to `field`.
     void TieLabels(QWidget* field);
+    // Reads one field with `read`, which may throw a reading failure; a field
+    // it rejects is noted and warned about, and its value stays as it was.
+    void ReadField(QLineEdit* edit, const std::function<bool(const std::string&)>& read);
+    void PutBackWrites();
+    void FocusFirstBadField();
 
     std::vector<QWidget*> tabOrder_;
     std::vector<QLabel*> untiedLabels_;
+    // The running calculation: what it writes with the texts that these go back
+    // to, the fields it could not read, and whether its row is unfinished.
+    std::vector<std::pair<QPointer<QWidget>, QString>> writes_;
+    std::vector<QPointer<QLineEdit>> badFields_;
+    bool rowUnfinished_ = false;
     int dx_;
     int dy_;
 };

@@ -216,8 +216,22 @@ void TBibunForm::SetMode(Mode mode) {
 }
 
 void TBibunForm::CalcButtonClick() {
+    switch (CurrentMode()) {
+    case Mode::Keisuu:
+        Writes({EditDX}, QString());
+        Writes({EditAnsK});
+        break;
+    case Mode::Sessen:
+        Writes({EditAnsS});
+        break;
+    case Mode::Kyokuchi:
+        Writes({EditAnsBigX, EditAnsSmallX}, QString());
+        Writes({EditAnsBigY, EditAnsSmallY});
+        break;
+    }
     const TPolynomial f = ReadCoefficients(Edits);
     const TPolynomial a = ReadConstant(EditX);
+    StopOnBadFields();
     switch (CurrentMode()) {
     case Mode::Keisuu:
         if (const auto value = Accept(DerivativeValue(f, a))) {

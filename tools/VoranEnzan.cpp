@@ -111,8 +111,10 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
 }
 
 std::pair<TPolynomial, TPolynomial> TEnzanForm::ReadFG() {
+    Writes({EditAns}); // every operation answers there
     const TPolynomial f = ReadCoefficients(EditF);
     const TPolynomial g = ReadCoefficients(EditG);
+    StopOnBadFields();
     return {f, g};
 }
 

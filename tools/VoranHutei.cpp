@@ -151,9 +151,15 @@ void THuteiForm::SetMode(bool all) {
 }
 
 void THuteiForm::CalcButtonClick() {
+    if (OneRadio->isChecked()) {
+        Writes({xAnsEdit1, yAnsEdit1});
+    } else {
+        Writes({xAnsEdit2, yAnsEdit2});
+    }
     const std::int32_t a = ReadInteger(xEdit);
     const std::int32_t b = ReadInteger(yEdit);
     const std::int32_t c = ReadInteger(zEdit);
+    StopOnBadFields();
     const auto s = Accept(HuteiSolve(a, b, c, PlusItem->isChecked()));
     if (!s) {
         return;

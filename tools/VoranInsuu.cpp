@@ -28,14 +28,17 @@ TInsuuForm::TInsuuForm(QWidget* mainWindow)
     // Every Enter recalculates with the fields filled so far; the one in the
     // constant term then leaves the focus on the Clear button.
     for (int i = 4; i >= 1; --i) {
-        EnterCalculates(Edits[i], 1, [this] { CalcButtonClick(); });
+        EnterRecalculates(Edits[i], 1, [this] { CalcButtonClick(); });
     }
     EnterCalculates(
         Edits[0], 1, [this] { CalcButtonClick(); }, 1);
 }
 
 void TInsuuForm::CalcButtonClick() {
-    if (const auto factors = Accept(Factorize(ReadCoefficients(Edits)))) {
+    Writes({EditAns});
+    const TPolynomial p = ReadCoefficients(Edits);
+    StopOnBadFields();
+    if (const auto factors = Accept(Factorize(p))) {
         SetField(EditAns, FactorListToText(*factors, 'x'));
     }
 }

@@ -70,14 +70,25 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
     SetTabOrder({KaijoEdit, buttons[0], AnsKaijoEdit, P1Edit, buttons[1], P2Edit, AnsPEdit, C1Edit,
                  buttons[2], C2Edit, AnsCEdit, commands.Clear, commands.Close});
 
-    const auto factorial = [this] { Show(AnsKaijoEdit, Factorial(ReadInteger(KaijoEdit))); };
+    const auto factorial = [this] {
+        Writes({AnsKaijoEdit});
+        const std::int32_t n = ReadInteger(KaijoEdit);
+        StopOnBadFields();
+        Show(AnsKaijoEdit, Factorial(n));
+    };
     const auto permutations = [this] {
+        Writes({AnsPEdit});
         const std::int32_t n = ReadInteger(P1Edit);
-        Show(AnsPEdit, Permutations(n, ReadInteger(P2Edit)));
+        const std::int32_t r = ReadInteger(P2Edit);
+        StopOnBadFields();
+        Show(AnsPEdit, Permutations(n, r));
     };
     const auto combinations = [this] {
+        Writes({AnsCEdit});
         const std::int32_t n = ReadInteger(C1Edit);
-        Show(AnsCEdit, Combinations(n, ReadInteger(C2Edit)));
+        const std::int32_t r = ReadInteger(C2Edit);
+        StopOnBadFields();
+        Show(AnsCEdit, Combinations(n, r));
     };
     OnClick(buttons[0], factorial);
     OnClick(buttons[1], permutations);
@@ -91,10 +102,9 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
 }
 
 void TJunretuForm::Show(QLineEdit* answer, TOutcome<TCount> count) {
+    // Numbers out of range stop with a warning, and the answer goes back to "answer".
     if (const auto shown = Accept(std::move(count))) {
         SetField(answer, CountText(*shown));
-    } else {
-        ResetAnswers({answer}); // numbers out of range: the answer goes back to "answer"
     }
 }
 

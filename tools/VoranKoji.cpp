@@ -38,7 +38,10 @@ TKojiForm::TKojiForm(QWidget* mainWindow)
 }
 
 void TKojiForm::CalcButtonClick() {
-    if (const auto roots = Accept(SolveByFactoring(ReadCoefficients(Edits)))) {
+    Writes({EditAns});
+    const TPolynomial p = ReadCoefficients(Edits);
+    StopOnBadFields();
+    if (const auto roots = Accept(SolveByFactoring(p))) {
         SetField(EditAns, RootsText(*roots, false));
     }
 }

@@ -158,10 +158,19 @@ void TNaibunForm::SetMode(Mode mode) {
 }
 
 void TNaibunForm::CalcButtonClick() {
+    const bool internal = RadioNaibun->isChecked();
+    if (RadioChokusen->isChecked()) {
+        Writes({EditAnsC});
+        Writes({LabelY}, QStringLiteral("y"));
+    } else {
+        const PointGroup& answer = internal ? Naibun : Gaibun;
+        Writes({answer.AnsX, answer.AnsY});
+    }
     const TPoint a{ReadRational(EditX1), ReadRational(EditY1)};
     const TPoint b{ReadRational(EditX2), ReadRational(EditY2)};
     const TRational m = ReadRational(EditM);
     const TRational n = ReadRational(EditN);
+    StopOnBadFields();
     if (RadioChokusen->isChecked()) {
         if (const auto line = Accept(LineThrough(a, b))) {
             LabelY->setText(QString(QLatin1Char(LineLetter(*line))));
@@ -169,7 +178,6 @@ void TNaibunForm::CalcButtonClick() {
         }
         return;
     }
-    const bool internal = RadioNaibun->isChecked();
     const auto kind = internal ? TDivision::Internal : TDivision::External;
     if (const auto point = Accept(DivisionPoint(kind, a, b, m, n))) {
         const PointGroup& answer = internal ? Naibun : Gaibun;

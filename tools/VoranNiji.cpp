@@ -39,7 +39,10 @@ TNijiForm::TNijiForm(QWidget* mainWindow)
 }
 
 void TNijiForm::CalcButtonClick() {
-    if (const auto roots = Accept(SolveByFactoring(ReadCoefficients(Edits)))) {
+    Writes({EditAns});
+    const TPolynomial p = ReadCoefficients(Edits);
+    StopOnBadFields();
+    if (const auto roots = Accept(SolveByFactoring(p))) {
         SetField(EditAns, RootsText(*roots, true));
     }
 }

@@ -66,6 +66,7 @@ TRenrituForm::TRenrituForm(QWidget* mainWindow)
 
 void TRenrituForm::CalcButtonClick() {
     // The coefficients first, then the right-hand sides.
+    Writes({EditAnsX, EditAnsY});
     TLinearSystem system{};
     system[0][0] = ReadRational(EditX1);
     system[0][1] = ReadRational(EditY1);
@@ -73,6 +74,7 @@ void TRenrituForm::CalcButtonClick() {
     system[1][1] = ReadRational(EditY2);
     system[0][2] = ReadRational(EditA1);
     system[1][2] = ReadRational(EditA2);
+    StopOnBadFields();
 
     const TLinearSolution solution = SolveLinearSystem(system, 2);
     SetField(EditAnsX, LinearValueText(solution, 0));

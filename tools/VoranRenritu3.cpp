@@ -91,6 +91,7 @@ TRenritu3Form::TRenritu3Form(QWidget* mainWindow)
 
 void TRenritu3Form::CalcButtonClick() {
     // The nine coefficients row by row, then the three right-hand sides.
+    Writes({Answers[0], Answers[1], Answers[2]});
     TLinearSystem system{};
     for (int k = 0; k < 9; ++k) {
         system[k / 3][k % 3] = ReadRational(Edits[k / 3][k % 3]);
@@ -98,6 +99,7 @@ void TRenritu3Form::CalcButtonClick() {
     for (int row = 0; row < 3; ++row) {
         system[row][3] = ReadRational(Edits[row][3]);
     }
+    StopOnBadFields();
 
     const TLinearSolution solution = SolveLinearSystem(system, 3);
     for (int k = 0; k < 3; ++k) {

@@ -42,16 +42,18 @@ TSekibunForm::TSekibunForm(QWidget* mainWindow)
     EnterMovesOn({Jotan, Katan});
     // Every Enter in the integrand recomputes with the fields filled so far.
     for (int power = 5; power >= 1; --power) {
-        EnterCalculates(Edits[power], 1, [this] { CalcButtonClick(); });
+        EnterRecalculates(Edits[power], 1, [this] { CalcButtonClick(); });
     }
     EnterCalculates(
         Edits[0], 1, [this] { CalcButtonClick(); }, 1);
 }
 
 void TSekibunForm::CalcButtonClick() {
+    Writes({EditAns});
     const TPolynomial upper = ReadConstant(Jotan);
     const TPolynomial lower = ReadConstant(Katan);
     const TPolynomial f = ReadCoefficients(Edits);
+    StopOnBadFields();
     SetField(EditAns, PolyToText(DefiniteIntegral(f, lower, upper).Value));
 }
 

@@ -46,21 +46,21 @@ TSigmaForm::TSigmaForm(QWidget* mainWindow)
     EnterMovesOn({kEndEdit, kBeginEdit});
     // Every Enter in a coefficient field recomputes with the fields filled so far.
     for (int power = 3; power >= 1; --power) {
-        EnterCalculates(Edits[power], 1, [this] { CalcButtonClick(); });
+        EnterRecalculates(Edits[power], 1, [this] { CalcButtonClick(); });
     }
     EnterCalculates(Edits[0], 2, [this] { CalcButtonClick(); });
 }
 
 void TSigmaForm::CalcButtonClick() {
-    // The limits first: a reversed pair is reported before the summand is read.
+    // The limits first, then the summand; a reversed pair of limits is
+    // reported, and the sum answered all the same.
+    Writes({EditAns});
     const TPolynomial lower = ReadConstant(kBeginEdit);
-    const std::optional<TPolynomial> upper = ReadPolynomial(kEndEdit, 'n');
-    if (!upper) {
-        return;
-    }
-    Warn(SumLimitsWarning(lower, *upper));
+    const TPolynomial upper = ReadPolynomial(kEndEdit, 'n');
     const TPolynomial f = ReadCoefficients(Edits);
-    if (const auto sum = Accept(SumOf(f, lower, *upper))) {
+    StopOnBadFields();
+    Warn(SumLimitsWarning(lower, upper));
+    if (const auto sum = Accept(SumOf(f, lower, upper))) {
         SetField(EditAns, SumText(*sum));
     }
 }

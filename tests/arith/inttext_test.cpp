@@ -19,15 +19,18 @@ TEST(IntText, ReadsSignedDecimals) {
                 {"-0", 0},
                 {"2147483647", 2147483647},
                 {"-2147483647", -2147483647},
-                {"00000000000000000042", 42}};
+                {"00000000000000000042", 42},
+                {"3.0", 3},
+                {"-12.000", -12},
+                {"7.", 7}};
     for (const auto& row : rows) {
         EXPECT_EQ(IntFromText(row.text), row.value) << row.text;
     }
 }
 
 TEST(IntText, RejectsOtherTextNamingAllOfIt) {
-    for (const char* text :
-         {"", "-", "+", "abc", "1.5", "3/4", " 5", "5 ", "1e3", "--1", "１２", "99999999999x"}) {
+    for (const char* text : {"", "-", "+", "abc", "1.5", "3/4", " 5", "5 ", "1e3", "--1", "１２",
+                             "99999999999x", "3.01", ".0", "-.0", "1.0.0", "2.0x"}) {
         try {
             IntFromText(text);
             ADD_FAILURE() << "accepted '" << text << "'";

@@ -94,6 +94,14 @@ TEST(ParsePolynomial, Table) {
         {"2 3", nullptr},
         {"n^-2", nullptr},
         {"３n", nullptr},
+        // Decimal coefficients are exact fractions.
+        {"0.5n", "1/2n"},
+        {".5n^2+1.25", "1/2n^2+5/4"},
+        {"1.5/3n", "1/2n"},
+        {"2.0n-0.5", "2n-1/2"},
+        {"n^2.5", nullptr},
+        {"2.5.3", nullptr},
+        {".n", nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
@@ -109,6 +117,7 @@ TEST(ParsePolynomial, Table) {
     EXPECT_THROW(ParsePolynomial("n^99999999999999", 'n', p), DegreeError);
     EXPECT_THROW(ParsePolynomial("2147483648n", 'n', p), OverflowError);
     EXPECT_THROW(ParsePolynomial("2147483647n+n", 'n', p), OverflowError);
+    EXPECT_THROW(ParsePolynomial("0.0000000001n", 'n', p), OverflowError);
 }
 
 // Writing a polynomial and reading the text back gives the same polynomial.

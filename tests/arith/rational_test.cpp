@@ -168,12 +168,55 @@ TEST(ParseRational, Table) {
     }
 }
 
+TEST(ParseRational, DecimalsAreExactFractions) {
+    struct Row {
+        const char* text;
+        TRational value;
+    } rows[] = {
+        {"0.5", {1, 2}},
+        {"-1.25", {-5, 4}},
+        {".5", {1, 2}},
+        {"-.75", {-3, 4}},
+        {"+2.50", {5, 2}},
+        {"3.", {3, 1}},
+        {"3.0", {3, 1}},
+        {"0.0", {0, 1}},
+        {"1.5/3", {3, 6}}, // the decimal reduced, the fraction as typed
+        {"0.5/0", {1, 2}},
+        {"1.2-3", {-123, 100}}, // a "-" anywhere in the numerator, as for integers
+        {"2147483647.0", {kMax, 1}},
+        {"0.000000001", {1, 1000000000}},
+        {"0.000000000931322574615478515625", {1, 1073741824}}, // 2^-30, 30 decimals
+        {"1.5000000000000000000000000000000000000000", {3, 2}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        TRational r{9, 9};
+        EXPECT_TRUE(ParseRational(row.text, r));
+        EXPECT_EQ(r.Num, row.value.Num);
+        EXPECT_EQ(r.Den, row.value.Den);
+    }
+    for (const char* text : {".", "-.", "./2", ".x"}) {
+        TRational r;
+        EXPECT_FALSE(ParseRational(text, r)) << text;
+    }
+    // Beyond 32 bits: the numerator, the denominator, or a point too far down.
+    for (const char* text :
+         {"2147483647.5", "2147483648.0", "0.0000000001", "0.1/2147483647",
+          "0.00000000000000000000000000000000001", "1.0000000000000000000000000000000000000001"}) {
+        TRational r;
+        EXPECT_THROW(ParseRational(text, r), OverflowError) << text;
+    }
+}
+
 TEST(ParseRational, FailuresNameTheWholeCharacter) {
     struct Row {
         const char* text;
         const char* message;
     } rows[] = {
         {"3a", "'a' は整数ではありません"},
+        {"1.2.3", "'.' は整数ではありません"},
+        {"1/2.5", "'.' は整数ではありません"},
         {"1/-2", "'-' は整数ではありません"},
         {"3 ", "' ' は整数ではありません"},
         {"1２", "'２' は整数ではありません"},

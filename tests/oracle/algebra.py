@@ -46,7 +46,7 @@ def set_lines(cls, pairs):
 
 
 def rational_readers(case, controls):
-    return [lambda w, c=c: read_rational(case[c], w) for c in controls]
+    return [lambda c=c: read_rational(case[c]) for c in controls]
 
 
 def product_texts(a, b):
@@ -368,7 +368,7 @@ class Renritu:
     @staticmethod
     def _value(text):
         try:
-            return read_rational(text, [])
+            return read_rational(text)
         except Failure:
             return sp.Integer(0)
 
@@ -399,8 +399,8 @@ class Hutei:
     def generate(self, rng):
         def coefficient():
             k = rng.random()
-            if k < 0.02:
-                return rng.choice(["", "x", "1.5", "2147483648", "-2147483648", "+7", "007"])
+            if k < 0.03:
+                return rng.choice(["", "x", "1.5", "2147483648", "-2147483648", "+7", "007", "3.0", "-4.", "\uff13", "\u22125", " 9 ", "2.01"])
             if k < 0.12:
                 return rng.choice(["0", "1", "-1"])
             if k < 0.3:
@@ -428,7 +428,7 @@ class Hutei:
     def check(self, case, shown):
         fields = self.prints(case)
         initial = {f: "answer" for f in fields}
-        read = read_all([lambda w, c=c: read_integer(case[c]) for c in ("xEdit", "yEdit", "zEdit")], shown, initial)
+        read = read_all([lambda c=c: read_integer(case[c]) for c in ("xEdit", "yEdit", "zEdit")], shown, initial)
         if read is None:
             return
         (a, b, c), _ = read

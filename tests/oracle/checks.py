@@ -26,16 +26,20 @@ def stopped(shown, expected_messages, initial):
 
 
 def read_all(readers, shown, initial):
-    """Runs the field readers in order. Returns (values, warnings), or None
-    after checking the failure that abandons the calculation."""
-    warnings, values = [], []
-    try:
-        for read in readers:
-            values.append(read(warnings))
-    except Failure as failure:
-        stopped(shown, warnings + [failure.text], initial)
+    """Runs the field readers in order. Returns (values, warnings), the
+    warnings those that let the calculation go on (none), or None after
+    checking that fields that cannot be read stopped it: one warning each, in
+    reading order, and the answers as Clear left them."""
+    failures, values = [], []
+    for read in readers:
+        try:
+            values.append(read())
+        except Failure as failure:
+            failures.append(failure.text)
+    if failures:
+        stopped(shown, failures, initial)
         return None
-    return values, warnings
+    return values, []
 
 
 def allowed_failure(shown, warnings, failure, allowed, initial):

@@ -1,11 +1,16 @@
 """Random field texts and what the program's documented readers make of them.
 
-The readers here follow the documented reading rules of the number fields
-(an optional sign, digits, optionally "/" and digits; "-" anywhere makes the
-number negative; a zero denominator reads as 1; a bad first character is a
-warning and 0; any other stray character abandons the calculation; a typed
-magnitude beyond 2^31 - 1 is the overflow failure). They decide which
-message a field must produce, never what a calculation gives.
+The readers here follow the documented reading rules of the number fields.
+A field's text is first normalized: the full-width digits, signs, "/", "^",
+".", "x" and "n" and the minus sign U+2212 read as ASCII, and spaces
+(ideographic ones included) around the text are dropped. Then: an optional
+sign, digits, optionally "/" and digits; the numerator may be a finite
+decimal, read as the exact fraction it denotes; "-" anywhere in the numerator
+makes the number negative; a zero denominator reads as 1. A field that cannot
+be read (a bad first character, a stray character later on, a typed value
+beyond 2^31 - 1) shows its own warning; once every field is read, any such
+field stops the calculation. The readers decide which message a field must
+produce, never what a calculation gives.
 """
 
 import sympy as sp
@@ -27,10 +32,13 @@ BAD_INPUT = warning("入力が間違ってます")
 OVERFLOW = error("数値が大きすぎて計算できません")
 DEGREE = error("次数が10を超えるため計算できません")
 ZERO_DIVIDE = error("ゼロによる除算")
+# The same failures met while a field is read: that field's warning.
+TOO_LARGE = warning("数値が大きすぎて計算できません")
+DEGREE_TOO_HIGH = warning("次数が10を超えるため計算できません")
 
 
 def conversion(piece):
-    return error(f"'{piece}' は整数ではありません")
+    return warning(f"'{piece}' は整数ではありません")
 
 
 def fits(value):
@@ -40,22 +48,55 @@ def fits(value):
 
 
 class Failure(Exception):
-    """A reading failure that abandons the calculation (its error box text)."""
+    """A field that cannot be read (the text of its warning)."""
 
     def __init__(self, text):
         super().__init__(text)
         self.text = text
 
 
-def read_rational(text, warnings):
-    """The value a number field reads as; warnings collects the warning texts."""
+_WIDENED = "0123456789+-/^.xn"
+
+
+def normalize(text):
+    """The text as the readers see it."""
+    out = []
+    for ch in text:
+        code = ord(ch)
+        if ch == "\u2212":
+            ch = "-"
+        elif ch == "\u3000":
+            ch = " "
+        elif 0xFF01 <= code <= 0xFF5E and chr(code - 0xFEE0) in _WIDENED:
+            ch = chr(code - 0xFEE0)
+        out.append(ch)
+    return "".join(out).strip(" \t")
+
+
+def decimal_value(whole, digits):
+    """whole.digits as an exact fraction; Failure when it does not fit."""
+    digits = digits.rstrip("0")
+    if whole > LIMIT or len(digits) > 31:
+        raise Failure(TOO_LARGE)
+    value = sp.Rational(whole) + sp.Rational(int(digits or "0"), 10 ** len(digits))
+    if not fits(value):
+        raise Failure(TOO_LARGE)
+    return value
+
+
+def read_rational(text):
+    """The value a number field reads as, or Failure."""
+    text = normalize(text)
     if text == "":
         return sp.Integer(0)
     first = 1 if text[0] in "+-" else 0
-    if first >= len(text) or not text[first].isdigit() or not text[first].isascii():
-        warnings.append(BAD_INPUT)
-        return sp.Integer(0)
-    negative, in_den, num, den = False, False, 0, 0
+
+    def digit(i):
+        return i < len(text) and "0" <= text[i] <= "9"
+
+    if not digit(first) and not (first < len(text) and text[first] == "." and digit(first + 1)):
+        raise Failure(BAD_INPUT)
+    negative, in_den, decimal, fraction, num, den = False, False, False, "", 0, 0
     for ch in text:
         if not in_den and ch == "+":
             continue
@@ -65,33 +106,45 @@ def read_rational(text, warnings):
         if not in_den and ch == "/":
             in_den = True
             continue
+        if not in_den and not decimal and ch == ".":
+            decimal = True
+            continue
         if not ("0" <= ch <= "9"):
             raise Failure(conversion(ch))
-        if in_den:
+        if decimal and not in_den:
+            fraction += ch
+        elif in_den:
             den = den * 10 + int(ch)
             if den > LIMIT:
-                raise Failure(OVERFLOW)
+                raise Failure(TOO_LARGE)
         else:
             num = num * 10 + int(ch)
             if num > LIMIT:
-                raise Failure(OVERFLOW)
-    return sp.Rational(-num if negative else num, den or 1)
+                raise Failure(TOO_LARGE)
+    value = decimal_value(num, fraction) if decimal else sp.Integer(num)
+    if value.q * (den or 1) > LIMIT:
+        raise Failure(TOO_LARGE)
+    value = value / (den or 1)
+    return -value if negative else value
 
 
 def read_integer(text):
-    """A whole field as one 32-bit integer (counting, indefinite equations)."""
+    """A whole field as one 32-bit integer (counting, indefinite equations);
+    a point followed by zeros alone is allowed."""
+    text = normalize(text)
     body = text[1:] if text[:1] in ("+", "-") else text
-    if not body or not all("0" <= ch <= "9" for ch in body):
+    whole, point, zeros = body.partition(".")
+    if not whole or not all("0" <= ch <= "9" for ch in whole) or (point and zeros.strip("0")):
         raise Failure(conversion(text))
-    value = int(text)
-    if abs(value) > LIMIT:
-        raise Failure(OVERFLOW)
-    return value
+    value = int(whole)
+    if value > LIMIT:
+        raise Failure(TOO_LARGE)
+    return -value if text.startswith("-") else value
 
 
-def read_fields(texts, warnings):
-    """Reads texts in order; a Failure ends the reading as the program does."""
-    return [read_rational(t, warnings) for t in texts]
+def read_fields(texts):
+    """Reads texts in order; the first field that cannot be read raises."""
+    return [read_rational(t) for t in texts]
 
 
 # ---------------------------------------------------------------------------
@@ -138,9 +191,11 @@ def rational_text(rng, odd=True, large=0.05):
     return rng.choice(
         [
             "12-3", "3/0", "+5", "-0", "007", "4/6", "+1/2", "3/",  # read as the rules say
-            "x", "-", "/2", "a", "+x",  # bad first character: warning and 0
-            "1a", "2.5", "1/-2", "-4/-", "1/2/3",  # conversion failure
-            "2147483648", "-2147483648", "1/99999999999",  # typed number too large
+            "2.5", "-1.25", ".5", "-.75", "3.", "1.5/3", "0.000000001",  # decimals: exact fractions
+            "\uff15", "\uff0d\uff11\uff0f\uff12", "\uff0e\uff15", "\u22122", " 3", "4 ", "\u30007\u3000",  # full-width, minus sign, spaces
+            "x", "-", "/2", "a", "+x", ".", "\uff41",  # bad first character
+            "1a", "1/-2", "-4/-", "1/2/3", "1.2.3", "1/2.5", "1 2",  # stray character
+            "2147483648", "-2147483648", "1/99999999999", "0.0000000001", "2147483647.5",  # too large
         ]
     )
 

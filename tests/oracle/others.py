@@ -23,7 +23,10 @@ from driver import need
 from inputs import (
     BAD_INPUT,
     DEGREE,
+    DEGREE_TOO_HIGH,
     OVERFLOW,
+    TOO_LARGE,
+    Failure,
     coefficient_texts,
     fits,
     int_text,
@@ -180,8 +183,9 @@ class Sigma:
     UPPER = [
         ("n", N), ("n+1", N + 1), ("1+n", N + 1), ("2n-1", 2 * N - 1), ("2n+1", 2 * N + 1), ("n^2", N**2),
         ("3n", 3 * N), ("n-1", N - 1), ("n^2+n", N**2 + N), ("1/2n", N / 2), ("n^3", N**3), ("2n^2-3", 2 * N**2 - 3),
-        ("n^4", N**4), ("n + 2", N + 2), ("", 0),
-        ("n-", None), ("x", None), ("2nn", None), ("n^", None),
+        ("n^4", N**4), ("n + 2", N + 2), ("", 0), ("0.5n", N / 2), ("\uff12\uff4e", 2 * N), (" n\u2212\uff11", N - 1),
+        ("n-", BAD_INPUT), ("x", BAD_INPUT), ("2nn", BAD_INPUT), ("n^", BAD_INPUT), ("n^2.5", BAD_INPUT),
+        ("n^11", DEGREE_TOO_HIGH), ("2147483648n", TOO_LARGE),
     ]
 
     def generate(self, rng):
@@ -196,7 +200,7 @@ class Sigma:
             upper = (f"{num}/{den}" if den > 1 else str(num), sp.Rational(num, den))
             if sp.Rational(num, den).q != den:
                 upper = (str(num), sp.Integer(num))
-        lower = rng.choice(["1", "1", "0", "", str(rng.randrange(-5, 20)), "1/2", "3/2", "-1/3", str(rng.randrange(1, 100000))])
+        lower = rng.choice(["1", "1", "0", "", str(rng.randrange(-5, 20)), "1/2", "3/2", "-1/3", "2.5", str(rng.randrange(1, 100000)), "a"])
         coeffs = coefficient_texts(rng, 4, structured=0.2)
         return {"kEndEdit": upper[0], "upper": upper[1], "kBeginEdit": lower, **dict(zip(self.E, coeffs))}
 
@@ -209,23 +213,21 @@ class Sigma:
 
     def check(self, case, shown):
         initial = {"EditAns": "answer"}
-        read = read_all(rational_readers(case, ["kBeginEdit"]), shown, initial)
+
+        def read_upper():
+            if isinstance(case["upper"], str):
+                raise Failure(case["upper"])  # the warning of an unreadable upper limit
+            return sp.expand(case["upper"])
+
+        readers = rational_readers(case, ["kBeginEdit"]) + [read_upper] + rational_readers(case, list(reversed(self.E)))
+        read = read_all(readers, shown, initial)
         if read is None:
             return
-        (lower,), warns = read
-        upper = case["upper"]
-        if upper is None:
-            stopped(shown, warns + [BAD_INPUT], initial)
-            return
-        upper = sp.expand(upper)
+        (lower, upper, *values), warns = read
         constant_upper = not upper.has(N)
         # The window compares the two limits as numbers (not their numerators alone).
         if constant_upper and lower > upper:
             warns = warns + [warning("初期値より大きい値を入力して下さい")]
-        more = read_all(rational_readers(case, list(reversed(self.E))), _Offset(shown, warns), initial)
-        if more is None:
-            return
-        values, warns = more[0], warns + more[1]
         k = sp.Symbol("k")
         f = poly(reversed(values), k)
         if f == 0:
@@ -251,22 +253,6 @@ class Sigma:
             need(texts.rational(shown["EditAns"]) == value, f"{value}")
         else:
             check_factored(shown["EditAns"], value, N)
-
-
-class _Offset:
-    """A view of the shown messages for a second round of reading: the
-    failure of a later field comes after the warnings already expected."""
-
-    def __init__(self, shown, before):
-        self.shown, self.before = shown, before
-
-    def __getitem__(self, control):
-        return self.shown[control]
-
-    @property
-    def messages(self):
-        m = self.shown.messages
-        return m[len(self.before) :] if m[: len(self.before)] == self.before else m
 
 
 class Naibun:
@@ -353,7 +339,7 @@ class Junretu:
         def number():
             k = rng.random()
             if k < 0.03:
-                return rng.choice(["", "x", "1.5", "2147483648", "-5", "+7", "007", "05", "0"])
+                return rng.choice(["", "x", "1.5", "2147483648", "-5", "+7", "007", "05", "0", "6.0", "\uff15", " 4"])
             if k < 0.45:
                 return str(rng.randrange(0, 30))
             if k < 0.75:
@@ -382,7 +368,7 @@ class Junretu:
     def check(self, case, shown):
         fields, answer = self.ROWS[case["button"]]
         initial = {answer: "answer"}
-        read = read_all([lambda w, f=f: read_integer(case[f]) for f in fields], shown, initial)
+        read = read_all([lambda f=f: read_integer(case[f]) for f in fields], shown, initial)
         if read is None:
             return
         values, _ = read

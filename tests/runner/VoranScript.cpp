@@ -72,6 +72,8 @@
 //                     mnemonic "&" included; a disabled entry does nothing
 //   clipboard         prints "clipboard=TEXT", the clipboard's text (a line
 //                     break prints as "\n")
+//   selected W.C      prints "W.C selected=TEXT", the selected text of an
+//                     edit field (empty when nothing is selected)
 //
 // Each run starts from no remembered settings (the zoom is 100%).
 //
@@ -175,14 +177,15 @@ enum class Verb {
     Cursor,
     Drawn,
     Menu,
-    Clipboard
+    Clipboard,
+    Selected
 };
 
 // What a command names after its verb.
 enum class Operand {
     None,           // running, shown
     Window,         // show W, close W, focus W, visible W, geometry W
-    Control,        // click W.C, state W.C, checked W.C, tooltip W.C
+    Control,        // click W.C, state W.C, checked W.C, tooltip W.C, selected W.C
     WindowOrControl // print W / print W.C, accessible W / accessible W.C
 };
 
@@ -219,6 +222,7 @@ constexpr VerbInfo kVerbs[] = {
     {"drawn", Verb::Drawn, Operand::Control, false},
     {"menu", Verb::Menu, Operand::Control, true},
     {"clipboard", Verb::Clipboard, Operand::None, false},
+    {"selected", Verb::Selected, Operand::Control, false},
 };
 
 struct KeyName {
@@ -989,6 +993,11 @@ private:
         menu->close();
     }
 
+    void PrintSelected(const Command& command) {
+        auto* edit = FindControlAs<QLineEdit>(command, "an edit field");
+        Print(QStringLiteral("%1 selected=%2").arg(Name(command), edit->selectedText()));
+    }
+
     void PrintChecked(const Command& command) {
         QObject* object = FindControl(command);
         if (auto* button = qobject_cast<QAbstractButton*>(object);
@@ -1094,6 +1103,8 @@ private:
             return ChooseFromContextMenu(command);
         case Verb::Clipboard:
             return PrintClipboard();
+        case Verb::Selected:
+            return PrintSelected(command);
         }
     }
 

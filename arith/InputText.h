@@ -1,0 +1,16 @@
+// What a field holds, in the characters the readers know: the forms a
+// Japanese input method types stand for their ASCII originals.
+#pragma once
+
+#include <string>
+
+namespace arith {
+
+// Replaces the full-width digits "０".."９", signs "＋" "－", "／", "＾", "．",
+// "ｘ" and "ｎ", and the minus sign U+2212, by their ASCII forms and the
+// ideographic space U+3000 by a space, then drops the spaces (and tabs) at
+// both ends. Every other byte is kept as it is, broken UTF-8 included, so
+// that a reader still names a stray character as it was typed.
+std::string NormalizeInput(const std::string& text);
+
+} // namespace arith

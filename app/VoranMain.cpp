@@ -1,6 +1,7 @@
 #include "VoranMain.h"
 
 #include "Fonts.h"
+#include "Placement.h"
 #include "ToolForm.h"
 
 #include <QAction>
@@ -46,6 +47,7 @@ constexpr ToolEntry kTools[] = {
 constexpr int kColumnLeft[] = {8, 80, 152, 224, 296};
 constexpr int kRowTop[] = {8, 64, 120};
 constexpr QSize kClient(374, 179);
+constexpr int kTopGap = 25; // from the top of the screen's free area to the window's top
 
 QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption,
                              QRect geometry) {
@@ -120,15 +122,20 @@ TMainForm::TMainForm(QWidget* parent)
     connect(versionEntry, &QAction::triggered, this, [this] { ShowChild("TVersionForm"); });
 
     setFixedSize(kClient.width(), kClient.height() + menuBar()->sizeHint().height());
-    PlaceWindows();
+    PlaceWindows(QGuiApplication::primaryScreen()); // the program opens on the primary screen
 }
 
-void TMainForm::PlaceWindows() {
-    // Top edge at 25, centred across the screen.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move((screen.width() - frameGeometry().width()) / 2, 25);
+void TMainForm::PlaceWindows(const QScreen* screen) {
+    // Top edge 25 below the top of the screen's free area, centred across it.
+    const QRect area = screen->availableGeometry();
+    const QRect outer = frameGeometry();
+    MoveOnScreen(this,
+                 QPoint(area.left() + (area.width() - outer.width()) / 2, area.top() + kTopGap),
+                 screen, FrameMargins(this));
     for (ToolForm* tool : findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
-        tool->PlaceBelow(this);
+        if (!tool->Placed()) {
+            tool->PlaceBelow(this);
+        }
     }
 }
 
@@ -136,8 +143,30 @@ void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!placed_) {
         placed_ = true;
-        PlaceWindows();
+        PlaceWindows(ScreenOf(this));
     }
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FrameChanged();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FrameChanged();
+}
+
+void TMainForm::FrameChanged() {
+    if (framed_ || !placed_) {
+        return;
+    }
+    for (ToolForm* tool : findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
+        if (tool->Placed()) {
+            tool->PlaceBelow(this);
+        }
+    }
+    framed_ = !FrameMargins(this).isNull();
 }
 
 void TMainForm::ShowChild(const char* className) {

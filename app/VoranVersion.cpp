@@ -1,9 +1,9 @@
 #include "VoranVersion.h"
 
 #include "Fonts.h"
+#include "Placement.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -47,6 +47,26 @@ TVersionForm::TVersionForm(QWidget* mainWindow)
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    PlaceOnScreen();
+}
+
+void TVersionForm::PlaceOnScreen() {
+    const QWidget* mainWindow = parentWidget();
+    const QScreen* screen = ScreenOf(mainWindow);
+    const QRect area = screen->geometry();
+    const QRect outer = OuterRect(this, QPoint(), FrameMargins(mainWindow));
+    MoveOnScreen(this,
+                 QPoint(area.left() + (area.width() - outer.width()) / 2,
+                        area.top() + (area.height() - outer.height()) / 2),
+                 screen, FrameMargins(mainWindow));
+}
+
+void TVersionForm::setVisible(bool visible) {
+    // Placed before the dialog exists on the window system, so that the
+    // window manager puts the frame, not the inside, at the place.
+    if (visible && !placed_) {
+        placed_ = true;
+        PlaceOnScreen();
+    }
+    QWidget::setVisible(visible);
 }

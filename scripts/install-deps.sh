@@ -8,7 +8,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     qt6-base-dev libgl-dev libqt6svg6 qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-texgyre
-    xvfb xauth
+    xvfb xauth openbox x11-utils
     python3-sympy
 )
 

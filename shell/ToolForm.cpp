@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "IntText.h"
 #include "MessageBoxes.h"
+#include "Placement.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -69,7 +70,18 @@ ToolForm::ToolForm(QWidget* mainWindow, const char* className, const QString& ti
 
 void ToolForm::PlaceBelow(const QWidget* mainWindow) {
     const QRect main = mainWindow->frameGeometry();
-    move(main.left() + dx_, main.top() + main.height() + dy_);
+    MoveOnScreen(this, QPoint(main.left() + dx_, main.top() + main.height() + dy_),
+                 ScreenOf(mainWindow), FrameMargins(mainWindow));
+}
+
+void ToolForm::setVisible(bool visible) {
+    // Placed before the window exists on the window system, so that the
+    // window manager puts the frame, not the inside, at the place.
+    if (visible && !placed_) {
+        placed_ = true;
+        PlaceBelow(parentWidget());
+    }
+    QWidget::setVisible(visible);
 }
 
 void ToolForm::FocusSteps(int n) {

@@ -38,9 +38,19 @@ public:
     ToolForm(QWidget* mainWindow, const char* className, const QString& title, QSize client, int dx,
              int dy);
 
-    // Places the window by the rule above. The main window calls it again
-    // when it is first shown, once its frame (outer size) is known.
+    // Places the window by the rule above, kept whole on the main window's
+    // screen. The main window calls it again when it is first shown. The
+    // window places itself when it is first shown, from the main window's
+    // frame at that moment, and then stays where it is; only a frame that
+    // the window manager adds to the main window after that moment places it
+    // once more (the main window sees to that).
     void PlaceBelow(const QWidget* mainWindow);
+    // Whether the window has been shown, and so has placed itself.
+    bool Placed() const { return placed_; }
+
+    // Showing the window the first time places it, before it exists on the
+    // window system, so that the window manager puts its frame at the place.
+    void setVisible(bool visible) override;
 
     // Moves the focus n steps forward through the tab order from the control
     // that has it, skipping disabled controls (also those inside disabled
@@ -148,4 +158,5 @@ private:
     std::vector<QWidget*> tabOrder_;
     int dx_;
     int dy_;
+    bool placed_ = false;
 };

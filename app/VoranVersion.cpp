@@ -34,7 +34,6 @@ TVersionForm::TVersionForm(QWidget* mainWindow)
 
     QLabel* version = AddLine(frame, QStringLiteral("Vorantel   Ver 2.08"), 12, CenturyFont(19));
     version->setObjectName(QStringLiteral("VersionLabel"));
-    version->setStyleSheet(QStringLiteral("color: black"));
     AddLine(frame, QStringLiteral("高校数学の厳密計算"), 48, GothicFont(12))
         ->setObjectName(QStringLiteral("Label1"));
     AddLine(frame, QStringLiteral("Qt 6 / C++20"), 68, GothicFont(12))

@@ -58,6 +58,8 @@ public:
     void FocusSteps(int n);
 
 protected:
+    void changeEvent(QEvent* event) override;
+
     // Control factories. Each control's objectName is its name; parent
     // defaults to the window itself (pass a group box to place it inside).
     QLineEdit* AddEdit(const char* name, QRect geometry, const QString& text = {},
@@ -129,11 +131,13 @@ protected:
     static void ClearEdits(std::initializer_list<QLineEdit*> edits);
     static void ResetAnswers(std::initializer_list<QLineEdit*> answers);
 
-    // The two looks of a field: window colour with black text, or the
-    // button-face colour with grey (128, 128, 128) text.
+    // The two looks of a field: the palette's base colour with its text
+    // colour, or the button-face colour with grey text. Grey lies halfway
+    // between the palette's text and base colours: (128, 128, 128) in a light
+    // palette. Both follow a later change of the application palette.
     enum class Shade { White, Grey };
     static void SetShade(QLineEdit* edit, Shade shade);
-    // Draws a label's text grey (128, 128, 128) or black.
+    // Draws a label's text grey or in the palette's window-text colour.
     static void SetLabelGrey(QLabel* label, bool grey);
 
     // Field readers. A text that cannot be read shows the warning

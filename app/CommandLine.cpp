@@ -29,15 +29,17 @@ bool Names(const char* argument, const char* option) {
 } // namespace
 
 std::string NoDisplayText() {
-    std::string text = "vorantel: ";
-    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
-        text += "there is no display to open the windows on.\n";
-    } else {
-        text += "the display could not be opened (";
-        text += IsSet("WAYLAND_DISPLAY") ? "WAYLAND_DISPLAY=" : "DISPLAY=";
-        text += std::getenv(IsSet("WAYLAND_DISPLAY") ? "WAYLAND_DISPLAY" : "DISPLAY");
-        text += ").\n";
+    std::string tried;
+    for (const char* name : {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (IsSet(name)) {
+            tried += tried.empty() ? "" : ", ";
+            tried += name;
+            tried += "=";
+            tried += std::getenv(name);
+        }
     }
+    std::string text = "vorantel: no windows can be opened";
+    text += tried.empty() ? ": there is no display.\n" : " on the display (" + tried + ").\n";
     text += "Start Vorantel on a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY.\n";
     return text;
 }

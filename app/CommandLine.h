@@ -14,5 +14,6 @@
 // error and the status is 1. Gives nothing when the program should start.
 std::optional<int> RunCommandLine(int argc, char* argv[]);
 
-// The message for no display, or for one that could not be opened.
+// The message for no display, or for one that could not be opened, naming
+// the settings that were tried.
 std::string NoDisplayText();

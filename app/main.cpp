@@ -10,21 +10,17 @@
 
 namespace {
 
-QtMessageHandler startHandler = nullptr;
-
-// While the application starts, a fatal failure of the toolkit can only be
-// that no display could be opened (DISPLAY names no running server): it ends
-// the program with the message and status 1 instead of aborting.
+// While the application starts, a fatal failure of the toolkit means that it
+// could not open the display (DISPLAY names no running server, or the chosen
+// platform cannot start): after the toolkit's own warnings it ends the
+// program with the message and status 1 instead of aborting. Other messages
+// are printed as the toolkit prints them.
 void StartMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
         std::fputs(NoDisplayText().c_str(), stderr);
         std::_Exit(1);
     }
-    if (startHandler != nullptr) {
-        startHandler(type, context, text);
-    } else {
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
-    }
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
 }
 
 } // namespace
@@ -33,9 +29,9 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = RunCommandLine(argc, argv)) {
         return *status;
     }
-    startHandler = qInstallMessageHandler(StartMessages);
+    qInstallMessageHandler(StartMessages);
     QApplication app(argc, argv);
-    qInstallMessageHandler(startHandler);
+    qInstallMessageHandler(nullptr);
     ConfigureApplication(app);
     std::unique_ptr<TMainForm> main(CreateWindows());
     main->show();

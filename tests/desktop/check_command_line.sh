@@ -28,9 +28,10 @@ expect 0 '^Usage: vorantel' out "$program" --help
 expect 0 '^  --version' out "$program" --help
 expect 0 '^Vorantel [0-9][0-9.]*$' out "$program" --version
 expect 0 '^Vorantel ' out "$program" -style Fusion --version
-expect 1 'no display to open the windows on' err "$program"
+expect 1 'no windows can be opened: there is no display' err "$program"
 expect 1 'set DISPLAY' err "$program"
 # A display that names no running server: the same message, not an abort.
-expect 1 'the display could not be opened (DISPLAY=:97)' err env DISPLAY=:97 "$program"
+expect 1 'no windows can be opened on the display (DISPLAY=:97)' err env DISPLAY=:97 "$program"
+expect 1 'QT_QPA_PLATFORM=nowhere' err env QT_QPA_PLATFORM=nowhere "$program"
 cd / && rm -rf "$dir"
 exit $failed

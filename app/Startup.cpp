@@ -18,15 +18,45 @@
 #include "Zoom.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
+
+namespace {
+
+constexpr char kQtTranslator[] = "QtTranslator";
+
+} // namespace
 
 void ConfigureApplication(QApplication& app) {
+    // No display name: the window system would add it to every window title.
     QApplication::setApplicationName(QStringLiteral("Vorantel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vorantel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorantel.svg")));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(GothicFont(12));
     QApplication::setOrganizationName(QStringLiteral("Vorantel")); // where QSettings keep the zoom
+    InstallQtTranslation(QLocale::system());
     app.setQuitOnLastWindowClosed(false); // only the main window's close ends the program
+}
+
+bool InstallQtTranslation(const QLocale& locale) {
+    QCoreApplication* app = QCoreApplication::instance();
+    for (auto* old : app->findChildren<QTranslator*>(QLatin1String(kQtTranslator),
+                                                     Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(old);
+        delete old;
+    }
+    auto* translator = new QTranslator(app);
+    translator->setObjectName(QLatin1String(kQtTranslator));
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
 }
 
 TMainForm* CreateWindows() {

@@ -2,10 +2,18 @@
 #pragma once
 
 class QApplication;
+class QLocale;
 class TMainForm;
 
-// Title "Vorantel", the style and the standard font.
+// Title "Vorantel", the program's icon on every window, the style, the
+// standard font, and the toolkit's own texts in the system's language.
 void ConfigureApplication(QApplication& app);
+
+// Shows the toolkit's own texts (the menu of an edit field, the buttons of
+// standard dialogs) in the language of the locale, in place of any language
+// installed before, as far as the system holds the toolkit's translation
+// for it; returns whether it does. Otherwise they stay English.
+bool InstallQtTranslation(const QLocale& locale);
 
 // Creates the main window and then every tool window and the version dialog
 // in start-up order, all hidden. The main window owns them all.

@@ -1,6 +1,7 @@
 #include "VoranMain.h"
 
 #include "Fonts.h"
+#include "Placement.h"
 #include "ToolForm.h"
 #include "Zoom.h"
 
@@ -67,6 +68,7 @@ constexpr struct {
 constexpr int kColumnLeft[] = {8, 80, 152, 224, 296};
 constexpr int kRowTop[] = {8, 64, 120};
 constexpr QSize kClient(374, 179);
+constexpr int kTopGap = 25; // from the top of the screen's free area to the window's top
 
 QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption,
                              QRect geometry) {
@@ -148,7 +150,7 @@ TMainForm::TMainForm(QWidget* parent)
 
     setFixedSize(kClient.width(), kClient.height() + menuBar()->sizeHint().height());
     MakeZoomable(this);
-    PlaceWindows();
+    PlaceWindows(QGuiApplication::primaryScreen()); // the program opens on the primary screen
 }
 
 void TMainForm::BuildViewMenu() {
@@ -192,15 +194,27 @@ void TMainForm::SetZoom(int percent) {
     // The menu bar's height follows its font, not the zoom factor exactly.
     auto* client = centralWidget();
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
-    PlaceWindows();
+    PlaceWindows(ScreenOf(this));
+    // The launcher has grown or shrunk: the tool windows already placed go
+    // below it again, at the zoomed offsets.
+    for (ToolForm* tool : findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
+        if (tool->Placed()) {
+            tool->PlaceBelow(this);
+        }
+    }
 }
 
-void TMainForm::PlaceWindows() {
-    // Top edge at 25, centred across the screen.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move((screen.width() - frameGeometry().width()) / 2, 25);
+void TMainForm::PlaceWindows(const QScreen* screen) {
+    // Top edge 25 below the top of the screen's free area, centred across it.
+    const QRect area = screen->availableGeometry();
+    const QRect outer = frameGeometry();
+    MoveOnScreen(this,
+                 QPoint(area.left() + (area.width() - outer.width()) / 2, area.top() + kTopGap),
+                 screen, FrameMargins(this));
     for (ToolForm* tool : findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
-        tool->PlaceBelow(this);
+        if (!tool->Placed()) {
+            tool->PlaceBelow(this);
+        }
     }
 }
 
@@ -208,8 +222,30 @@ void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!placed_) {
         placed_ = true;
-        PlaceWindows();
+        PlaceWindows(ScreenOf(this));
     }
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FrameChanged();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FrameChanged();
+}
+
+void TMainForm::FrameChanged() {
+    if (framed_ || !placed_) {
+        return;
+    }
+    for (ToolForm* tool : findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
+        if (tool->Placed()) {
+            tool->PlaceBelow(this);
+        }
+    }
+    framed_ = !FrameMargins(this).isNull();
 }
 
 void TMainForm::ShowChild(const char* className) {

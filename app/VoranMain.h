@@ -3,6 +3,8 @@
 
 #include <QMainWindow>
 
+class QScreen;
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
@@ -18,15 +20,22 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Centres the window at the top of the screen and puts each tool window
-    // below it, by the outer size the window has once it is on screen.
-    void PlaceWindows();
+    // Centres the window at the top of the screen's free area and puts each
+    // tool window that has not been shown yet below it.
+    void PlaceWindows(const QScreen* screen);
+    // Until the window manager has framed this window, a tool window shown
+    // meanwhile was placed below a frame still to come: places it again
+    // whenever the frame changes, up to the first change that brings a frame.
+    void FrameChanged();
     // The 表示(V) menu: zoom in, zoom out and back to 100%, with shortcuts
     // that work in every window of the program.
     void BuildViewMenu();
 
     bool placed_ = false;
+    bool framed_ = false;
 };

@@ -1,10 +1,10 @@
 #include "VoranVersion.h"
 
 #include "Fonts.h"
+#include "Placement.h"
 #include "Zoom.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -36,7 +36,6 @@ TVersionForm::TVersionForm(QWidget* mainWindow)
 
     QLabel* version = AddLine(frame, QStringLiteral("Vorantel   Ver 2.08"), 12, CenturyFont(19));
     version->setObjectName(QStringLiteral("VersionLabel"));
-    version->setStyleSheet(QStringLiteral("color: black"));
     AddLine(frame, QStringLiteral("高校数学の厳密計算"), 48, GothicFont(12))
         ->setObjectName(QStringLiteral("Label1"));
     AddLine(frame, QStringLiteral("Qt 6 / C++20"), 68, GothicFont(12))
@@ -50,9 +49,29 @@ TVersionForm::TVersionForm(QWidget* mainWindow)
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    PlaceOnScreen();
     MakeZoomable(this);
+}
+
+void TVersionForm::PlaceOnScreen() {
+    const QWidget* mainWindow = parentWidget();
+    const QScreen* screen = ScreenOf(mainWindow);
+    const QRect area = screen->geometry();
+    const QRect outer = OuterRect(this, QPoint(), FrameMargins(mainWindow));
+    MoveOnScreen(this,
+                 QPoint(area.left() + (area.width() - outer.width()) / 2,
+                        area.top() + (area.height() - outer.height()) / 2),
+                 screen, FrameMargins(mainWindow));
+}
+
+void TVersionForm::setVisible(bool visible) {
+    // Placed before the dialog exists on the window system, so that the
+    // window manager puts the frame, not the inside, at the place.
+    if (visible && !placed_) {
+        placed_ = true;
+        PlaceOnScreen();
+    }
+    QWidget::setVisible(visible);
 }
 
 void TVersionForm::keyPressEvent(QKeyEvent* event) {

@@ -1,12 +1,37 @@
+#include "CommandLine.h"
 #include "Startup.h"
 #include "VoranMain.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
+namespace {
+
+// While the application starts, a fatal failure of the toolkit means that it
+// could not open the display (DISPLAY names no running server, or the chosen
+// platform cannot start): after the toolkit's own warnings it ends the
+// program with the message and status 1 instead of aborting. Other messages
+// are printed as the toolkit prints them.
+void StartMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fputs(NoDisplayText().c_str(), stderr);
+        std::_Exit(1);
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = RunCommandLine(argc, argv)) {
+        return *status;
+    }
+    qInstallMessageHandler(StartMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
     ConfigureApplication(app);
     std::unique_ptr<TMainForm> main(CreateWindows());
     main->show();

@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build make pkg-config clang libclang-rt-14-dev
     googletest libgtest-dev libbenchmark-dev
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libqt6svg6 qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-texgyre
-    xvfb xauth
+    xvfb xauth openbox x11-utils
     python3-sympy
 )
 

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Renders the windows into docs/screenshots/*.png by running every UI script
 # docs/screenshots/*.vsc with the UI-script runner on the offscreen
-# platform. Builds nothing: pass the runner, or build build/ first.
+# platform, and, where Xvfb and openbox are installed, the pictures of a real
+# desktop with window frames (desktop.png, desktop-dark.png) by running
+# tests/desktop/screenshot.vsc there. Builds nothing: pass the runner, or
+# build build/ first.
 #
 # Usage: scripts/screenshots.sh [PATH/TO/vorantel-script]
 set -euo pipefail
@@ -16,4 +19,9 @@ if [ ! -x "$runner" ]; then
 fi
 
 QT_QPA_PLATFORM=offscreen "$runner" "$root"/docs/screenshots/*.vsc
+if command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xprop >/dev/null; then
+    python3 "$root/tests/desktop/check_desktop.py" --runner "$runner" \
+        --late-frame "$(dirname "$runner")/vorantel-late-frame" \
+        --screenshots "$root/docs/screenshots" >/dev/null
+fi
 ls -1 "$root"/docs/screenshots/*.png

@@ -6,8 +6,10 @@
 #include "InputText.h"
 #include "IntText.h"
 #include "MessageBoxes.h"
+#include "Placement.h"
 #include "Zoom.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -17,13 +19,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QVariant>
 
 #include <algorithm>
 #include <exception>
 
 namespace {
 
-const QColor kGrey(128, 128, 128);
 constexpr int kRowGap = 2; // pixels between the items of a formula row
 constexpr int kRowEditHeight = 20;
 
@@ -67,6 +69,44 @@ private:
     std::function<void()> handler_;
 };
 
+// The dynamic property that remembers a field's or label's look, so that the
+// look can be drawn again from a new application palette.
+constexpr char kShadeProperty[] = "vorantelShade";
+constexpr int kLabelNormal = 0;
+constexpr int kLabelGrey = 1;
+
+// Halfway between the palette's text and base colours, rounded up: (128, 128,
+// 128) between black and white.
+QColor GreyText(const QPalette& palette) {
+    const QColor text = palette.color(QPalette::Active, QPalette::Text);
+    const QColor base = palette.color(QPalette::Active, QPalette::Base);
+    return QColor((text.red() + base.red() + 1) / 2, (text.green() + base.green() + 1) / 2,
+                  (text.blue() + base.blue() + 1) / 2);
+}
+
+void PaintShade(QLineEdit* edit, bool white) {
+    const QPalette source = QApplication::palette();
+    QPalette palette = edit->palette();
+    const QColor base = source.color(QPalette::Active, white ? QPalette::Base : QPalette::Button);
+    const QColor text = white ? source.color(QPalette::Active, QPalette::Text) : GreyText(source);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, base);
+        palette.setColor(group, QPalette::Text, text);
+    }
+    edit->setPalette(palette);
+}
+
+void PaintLabel(QLabel* label, bool grey) {
+    const QPalette source = QApplication::palette();
+    const QColor text =
+        grey ? GreyText(source) : source.color(QPalette::Active, QPalette::WindowText);
+    QPalette palette = label->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::WindowText, text);
+    }
+    label->setPalette(palette);
+}
+
 } // namespace
 
 ToolForm::ToolForm(QWidget* mainWindow, const char* className, const QString& title, QSize client,
@@ -84,7 +124,38 @@ ToolForm::ToolForm(QWidget* mainWindow, const char* className, const QString& ti
 
 void ToolForm::PlaceBelow(const QWidget* mainWindow) {
     const QRect main = mainWindow->frameGeometry();
-    move(main.left() + Zoomed(dx_), main.top() + main.height() + Zoomed(dy_));
+    MoveOnScreen(this,
+                 QPoint(main.left() + Zoomed(dx_), main.top() + main.height() + Zoomed(dy_)),
+                 ScreenOf(mainWindow), FrameMargins(mainWindow));
+}
+
+void ToolForm::setVisible(bool visible) {
+    // Placed before the window exists on the window system, so that the
+    // window manager puts the frame, not the inside, at the place.
+    if (visible && !placed_) {
+        placed_ = true;
+        PlaceBelow(parentWidget());
+    }
+    QWidget::setVisible(visible);
+}
+
+void ToolForm::changeEvent(QEvent* event) {
+    // The window's own palette is the application's: it changes with it.
+    if (event->type() == QEvent::PaletteChange) {
+        for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+            const QVariant shade = edit->property(kShadeProperty);
+            if (shade.isValid()) {
+                PaintShade(edit, static_cast<Shade>(shade.toInt()) == Shade::White);
+            }
+        }
+        for (QLabel* label : findChildren<QLabel*>()) {
+            const QVariant look = label->property(kShadeProperty);
+            if (look.isValid()) {
+                PaintLabel(label, look.toInt() == kLabelGrey);
+            }
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 void ToolForm::keyPressEvent(QKeyEvent* event) {
@@ -378,24 +449,13 @@ void ToolForm::ResetAnswers(std::initializer_list<QLineEdit*> answers) {
 }
 
 void ToolForm::SetShade(QLineEdit* edit, Shade shade) {
-    const QPalette standard = edit->style()->standardPalette();
-    QPalette palette = edit->palette();
-    const bool white = shade == Shade::White;
-    const QColor base = standard.color(QPalette::Active, white ? QPalette::Base : QPalette::Button);
-    const QColor text = white ? QColor(Qt::black) : kGrey;
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Base, base);
-        palette.setColor(group, QPalette::Text, text);
-    }
-    edit->setPalette(palette);
+    edit->setProperty(kShadeProperty, static_cast<int>(shade));
+    PaintShade(edit, shade == Shade::White);
 }
 
 void ToolForm::SetLabelGrey(QLabel* label, bool grey) {
-    QPalette palette = label->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::WindowText, grey ? kGrey : QColor(Qt::black));
-    }
-    label->setPalette(palette);
+    label->setProperty(kShadeProperty, grey ? kLabelGrey : kLabelNormal);
+    PaintLabel(label, grey);
 }
 
 void ToolForm::ReadField(QLineEdit* edit, const std::function<bool(const std::string&)>& read) {

@@ -42,9 +42,19 @@ public:
     ToolForm(QWidget* mainWindow, const char* className, const QString& title, QSize client, int dx,
              int dy);
 
-    // Places the window by the rule above. The main window calls it again
-    // when it is first shown, once its frame (outer size) is known.
+    // Places the window by the rule above, kept whole on the main window's
+    // screen. The main window calls it again when it is first shown. The
+    // window places itself when it is first shown, from the main window's
+    // frame at that moment, and then stays where it is; only a frame that
+    // the window manager adds to the main window after that moment places it
+    // once more (the main window sees to that).
     void PlaceBelow(const QWidget* mainWindow);
+    // Whether the window has been shown, and so has placed itself.
+    bool Placed() const { return placed_; }
+
+    // Showing the window the first time places it, before it exists on the
+    // window system, so that the window manager puts its frame at the place.
+    void setVisible(bool visible) override;
 
     // Moves the focus n steps forward through the tab order from the control
     // that has it, skipping disabled controls (also those inside disabled
@@ -54,6 +64,7 @@ public:
 protected:
     // Escape closes the window as its title bar would: it hides and keeps its fields.
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     // Control factories. Each control's objectName is its name; parent
     // defaults to the window itself (pass a group box to place it inside).
@@ -159,11 +170,13 @@ protected:
     static void ClearEdits(std::initializer_list<QLineEdit*> edits);
     static void ResetAnswers(std::initializer_list<QLineEdit*> answers);
 
-    // The two looks of a field: window colour with black text, or the
-    // button-face colour with grey (128, 128, 128) text.
+    // The two looks of a field: the palette's base colour with its text
+    // colour, or the button-face colour with grey text. Grey lies halfway
+    // between the palette's text and base colours: (128, 128, 128) in a light
+    // palette. Both follow a later change of the application palette.
     enum class Shade { White, Grey };
     static void SetShade(QLineEdit* edit, Shade shade);
-    // Draws a label's text grey (128, 128, 128) or black.
+    // Draws a label's text grey or in the palette's window-text colour.
     static void SetLabelGrey(QLabel* label, bool grey);
 
     // Field readers. Each reads the field's text as NormalizeInput leaves it
@@ -210,4 +223,5 @@ private:
     bool rowUnfinished_ = false;
     int dx_;
     int dy_;
+    bool placed_ = false;
 };

@@ -74,6 +74,32 @@
 //                     break prints as "\n")
 //   selected W.C      prints "W.C selected=TEXT", the selected text of an
 //                     edit field (empty when nothing is selected)
+//   frame W           prints "W frame=X,Y,W,H screen=X,Y,W,H available=X,Y,W,H":
+//                     the window's outer frame (title bar and borders
+//                     included) and the whole and the free area of the
+//                     screen holding the frame's centre, all in desktop
+//                     coordinates; for a shown window it first waits (up to
+//                     2 s) for the window manager to frame it
+//   wait MS           lets the program run for MS milliseconds (on a real
+//                     desktop: time for the window manager and for tools
+//                     that look at the windows from outside)
+//   grab FILE         saves a PNG of the whole screen that holds the main
+//                     window, window frames included where the platform
+//                     draws them (a real desktop); FILE as for screenshot
+//   palette NAME      gives the application the palette NAME: dark (light
+//                     text on dark grounds) or system (the one it started
+//                     with, which every script starts with as well)
+//   icon W            prints "W icon=WxH", the size of W's window icon drawn
+//                     at 32 x 32, or "W icon=none" when W has no icon to draw
+//   language NAME     shows the toolkit's own texts in the language of the
+//                     locale NAME (ja_JP, C, ...) and prints "language NAME
+//                     loaded=1", or "loaded=0" when no translation was found;
+//                     every script starts with the system's language
+//   move W X,Y        moves W's frame to X,Y on the desktop, as a drag by its
+//                     title bar would
+//   contextmenu W.C   prints "W.C contextmenu: ENTRY | ENTRY | ...", the
+//                     entries of the edit field's standard right-click menu
+//                     ("-" for a separator, a tab before a shortcut as "\t")
 //
 // Each run starts from no remembered settings (the zoom is 100%).
 //
@@ -108,6 +134,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPalette>
+#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -132,6 +160,8 @@ namespace {
 constexpr int kMessageBoxTimeoutMs = 5000;
 // How long to wait for a window to become active after it is shown.
 constexpr int kActivateTimeoutMs = 2000;
+// How long to wait for the window manager to put a frame around a shown window.
+constexpr int kFrameTimeoutMs = 2000;
 
 constexpr int kExitOk = 0;
 constexpr int kExitDiffers = 1;
@@ -178,12 +208,21 @@ enum class Verb {
     Drawn,
     Menu,
     Clipboard,
-    Selected
+    Selected,
+    Frame,
+    Wait,
+    Grab,
+    Palette,
+    Icon,
+    Language,
+    ContextMenu,
+    Move
 };
 
 // What a command names after its verb.
 enum class Operand {
     None,           // running, shown
+    Text,           // wait MS, grab FILE, palette NAME, language NAME
     Window,         // show W, close W, focus W, visible W, geometry W
     Control,        // click W.C, state W.C, checked W.C, tooltip W.C, selected W.C
     WindowOrControl // print W / print W.C, accessible W / accessible W.C
@@ -223,6 +262,14 @@ constexpr VerbInfo kVerbs[] = {
     {"menu", Verb::Menu, Operand::Control, true},
     {"clipboard", Verb::Clipboard, Operand::None, false},
     {"selected", Verb::Selected, Operand::Control, false},
+    {"frame", Verb::Frame, Operand::Window, false},
+    {"wait", Verb::Wait, Operand::Text, true},
+    {"grab", Verb::Grab, Operand::Text, true},
+    {"palette", Verb::Palette, Operand::Text, true},
+    {"icon", Verb::Icon, Operand::Window, false},
+    {"language", Verb::Language, Operand::Text, true},
+    {"contextmenu", Verb::ContextMenu, Operand::Control, false},
+    {"move", Verb::Move, Operand::Window, true},
 };
 
 struct KeyName {
@@ -246,6 +293,7 @@ struct Command {
     Qt::Key key = Qt::Key_unknown;
     QKeySequence keys; // SEQUENCE
     int item = 0;
+    QPoint point; // move
 };
 
 struct Expected {
@@ -306,6 +354,24 @@ Command ParseCommand(const QString& line) {
         }
         return command;
     }
+    if (info->operand == Operand::Text) {
+        if (rest.isEmpty()) {
+            throw ScriptError(QStringLiteral("'%1' needs a value").arg(name));
+        }
+        command.text = rest;
+        if (command.verb == Verb::Wait) {
+            bool ok = false;
+            command.item = rest.toInt(&ok);
+            if (!ok || command.item < 0) {
+                throw ScriptError(QStringLiteral("'%1' is not a number of milliseconds").arg(rest));
+            }
+        }
+        if (command.verb == Verb::Palette && rest != QLatin1String("dark") &&
+            rest != QLatin1String("system")) {
+            throw ScriptError(QStringLiteral("unknown palette '%1' (dark or system)").arg(rest));
+        }
+        return command;
+    }
     const qsizetype end = rest.indexOf(QLatin1Char(' '));
     const QString operand = end < 0 ? rest : rest.left(end);
     if (operand.isEmpty()) {
@@ -340,6 +406,18 @@ Command ParseCommand(const QString& line) {
         command.item = command.text.toInt(&ok);
         if (!ok || command.item < 0) {
             throw ScriptError(QStringLiteral("'%1' is not an item number").arg(command.text));
+        }
+        break;
+    }
+    case Verb::Move: {
+        const QStringList parts = command.text.split(QLatin1Char(','));
+        bool okX = false;
+        bool okY = false;
+        if (parts.size() == 2) {
+            command.point = QPoint(parts[0].toInt(&okX), parts[1].toInt(&okY));
+        }
+        if (!okX || !okY) {
+            throw ScriptError(QStringLiteral("'%1' is not a place X,Y").arg(command.text));
         }
         break;
     }
@@ -485,6 +563,7 @@ public:
         MessageBoxCloser closer([this](const QString& text) { Print(text); },
                                 [this](const QString& text) { Fail(text); });
         app.installEventFilter(&closer);
+        systemPalette_ = QApplication::palette();
 
         // Every script starts at 100% with nothing remembered, whatever the last one did.
         if (ZoomPercent() != 100) {
@@ -510,6 +589,11 @@ public:
         app.removeEventFilter(&closer);
         main_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The next script starts as this one did.
+        QApplication::setPalette(systemPalette_);
+        if (languageChanged_) {
+            InstallQtTranslation(QLocale::system());
+        }
     }
 
     bool QuitRequested() const { return quit_; }
@@ -894,6 +978,106 @@ private:
                   .arg(screen.height()));
     }
 
+    static QString RectText(const QRect& r) {
+        return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
+
+    void PrintFrame(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        if (window->isVisible()) {
+            // A window manager that draws no frame leaves the frame as the window.
+            static_cast<void>(
+                QTest::qWaitFor([window] { return window->frameGeometry() != window->geometry(); },
+                                kFrameTimeoutMs));
+        }
+        const QRect frame = window->frameGeometry();
+        const QScreen* screen = QGuiApplication::screenAt(frame.center());
+        if (screen == nullptr) {
+            screen = window->screen();
+        }
+        Print(QStringLiteral("%1 frame=%2 screen=%3 available=%4")
+                  .arg(command.window, RectText(frame), RectText(screen->geometry()),
+                       RectText(screen->availableGeometry())));
+    }
+
+    void Move(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        RequireVisible(window);
+        window->move(command.point);
+    }
+
+    void Wait(const Command& command) { QTest::qWait(command.item); }
+
+    void Grab(const Command& command) {
+        QString file = command.text;
+        if (QFileInfo(file).isRelative()) {
+            file = QFileInfo(script_.path).dir().filePath(file);
+        }
+        QScreen* screen = main_->screen();
+        const QRect area = screen->geometry();
+        // Window 0 is the whole desktop; the area is relative to the screen.
+        if (!screen->grabWindow(0, 0, 0, area.width(), area.height()).save(file, "PNG")) {
+            throw ScriptError(QStringLiteral("cannot write %1").arg(file));
+        }
+    }
+
+    // Light text on dark grounds, as a dark desktop theme gives it.
+    static QPalette DarkPalette() {
+        const QColor window(53, 53, 53);
+        const QColor base(35, 35, 35);
+        const QColor text(230, 230, 230);
+        const QColor disabled(120, 120, 120);
+        const QColor accent(42, 130, 218);
+        QPalette palette(text, window, window.lighter(150), window.darker(200), window.darker(150),
+                         text, QColor(Qt::white), base, window);
+        palette.setColor(QPalette::AlternateBase, window);
+        palette.setColor(QPalette::ToolTipBase, base);
+        palette.setColor(QPalette::ToolTipText, text);
+        palette.setColor(QPalette::PlaceholderText, disabled);
+        palette.setColor(QPalette::Highlight, accent);
+        palette.setColor(QPalette::HighlightedText, QColor(Qt::white));
+        palette.setColor(QPalette::Link, accent);
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            palette.setColor(QPalette::Disabled, role, disabled);
+        }
+        palette.setColor(QPalette::Disabled, QPalette::Base, window);
+        return palette;
+    }
+
+    void SetPalette(const Command& command) {
+        QApplication::setPalette(command.text == QLatin1String("dark") ? DarkPalette()
+                                                                       : systemPalette_);
+    }
+
+    void PrintIcon(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        const QPixmap drawn = window->windowIcon().pixmap(QSize(32, 32));
+        Print(drawn.isNull() ? QStringLiteral("%1 icon=none").arg(command.window)
+                             : QStringLiteral("%1 icon=%2x%3")
+                                   .arg(command.window)
+                                   .arg(drawn.width())
+                                   .arg(drawn.height()));
+    }
+
+    void SetLanguage(const Command& command) {
+        languageChanged_ = true;
+        const bool loaded = InstallQtTranslation(QLocale(command.text));
+        Print(QStringLiteral("language %1 loaded=%2").arg(command.text).arg(loaded ? 1 : 0));
+    }
+
+    void PrintContextMenu(const Command& command) {
+        auto* edit = FindControlAs<QLineEdit>(command, "an edit field");
+        // The menu a right click opens, built the way the field builds it.
+        std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+        QStringList entries;
+        for (const QAction* action : menu->actions()) {
+            QString text = action->isSeparator() ? QStringLiteral("-") : action->text();
+            entries << text.replace(QLatin1Char('\t'), QLatin1String("\\t"));
+        }
+        Print(QStringLiteral("%1 contextmenu: %2")
+                  .arg(Name(command), entries.join(QLatin1String(" | "))));
+    }
+
     void PrintTooltip(const Command& command) {
         auto* widget = qobject_cast<QWidget*>(FindControl(command));
         if (widget == nullptr) {
@@ -1105,6 +1289,22 @@ private:
             return PrintClipboard();
         case Verb::Selected:
             return PrintSelected(command);
+        case Verb::Frame:
+            return PrintFrame(command);
+        case Verb::Wait:
+            return Wait(command);
+        case Verb::Grab:
+            return Grab(command);
+        case Verb::Palette:
+            return SetPalette(command);
+        case Verb::Icon:
+            return PrintIcon(command);
+        case Verb::Language:
+            return SetLanguage(command);
+        case Verb::ContextMenu:
+            return PrintContextMenu(command);
+        case Verb::Move:
+            return Move(command);
         }
     }
 
@@ -1114,6 +1314,8 @@ private:
     QStringList errors_;
     int current_ = 0; // script line of the running command
     bool quit_ = false;
+    QPalette systemPalette_;
+    bool languageChanged_ = false;
 };
 
 // ---------------------------------------------------------------------------

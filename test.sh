@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs every test:
 #   ./test.sh             all of the three below, one after the other (what CI runs)
 #   ./test.sh --normal    the normal build in build/: unit tests, UI scripts, the SymPy oracle

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program does before it opens a window: the options that only
 // print, and the check that there is a display to open windows on. Nothing
 // here needs the toolkit or a display. The texts are English: they appear in

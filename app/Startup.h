@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program start, shared by the program and the UI-script runner.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up, run exactly as main() runs it (the application,
 // its configuration, every window, the main window shown, the event loop),
 // stopped at the first paint of the main window. It prints

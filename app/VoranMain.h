@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launcher: twelve tool buttons, Exit, and the menu bar.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Signed integers of any size, for the few calculations whose intermediate
 // values outgrow 128 bits although their answers fit in 32 (determinants of
 // fraction matrices). Only what those need: +, -, *, gcd and exact division.

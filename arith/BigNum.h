@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Non-negative decimal integers of up to 512 digits, held as 128 groups of
 // four digits, least significant group first. The operations that combine
 // two numbers take and give decimal texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculus windows' answers: the derivative value, the tangent line and
 // the extrema of a polynomial, definite integrals and sums of a polynomial.
 #pragma once

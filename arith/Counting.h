@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // n!, nPr and nCr as long decimal integers, written in full up to 500 digits.
 #pragma once
 

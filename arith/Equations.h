@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Equations p(x) = 0 solved as the equation windows solve them: factor first,
 // then read rational roots off the linear factors and take the root formula
 // for the quadratic ones. Factors of degree 3 or 4 give no roots.

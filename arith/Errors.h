@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failures that abandon a calculation. Each carries the exact text that the
 // general error box shows (the box appends the final ".").
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the arithmetic sources only: exact fractions of 128-bit
 // integers for intermediate results, and naming a character of UTF-8 text.
 //

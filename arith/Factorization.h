@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Factorization as the factorization window answers it: the factor list of
 // a polynomial, and its text such as "2( x-1 )( x+1 )".
 #pragma once

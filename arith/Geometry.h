@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Points on the plane: the point dividing AB in the ratio m : n, and the
 // straight line through two points.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer solutions of the indefinite equation a x + b y = c (plus) or
 // a x - b y = c (minus).
 #pragma once

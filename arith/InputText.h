@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a field holds, in the characters the readers know: the forms a
 // Japanese input method types stand for their ASCII originals.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer polynomials with 128-bit coefficients: the working form of the
 // factoring, gcd and lcm routines. A factor of a polynomial with 32-bit
 // coefficients and degree at most 10 has coefficients below 2^44, so every

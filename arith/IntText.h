@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a whole field as one 32-bit integer, as the counting and
 // indefinite-equation windows do.
 #pragma once

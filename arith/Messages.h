@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the program shows the user about a calculation, in one table:
 // the warnings a calculation returns, the failures that abandon one, and the
 // words that answers are made of. Nothing here shows anything; the windows do.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result of a calculation that a window check may stop: the answer, or
 // the warning that stopped it, together with the warnings that let it go on.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The factor list of a polynomial: content, factors x, integer roots in
 // divisor order, one split of a quadratic (or of a quartic in x^2), and
 // finally a complete split of whatever is left into factors irreducible over

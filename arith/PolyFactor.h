@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Factoring of polynomials over the rationals, and their gcd and lcm.
 #pragma once
 

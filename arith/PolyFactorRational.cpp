@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Complete factoring over the rationals. The square-free part comes from the
 // gcd with the derivative; its roots, found numerically, propose rational
 // roots p/q and products of root sets closed under conjugation. Every

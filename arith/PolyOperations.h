@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four-operations window's answers beyond a plain sum, difference,
 // product or substitution: the quotient with its remainder, powers, and the
 // gcd and lcm in factored form.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Polynomials of degree at most 10 with exact fraction coefficients, and
 // their text form.
 //

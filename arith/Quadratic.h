@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The root formula of a quadratic, exact: the roots (P ± Q·√R)/D with the
 // square part of the discriminant taken out, and their texts such as
 // "(-1+SQR(3)i)/2".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact fractions of 32-bit integers and the integer gcd/lcm they rest on.
 //
 // Every operation is computed exactly in wide intermediates and reduced; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 128-bit helpers that every exact routine rests on: checked products and
 // sums, the gcd, the integer square root, and narrowing to 32 bits.
 //

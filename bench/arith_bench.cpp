@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slowest inputs we can construct for the exact arithmetic: values near
 // 2^31, consecutive Fibonacci numbers (the longest Euclid runs), large primes,
 // degree 10, and long integers near their 512-digit capacity.

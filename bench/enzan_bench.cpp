@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slowest inputs of the power, gcd and lcm buttons of the four-operations
 // window: constant powers just inside and just past 500 digits, the largest
 // exponents, degree 10, and gcds and lcms that factor quintics with a constant

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slowest calculations of the factorization, quadratic and higher-degree
 // equation windows: the root formula with coefficients near 2^31 and
 // discriminants near 2^62 and above 2^64 (squared large primes, and products

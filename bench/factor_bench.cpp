@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slowest factoring, gcd and lcm inputs we can construct: a constant
 // term with 1600 divisors, large primes, degree 10 with many roots or with
 // nothing but irreducible quadratics, and quartics with large coefficients.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the benchmark table of bench/run.sh.
 
 Reads the Google Benchmark JSON of vorantel_bench, times the same

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Release benchmarks in build-bench and prints one table: every
 # window's slowest calculation, the same factorizations, roots and sums timed
 # with SymPy beside it, start-up to the main window and peak memory.

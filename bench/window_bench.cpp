@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every tool window's calculation as its handler runs it, without the
 // widgets: the field texts are read in the window's order with its readers,
 // the window's arithmetic runs and the answer texts are made, over and over,

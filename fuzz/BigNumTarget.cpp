@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The long-integer text routines on arbitrary text. The input is two texts
 // separated by the first newline. Failures that abandon a calculation are
 // expected; for texts that read as numbers the results are checked against

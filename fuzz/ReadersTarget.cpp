@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number and polynomial readers on arbitrary text. The first byte picks
 // the reader, the rest is the text. Failures that abandon a calculation are
 // expected; anything else (a crash, a sanitizer report, a hang) is a finding.

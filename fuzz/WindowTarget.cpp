@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives one tool window with arbitrary field texts through its own handlers.
 //
 // Input: the first line holds one byte per choice the window offers (mode,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (AddressSanitizer, UndefinedBehaviorSanitizer,
 # libFuzzer) in build-fuzz/ and runs every target for SECONDS each (default 10).
 # Any finding (crash, sanitizer report, input slower than the time limit, memory

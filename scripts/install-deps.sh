@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, only when missing, every Debian package Vorantel needs to build, run and test.
 # Run as root it uses apt-get; otherwise it prints the apt-get line to run.
 set -euo pipefail

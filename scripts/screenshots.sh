@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the windows into docs/screenshots/*.png by running every UI script
 # docs/screenshots/*.vsc with the UI-script runner on the offscreen
 # platform, and, where Xvfb and openbox are installed, the pictures of a real

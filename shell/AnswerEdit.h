@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer field of a tool window: an ordinary editable line edit whose
 // text is always the whole answer, but which is never cut off without a sign.
 // It shows the beginning of the answer (also when Tab moves the focus into

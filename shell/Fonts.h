@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's type faces. Each asks for the face the windows were designed
 // with first and falls back to the free faces installed with the program.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's two message boxes: the warning box of its own checks and the
 // general error box that shows a failure which abandoned a calculation.
 #pragma once

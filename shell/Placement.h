@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's windows go on the desktop. Positions are those of a
 // window's outer frame (title bar and borders included), in the coordinates
 // of the whole desktop, so a screen to the right of another starts at x > 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every tool window shares: frame and placement below the main window,
 // control factories, the tab order and its focus steps, the Enter key, the
 // guard around handlers, the field readers and the warnings of a calculation,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's zoom, for projectors: every window with its fields, fonts and
 // formula letters scaled by one factor from 100% to 300%, at once, and
 // remembered between runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "微分": for f(x) of degree at most 4, the derivative value at
 // x = a, the tangent line at x = a, or the extrema of a quadratic or cubic,
 // chosen by three radio buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "整式の四則演算": two polynomials f(x) and g(x) of degree at most
 // five, and eight operations on them (sum, difference, product, quotient and
 // remainder, power, substitution, gcd, lcm), each with its own button.

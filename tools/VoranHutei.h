@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "不定方程式": integer solutions of a x + b y = c or a x - b y = c,
 // one of them or all of them with an integer parameter n.
 #pragma once

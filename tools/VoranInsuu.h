@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "因数分解": factors a polynomial of degree at most 4 and writes
 // the factored form.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "高次方程式": the roots of a x^4 + b x^3 + c x^2 + d x + e = 0
 // that factoring finds, rational ones from linear factors and the others
 // from quadratic factors by the root formula.

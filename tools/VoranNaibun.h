@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "内分・外分": the point dividing AB internally or externally in
 // the ratio m : n, or the straight line through A and B.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "２次方程式": solves a x^2 + b x + c = 0 exactly.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "連立方程式": a1 x + b1 y = c1, a2 x + b2 y = c2, solved exactly.
 #pragma once
 

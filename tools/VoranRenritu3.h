@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "3元1次方程式": three linear equations in x, y and z, solved exactly.
 #pragma once
 

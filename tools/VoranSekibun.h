@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "定積分": the definite integral of a polynomial of degree at most
 // 5 between two fraction limits, exactly.
 #pragma once

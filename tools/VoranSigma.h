@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "∑": the sum of f3 k^3 + f2 k^2 + f1 k + f0 for k from a number
 // to a number or a polynomial in n, from closed-form power sums.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window's calculation as the window runs it: the inputs as typed, the
 // answer text, the warning that stops it, or the failure that abandons it.
 #include "Calculus.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorantel-late-frame: shows the main window and, in the same moment, the
 // tool windows named on the command line, before any window manager can have
 // framed the main window; once the window manager has had time to frame them

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The command line before any window: --help and --version print and end with
 # status 0 without a display; with no display at all the program says so and
 # ends with status 1 instead of aborting.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the windows on a real X server with a window manager.
 
 For each screen size below it starts Xvfb with one screen of that size and

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that includes run one way: app -> tools -> shell -> arith.
 
 arith/ includes only arith/ headers and no toolkit; shell/ only shell/ and

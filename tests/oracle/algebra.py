@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The algebra windows: four operations, factorization, quadratic and
 higher-degree equations, linear systems, indefinite equations."""
 

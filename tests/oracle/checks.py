@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks shared by the windows: reading failures, factored answers, roots."""
 
 import sympy as sp

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Running one window's cases through vorantel-script and judging them.
 
 Each window gives a module-level object with:

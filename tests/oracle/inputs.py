@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Random field texts and what the program's documented readers make of them.
 
 The readers here follow the documented reading rules of the number fields.

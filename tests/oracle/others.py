@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The calculus, division-point and counting windows."""
 
 import math

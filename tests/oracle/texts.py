@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reading the program's answer texts back into SymPy values.
 
 Every reader is strict: a text that is not in the program's notation raises

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorantel-script: drives the real windows headlessly from a UI script and
 // prints what they show, so that window behaviour can be tested as data.
 //

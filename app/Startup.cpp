@@ -35,6 +35,8 @@ void ConfigureApplication(QApplication& app) {
     // No display name: the window system would add it to every window title.
     QApplication::setApplicationName(QStringLiteral("Vorantel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorantel.svg")));
+    // Ties the windows to the desktop entry that launched them (Wayland's app id).
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Vorantel"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(GothicFont(12));
     QApplication::setOrganizationName(QStringLiteral("Vorantel")); // where QSettings keep the zoom

@@ -1,17 +1,34 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs, only when missing, every Debian package Vorantel needs to build, run and test.
+# Installs, only when missing, the Debian packages Vorantel needs:
+#   install-deps.sh --run    what building and running the program need (run.sh)
+#   install-deps.sh [--test] that and the test tools: GoogleTest, clang for the fuzz
+#                            targets, Google Benchmark, SymPy, Xvfb and openbox, and
+#                            the package tools (test.sh)
 # Run as root it uses apt-get; otherwise it prints the apt-get line to run.
 set -euo pipefail
 
-packages=(
-    g++ cmake ninja-build make pkg-config clang libclang-rt-14-dev
-    googletest libgtest-dev libbenchmark-dev
-    qt6-base-dev libgl-dev libqt6svg6 qt6-translations-l10n
+run_packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev libgl-dev qt6-qpa-plugins libqt6svg6 qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-texgyre
+)
+test_packages=(
+    make clang libclang-rt-14-dev
+    googletest libgtest-dev libbenchmark-dev
     xvfb xauth openbox x11-utils
     python3-sympy
+    dpkg-dev file lintian appstream desktop-file-utils
 )
+
+case "${1:---test}" in
+    --run) packages=("${run_packages[@]}") ;;
+    --test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+    *)
+        echo "usage: $0 [--run|--test]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,7 +5,6 @@
 #include "Factorization.h"
 #include "Messages.h"
 #include "Quadratic.h"
-#include "WideInt.h"
 
 #include <initializer_list>
 
@@ -41,33 +40,30 @@ TSurd Fraction(const TPolynomial& c) {
 }
 
 // An exact value (A + B·√R)/C with C > 0 and no common divisor of A, B and C.
-struct TWideSurd {
-    Wide A = 0;
-    Wide B = 0;
-    Wide C = 1;
+struct TExactSurd {
+    TInteger A = 0;
+    TInteger B = 0;
+    TInteger C = 1;
 };
 
-TWideSurd Reduced(TWideSurd v) {
-    const Wide g = WideGcd(WideGcd(v.A, v.B), v.C);
+TExactSurd Reduced(TExactSurd v) {
+    const TInteger g = Gcd(Gcd(v.A, v.B), v.C);
     if (g > 1) {
-        v.A /= g;
-        v.B /= g;
-        v.C /= g;
+        v.A = DivExact(v.A, g);
+        v.B = DivExact(v.B, g);
+        v.C = DivExact(v.C, g);
     }
     return v;
 }
 
 // v · (P + w·√R)/D, where w is Q or -Q.
-TWideSurd SurdTimes(TWideSurd v, const TQuadRoots& x, Wide w) {
-    const Wide a = CheckedAdd(CheckedMul(v.A, x.P), CheckedMul(CheckedMul(v.B, w), x.R));
-    const Wide b = CheckedAdd(CheckedMul(v.A, w), CheckedMul(v.B, x.P));
-    return Reduced({a, b, CheckedMul(v.C, x.D)});
+TExactSurd SurdTimes(const TExactSurd& v, const TQuadRoots& x, const TInteger& w) {
+    return Reduced({v.A * x.P + v.B * w * x.R, v.A * w + v.B * x.P, v.C * x.D});
 }
 
 // v + c for a fraction c with a positive denominator.
-TWideSurd SurdPlus(TWideSurd v, TRational c) {
-    const Wide a = CheckedAdd(CheckedMul(v.A, c.Den), CheckedMul(c.Num, v.C));
-    return Reduced({a, CheckedMul(v.B, c.Den), CheckedMul(v.C, c.Den)});
+TExactSurd SurdPlus(const TExactSurd& v, const TRational& c) {
+    return Reduced({v.A * c.Den + c.Num * v.C, v.B * c.Den, v.C * c.Den});
 }
 
 // One root (P ± Q·√R)/D of a quadratic with R > 0, the first (+) or the second (-).
@@ -77,21 +73,21 @@ TSurd RootOf(const TQuadRoots& x, bool first) {
 
 // f at one root of a quadratic, by Horner's rule in exact surd arithmetic.
 TSurd ValueAtRoot(const TPolynomial& f, const TQuadRoots& x, bool first) {
-    const Wide w = first ? Wide{x.Q} : -Wide{x.Q};
-    TWideSurd value;
+    const TInteger w = first ? x.Q : -x.Q;
+    TExactSurd value;
     for (int i = f.Degree; i >= 0; --i) {
         value = SurdPlus(SurdTimes(value, x, w), PolyCoeff(f, i));
     }
-    return {CheckedInt(value.A), CheckedInt(value.B), x.R, CheckedInt(value.C)};
+    return {value.A, value.B, x.R, value.C};
 }
 
 // Whether the quadratic q has two distinct real roots: the sign of b^2 - 4ac,
 // exactly. Decided before the root formula, so that a derivative without real
 // roots answers "なし" however large its discriminant.
 bool TwoRealRoots(const TPolynomial& q) {
-    const Wide a = q.Num[2];
-    const Wide b = q.Num[1];
-    const Wide c = q.Num[0];
+    const TInteger& a = q.Num[2];
+    const TInteger& b = q.Num[1];
+    const TInteger& c = q.Num[0];
     return b * b * q.Den[2] * q.Den[0] > 4 * a * c * q.Den[1] * q.Den[1];
 }
 
@@ -120,10 +116,10 @@ TExtrema CubicExtrema(const TPolynomial& f, const TPolynomial& d) {
     }
     if (g1.Degree == 2 && TwoRealRoots(g1)) {
         const TQuadRoots roots = QuadFormula(d);
-        if (roots.R > 0) {
+        if (roots.R.Sign() > 0) {
             // Two irrational critical points (P ± Q√R)/D, the first the larger.
             // With a positive x^3 coefficient the smaller one is the maximum.
-            const bool maxFirst = f.Num[3] < 0;
+            const bool maxFirst = f.Num[3].Sign() < 0;
             extrema.Maximum = {RootOf(roots, maxFirst), ValueAtRoot(f, roots, maxFirst)};
             extrema.Minimum = {RootOf(roots, !maxFirst), ValueAtRoot(f, roots, !maxFirst)};
         }
@@ -133,10 +129,10 @@ TExtrema CubicExtrema(const TPolynomial& f, const TPolynomial& d) {
 }
 
 // A polynomial from its coefficients 1/den[i] of n^i (den 0: no term).
-TPolynomial UnitFractions(std::initializer_list<std::int32_t> dens) {
+TPolynomial UnitFractions(std::initializer_list<int> dens) {
     TPolynomial p;
     int i = 0;
-    for (std::int32_t den : dens) {
+    for (int den : dens) {
         if (den != 0) {
             PolySetCoeff(p, i, {1, den});
         }
@@ -188,29 +184,28 @@ TOutcome<TTangent> TangentLine(const TPolynomial& f, const TPolynomial& a) {
 }
 
 std::string SurdText(const TSurd& value) {
-    if (value.Q == 0) {
+    if (value.Q.IsZero()) {
         return RatToText({value.P, value.D});
     }
-    const std::int32_t q = value.Q < 0 ? -value.Q : value.Q;
-    return QuadRootText({value.P, q, value.R, value.D}, value.Q > 0);
+    return QuadRootText({value.P, Abs(value.Q), value.R, value.D}, value.Q.Sign() > 0);
 }
 
 TOutcome<TExtrema> Extrema(const TPolynomial& f) {
     if (PolyIsZero(f)) {
         return TWarning::ZeroCoefficients;
     }
+    if (f.Degree != 2 && f.Degree != 3) {
+        return TWarning::DegreeNotTwoOrThree;
+    }
     const TPolynomial d = Derivative(f);
     if (f.Degree == 3) {
         return CubicExtrema(f, d);
-    }
-    if (f.Degree != 2) {
-        return TWarning::DegreeNotTwoOrThree;
     }
     const TPolynomial x = Constant(LinearRoot(d));
     const TExtremum vertex{Fraction(x), Fraction(ValueAt(f, x))};
     TExtrema extrema;
     extrema.Derivative = d;
-    (f.Num[2] > 0 ? extrema.Minimum : extrema.Maximum) = vertex;
+    (f.Num[2].Sign() > 0 ? extrema.Minimum : extrema.Maximum) = vertex;
     return extrema;
 }
 

@@ -32,10 +32,10 @@ TOutcome<TTangent> TangentLine(const TPolynomial& f, const TPolynomial& a);
 
 // An exact value (P + Q·√R)/D: Q = 0 for a fraction P/D; R square-free and positive otherwise.
 struct TSurd {
-    std::int32_t P = 0;
-    std::int32_t Q = 0;
-    std::int32_t R = 0;
-    std::int32_t D = 1;
+    TInteger P = 0;
+    TInteger Q = 0;
+    TInteger R = 0;
+    TInteger D = 1;
 };
 // "-4/9", "4*SQR(2)", "(1-SQR(6))/3", written as the root formula writes a root.
 std::string SurdText(const TSurd& value);

@@ -2,9 +2,9 @@
 // n!, nPr and nCr as long decimal integers, written in full up to 500 digits.
 #pragma once
 
+#include "Integer.h"
 #include "Outcome.h"
 
-#include <cstdint>
 #include <string>
 
 namespace arith {
@@ -16,9 +16,9 @@ struct TCount {
 
 // n! for n >= 0; nPr and nCr for n >= r >= 1. Other numbers stop with
 // TWarning::BadCount.
-TOutcome<TCount> Factorial(std::int32_t n);
-TOutcome<TCount> Permutations(std::int32_t n, std::int32_t r);
-TOutcome<TCount> Combinations(std::int32_t n, std::int32_t r);
+TOutcome<TCount> Factorial(const TInteger& n);
+TOutcome<TCount> Permutations(const TInteger& n, const TInteger& r);
+TOutcome<TCount> Combinations(const TInteger& n, const TInteger& r);
 
 // The digits, or "overflow".
 std::string CountText(const TCount& count);

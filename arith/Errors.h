@@ -26,7 +26,7 @@ public:
     ZeroDivideError() : CalcError(kZeroDivideText) {}
 };
 
-// A canonical result, or a typed number, does not fit in 32 bits (magnitude at most 2^31 - 1).
+// A typed number, or a number an answer would write out, has more than 500 digits.
 class OverflowError : public CalcError {
 public:
     OverflowError() : CalcError(kOverflowFailureText) {}
@@ -36,12 +36,6 @@ public:
 class DegreeError : public CalcError {
 public:
     DegreeError() : CalcError(kDegreeFailureText) {}
-};
-
-// A long decimal integer needs more than its 128 groups; callers answer "overflow".
-class CapacityError : public CalcError {
-public:
-    CapacityError() : CalcError(kTooLongText) {}
 };
 
 } // namespace arith

@@ -3,7 +3,6 @@
 
 #include "Rational.h"
 
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -14,11 +13,11 @@ namespace {
 // Euclid's algorithm on p = max(a, b), q = min(a, b) with truncating
 // division, stopped at the remainder 1, then read backwards so that
 // p X + q Y = 1. Returns false where a remainder reaches 0 first.
-bool EuclidUnit(std::int64_t a, std::int64_t b, std::int64_t& X, std::int64_t& Y) {
-    std::int64_t p = a > b ? a : b;
-    std::int64_t q = a > b ? b : a;
-    std::vector<std::int64_t> quotients;
-    std::int64_t r = 0;
+bool EuclidUnit(const TInteger& a, const TInteger& b, TInteger& X, TInteger& Y) {
+    TInteger p = a > b ? a : b;
+    TInteger q = a > b ? b : a;
+    std::vector<TInteger> quotients;
+    TInteger r = 0;
     do {
         if (q == 0) {
             return false;
@@ -30,7 +29,7 @@ bool EuclidUnit(std::int64_t a, std::int64_t b, std::int64_t& X, std::int64_t& Y
     } while (r != 1);
 
     const std::size_t k = quotients.size();
-    for (std::int64_t& quotient : quotients) {
+    for (TInteger& quotient : quotients) {
         quotient = -quotient;
     }
     quotients.push_back(1);
@@ -41,14 +40,14 @@ bool EuclidUnit(std::int64_t a, std::int64_t b, std::int64_t& X, std::int64_t& Y
     }
     for (std::size_t j = k - 1; j >= 1; --j) {
         X = quotients[j];
-        Y = CheckedInt(Wide(quotients[j]) * quotients[j - 1] + quotients[j + 1]);
+        Y = quotients[j] * quotients[j - 1] + quotients[j + 1];
         quotients[j - 1] = Y;
     }
     return true;
 }
 
 // Turns p X + q Y = 1 of EuclidUnit into a X + b Y = 1 (plus) or a X - b Y = 1 (minus).
-void Orient(std::int64_t a, std::int64_t b, bool plus, std::int64_t& X, std::int64_t& Y) {
+void Orient(const TInteger& a, const TInteger& b, bool plus, TInteger& X, TInteger& Y) {
     if (plus) {
         if (a < b) {
             std::swap(X, Y);
@@ -64,11 +63,11 @@ void Orient(std::int64_t a, std::int64_t b, bool plus, std::int64_t& X, std::int
 }
 
 // g = gcd(|a|, |b|) with |a| u + |b| v = g.
-std::int64_t ExtendedGcd(std::int64_t a, std::int64_t b, std::int64_t& u, std::int64_t& v) {
-    std::int64_t r0 = std::llabs(a), r1 = std::llabs(b);
-    std::int64_t u0 = 1, u1 = 0, v0 = 0, v1 = 1;
+TInteger ExtendedGcd(const TInteger& a, const TInteger& b, TInteger& u, TInteger& v) {
+    TInteger r0 = Abs(a), r1 = Abs(b);
+    TInteger u0 = 1, u1 = 0, v0 = 0, v1 = 1;
     while (r1 != 0) {
-        const std::int64_t t = r0 / r1;
+        const TInteger t = r0 / r1;
         r0 = std::exchange(r1, r0 - t * r1);
         u0 = std::exchange(u1, u0 - t * u1);
         v0 = std::exchange(v1, v0 - t * v1);
@@ -78,25 +77,26 @@ std::int64_t ExtendedGcd(std::int64_t a, std::int64_t b, std::int64_t& u, std::i
     return r0;
 }
 
-std::int64_t Sign(std::int64_t n) {
-    return n < 0 ? -1 : 1;
+int Sign(const TInteger& n) {
+    return n.Sign() < 0 ? -1 : 1;
 }
 
 } // namespace
 
-TOutcome<THuteiSolution> HuteiSolve(std::int32_t a, std::int32_t b, std::int32_t c, bool plus) {
+TOutcome<THuteiSolution> HuteiSolve(const TInteger& a, const TInteger& b, const TInteger& c,
+                                    bool plus) {
     THuteiSolution s;
-    std::int64_t X = 0;
-    std::int64_t Y = 0;
-    std::int64_t g = 1;
+    TInteger X = 0;
+    TInteger Y = 0;
+    TInteger g = 1;
     if (EuclidUnit(a, b, X, Y)) {
         Orient(a, b, plus, X, Y);
     } else {
         if (a == 0 && b == 0) {
             return TWarning::ZeroCoefficients;
         }
-        std::int64_t u = 0;
-        std::int64_t v = 0;
+        TInteger u = 0;
+        TInteger v = 0;
         g = ExtendedGcd(a, b, u, v);
         if (c % g != 0) {
             return TWarning::NoIntegerSolution;
@@ -105,31 +105,31 @@ TOutcome<THuteiSolution> HuteiSolve(std::int32_t a, std::int32_t b, std::int32_t
         X = Sign(a) * u;
         Y = (plus ? 1 : -1) * Sign(b) * v;
     }
-    const std::int64_t scale = c / g;
-    s.X = CheckedInt(Wide(X) * scale);
-    s.Y = CheckedInt(Wide(Y) * scale);
-    s.XStep = CheckedInt(b / g);
-    s.YStep = CheckedInt((plus ? -std::int64_t(a) : a) / g);
+    const TInteger scale = c / g;
+    s.X = X * scale;
+    s.Y = Y * scale;
+    s.XStep = b / g;
+    s.YStep = (plus ? -a : a) / g;
     return s;
 }
 
 // Appends piece by piece: assigning or concatenating literals here trips a
 // false -Wrestrict in GCC 12 at -O3.
-std::string HuteiTermText(std::int32_t step, std::int32_t constant) {
+std::string HuteiTermText(const TInteger& step, const TInteger& constant) {
     std::string text;
     if (step == -1) {
         text += '-';
     } else if (step != 0 && step != 1) {
-        text += std::to_string(step);
+        text += AnswerDigits(step);
     }
-    if (step != 0) {
+    if (!step.IsZero()) {
         text += 'n';
     }
-    if (constant > 0 && !text.empty()) {
+    if (constant.Sign() > 0 && !text.empty()) {
         text += "+";
     }
-    if (constant != 0 || text.empty()) {
-        text += std::to_string(constant);
+    if (!constant.IsZero() || text.empty()) {
+        text += AnswerDigits(constant);
     }
     return text;
 }

@@ -2,11 +2,11 @@
 #include "IntText.h"
 
 #include "Errors.h"
-#include "Rational.h"
+#include "ExactInternal.h"
 
 namespace arith {
 
-std::int32_t IntFromText(const std::string& text) {
+TInteger IntFromText(const std::string& text) {
     const std::size_t first = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
     // The digits end where a point followed by nothing but zeros begins.
     const std::size_t point = text.find('.', first);
@@ -20,16 +20,10 @@ std::int32_t IntFromText(const std::string& text) {
             throw ConversionError(text);
         }
     }
-    // Checked only once the text is known to be a number, so that "9999999999x"
-    // is named as not an integer rather than as too large.
-    std::int64_t value = 0;
-    for (std::size_t i = first; i < end; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > kIntLimit) {
-            throw OverflowError();
-        }
-    }
-    return static_cast<std::int32_t>(text[0] == '-' ? -value : value);
+    // Checked only once the text is known to be a number, so that a long
+    // number with a stray letter is named as not an integer.
+    const TInteger value = TypedDigits(std::string_view(text).substr(first, end - first));
+    return text[0] == '-' ? -value : value;
 }
 
 } // namespace arith

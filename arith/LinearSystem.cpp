@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LinearSystem.h"
 
-#include "BigInt.h"
 #include "Messages.h"
 
 #include <bit>
@@ -10,22 +9,22 @@ namespace arith {
 
 namespace {
 
-using TIntRow = std::array<TBigInt, kMaxUnknowns + 1>;
+using TIntRow = std::array<TInteger, kMaxUnknowns + 1>;
 using TIntMatrix = std::array<TIntRow, kMaxUnknowns>;
 
 // The determinant of the square block picked by the row and column masks,
 // expanded along its first row.
-TBigInt Minor(const TIntMatrix& m, unsigned rows, unsigned cols) {
+TInteger Minor(const TIntMatrix& m, unsigned rows, unsigned cols) {
     const int first = std::countr_zero(rows);
     const unsigned lowerRows = rows & (rows - 1);
     if (lowerRows == 0) {
         return m[first][std::countr_zero(cols)];
     }
-    TBigInt sum;
+    TInteger sum;
     bool positive = true;
     for (unsigned rest = cols; rest != 0; rest &= rest - 1) {
         const int col = std::countr_zero(rest);
-        const TBigInt term = m[first][col] * Minor(m, lowerRows, cols & ~(1u << col));
+        const TInteger term = m[first][col] * Minor(m, lowerRows, cols & ~(1u << col));
         sum = positive ? sum + term : sum - term;
         positive = !positive;
     }
@@ -56,7 +55,7 @@ TIntMatrix ClearDenominators(const TLinearSystem& system, int n) {
     TIntMatrix m{};
     for (int row = 0; row < n; ++row) {
         for (int col = 0; col <= n; ++col) {
-            TBigInt entry = system[row][col].Num;
+            TInteger entry = system[row][col].Num;
             for (int other = 0; other <= n; ++other) {
                 if (other != col) {
                     entry = entry * system[row][other].Den;
@@ -68,15 +67,10 @@ TIntMatrix ClearDenominators(const TLinearSystem& system, int n) {
     return m;
 }
 
-TRational Fraction(const TBigInt& num, const TBigInt& den) {
-    const TBigInt g = Gcd(num, den);
-    TBigInt n = DivideExact(num, g);
-    TBigInt d = DivideExact(den, g);
-    if (d.IsNegative()) {
-        n = -n;
-        d = -d;
-    }
-    return {n.ToInt32(), d.ToInt32()};
+TRational Fraction(const TInteger& num, const TInteger& den) {
+    TRational r{num, den};
+    RatReduce(r);
+    return r;
 }
 
 } // namespace
@@ -85,7 +79,7 @@ TLinearSolution SolveLinearSystem(const TLinearSystem& system, int n) {
     const TIntMatrix m = ClearDenominators(system, n);
     const unsigned rows = (1u << n) - 1;
     const unsigned unknowns = (1u << n) - 1;
-    const TBigInt det = Minor(m, rows, unknowns);
+    const TInteger det = Minor(m, rows, unknowns);
 
     TLinearSolution solution;
     if (det.IsZero()) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Systems of two or three linear equations with fraction coefficients, solved
-// exactly: the intermediate determinants are held as integers of any size, so
-// only an answer that does not fit in 32 bits ends in OverflowError.
+// exactly, with integer determinants of any size.
 #pragma once
 
 #include "Rational.h"

@@ -1,132 +1,224 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The factor list of a polynomial: content, factors x, integer roots in
-// divisor order, one split of a quadratic (or of a quartic in x^2), and
-// finally a complete split of whatever is left into factors irreducible over
-// the rationals. Also the gcd and lcm of two polynomials.
+// The factor list of a polynomial and the gcd of two. FLINT finds the
+// irreducible factors; this file puts them in the order the answers use.
 #include "PolyFactor.h"
 
 #include "Errors.h"
-#include "IntPoly.h"
+
+#include <flint/fmpz_poly.h>
+#include <flint/fmpz_poly_factor.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <limits>
+#include <utility>
+#include <vector>
 
 namespace arith {
 
 namespace {
 
-std::uint64_t Magnitude32(std::int32_t n) {
-    if (n == INT32_MIN) {
-        throw OverflowError(); // its divisor 2^31 has no 32-bit form
+// An integer polynomial of FLINT's, owned.
+class TIntPoly {
+public:
+    TIntPoly() { fmpz_poly_init(poly_); }
+    explicit TIntPoly(const fmpz_poly_struct* p) {
+        fmpz_poly_init(poly_);
+        fmpz_poly_set(poly_, p);
     }
-    return static_cast<std::uint64_t>(n < 0 ? -static_cast<std::int64_t>(n) : n);
+    TIntPoly(const TIntPoly& other) : TIntPoly(other.poly_) {}
+    TIntPoly& operator=(const TIntPoly& other) {
+        fmpz_poly_set(poly_, other.poly_);
+        return *this;
+    }
+    ~TIntPoly() { fmpz_poly_clear(poly_); }
+
+    fmpz_poly_struct* Raw() { return poly_; }
+    const fmpz_poly_struct* Raw() const { return poly_; }
+    int Degree() const { return static_cast<int>(fmpz_poly_degree(poly_)); }
+    TInteger Coeff(int i) const {
+        TInteger c;
+        fmpz_poly_get_coeff_fmpz(c.Raw(), poly_, i);
+        return c;
+    }
+    void SetCoeff(int i, const TInteger& c) { fmpz_poly_set_coeff_fmpz(poly_, i, c.Raw()); }
+    friend bool operator==(const TIntPoly& a, const TIntPoly& b) {
+        return fmpz_poly_equal(a.poly_, b.poly_);
+    }
+
+private:
+    fmpz_poly_t poly_;
+};
+
+// p = Content * P with P integer, primitive, with a positive leading coefficient.
+struct TContentSplit {
+    TRational Content;
+    TIntPoly P;
+};
+
+// For a normalised p other than zero: the content is gcd(numerators) /
+// lcm(denominators), already in lowest terms since each coefficient is.
+TContentSplit ContentSplit(const TPolynomial& p) {
+    TInteger lcm = 1;
+    TInteger g = 0;
+    for (int i = 0; i <= p.Degree; ++i) {
+        if (!p.Num[i].IsZero()) {
+            lcm = lcm / Gcd(lcm, p.Den[i]) * p.Den[i];
+            g = Gcd(g, p.Num[i]);
+        }
+    }
+    if (p.Num[p.Degree].Sign() < 0) {
+        g = -g;
+    }
+    TContentSplit s{{g, lcm}, {}};
+    for (int i = 0; i <= p.Degree; ++i) {
+        if (!p.Num[i].IsZero()) {
+            s.P.SetCoeff(i, DivExact(p.Num[i], g) * DivExact(lcm, p.Den[i]));
+        }
+    }
+    return s;
+}
+
+struct TFactor {
+    TIntPoly P;
+    int Multiplicity = 1;
+};
+
+// The irreducible factors of a primitive polynomial with a positive leading
+// coefficient, each with a positive leading coefficient.
+std::vector<TFactor> IrreducibleFactors(const TIntPoly& p) {
+    fmpz_poly_factor_t found;
+    fmpz_poly_factor_init(found);
+    fmpz_poly_factor(found, p.Raw());
+    std::vector<TFactor> factors;
+    for (slong i = 0; i < found->num; ++i) {
+        TFactor f{TIntPoly(found->p + i), static_cast<int>(found->exp[i])};
+        if (f.P.Coeff(f.P.Degree()).Sign() < 0) {
+            fmpz_poly_neg(f.P.Raw(), f.P.Raw());
+        }
+        factors.push_back(std::move(f));
+    }
+    fmpz_poly_factor_clear(found);
+    return factors;
 }
 
 // Divisor-list order: by size, the positive one first.
-bool DivisorBefore(Wide a, Wide b) {
-    const Wide ma = WideAbs(a);
-    const Wide mb = WideAbs(b);
-    return ma != mb ? ma < mb : a > b;
+bool DivisorBefore(const TInteger& a, const TInteger& b) {
+    const int bySize = fmpz_cmpabs(a.Raw(), b.Raw());
+    return bySize != 0 ? bySize < 0 : a > b;
 }
 
-// The first pair (p, r) in divisor-list order with a = p q2, c = r s0 and
-// r q2 + p s0 = b, so that a x^2 + b x + c = (p x + r)(q2 x + s0). For each
-// p, r is a root of q2 r^2 - b r + p c, whose discriminant b^2 - 4ac does not
-// depend on p, so only the divisors of a are walked.
-bool SplitQuadraticWide(Wide a, Wide b, Wide c, TIntPoly& t, TIntPoly& s) {
-    if (a == 0) {
-        return false;
+// Linear factors by increasing root, the others by increasing degree and then
+// by their coefficients from the leading one down, so that x^2 - x + 1 comes
+// before x^2 + x + 1.
+bool FactorBefore(const TIntPoly& a, const TIntPoly& b) {
+    if (a.Degree() != b.Degree()) {
+        return a.Degree() < b.Degree();
     }
-    Wide root;
-    if (!ExactSqrt(b * b - 4 * a * c, root)) {
-        return false;
+    if (a.Degree() == 1) {
+        // -a0/a1 < -b0/b1 with a1, b1 > 0
+        return a.Coeff(0) * b.Coeff(1) > b.Coeff(0) * a.Coeff(1);
     }
-    TDivisorList divisors;
-    IntDivisors(CheckedInt(a), divisors);
-    for (int i = 0; i < divisors.Count; ++i) {
-        const Wide p = divisors.Items[i];
-        const Wide q2 = a / p;
-        bool found = false;
-        Wide best = 0;
-        for (Wide num : {b + root, b - root}) {
-            if (num % (2 * q2) != 0) {
-                continue;
-            }
-            const Wide r = num / (2 * q2);
-            const bool isDivisor = c == 0 ? WideAbs(r) == 1 : r != 0 && c % r == 0;
-            if (!isDivisor || r * q2 + p * (c == 0 ? 0 : c / r) != b) {
-                continue;
-            }
-            if (!found || DivisorBefore(r, best)) {
-                best = r;
-                found = true;
-            }
-        }
-        if (found) {
-            t = IntPolyLinear(p, best);
-            s = IntPolyLinear(q2, c == 0 ? 0 : c / best);
-            return true;
+    for (int i = a.Degree(); i >= 0; --i) {
+        const TInteger x = a.Coeff(i);
+        const TInteger y = b.Coeff(i);
+        if (x != y) {
+            return x < y;
         }
     }
     return false;
 }
 
-// Whether d is a root of p, and then the quotient by x - d. Synthetic
-// division: for a root d (|d| >= 1) every partial value is a quotient
-// coefficient, bounded by the sum of the magnitudes of p's coefficients, so a
-// larger partial value rules d out before anything can overflow.
-bool DivideByRoot(const TIntPoly& p, Wide bound, Wide d, TIntPoly& quotient) {
-    Wide v = p.C[p.Degree];
-    for (int i = p.Degree - 1; i >= 0; --i) {
-        if (v > bound || v < -bound) {
-            return false;
-        }
-        v = v * d + p.C[i];
+// Every factor as often as it divides, by FactorBefore.
+std::vector<TIntPoly> Sorted(const std::vector<TFactor>& factors) {
+    std::vector<TIntPoly> list;
+    for (const TFactor& f : factors) {
+        list.insert(list.end(), f.Multiplicity, f.P);
     }
-    if (v != 0) {
-        return false;
-    }
-    quotient = TIntPoly{};
-    quotient.Degree = p.Degree - 1;
-    v = p.C[p.Degree];
-    for (int i = p.Degree - 1; i >= 0; --i) {
-        quotient.C[i] = v;
-        v = v * d + p.C[i];
-    }
-    return true;
+    std::stable_sort(list.begin(), list.end(), FactorBefore);
+    return list;
 }
 
-// Substitutes y = x^2 back into a factor found for the quadratic in y.
-TIntPoly FromSquareVariable(const TIntPoly& f) {
-    TIntPoly r;
-    for (int i = 0; i <= f.Degree; ++i) {
-        r.C[2 * i] = f.C[i];
+// The two linear factors of a quadratic as a student splits it: the one with
+// the smaller leading coefficient first, of equal ones the one whose constant
+// comes first in divisor order.
+std::pair<TIntPoly, TIntPoly> QuadraticPair(const std::vector<TFactor>& factors) {
+    std::vector<TIntPoly> both = Sorted(factors);
+    const bool swap = both[1].Coeff(1) < both[0].Coeff(1) ||
+                      (both[1].Coeff(1) == both[0].Coeff(1) &&
+                       DivisorBefore(both[1].Coeff(0), both[0].Coeff(0)));
+    return swap ? std::pair{both[1], both[0]} : std::pair{both[0], both[1]};
+}
+
+int TotalDegree(const std::vector<TFactor>& factors) {
+    int degree = 0;
+    for (const TFactor& f : factors) {
+        degree += f.P.Degree() * f.Multiplicity;
     }
-    r.Degree = 2 * f.Degree;
+    return degree;
+}
+
+bool AllLinear(const std::vector<TFactor>& factors) {
+    return std::all_of(factors.begin(), factors.end(),
+                       [](const TFactor& f) { return f.P.Degree() == 1; });
+}
+
+// f(x^2) for f(y), and back.
+TIntPoly InSquare(const TIntPoly& f) {
+    TIntPoly r;
+    for (int i = 0; i <= f.Degree(); ++i) {
+        r.SetCoeff(2 * i, f.Coeff(i));
+    }
     return r;
 }
 
-// A list of working factors with room for every factor of a degree-10 polynomial.
-struct TWorkList {
-    int Count = 0;
-    std::array<TIntPoly, kMaxDegree + 1> Items{};
-    void Push(const TIntPoly& f) { Items[Count++] = f; }
-};
+// What is left once x and the integer roots are taken out.
+void AppendRest(const std::vector<TFactor>& rest, std::vector<TIntPoly>& list) {
+    const int degree = TotalDegree(rest);
+    if (degree == 2 && AllLinear(rest)) {
+        auto [t, s] = QuadraticPair(rest);
+        list.push_back(std::move(t));
+        list.push_back(std::move(s));
+        return;
+    }
+    if (degree == 4) {
+        TIntPoly product;
+        fmpz_poly_one(product.Raw());
+        for (const TFactor& f : rest) {
+            for (int k = 0; k < f.Multiplicity; ++k) {
+                fmpz_poly_mul(product.Raw(), product.Raw(), f.P.Raw());
+            }
+        }
+        if (product.Coeff(3).IsZero() && product.Coeff(1).IsZero()) {
+            TIntPoly y; // the quartic as a quadratic in y = x^2
+            for (int i = 0; i <= 2; ++i) {
+                y.SetCoeff(i, product.Coeff(2 * i));
+            }
+            const std::vector<TFactor> inY = IrreducibleFactors(y);
+            if (AllLinear(inY)) {
+                const auto [t, s] = QuadraticPair(inY);
+                for (const TIntPoly* part : {&t, &s}) {
+                    const std::vector<TIntPoly> pieces = Sorted(IrreducibleFactors(InSquare(*part)));
+                    list.insert(list.end(), pieces.begin(), pieces.end());
+                }
+                return;
+            }
+        }
+    }
+    const std::vector<TIntPoly> pieces = Sorted(rest);
+    list.insert(list.end(), pieces.begin(), pieces.end());
+}
 
 // Moves each factor next to the first factor equal to it, keeping order otherwise.
-void GatherEqual(TWorkList& list) {
-    int i = 0;
-    while (i < list.Count) {
-        int end = i + 1;
-        while (end < list.Count && IntPolyEqual(list.Items[end], list.Items[i])) {
+void GatherEqual(std::vector<TIntPoly>& list) {
+    for (std::size_t i = 0; i < list.size();) {
+        std::size_t end = i + 1;
+        while (end < list.size() && list[end] == list[i]) {
             ++end;
         }
-        for (int j = end; j < list.Count; ++j) {
-            if (IntPolyEqual(list.Items[j], list.Items[i])) {
-                std::rotate(list.Items.begin() + end, list.Items.begin() + j,
-                            list.Items.begin() + j + 1);
+        for (std::size_t j = end; j < list.size(); ++j) {
+            if (list[j] == list[i]) {
+                std::rotate(list.begin() + static_cast<std::ptrdiff_t>(end),
+                            list.begin() + static_cast<std::ptrdiff_t>(j),
+                            list.begin() + static_cast<std::ptrdiff_t>(j + 1));
                 ++end;
             }
         }
@@ -134,72 +226,15 @@ void GatherEqual(TWorkList& list) {
     }
 }
 
+void ToPoly(const TIntPoly& p, TPolynomial& r) {
+    PolyClear(r);
+    r.Degree = std::max(p.Degree(), 0);
+    for (int i = 0; i <= r.Degree; ++i) {
+        r.Num[i] = p.Coeff(i);
+    }
+}
+
 } // namespace
-
-void IntDivisors(std::int32_t n, TDivisorList& list) {
-    list = TDivisorList{};
-    std::uint32_t m = static_cast<std::uint32_t>(Magnitude32(n));
-    if (m == 0) {
-        m = 1; // 0 gives 1, -1 like 1
-    }
-    // Prime factors by trial division up to the square root (2, 3, then 6k +- 1).
-    std::array<std::uint32_t, 32> primes{};
-    std::array<int, 32> powers{};
-    int distinct = 0;
-    auto take = [&](std::uint32_t f) {
-        if (m % f == 0) {
-            primes[distinct] = f;
-            while (m % f == 0) {
-                m /= f;
-                ++powers[distinct];
-            }
-            ++distinct;
-        }
-    };
-    take(2);
-    take(3);
-    for (std::uint32_t f = 5; std::uint64_t(f) * f <= m; f += 6) {
-        take(f);
-        take(f + 2);
-    }
-    if (m > 1) {
-        primes[distinct] = m;
-        powers[distinct++] = 1;
-    }
-    std::array<std::int32_t, kMaxDivisors / 2> positive{};
-    int count = 1;
-    positive[0] = 1;
-    for (int k = 0; k < distinct; ++k) {
-        const int before = count;
-        std::uint64_t factor = 1;
-        for (int e = 1; e <= powers[k]; ++e) {
-            factor *= primes[k];
-            for (int j = 0; j < before; ++j) {
-                positive[count++] = static_cast<std::int32_t>(positive[j] * factor);
-            }
-        }
-    }
-    std::sort(positive.begin(), positive.begin() + count);
-    for (int j = 0; j < count; ++j) {
-        list.Items[2 * j] = positive[j];
-        list.Items[2 * j + 1] = -positive[j];
-    }
-    list.Count = 2 * count;
-}
-
-void PolySplitQuadratic(TPolynomial q, TPolynomial& s, TPolynomial& t) {
-    PolyNormalize(q);
-    TIntPoly ts;
-    TIntPoly ss;
-    if (q.Degree == 2 && q.Den[0] == 1 && q.Den[1] == 1 && q.Den[2] == 1 &&
-        SplitQuadraticWide(q.Num[2], q.Num[1], q.Num[0], ts, ss)) {
-        IntPolyToPoly(ts, t);
-        IntPolyToPoly(ss, s);
-        return;
-    }
-    s = q;
-    PolyFromInt(1, t);
-}
 
 void PolyFactor(TPolynomial p, TFactorList& f) {
     PolyNormalize(p);
@@ -208,100 +243,42 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
     }
     f = TFactorList{};
     int next = 0;
-
-    // Content: p = (Num / Den) P with P primitive and a positive leading coefficient.
-    const TContentSplit split = PolyContentSplit(p);
-    if (split.Den != 1 || split.Num != 1) {
-        TPolynomial c;
-        c.Num[0] = CheckedInt(split.Num);
-        c.Den[0] = CheckedInt(split.Den);
-        f[next++] = c;
+    const TContentSplit split = ContentSplit(p);
+    if (split.Content.Num != 1 || split.Content.Den != 1) {
+        f[next].Num[0] = split.Content.Num;
+        f[next++].Den[0] = split.Content.Den;
     }
-    TIntPoly rest = split.P;
-    // A primitive part beyond 32 bits (from fractions with large denominators)
-    // can still have factors that fit: it goes straight to the complete split
-    // below, and only the factors found must fit. Beyond 62 bits the exact
-    // steps of that split could leave 128 bits, so such a part stays a failure.
-    bool narrow = true;
-    for (int i = 0; i <= rest.Degree; ++i) {
-        const Wide magnitude = WideAbs(rest.C[i]);
-        if (magnitude > std::numeric_limits<std::int64_t>::max() / 2) {
-            throw OverflowError();
+    if (p.Degree == 0) {
+        if (next == 0) {
+            PolyFromInt(1, f[next]);
         }
-        narrow = narrow && magnitude <= std::numeric_limits<std::int32_t>::max();
+        return;
     }
 
-    TWorkList list;
-    while (rest.Degree > 0 && rest.C[0] == 0) {
-        list.Push(IntPolyLinear(1, 0));
-        for (int i = 0; i < rest.Degree; ++i) {
-            rest.C[i] = rest.C[i + 1];
-        }
-        rest.C[rest.Degree--] = 0;
-    }
-
-    // Integer roots: divisors of the constant term of what is left, beyond
-    // the root bound 1 + max |ai / an| skipped.
-    if (narrow && rest.Degree > 0) {
-        Wide largest = 0;
-        Wide bound = rest.C[rest.Degree];
-        for (int i = 0; i < rest.Degree; ++i) {
-            largest = std::max(largest, WideAbs(rest.C[i]));
-            bound += WideAbs(rest.C[i]);
-        }
-        const Wide lead = rest.C[rest.Degree];
-        TDivisorList candidates;
-        IntDivisors(CheckedInt(rest.C[0]), candidates);
-        for (int i = 0; i < candidates.Count && rest.Degree > 0; ++i) {
-            const Wide d = candidates.Items[i];
-            if (WideAbs(d) * lead > lead + largest) {
-                continue;
-            }
-            TIntPoly quotient;
-            while (rest.Degree > 0 && DivideByRoot(rest, bound, d, quotient)) {
-                list.Push(IntPolyLinear(1, -d));
-                rest = quotient;
-            }
+    std::vector<TIntPoly> list;
+    std::vector<TFactor> integerRoots;
+    std::vector<TFactor> rest;
+    for (TFactor& factor : IrreducibleFactors(split.P)) {
+        const bool monicLinear = factor.P.Degree() == 1 && factor.P.Coeff(1) == 1;
+        if (monicLinear && factor.P.Coeff(0).IsZero()) {
+            list.insert(list.end(), factor.Multiplicity, factor.P);
+        } else if (monicLinear) {
+            integerRoots.push_back(std::move(factor));
+        } else {
+            rest.push_back(std::move(factor));
         }
     }
-
-    // One split of a quadratic, or of a quartic in x^2.
-    const int restStart = list.Count;
-    const bool inSquare = narrow && rest.Degree == 4 && rest.C[3] == 0 && rest.C[1] == 0;
-    TIntPoly t;
-    TIntPoly s;
-    bool splitDone = false;
-    if (inSquare) {
-        splitDone = SplitQuadraticWide(rest.C[4], rest.C[2], rest.C[0], t, s);
-        t = FromSquareVariable(t);
-        s = FromSquareVariable(s);
-    } else if (narrow && rest.Degree == 2) {
-        splitDone = SplitQuadraticWide(rest.C[2], rest.C[1], rest.C[0], t, s);
+    // x - d by d in divisor order, that is x + c by -c.
+    std::sort(integerRoots.begin(), integerRoots.end(), [](const TFactor& a, const TFactor& b) {
+        return DivisorBefore(-a.P.Coeff(0), -b.P.Coeff(0));
+    });
+    for (const TFactor& factor : integerRoots) {
+        list.insert(list.end(), factor.Multiplicity, factor.P);
     }
-    if (splitDone) {
-        list.Push(t);
-        list.Push(s);
-    } else if (rest.Degree > 0 || (next == 0 && list.Count == 0)) {
-        list.Push(rest);
-    }
-
-    // Whatever can still be split over the rationals is replaced in place by
-    // its irreducible factors.
-    TWorkList full;
-    for (int i = 0; i < list.Count; ++i) {
-        if (i < restStart || list.Items[i].Degree < 2) {
-            full.Push(list.Items[i]);
-            continue;
-        }
-        const TIntFactors parts = IntPolyFactorComplete(list.Items[i]);
-        for (int k = 0; k < parts.Count; ++k) {
-            full.Push(parts.Items[k]);
-        }
-    }
-    GatherEqual(full);
-
-    for (int i = 0; i < full.Count; ++i) {
-        IntPolyToPoly(full.Items[i], f[next++]);
+    AppendRest(rest, list);
+    GatherEqual(list);
+    for (const TIntPoly& factor : list) {
+        ToPoly(factor, f[next++]);
     }
 }
 
@@ -311,16 +288,15 @@ void PolyGcd(TPolynomial a, TPolynomial b, TPolynomial& g) {
     if (PolyIsZero(a) || PolyIsZero(b)) {
         throw ZeroDivideError();
     }
-    const TContentSplit sa = PolyContentSplit(a);
-    const TContentSplit sb = PolyContentSplit(b);
-    TIntPoly common = IntPolyGcd(sa.P, sb.P);
-    if (sa.Den == 1 && sb.Den == 1) {
-        const Wide scale = WideGcd(sa.Num, sb.Num);
-        for (int i = 0; i <= common.Degree; ++i) {
-            common.C[i] = CheckedMul(common.C[i], scale);
-        }
+    const TContentSplit sa = ContentSplit(a);
+    const TContentSplit sb = ContentSplit(b);
+    TIntPoly common;
+    fmpz_poly_gcd(common.Raw(), sa.P.Raw(), sb.P.Raw());
+    if (sa.Content.Den == 1 && sb.Content.Den == 1) {
+        const TInteger scale = Gcd(sa.Content.Num, sb.Content.Num);
+        fmpz_poly_scalar_mul_fmpz(common.Raw(), common.Raw(), scale.Raw());
     }
-    IntPolyToPoly(common, g);
+    ToPoly(common, g);
 }
 
 // (a div g)(b div g) g, formed as a (b div g) since g divides a exactly.

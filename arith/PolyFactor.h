@@ -5,31 +5,23 @@
 #include "Polynomial.h"
 
 #include <array>
-#include <cstdint>
 
 namespace arith {
-
-// Every divisor of an int32 as 1, -1, d2, -d2, ... by increasing size; an
-// int32 has at most 1600 positive divisors.
-inline constexpr int kMaxDivisors = 3200;
-struct TDivisorList {
-    std::int32_t Count = 0;
-    std::array<std::int32_t, kMaxDivisors> Items{};
-};
 
 // Content, up to ten factors, and room for the zero polynomial that ends the list.
 inline constexpr int kMaxFactors = 12;
 using TFactorList = std::array<TPolynomial, kMaxFactors>;
 
-// Divisors of n (of 1 when n = 0); INT32_MIN throws OverflowError.
-void IntDivisors(std::int32_t n, TDivisorList& list);
-// The factor list of p: the content (when not 1), the factors x, x - d for
-// integer roots d in divisor order, then the remaining factors, each
-// irreducible over the rationals; equal factors stand side by side. The zero
-// polynomial throws ZeroDivideError, an entry beyond 32 bits OverflowError.
+// The factor list of p, each factor irreducible over the rationals, primitive
+// with a positive leading coefficient, equal factors side by side: the
+// content (when not 1), the factors x, then x - d for integer roots d in
+// divisor order (1, -1, 2, -2, ...), then what is left: a quadratic as its two
+// linear factors, the one with the smaller leading coefficient first; a
+// quartic in x^2 that splits as a quadratic in x^2 by that same rule, each
+// part factored as below; anything else as its factors by increasing root
+// (linear ones), then by increasing degree. The zero polynomial throws
+// ZeroDivideError.
 void PolyFactor(TPolynomial p, TFactorList& f);
-// q = t s with t = p x + r the first split in divisor order, or s = q, t = 1.
-void PolySplitQuadratic(TPolynomial q, TPolynomial& s, TPolynomial& t);
 // The greatest common divisor: primitive with a positive leading coefficient,
 // times the gcd of the two contents when both are integers. A zero input
 // throws ZeroDivideError.

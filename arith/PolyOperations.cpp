@@ -1,80 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PolyOperations.h"
 
-#include "BigNum.h"
 #include "Errors.h"
 #include "Factorization.h"
 #include "Messages.h"
 
-#include <algorithm>
-#include <bit>
-#include <cstdlib>
-#include <optional>
 #include <utility>
 
 namespace arith {
 
 namespace {
 
-// a * b for numbers of at least one digit without leading zeros, or nothing
-// when the product passes kMaxAnswerDigits digits. A product has at least
-// la + lb - 1 digits, so a hopeless one is refused before it is formed.
-std::optional<std::string> BoundedMul(const std::string& a, const std::string& b) {
-    if (a.size() + b.size() - 1 > std::size_t{kMaxAnswerDigits}) {
-        return std::nullopt;
-    }
-    std::string product = BigMul(a, b);
-    if (product.size() > std::size_t{kMaxAnswerDigits}) {
-        return std::nullopt;
-    }
-    return product;
-}
-
-// base^n for n >= 1, by squaring from the top bit of n down: every value on
-// the way is base^m with m <= n, so the first one that grows too long proves
-// the power too long, and at most 62 products are formed.
-std::optional<std::string> BoundedPower(const std::string& base, std::int64_t n) {
-    if (base == "1") {
-        return base;
-    }
-    const auto bits = static_cast<int>(std::bit_width(static_cast<std::uint64_t>(n)));
-    std::optional<std::string> r = base;
-    for (int bit = bits - 2; bit >= 0 && r; --bit) {
-        r = BoundedMul(*r, *r);
-        if (r && ((n >> bit) & 1) != 0) {
-            r = BoundedMul(*r, base);
-        }
-    }
-    return r;
-}
-
 // c^n exactly, such as -1/8 for (-2)^-3: the fields of a constant power.
 // Builds fresh strings rather than assigning literals, which trips a false
 // -Wrestrict in GCC 12 at -O3.
-void ConstantPower(TRational c, std::int32_t n, TPower& power) {
-    if (n == 0 || c.Num == 0) {
-        if (c.Num == 0 && n < 0) {
+void ConstantPower(const TRational& c, const TInteger& n, TPower& power) {
+    if (n.IsZero() || c.Num.IsZero()) {
+        if (c.Num.IsZero() && n.Sign() < 0) {
             throw ZeroDivideError();
         }
-        power.Numerator = std::to_string(n == 0 ? 1 : 0);
+        power.Numerator = std::to_string(n.IsZero() ? 1 : 0);
         power.Denominator = std::to_string(1);
         return;
     }
-    const std::int64_t e = std::abs(static_cast<std::int64_t>(n));
-    std::int64_t num = std::abs(static_cast<std::int64_t>(c.Num));
-    std::int64_t den = c.Den;
-    if (n < 0) {
+    const TInteger e = Abs(n);
+    TInteger num = Abs(c.Num);
+    TInteger den = c.Den;
+    if (n.Sign() < 0) {
         std::swap(num, den);
     }
-    std::optional<std::string> top = BoundedPower(std::to_string(num), e);
-    std::optional<std::string> bottom = top ? BoundedPower(std::to_string(den), e) : std::nullopt;
-    if (!bottom) {
+    if (PowerTooLong(num, e) || PowerTooLong(den, e)) {
         power.TooLong = true;
         return;
     }
-    power.Negative = c.Num < 0 && e % 2 == 1;
-    power.Numerator = std::move(*top);
-    power.Denominator = std::move(*bottom);
+    // Below the bound a base of 2 or more has an exponent of at most 1700.
+    const auto exponent = static_cast<unsigned long>(num == 1 && den == 1 ? 1 : e.ToLong());
+    const TInteger top = Power(num, exponent);
+    const TInteger bottom = Power(den, exponent);
+    if (top.LongerThan(kMaxAnswerDigits) || bottom.LongerThan(kMaxAnswerDigits)) {
+        power.TooLong = true;
+        return;
+    }
+    power.Negative = c.Num.Sign() < 0 && fmpz_is_odd(e.Raw());
+    power.Numerator = top.Text();
+    power.Denominator = bottom.Text();
 }
 
 void RequireNonZero(const TPolynomial& p) {
@@ -121,11 +90,8 @@ TOutcome<TPower> PowerOf(const TPolynomial& f, const TPolynomial& g) {
         ConstantPower({f.Num[0], f.Den[0]}, power.Exponent, power);
         return power;
     }
-    // |n| can only be too large for a degree of 10 here, which PolyPower reports.
-    const std::int64_t magnitude =
-        std::min(std::abs(static_cast<std::int64_t>(power.Exponent)), kIntLimit);
     TPolynomial e;
-    PolyFromInt(static_cast<std::int32_t>(magnitude), e);
+    PolyFromInt(Abs(power.Exponent), e);
     PolyPower(f, e, power.Power);
     return power;
 }
@@ -133,7 +99,7 @@ TOutcome<TPower> PowerOf(const TPolynomial& f, const TPolynomial& g) {
 std::string PowerText(const TPower& power) {
     if (!power.ConstantBase) {
         const std::string text = PolyToText(power.Power);
-        return power.Exponent < 0 ? "1/(" + text + ")" : text;
+        return power.Exponent.Sign() < 0 ? "1/(" + text + ")" : text;
     }
     if (power.TooLong) {
         return kTooLongText;

@@ -7,7 +7,6 @@
 #include "Outcome.h"
 #include "PolyFactor.h"
 
-#include <cstdint>
 #include <string>
 
 namespace arith {
@@ -25,7 +24,7 @@ std::string QuotientText(const TQuotient& q);
 // f(x)^n. A constant f is raised exactly as long decimal numbers; any other
 // f gives its polynomial power f^|n|, shown as 1/(...) for a negative n.
 struct TPower {
-    std::int32_t Exponent = 0;
+    TInteger Exponent = 0;
     bool ConstantBase = false;
     // A constant base: the value as Negative, Numerator and Denominator
     // (decimal texts, "1" for an integer), or TooLong beyond 500 digits.

@@ -14,15 +14,19 @@ namespace arith {
 namespace {
 
 // Appends piece by piece: "literal" + std::string trips a false -Wrestrict in GCC 12 at -O3.
-std::string FractionText(std::int32_t num, std::int32_t den) {
-    std::string s = std::to_string(num);
+std::string FractionText(const TInteger& num, const TInteger& den) {
+    std::string s = AnswerDigits(num);
     s += '/';
-    s += std::to_string(den);
+    s += AnswerDigits(den);
     return s;
 }
 
+std::string ConstantText(const TInteger& num, const TInteger& den) {
+    return den == 1 ? AnswerDigits(num) : FractionText(num, den);
+}
+
 // The coefficient in front of the letter: 1 and -1 are left implicit, fractions written in full.
-std::string CoefficientText(std::int32_t num, std::int32_t den) {
+std::string CoefficientText(const TInteger& num, const TInteger& den) {
     if (den != 1) {
         return FractionText(num, den);
     }
@@ -32,7 +36,7 @@ std::string CoefficientText(std::int32_t num, std::int32_t den) {
     if (num == 1) {
         return "";
     }
-    return std::to_string(num);
+    return AnswerDigits(num);
 }
 
 std::string PowerText(char letter, int i) {
@@ -45,7 +49,7 @@ std::string PowerText(char letter, int i) {
 }
 
 struct TTerm {
-    TWideRational Coefficient;
+    TRational Coefficient;
     std::int64_t Exponent = 0;
 };
 
@@ -71,7 +75,7 @@ public:
                 ++pos_;
                 SkipSpaces();
             }
-            TTerm term{WideFromInt(1), 0};
+            TTerm term{{1, 1}, 0};
             bool hasNumber = StartsNumber();
             if (hasNumber && !ReadNumber(term.Coefficient)) {
                 return std::nullopt;
@@ -105,7 +109,7 @@ public:
                 return std::nullopt;
             }
             if (negative) {
-                term.Coefficient.Num = -term.Coefficient.Num;
+                term.Coefficient.Num = -std::move(term.Coefficient.Num);
             }
             terms.push_back(term);
             previous = hasExponent ? TPrevious::Exponent
@@ -142,19 +146,28 @@ private:
         return value;
     }
 
-    // An integer, a decimal or a fraction; a typed number beyond 32 bits throws OverflowError.
-    bool ReadNumber(TWideRational& value) {
-        std::int64_t num = ReadDigits(kIntLimit + 1);
+    // A run of digits as it stands in the text.
+    std::string_view DigitRun() {
+        const std::size_t start = pos_;
+        while (IsDigit(Peek())) {
+            ++pos_;
+        }
+        return std::string_view(text_).substr(start, pos_ - start);
+    }
+
+    // An integer, a decimal or a fraction; a number of more than 500 digits throws OverflowError.
+    bool ReadNumber(TRational& value) {
+        const TInteger num = TypedDigits(DigitRun());
         const bool decimal = Peek() == '.';
         std::string_view fraction; // the digits after the decimal point
         if (decimal) {
-            const std::size_t start = ++pos_;
-            while (IsDigit(Peek())) {
-                ++pos_;
+            ++pos_;
+            fraction = DigitRun();
+            if (fraction.size() > kMaxAnswerDigits) {
+                throw OverflowError();
             }
-            fraction = std::string_view(text_).substr(start, pos_ - start);
         }
-        std::int64_t den = 1;
+        TInteger den = 1;
         SkipSpaces();
         if (Peek() == '/') {
             ++pos_;
@@ -162,20 +175,14 @@ private:
             if (!IsDigit(Peek())) {
                 return false;
             }
-            den = ReadDigits(kIntLimit + 1);
-            if (den == 0) {
+            den = TypedDigits(DigitRun());
+            if (den.IsZero()) {
                 den = 1; // as in a coefficient field, "3/0" reads as 3
             }
         }
-        if (num > kIntLimit || den > kIntLimit) {
-            throw OverflowError();
-        }
-        if (decimal) {
-            const TRational number = DecimalValue(num, fraction);
-            value = WideReduce(number.Num, Wide{number.Den} * den);
-        } else {
-            value = WideReduce(num, den);
-        }
+        value = decimal ? DecimalValue(num, fraction) : TRational{num, 1};
+        value.Den *= den;
+        RatReduce(value);
         return true;
     }
 
@@ -193,22 +200,22 @@ std::string PolyToText(const TPolynomial& p) {
 std::string PolyToTextVar(const TPolynomial& p, char letter) {
     const int d = std::clamp<int>(p.Degree, 0, kMaxDegree);
     if (d == 0) {
-        return p.Den[0] == 1 ? std::to_string(p.Num[0]) : FractionText(p.Num[0], p.Den[0]);
+        return ConstantText(p.Num[0], p.Den[0]);
     }
     std::string s = CoefficientText(p.Num[d], p.Den[d]) + PowerText(letter, d);
     for (int i = d - 1; i >= 1; --i) {
-        if (p.Num[i] > 0) {
+        if (p.Num[i].Sign() > 0) {
             s += "+";
         }
-        if (p.Num[i] != 0) {
+        if (!p.Num[i].IsZero()) {
             s += CoefficientText(p.Num[i], p.Den[i]) + PowerText(letter, i);
         }
     }
-    if (p.Num[0] > 0) {
+    if (p.Num[0].Sign() > 0) {
         s += "+";
     }
-    if (p.Num[0] != 0) {
-        s += p.Den[0] == 1 ? std::to_string(p.Num[0]) : FractionText(p.Num[0], p.Den[0]);
+    if (!p.Num[0].IsZero()) {
+        s += ConstantText(p.Num[0], p.Den[0]);
     }
     return s;
 }
@@ -217,8 +224,8 @@ bool ParseCoefficient(const std::string& text, TPolynomial& c) {
     TRational r;
     bool ok = ParseRational(text, r);
     PolyClear(c);
-    c.Num[0] = r.Num;
-    c.Den[0] = r.Den;
+    c.Num[0] = std::move(r.Num);
+    c.Den[0] = std::move(r.Den);
     return ok;
 }
 
@@ -233,12 +240,12 @@ bool ParsePolynomial(const std::string& text, char letter, TPolynomial& p) {
             throw DegreeError();
         }
     }
-    std::array<TWideRational, kMaxDegree + 1> sum{};
+    std::array<TRational, kMaxDegree + 1> sum{};
     for (const TTerm& term : *terms) {
-        sum[term.Exponent] = WideSum(sum[term.Exponent], term.Coefficient);
+        RatAdd(sum[term.Exponent], term.Coefficient, sum[term.Exponent]);
     }
     for (int i = 0; i <= kMaxDegree; ++i) {
-        PolySetCoeff(p, i, WideToRat(sum[i]));
+        PolySetCoeff(p, i, std::move(sum[i]));
     }
     PolyNormalize(p);
     return true;

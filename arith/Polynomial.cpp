@@ -2,7 +2,6 @@
 #include "Polynomial.h"
 
 #include "Errors.h"
-#include "ExactInternal.h"
 
 #include <algorithm>
 
@@ -10,64 +9,72 @@ namespace arith {
 
 namespace {
 
-// A polynomial with exact 128-bit coefficients: every operation works in this
-// form and narrows to 32 bits once, at the end, so that only the result has to fit.
-using TWidePoly = std::array<TWideRational, kMaxDegree + 1>;
+// The coefficients as canonical fractions: every operation works in this form
+// and writes the record once, at the end.
+using TRatPoly = std::array<TRational, kMaxDegree + 1>;
 
 // The Degree field as an index that is safe to use, whatever the record holds.
 int TopIndex(const TPolynomial& p) {
     return std::clamp<int>(p.Degree, 0, kMaxDegree);
 }
 
-TWidePoly Widen(const TPolynomial& p, int top) {
-    TWidePoly w{};
+TRational Coefficient(const TPolynomial& p, int i) {
+    TRational c{p.Num[i], p.Den[i]};
+    RatReduce(c);
+    if (c.Den.IsZero()) {
+        throw ZeroDivideError();
+    }
+    return c;
+}
+
+TRatPoly Widen(const TPolynomial& p, int top) {
+    TRatPoly w{};
     for (int i = 0; i <= top; ++i) {
-        w[i] = WideFromRat({p.Num[i], p.Den[i]});
+        w[i] = Coefficient(p, i);
     }
     return w;
 }
 
-int WideDegree(const TWidePoly& w) {
+int RatDegree(const TRatPoly& w) {
     for (int i = kMaxDegree; i > 0; --i) {
-        if (w[i].Num != 0) {
+        if (!w[i].Num.IsZero()) {
             return i;
         }
     }
     return 0;
 }
 
-bool WideIsZero(const TWidePoly& w) {
-    return WideDegree(w) == 0 && w[0].Num == 0;
+bool RatIsZero(const TRatPoly& w) {
+    return RatDegree(w) == 0 && w[0].Num.IsZero();
 }
 
-TWidePoly WideMul(const TWidePoly& a, const TWidePoly& b) {
-    TWidePoly r{};
+TRatPoly Product(const TRatPoly& a, const TRatPoly& b) {
+    TRatPoly r{};
+    TRational term;
     for (int i = 0; i <= kMaxDegree; ++i) {
-        if (a[i].Num == 0) {
+        if (a[i].Num.IsZero()) {
             continue;
         }
         for (int j = 0; j <= kMaxDegree; ++j) {
-            if (b[j].Num == 0) {
+            if (b[j].Num.IsZero()) {
                 continue;
             }
             if (i + j > kMaxDegree) {
                 throw DegreeError();
             }
-            r[i + j] = WideSum(r[i + j], WideProduct(a[i], b[j]));
+            RatMul(a[i], b[j], term);
+            RatAdd(r[i + j], term, r[i + j]);
         }
     }
     return r;
 }
 
-void Narrow(const TWidePoly& w, TPolynomial& r) {
-    TPolynomial t;
+void Store(TRatPoly w, TPolynomial& r) {
+    r.Degree = RatDegree(w);
     for (int i = 0; i <= kMaxDegree; ++i) {
-        TRational c = WideToRat(w[i]);
-        t.Num[i] = c.Num;
-        t.Den[i] = c.Den;
+        r.Num[i] = std::move(w[i].Num);
+        r.Den[i] = std::move(w[i].Den);
     }
-    t.Degree = WideDegree(w);
-    r = t;
 }
 
 } // namespace
@@ -79,7 +86,7 @@ void PolyClear(TPolynomial& p) {
 void PolyNormalize(TPolynomial& p) {
     p.Degree = 0;
     for (int i = kMaxDegree; i > 0; --i) {
-        if (p.Num[i] != 0) {
+        if (!p.Num[i].IsZero()) {
             p.Degree = i;
             break;
         }
@@ -87,17 +94,17 @@ void PolyNormalize(TPolynomial& p) {
     for (int i = p.Degree; i >= 0; --i) {
         TRational c{p.Num[i], p.Den[i]};
         RatReduce(c);
-        p.Num[i] = c.Num;
-        p.Den[i] = c.Den;
+        p.Num[i] = std::move(c.Num);
+        p.Den[i] = std::move(c.Den);
     }
 }
 
-void PolyFromInt(std::int32_t n, TPolynomial& p) {
+void PolyFromInt(const TInteger& n, TPolynomial& p) {
     PolyClear(p);
     p.Num[0] = n;
 }
 
-std::optional<std::int32_t> PolyToInt(const TPolynomial& p) {
+std::optional<TInteger> PolyToInt(const TPolynomial& p) {
     if (p.Degree != 0 || p.Den[0] != 1) {
         return std::nullopt;
     }
@@ -105,7 +112,7 @@ std::optional<std::int32_t> PolyToInt(const TPolynomial& p) {
 }
 
 bool PolyIsZero(const TPolynomial& p) {
-    return p.Degree == 0 && p.Num[0] == 0;
+    return p.Degree == 0 && p.Num[0].IsZero();
 }
 
 bool PolyIsOne(const TPolynomial& p) {
@@ -114,7 +121,7 @@ bool PolyIsOne(const TPolynomial& p) {
 
 bool PolyIsX(TPolynomial p) {
     PolyNormalize(p);
-    return p.Degree == 1 && p.Num[1] == 1 && p.Num[0] == 0 && p.Den[0] == 1;
+    return p.Degree == 1 && p.Num[1] == 1 && p.Num[0].IsZero() && p.Den[0] == 1;
 }
 
 bool PolyEqual(TPolynomial a, TPolynomial b) {
@@ -133,26 +140,26 @@ bool PolyEqual(TPolynomial a, TPolynomial b) {
 
 void PolyAdd(TPolynomial a, TPolynomial b, TPolynomial& r) {
     int top = std::max(TopIndex(a), TopIndex(b));
-    TWidePoly x = Widen(a, top);
-    TWidePoly y = Widen(b, top);
+    TRatPoly x = Widen(a, top);
+    const TRatPoly y = Widen(b, top);
     for (int i = 0; i <= top; ++i) {
-        x[i] = WideSum(x[i], y[i]);
+        RatAdd(x[i], y[i], x[i]);
     }
-    Narrow(x, r);
+    Store(std::move(x), r);
 }
 
 void PolySub(TPolynomial a, TPolynomial b, TPolynomial& r) {
     int top = std::max(TopIndex(a), TopIndex(b));
-    TWidePoly x = Widen(a, top);
-    TWidePoly y = Widen(b, top);
+    TRatPoly x = Widen(a, top);
+    const TRatPoly y = Widen(b, top);
     for (int i = 0; i <= top; ++i) {
-        x[i] = WideDifference(x[i], y[i]);
+        RatSub(x[i], y[i], x[i]);
     }
-    Narrow(x, r);
+    Store(std::move(x), r);
 }
 
 void PolyMul(TPolynomial a, TPolynomial b, TPolynomial& r) {
-    Narrow(WideMul(Widen(a, TopIndex(a)), Widen(b, TopIndex(b))), r);
+    Store(Product(Widen(a, TopIndex(a)), Widen(b, TopIndex(b))), r);
 }
 
 void PolyDivMod(TPolynomial a, TPolynomial b, TPolynomial& q, TPolynomial& r) {
@@ -162,92 +169,96 @@ void PolyDivMod(TPolynomial a, TPolynomial b, TPolynomial& q, TPolynomial& r) {
         throw ZeroDivideError();
     }
     const int m = b.Degree;
-    const TWidePoly divisor = Widen(b, m);
-    TWidePoly rest = Widen(a, a.Degree);
-    TWidePoly quotient{};
+    const TRatPoly divisor = Widen(b, m);
+    TRatPoly rest = Widen(a, a.Degree);
+    TRatPoly quotient{};
+    TRational term;
     // Each pass cancels the leading term exactly, so the degree of the rest falls every time.
-    while (!WideIsZero(rest) && WideDegree(rest) >= m) {
-        int top = WideDegree(rest);
+    while (!RatIsZero(rest) && RatDegree(rest) >= m) {
+        int top = RatDegree(rest);
         int k = top - m;
-        TWideRational t = WideQuotient(rest[top], divisor[m]);
-        quotient[k] = t;
+        RatDiv(rest[top], divisor[m], quotient[k]);
         for (int j = 0; j < m; ++j) {
-            rest[j + k] = WideDifference(rest[j + k], WideProduct(t, divisor[j]));
+            RatMul(quotient[k], divisor[j], term);
+            RatSub(rest[j + k], term, rest[j + k]);
         }
-        rest[top] = {0, 1};
+        RatClear(rest[top]);
     }
-    Narrow(quotient, q);
-    Narrow(rest, r);
+    Store(std::move(quotient), q);
+    Store(std::move(rest), r);
 }
 
 void PolyDerivative(TPolynomial a, TPolynomial& r) {
-    TWidePoly w{};
+    TRatPoly w{};
     for (int k = kMaxDegree; k >= 1; --k) {
-        w[k - 1] = WideProduct(WideFromInt(k), WideFromRat({a.Num[k], a.Den[k]}));
+        RatMul({k, 1}, Coefficient(a, k), w[k - 1]);
     }
-    Narrow(w, r);
+    Store(std::move(w), r);
 }
 
 void PolyIntegral(TPolynomial a, TPolynomial& r) {
-    TWidePoly w{};
+    TRatPoly w{};
     for (int k = TopIndex(a); k >= 0; --k) {
-        TWideRational c = WideFromRat({a.Num[k], a.Den[k]});
-        if (c.Num == 0) {
+        const TRational c = Coefficient(a, k);
+        if (c.Num.IsZero()) {
             continue;
         }
         if (k == kMaxDegree) {
             throw DegreeError();
         }
-        w[k + 1] = WideQuotient(c, WideFromInt(k + 1));
+        RatDiv(c, {k + 1, 1}, w[k + 1]);
     }
-    Narrow(w, r);
+    Store(std::move(w), r);
 }
 
 void PolyPower(TPolynomial base, TPolynomial e, TPolynomial& r) {
-    const std::int32_t n = e.Num[0];
-    if (n <= 0) {
+    if (e.Num[0].Sign() <= 0) {
         PolyFromInt(1, r);
         return;
     }
-    const TWidePoly w = Widen(base, TopIndex(base));
-    const int degree = WideDegree(w);
-    if (degree > 0 && n > kMaxDegree / degree) {
+    const TRatPoly w = Widen(base, TopIndex(base));
+    const int degree = RatDegree(w);
+    const bool small = e.Num[0] <= kMaxDegree;
+    if (degree > 0 && (!small || e.Num[0].ToLong() > kMaxDegree / degree)) {
         throw DegreeError();
     }
     if (degree == 0) {
-        // A constant c = p/q in lowest terms: c^n is p^n/q^n, already in lowest
-        // terms, so once |p| or q is 2 or more it leaves 32 bits before n reaches 32.
-        const TWideRational c = w[0];
-        bool unit = (c.Num >= -1 && c.Num <= 1) && c.Den == 1;
-        if (!unit && n >= 32) {
-            throw OverflowError();
-        }
-        if (unit) {
-            PolyFromInt(c.Num < 0 && n % 2 == 0 ? 1 : static_cast<std::int32_t>(c.Num), r);
+        const TRational& c = w[0];
+        if (c.Den == 1 && Abs(c.Num) <= 1) {
+            const bool flip = c.Num.Sign() < 0 && fmpz_is_even(e.Num[0].Raw());
+            PolyFromInt(flip ? -c.Num : c.Num, r);
             return;
         }
+        if (PowerTooLong(c.Num, e.Num[0]) || PowerTooLong(c.Den, e.Num[0])) {
+            throw OverflowError();
+        }
+        const auto n = static_cast<unsigned long>(e.Num[0].ToLong());
+        TRational power{Power(c.Num, n), Power(c.Den, n)};
+        PolyClear(r);
+        r.Num[0] = std::move(power.Num);
+        r.Den[0] = std::move(power.Den);
+        return;
     }
-    TWidePoly acc = w;
-    for (std::int32_t i = 1; i < n; ++i) {
-        acc = WideMul(acc, w);
+    TRatPoly acc = w;
+    for (long i = 1; i < e.Num[0].ToLong(); ++i) {
+        acc = Product(acc, w);
     }
-    Narrow(acc, r);
+    Store(std::move(acc), r);
 }
 
 void PolyCompose(TPolynomial f, TPolynomial g, TPolynomial& r) {
-    const TWidePoly inner = Widen(g, TopIndex(g));
-    // f(g) has degree deg f * deg g exactly; refuse it before a product of
-    // the growing powers could overflow first.
-    if (WideDegree(Widen(f, TopIndex(f))) * WideDegree(inner) > kMaxDegree) {
+    const TRatPoly inner = Widen(g, TopIndex(g));
+    // f(g) has degree deg f * deg g exactly; refuse it before forming the powers.
+    if (RatDegree(Widen(f, TopIndex(f))) * RatDegree(inner) > kMaxDegree) {
         throw DegreeError();
     }
-    TWidePoly acc{};
+    TRatPoly acc{};
     // Horner's scheme: f(g) = (...(f_d g + f_(d-1)) g + ...) g + f_0.
     for (int i = TopIndex(f); i >= 0; --i) {
-        acc = WideMul(acc, inner);
-        acc[0] = WideSum(acc[0], WideFromRat({f.Num[i], f.Den[i]}));
+        acc = Product(acc, inner);
+        RatAdd(acc[0], Coefficient(f, i), acc[0]);
     }
-    Narrow(acc, r);
+    Store(std::move(acc), r);
 }
 
 TRational PolyCoeff(const TPolynomial& p, int i) {
@@ -259,13 +270,13 @@ TRational PolyCoeff(const TPolynomial& p, int i) {
 
 void PolySetCoeff(TPolynomial& p, int i, TRational c) {
     if (i < 0 || i > kMaxDegree) {
-        if (c.Num != 0) {
+        if (!c.Num.IsZero()) {
             throw DegreeError();
         }
         return;
     }
-    p.Num[i] = c.Num;
-    p.Den[i] = c.Den;
+    p.Num[i] = std::move(c.Num);
+    p.Den[i] = std::move(c.Den);
 }
 
 } // namespace arith

@@ -3,8 +3,8 @@
 // their text form.
 //
 // Inputs are taken by value, so a result variable may be one of the inputs.
-// Arithmetic is exact: a coefficient that does not fit throws OverflowError,
-// and a result of degree above 10 throws DegreeError.
+// Arithmetic is exact at any size; a result of degree above 10 throws
+// DegreeError.
 #pragma once
 
 #include "Rational.h"
@@ -20,15 +20,15 @@ inline constexpr int kMaxDegree = 10;
 
 struct TPolynomial {
     std::int32_t Degree = 0;
-    std::array<std::int32_t, kMaxDegree + 1> Num{};
-    std::array<std::int32_t, kMaxDegree + 1> Den{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    std::array<TInteger, kMaxDegree + 1> Num{};
+    std::array<TInteger, kMaxDegree + 1> Den{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 };
 
 void PolyClear(TPolynomial& p);
 void PolyNormalize(TPolynomial& p);
-void PolyFromInt(std::int32_t n, TPolynomial& p);
+void PolyFromInt(const TInteger& n, TPolynomial& p);
 // The value of an integer constant; nothing for any other p (TWarning::NotInteger).
-std::optional<std::int32_t> PolyToInt(const TPolynomial& p);
+std::optional<TInteger> PolyToInt(const TPolynomial& p);
 bool PolyIsZero(const TPolynomial& p);
 bool PolyIsOne(const TPolynomial& p);
 bool PolyIsX(TPolynomial p);
@@ -41,14 +41,16 @@ void PolyDivMod(TPolynomial a, TPolynomial b, TPolynomial& q,
                 TPolynomial& r); // b = 0: ZeroDivideError
 void PolyDerivative(TPolynomial a, TPolynomial& r);
 void PolyIntegral(TPolynomial a, TPolynomial& r);
-void PolyPower(TPolynomial base, TPolynomial e,
-               TPolynomial& r); // exponent: numerator of e's constant
+// base^n for n the numerator of e's constant (1 for n <= 0). A constant power
+// of more than 500 digits throws OverflowError before it is formed.
+void PolyPower(TPolynomial base, TPolynomial e, TPolynomial& r);
 void PolyCompose(TPolynomial f, TPolynomial g, TPolynomial& r); // r = f(g(x))
 
 // The coefficient of x^i as a fraction, and setting it (not normalised).
 TRational PolyCoeff(const TPolynomial& p, int i);
 void PolySetCoeff(TPolynomial& p, int i, TRational c);
 
+// "2x^3-x+1/2"; OverflowError for a coefficient beyond 500 digits.
 std::string PolyToText(const TPolynomial& p);
 std::string PolyToTextVar(const TPolynomial& p, char letter);
 

@@ -6,21 +6,19 @@
 
 #include "Polynomial.h"
 
-#include <cstdint>
 #include <string>
 
 namespace arith {
 
 // The roots (P + Q·√R)/D and (P − Q·√R)/D; R square-free, negative for complex roots.
 struct TQuadRoots {
-    std::int32_t P = 0;
-    std::int32_t Q = 1;
-    std::int32_t R = 0;
-    std::int32_t D = 1;
+    TInteger P = 0;
+    TInteger Q = 1;
+    TInteger R = 0;
+    TInteger D = 1;
 };
 
-// The roots of a p of degree 2, exact: OverflowError when the integer
-// coefficients or a result do not fit in 32 bits, ZeroDivideError for degree below 2.
+// The roots of a p of degree 2, exact; ZeroDivideError for degree below 2.
 TQuadRoots QuadFormula(TPolynomial p);
 // One root as text: the first root (P + Q·√R)/D, or the second (P − Q·√R)/D.
 std::string QuadRootText(const TQuadRoots& roots, bool first);

@@ -14,7 +14,7 @@ seconds=${1:-10}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(readers bignum enzan insuu niji koji renritu renritu3 hutei bibun sekibun sigma
+    targets=(readers enzan insuu niji koji renritu renritu3 hutei bibun sekibun sigma
              naibun junretu)
 fi
 

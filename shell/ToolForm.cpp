@@ -499,8 +499,8 @@ arith::TPolynomial ToolForm::ReadPolynomial(QLineEdit* edit, char letter) {
     return p;
 }
 
-std::int32_t ToolForm::ReadInteger(QLineEdit* edit) {
-    std::int32_t n = 0;
+arith::TInteger ToolForm::ReadInteger(QLineEdit* edit) {
+    arith::TInteger n;
     ReadField(edit, [&n](const std::string& text) {
         n = arith::IntFromText(text);
         return true;

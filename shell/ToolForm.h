@@ -196,7 +196,7 @@ protected:
     // A whole polynomial in the letter.
     arith::TPolynomial ReadPolynomial(QLineEdit* edit, char letter);
     // A whole field as one integer, as IntFromText reads it.
-    std::int32_t ReadInteger(QLineEdit* edit);
+    arith::TInteger ReadInteger(QLineEdit* edit);
     // Stops the calculation when a field read since it began could not be
     // read: its answers go back (see Writes) and the focus goes to the first
     // such field that can take it, with its text selected.

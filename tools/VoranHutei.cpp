@@ -157,17 +157,17 @@ void THuteiForm::CalcButtonClick() {
     } else {
         Writes({xAnsEdit2, yAnsEdit2});
     }
-    const std::int32_t a = ReadInteger(xEdit);
-    const std::int32_t b = ReadInteger(yEdit);
-    const std::int32_t c = ReadInteger(zEdit);
+    const arith::TInteger a = ReadInteger(xEdit);
+    const arith::TInteger b = ReadInteger(yEdit);
+    const arith::TInteger c = ReadInteger(zEdit);
     StopOnBadFields();
     const auto s = Accept(HuteiSolve(a, b, c, PlusItem->isChecked()));
     if (!s) {
         return;
     }
     if (OneRadio->isChecked()) {
-        SetField(xAnsEdit1, std::to_string(s->X));
-        SetField(yAnsEdit1, std::to_string(s->Y));
+        SetField(xAnsEdit1, AnswerDigits(s->X));
+        SetField(yAnsEdit1, AnswerDigits(s->Y));
     }
     if (AllRadio->isChecked()) {
         SetField(xAnsEdit2, HuteiTermText(s->XStep, s->X));

@@ -73,21 +73,21 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
 
     const auto factorial = [this] {
         Writes({AnsKaijoEdit});
-        const std::int32_t n = ReadInteger(KaijoEdit);
+        const arith::TInteger n = ReadInteger(KaijoEdit);
         StopOnBadFields();
         Show(AnsKaijoEdit, Factorial(n));
     };
     const auto permutations = [this] {
         Writes({AnsPEdit});
-        const std::int32_t n = ReadInteger(P1Edit);
-        const std::int32_t r = ReadInteger(P2Edit);
+        const arith::TInteger n = ReadInteger(P1Edit);
+        const arith::TInteger r = ReadInteger(P2Edit);
         StopOnBadFields();
         Show(AnsPEdit, Permutations(n, r));
     };
     const auto combinations = [this] {
         Writes({AnsCEdit});
-        const std::int32_t n = ReadInteger(C1Edit);
-        const std::int32_t r = ReadInteger(C2Edit);
+        const arith::TInteger n = ReadInteger(C1Edit);
+        const arith::TInteger r = ReadInteger(C2Edit);
         StopOnBadFields();
         Show(AnsCEdit, Combinations(n, r));
     };

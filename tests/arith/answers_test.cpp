@@ -86,8 +86,15 @@ TEST(Answers, Equations) {
         {"no x^2 term", [] { return Roots("2x-4", true); }, "2"},
         {"a non-zero constant", [] { return Roots("5", true); }, "解なし"},
         {"all zero", [] { return Roots("0", true); }, kZeroCoefficients},
-        {"discriminant too large", [] { return Roots("x^2+2147483647x+2147483647", true); },
-         "failure: 数値が大きすぎて計算できません"},
+        {"discriminant beyond 64 bits", [] { return Roots("x^2+2147483647x+2147483647", true); },
+         "(-2147483647+SQR(4611686005542486021))/2 , (-2147483647-SQR(4611686005542486021))/2"},
+        {"fractions beyond 32 bits once scaled", [] { return Roots("1/50000x^2-1/50001x", true); },
+         "0 , 50000/50001"},
+        {"a root with a large surd", [] { return Roots("1/65536x^2-1/65537", true); },
+         "256*SQR(65537)/65537 , -256*SQR(65537)/65537"},
+        {"40-digit coefficients",
+         [] { return Roots("x^2-2x-99999999999999999999999999999999999999999", true); },
+         "1+100000000000000000000*SQR(10) , 1-100000000000000000000*SQR(10)"},
         {"three rational roots", [] { return Roots("30x^3-31x^2+10x-1", false); },
          "1/5 , 1/3 , 1/2"},
         {"two quadratic factors", [] { return Roots("x^4+x^2+1", false); },
@@ -113,6 +120,9 @@ TEST(Answers, Factorization) {
         {"one factor", [] { return Factored("x+1"); }, "x+1"},
         {"two quadratics", [] { return Factored("x^4+4"); }, "( x^2-2x+2 )( x^2+2x+2 )"},
         {"a constant", [] { return Factored("7"); }, "7"},
+        {"a leading coefficient beyond 32 bits",
+         [] { return Factored("1500000000x^3+1500055000x^2+110001/2x+1/2"); },
+         "1/2( x+1 )( 50000x+1 )( 60000x+1 )"},
         {"zero", [] { return Factored("0"); }, kZeroCoefficients},
     });
 }
@@ -213,6 +223,19 @@ TEST(Answers, Calculus) {
         {"a double critical point", [] { return Extremes("x^3"); }, "max  なし, min  なし"},
         {"huge coefficient, no critical point", [] { return Extremes("x^3+1149871915x"); },
          "max  なし, min  なし"},
+        {"no critical point beyond 32 bits", [] { return Extremes("1000000000x^3+x"); },
+         "max  なし, min  なし"},
+        {"degree checked first", [] { return Extremes("600000000x^4+x"); },
+         "warning: 式の次数は2次か3次にしてください\n"},
+        {"integral beyond 32 bits on the way",
+         [] {
+             return Seen(
+                 [] { return PolyToText(DefiniteIntegral(P("x^4"), P("100"), P("101")).Value); });
+         },
+         "510100501/5"},
+        {"a sum past 2^31 on the way", [] { return Sum("k^3", "300", "310"); }, "312199525"},
+        {"an upper limit 250n+1", [] { return Sum("3k^2-k", "1", "250n+1"); },
+         "2( 125n+1 )( 250n+1 )^2"},
         {"parabola opening up", [] { return Extremes("x^2-2x"); }, "max  なし, min 1 -1"},
         {"parabola opening down", [] { return Extremes("-x^2"); }, "max 0 0, min  なし"},
         {"quartic", [] { return Extremes("x^4"); }, "warning: 式の次数は2次か3次にしてください\n"},
@@ -222,12 +245,12 @@ TEST(Answers, Calculus) {
                  [] { return PolyToText(DefiniteIntegral(P("x^2"), P("0"), P("1")).Value); });
          },
          "1/3"},
-        {"integral too large",
+        {"integral beyond 32 bits",
          [] {
              return Seen(
                  [] { return PolyToText(DefiniteIntegral(P("x^5"), P("0"), P("1000")).Value); });
          },
-         "failure: 数値が大きすぎて計算できません"},
+         "500000000000000000/3"},
         {"sum of cubes", [] { return Sum("k^3", "1", "10"); }, "3025"},
         {"sum in n", [] { return Sum("k", "1", "n"); }, "1/2n( n+1 )"},
         {"cubes in n", [] { return Sum("k^3", "1", "n"); }, "1/4n^2( n+1 )^2"},
@@ -287,6 +310,20 @@ TEST(Answers, GeometryAndCounting) {
          "warning: 入力が間違っています\n"},
         {"C(2000,1999)", [] { return Count([] { return Combinations(2000, 1999); }); }, "2000"},
         {"1667C833", [] { return Count([] { return Combinations(1667, 833); }); }, "overflow"},
+        {"nPr of 10^11", [] { return Count([] { return Permutations(100000000000, 2); }); },
+         "9999999999900000000000"},
+        {"nCr of 10^11", [] { return Count([] { return Combinations(100000000000, 2); }); },
+         "4999999999950000000000"},
+        {"midpoint with a ratio beyond 2^31",
+         [] {
+             return Seen<TPoint>(
+                 [] {
+                     return DivisionPoint(TDivision::Internal, {R("1"), R("0")}, {R("3"), R("0")},
+                                          R("1500000000"), R("1500000000"));
+                 },
+                 [](const TPoint& p) { return RatToText(p.X) + " , " + RatToText(p.Y); });
+         },
+         "2 , 0"},
     });
 }
 

@@ -41,10 +41,12 @@ TEST(IntText, RejectsOtherTextNamingAllOfIt) {
     }
 }
 
-TEST(IntText, BeyondThirtyTwoBitsOverflows) {
+TEST(IntText, AnySizeUpToFiveHundredDigits) {
     for (const char* text : {"2147483648", "-2147483648", "99999999999999999999999"}) {
-        EXPECT_THROW(IntFromText(text), OverflowError) << text;
+        EXPECT_EQ(IntFromText(text).Text(), text);
     }
+    EXPECT_EQ(IntFromText("-000" + std::string(500, '9')).Digits(), 500u);
+    EXPECT_THROW(IntFromText(std::string(501, '9')), OverflowError);
 }
 
 } // namespace

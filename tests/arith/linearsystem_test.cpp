@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BigInt.h"
 #include "Errors.h"
 #include "LinearSystem.h"
 
@@ -10,52 +9,6 @@
 using namespace arith;
 
 namespace {
-
-TBigInt FromWide(__int128 v) {
-    // Built from two halves so that values beyond 64 bits can be compared too.
-    const bool negative = v < 0;
-    const unsigned __int128 m = negative ? -static_cast<unsigned __int128>(v) : v;
-    const TBigInt high = TBigInt(static_cast<std::int64_t>(m >> 62));
-    const TBigInt low = TBigInt(static_cast<std::int64_t>(m & ((std::uint64_t{1} << 62) - 1)));
-    const TBigInt r = high * TBigInt(std::int64_t{1} << 62) + low;
-    return negative ? -r : r;
-}
-
-__int128 PlainGcd(__int128 a, __int128 b) {
-    a = a < 0 ? -a : a;
-    b = b < 0 ? -b : b;
-    while (b != 0) {
-        const __int128 t = a % b;
-        a = b;
-        b = t;
-    }
-    return a;
-}
-
-TEST(BigInt, AgreesWithWideIntegersOnRandomInputs) {
-    std::mt19937_64 random(7);
-    std::uniform_int_distribution<std::int64_t> value(-(std::int64_t{1} << 60),
-                                                      std::int64_t{1} << 60);
-    for (int i = 0; i < 5000; ++i) {
-        const __int128 a = value(random) >> (random() % 60);
-        const __int128 b = value(random) >> (random() % 60);
-        ASSERT_EQ(FromWide(a) + FromWide(b), FromWide(a + b));
-        ASSERT_EQ(FromWide(a) - FromWide(b), FromWide(a - b));
-        ASSERT_EQ(FromWide(a) * FromWide(b), FromWide(a * b));
-        ASSERT_EQ(Gcd(FromWide(a), FromWide(b)), FromWide(PlainGcd(a, b)));
-        if (b != 0) {
-            ASSERT_EQ(DivideExact(FromWide(a * b), FromWide(b)), FromWide(a));
-        }
-    }
-}
-
-TEST(BigInt, NarrowsOnlyWhatFits) {
-    EXPECT_EQ(TBigInt(2147483647).ToInt32(), 2147483647);
-    EXPECT_EQ(TBigInt(-2147483647).ToInt32(), -2147483647);
-    EXPECT_THROW(TBigInt(2147483648).ToInt32(), OverflowError);
-    EXPECT_THROW(TBigInt(-2147483648LL).ToInt32(), OverflowError);
-    EXPECT_THROW(DivideExact(TBigInt(6), TBigInt(0)), ZeroDivideError);
-}
 
 TLinearSystem Integers(std::initializer_list<std::initializer_list<int>> rows) {
     TLinearSystem s{};
@@ -148,9 +101,10 @@ TEST(LinearSystem, LargeIntermediatesWithAnswersThatFit) {
     EXPECT_EQ(solution.Values[1].Num, 2147483646);
     EXPECT_EQ(solution.Values[1].Den, 2147483647);
 
+    // x/2 = 2^31 - 1: an answer beyond 32 bits.
     s[0][0] = {1, 2};
     s[0][2] = {2147483647, 1};
-    EXPECT_THROW(SolveLinearSystem(s, 2), OverflowError);
+    EXPECT_EQ(LinearValueText(SolveLinearSystem(s, 2), 0), "4294967294");
 }
 
 } // namespace

@@ -58,7 +58,8 @@ TEST(ParseCoefficient, Table) {
     TPolynomial c;
     EXPECT_THROW(ParseCoefficient("3 ", c), ConversionError);
     EXPECT_THROW(ParseCoefficient("3a", c), ConversionError);
-    EXPECT_THROW(ParseCoefficient("-4294967296", c), OverflowError);
+    EXPECT_THROW(ParseCoefficient("-" + std::string(501, '4'), c), OverflowError);
+    EXPECT_TRUE(ParseCoefficient("-4294967296", c) && PolyToText(c) == "-4294967296");
 }
 
 TEST(ParsePolynomial, Table) {
@@ -116,9 +117,11 @@ TEST(ParsePolynomial, Table) {
     TPolynomial p;
     EXPECT_THROW(ParsePolynomial("n^11", 'n', p), DegreeError);
     EXPECT_THROW(ParsePolynomial("n^99999999999999", 'n', p), DegreeError);
-    EXPECT_THROW(ParsePolynomial("2147483648n", 'n', p), OverflowError);
-    EXPECT_THROW(ParsePolynomial("2147483647n+n", 'n', p), OverflowError);
-    EXPECT_THROW(ParsePolynomial("0.0000000001n", 'n', p), OverflowError);
+    EXPECT_THROW(ParsePolynomial(std::string(501, '9') + "n", 'n', p), OverflowError);
+    EXPECT_THROW(ParsePolynomial("1/" + std::string(501, '9') + "n", 'n', p), OverflowError);
+    EXPECT_THROW(ParsePolynomial("0." + std::string(501, '9') + "n", 'n', p), OverflowError);
+    EXPECT_TRUE(ParsePolynomial("2147483647n+n-0.0000000001", 'n', p));
+    EXPECT_EQ(PolyToTextVar(p, 'n'), "2147483648n-1/10000000000");
 }
 
 // Writing a polynomial and reading the text back gives the same polynomial.

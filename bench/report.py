@@ -4,9 +4,11 @@
 
 Reads the Google Benchmark JSON of vorantel_bench, times the same
 factorizations, equation roots and sums with SymPy in this process, measures
-the start-up of the program with vorantel_startup, and reads the peak memory
-figures that run.sh collected. Times are CPU times (the machine is shared, and
-CPU time is what a calculation costs whatever else runs beside it).
+the start-up of the program with vorantel_startup and the first calculation of
+every window in a fresh process with vorantel_first_call (first_calls.py), and
+reads the peak memory figures that run.sh collected. Times are CPU times (the
+machine is shared, and CPU time is what a calculation costs whatever else runs
+beside it), except the start-up and the first calls, which are wall times.
 
     report.py BENCH_JSON BUILD_DIR PROGRAM_PEAK_KB BENCH_PEAK_KB
 """
@@ -21,6 +23,8 @@ import time
 import sympy
 from sympy import Rational as Q
 from sympy.core.cache import clear_cache
+
+import first_calls
 
 x, k, n = sympy.symbols("x k n")
 
@@ -223,6 +227,16 @@ def main():
     print("-" * len(head))
     for calc, text, v, _, label in rows:
         print(f"{calc:<26} {text:<48} {fmt(v):>10} {'-':>10} {'-':>8}   {label}")
+    print()
+    runs = 21
+    print("The first calculation of each window in a fresh process: its slowest case above, "
+          f"one click, median wall time of {runs} processes")
+    head_first = f"{'Window':<26} {'Input':<48} {'Warm':>10} {'First call':>10} {'Ratio':>8}"
+    print(head_first)
+    print("-" * len(head_first))
+    for window, name, warm, first, _ in first_calls.measure(times, build, runs):
+        text = WINDOWS.get(name, ("", name))[1]
+        print(f"{window:<26} {text:<48} {fmt(warm):>10} {fmt(first):>10} {first / warm:>7.0f}x")
     print()
     print("Side by side with SymPy " + sympy.__version__ + " (ratio = SymPy time / Vorantel time)")
     print(head)

@@ -1,8 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Release benchmarks in build-bench and prints one table: every
-# window's slowest calculation, the same factorizations, roots and sums timed
-# with SymPy beside it, start-up to the main window and peak memory.
+# window's slowest calculation, repeated and as the first one of a fresh
+# process, the same factorizations, roots and sums timed with SymPy beside it,
+# start-up to the main window and peak memory.
 # Not part of ./test.sh; takes a few minutes.
 set -eu
 cd "$(dirname "$0")/.."
@@ -11,7 +12,8 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
 { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release &&
-    cmake --build "$build" -j2 --target vorantel vorantel_bench vorantel_startup; } \
+    cmake --build "$build" -j2 --target vorantel vorantel_bench vorantel_first_call \
+        vorantel_startup; } \
     >"$out/build.log" 2>&1 || { cat "$out/build.log" >&2; exit 1; }
 
 export QT_QPA_PLATFORM=offscreen

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The first calculation of a window in a fresh process, as a user's first
+// click runs it: whatever the arithmetic makes on first use (tables, caches,
+// pages of code and data touched for the first time) is paid in this call.
+//
+//     vorantel_first_call CASE    one click of that case of window_bench, once;
+//                                 prints its wall time in nanoseconds, then
+//                                 the text it shows
+//     vorantel_first_call --list  the names of the cases
+//
+// The case is looked up and its click set up before the clock starts, so
+// only the handler is timed.
+#include "window_cases.h"
+
+#include <chrono>
+#include <cstdio>
+#include <string_view>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s CASE | --list\n", argv[0]);
+        return 2;
+    }
+    const std::string_view name = argv[1];
+    if (name == "--list") {
+        for (const bench::TCase& windowCase : bench::WindowCases()) {
+            std::printf("%s\n", windowCase.Name);
+        }
+        return 0;
+    }
+    const bench::TCase* windowCase = bench::FindCase(name);
+    if (windowCase == nullptr) {
+        std::fprintf(stderr, "%s: no case %s\n", argv[0], argv[1]);
+        return 2;
+    }
+    bench::TSetUp setUp = bench::SetUp(*windowCase);
+    if (!setUp.Click) {
+        std::fprintf(stderr, "%s: %s: %s\n", argv[0], argv[1], setUp.Missing);
+        return 1;
+    }
+
+    const auto start = std::chrono::steady_clock::now();
+    setUp.Click->Run(windowCase->Button->Handler);
+    const auto stop = std::chrono::steady_clock::now();
+
+    const long long elapsed =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(stop - start).count();
+    std::printf("%lld\n%s\n", elapsed, setUp.Click->Shown(setUp.Answer).c_str());
+    return 0;
+}

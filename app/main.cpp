@@ -2,8 +2,10 @@
 #include "CommandLine.h"
 #include "Startup.h"
 #include "VoranMain.h"
+#include "WarmUp.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,5 +38,8 @@ int main(int argc, char* argv[]) {
     ConfigureApplication(app);
     std::unique_ptr<TMainForm> main(CreateWindows());
     main->show();
+    // Once the window is up, the number library does its first-use work, so
+    // that the user's first answer comes as fast as every later one.
+    QTimer::singleShot(0, main.get(), [] { arith::WarmUp(); });
     return QApplication::exec();
 }

@@ -3,9 +3,7 @@
 
 #include "Errors.h"
 #include "Messages.h"
-
-#include <flint/fmpz_factor.h>
-#include <flint/ulong_extras.h>
+#include "SquarePart.h"
 
 #include <array>
 #include <string>
@@ -13,59 +11,6 @@
 namespace arith {
 
 namespace {
-
-struct TSquareSplit {
-    TInteger Root = 1; // n = Root^2 * Free
-    TInteger Free = 1; // square-free
-};
-
-// Moves p^e into the split.
-void Take(const TInteger& p, unsigned long e, TSquareSplit& split) {
-    if (e >= 2) {
-        split.Root *= Power(p, e / 2);
-    }
-    if (e % 2 != 0) {
-        split.Free *= p;
-    }
-}
-
-// The square part of n >= 0 from its prime factors. A word-sized n is
-// factored completely. A larger one is split into prime factors of up to
-// about 32 bits; a composite cofactor beyond that is taken whole (or as a
-// square where it is one), so the split is exact in value and square-free
-// unless such a cofactor holds the square of a prime beyond 32 bits.
-TSquareSplit SquarePart(const TInteger& n) {
-    TSquareSplit split;
-    if (n.IsZero()) {
-        split.Free = 0;
-        return split;
-    }
-    if (fmpz_abs_fits_ui(n.Raw())) {
-        n_factor_t factors;
-        n_factor_init(&factors);
-        n_factor(&factors, fmpz_get_ui(n.Raw()), 0);
-        for (int i = 0; i < factors.num; ++i) {
-            Take(TInteger(static_cast<long>(factors.p[i])), factors.exp[i], split);
-        }
-        return split;
-    }
-    fmpz_factor_t factors;
-    fmpz_factor_init(factors);
-    const bool complete = fmpz_factor_smooth(factors, n.Raw(), 32, 0) != 0;
-    for (slong i = 0; i < factors->num; ++i) {
-        TInteger p(0);
-        fmpz_set(p.Raw(), factors->p + i);
-        const ulong e = factors->exp[i];
-        TInteger root;
-        if (!complete && i + 1 == factors->num && ExactSqrt(p, root)) {
-            split.Root *= Power(root, e);
-        } else {
-            Take(p, e, split);
-        }
-    }
-    fmpz_factor_clear(factors);
-    return split;
-}
 
 // The coefficients a, b, c of p scaled to integers without a common factor.
 std::array<TInteger, 3> IntegerCoefficients(TPolynomial p) {

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The slowest inputs we can construct for the exact arithmetic: values near
 // 2^31, consecutive Fibonacci numbers (the longest Euclid runs), large primes,
-// degree 10, and long integers near their 512-digit capacity.
-#include "BigNum.h"
+// degree 10, and numbers of 40 digits.
 #include "Polynomial.h"
 #include "Rational.h"
 
@@ -137,31 +136,34 @@ void ParsePolynomialDegree10(benchmark::State& state) {
 }
 BENCHMARK(ParsePolynomialDegree10);
 
-std::string Digits(std::size_t count, unsigned seed) {
-    std::string s(1, '9');
-    while (s.size() < count) {
-        seed = seed * 1103515245u + 12345u;
-        s += char('0' + (seed >> 16) % 10);
-    }
-    return s;
-}
-
-void BigMul256By256(benchmark::State& state) {
-    const std::string a = Digits(256, 1), b = Digits(256, 2);
+// Fractions of 40-digit integers, the largest the differential test types.
+void RatAddFortyDigits(benchmark::State& state) {
+    TRational a;
+    TRational b;
+    ParseRational("-1234567890123456789012345678901234567891/9876543210987654321098765432109876543",
+                  a);
+    ParseRational("9876543210987654321098765432109876543211/1234567890123456789012345678901234567",
+                  b);
+    TRational r;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(BigMul(a, b));
+        RatAdd(a, b, r);
+        benchmark::DoNotOptimize(r);
     }
 }
-BENCHMARK(BigMul256By256);
+BENCHMARK(RatAddFortyDigits);
 
-void BigDivModBy(benchmark::State& state) {
-    const std::string a = Digits(512, 3), b = Digits(static_cast<std::size_t>(state.range(0)), 4);
-    std::string q, r;
+void PolyMulFortyDigits(benchmark::State& state) {
+    const TPolynomial a =
+        Read("1234567890123456789012345678901234567891x^5-98765432109876543210987654321/"
+             "12345678901234567890123x^2+1");
+    const TPolynomial b = Read("-9876543210987654321098765432109876543211x^5+3/7x+"
+                               "1111111111111111111111111111111111111111");
+    TPolynomial r;
     for (auto _ : state) {
-        BigDivMod(a, b, q, r);
-        benchmark::DoNotOptimize(q);
+        PolyMul(a, b, r);
+        benchmark::DoNotOptimize(r);
     }
 }
-BENCHMARK(BigDivModBy)->Arg(4)->Arg(12)->Arg(250)->Arg(500);
+BENCHMARK(PolyMulFortyDigits);
 
 } // namespace

@@ -48,22 +48,8 @@ void Lcm(benchmark::State& state, TPolynomial a, TPolynomial b) {
     }
 }
 
-void Divisors(benchmark::State& state, std::int32_t n) {
-    TDivisorList list;
-    for (auto _ : state) {
-        IntDivisors(n, list);
-        benchmark::DoNotOptimize(list);
-    }
-}
-
-BENCHMARK_CAPTURE(Divisors, ManyDivisors, 2095133040);
-BENCHMARK_CAPTURE(Divisors, LargePrime, 2147483647);
-BENCHMARK_CAPTURE(Divisors, PrimeSquare, 46337 * 46337);
-
-// Every one of the 3200 candidates is tried against a root bound of 2^31.
 BENCHMARK_CAPTURE(Factor, QuarticManyDivisors, Product({"x^4+2095133040"}));
 BENCHMARK_CAPTURE(Factor, QuadraticManyDivisors, Product({"x^2-2095133040"}));
-// The quadratic split walks the divisors of a leading coefficient with 1600 of them.
 BENCHMARK_CAPTURE(Factor, SplitManyDivisors, Product({"45360x+3", "46189x+5"}));
 BENCHMARK_CAPTURE(Factor, LargePrimes, Product({"2147483647x^3+2147483629x+2147483587"}));
 BENCHMARK_CAPTURE(Factor, LargePrimeRoot, Product({"x-2147483647"}));

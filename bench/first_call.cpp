@@ -3,13 +3,16 @@
 // click runs it: whatever the arithmetic makes on first use (tables, caches,
 // pages of code and data touched for the first time) is paid in this call.
 //
-//     vorantel_first_call CASE    one click of that case of window_bench, once;
+//     vorantel_first_call [--cold] CASE  one click of that case of window_bench, once;
 //                                 prints its wall time in nanoseconds, then
 //                                 the text it shows
 //     vorantel_first_call --list  the names of the cases
 //
 // The case is looked up and its click set up before the clock starts, so
-// only the handler is timed.
+// only the handler is timed. The program warms the number library once its
+// window is up (arith::WarmUp), long before a user can click; so does this
+// process before the clock starts, unless --cold is given first.
+#include "WarmUp.h"
 #include "window_cases.h"
 
 #include <chrono>
@@ -17,11 +20,12 @@
 #include <string_view>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s CASE | --list\n", argv[0]);
+    const bool cold = argc == 3 && std::string_view(argv[1]) == "--cold";
+    if (argc != 2 && !cold) {
+        std::fprintf(stderr, "usage: %s [--cold] CASE | --list\n", argv[0]);
         return 2;
     }
-    const std::string_view name = argv[1];
+    const std::string_view name = argv[argc - 1];
     if (name == "--list") {
         for (const bench::TCase& windowCase : bench::WindowCases()) {
             std::printf("%s\n", windowCase.Name);
@@ -30,12 +34,15 @@ int main(int argc, char** argv) {
     }
     const bench::TCase* windowCase = bench::FindCase(name);
     if (windowCase == nullptr) {
-        std::fprintf(stderr, "%s: no case %s\n", argv[0], argv[1]);
+        std::fprintf(stderr, "%s: no case %s\n", argv[0], argv[argc - 1]);
         return 2;
+    }
+    if (!cold) {
+        arith::WarmUp();
     }
     bench::TSetUp setUp = bench::SetUp(*windowCase);
     if (!setUp.Click) {
-        std::fprintf(stderr, "%s: %s: %s\n", argv[0], argv[1], setUp.Missing);
+        std::fprintf(stderr, "%s: %s: %s\n", argv[0], argv[argc - 1], setUp.Missing);
         return 1;
     }
 

@@ -59,16 +59,16 @@ const TButton kHutei{{"xEdit", "yEdit", "zEdit"},
                      {{"PlusItem", "MinusItem"}, {"OneRadio", "AllRadio"}},
                      {"xAnsEdit1", "yAnsEdit1", "xAnsEdit2", "yAnsEdit2"},
                      [](TClick& c) {
-                         const std::int32_t a = c.ReadInteger();
-                         const std::int32_t b = c.ReadInteger();
-                         const std::int32_t z = c.ReadInteger();
+                         const TInteger a = c.ReadInteger();
+                         const TInteger b = c.ReadInteger();
+                         const TInteger z = c.ReadInteger();
                          const auto s = c.Accept(HuteiSolve(a, b, z, c.Checked(0) == 0));
                          if (!s) {
                              return;
                          }
                          if (c.Checked(1) == 0) {
-                             c.Show(0, std::to_string(s->X));
-                             c.Show(1, std::to_string(s->Y));
+                             c.Show(0, AnswerDigits(s->X));
+                             c.Show(1, AnswerDigits(s->Y));
                          } else {
                              c.Show(2, HuteiTermText(s->XStep, s->X));
                              c.Show(3, HuteiTermText(s->YStep, s->Y));
@@ -87,11 +87,11 @@ const TButton kFactorial{{"KaijoEdit"}, {}, {"AnsKaijoEdit"}, [](TClick& c) {
                              ShowCount(c, Factorial(c.ReadInteger()));
                          }};
 const TButton kPermutations{{"P1Edit", "P2Edit"}, {}, {"AnsPEdit"}, [](TClick& c) {
-                                const std::int32_t n = c.ReadInteger();
+                                const TInteger n = c.ReadInteger();
                                 ShowCount(c, Permutations(n, c.ReadInteger()));
                             }};
 const TButton kCombinations{{"C1Edit", "C2Edit"}, {}, {"AnsCEdit"}, [](TClick& c) {
-                                const std::int32_t n = c.ReadInteger();
+                                const TInteger n = c.ReadInteger();
                                 ShowCount(c, Combinations(n, c.ReadInteger()));
                             }};
 

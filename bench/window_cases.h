@@ -84,7 +84,7 @@ public:
         }
         return p;
     }
-    std::int32_t ReadInteger() { return IntFromText(texts_.at(next_++)); }
+    TInteger ReadInteger() { return IntFromText(texts_.at(next_++)); }
 
     // The index of the checked button in radio group g.
     int Checked(std::size_t g) const { return checked_[g]; }

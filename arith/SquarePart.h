@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The square part of an integer: n = Root^2 * Free with Free square-free, as
+// the root formula needs it to write SQR(72) as 6*SQR(2).
+#pragma once
+
+#include "Integer.h"
+
+namespace arith {
+
+struct TSquareSplit {
+    TInteger Root = 1;
+    TInteger Free = 1;
+};
+
+// For n >= 0 (Free = 0 for 0). Exact for every n below 2^64. Beyond that,
+// prime factors up to about 2^24 are always found; a larger cofactor that is
+// neither prime nor a square and that no quick search splits is taken as
+// square-free, so Free may then still hold the square of a prime beyond 2^24
+// (the value written is exact either way).
+TSquareSplit SquarePart(const TInteger& n);
+
+} // namespace arith

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SquarePart.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace arith;
+
+namespace {
+
+// n = Root^2 Free with Free square-free, checked against a complete factoring.
+TEST(SquarePart, Table) {
+    struct Row {
+        const char* n;
+        const char* root;
+        const char* free;
+    } rows[] = {
+        {"0", "1", "0"},
+        {"1", "1", "1"},
+        {"72", "6", "2"},
+        {"4294967292", "6", "119304647"},
+        // A squared prime above 2^20 times a prime: the hardest case below 2^62.
+        {"2305892487589266241", "1048583", "2097169"},
+        // Two primes near 2^32, below and above 2^64.
+        {"4611685606110536897", "1", "4611685606110536897"},
+        {"23058429916043280589", "1", "23058429916043280589"},
+        {"4611686014132420609", "2147483647", "1"},
+        {"15950735949418990461010626668081971203", "2305843009213693951", "3"},
+        {"10000000000000000000000000000000000000000", "100000000000000000000", "1"},
+        {"2994733100926262972741919891", "1000000007", "2994733059"},
+        {"498062088598588490268", "18", "1537228668514162007"},
+        {"18446744073709551617", "1", "18446744073709551617"},
+        {"340282366920938461286658806734041124249", "18446744073709551557", "1"},
+        {"1999944000188002856005202", "999985999949", "2"},
+    };
+    for (const Row& row : rows) {
+        const TSquareSplit split = SquarePart(TInteger::FromDigits(row.n));
+        EXPECT_EQ(split.Root.Text(), row.root) << row.n;
+        EXPECT_EQ(split.Free.Text(), row.free) << row.n;
+    }
+}
+
+} // namespace

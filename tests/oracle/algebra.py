@@ -110,16 +110,16 @@ class Enzan:
         elif op in ("GcdSButton", "LcmSButton", "EnterSButton") or (op == "DivSButton" and k < 0.5):
             # products with a shared factor; compositions within degree 10
             dc = rng.randrange(1, 4)
-            c = big_factors(rng, dc, high=12)
-            a = big_factors(rng, rng.randrange(0, 6 - dc), high=12)
-            b = big_factors(rng, rng.randrange(0, 6 - dc), high=12)
+            c = big_factors(rng, dc, 20)
+            a = big_factors(rng, rng.randrange(0, 6 - dc), 20)
+            b = big_factors(rng, rng.randrange(0, 6 - dc), 20)
             f, g = product_texts(a, c), product_texts(b, c) if op != "EnterSButton" else coefficient_fields(c, 6, rng)
         elif op == "PowerSButton":
             if k < 0.6:
                 f = [big_text(big_rational(rng), rng)] + [""] * 5
                 g = [str(rng.randrange(-30, 31))] + [""] * 5
             elif k < 0.8:
-                f = coefficient_fields(big_factors(rng, rng.randrange(1, 3), high=20), 6, rng)
+                f = coefficient_fields(big_factors(rng, rng.randrange(1, 3), 20), 6, rng)
                 g = [str(rng.randrange(-5, 6))] + [""] * 5
             else:
                 f = [rng.choice(["0", "1", "-1", "2", "-1/2", "10"])] + [""] * 5

@@ -260,17 +260,19 @@ def coefficient_texts(rng, count, structured=0.4, odd=True):
     return [rational_text(rng, odd=odd) if i <= top else ("" if rng.random() < 0.9 else "0") for i in range(count)]
 
 
-def big_factors(rng, degree, low=11, high=20):
+def big_factors(rng, degree, digits=40):
     """Integer coefficients (low to high) of a product of factors with big
-    coefficients, each linear or a quadratic whose discriminant is a square
-    times a small number, so that roots stay cheap to write exactly."""
+    coefficients, about digits long in all: each factor linear or a quadratic
+    whose discriminant is a square times a small number, so that roots stay
+    cheap to write exactly."""
     x = sp.Symbol("x")
-    poly = sp.Poly(rng.choice([1, -1, rng.randrange(2, 100), abs(big_int(rng, low, high))]), x)
+    share = max(4, digits // max(degree, 1))
+    poly = sp.Poly(rng.choice([1, -1, rng.randrange(2, 100)]), x)
     while poly.degree() < degree:
         if degree - poly.degree() >= 2 and rng.random() < 0.4:
-            poly = poly * sp.Poly(quadratic_from_discriminant(rng, high // 2 - 2, high // 2), x)
+            poly = poly * sp.Poly(quadratic_from_discriminant(rng, max(1, share - 3), share), x)
         else:
-            poly = poly * sp.Poly(abs(big_int(rng, 1, high)) * x - big_int(rng, 1, high), x)
+            poly = poly * sp.Poly(abs(big_int(rng, share // 2, share)) * x - big_int(rng, 1, share), x)
     coeffs = poly.all_coeffs()[::-1]
     return [int(c) for c in coeffs] + [0] * (degree + 1 - len(coeffs))
 

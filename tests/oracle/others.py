@@ -63,8 +63,10 @@ class Bibun:
     def big(self, rng):
         mode = rng.choice(self.MODES)
         k = rng.random()
-        if mode != "RadioKyokuchi" or k < 0.2:  # any degree: extrema then only for 2 and 3
-            coeffs = big_texts(rng, rng.randrange(1, 6), high=20) if k < 0.1 else coefficient_fields(big_factors(rng, rng.randrange(1, 5), high=12), 5, rng)
+        if mode != "RadioKyokuchi":
+            coeffs = big_texts(rng, rng.randrange(1, 6), high=20) if k < 0.3 else coefficient_fields(big_factors(rng, rng.randrange(1, 5)), 5, rng)
+        elif k < 0.2:  # degree 1 or 4 (a random cubic's critical points would need big square roots)
+            coeffs = big_texts(rng, rng.choice([1, 4]), high=20) + [big_text(big_rational(rng, 11, 20), rng)]
         elif k < 0.4:
             coeffs = big_texts(rng, 3, high=20) + ["", ""]
         else:

@@ -34,7 +34,6 @@ from inputs import (
     big_texts,
     coefficient_texts,
     int_text,
-    quadratic_from_discriminant,
     rational_text,
     read_integer,
     read_rational,
@@ -463,6 +462,8 @@ class Hutei:
         a, b = g * big_int(rng, 1, 25), g * big_int(rng, 1, 25)
         c = g * big_int(rng, 1, 30) if rng.random() < 0.85 else big_int(rng)
         texts_ = [str(v) if rng.random() < 0.9 else big_text(v, rng) + rng.choice(["", ".0", "x"]) for v in (a, b, c)]
+        if rng.random() < 0.05:
+            texts_[rng.randrange(3)] = rng.choice(["9" * 501, "-1" + "0" * 500])  # too large
         return {"xEdit": texts_[0], "yEdit": texts_[1], "zEdit": texts_[2], "sign": rng.randrange(2), "mode": rng.choice(["OneRadio", "AllRadio"])}
 
     FIXED = [{"xEdit": "3", "yEdit": "5", "zEdit": "2000000000", "sign": 0, "mode": m} for m in ("OneRadio", "AllRadio")]

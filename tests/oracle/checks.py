@@ -142,6 +142,8 @@ def square_part(n):
     left do; only a cofactor with three or more big prime factors is factored."""
     square, free = 1, 1
     for p in SMALL_PRIMES:
+        if p * p > n:
+            break
         if n % p == 0:
             power = 0
             while n % p == 0:

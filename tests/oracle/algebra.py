@@ -9,28 +9,30 @@ import sympy as sp
 import texts
 from checks import (
     ZERO_POLY,
-    allowed_failure,
     check_factored,
-    coeffs_fit,
     content_primitive,
-    factored_fits,
+    factored_too_long,
     messages,
+    overflowed,
     poly,
     quadratic_roots,
     read_all,
     same_roots,
     stopped,
-    surd_fits,
+    surd_parts,
+    too_long,
 )
 from driver import need
 from inputs import (
     DEGREE,
-    LIMIT,
-    OVERFLOW,
     Failure,
     ZERO_DIVIDE,
+    big_factors,
+    big_int,
+    big_rational,
+    big_text,
+    big_texts,
     coefficient_texts,
-    fits,
     int_text,
     rational_text,
     read_integer,
@@ -57,18 +59,16 @@ def product_texts(a, b):
     return [str(c) if c else "" for c in p] + [""] * (6 - len(p))
 
 
-def roots_fit(expr):
-    """Whether every root of expr's linear and quadratic factors, and the
-    factor list itself, can be written with 32-bit numbers."""
-    if not factored_fits(expr):
-        return False
-    for factor, _ in sp.factor_list(expr, X)[1]:
-        degree = sp.Poly(factor, X).degree()
-        if degree == 1 and not fits(sp.solve(factor, X)[0]):
-            return False
-        if degree == 2 and not all(surd_fits(r) for r in quadratic_roots(factor)):
-            return False
-    return True
+def coefficient_fields(coeffs, count, rng):
+    """Field texts (constant first) of coefficients, zeros mostly left empty,
+    sometimes all divided by a big number."""
+    den = abs(big_int(rng)) if rng.random() < 0.3 else 1
+    texts_ = [big_text(sp.Rational(c, den), rng) if c else rng.choice(["", "", "0"]) for c in coeffs]
+    return texts_ + [""] * (count - len(texts_))
+
+
+def roots_too_long(roots):
+    return any(too_long(*surd_parts(r)) for r in roots)
 
 
 # ---------------------------------------------------------------------------
@@ -98,6 +98,37 @@ class Enzan:
             g = [exponent] + [""] * 5 if rng.random() < 0.9 else g
         return {"op": op, **dict(zip(self.F, f)), **dict(zip(self.G, g))}
 
+    def big(self, rng):
+        op = rng.choice(self.OPS)
+        k = rng.random()
+        if op in ("AddSButton", "SubSButton", "MulSButton") and k < 0.25:
+            # typed numbers up to the limit, answers at it or past it
+            f = [rng.choice(["9" * 500, "-" + "9" * 500, "1" + "0" * 499, "0000" + "9" * 500, "7" * 250, "3" * 300])]
+            g = [rng.choice(["1", "-1", "", "9" * 500, "2", "3" * 300, "1/3", "-1" + "0" * 499])]
+            f, g = f + [""] * 5, g + [""] * 5
+        elif op in ("GcdSButton", "LcmSButton", "EnterSButton") or (op == "DivSButton" and k < 0.5):
+            # products with a shared factor; compositions within degree 10
+            dc = rng.randrange(1, 4)
+            c = big_factors(rng, dc, 20)
+            a = big_factors(rng, rng.randrange(0, 6 - dc), 20)
+            b = big_factors(rng, rng.randrange(0, 6 - dc), 20)
+            f, g = product_texts(a, c), product_texts(b, c) if op != "EnterSButton" else coefficient_fields(c, 6, rng)
+        elif op == "PowerSButton":
+            if k < 0.6:
+                f = [big_text(big_rational(rng), rng)] + [""] * 5
+                g = [str(rng.randrange(-30, 31))] + [""] * 5
+            elif k < 0.8:
+                f = coefficient_fields(big_factors(rng, rng.randrange(1, 3), 20), 6, rng)
+                g = [str(rng.randrange(-5, 6))] + [""] * 5
+            else:
+                f = [rng.choice(["0", "1", "-1", "2", "-1/2", "10"])] + [""] * 5
+                g = [str(big_int(rng))] + [""] * 5
+        else:
+            f = big_texts(rng, rng.randrange(1, 7), high=20)
+            f, g = f + [""] * (6 - len(f)), big_texts(rng, rng.randrange(1, 4), high=20)
+            g = g + [""] * (6 - len(g))
+        return {"op": op, **dict(zip(self.F, f)), **dict(zip(self.G, g))}
+
     def commands(self, case):
         fields = [(c, case[c]) for c in reversed(self.F)] + [(c, case[c]) for c in reversed(self.G)]
         return set_lines(self.cls, fields) + [f"click {self.cls}.{case['op']}"]
@@ -113,33 +144,33 @@ class Enzan:
         values, warns = read
         f = poly(reversed(values[:6]))
         g = poly(reversed(values[6:]))
-        op, ans = case["op"], shown["EditAns"]
+        op = case["op"]
 
         if op in ("AddSButton", "SubSButton", "MulSButton"):
             r = {"AddSButton": f + g, "SubSButton": f - g, "MulSButton": sp.expand(f * g)}[op]
-            if allowed_failure(shown, warns, OVERFLOW, not coeffs_fit(r), initial):
+            if overflowed(shown, warns, too_long(r), initial):
                 return
             messages(shown, warns)
-            need(texts.polynomial(ans) == sp.expand(r), f"{sp.expand(r)}")
+            need(texts.polynomial(shown["EditAns"]) == sp.expand(r), f"{sp.expand(r)}")
         elif op == "EnterSButton":
             df, dg = sp.degree(f, X) if f != 0 else 0, sp.degree(g, X) if g != 0 else 0
             if df * dg > 10:
                 stopped(shown, warns + [DEGREE], initial)
                 return
             r = sp.expand(f.subs(X, g))
-            if allowed_failure(shown, warns, OVERFLOW, not coeffs_fit(r), initial):
+            if overflowed(shown, warns, too_long(r), initial):
                 return
             messages(shown, warns)
-            need(texts.polynomial(ans) == r, f"{r}")
+            need(texts.polynomial(shown["EditAns"]) == r, f"{r}")
         elif op == "DivSButton":
             if g == 0:
                 stopped(shown, warns + [ZERO_DIVIDE], initial)
                 return
             q, r = sp.div(f, g, X)
-            if allowed_failure(shown, warns, OVERFLOW, not (coeffs_fit(q) and coeffs_fit(r)), initial):
+            if overflowed(shown, warns, too_long(q, r), initial):
                 return
             messages(shown, warns)
-            qt, sep, rt = ans.partition("  余り  ")
+            qt, sep, rt = shown["EditAns"].partition("  余り  ")
             need(sep and texts.polynomial(qt) == sp.expand(q) and texts.polynomial(rt) == sp.expand(r), f"{q}  余り  {r}")
         elif op == "PowerSButton":
             self.check_power(f, g, warns, shown, initial)
@@ -153,13 +184,12 @@ class Enzan:
             if cf.q == 1 and cg.q == 1:
                 h = h * sp.igcd(cf.p, cg.p)
             r = h if op == "GcdSButton" else sp.expand(sp.cancel(f * g / h))
-            if allowed_failure(shown, warns, OVERFLOW, not factored_fits(r), initial):
+            if overflowed(shown, warns, factored_too_long(r), initial):
                 return
             messages(shown, warns)
-            check_factored(ans, sp.expand(r))
+            check_factored(shown["EditAns"], sp.expand(r))
 
     def check_power(self, f, g, warns, shown, initial):
-        ans = shown["EditAns"]
         if g != 0 and sp.degree(g, X) != 0:
             stopped(shown, warns + [warning("g(x) は0次式にしてください")], initial)
             return
@@ -172,9 +202,10 @@ class Enzan:
                 stopped(shown, warns + [DEGREE], initial)
                 return
             r = sp.expand(f ** abs(n))
-            if allowed_failure(shown, warns, OVERFLOW, not coeffs_fit(r), initial):
+            if overflowed(shown, warns, too_long(r), initial):
                 return
             messages(shown, warns)
+            ans = shown["EditAns"]
             if n < 0:
                 need(ans.startswith("1/(") and ans.endswith(")") and texts.polynomial(ans[3:-1]) == r, f"1/({r})")
             else:
@@ -187,13 +218,13 @@ class Enzan:
         messages(shown, warns)
         if abs(base) in (0, 1) or n == 0 or abs(n) * math.log10(max(abs(base.p), base.q)) < 600:
             value = base**n
-            too_long = len(str(abs(value.p))) > 500 or len(str(value.q)) > 500
+            overlong = too_long(value)
         else:
-            too_long = True
-        if too_long:
-            need(ans == "overflow", "overflow (more than 500 digits)")
+            overlong = True
+        if overlong:
+            need(shown["EditAns"] == "overflow", "overflow (more than 500 digits)")
         else:
-            need(texts.rational(ans) == value, f"{value}")
+            need(texts.rational(shown["EditAns"]) == value, f"{value}")
 
 
 # ---------------------------------------------------------------------------
@@ -205,6 +236,11 @@ class Insuu:
 
     def generate(self, rng):
         return dict(zip(self.E, coefficient_texts(rng, 5, structured=0.6)))
+
+    def big(self, rng):
+        return dict(zip(self.E, coefficient_fields(big_factors(rng, rng.randrange(1, 5)), 5, rng)))
+
+    FIXED = [dict(zip(E, ["1/2", "110001/2", "1500055000", "1500000000", ""]))]
 
     def commands(self, case):
         return set_lines(self.cls, [(c, case[c]) for c in reversed(self.E)]) + [f"click {self.cls}.CalcButton"]
@@ -222,7 +258,7 @@ class Insuu:
         if p == 0:
             stopped(shown, warns + [ZERO_POLY], initial)
             return
-        if allowed_failure(shown, warns, OVERFLOW, not factored_fits(p), initial):
+        if overflowed(shown, warns, factored_too_long(p), initial):
             return
         messages(shown, warns)
         check_factored(shown["EditAns"], p)
@@ -238,6 +274,13 @@ class Niji:
             texts_ = [int_text(rng, large=0.5) for _ in range(3)]
         return dict(zip(self.E, texts_))
 
+    def big(self, rng):
+        if rng.random() < 0.15:  # a linear left side
+            return dict(zip(self.E, [big_text(big_rational(rng), rng), big_text(big_rational(rng), rng), ""]))
+        return dict(zip(self.E, coefficient_fields(big_factors(rng, 2), 3, rng)))
+
+    FIXED = [dict(zip(E, ["", "-1/50001", "1/50000"])), dict(zip(E, ["-1/65537", "", "1/65536"]))]
+
     commands = Insuu.commands
     prints = Insuu.prints
 
@@ -251,22 +294,21 @@ class Niji:
         if p == 0:
             stopped(shown, warns + [ZERO_POLY], initial)
             return
-        ans = shown["EditAns"]
         if a == 0:  # a linear left side: its one root, or none
-            # the root is read off the factor list, which must fit as well
-            if b != 0 and allowed_failure(shown, warns, OVERFLOW, not (fits(-c / b) and factored_fits(p)), initial):
+            if b != 0 and overflowed(shown, warns, too_long(-c / b), initial):
                 return
             messages(shown, warns)
+            ans = shown["EditAns"]
             if b == 0:
                 need(ans == "解なし", "解なし")
             else:
                 need(texts.rational(ans) == -c / b, f"{-c / b}")
             return
         expected = list(sp.roots(sp.Poly(p, X)))  # the distinct roots
-        if allowed_failure(shown, warns, OVERFLOW, not roots_fit(p), initial):
+        if overflowed(shown, warns, roots_too_long(expected), initial):
             return
         messages(shown, warns)
-        same_roots(texts.roots(ans), expected)
+        same_roots(texts.roots(shown["EditAns"]), expected)
 
 
 class Koji:
@@ -275,6 +317,9 @@ class Koji:
 
     def generate(self, rng):
         return dict(zip(self.E, coefficient_texts(rng, 5, structured=0.65)))
+
+    def big(self, rng):
+        return dict(zip(self.E, coefficient_fields(big_factors(rng, rng.randrange(1, 5)), 5, rng)))
 
     commands = Insuu.commands
     prints = Insuu.prints
@@ -296,7 +341,7 @@ class Koji:
                 expected.append(sp.solve(factor, X)[0])
             elif degree == 2:
                 expected.extend(quadratic_roots(factor))
-        if allowed_failure(shown, warns, OVERFLOW, not roots_fit(p), initial):
+        if overflowed(shown, warns, roots_too_long(expected), initial):
             return
         messages(shown, warns)
         same_roots(texts.roots(shown["EditAns"]), expected)
@@ -316,7 +361,6 @@ def linear_system_check(rows, unknowns, reading, answer_fields, case, shown):
     syms = sp.symbols(" ".join(unknowns))
     equations = [sum(value[c] * s for c, s in zip(coeffs, syms)) - value[rhs] for coeffs, rhs in rows]
     solutions = sp.linsolve(equations, *syms)
-    matrix = sp.Matrix([[value[c] for c in coeffs] for coeffs, _ in rows])
     if solutions == sp.EmptySet:
         expected = ["解なし"] * len(unknowns)
     else:
@@ -326,17 +370,7 @@ def linear_system_check(rows, unknowns, reading, answer_fields, case, shown):
         else:
             expected = list(solution)
     numeric = not isinstance(expected[0], str)
-    # The window computes through the inverse: its determinant, its entries
-    # and their products with the right-hand sides must fit as well.
-    det = matrix.det()
-    documented = [det]
-    if det != 0:
-        inverse = matrix.inv()
-        documented += list(inverse)
-        documented += [inverse[i, j] * value[rows[j][1]] for i in range(len(rows)) for j in range(len(rows))]
-    documented += [value[a] * value[b] for a in reading for b in reading]
-    too_big = (numeric and not all(fits(v) for v in expected)) or not all(fits(v) for v in documented)
-    if allowed_failure(shown, warns, OVERFLOW, too_big, initial):
+    if overflowed(shown, warns, numeric and too_long(*expected), initial):
         return
     messages(shown, warns)
     for control, want in zip(answer_fields, expected):
@@ -354,7 +388,13 @@ class Renritu:
     UNKNOWNS = ["x", "y"]
 
     def generate(self, rng):
-        case = {c: rational_text(rng, large=0.02) for c in self.READING}
+        return self.system(rng, lambda: rational_text(rng, large=0.02))
+
+    def big(self, rng):
+        return self.system(rng, lambda: big_text(big_rational(rng), rng) if rng.random() < 0.8 else rational_text(rng))
+
+    def system(self, rng, text):
+        case = {c: text() for c in self.READING}
         if rng.random() < 0.25:
             # a singular system: the last row a multiple of the first, with
             # a right-hand side that keeps it consistent or not
@@ -416,6 +456,18 @@ class Hutei:
             "mode": rng.choice(["OneRadio", "AllRadio"]),
         }
 
+    def big(self, rng):
+        # a x + b y = c with a shared factor g that c mostly has as well
+        g = abs(big_int(rng, 1, 15))
+        a, b = g * big_int(rng, 1, 25), g * big_int(rng, 1, 25)
+        c = g * big_int(rng, 1, 30) if rng.random() < 0.85 else big_int(rng)
+        texts_ = [str(v) if rng.random() < 0.9 else big_text(v, rng) + rng.choice(["", ".0", "x"]) for v in (a, b, c)]
+        if rng.random() < 0.05:
+            texts_[rng.randrange(3)] = rng.choice(["9" * 501, "-1" + "0" * 500])  # too large
+        return {"xEdit": texts_[0], "yEdit": texts_[1], "zEdit": texts_[2], "sign": rng.randrange(2), "mode": rng.choice(["OneRadio", "AllRadio"])}
+
+    FIXED = [{"xEdit": "3", "yEdit": "5", "zEdit": "2000000000", "sign": 0, "mode": m} for m in ("OneRadio", "AllRadio")]
+
     def commands(self, case):
         return set_lines(self.cls, [(c, case[c]) for c in ("xEdit", "yEdit", "zEdit")]) + [
             f"select {self.cls}.RadioGroup1 {case['sign']}",
@@ -440,9 +492,6 @@ class Hutei:
         g = math.gcd(a, b)
         if c % g:
             stopped(shown, [warning("整数解はありません")], initial)
-            return
-        big = abs(c // g) * max(abs(a), abs(b)) // g > LIMIT
-        if allowed_failure(shown, [], OVERFLOW, big, initial):
             return
         messages(shown, [])
         if case["mode"] == "OneRadio":

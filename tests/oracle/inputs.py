@@ -8,15 +8,15 @@ A field's text is first normalized: the full-width digits, signs, "/", "^",
 sign, digits, optionally "/" and digits; the numerator may be a finite
 decimal, read as the exact fraction it denotes; "-" anywhere in the numerator
 makes the number negative; a zero denominator reads as 1. A field that cannot
-be read (a bad first character, a stray character later on, a typed value
-beyond 2^31 - 1) shows its own warning; once every field is read, any such
-field stops the calculation. The readers decide which message a field must
-produce, never what a calculation gives.
+be read (a bad first character, a stray character later on, a typed digit
+string of more than 500 digits) shows its own warning; once every field is
+read, any such field stops the calculation. The readers decide which message a
+field must produce, never what a calculation gives.
 """
 
 import sympy as sp
 
-LIMIT = 2**31 - 1
+DIGITS = 500  # the longest number a field takes or an answer writes
 
 
 def warning(text):
@@ -38,14 +38,14 @@ TOO_LARGE = warning("数値が大きすぎて計算できません")
 DEGREE_TOO_HIGH = warning("次数が10を超えるため計算できません")
 
 
-def conversion(piece):
-    return warning(f"'{piece}' は整数ではありません")
+def conversion(text):
+    """A field that is not a number: the warning names its whole text."""
+    return warning(f"'{text}' は整数ではありません")
 
 
-def fits(value):
-    """A rational whose numerator and denominator both fit in 32 bits."""
-    value = sp.Rational(value)
-    return abs(value.p) <= LIMIT and value.q <= LIMIT
+def too_long(digits):
+    """A typed digit string beyond the limit (leading zeros do not count)."""
+    return len(digits.lstrip("0")) > DIGITS
 
 
 class Failure(Exception):
@@ -74,19 +74,10 @@ def normalize(text):
     return "".join(out).strip(" \t")
 
 
-def decimal_value(whole, digits):
-    """whole.digits as an exact fraction; Failure when it does not fit."""
-    digits = digits.rstrip("0")
-    if whole > LIMIT or len(digits) > 31:
-        raise Failure(TOO_LARGE)
-    value = sp.Rational(whole) + sp.Rational(int(digits or "0"), 10 ** len(digits))
-    if not fits(value):
-        raise Failure(TOO_LARGE)
-    return value
-
-
 def read_rational(text):
-    """The value a number field reads as, or Failure."""
+    """The value a number field reads as, or Failure. Each typed digit string
+    (numerator, decimals, denominator) counts for the size limit on its own;
+    the generators keep decimals well away from that limit."""
     text = normalize(text)
     if text == "":
         return sp.Integer(0)
@@ -97,7 +88,7 @@ def read_rational(text):
 
     if not digit(first) and not (first < len(text) and text[first] == "." and digit(first + 1)):
         raise Failure(BAD_INPUT)
-    negative, in_den, decimal, fraction, num, den = False, False, False, "", 0, 0
+    negative, in_den, decimal, fraction, num, den = False, False, False, "", "", ""
     for ch in text:
         if not in_den and ch == "+":
             continue
@@ -111,35 +102,33 @@ def read_rational(text):
             decimal = True
             continue
         if not ("0" <= ch <= "9"):
-            raise Failure(conversion(ch))
+            raise Failure(conversion(text))
         if decimal and not in_den:
             fraction += ch
         elif in_den:
-            den = den * 10 + int(ch)
-            if den > LIMIT:
-                raise Failure(TOO_LARGE)
+            den += ch
         else:
-            num = num * 10 + int(ch)
-            if num > LIMIT:
-                raise Failure(TOO_LARGE)
-    value = decimal_value(num, fraction) if decimal else sp.Integer(num)
-    if value.q * (den or 1) > LIMIT:
+            num += ch
+    if too_long(num) or too_long(den) or too_long(fraction.rstrip("0")):
         raise Failure(TOO_LARGE)
-    value = value / (den or 1)
+    value = sp.Integer(int(num or "0"))
+    if fraction:
+        value += sp.Rational(int(fraction), 10 ** len(fraction))
+    value = value / (int(den or "0") or 1)
     return -value if negative else value
 
 
 def read_integer(text):
-    """A whole field as one 32-bit integer (counting, indefinite equations);
-    a point followed by zeros alone is allowed."""
+    """A whole field as one integer (counting, indefinite equations); a point
+    followed by zeros alone is allowed."""
     text = normalize(text)
     body = text[1:] if text[:1] in ("+", "-") else text
     whole, point, zeros = body.partition(".")
     if not whole or not all("0" <= ch <= "9" for ch in whole) or (point and zeros.strip("0")):
         raise Failure(conversion(text))
-    value = int(whole)
-    if value > LIMIT:
+    if too_long(whole):
         raise Failure(TOO_LARGE)
+    value = int(whole)
     return -value if text.startswith("-") else value
 
 
@@ -152,19 +141,23 @@ def read_fields(texts):
 # Generators
 
 
+INT32 = 2**31 - 1
+
+
 def near_limit(rng):
-    return LIMIT - rng.randrange(0, 1000) if rng.random() < 0.7 else rng.randrange(LIMIT // 2, LIMIT + 1)
+    """A value at the top of the 32-bit range, where word-sized code would carry."""
+    return INT32 - rng.randrange(-1000, 1000) if rng.random() < 0.7 else rng.randrange(INT32 // 2, INT32 + 1)
 
 
 def int_text(rng, large=0.05):
-    """A signed integer text: mostly small, sometimes near the 32-bit limit."""
+    """A signed integer text: mostly small, sometimes near 2^31."""
     k = rng.random()
     if k < large:
         v = near_limit(rng)
     elif k < large + 0.15:
         v = rng.randrange(10, 100000)
     elif k < large + 0.25:
-        v = rng.randrange(100000, LIMIT)
+        v = rng.randrange(100000, INT32)
     else:
         v = rng.randrange(0, 13)
     return str(-v if rng.random() < 0.4 else v)
@@ -196,10 +189,47 @@ def rational_text(rng, odd=True, large=0.05):
             "\uff15", "\uff0d\uff11\uff0f\uff12", "\uff0e\uff15", "\u22122", " 3", "4 ", "\u30007\u3000",  # full-width, minus sign, spaces
             "x", "-", "/2", "a", "+x", ".", "\uff41",  # bad first character
             "1a", "1/-2", "-4/-", "1/2/3", "1.2.3", "1/2.5", "1 2",  # stray character
-            "2147483648", "-2147483648", "1/99999999999", "0.0000000001", "2147483647.5",  # too large
+            "2147483648", "-2147483648", "1/99999999999", "0.0000000001", "2147483647.5",  # past 32 bits
+            "9" * 501, "-" + "1" * 501, "1/" + "7" * 501, "0.5/1" + "0" * 500,  # too large
         ]
     )
 
+
+def big_int(rng, low=11, high=40):
+    """A signed integer of low to high digits."""
+    digits = rng.randrange(low, high + 1)
+    v = rng.randrange(10 ** (digits - 1), 10**digits)
+    return -v if rng.random() < 0.4 else v
+
+
+def big_rational(rng, low=11, high=40):
+    """A big integer or a fraction with at least one big part."""
+    k = rng.random()
+    if k < 0.5:
+        return sp.Integer(big_int(rng, low, high))
+    den = abs(big_int(rng, low, high)) if k < 0.85 else rng.randrange(2, 1000)
+    num = big_int(rng, low, high) if k < 0.7 or den < 1000 else rng.randrange(-1000, 1000)
+    return sp.Rational(num, den)
+
+
+def big_text(value, rng=None):
+    """The field text of a value, sometimes written as a decimal or full-width."""
+    value = sp.Rational(value)
+    text = str(value)
+    if rng is not None and rng.random() < 0.1:
+        for k in range(1, 12):  # a finite decimal when the denominator allows
+            if (value * 10**k).q == 1:
+                whole, part = divmod(abs(value.p) * 10**k // value.q, 10**k)
+                text = f"{'-' if value < 0 else ''}{whole}.{part:0{k}d}"
+                break
+        if rng.random() < 0.3:
+            text = "".join(chr(ord(c) + 0xFEE0) if c in "0123456789-/." else c for c in text)
+    return text
+
+
+def big_texts(rng, count, low=11, high=40):
+    """Texts for count fields, most of them beyond 32 bits."""
+    return [big_text(big_rational(rng, low, high), rng) if rng.random() < 0.75 else rational_text(rng) for _ in range(count)]
 
 def small_poly_coeffs(rng, degree):
     """Integer coefficients (low to high) of a product of small factors."""
@@ -228,3 +258,31 @@ def coefficient_texts(rng, count, structured=0.4, odd=True):
         return texts + [""] * (count - len(texts))
     top = rng.randrange(0, count)
     return [rational_text(rng, odd=odd) if i <= top else ("" if rng.random() < 0.9 else "0") for i in range(count)]
+
+
+def big_factors(rng, degree, digits=40):
+    """Integer coefficients (low to high) of a product of factors with big
+    coefficients, about digits long in all: each factor linear or a quadratic
+    whose discriminant is a square times a small number, so that roots stay
+    cheap to write exactly."""
+    x = sp.Symbol("x")
+    share = max(4, digits // max(degree, 1))
+    poly = sp.Poly(rng.choice([1, -1, rng.randrange(2, 100)]), x)
+    while poly.degree() < degree:
+        if degree - poly.degree() >= 2 and rng.random() < 0.4:
+            poly = poly * sp.Poly(quadratic_from_discriminant(rng, max(1, share - 3), share), x)
+        else:
+            poly = poly * sp.Poly(abs(big_int(rng, share // 2, share)) * x - big_int(rng, 1, share), x)
+    coeffs = poly.all_coeffs()[::-1]
+    return [int(c) for c in coeffs] + [0] * (degree + 1 - len(coeffs))
+
+
+def quadratic_from_discriminant(rng, low=11, high=20):
+    """a x^2 + b x + c with b^2 - 4ac = m^2 s, s small and square-free
+    (negative for complex roots): its roots are (-b ± m√s) / 2a."""
+    x = sp.Symbol("x")
+    s = rng.choice([-7, -3, -2, -1, 2, 3, 5, 6, 7, 10, 11, 13, 17, 65537])
+    a, m = abs(big_int(rng, 1, high)), big_int(rng, low, high)
+    b = rng.randrange(0, 2 * a) if rng.random() < 0.5 else big_int(rng, low, high)
+    c = sp.Rational(b * b - m * m * s, 4 * a)
+    return sp.expand(a * c.q * x**2 + b * c.q * x + c.p)

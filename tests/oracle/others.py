@@ -6,30 +6,32 @@ import math
 import sympy as sp
 
 import texts
-from algebra import rational_readers, set_lines
+from algebra import coefficient_fields, rational_readers, set_lines
 from checks import (
     ZERO_POLY,
-    allowed_failure,
     check_factored,
-    coeffs_fit,
-    factored_fits,
+    factored_too_long,
     messages,
+    overflowed,
     poly,
     read_all,
     stopped,
-    surd_fits,
     surd_parts,
+    too_long,
 )
 from driver import need
 from inputs import (
     BAD_INPUT,
     DEGREE,
     DEGREE_TOO_HIGH,
-    OVERFLOW,
     TOO_LARGE,
     Failure,
+    big_factors,
+    big_int,
+    big_rational,
+    big_text,
+    big_texts,
     coefficient_texts,
-    fits,
     int_text,
     rational_text,
     read_integer,
@@ -58,6 +60,30 @@ class Bibun:
                 coeffs[3] = rng.choice([str(rng.randrange(1, 5)), str(-rng.randrange(1, 5)), "1/3", "-2/3", int_text(rng)])
         return {"mode": mode, "EditX": rational_text(rng), **dict(zip(self.E, coeffs))}
 
+    def big(self, rng):
+        mode = rng.choice(self.MODES)
+        k = rng.random()
+        if mode != "RadioKyokuchi":
+            coeffs = big_texts(rng, rng.randrange(1, 6), high=20) if k < 0.3 else coefficient_fields(big_factors(rng, rng.randrange(1, 5)), 5, rng)
+        elif k < 0.2:  # degree 1 or 4 (a random cubic's critical points would need big square roots)
+            coeffs = big_texts(rng, rng.choice([1, 4]), high=20) + [big_text(big_rational(rng, 11, 20), rng)]
+        elif k < 0.4:
+            coeffs = big_texts(rng, 3, high=20) + ["", ""]
+        else:
+            coeffs = [big_text(c, rng) if c else "" for c in self.cubic(rng)] + [""]
+        coeffs = coeffs + [""] * (5 - len(coeffs))
+        return {"mode": mode, "EditX": big_text(big_rational(rng, 1, 20), rng), **dict(zip(self.E, coeffs))}
+
+    @staticmethod
+    def cubic(rng):
+        """Coefficients (constant first) of a cubic whose derivative is
+        k((x - p)^2 - q^2 s): critical points p ± q√s, rational for s a
+        square, none for s < 0."""
+        k, p, q = big_rational(rng, 1, 12), big_rational(rng, 1, 15), big_int(rng, 1, 12)
+        s = rng.choice([2, 3, 5, 7, 13, 65537, 1, 4, 0, -1, -3])
+        e = big_rational(rng) if rng.random() < 0.7 else 0
+        return [e, k * (p * p - q * q * s), -k * p, k / 3]
+
     def commands(self, case):
         return (
             [f"click {self.cls}.{case['mode']}"]
@@ -84,7 +110,7 @@ class Bibun:
         mode = case["mode"]
         if mode == "RadioKeisuu":
             v = d.subs(X, a)
-            if allowed_failure(shown, warns, OVERFLOW, not (fits(v) and coeffs_fit(d)), initial):
+            if overflowed(shown, warns, too_long(a, v), initial):
                 return
             messages(shown, warns)
             need(texts.rational(shown["EditDX"]) == a, f"EditDX = {a}")
@@ -92,8 +118,7 @@ class Bibun:
         elif mode == "RadioSessen":
             m, y0 = d.subs(X, a), f.subs(X, a)
             line = sp.expand(m * X + y0 - m * a)
-            big = not all(fits(v) for v in (m, y0, m * a, y0 - m * a)) or not coeffs_fit(d)
-            if allowed_failure(shown, warns, OVERFLOW, big, initial):
+            if overflowed(shown, warns, too_long(line), initial):
                 return
             messages(shown, warns)
             need(texts.polynomial(shown["EditAnsS"]) == line, f"y = {line}")
@@ -101,25 +126,15 @@ class Bibun:
             self.check_extrema(f, d, warns, shown, initial)
 
     def check_extrema(self, f, d, warns, shown, initial):
-        # The derivative is formed before the degree is looked at, and a cubic's
-        # derivative is factored before its roots are used.
+        # The degree is looked at before anything is computed.
         degree = sp.degree(f, X)
-        big = not coeffs_fit(d)
         if degree not in (2, 3):
-            if allowed_failure(shown, warns, OVERFLOW, big, initial):
-                return
             stopped(shown, warns + [warning("式の次数は2次か3次にしてください")], initial)
             return
         lead = sp.Poly(f, X).LC()
         critical = [r for r, _ in sp.roots(sp.Poly(d, X)).items() if r.is_real]
-        points = [(r, sp.expand(f.subs(X, r))) for r in critical]
-        if degree == 3:
-            big = big or not factored_fits(d)
-            if len(critical) == 2:
-                big = big or not all(surd_fits(v) for p in points for v in p)
-        else:
-            big = big or not all(fits(v) for v in points[0])
-        if allowed_failure(shown, warns, OVERFLOW, big, initial):
+        points = [(r, sp.expand(f.subs(X, r))) for r in critical] if degree == 2 or len(critical) == 2 else []
+        if overflowed(shown, warns, any(too_long(*surd_parts(v)) for p in points for v in p), initial):
             return
         messages(shown, warns)
         if degree == 3 and len(critical) < 2:
@@ -153,6 +168,17 @@ class Sekibun:
     def generate(self, rng):
         return {"Jotan": rational_text(rng), "Katan": rational_text(rng), **dict(zip(self.E, coefficient_texts(rng, 6, structured=0.2)))}
 
+    def big(self, rng):
+        limits = [big_text(big_rational(rng, 1, 20), rng) if rng.random() < 0.7 else rational_text(rng) for _ in range(2)]
+        if rng.random() < 0.5:
+            coeffs = coefficient_texts(rng, 6, structured=0.4)
+        else:
+            coeffs = big_texts(rng, rng.randrange(1, 7), high=25)
+            coeffs = coeffs + [""] * (6 - len(coeffs))
+        return {"Jotan": limits[0], "Katan": limits[1], **dict(zip(self.E, coeffs))}
+
+    FIXED = [{"Jotan": "101", "Katan": "100", **dict(zip(E, ["", "", "", "", "1", ""]))}]
+
     def commands(self, case):
         fields = [("Jotan", case["Jotan"]), ("Katan", case["Katan"])] + [(c, case[c]) for c in reversed(self.E)]
         return set_lines(self.cls, fields) + [f"click {self.cls}.CalcButton"]
@@ -169,10 +195,8 @@ class Sekibun:
         upper, lower = values[:2]
         f = poly(reversed(values[2:]))
         antiderivative = sp.integrate(f, X)
-        a, b = antiderivative.subs(X, upper), antiderivative.subs(X, lower)
-        value = a - b
-        big = not all(fits(v) for v in (value, a, b)) or not coeffs_fit(antiderivative)
-        if allowed_failure(shown, warns, OVERFLOW, big, initial):
+        value = antiderivative.subs(X, upper) - antiderivative.subs(X, lower)
+        if overflowed(shown, warns, too_long(value), initial):
             return
         messages(shown, warns)
         need(texts.rational(shown["EditAns"]) == value, f"{value}")
@@ -186,7 +210,9 @@ class Sigma:
         ("3n", 3 * N), ("n-1", N - 1), ("n^2+n", N**2 + N), ("1/2n", N / 2), ("n^3", N**3), ("2n^2-3", 2 * N**2 - 3),
         ("n^4", N**4), ("n + 2", N + 2), ("", 0), ("0.5n", N / 2), ("\uff12\uff4e", 2 * N), (" n\u2212\uff11", N - 1),
         ("n-", BAD_INPUT), ("x", BAD_INPUT), ("2nn", BAD_INPUT), ("n^", BAD_INPUT), ("n^2.5", BAD_INPUT),
-        ("n^11", DEGREE_TOO_HIGH), ("2147483648n", TOO_LARGE),
+        ("n^11", DEGREE_TOO_HIGH), ("2147483648n", 2147483648 * N), ("1" + "0" * 500 + "n", TOO_LARGE),
+        ("250n+1", 250 * N + 1), ("12345678901n-98765432109", 12345678901 * N - 98765432109),
+        ("1/1000000000007n^2+n", N**2 / 1000000000007 + N), ("99999999999999999999n^3", 99999999999999999999 * N**3),
     ]
 
     def generate(self, rng):
@@ -204,6 +230,23 @@ class Sigma:
         lower = rng.choice(["1", "1", "0", "", str(rng.randrange(-5, 20)), "1/2", "3/2", "-1/3", "2.5", str(rng.randrange(1, 100000)), "a"])
         coeffs = coefficient_texts(rng, 4, structured=0.2)
         return {"kEndEdit": upper[0], "upper": upper[1], "kBeginEdit": lower, **dict(zip(self.E, coeffs))}
+
+    def big(self, rng):
+        case = self.generate(rng)
+        k = rng.random()
+        if k < 0.5:
+            v = big_int(rng)
+            case["kEndEdit"], case["upper"] = str(v), sp.Integer(v)
+            if rng.random() < 0.3:
+                case["kBeginEdit"] = str(v - rng.randrange(-3, 30))
+        elif k < 0.7:
+            case["kBeginEdit"] = big_text(big_rational(rng, 11, 20), rng)
+        if rng.random() < 0.3:
+            coeffs = big_texts(rng, rng.randrange(1, 5), high=15)
+            case.update(zip(self.E, coeffs + [""] * (4 - len(coeffs))))
+        return case
+
+    FIXED = [{"kEndEdit": "310", "upper": sp.Integer(310), "kBeginEdit": "300", **dict(zip(E, ["", "", "", "1"]))}]
 
     def commands(self, case):
         fields = [("kEndEdit", case["kEndEdit"]), ("kBeginEdit", case["kBeginEdit"])] + [(c, case[c]) for c in reversed(self.E)]
@@ -234,20 +277,19 @@ class Sigma:
         if f == 0:
             stopped(shown, warns + [ZERO_POLY], initial)
             return
-        total = sp.expand(sp.summation(f, (k, 1, N)))  # F(n), the sum for k = 1 to n
         degree_f = sp.degree(f, k)
+        # F(n), the sum for k = 1 to n: the polynomial of degree one more
+        # through the partial sums (much faster than sympy.summation)
+        partial = [sp.Integer(0)]
+        for j in range(1, degree_f + 2):
+            partial.append(partial[-1] + f.subs(k, j))
+        total = sp.expand(sp.interpolate(list(enumerate(partial)), N))
         degree_u = 0 if constant_upper else sp.degree(upper, N)
         if (degree_f + 1) * degree_u > 10:
-            # F(n) is formed before it is composed with the upper limit
-            if allowed_failure(shown, warns, OVERFLOW, not coeffs_fit(total, N), initial):
-                return
             stopped(shown, warns + [DEGREE], initial)
             return
         value = sp.expand(total.subs(N, upper) - total.subs(N, lower - 1))
-        documented = [total.subs(N, upper), total.subs(N, lower - 1)]
-        big = not (factored_fits(value, N) if value.has(N) else fits(value))
-        big = big or not coeffs_fit(total, N) or not all(coeffs_fit(v, N) for v in documented)
-        if allowed_failure(shown, warns, OVERFLOW, big, initial):
+        if overflowed(shown, warns, factored_too_long(value, N) if value.has(N) else too_long(value), initial):
             return
         messages(shown, warns)
         if constant_upper:
@@ -262,7 +304,15 @@ class Naibun:
     MODES = ["RadioNaibun", "RadioGaibun", "RadioChokusen"]
 
     def generate(self, rng):
-        case = {c: rational_text(rng, large=0.02) for c in self.FIELDS}
+        return self.points(rng, lambda: rational_text(rng, large=0.02))
+
+    def big(self, rng):
+        return self.points(rng, lambda: big_text(big_rational(rng), rng) if rng.random() < 0.8 else rational_text(rng))
+
+    FIXED = [dict(zip(FIELDS, ["1", "0", "3", "0", "1500000000", "1500000000"]), mode="RadioNaibun")]
+
+    def points(self, rng, text):
+        case = {c: text() for c in self.FIELDS}
         k = rng.random()
         if k < 0.1:
             case["EditN"] = case["EditM"]  # m = n
@@ -297,30 +347,27 @@ class Naibun:
                 stopped(shown, warns + [warning("内分比が間違っています")], initial)
                 return
             point = [(n * x1 + m * x2) / (m + n), (n * y1 + m * y2) / (m + n)]
-            documented = [n * x1, m * x2, n * y1, m * y2, n * x1 + m * x2, n * y1 + m * y2, m + n]
         elif mode == "RadioGaibun":
             if m == n:
                 stopped(shown, warns + [warning("外分比が間違っています")], initial)
                 return
             point = [(m * x2 - n * x1) / (m - n), (m * y2 - n * y1) / (m - n)]
-            documented = [n * x1, m * x2, n * y1, m * y2, m * x2 - n * x1, m * y2 - n * y1, m - n]
         else:
             if x1 == x2 and y1 == y2:
                 stopped(shown, warns + [warning("2点が同じなので、直線が特定できません")], initial)
                 return
             if x1 == x2:
-                letter, line, documented = "x", x1, [x1]
+                letter, line = "x", x1
             else:
                 slope = (y1 - y2) / (x1 - x2)
                 letter, line = "y", sp.expand(slope * X + y1 - slope * x1)
-                documented = [y1 - y2, x1 - x2, slope, slope * x1, y1 - slope * x1]
-            if allowed_failure(shown, warns, OVERFLOW, not all(fits(v) for v in documented), initial):
+            if overflowed(shown, warns, too_long(line), initial):
                 return
             messages(shown, warns)
             need(shown["LabelY"] == letter, f"LabelY = {letter}")
             need(texts.polynomial(shown["EditAnsC"]) == line, f"{letter} = {line}")
             return
-        if allowed_failure(shown, warns, OVERFLOW, not all(fits(v) for v in documented + point), initial):
+        if overflowed(shown, warns, too_long(*point), initial):
             return
         messages(shown, warns)
         for control, value in zip(fields, point):
@@ -358,6 +405,20 @@ class Junretu:
                 r = rng.choice([rng.randrange(0, int(n) + 1), int(n) - rng.randrange(0, min(int(n), 40) + 1)])
                 case[fields[1]] = str(max(r, 0))
         return case
+
+    def big(self, rng):
+        button = rng.choice(list(self.ROWS))
+        k = rng.random()
+        if button == "KaijoButton":
+            n = rng.choice([str(big_int(rng)).lstrip("-"), str(rng.randrange(240, 300)), "0" * 3 + "1" * 500, "9" * 501])
+            return {"button": button, "KaijoEdit": n}
+        # n beyond 32 bits, up to about 100 digits, so that n^r is near 500 digits for r near 5
+        n = abs(big_int(rng, 11, 40 if k < 0.6 else 110))
+        r = rng.randrange(1, 20) if k < 0.8 else n - rng.randrange(0, 20)
+        if rng.random() < 0.1:
+            r = rng.choice([n + 1, n // 2, 0])
+        fields, _ = self.ROWS[button]
+        return {"button": button, fields[0]: str(n), fields[1]: str(r)}
 
     def commands(self, case):
         fields, _ = self.ROWS[case["button"]]
@@ -403,8 +464,9 @@ class Junretu:
 
     @staticmethod
     def combinations(n, r):
+        """n!/(r!(n-r)!), or None once it is certainly longer than 500 digits
+        (it is at least (n/r)^r)."""
         r = min(r, n - r)
-        log10 = (math.lgamma(n + 1) - math.lgamma(r + 1) - math.lgamma(n - r + 1)) / math.log(10)
-        if log10 > 520:
+        if r and r * (math.log10(n) - math.log10(r)) > 520:
             return None
         return math.comb(n, r)

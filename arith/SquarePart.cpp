@@ -18,11 +18,17 @@ constexpr ulong kTrialPrimes = 3000;
 constexpr ulong kTrialLimit = 27449;
 constexpr ulong kTwoPrimesBelow = kTrialLimit * kTrialLimit * kTrialLimit;
 
-// A quick Pollard-Brent search finds prime factors up to about 2^24 within a
-// millisecond or so; harder cofactors go to a complete factorization when
-// they fit in a word.
-constexpr ulong kRhoTries = 3;
+// A quick Pollard-Brent search finds prime factors up to about 2^24 of a
+// word-sized cofactor within a millisecond; what it leaves there goes to a
+// complete factorization. On wider numbers each step costs several times
+// more, so the search is shorter: it finds prime factors up to about 2^18.
+constexpr ulong kRhoTries = 1;
 constexpr ulong kRhoIterations = 1 << 14;
+constexpr ulong kWideRhoIterations = 1 << 10;
+// Beyond 256 bits each step of the search costs too much to bound it by
+// milliseconds; such a cofactor (from coefficients of 40 digits and more) is
+// only tested for being a prime or a square.
+constexpr flint_bitcnt_t kRhoBits = 256;
 
 // Factors of n, each square-free (a prime, or a product of distinct primes),
 // with exponents; Refine makes them pairwise coprime.
@@ -97,6 +103,10 @@ private:
             Add(std::move(c), 1); // p q with p != q
             return;
         }
+        if (fmpz_bits(c.Raw()) > kRhoBits) {
+            Add(std::move(c), 1); // too long for a quick search: taken as square-free
+            return;
+        }
         TInteger factor;
         bool found = false;
         if (word) {
@@ -105,7 +115,7 @@ private:
             fmpz_set_ui(factor.Raw(), f);
         } else {
             found = fmpz_factor_pollard_brent(factor.Raw(), random_, c.Raw(), kRhoTries,
-                                              kRhoIterations) != 0;
+                                              kWideRhoIterations) != 0;
         }
         if (found && factor > 1 && factor < c) {
             pending.push_back(DivExact(c, factor));

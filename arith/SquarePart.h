@@ -13,10 +13,10 @@ struct TSquareSplit {
 };
 
 // For n >= 0 (Free = 0 for 0). Exact for every n below 2^64. Beyond that,
-// prime factors up to about 2^24 are always found; a larger cofactor that is
-// neither prime nor a square and that no quick search splits is taken as
-// square-free, so Free may then still hold the square of a prime beyond 2^24
-// (the value written is exact either way).
+// prime factors below 27449 are always found, and most up to about 2^18 in a
+// cofactor of up to 256 bits; a cofactor that is neither prime nor a square
+// and that is not split so is taken as square-free, so Free may then still
+// hold the square of a large prime (the value written is exact either way).
 TSquareSplit SquarePart(const TInteger& n);
 
 } // namespace arith

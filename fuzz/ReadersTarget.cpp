@@ -82,8 +82,8 @@ void ReadCoefficient(const std::string& text) {
 }
 
 void ReadInt(const std::string& text) {
-    const std::int32_t v = IntFromText(text);
-    Check(IntFromText(std::to_string(v)) == v, "integer changed on reading back", text);
+    const TInteger v = IntFromText(text);
+    Check(IntFromText(v.Text()) == v, "integer changed on reading back", text);
 }
 
 } // namespace

@@ -43,8 +43,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = math ] || fail "Section is '$(field Section)'"
 [ "$(field Priority)" = optional ] || fail "Priority is '$(field Priority)'"
 depends=$(field Depends)
-for need in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libqt6svg6 \
-    fonts-ipafont-gothic fonts-ipafont-mincho fonts-texgyre; do
+for need in libc6 libstdc++6 libflint17 libgmp10 libqt6core6 libqt6gui6 libqt6widgets6 \
+    qt6-qpa-plugins libqt6svg6 fonts-ipafont-gothic fonts-ipafont-mincho fonts-texgyre; do
     case ", $depends," in
         *", $need,"* | *", $need ("*) ;;
         *) fail "Depends lacks $need: $depends" ;;

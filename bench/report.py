@@ -3,7 +3,9 @@
 """Prints the benchmark table of bench/run.sh.
 
 Reads the Google Benchmark JSON of vorantel_bench, times the same
-factorizations, equation roots and sums with SymPy in this process, measures
+factorizations, equation roots and sums with SymPy in this process, both with
+its general calls and at its polynomial level, sets FLINT's own factoring
+(flint_bench.cpp, in the same JSON) beside the factorizations, measures
 the start-up of the program with vorantel_startup and the first calculation of
 every window in a fresh process with vorantel_first_call (first_calls.py), and
 reads the peak memory figures that run.sh collected. Times are CPU times (the
@@ -34,20 +36,49 @@ def poly(*factors):
     return sympy.expand(sympy.Mul(*[sympy.sympify(f, locals={"x": x}) for f in factors]))
 
 
+# Every problem is timed two ways. The general calls are what a user of
+# SymPy types (factor, solve, summation) and run with SymPy's cache cleared
+# before each; the polynomial-level calls work on Poly objects made
+# beforehand, as Vorantel's benchmarks start from a polynomial already read,
+# and keep the cache.
+
 def factor(p):
-    return lambda: sympy.factor(p)
+    general = lambda: sympy.factor(p)
+    dense = sympy.Poly(p, x)
+    return "factor", general, lambda: dense.factor_list()
 
 
+# For x^2+1518516543x+943851152 both SymPy forms leave the square root of the
+# discriminant 1048583^2 * 2097169 as it is, where Vorantel takes the square out.
 def solve(p):
-    return lambda: sympy.solve(p, x)
+    general = lambda: sympy.solve(p, x)
+    dense = sympy.Poly(p, x)
+    return "roots", general, lambda: sympy.roots(dense)
+
+
+# POWER_SUMS[j] is the sum of k^j for k = 1 to n, a polynomial in n.
+POWER_SUMS = [sympy.Poly(sympy.summation(k**j, (k, 1, n)), n, domain=sympy.QQ) for j in range(4)]
 
 
 def sigma(summand, lower, upper):
-    def run():
+    def general():
         total = sympy.summation(summand, (k, lower, upper))
         return sympy.factor(total) if total.free_symbols else total
 
-    return run
+    # With S(m) the sum of the summand for k = 1 to m, the sum from L to U is
+    # S(U) - S(L - 1), and S is a combination of the power sums.
+    coeffs = sympy.Poly(summand, k).all_coeffs()[::-1]
+    at_upper = sympy.Poly(upper, n, domain=sympy.QQ)
+    before_lower = sympy.Poly(lower - 1, n, domain=sympy.QQ)
+
+    def dense():
+        partial = sympy.Poly(0, n, domain=sympy.QQ)
+        for c, power_sum in zip(coeffs, POWER_SUMS):
+            partial += power_sum.mul_ground(c)
+        total = partial.compose(at_upper) - partial.compose(before_lower)
+        return total.factor_list() if total.degree() > 0 else total
+
+    return "sum", general, dense
 
 
 # Window benchmarks of window_bench.cpp: (calculation, input).
@@ -92,7 +123,8 @@ WINDOWS = {
     "Enzan_SubstituteQuadratic": ("substitution f(g)", "degree 5 into x^2-x+1"),
 }
 
-# The same problems for SymPy: benchmark name -> (calculation, input, what SymPy runs).
+# The same problems for SymPy: benchmark name -> (calculation, input,
+# (kind, general call, polynomial-level call)).
 SYMPY = {
     "Factor/QuarticManyDivisors": ("factorization", "x^4+2095133040", factor(poly("x**4+2095133040"))),
     "Factor/SplitManyDivisors": (
@@ -152,18 +184,63 @@ SYMPY = {
 }
 
 
-def sympy_seconds(run, budget=0.5):
-    """Median CPU time of fresh runs (SymPy's cache cleared before each)."""
+# FLINT's fmpz_poly_factor on the same polynomial (flint_bench.cpp).
+FLINT = {name: "FlintFactor/" + name.split("/")[1] for name in SYMPY if name.startswith("Factor/")}
+FLINT["Insuu_ManyCandidates"] = "FlintFactor/WindowManyCandidates"
+
+
+def sympy_seconds(run, clear, budget=0.5):
+    """Median CPU time of one run.
+
+    With clear, every run is fresh (SymPy's cache cleared before it); without,
+    runs are timed in batches of at least 2 ms and the cache is kept.
+    """
     run()
+    batch = 1
+    if not clear:
+        while True:
+            start = time.process_time()
+            for _ in range(batch):
+                run()
+            if time.process_time() - start >= 2e-3:
+                break
+            batch *= 2
     times = []
     spent = 0.0
-    while len(times) < 3 or (spent < budget and len(times) < 50):
-        clear_cache()
+    while len(times) < 5 or (spent < budget and len(times) < 50):
+        if clear:
+            clear_cache()
         start = time.process_time()
-        run()
-        times.append(time.process_time() - start)
-        spent += times[-1]
+        for _ in range(batch):
+            run()
+        elapsed = time.process_time() - start
+        times.append(elapsed / batch)
+        spent += elapsed
     return statistics.median(times)
+
+
+def as_expr(answer):
+    """A factor list (coefficient, [(Poly, multiplicity)]) or a Poly as an expression."""
+    if isinstance(answer, tuple):
+        return answer[0] * sympy.Mul(*[f.as_expr()**m for f, m in answer[1]])
+    return answer.as_expr() if isinstance(answer, sympy.Poly) else answer
+
+
+def check_same(name, kind, general, dense):
+    """Raises unless both calls give the same answer, so both forms do the same work."""
+    a, b = general(), dense()
+    if kind == "roots":
+        values = lambda roots: sorted((complex(sympy.N(r, 30)) for r in roots),
+                                      key=lambda z: (z.real, z.imag))
+        va, vb = values(a), values(b)
+        same = len(va) == len(vb) and all(abs(p - q) <= 1e-9 * (1 + abs(p)) for p, q in zip(va, vb))
+    else:
+        same = sympy.expand(as_expr(a) - as_expr(b)) == 0
+        if isinstance(b, tuple):
+            count = lambda e: sum(m for f, m in sympy.factor_list(e)[1])
+            same = same and count(as_expr(a)) == sum(m for _, m in b[1])
+    if not same:
+        raise RuntimeError(f"{name}: SymPy's two forms differ: {a} and {b}")
 
 
 def vorantel_seconds(bench_json):
@@ -197,6 +274,23 @@ def startup(build, runs=15):
     return statistics.median(launch), statistics.median(in_main), max(peak), all_windows
 
 
+def flint_version(build):
+    """FLINT's version from the cache of the build, or its header."""
+    header = "/usr/include/flint/flint.h"
+    try:
+        with open(os.path.join(build, "CMakeCache.txt"), encoding="utf-8") as f:
+            for line in f:
+                if line.startswith("FLINT_INCLUDE_DIR:"):
+                    header = os.path.join(line.split("=", 1)[1].strip(), "flint", "flint.h")
+        with open(header, encoding="utf-8") as f:
+            for line in f:
+                if line.startswith("#define FLINT_VERSION "):
+                    return line.split()[2].strip('"')
+    except OSError:
+        pass
+    return "?"
+
+
 def fmt(seconds):
     if seconds is None:
         return "-"
@@ -207,6 +301,7 @@ def fmt(seconds):
 
 def main():
     bench_path, build, program_peak_kb, bench_peak_kb = sys.argv[1:5]
+    load_before = os.getloadavg()[0]
     with open(bench_path, encoding="utf-8") as f:
         times, labels = vorantel_seconds(json.load(f))
 
@@ -215,10 +310,11 @@ def main():
         if name in times:
             rows.append((calc, text, times[name], None, labels[name]))
     compared = []
-    for name, (calc, text, run) in SYMPY.items():
+    for name, (calc, text, (kind, general, dense)) in SYMPY.items():
         if name in times:
-            s = sympy_seconds(run)
-            compared.append((calc, text, times[name], s, name))
+            check_same(name, kind, general, dense)
+            compared.append((calc, text, kind, times[name], sympy_seconds(general, True),
+                             sympy_seconds(dense, False), times.get(FLINT.get(name))))
 
     head = f"{'Calculation':<26} {'Input':<48} {'Vorantel':>10} {'SymPy':>10} {'Ratio':>8}"
     print("Every window's calculation, the arithmetic of its whole handler "
@@ -238,23 +334,42 @@ def main():
         text = WINDOWS.get(name, ("", name))[1]
         print(f"{window:<26} {text:<48} {fmt(warm):>10} {fmt(first):>10} {first / warm:>7.0f}x")
     print()
-    print("Side by side with SymPy " + sympy.__version__ + " (ratio = SymPy time / Vorantel time)")
-    print(head)
-    print("-" * len(head))
-    ratios = []
-    for calc, text, v, s, _ in compared:
-        ratios.append(s / v)
-        print(f"{calc:<26} {text:<48} {fmt(v):>10} {fmt(s):>10} {s / v:>7.0f}x")
-    if ratios:
-        print(f"{'':<26} {'geometric mean of the ratios':<48} {'':>10} {'':>10} "
-              f"{statistics.geometric_mean(ratios):>7.0f}x")
+    print("Side by side with SymPy " + sympy.__version__ + " and FLINT " + flint_version(build)
+          + ". SymPy: general calls (factor, solve, summation), cache cleared before each; "
+          "SymPy Poly: Poly.factor_list, roots of a Poly, power sums with Poly.compose, cache kept")
+    print("FLINT: fmpz_poly_factor alone on the factorizations. Ratios: SymPy/V and Poly/V are "
+          "SymPy time / Vorantel time, V/FLINT is Vorantel time / FLINT time")
+    wide = f"{'Calculation':<26} {'Input':<48} {'Vorantel':>10} {'SymPy':>10} {'SymPy Poly':>10} " \
+           f"{'FLINT':>10} {'SymPy/V':>8} {'Poly/V':>8} {'V/FLINT':>8}"
+    print(wide)
+    print("-" * len(wide))
+    ratio = lambda a, b: f"{a / b:>7.{0 if a / b >= 10 else 1}f}x" if a and b else f"{'-':>8}"
+    for calc, text, _, v, general, dense, flint in compared:
+        print(f"{calc:<26} {text:<48} {fmt(v):>10} {fmt(general):>10} {fmt(dense):>10} "
+              f"{fmt(flint):>10} {ratio(general, v)} {ratio(dense, v)} {ratio(v, flint)}")
+    groups = [("factorizations", "factor"), ("equation roots", "roots"), ("sums", "sum"),
+              ("all", None)]
+    for title, kind in groups:
+        rows_in = [row for row in compared if kind in (None, row[2])]
+        if not rows_in:
+            continue
+        mean = lambda pairs: statistics.geometric_mean([a / b for a, b in pairs]) if pairs else None
+        general = mean([(row[4], row[3]) for row in rows_in])
+        dense = mean([(row[5], row[3]) for row in rows_in])
+        flint = mean([(row[3], row[6]) for row in rows_in if row[6]])
+        print(f"{'':<26} {'geometric mean, ' + title:<48} {'':>10} {'':>10} {'':>10} {'':>10} "
+              f"{ratio(general, 1)} {ratio(dense, 1)} {ratio(flint, 1)}")
     print()
 
-    slowest = max(times.items(), key=lambda item: item[1])
-    over = [name for name, t in times.items() if t >= 1e-3]
-    print(f"All {len(times)} benchmarks (bench/*_bench.cpp): slowest {fmt(slowest[1])} "
-          f"({slowest[0]}); at or above 1 ms: {', '.join(over) if over else 'none'}")
+    ours = {name: t for name, t in times.items() if not name.startswith("FlintFactor/")}
+    slowest = max(ours.items(), key=lambda item: item[1])
+    over = [name for name, t in ours.items() if t >= 1e-3]
+    print(f"All {len(ours)} Vorantel benchmarks (bench/*_bench.cpp but flint_bench.cpp): "
+          f"slowest {fmt(slowest[1])} ({slowest[0]}); "
+          f"at or above 1 ms: {', '.join(over) if over else 'none'}")
 
+    print(f"Load average (1 minute) on the {os.cpu_count()} cores: {load_before:.2f} as the "
+          f"report began, {os.getloadavg()[0]:.2f} after the SymPy timings")
     launch, in_main, startup_peak, all_windows = startup(build)
     print(f"Start-up to the main window's first paint (offscreen, median of 15): {fmt(launch)} "
           f"from launch, {fmt(in_main)} of it inside main()")

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
+#include "FirstPaint.h"
 #include "Startup.h"
 #include "VoranMain.h"
 #include "WarmUp.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -29,6 +31,7 @@ void StartMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const std::int64_t mainNs = MonotonicNs();
     if (const std::optional<int> status = RunCommandLine(argc, argv)) {
         return *status;
     }
@@ -37,6 +40,7 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(nullptr);
     ConfigureApplication(app);
     std::unique_ptr<TMainForm> main(CreateWindows());
+    WatchFirstPaint(main.get(), mainNs);
     main->show();
     // Once the window is up, the number library does its first-use work, so
     // that the user's first answer comes as fast as every later one.

@@ -3,8 +3,9 @@
 """Start-up of the program against the smallest Widgets program, side by side.
 
 Starts a private X server (Xvfb) with openbox as window manager and launches
-the minimal program and the program alternately, each --runs times (the
-order flips every round, so neither always runs second). Each run is timed
+the minimal program and the program in turn, each --runs times (the order
+rotates every round, so none always runs first); --also adds more programs
+to the turn, such as an earlier build. Each run is timed
 from outside: the script reads the monotonic clock right before it starts
 the process, and the process, run with VORANTEL_FIRST_PAINT set, prints the
 same clock at the first paint of its main window (app/FirstPaint.h); the
@@ -14,7 +15,7 @@ the process's maximum resident set over its whole life (wait4's ru_maxrss),
 which lasts --settle-ms after the first paint so that work the program does
 after showing its window is counted too.
 
-Usage: bench/startup/startup.py [--build build-rel] [--runs 15]
+Usage: bench/startup/startup.py [--build build-rel] [--runs 15] [--also NAME=PATH]...
 Prints medians, minima and maxima, their ratios, and the load average.
 Not part of ./test.sh.
 """
@@ -104,6 +105,9 @@ def main():
                         help="build folder (Release) holding app/vorantel and bench/startup")
     parser.add_argument("--program", help="the program (default BUILD/app/vorantel)")
     parser.add_argument("--minimal", help="default BUILD/bench/startup/vorantel_minimal_qt")
+    parser.add_argument("--also", action="append", default=[], metavar="NAME=PATH",
+                        help="one more program to run in turn with the others, e.g. an "
+                             "earlier build of the program; may be repeated")
     parser.add_argument("--runs", type=int, default=15)
     parser.add_argument("--settle-ms", type=int, default=1000,
                         help="how long each process lives on after its first paint")
@@ -116,6 +120,11 @@ def main():
         "minimal": args.minimal or str(build / "bench/startup/vorantel_minimal_qt"),
         "vorantel": args.program or str(build / "app/vorantel"),
     }
+    for extra in args.also:
+        name, sep, path = extra.partition("=")
+        if not sep or name in programs:
+            sys.exit(f"startup.py: --also wants a new NAME=PATH, got {extra!r}")
+        programs[name] = path
     for path in programs.values():
         if not os.access(path, os.X_OK):
             sys.exit(f"startup.py: no program {path}")
@@ -136,7 +145,10 @@ def main():
             for path in programs.values():
                 launch(path, env)  # untimed: fills the file cache
             for round_ in range(args.runs):
-                order = list(programs) if round_ % 2 == 0 else list(reversed(programs))
+                # Every program in turn, the order rotating from round to round.
+                names = list(programs)
+                shift = round_ % len(names)
+                order = names[shift:] + names[:shift]
                 for name in order:
                     results[name].append(launch(programs[name], env))
     finally:
@@ -158,9 +170,10 @@ def main():
             values = [run[index] for run in results[name]]
             medians[(name, index)] = statistics.median(values)
             print(row("  " + label, values, unit))
-    print("ratio of the medians, vorantel / minimal")
-    for index, label in enumerate(labels):
-        print(f"  {label:<26} {medians[('vorantel', index)] / medians[('minimal', index)]:8.2f}x")
+    for name in list(programs)[1:]:
+        print(f"ratio of the medians, {name} / minimal")
+        for index, label in enumerate(labels):
+            print(f"  {label:<26} {medians[(name, index)] / medians[('minimal', index)]:8.2f}x")
 
 
 if __name__ == "__main__":

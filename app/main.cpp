@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     ConfigureApplication(app);
-    std::unique_ptr<TMainForm> main(CreateWindows());
+    std::unique_ptr<TMainForm> main(CreateMainWindow());
     WatchFirstPaint(main.get(), mainNs);
     main->show();
     // Once the window is up, the number library does its first-use work, so

@@ -36,7 +36,11 @@ constexpr char kQtTranslator[] = "QtTranslator";
 void ConfigureApplication(QApplication& app) {
     // No display name: the window system would add it to every window title.
     QApplication::setApplicationName(QStringLiteral("Vorantel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorantel.svg")));
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128}) {
+        icon.addFile(QStringLiteral(":/icons/%1x%1/vorantel.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     // Ties the windows to the desktop entry that launched them (Wayland's app id).
     QApplication::setDesktopFileName(QStringLiteral("org.example.Vorantel"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

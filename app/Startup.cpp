@@ -25,6 +25,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include <cstring>
+
 namespace {
 
 constexpr char kQtTranslator[] = "QtTranslator";
@@ -34,7 +36,11 @@ constexpr char kQtTranslator[] = "QtTranslator";
 void ConfigureApplication(QApplication& app) {
     // No display name: the window system would add it to every window title.
     QApplication::setApplicationName(QStringLiteral("Vorantel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorantel.svg")));
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128}) {
+        icon.addFile(QStringLiteral(":/icons/%1x%1/vorantel.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     // Ties the windows to the desktop entry that launched them (Wayland's app id).
     QApplication::setDesktopFileName(QStringLiteral("org.example.Vorantel"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -62,23 +68,59 @@ bool InstallQtTranslation(const QLocale& locale) {
     return true;
 }
 
-TMainForm* CreateWindows() {
-    auto* main = new TMainForm;
-    new TEnzanForm(main);
-    new TInsuuForm(main);
-    new TRenrituForm(main);
-    new TNijiForm(main);
-    new TKojiForm(main);
-    new TBibunForm(main);
-    new TSekibunForm(main);
-    new TVersionForm(main);
-    new TNaibunForm(main);
-    new TJunretuForm(main);
-    new TSigmaForm(main);
-    new THuteiForm(main);
-    new TRenritu3Form(main);
+namespace {
+
+template <typename Form> QWidget* Make(TMainForm* main) {
+    return new Form(main);
+}
+
+// The windows the launcher opens, in start-up order.
+constexpr struct {
+    const char* ClassName;
+    QWidget* (*Create)(TMainForm* main);
+} kChildren[] = {
+    {"TEnzanForm", &Make<TEnzanForm>},       {"TInsuuForm", &Make<TInsuuForm>},
+    {"TRenrituForm", &Make<TRenrituForm>},   {"TNijiForm", &Make<TNijiForm>},
+    {"TKojiForm", &Make<TKojiForm>},         {"TBibunForm", &Make<TBibunForm>},
+    {"TSekibunForm", &Make<TSekibunForm>},   {"TVersionForm", &Make<TVersionForm>},
+    {"TNaibunForm", &Make<TNaibunForm>},     {"TJunretuForm", &Make<TJunretuForm>},
+    {"TSigmaForm", &Make<TSigmaForm>},       {"THuteiForm", &Make<THuteiForm>},
+    {"TRenritu3Form", &Make<TRenritu3Form>},
+};
+
+void ApplySavedZoom(TMainForm* main) {
     if (const int zoom = SavedZoomPercent(); zoom != 100) {
         main->SetZoom(zoom);
     }
+}
+
+} // namespace
+
+TMainForm* CreateMainWindow() {
+    auto* main = new TMainForm;
+    ApplySavedZoom(main);
     return main;
+}
+
+TMainForm* CreateWindows() {
+    auto* main = new TMainForm;
+    for (const auto& child : kChildren) {
+        child.Create(main);
+    }
+    ApplySavedZoom(main);
+    return main;
+}
+
+QWidget* CreateChildWindow(TMainForm* main, const char* className) {
+    for (const auto& child : kChildren) {
+        if (std::strcmp(child.ClassName, className) == 0) {
+            QWidget* window = child.Create(main);
+            // Built at 100% like every window; scaled now to the zoom in force.
+            if (ZoomPercent() != 100) {
+                ApplyZoom(window);
+            }
+            return window;
+        }
+    }
+    return nullptr;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 class QApplication;
+class QWidget;
 class QLocale;
 class TMainForm;
 
@@ -16,6 +17,17 @@ void ConfigureApplication(QApplication& app);
 // for it; returns whether it does. Otherwise they stay English.
 bool InstallQtTranslation(const QLocale& locale);
 
+// The program's start: creates the main window, hidden, at the zoom
+// remembered from the last run. Each tool window and the version dialog is
+// created when it is first shown (TMainForm::ShowChild), which keeps them
+// out of the time to the first paint.
+TMainForm* CreateMainWindow();
+
 // Creates the main window and then every tool window and the version dialog
-// in start-up order, all hidden. The main window owns them all.
+// in start-up order, all hidden, and applies the remembered zoom. The main
+// window owns them all. A window created either way is the same.
 TMainForm* CreateWindows();
+
+// Creates the named tool window or the version dialog, hidden and owned by
+// `main`, at the zoom in force; nullptr for a name that is none of them.
+QWidget* CreateChildWindow(TMainForm* main, const char* className);

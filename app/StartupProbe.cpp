@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up, run exactly as main() runs it (the application,
-// its configuration, every window, the main window shown, the event loop),
+// its configuration, the main window created and shown, the event loop),
 // stopped at the first paint of the main window. It prints
 //   shown_ns     the wall clock at that paint, in ns since the epoch, which the
 //                caller compares with the moment it started this process;
 //   in_main_ns   the time from entering main() to that paint;
 //   vmhwm_kb     the peak resident memory so far.
-// With --all-windows it first opens every tool window and the version dialog
-// as well, and reports the memory once all of them have been painted.
+// With --all-windows it also creates and opens every tool window and the
+// version dialog, and reports the memory once all of them have been painted.
 #include "Startup.h"
 #include "VoranMain.h"
 
@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     ConfigureApplication(app);
-    std::unique_ptr<TMainForm> main(CreateWindows());
+    std::unique_ptr<TMainForm> main(CreateMainWindow());
     // With every window open, the others paint after the main window: give them time.
     FirstPaint probe(entered, allWindows ? 300 : 0);
     main->installEventFilter(&probe);

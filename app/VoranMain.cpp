@@ -3,6 +3,7 @@
 
 #include "Fonts.h"
 #include "Placement.h"
+#include "Startup.h"
 #include "ToolForm.h"
 #include "Zoom.h"
 
@@ -251,6 +252,9 @@ void TMainForm::FrameChanged() {
 
 void TMainForm::ShowChild(const char* className) {
     auto* window = findChild<QWidget*>(QString::fromLatin1(className), Qt::FindDirectChildrenOnly);
+    if (window == nullptr) {
+        window = CreateChildWindow(this, className);
+    }
     if (window == nullptr) {
         return;
     }

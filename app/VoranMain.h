@@ -13,7 +13,8 @@ public:
     explicit TMainForm(QWidget* parent = nullptr);
 
     // Shows the named child window (a tool window or the version dialog)
-    // modeless, or brings it to the front when it is already visible.
+    // modeless, or brings it to the front when it is already visible. A
+    // window not created yet is created first.
     void ShowChild(const char* className);
 
     // Scales every window to percent (100 to 300) and lays them out again.

@@ -29,6 +29,10 @@ TVersionForm::TVersionForm(QWidget* mainWindow)
                               Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("TVersionForm"));
     setWindowTitle(QStringLiteral("バージョン情報"));
+    // The standard font, set on the dialog itself as on every other window:
+    // under a zoom the application's font is the zoomed one, and a dialog
+    // created then must still start from the 100% font that the zoom scales.
+    setFont(GothicFont(12));
     setFixedSize(209, 143);
 
     auto* frame = new QFrame(this);

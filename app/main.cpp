@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
+#include "FirstPaint.h"
 #include "Startup.h"
 #include "VoranMain.h"
 #include "WarmUp.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QTimer>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -26,9 +29,36 @@ void StartMessages(QtMsgType type, const QMessageLogContext& context, const QStr
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
 }
 
+// Starts the number library's warm-up shortly after the first paint of the
+// window it watches. Started any earlier (a zero timer after show()), the
+// warm-up, some tens of milliseconds, would run before the window system's
+// first expose reaches the window and hold back its first paint.
+class TWarmUpAfterPaint : public QObject {
+public:
+    explicit TWarmUpAfterPaint(QWidget* window) : QObject(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Past the flush of the painted window, and past the paints that
+            // the window manager's frame may still bring.
+            QTimer::singleShot(kWarmUpDelayMs, this, [this] {
+                arith::WarmUp();
+                deleteLater();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static constexpr int kWarmUpDelayMs = 100;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const std::int64_t mainNs = MonotonicNs();
     if (const std::optional<int> status = RunCommandLine(argc, argv)) {
         return *status;
     }
@@ -36,10 +66,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     ConfigureApplication(app);
-    std::unique_ptr<TMainForm> main(CreateWindows());
+    std::unique_ptr<TMainForm> main(CreateMainWindow());
+    WatchFirstPaint(main.get(), mainNs);
     main->show();
-    // Once the window is up, the number library does its first-use work, so
-    // that the user's first answer comes as fast as every later one.
-    QTimer::singleShot(0, main.get(), [] { arith::WarmUp(); });
+    // Once the window has been painted, the number library does its first-use
+    // work, so that the user's first answer comes as fast as every later one.
+    main->installEventFilter(new TWarmUpAfterPaint(main.get()));
     return QApplication::exec();
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the PNG icons data/icons/NxN/vorantel.png from data/vorantel.svg, for
-# desktops that look for a bitmap of their own size. Run it after changing the
+# desktops that look for a bitmap of their own size and for the program's
+# window icon (16, 32, 64 and 128 are built into it). Run it after changing the
 # SVG and commit the result (needs rsvg-convert, Debian: librsvg2-bin).
 set -euo pipefail
 cd "$(dirname "$0")/.."

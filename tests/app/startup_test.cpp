@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program opens with the launcher alone and makes every other window the
+// first time it is shown: such a window must come out exactly as the one made
+// at start-up by CreateWindows(), which the UI scripts test, at any zoom.
+#include "Startup.h"
+#include "VoranMain.h"
+#include "Zoom.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The launcher's windows in the order of start-up.
+constexpr const char* kWindows[] = {"TEnzanForm",   "TInsuuForm",   "TRenrituForm", "TNijiForm",
+                                    "TKojiForm",    "TBibunForm",   "TSekibunForm", "TVersionForm",
+                                    "TNaibunForm",  "TJunretuForm", "TSigmaForm",   "THuteiForm",
+                                    "TRenritu3Form"};
+
+QString RectText(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// What the zoom and the placement decide about a window: its frame, and the
+// geometry, size limits and font of every control in it.
+QStringList Layout(const QWidget* window) {
+    QStringList lines{RectText(window->frameGeometry()) + QLatin1Char(' ') +
+                      window->font().toString()};
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        lines << QStringLiteral("%1 %2 %3 min=%4x%5 max=%6x%7 %8")
+                     .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(),
+                          RectText(w->geometry()))
+                     .arg(w->minimumWidth())
+                     .arg(w->minimumHeight())
+                     .arg(w->maximumWidth())
+                     .arg(w->maximumHeight())
+                     .arg(w->font().toString());
+    }
+    return lines;
+}
+
+QWidget* Child(TMainForm* main, const char* name) {
+    return main->findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+// Opens the program as it starts with `zoom` remembered, shows every window
+// and returns the layouts of all of them.
+QList<QStringList> OpenAll(TMainForm* (*create)(), int zoom) {
+    SetZoomPercent(100);
+    QSettings().setValue(QStringLiteral("view/zoom"), zoom);
+    std::unique_ptr<TMainForm> main(create());
+    main->show();
+    QList<QStringList> layouts;
+    for (const char* name : kWindows) {
+        main->ShowChild(name);
+        layouts << Layout(Child(main.get(), name));
+    }
+    // And back to 100%: the windows made at a zoom scale back to their own layout.
+    main->SetZoom(100);
+    for (const char* name : kWindows) {
+        layouts << Layout(Child(main.get(), name));
+    }
+    return layouts;
+}
+
+TEST(FirstShown, WindowsMatchThoseMadeAtStartUpAtEveryZoom) {
+    for (const int zoom : {100, 150, 300}) {
+        const QList<QStringList> atStart = OpenAll(&CreateWindows, zoom);
+        const QList<QStringList> onDemand = OpenAll(&CreateMainWindow, zoom);
+        ASSERT_EQ(atStart.size(), onDemand.size());
+        for (qsizetype i = 0; i < atStart.size(); ++i) {
+            EXPECT_EQ(atStart[i].join(QLatin1Char('\n')).toStdString(),
+                      onDemand[i].join(QLatin1Char('\n')).toStdString())
+                << "zoom " << zoom << "%, " << kWindows[i % std::size(kWindows)];
+        }
+    }
+}
+
+TEST(FirstShown, EachWindowIsMadeOnceAndOnlyWhenShown) {
+    SetZoomPercent(100);
+    QSettings().clear();
+    std::unique_ptr<TMainForm> main(CreateMainWindow());
+    main->show();
+    const auto windows = [&main] {
+        QStringList names;
+        for (const QWidget* w : main->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w->isWindow()) {
+                names << w->objectName();
+            }
+        }
+        return names.join(QLatin1Char(' ')).toStdString();
+    };
+    EXPECT_EQ(windows(), "");
+    main->ShowChild("TNijiForm");
+    main->ShowChild("TNijiForm"); // shown already: brought to the front
+    main->ShowChild("TNoSuchForm");
+    EXPECT_EQ(windows(), "TNijiForm");
+    EXPECT_TRUE(Child(main.get(), "TNijiForm")->isVisible());
+    // Closed and shown again, it is the same window, fields and all.
+    Child(main.get(), "TNijiForm")->findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText("3");
+    Child(main.get(), "TNijiForm")->close();
+    main->ShowChild("TVersionForm");
+    main->ShowChild("TNijiForm");
+    EXPECT_EQ(windows(), "TNijiForm TVersionForm");
+    EXPECT_TRUE(Child(main.get(), "TNijiForm")->isVisible());
+    EXPECT_EQ(
+        Child(main.get(), "TNijiForm")->findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
+        QStringLiteral("3"));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    testing::InitGoogleTest(&argc, argv);
+    // Settings of their own, so the zoom these tests remember stays here.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    ConfigureApplication(app);
+    return RUN_ALL_TESTS();
+}

@@ -9,6 +9,7 @@
 #include "Geometry.h"
 #include "LinearSystem.h"
 #include "PolyOperations.h"
+#include "WarmUp.h"
 
 #include <gtest/gtest.h>
 
@@ -336,6 +337,11 @@ TEST(Answers, LinearSystemTexts) {
     EXPECT_EQ(LinearValueText(solution, 1), "解なし");
     solution.Kind = TSolutionKind::Infinite;
     EXPECT_EQ(LinearValueText(solution, 2), "不定");
+}
+
+// The program runs this once after its first paint; a failure there would end it.
+TEST(Answers, WarmUpRunsEveryKindWithoutFailure) {
+    EXPECT_NO_THROW(WarmUp());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
+#include "FirstAnswer.h"
 #include "FirstPaint.h"
 #include "Startup.h"
 #include "VoranMain.h"
@@ -68,6 +69,7 @@ int main(int argc, char* argv[]) {
     ConfigureApplication(app);
     std::unique_ptr<TMainForm> main(CreateMainWindow());
     WatchFirstPaint(main.get(), mainNs);
+    ScriptFirstAnswer(main.get());
     main->show();
     // Once the window has been painted, the number library does its first-use
     // work, so that the user's first answer comes as fast as every later one.

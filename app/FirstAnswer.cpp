@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FirstAnswer.h"
+
+#include "FirstPaint.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr char kVariable[] = "VORANTEL_FIRST_ANSWER";
+// Past the number library's warm-up, which starts 100 ms after the first paint.
+constexpr int kClickDelayMs = 400;
+
+template <typename T> T* Find(const QWidget* root, const QString& name) {
+    T* found = root->findChild<T*>(name);
+    if (found == nullptr) {
+        std::fprintf(stderr, "%s: no %s\n", kVariable, qPrintable(name));
+        std::exit(2);
+    }
+    return found;
+}
+
+// The visible top-level window that holds a control of this name.
+QWidget* WindowWith(const QWidget* main, const QString& name) {
+    for (QWidget* window : main->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (window->isWindow() && window->isVisible() && window->findChild<QWidget*>(name)) {
+            return window;
+        }
+    }
+    std::fprintf(stderr, "%s: no open window with %s\n", kVariable, qPrintable(name));
+    std::exit(2);
+}
+
+void Run(QWidget* main, const QStringList& script) {
+    const std::int64_t openStart = MonotonicNs();
+    Find<QAbstractButton>(main, script[0])->click();
+    const std::int64_t openNs = MonotonicNs() - openStart;
+    QWidget* window = WindowWith(main, script[1]);
+    for (const QString& item : script.mid(3)) {
+        const qsizetype equals = item.indexOf(QLatin1Char('='));
+        if (equals < 0) {
+            Find<QAbstractButton>(window, item)->click();
+        } else {
+            Find<QLineEdit>(window, item.left(equals))->setText(item.mid(equals + 1));
+        }
+    }
+    QAbstractButton* calc = Find<QAbstractButton>(window, script[1]);
+    const std::int64_t calcStart = MonotonicNs();
+    calc->click();
+    const std::int64_t calcNs = MonotonicNs() - calcStart;
+    std::printf("first_answer open_ns=%lld calc_ns=%lld answer=%s\n",
+                static_cast<long long>(openNs), static_cast<long long>(calcNs),
+                qPrintable(Find<QLineEdit>(window, script[2])->text()));
+    std::fflush(stdout);
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+class TFirstAnswer : public QObject {
+public:
+    TFirstAnswer(QWidget* main, QStringList script) : QObject(main), script_(std::move(script)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(kClickDelayMs, this,
+                               [this] { Run(static_cast<QWidget*>(parent()), script_); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QStringList script_;
+};
+
+} // namespace
+
+void ScriptFirstAnswer(QWidget* main) {
+    const char* value = std::getenv(kVariable);
+    if (value == nullptr || *value == '\0') {
+        return;
+    }
+    const QStringList script = QString::fromUtf8(value).split(QLatin1Char(';'));
+    if (script.size() < 3) {
+        std::fprintf(stderr, "%s: expected BUTTON;CALC;ANSWER;ITEM..., got '%s'\n", kVariable,
+                     value);
+        std::exit(2);
+    }
+    main->installEventFilter(new TFirstAnswer(main, script));
+}

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A probe for timing a user's first answer from outside. When the environment
+// variable VORANTEL_FIRST_ANSWER holds a script
+//   BUTTON;CALC;ANSWER;ITEM;ITEM...
+// the program, once its main window has been painted and has stood for a
+// moment (as long as a user's first click takes at the least), clicks the
+// launcher's BUTTON (opening, and on first use creating, a tool window),
+// then in that window sets each ITEM "NAME=TEXT" as an edit's text or clicks
+// each ITEM "NAME" (a radio button), clicks CALC, and prints one line,
+//   first_answer open_ns=O calc_ns=C answer=TEXT
+// O and C being how long the two clicks took and TEXT the edit ANSWER's text
+// after it; then it ends. Without the variable it does nothing.
+#pragma once
+
+class QWidget;
+
+void ScriptFirstAnswer(QWidget* main);

@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTimer>
@@ -64,24 +63,6 @@ void Run(QWidget* main, const QStringList& script) {
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
-class TFirstAnswer : public QObject {
-public:
-    TFirstAnswer(QWidget* main, QStringList script) : QObject(main), script_(std::move(script)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(kClickDelayMs, this,
-                               [this] { Run(static_cast<QWidget*>(parent()), script_); });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QStringList script_;
-};
-
 } // namespace
 
 void ScriptFirstAnswer(QWidget* main) {
@@ -95,5 +76,7 @@ void ScriptFirstAnswer(QWidget* main) {
                      value);
         std::exit(2);
     }
-    main->installEventFilter(new TFirstAnswer(main, script));
+    AfterFirstPaint(main, [main, script] {
+        QTimer::singleShot(kClickDelayMs, main, [main, script] { Run(main, script); });
+    });
 }

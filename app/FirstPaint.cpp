@@ -9,12 +9,39 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 namespace {
 
 constexpr char kVariable[] = "VORANTEL_FIRST_PAINT";
 
-// The peak resident memory of the process so far (VmHWM), -1 if unknown.
+class TFirstPaint : public QObject {
+public:
+    TFirstPaint(QWidget* window, std::function<void()> action)
+        : QObject(window), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            action_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+} // namespace
+
+std::int64_t MonotonicNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
 long PeakResidentKb() {
     std::FILE* status = std::fopen("/proc/self/status", "r");
     if (status == nullptr) {
@@ -31,40 +58,8 @@ long PeakResidentKb() {
     return kb;
 }
 
-// Reports the first Paint event that reaches the window: the toolkit sends it
-// while filling the window's backing store for its first expose, right before
-// that store is flushed to the window system.
-class TFirstPaint : public QObject {
-public:
-    TFirstPaint(QWidget* window, std::int64_t mainNs, int exitMs)
-        : QObject(window), mainNs_(mainNs), exitMs_(exitMs) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            const std::int64_t paintNs = MonotonicNs();
-            std::printf("first_paint main_ns=%lld paint_ns=%lld hwm_kb=%ld\n",
-                        static_cast<long long>(mainNs_), static_cast<long long>(paintNs),
-                        PeakResidentKb());
-            std::fflush(stdout);
-            QTimer::singleShot(exitMs_, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::int64_t mainNs_;
-    int exitMs_;
-    bool seen_ = false;
-};
-
-} // namespace
-
-std::int64_t MonotonicNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+void AfterFirstPaint(QWidget* window, std::function<void()> action) {
+    window->installEventFilter(new TFirstPaint(window, std::move(action)));
 }
 
 void WatchFirstPaint(QWidget* window, std::int64_t mainNs) {
@@ -79,5 +74,11 @@ void WatchFirstPaint(QWidget* window, std::int64_t mainNs) {
                      value);
         return;
     }
-    window->installEventFilter(new TFirstPaint(window, mainNs, static_cast<int>(exitMs)));
+    AfterFirstPaint(window, [mainNs, exitMs] {
+        std::printf("first_paint main_ns=%lld paint_ns=%lld hwm_kb=%ld\n",
+                    static_cast<long long>(mainNs), static_cast<long long>(MonotonicNs()),
+                    PeakResidentKb());
+        std::fflush(stdout);
+        QTimer::singleShot(static_cast<int>(exitMs), qApp, &QCoreApplication::quit);
+    });
 }

@@ -7,7 +7,6 @@
 #include "WarmUp.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QTimer>
 
 #include <cstdint>
@@ -30,31 +29,7 @@ void StartMessages(QtMsgType type, const QMessageLogContext& context, const QStr
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
 }
 
-// Starts the number library's warm-up shortly after the first paint of the
-// window it watches. Started any earlier (a zero timer after show()), the
-// warm-up, some tens of milliseconds, would run before the window system's
-// first expose reaches the window and hold back its first paint.
-class TWarmUpAfterPaint : public QObject {
-public:
-    explicit TWarmUpAfterPaint(QWidget* window) : QObject(window) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // Past the flush of the painted window, and past the paints that
-            // the window manager's frame may still bring.
-            QTimer::singleShot(kWarmUpDelayMs, this, [this] {
-                arith::WarmUp();
-                deleteLater();
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    static constexpr int kWarmUpDelayMs = 100;
-};
+constexpr int kWarmUpDelayMs = 100;
 
 } // namespace
 
@@ -73,6 +48,12 @@ int main(int argc, char* argv[]) {
     main->show();
     // Once the window has been painted, the number library does its first-use
     // work, so that the user's first answer comes as fast as every later one.
-    main->installEventFilter(new TWarmUpAfterPaint(main.get()));
+    // Started any earlier (a zero timer after show()), the warm-up, some tens
+    // of milliseconds, would run before the window system's first expose
+    // reaches the window and hold back its first paint; the delay lets the
+    // painted window be flushed and the window manager's frame paint too.
+    AfterFirstPaint(main.get(), [window = main.get()] {
+        QTimer::singleShot(kWarmUpDelayMs, window, [] { arith::WarmUp(); });
+    });
     return QApplication::exec();
 }

@@ -4,6 +4,8 @@
 #include <flint/fmpz_factor.h>
 #include <flint/ulong_extras.h>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -18,17 +20,144 @@ constexpr ulong kTrialPrimes = 3000;
 constexpr ulong kTrialLimit = 27449;
 constexpr ulong kTwoPrimesBelow = kTrialLimit * kTrialLimit * kTrialLimit;
 
-// A quick Pollard-Brent search finds prime factors up to about 2^24 of a
-// word-sized cofactor within a millisecond; what it leaves there goes to a
-// complete factorization. On wider numbers each step costs several times
-// more, so the search is shorter: it finds prime factors up to about 2^18.
-constexpr ulong kRhoTries = 1;
-constexpr ulong kRhoIterations = 1 << 14;
-constexpr ulong kWideRhoIterations = 1 << 10;
-// Beyond 256 bits each step of the search costs too much to bound it by
-// milliseconds; such a cofactor (from coefficients of 40 digits and more) is
-// only tested for being a prime or a square.
+// A cofactor c without a prime factor below kTrialLimit that is neither a
+// prime nor a square is square-free unless it has a prime factor below its
+// cube root (c = p^2 q needs min(p, q) <= c^(1/3)). A Pollard-Brent search in
+// Montgomery arithmetic looks for one: it finds a factor below c^(1/3) in
+// about 1.3 c^(1/6) steps on average, and the number of steps it is given,
+// kStepsPerRoot c^(1/6), leaves a chance below e^-40 of missing one (measured
+// on 200000 products p^2 q with p, q near 2^21: a factor at most 2.6 c^(1/6)
+// steps in, 1 in 10^5 beyond 1.8 c^(1/6), the tail falling as exp(-k^2)).
+constexpr double kStepsPerRoot = 7.5;
+// Between one and two words a step costs about four times as much, and the
+// search stops after kWideSteps, which finds prime factors up to about 2^18;
+// a cofactor it does not split is taken as square-free.
+constexpr ulong kWideSteps = 1 << 12;
+// Past 128 bits FLINT's integers search briefly, finding prime factors up to
+// about 2^16; past 256 bits a cofactor (from coefficients of 40 digits and
+// more) is only tested for being a prime or a square.
+constexpr ulong kWideRhoIterations = 1 << 9;
 constexpr flint_bitcnt_t kRhoBits = 256;
+
+using TWide = unsigned __int128;
+
+TWide Gcd(TWide a, TWide b) {
+    while (b != 0) {
+        a %= b;
+        std::swap(a, b);
+    }
+    return a;
+}
+
+// Arithmetic modulo an odd n of one or two words in Montgomery form (x stands
+// for x 2^k mod n, k the word width), where a product needs no division.
+template <typename TWord> class TMontgomery;
+
+template <> class TMontgomery<ulong> {
+public:
+    explicit TMontgomery(ulong n) : n_(n), inverse_(Inverse(n)), one_(-n % n) {}
+    ulong Modulus() const { return n_; }
+    ulong One() const { return one_; }
+    ulong Mul(ulong a, ulong b) const {
+        const TWide t = static_cast<TWide>(a) * b;
+        const ulong m = static_cast<ulong>(t) * inverse_;
+        return Reduce(static_cast<ulong>(t >> 64),
+                      static_cast<ulong>((static_cast<TWide>(m) * n_) >> 64));
+    }
+    ulong Add(ulong a, ulong b) const { return a >= n_ - b ? a - (n_ - b) : a + b; }
+
+private:
+    static ulong Inverse(ulong n) {
+        ulong x = n; // correct to 3 bits; each Newton step doubles that
+        for (int i = 0; i < 5; ++i) {
+            x *= 2 - n * x;
+        }
+        return x;
+    }
+    ulong Reduce(ulong high, ulong mn) const { return high >= mn ? high - mn : high - mn + n_; }
+
+    ulong n_;
+    ulong inverse_; // n^-1 mod 2^64
+    ulong one_;     // 2^64 mod n
+};
+
+template <> class TMontgomery<TWide> {
+public:
+    explicit TMontgomery(TWide n) : n_(n), inverse_(Inverse(n)), one_(-n % n) {}
+    TWide Modulus() const { return n_; }
+    TWide One() const { return one_; }
+    TWide Mul(TWide a, TWide b) const {
+        const auto [high, low] = Product(a, b);
+        const TWide mn = Product(low * inverse_, n_).first;
+        return high >= mn ? high - mn : high - mn + n_;
+    }
+    TWide Add(TWide a, TWide b) const { return a >= n_ - b ? a - (n_ - b) : a + b; }
+
+private:
+    static TWide Inverse(TWide n) {
+        TWide x = n;
+        for (int i = 0; i < 6; ++i) {
+            x *= 2 - n * x;
+        }
+        return x;
+    }
+    // The 256-bit product as its high and low halves.
+    static std::pair<TWide, TWide> Product(TWide a, TWide b) {
+        const TWide a0 = static_cast<ulong>(a), a1 = a >> 64;
+        const TWide b0 = static_cast<ulong>(b), b1 = b >> 64;
+        const TWide p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
+        const TWide middle = (p00 >> 64) + static_cast<ulong>(p01) + static_cast<ulong>(p10);
+        return {p11 + (p01 >> 64) + (p10 >> 64) + (middle >> 64),
+                (middle << 64) | static_cast<ulong>(p00)};
+    }
+
+    TWide n_;
+    TWide inverse_;
+    TWide one_;
+};
+
+// Pollard-Brent with x -> x^2 + c, the differences gathered into one product
+// between gcds. Returns a proper factor of the modulus, or 0 when none was
+// found within `steps` steps.
+template <typename TWord> TWord FindFactor(const TMontgomery<TWord>& field, ulong steps) {
+    const TWord n = field.Modulus();
+    constexpr ulong kBatch = 64;
+    ulong taken = 0;
+    for (TWord c = field.One(); taken < steps; c = field.Add(c, field.One())) {
+        const auto next = [&](TWord x) { return field.Add(field.Mul(x, x), c); };
+        TWord y = field.Add(field.One(), field.One());
+        TWord x = y;
+        TWord saved = y;
+        TWord product = field.One();
+        TWord g = 1;
+        for (ulong run = 1; g == 1 && taken < steps; run *= 2) {
+            x = y;
+            for (ulong i = 0; i < run; ++i) {
+                y = next(y);
+            }
+            for (ulong k = 0; k < run && g == 1 && taken < steps; k += kBatch) {
+                saved = y;
+                const ulong batch = std::min(kBatch, run - k);
+                for (ulong i = 0; i < batch; ++i) {
+                    y = next(y);
+                    product = field.Mul(product, x > y ? x - y : y - x);
+                }
+                taken += batch;
+                g = Gcd(product, n);
+            }
+        }
+        if (g == n) { // every prime of n met at once in the batch: step through it again
+            do {
+                saved = next(saved);
+                g = Gcd(x > saved ? x - saved : saved - x, n);
+            } while (g == 1);
+        }
+        if (g != 1 && g != n) {
+            return g;
+        }
+    }
+    return 0;
+}
 
 // Factors of n, each square-free (a prime, or a product of distinct primes),
 // with exponents; Refine makes them pairwise coprime.
@@ -103,35 +232,38 @@ private:
             Add(std::move(c), 1); // p q with p != q
             return;
         }
-        if (fmpz_bits(c.Raw()) > kRhoBits) {
-            Add(std::move(c), 1); // too long for a quick search: taken as square-free
-            return;
-        }
-        TInteger factor;
-        bool found = false;
-        if (word) {
-            ulong f = 0;
-            found = n_factor_pollard_brent(&f, random_, w, kRhoTries, kRhoIterations) != 0;
-            fmpz_set_ui(factor.Raw(), f);
-        } else {
-            found = fmpz_factor_pollard_brent(factor.Raw(), random_, c.Raw(), kRhoTries,
-                                              kWideRhoIterations) != 0;
-        }
-        if (found && factor > 1 && factor < c) {
+        const TInteger factor = Search(c, word ? w : 0);
+        if (factor > 1) {
             pending.push_back(DivExact(c, factor));
-            pending.push_back(std::move(factor));
+            pending.push_back(factor);
             return;
         }
-        if (word) {
-            n_factor_t all;
-            n_factor_init(&all);
-            n_factor(&all, w, 0);
-            for (int i = 0; i < all.num; ++i) {
-                Add(static_cast<long>(all.p[i]), all.exp[i]);
+        // No factor below the cube root: p q with p != q (beyond a word, taken so).
+        Add(std::move(c), 1);
+    }
+
+    // A proper factor of c, or 0 when the search finds none; word is c when
+    // c fits in a word.
+    TInteger Search(TInteger& c, ulong word) {
+        const flint_bitcnt_t bits = fmpz_bits(c.Raw());
+        const auto steps =
+            static_cast<ulong>(kStepsPerRoot * std::cbrt(std::sqrt(fmpz_get_d(c.Raw()))));
+        TInteger factor;
+        if (word != 0) {
+            fmpz_set_ui(factor.Raw(), FindFactor(TMontgomery<ulong>(word), steps));
+        } else if (bits <= 128) {
+            ulong high = 0, low = 0;
+            fmpz_get_uiui(&high, &low, c.Raw());
+            const TWide n = (static_cast<TWide>(high) << 64) | low;
+            const TWide f = FindFactor(TMontgomery<TWide>(n), std::min(steps, kWideSteps));
+            fmpz_set_uiui(factor.Raw(), static_cast<ulong>(f >> 64), static_cast<ulong>(f));
+        } else if (bits <= kRhoBits) {
+            if (fmpz_factor_pollard_brent(factor.Raw(), random_, c.Raw(), 1, kWideRhoIterations) ==
+                0) {
+                factor = 0;
             }
-            return;
         }
-        Add(std::move(c), 1); // taken as square-free
+        return factor;
     }
 
     TPieces pieces_;

@@ -12,11 +12,13 @@ struct TSquareSplit {
     TInteger Free = 1;
 };
 
-// For n >= 0 (Free = 0 for 0). Exact for every n below 2^64. Beyond that,
-// prime factors below 27449 are always found, and most up to about 2^18 in a
-// cofactor of up to 256 bits; a cofactor that is neither prime nor a square
-// and that is not split so is taken as square-free, so Free may then still
-// hold the square of a large prime (the value written is exact either way).
+// For n >= 0 (Free = 0 for 0). Below 2^64 the split is complete but for a
+// chance below e^-40 per number that a randomised search misses the square
+// of a prime above 27449. Beyond that, prime factors below 27449 are always
+// found, and most up to about 2^18 in a cofactor of up to 128 bits (2^16 up
+// to 256 bits); a cofactor that is neither prime nor a square and that is
+// not split so is taken as square-free, so Free may then still hold the
+// square of a large prime (the value written is exact either way).
 TSquareSplit SquarePart(const TInteger& n);
 
 } // namespace arith

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <flint/ulong_extras.h>
 
 using namespace arith;
 
@@ -40,6 +40,22 @@ TEST(SquarePart, Table) {
         EXPECT_EQ(split.Root.Text(), row.root) << row.n;
         EXPECT_EQ(split.Free.Text(), row.free) << row.n;
     }
+}
+
+// The hardest words: p^2 q with both primes near the cube root, where only
+// the search below the cube root can tell p^2 q from a product of two primes.
+TEST(SquarePart, SquaredPrimesNearTheCubeRoot) {
+    flint_rand_t random;
+    flint_randinit(random);
+    for (int i = 0; i < 400; ++i) {
+        const ulong p = n_nextprime(2000000 + n_randint(random, 640000), 1);
+        const ulong q = n_nextprime(p + n_randint(random, UWORD_MAX / p / p - p - 200), 1);
+        const TSquareSplit split = SquarePart(
+            TInteger(static_cast<long>(p)) * static_cast<long>(p) * TInteger(static_cast<long>(q)));
+        ASSERT_EQ(split.Root, TInteger(static_cast<long>(p))) << p << "^2 " << q;
+        ASSERT_EQ(split.Free, TInteger(static_cast<long>(q))) << p << "^2 " << q;
+    }
+    flint_randclear(random);
 }
 
 } // namespace

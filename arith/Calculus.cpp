@@ -2,10 +2,12 @@
 #include "Calculus.h"
 
 #include "Equations.h"
+#include "Errors.h"
 #include "Factorization.h"
 #include "Messages.h"
 #include "Quadratic.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace arith {
@@ -142,14 +144,33 @@ TPolynomial UnitFractions(std::initializer_list<int> dens) {
     return p;
 }
 
-// PowerSums()[p] is the sum of k^p for k = 1 to n, as a polynomial in n.
-const std::array<TPolynomial, 4>& PowerSums() {
-    static const std::array<TPolynomial, 4> sums = {
-        UnitFractions({0, 1}),          // n
-        UnitFractions({0, 2, 2}),       // n^2/2 + n/2
-        UnitFractions({0, 6, 2, 3}),    // n^3/3 + n^2/2 + n/6
-        UnitFractions({0, 0, 4, 2, 4}), // n^4/4 + n^3/2 + n^2/4
-    };
+// PowerSums()[p] is the sum of k^p for k = 1 to n, as a polynomial in n, for
+// every p whose sum has degree at most 10. The first four are written out;
+// the others follow from (n+1)^(p+1) - 1 = sum over j <= p of C(p+1, j) S_j(n).
+const std::array<TPolynomial, kMaxDegree>& PowerSums() {
+    static const std::array<TPolynomial, kMaxDegree> sums = [] {
+        std::array<TPolynomial, kMaxDegree> s = {
+            UnitFractions({0, 1}),          // n
+            UnitFractions({0, 2, 2}),       // n^2/2 + n/2
+            UnitFractions({0, 6, 2, 3}),    // n^3/3 + n^2/2 + n/6
+            UnitFractions({0, 0, 4, 2, 4}), // n^4/4 + n^3/2 + n^2/4
+        };
+        const TPolynomial nPlusOne = UnitFractions({1, 1});
+        for (int p = 4; p < kMaxDegree; ++p) {
+            TPolynomial rest;
+            PolyPower(nPlusOne, Constant({p + 1, 1}), rest);
+            PolySub(rest, Constant({1, 1}), rest);
+            TInteger binomial = 1; // C(p+1, j)
+            for (int j = 0; j < p; ++j) {
+                TPolynomial term;
+                PolyMul(Constant({binomial, 1}), s[j], term);
+                PolySub(rest, term, rest);
+                binomial = DivExact(binomial * (p + 1 - j), j + 1);
+            }
+            PolyMul(Constant({1, p + 1}), rest, s[p]);
+        }
+        return s;
+    }();
     return sums;
 }
 
@@ -244,9 +265,13 @@ TOutcome<TSum> SumOf(const TPolynomial& f, const TPolynomial& lower, const TPoly
     if (PolyIsZero(f)) {
         return TWarning::ZeroCoefficients;
     }
-    // S(n) = f3 S3 + f2 S2 + f1 S1 + f0 S0, the sum of f(k) for k = 1 to n.
+    // S(n) = f3 S3 + f2 S2 + f1 S1 + f0 S0, the sum of f(k) for k = 1 to n;
+    // the sum of k^10 would have degree 11.
+    if (f.Degree >= kMaxDegree) {
+        throw DegreeError();
+    }
     TSum sum;
-    for (int power = 3; power >= 0; --power) {
+    for (int power = std::max(f.Degree, 0); power >= 0; --power) {
         TPolynomial term;
         PolyMul(Constant(PolyCoeff(f, power)), PowerSums()[power], term);
         PolyAdd(sum.PartialSum, term, sum.PartialSum);

@@ -73,7 +73,8 @@ std::optional<TWarning> SumLimitsWarning(const TPolynomial& lower, const TPolyno
 
 // The sum of f(k) for k = lower to upper, where upper is a number or a
 // polynomial in n: S(upper) - S(lower - 1) with S(n) the sum from 1 to n,
-// built from the power sums of k^3, k^2, k and 1.
+// built from the power sums of k^9 down to k and 1. A summand of degree 10
+// (whose sum would have degree 11) throws DegreeError.
 struct TSum {
     TPolynomial PartialSum; // S(n)
     TPolynomial Value;      // a number, or a polynomial in n

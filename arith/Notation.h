@@ -18,12 +18,15 @@ enum class TMathKind {
     Letter,   // Text: a variable or the imaginary unit, set in italics: "x", "k", "i"
     Operator, // Text: a sign set with space around it: "+", "−", "=", "±", "×", "÷"
     Punct,    // Text: a sign set with space after it only: ","
-    Word,     // Text: upright text: "解なし", "余り", "dx", "f′", "極大値"
+    Word, // Text: upright text: "解なし", "余り", "dx", "f′", "極大値"; set with space
+          // around it, except before a bracket ("f′(2)") and for a word of signs
+          // only, such as the "!" of "10!", which is set close
     Fraction, // Parts: numerator, denominator; stacked
     Root,     // Parts: radicand; √ with its bar over the radicand
     Power,    // Parts: base, exponent
     Paren,    // Parts: body, in round brackets as tall as the body
-    Integral, // Parts: lower limit, upper limit, integrand; ∫ then the integrand
+    Integral, // Parts: lower limit, upper limit, integrand; ∫ then the integrand, which
+              // ends with the Word "dx"
     Sum,      // Parts: below (as "k=1"), above, summand; Σ then the summand
     Count,    // Text: "P" or "C"; Parts: n, r; as ₙPᵣ with n and r lowered
 };
@@ -34,7 +37,9 @@ struct TMath {
     std::vector<TMath> Parts; // for the kinds that hold parts, in the order above
 };
 
-// Builders.
+// Builders. A Row among the parts of MathRow is spliced into the new row,
+// so that signs and spaces are judged along one flat row: MathRow({x, =,
+// MathRow({−, 1})}) is the row x = −1. A row of one part stands for that part.
 TMath MathRow(std::vector<TMath> parts);
 TMath MathLines(std::vector<TMath> lines);
 TMath MathText(TMathKind kind, std::string text);
@@ -42,10 +47,25 @@ TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text = {})
 
 // The plain Unicode form, as a student would type it without a formula
 // editor: "x = (−1 ± √3 i)/2", "∫₁³ (x² − 1) dx", "₇C₃". Lines are joined
-// by "\n".
+// by "\n". In a row an operator has one space each side, except where it
+// is a sign of its own (at the start, after another operator, a comma or a
+// word: "x = −1"); a comma has one space after it. A fraction is "a/b",
+// with brackets around a numerator that is a sum or difference and around
+// a denominator of more than one part, and around the whole fraction when
+// a letter or bracket follows it: "(1/2)x²". Roots are "√3", "√(…)" for
+// more than a number or letter, with a space before a letter after them
+// ("√3 i"). An integer exponent is raised ("x¹⁰", "x⁻²"), any other is
+// "^(…)". Limits of ∫ and Σ are lowered and raised when every character
+// has such a form ("∫₋₁²", "Σₖ₌₁ⁿ⁺¹"); otherwise both are written
+// "∫_(1/2)^(3)", spaces left out. Counts are "₇C₃", or "C(n, r)" when n or
+// r is not plain digits.
 std::string MathToUnicode(const TMath& math);
 // The LaTeX form for worksheets: "x = \frac{-1 \pm \sqrt{3}\,i}{2}". Lines
-// become rows of an aligned environment.
+// become rows of an aligned environment, each aligned left:
+// "\begin{aligned} &x = 1 \\ &y = 2 \end{aligned}". Brackets are
+// \left( … \right), words \text{…} with the spaces around them inside the
+// braces; "dx" is "\,dx" and "f′" is "f'". Integrals and sums are
+// "\int_{1}^{3} … \,dx" and "\sum_{k=1}^{n} …", counts "{}_{7}\mathrm{C}_{3}".
 std::string MathToLatex(const TMath& math);
 
 } // namespace arith

@@ -1,0 +1,543 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Notation.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace arith {
+
+TMath MathRow(std::vector<TMath> parts) {
+    TMath row;
+    row.Kind = TMathKind::Row;
+    for (TMath& part : parts) {
+        if (part.Kind == TMathKind::Row) {
+            for (TMath& inner : part.Parts) {
+                row.Parts.push_back(std::move(inner));
+            }
+        } else {
+            row.Parts.push_back(std::move(part));
+        }
+    }
+    return row;
+}
+
+TMath MathLines(std::vector<TMath> lines) {
+    return MathParts(TMathKind::Lines, std::move(lines));
+}
+
+TMath MathText(TMathKind kind, std::string text) {
+    TMath math;
+    math.Kind = kind;
+    math.Text = std::move(text);
+    return math;
+}
+
+TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text) {
+    TMath math;
+    math.Kind = kind;
+    math.Parts = std::move(parts);
+    math.Text = std::move(text);
+    return math;
+}
+
+namespace {
+
+// A row of one part stands for that part.
+const TMath& Unwrapped(const TMath& math) {
+    const TMath* m = &math;
+    while (m->Kind == TMathKind::Row && m->Parts.size() == 1) {
+        m = &m->Parts[0];
+    }
+    return *m;
+}
+
+// The part at i, or an empty row where the tree is short of parts.
+const TMath& PartAt(const TMath& math, std::size_t i) {
+    static const TMath empty;
+    return i < math.Parts.size() ? math.Parts[i] : empty;
+}
+
+// A word of signs only, such as the "!" of a factorial, is set close to its neighbours.
+bool TightWord(const TMath& math) {
+    if (math.Kind != TMathKind::Word || math.Text.empty()) {
+        return false;
+    }
+    for (char c : math.Text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x80 || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
+            (c >= 'a' && c <= 'z')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SpacedWord(const TMath& math) {
+    return math.Kind == TMathKind::Word && !TightWord(math);
+}
+
+// An operator is a sign of its own (unary) at the start of a row and after
+// another operator, a comma or a word: "−1", "= −1", "極大値 −2".
+bool UnaryAt(const TMath& row, std::size_t i) {
+    if (i == 0) {
+        return true;
+    }
+    const TMathKind previous = row.Parts[i - 1].Kind;
+    return previous == TMathKind::Operator || previous == TMathKind::Punct ||
+           SpacedWord(row.Parts[i - 1]);
+}
+
+bool BinaryAt(const TMath& row, std::size_t i) {
+    return row.Parts[i].Kind == TMathKind::Operator && !UnaryAt(row, i);
+}
+
+// Whether a space stands between the parts i - 1 and i of a row: around
+// binary operators, after commas, around words (but "f′(2)" keeps a function
+// name next to its bracket), and between a root and the letter after it
+// ("√3 i").
+bool SpaceBefore(const TMath& row, std::size_t i) {
+    const TMath& a = row.Parts[i - 1];
+    const TMath& b = row.Parts[i];
+    if (b.Kind == TMathKind::Punct) {
+        return false;
+    }
+    if (BinaryAt(row, i) || BinaryAt(row, i - 1) || a.Kind == TMathKind::Punct) {
+        return true;
+    }
+    if (a.Kind == TMathKind::Operator) {
+        return false; // a unary sign stays on what it signs
+    }
+    if (SpacedWord(a)) {
+        return b.Kind != TMathKind::Paren;
+    }
+    if (SpacedWord(b)) {
+        return true;
+    }
+    return a.Kind == TMathKind::Root && b.Kind == TMathKind::Letter;
+}
+
+// One code point of UTF-8 at pos, moving pos past it.
+std::string_view NextCodePoint(std::string_view text, std::size_t& pos) {
+    std::size_t length = 1;
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead >= 0xF0) {
+        length = 4;
+    } else if (lead >= 0xE0) {
+        length = 3;
+    } else if (lead >= 0xC0) {
+        length = 2;
+    }
+    const std::string_view c = text.substr(pos, length);
+    pos += length;
+    return c;
+}
+
+using TScriptPair = std::pair<std::string_view, std::string_view>;
+
+constexpr std::array<TScriptPair, 16> kSuperscripts = {{{"0", "⁰"},
+                                                        {"1", "¹"},
+                                                        {"2", "²"},
+                                                        {"3", "³"},
+                                                        {"4", "⁴"},
+                                                        {"5", "⁵"},
+                                                        {"6", "⁶"},
+                                                        {"7", "⁷"},
+                                                        {"8", "⁸"},
+                                                        {"9", "⁹"},
+                                                        {"+", "⁺"},
+                                                        {"−", "⁻"},
+                                                        {"=", "⁼"},
+                                                        {"(", "⁽"},
+                                                        {")", "⁾"},
+                                                        {"n", "ⁿ"}}};
+
+constexpr std::array<TScriptPair, 17> kSubscripts = {{{"0", "₀"},
+                                                      {"1", "₁"},
+                                                      {"2", "₂"},
+                                                      {"3", "₃"},
+                                                      {"4", "₄"},
+                                                      {"5", "₅"},
+                                                      {"6", "₆"},
+                                                      {"7", "₇"},
+                                                      {"8", "₈"},
+                                                      {"9", "₉"},
+                                                      {"+", "₊"},
+                                                      {"−", "₋"},
+                                                      {"=", "₌"},
+                                                      {"k", "ₖ"},
+                                                      {"n", "ₙ"},
+                                                      {"(", "₍"},
+                                                      {")", "₎"}}};
+
+// The text in raised or lowered characters, spaces left out; false when a
+// character has no such form (a fraction bar, a letter other than k or n).
+template <std::size_t N>
+bool ToScript(const std::string& text, const std::array<TScriptPair, N>& table, std::string& out) {
+    out.clear();
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::string_view c = NextCodePoint(text, pos);
+        if (c == " ") {
+            continue;
+        }
+        bool found = false;
+        for (const auto& [plain, script] : table) {
+            if (plain == c) {
+                out += script;
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            return false;
+        }
+    }
+    return !out.empty();
+}
+
+std::string WithoutSpaces(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c != ' ') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool IsDigits(const std::string& text) {
+    if (text.empty()) {
+        return false;
+    }
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A part written without brackets wherever it stands in the Unicode form.
+bool Atom(const TMath& math) {
+    const TMath& m = Unwrapped(math);
+    switch (m.Kind) {
+    case TMathKind::Number:
+    case TMathKind::Letter:
+    case TMathKind::Root:
+    case TMathKind::Paren:
+    case TMathKind::Count:
+        return true;
+    case TMathKind::Power:
+        return Atom(PartAt(m, 0));
+    default:
+        return false;
+    }
+}
+
+// A numerator needs brackets when it is a sum or difference, or itself a fraction.
+bool CompoundNumerator(const TMath& math) {
+    const TMath& m = Unwrapped(math);
+    if (m.Kind == TMathKind::Fraction) {
+        return true;
+    }
+    if (m.Kind != TMathKind::Row) {
+        return false;
+    }
+    for (std::size_t i = 0; i < m.Parts.size(); ++i) {
+        if (BinaryAt(m, i)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A plain integer: digits, or a minus sign and digits.
+bool PlainInteger(const TMath& math) {
+    const TMath& m = Unwrapped(math);
+    if (m.Kind == TMathKind::Number) {
+        return true;
+    }
+    return m.Kind == TMathKind::Row && m.Parts.size() == 2 &&
+           m.Parts[0].Kind == TMathKind::Operator && m.Parts[0].Text == "−" &&
+           m.Parts[1].Kind == TMathKind::Number;
+}
+
+std::string Unicode(const TMath& math);
+
+std::string Bracketed(const std::string& text) {
+    std::string out = "(";
+    out += text;
+    out += ')';
+    return out;
+}
+
+std::string UnicodeRow(const TMath& row) {
+    std::string out;
+    for (std::size_t i = 0; i < row.Parts.size(); ++i) {
+        const TMath& part = row.Parts[i];
+        if (i > 0 && SpaceBefore(row, i)) {
+            out += ' ';
+        }
+        std::string text = Unicode(part);
+        // A fraction right before a letter or bracket is bracketed: "(1/2)x".
+        const bool attached = i + 1 < row.Parts.size() && !SpaceBefore(row, i + 1) &&
+                              row.Parts[i + 1].Kind != TMathKind::Punct;
+        if (part.Kind == TMathKind::Fraction && attached) {
+            text = Bracketed(text);
+        }
+        out += text;
+    }
+    return out;
+}
+
+// The limits of an integral or sum lowered and raised when every character
+// has such a form ("∫₁³", "Σₖ₌₁ⁿ"), otherwise as "_(…)^(…)".
+std::string UnicodeLimits(const TMath& below, const TMath& above) {
+    const std::string low = Unicode(below);
+    const std::string high = Unicode(above);
+    std::string lowScript;
+    std::string highScript;
+    if (ToScript(low, kSubscripts, lowScript) && ToScript(high, kSuperscripts, highScript)) {
+        return lowScript + highScript;
+    }
+    return "_" + Bracketed(WithoutSpaces(low)) + "^" + Bracketed(WithoutSpaces(high));
+}
+
+std::string Unicode(const TMath& math) {
+    switch (math.Kind) {
+    case TMathKind::Row:
+        return UnicodeRow(math);
+    case TMathKind::Lines: {
+        std::string out;
+        for (std::size_t i = 0; i < math.Parts.size(); ++i) {
+            if (i > 0) {
+                out += '\n';
+            }
+            out += Unicode(math.Parts[i]);
+        }
+        return out;
+    }
+    case TMathKind::Number:
+    case TMathKind::Letter:
+    case TMathKind::Operator:
+    case TMathKind::Word:
+        return math.Text;
+    case TMathKind::Punct:
+        return math.Text;
+    case TMathKind::Fraction: {
+        const TMath& num = PartAt(math, 0);
+        const TMath& den = PartAt(math, 1);
+        std::string top = Unicode(num);
+        std::string bottom = Unicode(den);
+        if (CompoundNumerator(num)) {
+            top = Bracketed(top);
+        }
+        if (!Atom(den)) {
+            bottom = Bracketed(bottom);
+        }
+        return top + "/" + bottom;
+    }
+    case TMathKind::Root: {
+        const TMath& radicand = Unwrapped(PartAt(math, 0));
+        const std::string inner = Unicode(radicand);
+        const bool simple =
+            radicand.Kind == TMathKind::Number || radicand.Kind == TMathKind::Letter;
+        return "√" + (simple ? inner : Bracketed(inner));
+    }
+    case TMathKind::Power: {
+        const TMath& base = Unwrapped(PartAt(math, 0));
+        const TMath& exponent = PartAt(math, 1);
+        std::string out = Unicode(base);
+        const bool bare = base.Kind == TMathKind::Number || base.Kind == TMathKind::Letter ||
+                          base.Kind == TMathKind::Paren;
+        if (!bare) {
+            out = Bracketed(out);
+        }
+        std::string raised;
+        if (PlainInteger(exponent) && ToScript(Unicode(exponent), kSuperscripts, raised)) {
+            return out + raised;
+        }
+        return out + "^" + Bracketed(Unicode(exponent));
+    }
+    case TMathKind::Paren:
+        return Bracketed(Unicode(PartAt(math, 0)));
+    case TMathKind::Integral:
+        return "∫" + UnicodeLimits(PartAt(math, 0), PartAt(math, 1)) + " " +
+               Unicode(PartAt(math, 2));
+    case TMathKind::Sum:
+        return "Σ" + UnicodeLimits(PartAt(math, 0), PartAt(math, 1)) + " " +
+               Unicode(PartAt(math, 2));
+    case TMathKind::Count: {
+        const std::string n = Unicode(PartAt(math, 0));
+        const std::string r = Unicode(PartAt(math, 1));
+        std::string low;
+        std::string lowR;
+        if (IsDigits(n) && IsDigits(r) && ToScript(n, kSubscripts, low) &&
+            ToScript(r, kSubscripts, lowR)) {
+            return low + math.Text + lowR;
+        }
+        return math.Text + "(" + n + ", " + r + ")";
+    }
+    }
+    return {};
+}
+
+// LaTeX.
+
+std::string LatexOperator(const std::string& sign) {
+    if (sign == "−") {
+        return "-";
+    }
+    if (sign == "±") {
+        return "\\pm";
+    }
+    if (sign == "∓") {
+        return "\\mp";
+    }
+    if (sign == "×") {
+        return "\\times";
+    }
+    if (sign == "÷") {
+        return "\\div";
+    }
+    return sign;
+}
+
+std::string Latex(const TMath& math);
+
+// A word in upright text; the spaces around it go inside the braces, where
+// math mode would drop them. "dx" after an integrand and the prime of f′ are
+// written as LaTeX writes them.
+std::string LatexWord(const std::string& word, bool spaceBefore, bool spaceAfter) {
+    if (word == "dx") {
+        return "\\,dx";
+    }
+    if (word == "f′") {
+        return "f'";
+    }
+    if (word == "!") {
+        return "!";
+    }
+    std::string out = "\\text{";
+    if (spaceBefore) {
+        out += ' ';
+    }
+    out += word;
+    if (spaceAfter) {
+        out += ' ';
+    }
+    out += '}';
+    return out;
+}
+
+std::string LatexRow(const TMath& row) {
+    std::string out;
+    const std::size_t n = row.Parts.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const TMath& part = row.Parts[i];
+        // Between two words the space goes into the first one only.
+        const bool before =
+            i > 0 && SpaceBefore(row, i) && row.Parts[i - 1].Kind != TMathKind::Word;
+        const bool after = i + 1 < n && SpaceBefore(row, i + 1);
+        if (part.Kind == TMathKind::Word) {
+            out += LatexWord(part.Text, before, after);
+            continue;
+        }
+        if (part.Kind == TMathKind::Operator) {
+            const std::string sign = LatexOperator(part.Text);
+            if (BinaryAt(row, i)) {
+                out += ' ';
+                out += sign;
+                out += ' ';
+            } else {
+                out += sign;
+                if (sign[0] == '\\') {
+                    out += ' '; // "\pm i", not "\pmi"
+                }
+            }
+            continue;
+        }
+        if (i > 0 && row.Parts[i - 1].Kind == TMathKind::Root && part.Kind == TMathKind::Letter) {
+            out += "\\,";
+        }
+        out += Latex(part);
+        if (part.Kind == TMathKind::Punct) {
+            out += ' ';
+        }
+    }
+    return out;
+}
+
+// Scripts of an integral or sum written close: "k=1", "n+1".
+std::string Compact(std::string text) {
+    for (const std::string_view spaced : {" = ", " + ", " - "}) {
+        for (std::size_t pos = text.find(spaced); pos != std::string::npos;
+             pos = text.find(spaced, pos)) {
+            text.replace(pos, spaced.size(), spaced.substr(1, 1));
+        }
+    }
+    return text;
+}
+
+std::string Braced(const std::string& text) {
+    return "{" + text + "}";
+}
+
+std::string Latex(const TMath& math) {
+    switch (math.Kind) {
+    case TMathKind::Row:
+        return LatexRow(math);
+    case TMathKind::Lines: {
+        std::string out = "\\begin{aligned}";
+        for (std::size_t i = 0; i < math.Parts.size(); ++i) {
+            out += i > 0 ? " \\\\ &" : " &";
+            out += Latex(math.Parts[i]);
+        }
+        out += " \\end{aligned}";
+        return out;
+    }
+    case TMathKind::Number:
+    case TMathKind::Letter:
+    case TMathKind::Punct:
+        return math.Text;
+    case TMathKind::Operator:
+        return LatexOperator(math.Text);
+    case TMathKind::Word:
+        return LatexWord(math.Text, false, false);
+    case TMathKind::Fraction:
+        return "\\frac" + Braced(Latex(PartAt(math, 0))) + Braced(Latex(PartAt(math, 1)));
+    case TMathKind::Root:
+        return "\\sqrt" + Braced(Latex(PartAt(math, 0)));
+    case TMathKind::Power: {
+        const TMath& base = Unwrapped(PartAt(math, 0));
+        const bool bare = base.Kind == TMathKind::Number || base.Kind == TMathKind::Letter ||
+                          base.Kind == TMathKind::Paren;
+        const std::string b = bare ? Latex(base) : "\\left(" + Latex(base) + "\\right)";
+        return b + "^" + Braced(Latex(PartAt(math, 1)));
+    }
+    case TMathKind::Paren:
+        return "\\left(" + Latex(PartAt(math, 0)) + "\\right)";
+    case TMathKind::Integral:
+        return "\\int_" + Braced(Compact(Latex(PartAt(math, 0)))) + "^" +
+               Braced(Compact(Latex(PartAt(math, 1)))) + " " + Latex(PartAt(math, 2));
+    case TMathKind::Sum:
+        return "\\sum_" + Braced(Compact(Latex(PartAt(math, 0)))) + "^" +
+               Braced(Compact(Latex(PartAt(math, 1)))) + " " + Latex(PartAt(math, 2));
+    case TMathKind::Count:
+        return "{}_" + Braced(Latex(PartAt(math, 0))) + "\\mathrm" + Braced(math.Text) + "_" +
+               Braced(Latex(PartAt(math, 1)));
+    }
+    return {};
+}
+
+} // namespace
+
+std::string MathToUnicode(const TMath& math) {
+    return Unicode(math);
+}
+
+std::string MathToLatex(const TMath& math) {
+    return Latex(math);
+}
+
+} // namespace arith

@@ -235,6 +235,9 @@ void Flatten(const TMath& math, std::vector<const TMath*>& out) {
 
 qreal TSetter::Gap(TMathKind before, TMathKind after, qreal scale) {
     const qreal em = Style(scale).Em;
+    if (before == TMathKind::Word && after == TMathKind::Paren) {
+        return 0.03 * em; // f(x)
+    }
     if (before == TMathKind::Word || after == TMathKind::Word) {
         return before == after ? 0.25 * em : 0.2 * em;
     }

@@ -73,6 +73,8 @@ public:
     const arith::TMath& Math() const { return math_; }
 
     // The size of the formula's text, in pixels; the font's face is kept.
+    // Like every font in a window, set it at 100% before the window is made
+    // zoomable: the zoom then scales it with the rest.
     void SetPixelSize(int pixels);
     int PixelSize() const;
 

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -85,8 +87,9 @@ std::vector<TPlacement> Placements() {
              const TMathBox top = Text(l, TMathKind::Number, "123");
              const TMathBox bottom = Text(l, TMathKind::Number, "4");
              const TMathBox rule = One(l, TMathShape::Rule, TMathKind::Fraction);
-             EXPECT_LE(top.Rect.bottom(), rule.Rect.top());
-             EXPECT_LE(rule.Rect.bottom(), bottom.Rect.top());
+             // Apart from the rule by a visible gap, not touching it.
+             EXPECT_GE(rule.Rect.top() - top.Rect.bottom(), 0.05 * em);
+             EXPECT_GE(bottom.Rect.top() - rule.Rect.bottom(), 0.05 * em);
              EXPECT_GT(rule.Rect.width(), top.Rect.width());
              EXPECT_LT(rule.Rect.width(), top.Rect.width() + 0.5 * em);
              EXPECT_NEAR(top.Rect.center().x(), rule.Rect.center().x(), 1);
@@ -337,6 +340,22 @@ TEST(MathView, NeverNarrowerThanItsWidestUnbreakablePart) {
     const qreal fraction = LayoutMath(wide, view.font(), kWide).Bounds.width();
     EXPECT_GE(view.minimumSizeHint().width(), fraction);
     EXPECT_LE(view.minimumSizeHint().width(), fraction + 1);
+}
+
+TEST(MathView, ScrollsInsteadOfCuttingInANarrowScrollArea) {
+    QScrollArea area;
+    area.setWidgetResizable(true);
+    auto* view = new TMathView;
+    view->SetPixelSize(kPixels);
+    view->SetMath(P(TMathKind::Fraction, {N(Digits(60).c_str()), N("7")}));
+    area.setWidget(view);
+    area.resize(300, 200);
+    area.show();
+    QApplication::processEvents();
+    const TMathLayout& layout = view->LayoutAt(view->width());
+    EXPECT_LE(layout.Bounds.width(), view->width());
+    EXPECT_LE(layout.Bounds.height(), view->height());
+    EXPECT_GT(area.horizontalScrollBar()->maximum(), 0);
 }
 
 } // namespace

@@ -196,6 +196,15 @@ std::vector<TPlacement> Placements() {
              EXPECT_GT(minus.Rect.left() - equals.Rect.right(), 0.2 * em);
              EXPECT_LT(three.Rect.left() - minus.Rect.right(), 0.05 * em);
          }},
+        {"LinesOneBelowTheOtherLeftAligned",
+         P(TMathKind::Lines, {Row({L("x"), O("="), P(TMathKind::Fraction, {N("1"), N("2")})}),
+                              Row({L("y"), O("="), O("−"), N("3")})}),
+         [](const TMathLayout& l) {
+             const TMathBox x = Text(l, TMathKind::Letter, "x");
+             const TMathBox y = Text(l, TMathKind::Letter, "y");
+             EXPECT_NEAR(x.Rect.left(), y.Rect.left(), 1);
+             EXPECT_GT(y.Rect.top(), Text(l, TMathKind::Number, "2").Rect.bottom());
+         }},
         {"MalformedFractionSetWithoutItsParts", P(TMathKind::Fraction, {}),
          [](const TMathLayout& l) {
              EXPECT_EQ(Find(l, TMathShape::Rule, TMathKind::Fraction).size(), 1u);
@@ -286,19 +295,6 @@ INSTANTIATE_TEST_SUITE_P(
                     TWrapping{"LongRowAtItsOperators", LongSum(30), 500, ""}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(MathLayout, LinesSetOneBelowTheOtherLeftAligned) {
-    const TMathLayout layout = LayoutMath(
-        P(TMathKind::Lines, {Row({L("x"), O("="), P(TMathKind::Fraction, {N("1"), N("2")})}),
-                             Row({L("y"), O("="), O("−"), N("3")})}),
-        Font(), kWide);
-    ASSERT_EQ(layout.Baselines.size(), 2u);
-    const TMathBox x = Text(layout, TMathKind::Letter, "x");
-    const TMathBox y = Text(layout, TMathKind::Letter, "y");
-    const TMathBox half = Text(layout, TMathKind::Number, "2");
-    EXPECT_NEAR(x.Rect.left(), y.Rect.left(), 1);
-    EXPECT_GT(y.Rect.top(), half.Rect.bottom());
-}
-
 TEST(MathLayout, TwiceTheFontTwiceTheSize) {
     const TMath math =
         Row({L("x"), O("="), P(TMathKind::Fraction, {P(TMathKind::Root, {N("3")}), N("2")})});
@@ -330,16 +326,6 @@ TEST(MathView, LayoutFollowsTheWidthAndTheFont) {
     // A new formula replaces the old layout.
     view.SetMath(N("1"));
     EXPECT_LT(view.heightForWidth(400), 2 * kPixels * 2);
-}
-
-TEST(MathView, NeverNarrowerThanItsWidestUnbreakablePart) {
-    TMathView view;
-    view.SetPixelSize(kPixels);
-    const TMath wide = P(TMathKind::Fraction, {N(Digits(60).c_str()), N("7")});
-    view.SetMath(wide);
-    const qreal fraction = LayoutMath(wide, view.font(), kWide).Bounds.width();
-    EXPECT_GE(view.minimumSizeHint().width(), fraction);
-    EXPECT_LE(view.minimumSizeHint().width(), fraction + 1);
 }
 
 TEST(MathView, ScrollsInsteadOfCuttingInANarrowScrollArea) {

@@ -54,9 +54,8 @@ struct TBox {
 
 // The fonts and measures of one size.
 struct TStyle {
-    QFont Upright; // numbers, signs, the P and C of ₙPᵣ
+    QFont Upright; // numbers, signs, words and the P and C of ₙPᵣ; Japanese in the given face
     QFont Italic;  // letters
-    QFont Word;    // words: Latin in the formula face, Japanese in the given one
     qreal Em = 0;
     qreal Axis = 0;      // the height of the middle of the minus sign
     qreal Rule = 0;      // the thickness of fraction rules and root bars
@@ -134,7 +133,6 @@ const TStyle& TSetter::Style(qreal scale) {
     const bool bold = base_.bold();
     style.Upright = WithFallback(CenturyFont(pixels, bold, false), base_);
     style.Italic = WithFallback(CenturyFont(pixels, bold, true), base_);
-    style.Word = style.Upright;
     style.Em = pixels;
     const QFontMetricsF metrics(style.Upright);
     const QRectF minus = metrics.tightBoundingRect(QStringLiteral("−"));
@@ -197,7 +195,7 @@ TBox TSetter::Set(const TMath& math, qreal scale) {
     case TMathKind::Letter:
         return Text(text, style.Italic, math.Kind);
     case TMathKind::Word:
-        return Text(text, style.Word, math.Kind);
+        return Text(text, style.Upright, math.Kind);
     case TMathKind::Fraction:
         return Fraction(math, scale);
     case TMathKind::Root:
@@ -297,8 +295,10 @@ std::vector<TPiece> TSetter::Pieces(const TMath& row, qreal scale) {
 
 TBox TSetter::Row(const TMath& row, qreal scale) {
     TBox box;
-    for (const TPiece& piece : Pieces(row, scale)) {
-        const qreal x = box.Items.empty() ? 0 : box.Width + piece.Lead;
+    const std::vector<TPiece> pieces = Pieces(row, scale);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const TPiece& piece = pieces[i];
+        const qreal x = i == 0 ? 0 : box.Width + piece.Lead;
         box.Add(piece.Box, x, 0);
         box.Cover(piece.Box, 0);
         box.Width = x + piece.Box.Width;

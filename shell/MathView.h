@@ -19,6 +19,8 @@
 #include <deque>
 #include <vector>
 
+class QPainter;
+
 // How a box is drawn.
 enum class TMathShape {
     Text,   // Text in Font, its baseline at Baseline, starting at Rect.left()
@@ -53,7 +55,6 @@ struct TMathLayout {
 TMathLayout LayoutMath(const arith::TMath& math, const QFont& font, int maxWidth);
 
 // Paints a layout at `origin` in `color`.
-class QPainter;
 void PaintMath(QPainter& painter, const TMathLayout& layout, const QPointF& origin,
                const QColor& color);
 

@@ -300,7 +300,11 @@ std::string UnicodeLimits(const TMath& below, const TMath& above) {
     if (ToScript(low, kSubscripts, lowScript) && ToScript(high, kSuperscripts, highScript)) {
         return lowScript + highScript;
     }
-    return "_" + Bracketed(WithoutSpaces(low)) + "^" + Bracketed(WithoutSpaces(high));
+    std::string scripts = "_";
+    scripts += Bracketed(WithoutSpaces(low));
+    scripts += '^';
+    scripts += Bracketed(WithoutSpaces(high));
+    return scripts;
 }
 
 std::string Unicode(const TMath& math) {
@@ -469,14 +473,20 @@ std::string LatexRow(const TMath& row) {
 }
 
 // Scripts of an integral or sum written close: "k=1", "n+1".
-std::string Compact(std::string text) {
-    for (const std::string_view spaced : {" = ", " + ", " - "}) {
-        for (std::size_t pos = text.find(spaced); pos != std::string::npos;
-             pos = text.find(spaced, pos)) {
-            text.replace(pos, spaced.size(), spaced.substr(1, 1));
+std::string Compact(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ' ' && i + 2 < text.size() && text[i + 2] == ' ' &&
+            (text[i + 1] == '=' || text[i + 1] == '+' || text[i + 1] == '-')) {
+            out += text[i + 1];
+            i += 2;
+            continue;
         }
+        out += c;
     }
-    return text;
+    return out;
 }
 
 std::string Braced(const std::string& text) {

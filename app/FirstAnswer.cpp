@@ -56,9 +56,14 @@ void Run(QWidget* main, const QStringList& script) {
     const std::int64_t calcStart = MonotonicNs();
     calc->click();
     const std::int64_t calcNs = MonotonicNs() - calcStart;
-    std::printf("first_answer open_ns=%lld calc_ns=%lld answer=%s\n",
+    const QString answer = Find<QLineEdit>(window, script[2])->text();
+    // The same click once more, warm, for the cost of being first.
+    const std::int64_t againStart = MonotonicNs();
+    calc->click();
+    const std::int64_t againNs = MonotonicNs() - againStart;
+    std::printf("first_answer open_ns=%lld calc_ns=%lld again_ns=%lld answer=%s\n",
                 static_cast<long long>(openNs), static_cast<long long>(calcNs),
-                qPrintable(Find<QLineEdit>(window, script[2])->text()));
+                static_cast<long long>(againNs), qPrintable(answer));
     std::fflush(stdout);
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }

@@ -6,10 +6,11 @@
 // moment (as long as a user's first click takes at the least), clicks the
 // launcher's BUTTON (opening, and on first use creating, a tool window),
 // then in that window sets each ITEM "NAME=TEXT" as an edit's text or clicks
-// each ITEM "NAME" (a radio button), clicks CALC, and prints one line,
-//   first_answer open_ns=O calc_ns=C answer=TEXT
-// O and C being how long the two clicks took and TEXT the edit ANSWER's text
-// after it; then it ends. Without the variable it does nothing.
+// each ITEM "NAME" (a radio button), clicks CALC, clicks it once more, and
+// prints one line,
+//   first_answer open_ns=O calc_ns=C again_ns=A answer=TEXT
+// O, C and A being how long the three clicks took and TEXT the edit ANSWER's
+// text after the first calculation; then it ends. Without the variable it does nothing.
 #pragma once
 
 class QWidget;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Startup.h"
 
+#include "AnswerBoard.h"
 #include "Fonts.h"
+#include "ToolForm.h"
 #include "VoranBibun.h"
 #include "VoranEnzan.h"
 #include "VoranHutei.h"
@@ -88,6 +90,14 @@ constexpr struct {
     {"TRenritu3Form", &Make<TRenritu3Form>},
 };
 
+// A tool window's calculations go into the launcher's history, for the answer board.
+QWidget* Adopt(TMainForm* main, QWidget* window) {
+    if (auto* tool = qobject_cast<ToolForm*>(window)) {
+        QObject::connect(tool, &ToolForm::Calculated, &main->History(), &TBoardHistory::Add);
+    }
+    return window;
+}
+
 void ApplySavedZoom(TMainForm* main) {
     if (const int zoom = SavedZoomPercent(); zoom != 100) {
         main->SetZoom(zoom);
@@ -105,22 +115,25 @@ TMainForm* CreateMainWindow() {
 TMainForm* CreateWindows() {
     auto* main = new TMainForm;
     for (const auto& child : kChildren) {
-        child.Create(main);
+        Adopt(main, child.Create(main));
     }
     ApplySavedZoom(main);
     return main;
 }
 
 QWidget* CreateChildWindow(TMainForm* main, const char* className) {
+    QWidget* window = nullptr;
+    if (std::strcmp(className, "TAnswerBoard") == 0) {
+        window = new TAnswerBoard(main, main->History());
+    }
     for (const auto& child : kChildren) {
         if (std::strcmp(child.ClassName, className) == 0) {
-            QWidget* window = child.Create(main);
-            // Built at 100% like every window; scaled now to the zoom in force.
-            if (ZoomPercent() != 100) {
-                ApplyZoom(window);
-            }
-            return window;
+            window = Adopt(main, child.Create(main));
         }
     }
-    return nullptr;
+    // Built at 100% like every window; scaled now to the zoom in force.
+    if (window != nullptr && ZoomPercent() != 100) {
+        ApplyZoom(window);
+    }
+    return window;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VoranMain.h"
 
+#include "AnswerBoard.h"
 #include "Fonts.h"
 #include "Placement.h"
 #include "Startup.h"
@@ -102,7 +103,8 @@ QAction* MakeEntry(QMenu* menu, const char* name, const QString& caption) {
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint) {
+                              Qt::WindowCloseButtonHint),
+      history_(new TBoardHistory(this)) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(QStringLiteral("Vorantel"));
     setFont(GothicFont(12));
@@ -189,6 +191,14 @@ void TMainForm::BuildViewMenu() {
             SetZoom(direction == 0 ? 100 : NextZoomStep(ZoomPercent(), direction));
         });
     }
+    viewMenu->addSeparator();
+    QAction* board = MakeEntry(viewMenu, "BoardMenu", QStringLiteral("解答ボード(&B)"));
+    board->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    board->setShortcutContext(Qt::ApplicationShortcut);
+    board->setToolTip(
+        QStringLiteral("最後の計算の問題と答えを教科書の書き方で大きく表示します (Ctrl+B)"));
+    viewMenu->setToolTipsVisible(true);
+    connect(board, &QAction::triggered, this, [this] { ShowChild("TAnswerBoard"); });
 }
 
 void TMainForm::SetZoom(int percent) {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class QScreen;
+class TBoardHistory;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -20,6 +21,10 @@ public:
     // Scales every window to percent (100 to 300) and lays them out again.
     void SetZoom(int percent);
 
+    // The calculations made in the tool windows since the program started,
+    // for the answer board.
+    TBoardHistory& History() { return *history_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -34,10 +39,11 @@ private:
     // meanwhile was placed below a frame still to come: places it again
     // whenever the frame changes, up to the first change that brings a frame.
     void FrameChanged();
-    // The 表示(V) menu: zoom in, zoom out and back to 100%, with shortcuts
-    // that work in every window of the program.
+    // The 表示(V) menu: zoom in, zoom out and back to 100%, and the answer
+    // board, with shortcuts that work in every window of the program.
     void BuildViewMenu();
 
+    TBoardHistory* history_;
     bool placed_ = false;
     bool framed_ = false;
 };

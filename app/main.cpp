@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "FirstAnswer.h"
 #include "FirstPaint.h"
+#include "Fonts.h"
 #include "Startup.h"
 #include "VoranMain.h"
 #include "WarmUp.h"
@@ -53,7 +54,10 @@ int main(int argc, char* argv[]) {
     // reaches the window and hold back its first paint; the delay lets the
     // painted window be flushed and the window manager's frame paint too.
     AfterFirstPaint(main.get(), [window = main.get()] {
-        QTimer::singleShot(kWarmUpDelayMs, window, [] { arith::WarmUp(); });
+        QTimer::singleShot(kWarmUpDelayMs, window, [] {
+            arith::WarmUp();
+            WarmUpFieldText();
+        });
     });
     return QApplication::exec();
 }

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fonts.h"
 
+#include "Zoom.h"
+
+#include <QFontMetrics>
 #include <QStringList>
+#include <QTextLayout>
 
 namespace {
 
@@ -47,4 +51,18 @@ QFont CenturyFont(int pixels, bool bold, bool italic) {
 QFont CenturyOldFont(int pixels, bool bold, bool italic) {
     return MakeFont({QStringLiteral("CenturyOldst"), QStringLiteral("TeX Gyre Schola")}, pixels,
                     bold, italic);
+}
+
+void WarmUpFieldText() {
+    QString text;
+    for (char16_t c = u' '; c <= u'~'; ++c) {
+        text += QChar(c);
+    }
+    text += QStringLiteral("…余り解なし不定");
+    const QFont font = GothicFont(Zoomed(12)); // what the tool windows' fields inherit
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    (void)QFontMetrics(font).horizontalAdvance(text);
 }

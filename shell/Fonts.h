@@ -11,3 +11,9 @@ QFont MinchoFont(int pixels, bool bold = false);      // proportional Japanese M
 QFont AntiquaFont(int pixels, bool bold = false, bool italic = true); // formula letters
 QFont CenturyFont(int pixels, bool bold = false, bool italic = false);
 QFont CenturyOldFont(int pixels, bool bold = false, bool italic = true);
+
+// Lays out, once, every character that answers are written with, in the
+// fields' font at the zoom in force: the toolkit shapes the first text of a
+// font slowly (a few hundred microseconds), which would otherwise fall on
+// the user's first answer.
+void WarmUpFieldText();

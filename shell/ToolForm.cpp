@@ -19,6 +19,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QStyle>
 #include <QVariant>
 
@@ -125,8 +126,7 @@ ToolForm::ToolForm(QWidget* mainWindow, const char* className, const QString& ti
 
 void ToolForm::PlaceBelow(const QWidget* mainWindow) {
     const QRect main = mainWindow->frameGeometry();
-    MoveOnScreen(this,
-                 QPoint(main.left() + Zoomed(dx_), main.top() + main.height() + Zoomed(dy_)),
+    MoveOnScreen(this, QPoint(main.left() + Zoomed(dx_), main.top() + main.height() + Zoomed(dy_)),
                  ScreenOf(mainWindow), FrameMargins(mainWindow));
 }
 
@@ -349,6 +349,7 @@ void ToolForm::Guarded(const std::function<void()>& handler) {
     writes_.clear();
     badFields_.clear();
     rowUnfinished_ = false;
+    entry_.reset();
     try {
         handler();
     } catch (const BadFieldsStop&) {
@@ -356,12 +357,48 @@ void ToolForm::Guarded(const std::function<void()>& handler) {
         FocusFirstBadField();
     } catch (const arith::CalcError& failure) {
         PutBackWrites();
+        Failed(QString::fromStdString(failure.what()));
         ErrorBox(QString::fromStdString(failure.what()), this);
     } catch (const std::exception& failure) {
         PutBackWrites();
+        Failed(QString::fromLocal8Bit(failure.what()));
         ErrorBox(QString::fromLocal8Bit(failure.what()), this);
     }
     rowUnfinished_ = false;
+    if (entry_ && (entry_->Answer || !entry_->Message.isEmpty())) {
+        const TBoardEntry entry = std::move(*entry_);
+        entry_.reset();
+        emit Calculated(entry);
+    }
+}
+
+void ToolForm::Problem(arith::TMath problem) {
+    entry_ = TBoardEntry{windowTitle(), std::move(problem), std::nullopt, {}, {}};
+}
+
+void ToolForm::Answer(arith::TMath answer, std::initializer_list<const QLineEdit*> fields) {
+    if (!entry_) {
+        return;
+    }
+    entry_->Answer = std::move(answer);
+    QStringList lines;
+    for (const QLineEdit* field : fields) {
+        lines << field->text();
+    }
+    entry_->Text = lines.join(QLatin1Char('\n'));
+}
+
+void ToolForm::Stopped(std::optional<arith::TWarning> warning) {
+    if (entry_ && warning && !(rowUnfinished_ && warning == arith::TWarning::ZeroCoefficients)) {
+        entry_->Message = QString::fromUtf8(arith::WarningText(*warning));
+    }
+}
+
+void ToolForm::Failed(const QString& message) {
+    if (entry_) {
+        entry_->Answer.reset();
+        entry_->Message = message;
+    }
 }
 
 void ToolForm::OnClick(QAbstractButton* button, std::function<void()> handler) {

@@ -5,6 +5,7 @@
 // Clear/Close plumbing and the grey/white field shades.
 #pragma once
 
+#include "BoardEntry.h"
 #include "Messages.h"
 #include "Outcome.h"
 #include "Polynomial.h"
@@ -61,6 +62,11 @@ public:
     // that has it, skipping disabled controls (also those inside disabled
     // group boxes) and unchecked radio buttons, wrapping at the end.
     void FocusSteps(int n);
+
+signals:
+    // A calculation that named its problem has ended, with its answer or
+    // with the message that stopped it.
+    void Calculated(const TBoardEntry& entry);
 
 protected:
     // Escape closes the window as its title bar would: it hides and keeps its fields.
@@ -153,6 +159,12 @@ protected:
     // fields that start empty.
     void Writes(std::initializer_list<QWidget*> fields, const QString& initial = kAnswerText);
 
+    // The problem of the running calculation, as the answer board shows it;
+    // named once its fields are read, so that a failure has it too.
+    void Problem(arith::TMath problem);
+    // Its answer, and the fields that hold the answer as text.
+    void Answer(arith::TMath answer, std::initializer_list<const QLineEdit*> fields);
+
     // Shows a warning of a calculation in the warning box.
     void Warn(arith::TWarning warning);
     void Warn(std::optional<arith::TWarning> warning);
@@ -164,6 +176,8 @@ protected:
         }
         if (!outcome.Answer) {
             PutBackWrites();
+            Stopped(outcome.Warnings.empty() ? std::nullopt
+                                             : std::optional(outcome.Warnings.back()));
         }
         return std::move(outcome.Answer);
     }
@@ -214,6 +228,9 @@ private:
     void ReadField(QLineEdit* edit, const std::function<bool(const std::string&)>& read);
     void PutBackWrites();
     void FocusFirstBadField();
+    // The running calculation stopped on a warning (or quietly, on an unfinished row).
+    void Stopped(std::optional<arith::TWarning> warning);
+    void Failed(const QString& message);
 
     std::vector<QWidget*> tabOrder_;
     std::vector<QLabel*> untiedLabels_;
@@ -222,6 +239,7 @@ private:
     std::vector<std::pair<QPointer<QWidget>, QString>> writes_;
     std::vector<QPointer<QLineEdit>> badFields_;
     bool rowUnfinished_ = false;
+    std::optional<TBoardEntry> entry_; // the running calculation's, once it names its problem
     int dx_;
     int dy_;
     bool placed_ = false;

@@ -49,8 +49,8 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
     int x = 8;
     functionName(x, kCentre, "f");
     x += 4;
-    const auto combine = [this](auto operation) {
-        return [this, operation] { ShowFG(operation); };
+    const auto combine = [this](TOperation kind, auto operation) {
+        return [this, kind, operation] { ShowFG(kind, operation); };
     };
     const struct {
         const char* Name;
@@ -58,12 +58,13 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
         const char* Tip;
         std::function<void()> Handler;
     } operations[8] = {
-        {"AddSButton", "+", "f(x) + g(x) を計算する", combine(&PolyAdd)},
-        {"SubSButton", "-", "f(x) - g(x) を計算する", combine(&PolySub)},
-        {"MulSButton", "×", "f(x) * g(x) を計算する", combine(&PolyMul)},
+        {"AddSButton", "+", "f(x) + g(x) を計算する", combine(TOperation::Add, &PolyAdd)},
+        {"SubSButton", "-", "f(x) - g(x) を計算する", combine(TOperation::Subtract, &PolySub)},
+        {"MulSButton", "×", "f(x) * g(x) を計算する", combine(TOperation::Multiply, &PolyMul)},
         {"DivSButton", "÷", "f(x) ÷ g(x) を計算する", [this] { DivSButtonClick(); }},
         {"PowerSButton", "＾", "f(x) ^ g(x) を計算する", [this] { PowerSButtonClick(); }},
-        {"EnterSButton", "代", "f(x) に g(x) を代入する", combine(&PolyCompose)},
+        {"EnterSButton", "代", "f(x) に g(x) を代入する",
+         combine(TOperation::Substitute, &PolyCompose)},
         {"GcdSButton", "G", "f(x) と g(x) の最大公約式を求める", [this] { GcdSButtonClick(); }},
         {"LcmSButton", "L", "f(x) と g(x) の最小公倍式を求める", [this] { LcmSButtonClick(); }}};
     for (int k = 0; k < 8; ++k) {
@@ -111,40 +112,50 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
     OnEnter(EditG[0], [this] { FocusSteps(2); });
 }
 
-std::pair<TPolynomial, TPolynomial> TEnzanForm::ReadFG() {
+std::pair<TPolynomial, TPolynomial> TEnzanForm::ReadFG(TOperation operation) {
     Writes({EditAns}); // every operation answers there
     const TPolynomial f = ReadCoefficients(EditF);
     const TPolynomial g = ReadCoefficients(EditG);
     StopOnBadFields();
+    Problem(OperationProblem(operation, f, g));
     return {f, g};
 }
 
-void TEnzanForm::ShowFG(void (*operation)(TPolynomial, TPolynomial, TPolynomial&)) {
-    auto [f, g] = ReadFG();
+void TEnzanForm::ShowFG(TOperation kind,
+                        void (*operation)(TPolynomial, TPolynomial, TPolynomial&)) {
+    auto [f, g] = ReadFG(kind);
     operation(f, g, f);
     SetField(EditAns, PolyToText(f));
+    Answer(PolynomialAnswer(f), {EditAns});
 }
 
 void TEnzanForm::DivSButtonClick() {
-    const auto [f, g] = ReadFG();
-    SetField(EditAns, QuotientText(PolyQuotient(f, g)));
+    const auto [f, g] = ReadFG(TOperation::Divide);
+    const TQuotient quotient = PolyQuotient(f, g);
+    SetField(EditAns, QuotientText(quotient));
+    Answer(QuotientAnswer(quotient), {EditAns});
 }
 
 void TEnzanForm::PowerSButtonClick() {
-    const auto [f, g] = ReadFG();
+    const auto [f, g] = ReadFG(TOperation::Power);
     if (const auto power = Accept(PowerOf(f, g))) {
         SetField(EditAns, PowerText(*power));
+        Answer(PowerAnswer(*power), {EditAns});
     }
 }
 
 void TEnzanForm::GcdSButtonClick() {
-    const auto [f, g] = ReadFG();
-    SetField(EditAns, CommonText(GcdOf(f, g)));
+    const auto [f, g] = ReadFG(TOperation::Gcd);
+    const TCommonPolynomial gcd = GcdOf(f, g);
+    SetField(EditAns, CommonText(gcd));
+    Answer(CommonAnswer(gcd), {EditAns});
 }
 
 void TEnzanForm::LcmSButtonClick() {
-    const auto [f, g] = ReadFG();
-    SetField(EditAns, CommonText(LcmOf(f, g)));
+    const auto [f, g] = ReadFG(TOperation::Lcm);
+    const TCommonPolynomial lcm = LcmOf(f, g);
+    SetField(EditAns, CommonText(lcm));
+    Answer(CommonAnswer(lcm), {EditAns});
 }
 
 void TEnzanForm::ClearButtonClick() {

@@ -4,6 +4,7 @@
 // remainder, power, substitution, gcd, lcm), each with its own button.
 #pragma once
 
+#include "BoardNotation.h"
 #include "Polynomial.h"
 #include "ToolForm.h"
 
@@ -20,9 +21,11 @@ public:
     explicit TEnzanForm(QWidget* mainWindow);
 
 private:
-    std::pair<arith::TPolynomial, arith::TPolynomial> ReadFG();
+    // Reads f and g for the operation, which names the problem.
+    std::pair<arith::TPolynomial, arith::TPolynomial> ReadFG(arith::TOperation operation);
     // Reads f and g, applies a sum, difference, product or substitution, and writes the result.
-    void ShowFG(void (*operation)(arith::TPolynomial, arith::TPolynomial, arith::TPolynomial&));
+    void ShowFG(arith::TOperation kind,
+                void (*operation)(arith::TPolynomial, arith::TPolynomial, arith::TPolynomial&));
 
     void DivSButtonClick();
     void PowerSButtonClick();

@@ -2,6 +2,7 @@
 #include "VoranHutei.h"
 
 #include "AnswerEdit.h"
+#include "BoardNotation.h"
 #include "Fonts.h"
 #include "Hutei.h"
 
@@ -161,6 +162,7 @@ void THuteiForm::CalcButtonClick() {
     const arith::TInteger b = ReadInteger(yEdit);
     const arith::TInteger c = ReadInteger(zEdit);
     StopOnBadFields();
+    Problem(HuteiProblem(a, b, c, PlusItem->isChecked()));
     const auto s = Accept(HuteiSolve(a, b, c, PlusItem->isChecked()));
     if (!s) {
         return;
@@ -168,10 +170,12 @@ void THuteiForm::CalcButtonClick() {
     if (OneRadio->isChecked()) {
         SetField(xAnsEdit1, AnswerDigits(s->X));
         SetField(yAnsEdit1, AnswerDigits(s->Y));
+        Answer(HuteiAnswer(*s, false), {xAnsEdit1, yAnsEdit1});
     }
     if (AllRadio->isChecked()) {
         SetField(xAnsEdit2, HuteiTermText(s->XStep, s->X));
         SetField(yAnsEdit2, HuteiTermText(s->YStep, s->Y));
+        Answer(HuteiAnswer(*s, true), {xAnsEdit2, yAnsEdit2});
     }
 }
 

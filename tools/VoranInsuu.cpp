@@ -2,6 +2,7 @@
 #include "VoranInsuu.h"
 
 #include "AnswerEdit.h"
+#include "BoardNotation.h"
 #include "Factorization.h"
 #include "Fonts.h"
 
@@ -39,8 +40,10 @@ void TInsuuForm::CalcButtonClick() {
     Writes({EditAns});
     const TPolynomial p = ReadCoefficients(Edits);
     StopOnBadFields();
+    Problem(FactorProblem(p));
     if (const auto factors = Accept(Factorize(p))) {
         SetField(EditAns, FactorListToText(*factors, 'x'));
+        Answer(FactorAnswer(*factors), {EditAns});
     }
 }
 

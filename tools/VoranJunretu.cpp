@@ -2,6 +2,7 @@
 #include "VoranJunretu.h"
 
 #include "AnswerEdit.h"
+#include "BoardNotation.h"
 #include "Counting.h"
 #include "Fonts.h"
 
@@ -75,6 +76,7 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
         Writes({AnsKaijoEdit});
         const arith::TInteger n = ReadInteger(KaijoEdit);
         StopOnBadFields();
+        Problem(FactorialProblem(n));
         Show(AnsKaijoEdit, Factorial(n));
     };
     const auto permutations = [this] {
@@ -82,6 +84,7 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
         const arith::TInteger n = ReadInteger(P1Edit);
         const arith::TInteger r = ReadInteger(P2Edit);
         StopOnBadFields();
+        Problem(PermutationProblem(n, r));
         Show(AnsPEdit, Permutations(n, r));
     };
     const auto combinations = [this] {
@@ -89,6 +92,7 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
         const arith::TInteger n = ReadInteger(C1Edit);
         const arith::TInteger r = ReadInteger(C2Edit);
         StopOnBadFields();
+        Problem(CombinationProblem(n, r));
         Show(AnsCEdit, Combinations(n, r));
     };
     OnClick(buttons[0], factorial);
@@ -106,6 +110,7 @@ void TJunretuForm::Show(QLineEdit* answer, TOutcome<TCount> count) {
     // Numbers out of range stop with a warning, and the answer goes back to "answer".
     if (const auto shown = Accept(std::move(count))) {
         SetField(answer, CountText(*shown));
+        Answer(CountAnswer(*shown), {answer});
     }
 }
 

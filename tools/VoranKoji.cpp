@@ -2,6 +2,7 @@
 #include "VoranKoji.h"
 
 #include "AnswerEdit.h"
+#include "BoardNotation.h"
 #include "Equations.h"
 #include "Fonts.h"
 
@@ -42,8 +43,10 @@ void TKojiForm::CalcButtonClick() {
     Writes({EditAns});
     const TPolynomial p = ReadCoefficients(Edits);
     StopOnBadFields();
+    Problem(EquationProblem(p));
     if (const auto roots = Accept(SolveByFactoring(p))) {
         SetField(EditAns, RootsText(*roots, false));
+        Answer(RootsAnswer(*roots, false), {EditAns});
     }
 }
 

@@ -2,6 +2,7 @@
 #include "VoranNaibun.h"
 
 #include "AnswerEdit.h"
+#include "BoardNotation.h"
 #include "Fonts.h"
 #include "Geometry.h"
 
@@ -173,17 +174,21 @@ void TNaibunForm::CalcButtonClick() {
     const TRational n = ReadRational(EditN);
     StopOnBadFields();
     if (RadioChokusen->isChecked()) {
+        Problem(LineProblem(a, b));
         if (const auto line = Accept(LineThrough(a, b))) {
             LabelY->setText(QString(QLatin1Char(LineLetter(*line))));
             SetField(EditAnsC, LineText(*line));
+            Answer(LineAnswer(*line), {EditAnsC});
         }
         return;
     }
     const auto kind = internal ? TDivision::Internal : TDivision::External;
+    Problem(DivisionProblem(kind, a, b, m, n));
     if (const auto point = Accept(DivisionPoint(kind, a, b, m, n))) {
         const PointGroup& answer = internal ? Naibun : Gaibun;
         SetField(answer.AnsX, RatToText(point->X));
         SetField(answer.AnsY, RatToText(point->Y));
+        Answer(DivisionAnswer(*point), {answer.AnsX, answer.AnsY});
     }
 }
 

@@ -2,6 +2,7 @@
 #include "VoranNiji.h"
 
 #include "AnswerEdit.h"
+#include "BoardNotation.h"
 #include "Equations.h"
 #include "Fonts.h"
 
@@ -43,8 +44,10 @@ void TNijiForm::CalcButtonClick() {
     Writes({EditAns});
     const TPolynomial p = ReadCoefficients(Edits);
     StopOnBadFields();
+    Problem(EquationProblem(p));
     if (const auto roots = Accept(SolveByFactoring(p))) {
         SetField(EditAns, RootsText(*roots, true));
+        Answer(RootsAnswer(*roots, true), {EditAns});
     }
 }
 

@@ -2,6 +2,7 @@
 #include "VoranRenritu.h"
 
 #include "AnswerEdit.h"
+#include "BoardNotation.h"
 #include "Fonts.h"
 #include "LinearSystem.h"
 
@@ -76,10 +77,11 @@ void TRenrituForm::CalcButtonClick() {
     system[0][2] = ReadRational(EditA1);
     system[1][2] = ReadRational(EditA2);
     StopOnBadFields();
-
+    Problem(LinearProblem(system, 2));
     const TLinearSolution solution = SolveLinearSystem(system, 2);
     SetField(EditAnsX, LinearValueText(solution, 0));
     SetField(EditAnsY, LinearValueText(solution, 1));
+    Answer(LinearAnswer(solution, 2), {EditAnsX, EditAnsY});
 }
 
 void TRenrituForm::ClearFields() {

@@ -2,6 +2,7 @@
 #include "VoranRenritu3.h"
 
 #include "AnswerEdit.h"
+#include "BoardNotation.h"
 #include "Fonts.h"
 #include "LinearSystem.h"
 
@@ -101,11 +102,12 @@ void TRenritu3Form::CalcButtonClick() {
         system[row][3] = ReadRational(Edits[row][3]);
     }
     StopOnBadFields();
-
+    Problem(LinearProblem(system, 3));
     const TLinearSolution solution = SolveLinearSystem(system, 3);
     for (int k = 0; k < 3; ++k) {
         SetField(Answers[k], LinearValueText(solution, k));
     }
+    Answer(LinearAnswer(solution, 3), {Answers[0], Answers[1], Answers[2]});
 }
 
 void TRenritu3Form::ClearFields() {

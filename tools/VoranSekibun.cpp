@@ -2,6 +2,7 @@
 #include "VoranSekibun.h"
 
 #include "AnswerEdit.h"
+#include "BoardNotation.h"
 #include "Calculus.h"
 #include "Fonts.h"
 
@@ -55,7 +56,10 @@ void TSekibunForm::CalcButtonClick() {
     const TPolynomial lower = ReadConstant(Katan);
     const TPolynomial f = ReadCoefficients(Edits);
     StopOnBadFields();
-    SetField(EditAns, PolyToText(DefiniteIntegral(f, lower, upper).Value));
+    Problem(IntegralProblem(f, lower, upper));
+    const TDefiniteIntegral integral = DefiniteIntegral(f, lower, upper);
+    SetField(EditAns, PolyToText(integral.Value));
+    Answer(IntegralAnswer(integral), {EditAns});
 }
 
 void TSekibunForm::ClearButtonClick() {

@@ -2,6 +2,7 @@
 #include "VoranSigma.h"
 
 #include "AnswerEdit.h"
+#include "BoardNotation.h"
 #include "Calculus.h"
 #include "Fonts.h"
 
@@ -60,9 +61,11 @@ void TSigmaForm::CalcButtonClick() {
     const TPolynomial upper = ReadPolynomial(kEndEdit, 'n');
     const TPolynomial f = ReadCoefficients(Edits);
     StopOnBadFields();
+    Problem(SumProblem(f, lower, upper));
     Warn(SumLimitsWarning(lower, upper));
     if (const auto sum = Accept(SumOf(f, lower, upper))) {
         SetField(EditAns, SumText(*sum));
+        Answer(SumAnswer(*sum), {EditAns});
     }
 }
 

@@ -101,6 +101,15 @@
 //   contextmenu W.C   prints "W.C contextmenu: ENTRY | ENTRY | ...", the
 //                     entries of the edit field's standard right-click menu
 //                     ("-" for a separator, a tab before a shortcut as "\t")
+//   board             prints "board window=TITLE problem=TEXT answer=TEXT": the
+//                     calculation the answer board shows, its problem and
+//                     answer in their plain Unicode form (a line break as
+//                     "\n"), or "board none" when the board has not been
+//                     opened or shows nothing yet
+//   history           prints "history N" for the N entries of the answer
+//                     board's history, then "history[I] TEXT" for each, as
+//                     the list shows them, newest (I = 0) first
+//   choose W.C N      mouse click on row N (from 0) of the list C
 //
 // Each run starts from no remembered settings (the zoom is 100%).
 //
@@ -114,6 +123,8 @@
 // Exit status: 0 all went well, 1 a transcript differed, 2 a script error
 // (unknown command or name, a message box that would not close, bad usage).
 
+#include "AnswerBoard.h"
+#include "MathView.h"
 #include "Startup.h"
 #include "VoranMain.h"
 #include "Zoom.h"
@@ -132,6 +143,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
@@ -217,7 +229,10 @@ enum class Verb {
     Icon,
     Language,
     ContextMenu,
-    Move
+    Move,
+    Board,
+    History,
+    Choose
 };
 
 // What a command names after its verb.
@@ -271,6 +286,9 @@ constexpr VerbInfo kVerbs[] = {
     {"language", Verb::Language, Operand::Text, true},
     {"contextmenu", Verb::ContextMenu, Operand::Control, false},
     {"move", Verb::Move, Operand::Window, true},
+    {"board", Verb::Board, Operand::None, false},
+    {"history", Verb::History, Operand::None, false},
+    {"choose", Verb::Choose, Operand::Control, true},
 };
 
 struct KeyName {
@@ -402,7 +420,8 @@ Command ParseCommand(const QString& line) {
             throw ScriptError(QStringLiteral("'%1' is not a key sequence").arg(command.text));
         }
         break;
-    case Verb::Select: {
+    case Verb::Select:
+    case Verb::Choose: {
         bool ok = false;
         command.item = command.text.toInt(&ok);
         if (!ok || command.item < 0) {
@@ -867,6 +886,23 @@ private:
         MouseClick(items[command.item]);
     }
 
+    void Choose(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        RequireVisible(window);
+        auto* list = qobject_cast<QListWidget*>(FindControlAs<QWidget>(command, "a list"));
+        if (list == nullptr || command.item >= list->count()) {
+            throw ScriptError(QStringLiteral("%1 is no list with an item %2")
+                                  .arg(Name(command))
+                                  .arg(command.item));
+        }
+        Activate(window);
+        QListWidgetItem* item = list->item(command.item);
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(item).center());
+        Settle();
+    }
+
     void Close(const Command& command) {
         QWidget* window = FindWindow(command.window);
         RequireVisible(window);
@@ -1209,6 +1245,38 @@ private:
         Print(QStringLiteral("%1 item=%2").arg(Name(command)).arg(checked));
     }
 
+    static QString Escaped(QString text) {
+        return text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    }
+
+    void PrintBoard() {
+        const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
+                                                            Qt::FindDirectChildrenOnly);
+        if (board == nullptr || board->ShownEntry() < 0) {
+            return Print(QStringLiteral("board none"));
+        }
+        const auto unicode = [board](const char* view) {
+            const auto* math = board->findChild<TMathView*>(QLatin1String(view));
+            return Escaped(QString::fromStdString(arith::MathToUnicode(math->Math())));
+        };
+        Print(QStringLiteral("board window=%1 problem=%2 answer=%3")
+                  .arg(board->findChild<QLabel*>(QStringLiteral("WindowLabel"))->text(),
+                       unicode("ProblemView"), unicode("AnswerView")));
+    }
+
+    void PrintHistory() {
+        const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
+                                                            Qt::FindDirectChildrenOnly);
+        if (board == nullptr) {
+            throw ScriptError(QStringLiteral("the answer board has not been opened"));
+        }
+        const auto* list = board->findChild<QListWidget*>(QStringLiteral("HistoryList"));
+        Print(QStringLiteral("history %1").arg(list->count()));
+        for (int i = 0; i < list->count(); ++i) {
+            Print(QStringLiteral("history[%1] %2").arg(i).arg(Escaped(list->item(i)->text())));
+        }
+    }
+
     void PrintShown() {
         QString line = QStringLiteral("shown:");
         if (main_->isVisible()) {
@@ -1306,6 +1374,12 @@ private:
             return PrintContextMenu(command);
         case Verb::Move:
             return Move(command);
+        case Verb::Board:
+            return PrintBoard();
+        case Verb::History:
+            return PrintHistory();
+        case Verb::Choose:
+            return Choose(command);
         }
     }
 

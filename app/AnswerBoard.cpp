@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AnswerBoard.h"
+
+#include "Fonts.h"
+#include "MathView.h"
+#include "Placement.h"
+#include "ToolForm.h"
+#include "VoranMain.h"
+#include "Zoom.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kGeometryKey = "board/geometry";
+// The board keeps this many calculations; older ones leave the history.
+constexpr std::size_t kHistoryLength = 1000;
+// Text sizes at 100 %: the tool windows' fields are 12 px.
+constexpr int kAnswerPixels = 36;
+constexpr int kProblemPixels = 24;
+constexpr int kListPixels = 14;
+// The board's first size, and the least width it takes beside the other windows.
+constexpr QSize kFirstSize(520, 620);
+constexpr int kLeastWidth = 320;
+// What the launcher's column of tool windows takes, for those not made yet.
+constexpr int kToolColumnWidth = 700;
+constexpr int kGap = 8;
+
+// What the entry's answer says: the answer, or why there is none.
+arith::TMath AnswerOf(const TBoardEntry& entry) {
+    return entry.Answer ? *entry.Answer
+                        : arith::MathText(arith::TMathKind::Word, entry.Message.toStdString());
+}
+
+QString OneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ';');
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+void TBoardHistory::Add(TBoardEntry entry) {
+    if (entries_.size() == kHistoryLength) {
+        entries_.erase(entries_.begin());
+    }
+    entries_.push_back(std::move(entry));
+    emit Added();
+}
+
+TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
+    : QWidget(main, Qt::Window), main_(main), history_(history) {
+    setObjectName(QStringLiteral("TAnswerBoard"));
+    setWindowTitle(QStringLiteral("解答ボード"));
+    setFont(GothicFont(kListPixels));
+
+    windowLabel_ = new QLabel(this);
+    windowLabel_->setObjectName(QStringLiteral("WindowLabel"));
+    problem_ = new TMathView;
+    problem_->setObjectName(QStringLiteral("ProblemView"));
+    problem_->SetPixelSize(kProblemPixels);
+    problem_->setAccessibleName(QStringLiteral("問題"));
+    answer_ = new TMathView;
+    answer_->setObjectName(QStringLiteral("AnswerView"));
+    answer_->SetPixelSize(kAnswerPixels);
+    answer_->setAccessibleName(QStringLiteral("答え"));
+
+    // Problem and answer scroll together, so that a long one is never cut.
+    auto* sheet = new QWidget;
+    auto* sheetLayout = new QVBoxLayout(sheet);
+    sheetLayout->addWidget(problem_);
+    sheetLayout->addWidget(answer_);
+    sheetLayout->addStretch();
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("AnswerArea"));
+    scroll_->setWidget(sheet);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    auto* listLabel = new QLabel(QStringLiteral("履歴（新しい順）"), this);
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("HistoryList"));
+    list_->setAccessibleName(QStringLiteral("計算の履歴"));
+    listLabel->setBuddy(list_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(windowLabel_);
+    layout->addWidget(scroll_, 3);
+    layout->addWidget(listLabel);
+    layout->addWidget(list_, 1);
+
+    const struct {
+        const char* Name;
+        const char* Caption;
+        QKeySequence Key;
+        void (TAnswerBoard::*Copy)() const;
+    } copies[] = {
+        {"CopyTextMenu", "答えをコピー(&C)", QKeySequence::Copy, &TAnswerBoard::CopyText},
+        {"CopyUnicodeMenu", "数式の文字でコピー(&U)",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TAnswerBoard::CopyUnicode},
+        {"CopyLatexMenu", "LaTeX でコピー(&L)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+         &TAnswerBoard::CopyLatex},
+    };
+    for (const auto& copy : copies) {
+        auto* action = new QAction(QString::fromUtf8(copy.Caption), this);
+        action->setObjectName(QString::fromLatin1(copy.Name));
+        action->setShortcut(copy.Key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this,
+                [this, member = copy.Copy] { (this->*member)(); });
+        addAction(action);
+    }
+
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            ShowEntry(static_cast<int>(history_.Entries().size()) - 1 - row);
+        }
+    });
+    connect(&history_, &TBoardHistory::Added, this, &TAnswerBoard::Follow);
+
+    resize(kFirstSize);
+    MakeZoomable(this);
+    FillHistory();
+    if (!history_.Entries().empty()) {
+        ShowEntry(static_cast<int>(history_.Entries().size()) - 1);
+    }
+}
+
+void TAnswerBoard::Follow() {
+    FillHistory();
+    ShowEntry(static_cast<int>(history_.Entries().size()) - 1);
+}
+
+void TAnswerBoard::FillHistory() {
+    const QSignalBlocker quiet(list_);
+    list_->clear();
+    const auto& entries = history_.Entries();
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        list_->addItem(QStringLiteral("%1: %2 → %3")
+                           .arg(entry->Window, OneLine(arith::MathToUnicode(entry->Problem)),
+                                OneLine(arith::MathToUnicode(AnswerOf(*entry)))));
+    }
+}
+
+void TAnswerBoard::ShowEntry(int index) {
+    const auto& entries = history_.Entries();
+    if (index < 0 || index >= static_cast<int>(entries.size())) {
+        return;
+    }
+    shown_ = index;
+    const TBoardEntry& entry = entries[static_cast<std::size_t>(index)];
+    windowLabel_->setText(entry.Window);
+    problem_->SetMath(entry.Problem);
+    answer_->SetMath(AnswerOf(entry));
+    const QSignalBlocker quiet(list_);
+    list_->setCurrentRow(static_cast<int>(entries.size()) - 1 - index);
+}
+
+void TAnswerBoard::CopyText() const {
+    if (shown_ >= 0) {
+        const TBoardEntry& entry = history_.Entries()[static_cast<std::size_t>(shown_)];
+        QGuiApplication::clipboard()->setText(entry.Answer ? entry.Text : entry.Message);
+    }
+}
+
+void TAnswerBoard::CopyUnicode() const {
+    if (shown_ >= 0) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(
+            arith::MathToUnicode(AnswerOf(history_.Entries()[static_cast<std::size_t>(shown_)]))));
+    }
+}
+
+void TAnswerBoard::CopyLatex() const {
+    if (shown_ >= 0) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(
+            arith::MathToLatex(AnswerOf(history_.Entries()[static_cast<std::size_t>(shown_)]))));
+    }
+}
+
+void TAnswerBoard::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addActions(actions());
+    menu.exec(event->globalPos());
+}
+
+void TAnswerBoard::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TAnswerBoard::setVisible(bool visible) {
+    if (visible && !placed_) {
+        placed_ = true;
+        const QByteArray saved = QSettings().value(QLatin1String(kGeometryKey)).toByteArray();
+        if (saved.isEmpty() || !restoreGeometry(saved)) {
+            PlaceBeside();
+        }
+    }
+    QWidget::setVisible(visible);
+}
+
+void TAnswerBoard::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    QSettings().setValue(QLatin1String(kGeometryKey), saveGeometry());
+}
+
+void TAnswerBoard::PlaceBeside() {
+    const QScreen* screen = ScreenOf(main_);
+    const QRect area = screen->availableGeometry();
+    const QRect launcher = main_->frameGeometry();
+    // The launcher, the tool windows made so far, and the column below the
+    // launcher where the others will go.
+    QRect taken = launcher | QRect(launcher.left(), launcher.bottom(), Zoomed(kToolColumnWidth),
+                                   area.bottom() - launcher.bottom());
+    for (const ToolForm* tool : main_->findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
+        taken |= tool->frameGeometry();
+    }
+    taken &= area;
+    const QMargins frame = FrameMargins(main_);
+    const int gap = Zoomed(kGap);
+    const int rightRoom = area.right() - taken.right() - gap;
+    const int leftRoom = taken.left() - area.left() - gap;
+    const int outerWidth = Zoomed(kFirstSize.width()) + frame.left() + frame.right();
+    int width = outerWidth;
+    int left = area.right() + 1 - outerWidth; // no room: at the screen's right edge
+    if (rightRoom >= Zoomed(kLeastWidth) && rightRoom >= leftRoom) {
+        width = std::min(outerWidth, rightRoom);
+        left = taken.right() + 1 + gap;
+    } else if (leftRoom >= Zoomed(kLeastWidth)) {
+        width = std::min(outerWidth, leftRoom);
+        left = taken.left() - gap - width;
+    }
+    const int height = std::min(Zoomed(kFirstSize.height()) + frame.top() + frame.bottom(),
+                                area.bottom() + 1 - launcher.top());
+    resize(width - frame.left() - frame.right(), height - frame.top() - frame.bottom());
+    MoveOnScreen(this, QPoint(left, launcher.top()), screen, frame);
+}

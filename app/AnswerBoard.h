@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The answer board (解答ボード): the calculation last made in any tool window,
+// its problem and its answer set in school notation, large and whole, and
+// the history of the calculations made since the program started.
+#pragma once
+
+#include "BoardEntry.h"
+
+#include <QObject>
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QScrollArea;
+class TMainForm;
+class TMathView;
+
+// The calculations of this run, oldest first. The launcher keeps it from
+// the start, so the board, made when first opened, lists them all.
+class TBoardHistory : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    void Add(TBoardEntry entry);
+    const std::vector<TBoardEntry>& Entries() const { return entries_; }
+
+signals:
+    void Added();
+
+private:
+    std::vector<TBoardEntry> entries_;
+};
+
+class TAnswerBoard : public QWidget {
+    Q_OBJECT
+
+public:
+    TAnswerBoard(TMainForm* main, const TBoardHistory& history);
+
+    // Shows entry `index` of the history (oldest first).
+    void ShowEntry(int index);
+    // The entry shown, -1 before any calculation.
+    int ShownEntry() const { return shown_; }
+
+    // Copies the entry shown: as the fields hold it, as plain Unicode
+    // ("x = (−1 ± √3 i)/2") and as LaTeX.
+    void CopyText() const;
+    void CopyUnicode() const;
+    void CopyLatex() const;
+
+    // Where the board goes the first time: beside the launcher and the tool
+    // windows, on the launcher's screen, where they leave room; later it
+    // keeps the place and size the user gave it, also in the next run.
+    void setVisible(bool visible) override;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void Follow();
+    void FillHistory();
+    void PlaceBeside();
+
+    TMainForm* main_;
+    const TBoardHistory& history_;
+    int shown_ = -1;
+    bool placed_ = false;
+    QLabel* windowLabel_;
+    TMathView* problem_;
+    TMathView* answer_;
+    QScrollArea* scroll_;
+    QListWidget* list_;
+};

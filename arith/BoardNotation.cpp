@@ -364,8 +364,8 @@ TMath HuteiAnswer(const THuteiSolution& solution, bool general) {
     const auto term = [](const TInteger& step, const TInteger& constant) {
         return SumOfTerms({{{step, 1}, Letter('n')}, {{constant, 1}, MathRow({})}});
     };
-    return MathRow({Equals(Letter('x'), term(solution.XStep, solution.X)), Comma(),
-                    Equals(Letter('y'), term(solution.YStep, solution.Y))});
+    return MathLines({Equals(Letter('x'), term(solution.XStep, solution.X)),
+                      Equals(Letter('y'), term(solution.YStep, solution.Y))});
 }
 
 TMath DerivativeProblem(const TPolynomial& f, const TPolynomial& a) {

@@ -59,7 +59,7 @@ TMath LinearAnswer(const TLinearSolution& solution, int n);
 // "3x + 5y = 7"; for a x − b y with a negative b, "3x + 5y = 7" as well.
 TMath HuteiProblem(const TInteger& a, const TInteger& b, const TInteger& c, bool plus);
 // For 3x + 5y = 7 one solution "x = 14, y = −7", or all of them (general)
-// "x = 5n + 14, y = −3n − 7".
+// "x = 5n + 14" over "y = −3n − 7".
 TMath HuteiAnswer(const THuteiSolution& solution, bool general);
 
 // Differentiation: the value of the derivative, the tangent, the extrema.

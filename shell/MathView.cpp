@@ -257,6 +257,14 @@ qreal TSetter::Gap(TMathKind before, TMathKind after, qreal scale) {
     return 0;
 }
 
+// A factor in brackets, or a power of one: "(n + 1)", "(x − 1)³".
+bool IsBracketedFactor(const TMath& math) {
+    if (math.Kind == TMathKind::Power && !math.Parts.empty()) {
+        return math.Parts[0].Kind == TMathKind::Paren;
+    }
+    return math.Kind == TMathKind::Paren;
+}
+
 std::vector<TPiece> TSetter::Pieces(const TMath& row, qreal scale) {
     std::vector<const TMath*> flat;
     Flatten(row, flat);
@@ -287,6 +295,8 @@ std::vector<TPiece> TSetter::Pieces(const TMath& row, qreal scale) {
             piece.Lead = previousBinary ? operatorSpace : 0;
         } else if (!first && !IsSign(kind)) {
             piece.Lead = Gap(previous, kind, scale);
+            // A long product may go on in the next line before a bracketed factor.
+            piece.BreakBefore = IsBracketedFactor(*flat[i]) && previous != TMathKind::Word;
         }
         pieces.push_back(std::move(piece));
     }

@@ -75,7 +75,8 @@ TEST(NotationTest, Forms) {
          },
          "(1/2)x = −3\n0 = 5", "\\begin{aligned} &\\frac{1}{2}x = -3 \\\\ &0 = 5 \\end{aligned}"},
         {"HuteiGeneral", [] { return HuteiAnswer(Answer(HuteiSolve(3, 5, 7, true)), true); },
-         "x = 5n + 14, y = −3n − 7", "x = 5n + 14, y = -3n - 7"},
+         "x = 5n + 14\ny = −3n − 7",
+         "\\begin{aligned} &x = 5n + 14 \\\\ &y = -3n - 7 \\end{aligned}"},
         {"HuteiMinus", [] { return HuteiProblem(3, -5, 0, false); }, "3x + 5y = 0", "3x + 5y = 0"},
         {"Derivative",
          [] { return DerivativeAnswer(Answer(DerivativeValue(P("x^3-2x"), P("-2")))); },
@@ -256,7 +257,7 @@ TEST(NotationTest, AnswersStateTheFieldValues) {
          [] {
              const THuteiSolution s = Answer(HuteiSolve(-12, 7, 5, false));
              return std::pair{"x=" + HuteiTermText(s.XStep, s.X) +
-                                  ",y=" + HuteiTermText(s.YStep, s.Y),
+                                  "\ny=" + HuteiTermText(s.YStep, s.Y),
                               HuteiAnswer(s, true)};
          }},
         {"SumInN",

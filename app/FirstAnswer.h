@@ -10,7 +10,11 @@
 // prints one line,
 //   first_answer open_ns=O calc_ns=C again_ns=A answer=TEXT
 // O, C and A being how long the three clicks took and TEXT the edit ANSWER's
-// text after the first calculation; then it ends. Without the variable it does nothing.
+// text after the first calculation; then it opens the answer board from the
+// launcher's menu and prints
+//   board_open shown_ns=S painted_ns=P
+// S being how long the menu entry took (making and showing the board) and P
+// the time to the board's first paint; then it ends. Without the variable it does nothing.
 #pragma once
 
 class QWidget;

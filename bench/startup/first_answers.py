@@ -4,10 +4,14 @@
 
 Under Xvfb with openbox, starts the program once per run and window, with
 VORANTEL_FIRST_ANSWER set (app/FirstAnswer.h): 0.4 s after its first paint
-the program opens the window from the launcher, fills in the window's
-slowest input of bench/window_cases.cpp and clicks its calculate button.
-Prints per window the median, minimum and maximum time of that click, and of
-the click that opened the window (which creates it).
+the program opens the window from the launcher, fills in an input, clicks
+its calculate button, and clicks it once more. Two inputs per window: a
+textbook one (x^2 + x + 1 = 0 and the like) and the window's slowest input
+of bench/window_cases.cpp. Prints per window and input the median, minimum
+and maximum time of the first click, the median of the second (warm) click,
+the median time of the click that opened the window (which creates it),
+and the median time from choosing 表示 → 解答ボード, right after, to the
+board's first paint (its first opening, which creates it).
 
 Usage: bench/startup/first_answers.py [--build build-rel] [--runs 11]
 Not part of ./test.sh.
@@ -27,7 +31,24 @@ from startup import ROOT, Desktop  # noqa: E402
 
 N = "2147483647/2147483646"
 # Window: launcher button; calculate button; answer field; fields and radio buttons.
-CASES = {
+TEXTBOOK = {
+    "四則演算": "EnzanButton;DivSButton;EditAns;EditF3=1;EditF0=-1;EditG1=1;EditG0=-2",
+    "因数分解": "InsuuButton;CalcButton;EditAns;Edit3=1;Edit0=-8",
+    "連立方程式": "RenrituButton;CalcButton;EditAnsX;EditX1=2;EditY1=3;EditA1=5;EditX2=1;"
+                  "EditY2=-1;EditA2=0",
+    "3元1次方程式": "Renritu3Button;CalcButton;EditAnsX;EditX1=1;EditY1=1;EditZ1=1;EditA1=6;"
+                    "EditX2=1;EditY2=-1;EditZ2=2;EditA2=5;EditX3=2;EditY3=1;EditZ3=-1;EditA3=1",
+    "２次方程式": "NijiButton;CalcButton;EditAns;Edit2=1;Edit1=1;Edit0=1",
+    "高次方程式": "KojiButton;CalcButton;EditAns;Edit3=1;Edit0=-1",
+    "不定方程式": "HuteiButton;CalcButton;xAnsEdit2;AllRadio;xEdit=3;yEdit=5;zEdit=1",
+    "内分・外分": "NaibunButton;CalcButton;EditAnsNX;RadioNaibun;EditX1=1;EditY1=2;EditX2=5;"
+                  "EditY2=4;EditM=3;EditN=1",
+    "微分": "BibunButton;CalcButton;EditAnsBigY;RadioKyokuchi;Edit3=1;Edit1=-3",
+    "定積分": "SekibunButton;CalcButton;EditAns;Jotan=3;Katan=1;Edit2=1;Edit0=-1",
+    "順列・組合せ": "JunretuButton;CButton;AnsCEdit;C1Edit=7;C2Edit=3",
+    "∑": "SigmaButton;CalcButton;EditAns;kEndEdit=n;kBeginEdit=1;Edit2=1",
+}
+SLOWEST = {
     "四則演算": "EnzanButton;SubSButton;EditAns;EditF5=1;EditF4=-2;EditF3=3;EditF2=-4;"
                 "EditF1=5;EditF0=-6;EditG2=1;EditG1=-1;EditG0=1",
     "因数分解": "InsuuButton;CalcButton;EditAns;Edit4=2147483646;Edit3=1;Edit2=-7;Edit1=3;"
@@ -63,11 +84,16 @@ CASES = {
 def run_once(program, env, script):
     output = subprocess.run([program], env=dict(env, VORANTEL_FIRST_ANSWER=script),
                             capture_output=True, text=True, timeout=30).stdout
+    found = None
     for line in output.splitlines():
         if line.startswith("first_answer "):
             head, _, answer = line.partition(" answer=")
             fields = dict(item.split("=", 1) for item in head.split()[1:])
-            return int(fields["open_ns"]) / 1e6, int(fields["calc_ns"]) / 1e3, answer
+            found = (int(fields["open_ns"]) / 1e6, int(fields["calc_ns"]) / 1e3,
+                     int(fields["again_ns"]) / 1e3, answer)
+        elif line.startswith("board_open ") and found:
+            fields = dict(item.split("=", 1) for item in line.split()[1:])
+            return found + (int(fields["painted_ns"]) / 1e6,)
     sys.exit(f"first_answers.py: no answer from {script!r}: {output!r}")
 
 
@@ -85,22 +111,22 @@ def main():
                    if not key.startswith(("QT_", "LC_"))}
             env.update(DISPLAY=desktop.display, QT_QPA_PLATFORM="xcb", LANG="ja_JP.UTF-8",
                        XDG_CONFIG_HOME=config)
-            for window, script in CASES.items():
-                runs = [run_once(program, env, script) for _ in range(args.runs)]
-                calc = [r[1] for r in runs]
-                opened = [r[0] for r in runs]
-                rows.append((window, calc, opened, runs[0][2]))
+            for inputs, cases in (("textbook", TEXTBOOK), ("slowest", SLOWEST)):
+                for window, script in cases.items():
+                    runs = [run_once(program, env, script) for _ in range(args.runs)]
+                    rows.append((inputs, window, [r[1] for r in runs], [r[2] for r in runs],
+                                 [r[0] for r in runs], [r[4] for r in runs], runs[0][3]))
     finally:
         desktop.close()
-    print(f"{args.runs} fresh starts of the program per window, load average "
+    print(f"{args.runs} fresh starts of the program per window and input, load average "
           + " ".join(f"{v:.2f}" for v in os.getloadavg()))
-    print(f"{'window':<14} {'first answer µs: median':>24} {'min':>7} {'max':>7}"
-          f" {'opening ms':>11}  answer")
-    for window, calc, opened, answer in rows:
+    print(f"{'input':<9} {'window':<14} {'first answer µs: median':>24} {'min':>7} {'max':>7}"
+          f" {'again':>7} {'opening ms':>11} {'board ms':>9}  answer")
+    for inputs, window, calc, again, opened, board, answer in rows:
         shown = answer if len(answer) <= 40 else answer[:37] + "..."
-        print(f"{window:<14} {statistics.median(calc):24.1f} {min(calc):7.1f} {max(calc):7.1f}"
-              f" {statistics.median(opened):11.1f}  {shown}")
-
+        print(f"{inputs:<9} {window:<14} {statistics.median(calc):24.1f} {min(calc):7.1f}"
+              f" {max(calc):7.1f} {statistics.median(again):7.1f}"
+              f" {statistics.median(opened):11.1f} {statistics.median(board):9.1f}  {shown}")
 
 if __name__ == "__main__":
     main()

@@ -3,7 +3,8 @@
 # Renders the windows into docs/screenshots/*.png by running every UI script
 # docs/screenshots/*.vsc with the UI-script runner on the offscreen
 # platform, and, where Xvfb and openbox are installed, the pictures of a real
-# desktop with window frames (desktop.png, desktop-dark.png) by running
+# desktop with window frames (desktop.png, desktop-board.png, desktop-dark.png,
+# desktop-zoom200.png) by running
 # tests/desktop/screenshot.vsc there. Builds nothing: pass the runner, or
 # build build/ first.
 #

@@ -74,8 +74,18 @@ def roots_too_long(roots):
 # ---------------------------------------------------------------------------
 
 
+def board_roots(case, shown):
+    text = shown["EditAns"]
+    return text if text in ("", "解なし") else "x=" + text
+
+
+def board_answer(case, shown):
+    return shown["EditAns"]
+
+
 class Enzan:
     cls = "TEnzanForm"
+    board = staticmethod(board_answer)
     F = [f"EditF{i}" for i in range(6)]
     G = [f"EditG{i}" for i in range(6)]
     OPS = ["AddSButton", "SubSButton", "MulSButton", "DivSButton", "PowerSButton", "EnterSButton", "GcdSButton", "LcmSButton"]
@@ -232,6 +242,7 @@ class Enzan:
 
 class Insuu:
     cls = "TInsuuForm"
+    board = staticmethod(board_answer)
     E = [f"Edit{i}" for i in range(5)]
 
     def generate(self, rng):
@@ -266,6 +277,7 @@ class Insuu:
 
 class Niji:
     cls = "TNijiForm"
+    board = staticmethod(board_roots)
     E = ["Edit0", "Edit1", "Edit2"]
 
     def generate(self, rng):
@@ -313,6 +325,7 @@ class Niji:
 
 class Koji:
     cls = "TKojiForm"
+    board = staticmethod(board_roots)
     E = [f"Edit{i}" for i in range(5)]
 
     def generate(self, rng):
@@ -422,6 +435,12 @@ class Renritu:
     def check(self, case, shown):
         linear_system_check(self.ROWS, self.UNKNOWNS, self.READING, self.ANSWERS, case, shown)
 
+    def board(self, case, shown):
+        values = [shown[c] for c in self.ANSWERS]
+        if values[0] in ("解なし", "不定"):
+            return values[0]
+        return "\n".join(f"{u}={v}" for u, v in zip(self.UNKNOWNS, values))
+
 
 class Renritu3(Renritu):
     cls = "TRenritu3Form"
@@ -477,6 +496,10 @@ class Hutei:
 
     def prints(self, case):
         return ["xAnsEdit1", "yAnsEdit1"] if case["mode"] == "OneRadio" else ["xAnsEdit2", "yAnsEdit2"]
+
+    def board(self, case, shown):
+        x, y = self.prints(case)
+        return f"x={shown[x]},y={shown[y]}"
 
     def check(self, case, shown):
         fields = self.prints(case)

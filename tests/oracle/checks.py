@@ -23,6 +23,7 @@ def messages(shown, expected):
 
 
 def stopped(shown, expected_messages, initial):
+    shown.stopped = True
     messages(shown, expected_messages)
     unchanged(shown, initial)
 
@@ -39,6 +40,7 @@ def read_all(readers, shown, initial):
         except Failure as failure:
             failures.append(failure.text)
     if failures:
+        shown.unread = True
         stopped(shown, failures, initial)
         return None
     return values, []

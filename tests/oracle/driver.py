@@ -7,16 +7,21 @@ Each window gives a module-level object with:
   commands(case)      script lines that enter the case and calculate
   prints(case)        the controls whose texts the case prints, in order
   check(case, shown)  raises Disagree(expected) when the shown answer is wrong
+  board(case, shown)  the answer fields as one text, as the answer board
+                      states them (see board.py)
 
 Every case starts with "print W" (a marker line in the transcript) and a click
 of the window's Clear button, so that messages and answers are attributed to
 their own case and "answer" shows that a calculation changed nothing.
+The answer board is opened once and printed at the end of every case.
 """
 
 import os
 import subprocess
 import tempfile
 from dataclasses import dataclass, field
+
+import board as answer_board
 
 
 class Disagree(Exception):
@@ -33,6 +38,11 @@ class Shown:
     messages: list = field(default_factory=list)  # "warning: TEXT" / "error: TEXT."
     texts: dict = field(default_factory=dict)  # control name -> printed text
     order: list = field(default_factory=list)  # control names in printed order
+    title: str = ""  # the window's title
+    board: tuple = None  # the board after the case: (window, problem, answer), None for none
+    board_before: tuple = None  # the board after the case before
+    unread: bool = False  # set by the checks: a field could not be read (no board entry)
+    stopped: bool = False  # set by the checks: the calculation stopped on a message
 
     def __getitem__(self, control):
         return self.texts[control]
@@ -40,17 +50,19 @@ class Shown:
     def describe(self):
         parts = [f"{c} = {self.texts[c]!r}" for c in self.order]
         parts += [f"message {m!r}" for m in self.messages]
+        parts.append("board none" if self.board is None else "board window={!r} problem={!r} answer={!r}".format(*self.board))
         return "; ".join(parts)
 
 
 def build_script(window, cases):
-    lines = [f"show {window.cls}"]
+    lines = [f"show {window.cls}", "click TMainForm.BoardMenu"]
     for number, case in enumerate(cases):
         lines.append(f"# case {number}")
         lines.append(f"print {window.cls}")
         lines.append(f"click {window.cls}.ClearButton")
         lines.extend(window.commands(case))
         lines.extend(f"print {window.cls}.{c}" for c in window.prints(case))
+        lines.append("board")
     return "\n".join(lines) + "\n"
 
 
@@ -70,9 +82,11 @@ def split_transcript(window, cases, output):
     chunks = []
     for line in output.splitlines():
         if line.startswith(marker):
-            chunks.append(Shown())
+            chunks.append(Shown(title=line[len(marker) :], board_before=chunks[-1].board if chunks else None))
         elif not chunks:
             raise RuntimeError(f"transcript line before the first case: {line!r}")
+        elif line.startswith("board "):
+            chunks[-1].board = answer_board.parse(line)
         elif line.startswith("message ["):
             chunks[-1].messages.append(parse_message(line))
         else:
@@ -105,6 +119,8 @@ def judge(window, case, shown):
         missing = [c for c in window.prints(case) if c not in shown.texts]
         need(not missing, f"printed texts for {missing}")
         window.check(case, shown)
+        board = answer_board.expected(window, case, shown)
+        need(board is None, board)
     except Disagree as d:
         return str(d)
     except Exception as exc:  # a text the readers cannot take is a disagreement too

@@ -6,7 +6,7 @@ import math
 import sympy as sp
 
 import texts
-from algebra import coefficient_fields, rational_readers, set_lines
+from algebra import board_answer, coefficient_fields, rational_readers, set_lines
 from checks import (
     ZERO_POLY,
     check_factored,
@@ -94,6 +94,14 @@ class Bibun:
     def prints(self, case):
         return {"RadioKeisuu": ["EditDX", "EditAnsK"], "RadioSessen": ["EditAnsS"], "RadioKyokuchi": self.EXTREMA}[case["mode"]]
 
+    def board(self, case, shown):
+        if case["mode"] == "RadioKeisuu":
+            return f"f′({shown['EditDX']})={shown['EditAnsK']}"
+        if case["mode"] == "RadioSessen":
+            return "y=" + shown["EditAnsS"]
+        big_x, big_y, small_x, small_y = (shown[c] for c in self.EXTREMA)
+        return "\n".join(f"x={x}で{name}{y}" if x else name + y for x, y, name in [(big_x, big_y, "極大値"), (small_x, small_y, "極小値")])
+
     def check(self, case, shown):
         initial = {"EditDX": "", "EditAnsK": "answer", "EditAnsS": "answer", "EditAnsBigX": "", "EditAnsBigY": "answer", "EditAnsSmallX": "", "EditAnsSmallY": "answer"}
         initial = {c: initial[c] for c in self.prints(case)}
@@ -163,6 +171,7 @@ class Bibun:
 
 class Sekibun:
     cls = "TSekibunForm"
+    board = staticmethod(board_answer)
     E = [f"Edit{i}" for i in range(6)]
 
     def generate(self, rng):
@@ -204,6 +213,7 @@ class Sekibun:
 
 class Sigma:
     cls = "TSigmaForm"
+    board = staticmethod(board_answer)
     E = [f"Edit{i}" for i in range(4)]
     UPPER = [
         ("n", N), ("n+1", N + 1), ("1+n", N + 1), ("2n-1", 2 * N - 1), ("2n+1", 2 * N + 1), ("n^2", N**2),
@@ -331,6 +341,10 @@ class Naibun:
     def prints(self, case):
         return {"RadioNaibun": ["EditAnsNX", "EditAnsNY"], "RadioGaibun": ["EditAnsGX", "EditAnsGY"], "RadioChokusen": ["LabelY", "EditAnsC"]}[case["mode"]]
 
+    def board(self, case, shown):
+        a, b = (shown[c] for c in self.prints(case))
+        return f"{a}={b}" if case["mode"] == "RadioChokusen" else f"({a},{b})"
+
     def check(self, case, shown):
         fields = self.prints(case)
         initial = {c: ("y" if c == "LabelY" else "answer") for c in fields}
@@ -426,6 +440,9 @@ class Junretu:
 
     def prints(self, case):
         return [self.ROWS[case["button"]][1]]
+
+    def board(self, case, shown):
+        return shown[self.ROWS[case["button"]][1]]
 
     def check(self, case, shown):
         fields, answer = self.ROWS[case["button"]]

@@ -51,6 +51,13 @@ QString OneLine(std::string text) {
     return QString::fromStdString(text);
 }
 
+// A row of the history: "window: problem → answer".
+QString ItemText(const TBoardEntry& entry) {
+    return QStringLiteral("%1: %2 → %3")
+        .arg(entry.Window, OneLine(arith::MathToUnicode(entry.Problem)),
+             OneLine(arith::MathToUnicode(AnswerOf(entry))));
+}
+
 } // namespace
 
 void TBoardHistory::Add(TBoardEntry entry) {
@@ -140,8 +147,16 @@ TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
 }
 
 void TAnswerBoard::Follow() {
-    FillHistory();
-    ShowEntry(static_cast<int>(history_.Entries().size()) - 1);
+    // One row more at the top; a full history has let its oldest entry go.
+    const auto& entries = history_.Entries();
+    {
+        const QSignalBlocker quiet(list_);
+        if (list_->count() >= static_cast<int>(entries.size())) {
+            delete list_->takeItem(list_->count() - 1);
+        }
+        list_->insertItem(0, ItemText(entries.back()));
+    }
+    ShowEntry(static_cast<int>(entries.size()) - 1);
 }
 
 void TAnswerBoard::FillHistory() {
@@ -149,9 +164,7 @@ void TAnswerBoard::FillHistory() {
     list_->clear();
     const auto& entries = history_.Entries();
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-        list_->addItem(QStringLiteral("%1: %2 → %3")
-                           .arg(entry->Window, OneLine(arith::MathToUnicode(entry->Problem)),
-                                OneLine(arith::MathToUnicode(AnswerOf(*entry)))));
+        list_->addItem(ItemText(*entry));
     }
 }
 

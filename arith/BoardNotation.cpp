@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardNotation.h"
 
+#include "Factorization.h"
+
 #include "Messages.h"
 
 #include <algorithm>
@@ -276,19 +278,9 @@ TMath FactorProblem(const TPolynomial& p) {
 TMath FactorAnswer(const TFactorList& list, char letter) {
     // The same reading of the list as FactorListToText: the entries up to
     // the last non-zero one, runs of equal entries as powers.
-    int n = kMaxFactors;
-    while (n > 1 && PolyIsZero(list[n - 1])) {
-        --n;
-    }
-    std::vector<int> count(kMaxFactors, 0);
-    for (int k = 0, run = 0; k < n; ++k) {
-        if (k > 0 && PolyEqual(list[k], list[run])) {
-            ++count[run];
-        } else {
-            run = k;
-            count[k] = 1;
-        }
-    }
+    const TFactorRuns runs = FactorRuns(list);
+    const int n = runs.Count;
+    const auto& count = runs.Length;
     const bool hasConstant = list[0].Degree == 0;
     if (n == 1 && hasConstant) {
         return ValueMath(Constant(list[0]));

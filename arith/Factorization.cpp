@@ -19,23 +19,27 @@ void AppendPower(std::string& text, int count) {
 
 } // namespace
 
-std::string FactorListToText(const TFactorList& list, char letter) {
-    // Factors are the entries up to the last non-zero one.
-    int n = kMaxFactors;
-    while (n > 1 && PolyIsZero(list[n - 1])) {
-        --n;
+TFactorRuns FactorRuns(const TFactorList& list) {
+    TFactorRuns runs;
+    runs.Count = kMaxFactors;
+    while (runs.Count > 1 && PolyIsZero(list[runs.Count - 1])) {
+        --runs.Count;
     }
-    // Multiplicities: the first entry of each run of equal entries holds the
-    // length of the run, the others 0.
-    std::array<int, kMaxFactors> count{};
-    for (int k = 0, run = 0; k < n; ++k) {
+    for (int k = 0, run = 0; k < runs.Count; ++k) {
         if (k > 0 && PolyEqual(list[k], list[run])) {
-            ++count[run];
+            ++runs.Length[run];
         } else {
             run = k;
-            count[k] = 1;
+            runs.Length[k] = 1;
         }
     }
+    return runs;
+}
+
+std::string FactorListToText(const TFactorList& list, char letter) {
+    const TFactorRuns runs = FactorRuns(list);
+    const int n = runs.Count;
+    const auto& count = runs.Length;
 
     const bool hasConstant = list[0].Degree == 0;
     const std::string constant = hasConstant ? PolyToTextVar(list[0], letter) : "1";

@@ -116,6 +116,30 @@ TEST(FirstShown, EachWindowIsMadeOnceAndOnlyWhenShown) {
         QStringLiteral("3"));
 }
 
+// The answer board opens beside the launcher, and a later run opens it where
+// and as large as the user left it.
+TEST(AnswerBoard, OpensBesideTheLauncherAndWhereItWasLeft) {
+    SetZoomPercent(100);
+    QSettings().clear();
+    QRect left;
+    {
+        std::unique_ptr<TMainForm> main(CreateMainWindow());
+        main->show();
+        main->ShowChild("TAnswerBoard");
+        QWidget* board = Child(main.get(), "TAnswerBoard");
+        ASSERT_NE(board, nullptr);
+        EXPECT_FALSE(board->frameGeometry().intersects(main->frameGeometry()));
+        board->setGeometry(board->geometry().adjusted(-20, 10, -60, -40));
+        left = board->geometry();
+        main->close();
+    }
+    std::unique_ptr<TMainForm> main(CreateMainWindow());
+    main->show();
+    main->ShowChild("TAnswerBoard");
+    EXPECT_EQ(RectText(Child(main.get(), "TAnswerBoard")->geometry()).toStdString(),
+              RectText(left).toStdString());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {

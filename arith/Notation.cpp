@@ -238,6 +238,10 @@ bool Atom(const TMath& math) {
         return true;
     case TMathKind::Power:
         return Atom(PartAt(m, 0));
+    case TMathKind::Row:
+        // A factorial, "4!".
+        return m.Parts.size() == 2 && m.Parts[0].Kind == TMathKind::Number &&
+               TightWord(m.Parts[1]);
     default:
         return false;
     }

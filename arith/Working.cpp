@@ -97,6 +97,16 @@ TMath Continued(TMath right) {
     return MathRow({Op("="), std::move(right)});
 }
 
+TRational Div(const TRational& a, const TRational& b) {
+    TRational r;
+    RatDiv(a, b, r);
+    return r;
+}
+
+bool IsInteger(const TRational& r) {
+    return Reduced(r).Den == 1;
+}
+
 bool Negative(const TRational& r) {
     return !r.Num.IsZero() && (r.Num.Sign() < 0) != (r.Den.Sign() < 0);
 }
@@ -132,6 +142,11 @@ TMath Value(const TRational& r) {
 TMath Signed(const TRational& r) {
     TMath math = Value(r);
     return Negative(r) ? Paren(std::move(math)) : math;
+}
+
+TMath Factor(const TRational& r) {
+    TMath math = Value(r);
+    return Negative(r) || !IsInteger(r) ? Paren(std::move(math)) : math;
 }
 
 // Joins the items with the product dot: "7·6·5".
@@ -358,6 +373,106 @@ TPolynomial PartialSumLines(const TPolynomial& f, const TPolynomial& m, const TM
     return value;
 }
 
+// Counting.
+
+// hi·(hi − 1)·…·lo, more than 8 factors shortened to the first three, "…"
+// and the last two: "12·11·10·…·2·1".
+TMath Falling(const TInteger& hi, const TInteger& lo) {
+    std::vector<TMath> factors;
+    if (hi - lo + 1 > 8) {
+        factors = {Number(hi), Number(hi - 1), Number(hi - 2),
+                   Word("…"),  Number(lo + 1), Number(lo)};
+    } else {
+        for (TInteger k = hi; k >= lo; k -= 1) {
+            factors.push_back(Number(k));
+        }
+    }
+    return Product(std::move(factors));
+}
+
+TInteger FallingValue(const TInteger& hi, const TInteger& lo) {
+    TInteger value = 1;
+    for (TInteger k = hi; k >= lo; k -= 1) {
+        value *= k;
+    }
+    return value;
+}
+
+// "7!".
+TMath FactorialMath(const TInteger& n) {
+    return MathRow({Number(n), Word("!")});
+}
+
+// Points and lines.
+
+// c₂aⁱ + … with a put in, a negative or fractional a in brackets: "3·(−2)² − 2".
+TMath Substituted(const TPolynomial& p, const TRational& a) {
+    std::vector<TMath> parts;
+    for (int i = Normalized(p).Degree; i >= 0; --i) {
+        const TRational c = Reduced(PolyCoeff(p, i));
+        if (c.Num.IsZero()) {
+            continue;
+        }
+        if (Negative(c)) {
+            parts.push_back(Op("−"));
+        } else if (!parts.empty()) {
+            parts.push_back(Op("+"));
+        }
+        const TRational size{Abs(c.Num), c.Den};
+        if (i == 0) {
+            parts.push_back(Value(size));
+            continue;
+        }
+        const bool unit = size.Num == 1 && size.Den == 1;
+        if (!unit) {
+            parts.push_back(RationalMath(size));
+            parts.push_back(Dot());
+        }
+        // A lone a needs brackets only for its sign: "− 1/2", "+ (−3)".
+        parts.push_back(i > 1 ? Power(Factor(a), i) : unit ? Signed(a) : Factor(a));
+    }
+    return parts.empty() ? MathRow({Number(0)}) : MathRow(std::move(parts));
+}
+
+// "x − 1", "y + 2", "x": the letter less the value.
+TMath LessValue(const char* letter, const TRational& value) {
+    return TermsMath({{{1, 1}, Letter(letter)}, {Reduced(Mul(value, {-1, 1})), MathRow({})}});
+}
+
+// slope·(x − x₁) as written after "=": "(1/2)(x − 1)", "−(x + 2)", "3x", "0".
+TMath SlopeTimes(const TRational& slope, const TRational& x1) {
+    TMath x = LessValue("x", x1);
+    if (!Reduced(x1).Num.IsZero()) {
+        x = Paren(std::move(x));
+    }
+    return TermsMath({{Reduced(slope), std::move(x)}});
+}
+
+// "f′(2)", with a as the problem writes it.
+TMath DerivativeAt(const TPolynomial& a) {
+    return MathRow({Word("f′"), Paren(RationalMath(PolyCoeff(a, 0)))});
+}
+
+// "f′(x) = 3x² − 2", checked against the calculation's derivative.
+TMath DerivativeLine(const TPolynomial& f, const TPolynomial& derivative) {
+    TPolynomial d;
+    PolyDerivative(f, d);
+    Check(PolyEqual(d, derivative), "導関数");
+    return Equals(MathRow({Word("f′"), Paren(Letter("x"))}), PolynomialMath(d));
+}
+
+// "f(2) = 2³ − 2·2 = 4": the name applied to a, then p(a) with a put in (left
+// out for a constant p), then the value.
+TMath ValueLine(TMath name, const TPolynomial& p, const TRational& a, const TRational& value) {
+    std::vector<TMath> parts = {std::move(name), Op("=")};
+    if (Normalized(p).Degree > 0) {
+        parts.push_back(Substituted(p, a));
+        parts.push_back(Op("="));
+    }
+    parts.push_back(Value(value));
+    return MathRow(std::move(parts));
+}
+
 } // namespace
 
 std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots& roots) {
@@ -540,6 +655,160 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
     Check(PolyEqual(total, sum.Value), "和");
     if (!SameForm(answer, last)) {
         lines.push_back(Continued(answer));
+    }
+    return MathLines(std::move(lines));
+}
+
+std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInteger& r,
+                                  const TCount& count) {
+    const bool counted = kind == TCountKind::Factorial ? n.Sign() >= 0 : r >= 1 && n >= r;
+    if (count.TooLong || !counted) {
+        return std::nullopt;
+    }
+    // The count fits in 500 digits, so every product below has at most a
+    // few thousand factors.
+    const TInteger value = TInteger::FromDigits(count.Digits);
+    const TMath answer = CountAnswer(count);
+    std::vector<TMath> parts;
+    switch (kind) {
+    case TCountKind::Factorial:
+        Check(n <= 1 ? value == 1 : FallingValue(n, 1) == value, "階乗");
+        parts = {FactorialProblem(n), Op("=")};
+        if (n > 1) {
+            parts.push_back(Falling(n, 1));
+            parts.push_back(Op("="));
+        }
+        break;
+    case TCountKind::Permutation:
+        Check(FallingValue(n, n - r + 1) == value, "順列");
+        parts = {PermutationProblem(n, r), Op("="),
+                 Fraction(FactorialMath(n), FactorialMath(n - r)), Op("=")};
+        if (r > 1) {
+            parts.push_back(Falling(n, n - r + 1));
+            parts.push_back(Op("="));
+        }
+        break;
+    case TCountKind::Combination: {
+        // ₙCᵣ = ₙCₙ₋ᵣ for the shorter products.
+        parts = {CombinationProblem(n, r), Op("=")};
+        TInteger k = r;
+        if (n - r < r) {
+            k = n - r;
+            if (k.IsZero()) {
+                Check(value == 1, "組合せ");
+                break;
+            }
+            parts.push_back(CombinationProblem(n, k));
+            parts.push_back(Op("="));
+        }
+        const TInteger top = FallingValue(n, n - k + 1);
+        const TInteger bottom = FallingValue(k, 1);
+        Check(top % bottom == 0 && top / bottom == value, "組合せ");
+        parts.push_back(Fraction(PermutationProblem(n, k), FactorialMath(k)));
+        parts.push_back(Op("="));
+        if (k > 1) {
+            parts.push_back(Fraction(Falling(n, n - k + 1), Falling(k, 1)));
+            parts.push_back(Op("="));
+        }
+        break;
+    }
+    }
+    parts.push_back(answer);
+    return MathLines({MathRow(std::move(parts))});
+}
+
+std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoint& b,
+                                     const TRational& m, const TRational& n, const TPoint& point) {
+    const bool internal = kind == TDivision::Internal;
+    const TRational den = internal ? Add(m, n) : Sub(m, n);
+    if (m.Num.IsZero() || n.Num.IsZero() || den.Num.IsZero()) {
+        return std::nullopt;
+    }
+    // (n·x₁ + m·x₂)/(m + n) internally, (−n·x₁ + m·x₂)/(m − n) externally.
+    const auto coordinate = [&](const char* letter, const TRational& first, const TRational& second,
+                                const TRational& shown) {
+        const TRational value =
+            Div(Add(Mul(internal ? n : Mul(n, {-1, 1}), first), Mul(m, second)), den);
+        Check(RatEqual(value, shown), "分点の座標");
+        std::vector<TMath> num;
+        if (!internal) {
+            num.push_back(Op("−"));
+        }
+        num.insert(num.end(),
+                   {Factor(n), Dot(), Factor(first), Op("+"), Factor(m), Dot(), Factor(second)});
+        const TMath fraction = Fraction(MathRow(std::move(num)),
+                                        MathRow({Value(m), Op(internal ? "+" : "−"), Signed(n)}));
+        return MathRow({Letter(letter), Op("="), fraction, Op("="), Value(value)});
+    };
+    return MathLines({coordinate("x", a.X, b.X, point.X), coordinate("y", a.Y, b.Y, point.Y),
+                      DivisionAnswer(point)});
+}
+
+std::optional<TMath> LineWorking(const TPoint& a, const TPoint& b, const TLine& line) {
+    const TRational dx = Sub(b.X, a.X);
+    const TRational dy = Sub(b.Y, a.Y);
+    if (dx.Num.IsZero() && dy.Num.IsZero()) {
+        return std::nullopt;
+    }
+    std::vector<TMath> lines;
+    if (dx.Num.IsZero() || dy.Num.IsZero()) {
+        // Parallel to an axis: x = x₁ or y = y₁.
+        const bool vertical = dx.Num.IsZero();
+        const TRational& level = vertical ? a.X : a.Y;
+        Check(line.Vertical == vertical && !line.Right && RatEqual(line.Level, level),
+              "座標軸に平行な直線");
+        lines.push_back(MathRow(
+            {Letter(vertical ? "x₁" : "y₁"), Op("="), Letter(vertical ? "x₂" : "y₂"), Op("="),
+             Value(level), Word(vertical ? "より y 軸に平行な直線" : "より x 軸に平行な直線")}));
+    } else {
+        const TRational slope = Div(dy, dx);
+        TPolynomial right;
+        PolySetCoeff(right, 1, Reduced(slope));
+        PolySetCoeff(right, 0, Reduced(Sub(a.Y, Mul(slope, a.X))));
+        PolyNormalize(right);
+        Check(!line.Vertical && line.Right && PolyEqual(*line.Right, right) &&
+                  RatEqual(Evaluate(right, b.X), b.Y),
+              "2点を通る直線");
+        const TMath rise = MathRow({Value(b.Y), Op("−"), Signed(a.Y)});
+        const TMath run = MathRow({Value(b.X), Op("−"), Signed(a.X)});
+        lines.push_back(
+            MathRow({Word("傾き"), Op("="), Fraction(rise, run), Op("="), Value(slope)}));
+        lines.push_back(Equals(LessValue("y", a.Y), SlopeTimes(slope, a.X)));
+    }
+    lines.push_back(LineAnswer(line));
+    return MathLines(std::move(lines));
+}
+
+std::optional<TMath> DerivativeWorking(const TPolynomial& f, const TPolynomial& a,
+                                       const TDerivativeValue& value) {
+    const TRational at = Constant(a);
+    const TRational slope = Evaluate(value.Derivative, at);
+    Check(PolyEqual(ConstantPolynomial(slope), value.Value), "微分係数");
+    return MathLines({DerivativeLine(f, value.Derivative),
+                      ValueLine(DerivativeAt(a), value.Derivative, at, slope)});
+}
+
+std::optional<TMath> TangentWorking(const TPolynomial& f, const TPolynomial& a,
+                                    const TTangent& tangent) {
+    const TRational at = Constant(a);
+    const TRational point = Evaluate(f, at);
+    const TRational slope = Evaluate(tangent.Derivative, at);
+    TPolynomial line;
+    PolySetCoeff(line, 1, slope);
+    PolySetCoeff(line, 0, Reduced(Sub(point, Mul(slope, at))));
+    PolyNormalize(line);
+    Check(PolyEqual(ConstantPolynomial(point), tangent.Point) &&
+              PolyEqual(ConstantPolynomial(slope), tangent.Slope) && PolyEqual(line, tangent.Line),
+          "接線");
+    std::vector<TMath> lines = {
+        DerivativeLine(f, tangent.Derivative),
+        ValueLine(MathRow({Letter("f"), Paren(RationalMath(PolyCoeff(a, 0)))}), f, at, point),
+        ValueLine(DerivativeAt(a), tangent.Derivative, at, slope),
+        Equals(LessValue("y", point), SlopeTimes(slope, at))};
+    // At the origin y − 0 = f′(0)(x − 0) is already the answer's form.
+    const TMath answer = TangentAnswer(tangent);
+    if (!SameForm(answer, lines.back())) {
+        lines.push_back(answer);
     }
     return MathLines(std::move(lines));
 }

@@ -174,4 +174,126 @@ TEST(WorkingTest, Sum) {
     ExpectLines(std::begin(rows), std::end(rows));
 }
 
+TRational R(const std::string& text) {
+    TRational r;
+    EXPECT_TRUE(ParseRational(text, r)) << text;
+    return r;
+}
+
+TEST(WorkingTest, Count) {
+    const auto factorial = [](long n) {
+        return CountWorking(TCountKind::Factorial, n, 0, Answer(Factorial(n)));
+    };
+    const auto permutations = [](long n, long r) {
+        return CountWorking(TCountKind::Permutation, n, r, Answer(Permutations(n, r)));
+    };
+    const auto combinations = [](long n, long r) {
+        return CountWorking(TCountKind::Combination, n, r, Answer(Combinations(n, r)));
+    };
+    const LinesRow rows[] = {
+        {"Factorial", [&] { return factorial(5); }, "5! = 5·4·3·2·1 = 120"},
+        {"ZeroFactorial", [&] { return factorial(0); }, "0! = 1"},
+        {"LongFactorial", [&] { return factorial(12); }, "12! = 12·11·10·…·2·1 = 479001600"},
+        {"Permutations", [&] { return permutations(7, 3); }, "₇P₃ = 7!/4! = 7·6·5 = 210"},
+        {"PermutationsOfOne", [&] { return permutations(7, 1); }, "₇P₁ = 7!/6! = 7"},
+        {"Combinations", [&] { return combinations(7, 3); }, "₇C₃ = ₇P₃/3! = 7·6·5/(3·2·1) = 35"},
+        {"CombinationsComplement", [&] { return combinations(10, 8); },
+         "₁₀C₈ = ₁₀C₂ = ₁₀P₂/2! = 10·9/(2·1) = 45"},
+        {"CombinationsAll", [&] { return combinations(5, 5); }, "₅C₅ = 1"},
+        {"Overflow", [&] { return factorial(400); }, "(none)"},
+    };
+    ExpectLines(std::begin(rows), std::end(rows));
+}
+
+TEST(WorkingTest, Points) {
+    const auto division = [](TDivision kind, TPoint a, TPoint b, const char* m, const char* n) {
+        return DivisionWorking(kind, a, b, R(m), R(n),
+                               Answer(DivisionPoint(kind, a, b, R(m), R(n))));
+    };
+    const auto line = [](TPoint a, TPoint b) {
+        return LineWorking(a, b, Answer(LineThrough(a, b)));
+    };
+    const LinesRow rows[] = {
+        {"Internal",
+         [&] {
+             return division(TDivision::Internal, {R("1"), R("2")}, {R("5"), R("4")}, "3", "1");
+         },
+         "x = (1·1 + 3·5)/(3 + 1) = 4\n"
+         "y = (1·2 + 3·4)/(3 + 1) = 7/2\n"
+         "(4, 7/2)"},
+        {"ExternalNegative",
+         [&] {
+             return division(TDivision::External, {R("-1"), R("2/3")}, {R("4"), R("-1")}, "2", "5");
+         },
+         "x = (−5·(−1) + 2·4)/(2 − 5) = −13/3\n"
+         "y = (−5·(2/3) + 2·(−1))/(2 − 5) = 16/9\n"
+         "(−13/3, 16/9)"},
+        {"Sloping",
+         [&] {
+             return line({R("1"), R("2")}, {R("5"), R("4")});
+         },
+         "傾き = (4 − 2)/(5 − 1) = 1/2\n"
+         "y − 2 = (1/2)(x − 1)\n"
+         "y = (1/2)x + 3/2"},
+        {"NegativeSlopeThroughOrigin",
+         [&] {
+             return line({R("0"), R("-1")}, {R("-2"), R("3")});
+         },
+         "傾き = (3 − (−1))/(−2 − 0) = −2\n"
+         "y + 1 = −2x\n"
+         "y = −2x − 1"},
+        {"Vertical",
+         [&] {
+             return line({R("3"), R("2")}, {R("3"), R("-5")});
+         },
+         "x₁ = x₂ = 3 より y 軸に平行な直線\n"
+         "x = 3"},
+        {"Horizontal",
+         [&] {
+             return line({R("-1/2"), R("2")}, {R("3"), R("2")});
+         },
+         "y₁ = y₂ = 2 より x 軸に平行な直線\n"
+         "y = 2"},
+    };
+    ExpectLines(std::begin(rows), std::end(rows));
+}
+
+TEST(WorkingTest, Derivative) {
+    const auto value = [](const char* f, const char* a) {
+        return DerivativeWorking(P(f), P(a), Answer(DerivativeValue(P(f), P(a))));
+    };
+    const auto tangent = [](const char* f, const char* a) {
+        return TangentWorking(P(f), P(a), Answer(TangentLine(P(f), P(a))));
+    };
+    const LinesRow rows[] = {
+        {"Value", [&] { return value("x^3-2x", "2"); },
+         "f′(x) = 3x² − 2\n"
+         "f′(2) = 3·2² − 2 = 10"},
+        {"NegativePoint", [&] { return value("1/3x^3+x^2-4", "-3"); },
+         "f′(x) = x² + 2x\n"
+         "f′(−3) = (−3)² + 2·(−3) = 3"},
+        {"ConstantDerivative", [&] { return value("5x+1", "7"); },
+         "f′(x) = 5\n"
+         "f′(7) = 5"},
+        {"Tangent", [&] { return tangent("x^3-2x", "2"); },
+         "f′(x) = 3x² − 2\n"
+         "f(2) = 2³ − 2·2 = 4\n"
+         "f′(2) = 3·2² − 2 = 10\n"
+         "y − 4 = 10(x − 2)\n"
+         "y = 10x − 16"},
+        {"TangentFraction", [&] { return tangent("x^2-x", "1/2"); },
+         "f′(x) = 2x − 1\n"
+         "f(1/2) = (1/2)² − 1/2 = −1/4\n"
+         "f′(1/2) = 2·(1/2) − 1 = 0\n"
+         "y + 1/4 = 0\n"
+         "y = −1/4"},
+        {"TangentAtOrigin", [&] { return tangent("-x^2+3x", "0"); },
+         "f′(x) = −2x + 3\n"
+         "f(0) = −0² + 3·0 = 0\n"
+         "f′(0) = −2·0 + 3 = 3\n"
+         "y = 3x"},
+    };
+    ExpectLines(std::begin(rows), std::end(rows));
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // Workings: their lines for textbook problems of each window, and their
 // last line against the board's answer over many inputs.
 #include "BoardNotation.h"
+#include "Errors.h"
 #include "Working.h"
 
 #include <gtest/gtest.h>
@@ -294,6 +295,163 @@ TEST(WorkingTest, Derivative) {
          "y = 3x"},
     };
     ExpectLines(std::begin(rows), std::end(rows));
+}
+
+// The right-hand side of a line: the text after its last "=", or all of it.
+std::string RightSide(const std::string& line) {
+    const std::size_t at = line.rfind("= ");
+    return at == std::string::npos ? line : line.substr(at + 2);
+}
+
+std::string LastLine(const std::string& text) {
+    const std::size_t at = text.rfind('\n');
+    return at == std::string::npos ? text : text.substr(at + 1);
+}
+
+struct EndRow {
+    const char* name;
+    // Each case's working and the board's answer.
+    std::function<std::vector<std::pair<std::optional<TMath>, TMath>>()> cases;
+};
+
+TEST(WorkingTest, EndsInTheBoardAnswer) {
+    const char* const values[] = {"-3", "-1", "0", "1/2", "2", "-5/3", "7"};
+    const EndRow rows[] = {
+        {"Quadratics",
+         [&] {
+             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             for (const char* a : {"1", "-2", "3/4", "6"}) {
+                 for (const char* b : values) {
+                     for (const char* c : values) {
+                         TPolynomial poly;
+                         PolySetCoeff(poly, 2, R(a));
+                         PolySetCoeff(poly, 1, R(b));
+                         PolySetCoeff(poly, 0, R(c));
+                         PolyNormalize(poly);
+                         const TEquationRoots roots = Answer(SolveByFactoring(poly));
+                         out.push_back({QuadraticWorking(poly, roots), RootsAnswer(roots, true)});
+                     }
+                 }
+             }
+             return out;
+         }},
+        {"Integrals",
+         [&] {
+             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             for (const char* f : {"x^2-1", "-3x^3+1/2x", "5", "x^4-2x^2+x-7/3"}) {
+                 for (const char* a : values) {
+                     for (const char* b : {"-1", "0", "3/2", "4"}) {
+                         const TDefiniteIntegral i = DefiniteIntegral(P(f), P(a), P(b));
+                         out.push_back({IntegralWorking(P(f), P(a), P(b), i), IntegralAnswer(i)});
+                     }
+                 }
+             }
+             return out;
+         }},
+        {"Sums",
+         [&] {
+             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             for (const char* f : {"x", "x^2", "x^3", "2x^3-x^2+1/2x-4", "-3x+2", "6"}) {
+                 for (const char* l : {"1", "2", "5"}) {
+                     for (const char* u : {"n", "n+1", "2n-1", "4", "12"}) {
+                         const TSum sum = Answer(SumOf(P(f), P(l), P(u, 'n')));
+                         out.push_back({SumWorking(P(f), P(l), P(u, 'n'), sum), SumAnswer(sum)});
+                     }
+                 }
+             }
+             return out;
+         }},
+        {"Counts",
+         [&] {
+             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             for (long n = 0; n <= 30; n += 3) {
+                 const TCount f = Answer(Factorial(n));
+                 out.push_back({CountWorking(TCountKind::Factorial, n, 0, f), CountAnswer(f)});
+                 for (long r = 1; r <= n; r += 2) {
+                     const TCount p = Answer(Permutations(n, r));
+                     const TCount c = Answer(Combinations(n, r));
+                     out.push_back(
+                         {CountWorking(TCountKind::Permutation, n, r, p), CountAnswer(p)});
+                     out.push_back(
+                         {CountWorking(TCountKind::Combination, n, r, c), CountAnswer(c)});
+                 }
+             }
+             return out;
+         }},
+        {"Points",
+         [&] {
+             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             for (const char* x : values) {
+                 for (const char* y : {"-2", "0", "5/2"}) {
+                     const TPoint a{R(x), R(y)};
+                     const TPoint b{R("2"), R("-2")};
+                     if (!RatEqual(a.X, b.X) || !RatEqual(a.Y, b.Y)) {
+                         const TLine l = Answer(LineThrough(a, b));
+                         out.push_back({LineWorking(a, b, l), LineAnswer(l)});
+                     }
+                     for (TDivision kind : {TDivision::Internal, TDivision::External}) {
+                         const TPoint d = Answer(DivisionPoint(kind, a, b, R("3/2"), R("1")));
+                         out.push_back(
+                             {DivisionWorking(kind, a, b, R("3/2"), R("1"), d), DivisionAnswer(d)});
+                     }
+                 }
+             }
+             return out;
+         }},
+        {"Derivatives",
+         [&] {
+             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             for (const char* f : {"x^3-2x", "-1/2x^2+x-3", "4", "x^5-x^4+2/3x"}) {
+                 for (const char* a : values) {
+                     const TDerivativeValue v = Answer(DerivativeValue(P(f), P(a)));
+                     const TTangent t = Answer(TangentLine(P(f), P(a)));
+                     out.push_back({DerivativeWorking(P(f), P(a), v), DerivativeAnswer(v)});
+                     out.push_back({TangentWorking(P(f), P(a), t), TangentAnswer(t)});
+                 }
+             }
+             return out;
+         }},
+    };
+    for (const EndRow& row : rows) {
+        for (const auto& [working, answer] : row.cases()) {
+            ASSERT_TRUE(working.has_value()) << row.name << ": " << MathToUnicode(answer);
+            EXPECT_EQ(RightSide(LastLine(MathToUnicode(*working))),
+                      RightSide(MathToUnicode(answer)))
+                << row.name << ":\n"
+                << MathToUnicode(*working);
+        }
+    }
+}
+
+struct MismatchRow {
+    const char* name;
+    std::function<void()> build; // a working given a result that is not its problem's
+};
+
+TEST(WorkingTest, RefusesAResultOfAnotherProblem) {
+    const MismatchRow rows[] = {
+        {"QuadraticRoots",
+         [] { QuadraticWorking(P("x^2-2"), Answer(SolveByFactoring(P("x^2-3")))); }},
+        {"QuadraticRationalRoots",
+         [] { QuadraticWorking(P("x^2-1"), Answer(SolveByFactoring(P("x^2-4")))); }},
+        {"Integral",
+         [] { IntegralWorking(P("x"), P("0"), P("1"), DefiniteIntegral(P("x"), P("0"), P("2"))); }},
+        {"Sum",
+         [] {
+             SumWorking(P("x"), P("1"), P("n", 'n'), Answer(SumOf(P("x^2"), P("1"), P("n", 'n'))));
+         }},
+        {"Count", [] { CountWorking(TCountKind::Combination, 7, 3, Answer(Combinations(7, 2))); }},
+        {"Line",
+         [] {
+             LineWorking({R("0"), R("0")}, {R("1"), R("1")},
+                         Answer(LineThrough({R("0"), R("0")}, {R("1"), R("2")})));
+         }},
+        {"Tangent",
+         [] { TangentWorking(P("x^2"), P("1"), Answer(TangentLine(P("x^2"), P("2")))); }},
+    };
+    for (const MismatchRow& row : rows) {
+        EXPECT_THROW(row.build(), WorkingCheckError) << row.name;
+    }
 }
 
 } // namespace

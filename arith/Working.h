@@ -26,6 +26,9 @@ namespace arith {
 //   √25 = 5
 //   x = (−3 ± √25)/(2·2) = (−3 ± 5)/4
 //   x = −2, 1/2
+// (a double root as x = −b/(2a), "x = −(−4)/(2·4)"). The roots are read
+// off the root formula even where p factors; the answer lists them as the
+// board does.
 std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots& roots);
 
 // ∫ from lower to upper of f by the antiderivative F:
@@ -48,9 +51,10 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
 
 enum class TCountKind { Factorial, Permutation, Combination };
 
-// n! = 5·4·3·2·1 = 120; ₇P₃ = 7!/4! = 7·6·5 = 210; ₇C₃ = ₇P₃/3! = (7·6·5)/(3·2·1) = 35.
-// Products of more than 8 factors are shortened with "…". None for an
-// overflowing count.
+// One line: "5! = 5·4·3·2·1 = 120", "0! = 1", "₇P₃ = 7!/4! = 7·6·5 = 210",
+// "₇C₃ = ₇P₃/3! = 7·6·5/(3·2·1) = 35", "₁₀C₈ = ₁₀C₂ = …" (the shorter
+// product). Products of more than 8 factors are shortened with "…": "12·11·10·…·2·1".
+// None for an overflowing count.
 std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInteger& r,
                                   const TCount& count);
 
@@ -58,12 +62,12 @@ std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInt
 //   x = (1·1 + 3·5)/(3 + 1) = 4
 //   y = (1·2 + 3·4)/(3 + 1) = 7/2
 //   (4, 7/2)
-// externally (−n·x₁ + m·x₂)/(m − n).
+// externally (−n·x₁ + m·x₂)/(m − n). None for a ratio the window refuses.
 std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoint& b,
                                      const TRational& m, const TRational& n, const TPoint& point);
 
 // The line through A and B: the slope, the point-slope form, the answer;
-// "x₁ = x₂ = 3 より x = 3" for a vertical line:
+// for a line parallel to an axis "x₁ = x₂ = 3 より y 軸に平行な直線", "x = 3":
 //   傾き (4 − 2)/(5 − 1) = 1/2
 //   y − 2 = (1/2)(x − 1)
 //   y = (1/2)x + 3/2
@@ -77,7 +81,8 @@ std::optional<TMath> DerivativeWorking(const TPolynomial& f, const TPolynomial& 
 
 // The tangent at x = a:
 //   f′(x) = 3x² − 2
-//   f(2) = 4, f′(2) = 10
+//   f(2) = 2³ − 2·2 = 4
+//   f′(2) = 3·2² − 2 = 10
 //   y − 4 = 10(x − 2)
 //   y = 10x − 16
 std::optional<TMath> TangentWorking(const TPolynomial& f, const TPolynomial& a,

@@ -110,11 +110,6 @@ TEST(WorkingTest, Integral) {
          "∫_(−1/2)^(1) x dx = [(1/2)x²]_(−1/2)^(1)\n"
          "= F(1) − F(−1/2) = 1/2 − 1/8\n"
          "= 3/8"},
-        {"NegativeF", [] { return Integral("-4", "-3", "-1"); },
-         "F(x) = −4x\n"
-         "∫₋₃⁻¹ −4 dx = [−4x]₋₃⁻¹\n"
-         "= F(−1) − F(−3) = 4 − 12\n"
-         "= −8"},
         {"EqualLimits", [] { return Integral("x^2", "2", "2"); }, "∫₂² x² dx = 0"},
     };
     ExpectLines(std::begin(rows), std::end(rows));
@@ -136,10 +131,6 @@ TEST(WorkingTest, Sum) {
          "= 2(n(n + 1)/2)² − n(n + 1)/2\n"
          "= (1/2)n⁴ + n³ − (1/2)n\n"
          "= (1/2)n(n + 1)(n² + n − 1)"},
-        {"SinglePower", [] { return Sum("x", "1", "n"); },
-         "Σₖ₌₁ⁿ k = n(n + 1)/2\n"
-         "= (1/2)n² + (1/2)n\n"
-         "= (1/2)n(n + 1)"},
         {"Number", [] { return Sum("3x^2-2", "1", "10"); },
          "Σₖ₌₁¹⁰ (3k² − 2) = 3Σₖ₌₁¹⁰ k² − 2Σₖ₌₁¹⁰ 1\n"
          "= 3·10·11·21/6 − 2·10\n"
@@ -207,52 +198,41 @@ TEST(WorkingTest, Count) {
 }
 
 TEST(WorkingTest, Points) {
-    const auto division = [](TDivision kind, TPoint a, TPoint b, const char* m, const char* n) {
-        return DivisionWorking(kind, a, b, R(m), R(n),
-                               Answer(DivisionPoint(kind, a, b, R(m), R(n))));
+    // Points as "x,y".
+    const auto point = [](const std::string& xy) {
+        const std::size_t comma = xy.find(',');
+        return TPoint{R(xy.substr(0, comma)), R(xy.substr(comma + 1))};
     };
-    const auto line = [](TPoint a, TPoint b) {
-        return LineWorking(a, b, Answer(LineThrough(a, b)));
+    const auto division = [&](TDivision kind, const char* a, const char* b, const char* m,
+                              const char* n) {
+        const TPoint d = Answer(DivisionPoint(kind, point(a), point(b), R(m), R(n)));
+        return DivisionWorking(kind, point(a), point(b), R(m), R(n), d);
+    };
+    const auto line = [&](const char* a, const char* b) {
+        return LineWorking(point(a), point(b), Answer(LineThrough(point(a), point(b))));
     };
     const LinesRow rows[] = {
-        {"Internal",
-         [&] {
-             return division(TDivision::Internal, {R("1"), R("2")}, {R("5"), R("4")}, "3", "1");
-         },
+        {"Internal", [&] { return division(TDivision::Internal, "1,2", "5,4", "3", "1"); },
          "x = (1·1 + 3·5)/(3 + 1) = 4\n"
          "y = (1·2 + 3·4)/(3 + 1) = 7/2\n"
          "(4, 7/2)"},
         {"ExternalNegative",
-         [&] {
-             return division(TDivision::External, {R("-1"), R("2/3")}, {R("4"), R("-1")}, "2", "5");
-         },
+         [&] { return division(TDivision::External, "-1,2/3", "4,-1", "2", "5"); },
          "x = (−5·(−1) + 2·4)/(2 − 5) = −13/3\n"
          "y = (−5·(2/3) + 2·(−1))/(2 − 5) = 16/9\n"
          "(−13/3, 16/9)"},
-        {"Sloping",
-         [&] {
-             return line({R("1"), R("2")}, {R("5"), R("4")});
-         },
+        {"Sloping", [&] { return line("1,2", "5,4"); },
          "傾き = (4 − 2)/(5 − 1) = 1/2\n"
          "y − 2 = (1/2)(x − 1)\n"
          "y = (1/2)x + 3/2"},
-        {"NegativeSlopeThroughOrigin",
-         [&] {
-             return line({R("0"), R("-1")}, {R("-2"), R("3")});
-         },
+        {"NegativeSlopeThroughOrigin", [&] { return line("0,-1", "-2,3"); },
          "傾き = (3 − (−1))/(−2 − 0) = −2\n"
          "y + 1 = −2x\n"
          "y = −2x − 1"},
-        {"Vertical",
-         [&] {
-             return line({R("3"), R("2")}, {R("3"), R("-5")});
-         },
+        {"Vertical", [&] { return line("3,2", "3,-5"); },
          "x₁ = x₂ = 3 より y 軸に平行な直線\n"
          "x = 3"},
-        {"Horizontal",
-         [&] {
-             return line({R("-1/2"), R("2")}, {R("3"), R("2")});
-         },
+        {"Horizontal", [&] { return line("-1/2,2", "3,2"); },
          "y₁ = y₂ = 2 より x 軸に平行な直線\n"
          "y = 2"},
     };
@@ -308,10 +288,12 @@ std::string LastLine(const std::string& text) {
     return at == std::string::npos ? text : text.substr(at + 1);
 }
 
+// Each case's working and the board's answer.
+using TCases = std::vector<std::pair<std::optional<TMath>, TMath>>;
+
 struct EndRow {
     const char* name;
-    // Each case's working and the board's answer.
-    std::function<std::vector<std::pair<std::optional<TMath>, TMath>>()> cases;
+    std::function<TCases()> cases;
 };
 
 TEST(WorkingTest, EndsInTheBoardAnswer) {
@@ -319,7 +301,7 @@ TEST(WorkingTest, EndsInTheBoardAnswer) {
     const EndRow rows[] = {
         {"Quadratics",
          [&] {
-             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             TCases out;
              for (const char* a : {"1", "-2", "3/4", "6"}) {
                  for (const char* b : values) {
                      for (const char* c : values) {
@@ -337,7 +319,7 @@ TEST(WorkingTest, EndsInTheBoardAnswer) {
          }},
         {"Integrals",
          [&] {
-             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             TCases out;
              for (const char* f : {"x^2-1", "-3x^3+1/2x", "5", "x^4-2x^2+x-7/3"}) {
                  for (const char* a : values) {
                      for (const char* b : {"-1", "0", "3/2", "4"}) {
@@ -350,7 +332,7 @@ TEST(WorkingTest, EndsInTheBoardAnswer) {
          }},
         {"Sums",
          [&] {
-             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             TCases out;
              for (const char* f : {"x", "x^2", "x^3", "2x^3-x^2+1/2x-4", "-3x+2", "6"}) {
                  for (const char* l : {"1", "2", "5"}) {
                      for (const char* u : {"n", "n+1", "2n-1", "4", "12"}) {
@@ -363,7 +345,7 @@ TEST(WorkingTest, EndsInTheBoardAnswer) {
          }},
         {"Counts",
          [&] {
-             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             TCases out;
              for (long n = 0; n <= 30; n += 3) {
                  const TCount f = Answer(Factorial(n));
                  out.push_back({CountWorking(TCountKind::Factorial, n, 0, f), CountAnswer(f)});
@@ -380,7 +362,7 @@ TEST(WorkingTest, EndsInTheBoardAnswer) {
          }},
         {"Points",
          [&] {
-             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             TCases out;
              for (const char* x : values) {
                  for (const char* y : {"-2", "0", "5/2"}) {
                      const TPoint a{R(x), R(y)};
@@ -400,7 +382,7 @@ TEST(WorkingTest, EndsInTheBoardAnswer) {
          }},
         {"Derivatives",
          [&] {
-             std::vector<std::pair<std::optional<TMath>, TMath>> out;
+             TCases out;
              for (const char* f : {"x^3-2x", "-1/2x^2+x-3", "4", "x^5-x^4+2/3x"}) {
                  for (const char* a : values) {
                      const TDerivativeValue v = Answer(DerivativeValue(P(f), P(a)));
@@ -443,8 +425,8 @@ TEST(WorkingTest, RefusesAResultOfAnotherProblem) {
         {"Count", [] { CountWorking(TCountKind::Combination, 7, 3, Answer(Combinations(7, 2))); }},
         {"Line",
          [] {
-             LineWorking({R("0"), R("0")}, {R("1"), R("1")},
-                         Answer(LineThrough({R("0"), R("0")}, {R("1"), R("2")})));
+             const TPoint origin{R("0"), R("0")};
+             LineWorking(origin, {R("1"), R("1")}, Answer(LineThrough(origin, {R("1"), R("2")})));
          }},
         {"Tangent",
          [] { TangentWorking(P("x^2"), P("1"), Answer(TangentLine(P("x^2"), P("2")))); }},

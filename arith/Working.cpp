@@ -390,7 +390,11 @@ TMath Falling(const TInteger& hi, const TInteger& lo) {
     return Product(std::move(factors));
 }
 
+// hi·(hi − 1)·…·lo. A count of at most 500 digits is a product of fewer
+// than 1700 factors above 1 (2¹⁷⁰⁰ has 512 digits), so a longer product
+// means a count that does not belong to its n and r.
 TInteger FallingValue(const TInteger& hi, const TInteger& lo) {
+    Check(hi - lo < 2000, "積の長さ");
     TInteger value = 1;
     for (TInteger k = hi; k >= lo; k -= 1) {
         value *= k;

@@ -423,6 +423,8 @@ TEST(WorkingTest, RefusesAResultOfAnotherProblem) {
              SumWorking(P("x"), P("1"), P("n", 'n'), Answer(SumOf(P("x^2"), P("1"), P("n", 'n'))));
          }},
         {"Count", [] { CountWorking(TCountKind::Combination, 7, 3, Answer(Combinations(7, 2))); }},
+        {"CountOfFewDigits",
+         [] { CountWorking(TCountKind::Permutation, 1000000, 500000, Answer(Factorial(3))); }},
         {"Line",
          [] {
              const TPoint origin{R("0"), R("0")};

@@ -79,12 +79,7 @@ TMath LetterPower(char letter, int i) {
     return i == 1 ? Letter(letter) : Power(Letter(letter), Number(i));
 }
 
-// Terms c x^i in order, written as a sum: zero terms left out, coefficients
-// ±1 before a letter implicit, signs between the terms; "0" when every term is zero.
-struct TTerm {
-    TRational Coefficient;
-    TMath Unknown; // an empty row for the constant term
-};
+using TTerm = TMathTerm;
 
 TMath SumOfTerms(const std::vector<TTerm>& terms) {
     std::vector<TMath> parts;
@@ -148,11 +143,10 @@ TMath Body(const TPolynomial& p, char letter) {
     return TermCount(p) > 1 ? Paren(std::move(math)) : math;
 }
 
-// (P ± Q√R)/D with sign "+", "−" or "±", as QuadRootText writes it: P left
-// out when 0 (the sign then unary, and for "+" none at all), Q when 1, the
-// root of a negative R as i (√3 i, and i alone for R = −1).
-TMath RootFormula(const TInteger& P, const TInteger& Q, const TInteger& R, const TInteger& D,
-                  const char* sign) {
+} // namespace
+
+TMath RootFormulaMath(const TInteger& P, const TInteger& Q, const TInteger& R, const TInteger& D,
+                      const char* sign) {
     std::vector<TMath> num;
     if (!P.IsZero()) {
         num.push_back(IntegerMath(P));
@@ -189,11 +183,17 @@ TMath RootFormula(const TInteger& P, const TInteger& Q, const TInteger& R, const
     return MathRow({Fraction(MathRow(std::move(num)), Number(D))});
 }
 
+TMath TermsMath(const std::vector<TMathTerm>& terms) {
+    return SumOfTerms(terms);
+}
+
+namespace {
+
 TMath SurdMath(const TSurd& value) {
     if (value.Q.IsZero()) {
         return ValueMath({value.P, value.D});
     }
-    return RootFormula(value.P, Abs(value.Q), value.R, value.D, value.Q.Sign() > 0 ? "+" : "−");
+    return RootFormulaMath(value.P, Abs(value.Q), value.R, value.D, value.Q.Sign() > 0 ? "+" : "−");
 }
 
 // "A(1, 2)".
@@ -265,7 +265,7 @@ TMath RootsAnswer(const TEquationRoots& roots, bool noSolutionText) {
             list.push_back(ValueMath(*group.Root));
         } else if (group.Pair) {
             const TQuadRoots& x = *group.Pair;
-            list.push_back(RootFormula(x.P, x.Q, x.R, x.D, "±"));
+            list.push_back(RootFormulaMath(x.P, x.Q, x.R, x.D, "±"));
         }
     }
     return Equals(Letter('x'), MathRow(std::move(list)));

@@ -30,6 +30,22 @@ TMath RationalMath(const TRational& r);
 // terms left out, coefficients ±1 implicit, in the given letter.
 TMath PolynomialMath(const TPolynomial& p, char letter = 'x');
 
+// c₁u₁ + c₂u₂ + …: terms in order, zero ones left out, coefficients ±1
+// before an unknown implicit, signs between the terms; "0" when every term
+// is zero. The unknown may be any formula ("2Σₖ₌₁ⁿ k³"); an empty row
+// stands for a constant term.
+struct TMathTerm {
+    TRational Coefficient;
+    TMath Unknown;
+};
+TMath TermsMath(const std::vector<TMathTerm>& terms);
+
+// (P ± Q√R)/D with sign "+", "−" or "±", as QuadRootText writes it: P left
+// out when 0 (the sign then unary, and for "+" none at all), Q when 1, the
+// root of a negative R as i (√3 i, and i alone for R = −1).
+TMath RootFormulaMath(const TInteger& P, const TInteger& Q, const TInteger& R, const TInteger& D,
+                      const char* sign);
+
 // Equations (quadratic and higher-degree windows).
 
 // "2x² + 3x − 2 = 0".

@@ -38,4 +38,18 @@ public:
     DegreeError() : CalcError(kDegreeFailureText) {}
 };
 
+// A step of a worked solution failed its own exact check: the step would
+// state something false, so the working is withdrawn instead of shown.
+class WorkingCheckError : public CalcError {
+public:
+    explicit WorkingCheckError(const std::string& step) : CalcError(Text(step)) {}
+
+private:
+    static std::string Text(const std::string& step) {
+        std::string text = "途中式の検算に失敗しました: ";
+        text += step;
+        return text;
+    }
+};
+
 } // namespace arith

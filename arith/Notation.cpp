@@ -78,8 +78,12 @@ bool SpacedWord(const TMath& math) {
 }
 
 // An operator is a sign of its own (unary) at the start of a row and after
-// another operator, a comma or a word: "−1", "= −1", "極大値 −2".
+// another operator, a comma or a word: "−1", "= −1", "極大値 −2"; the
+// equals sign never is.
 bool UnaryAt(const TMath& row, std::size_t i) {
+    if (row.Parts[i].Text == "=") {
+        return false; // a line going on from the one above starts "= …"
+    }
     if (i == 0) {
         return true;
     }
@@ -92,6 +96,11 @@ bool BinaryAt(const TMath& row, std::size_t i) {
     return row.Parts[i].Kind == TMathKind::Operator && !UnaryAt(row, i);
 }
 
+// The product dot, set close to its factors: "4·2·(−2)".
+bool Dot(const TMath& math) {
+    return math.Kind == TMathKind::Operator && math.Text == "·";
+}
+
 // Whether a space stands between the parts i - 1 and i of a row: around
 // binary operators, after commas, around words (but "f′(2)" keeps a function
 // name next to its bracket), and between a root and the letter after it
@@ -99,7 +108,7 @@ bool BinaryAt(const TMath& row, std::size_t i) {
 bool SpaceBefore(const TMath& row, std::size_t i) {
     const TMath& a = row.Parts[i - 1];
     const TMath& b = row.Parts[i];
-    if (b.Kind == TMathKind::Punct) {
+    if (b.Kind == TMathKind::Punct || Dot(a) || Dot(b)) {
         return false;
     }
     if (BinaryAt(row, i) || BinaryAt(row, i - 1) || a.Kind == TMathKind::Punct) {
@@ -229,6 +238,10 @@ bool Atom(const TMath& math) {
         return true;
     case TMathKind::Power:
         return Atom(PartAt(m, 0));
+    case TMathKind::Row:
+        // A factorial, "4!".
+        return m.Parts.size() == 2 && m.Parts[0].Kind == TMathKind::Number &&
+               TightWord(m.Parts[1]);
     default:
         return false;
     }
@@ -244,7 +257,7 @@ bool CompoundNumerator(const TMath& math) {
         return false;
     }
     for (std::size_t i = 0; i < m.Parts.size(); ++i) {
-        if (BinaryAt(m, i)) {
+        if (BinaryAt(m, i) && !Dot(m.Parts[i])) {
             return true;
         }
     }
@@ -371,6 +384,13 @@ std::string Unicode(const TMath& math) {
     case TMathKind::Sum:
         return "Σ" + UnicodeLimits(PartAt(math, 0), PartAt(math, 1)) + " " +
                Unicode(PartAt(math, 2));
+    case TMathKind::Bracket: {
+        std::string out = "[";
+        out += Unicode(PartAt(math, 0));
+        out += ']';
+        out += UnicodeLimits(PartAt(math, 1), PartAt(math, 2));
+        return out;
+    }
     case TMathKind::Count: {
         const std::string n = Unicode(PartAt(math, 0));
         const std::string r = Unicode(PartAt(math, 1));
@@ -403,6 +423,9 @@ std::string LatexOperator(const std::string& sign) {
     }
     if (sign == "÷") {
         return "\\div";
+    }
+    if (sign == "·") {
+        return "\\cdot";
     }
     return sign;
 }
@@ -533,6 +556,10 @@ std::string Latex(const TMath& math) {
     case TMathKind::Sum:
         return "\\sum_" + Braced(Compact(Latex(PartAt(math, 0)))) + "^" +
                Braced(Compact(Latex(PartAt(math, 1)))) + " " + Latex(PartAt(math, 2));
+    case TMathKind::Bracket:
+        return "\\left[" + Latex(PartAt(math, 0)) + "\\right]_" +
+               Braced(Compact(Latex(PartAt(math, 1)))) + "^" +
+               Braced(Compact(Latex(PartAt(math, 2))));
     case TMathKind::Count:
         return "{}_" + Braced(Latex(PartAt(math, 0))) + "\\mathrm" + Braced(math.Text) + "_" +
                Braced(Latex(PartAt(math, 1)));

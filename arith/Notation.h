@@ -16,7 +16,8 @@ enum class TMathKind {
     Lines,    // Parts one below the other, each a line of its own
     Number,   // Text: the decimal digits of a non-negative integer; may wrap between digits
     Letter,   // Text: a variable or the imaginary unit, set in italics: "x", "k", "i"
-    Operator, // Text: a sign set with space around it: "+", "−", "=", "±", "×", "÷"
+    Operator, // Text: a sign set with space around it: "+", "−", "=", "±", "×", "÷",
+              // except the product dot "·", which is set close: "4·2·(−2)"
     Punct,    // Text: a sign set with space after it only: ","
     Word, // Text: upright text: "解なし", "余り", "dx", "f′", "極大値"; set with space
           // around it, except before a bracket ("f′(2)") and for a word of signs
@@ -29,6 +30,8 @@ enum class TMathKind {
               // ends with the Word "dx"
     Sum,      // Parts: below (as "k=1"), above, summand; Σ then the summand
     Count,    // Text: "P" or "C"; Parts: n, r; as ₙPᵣ with n and r lowered
+    Bracket,  // Parts: body, lower limit, upper limit; the body in square brackets as
+              // tall as it, the limits lowered and raised after the closing one: [F(x)]₋₁²
 };
 
 struct TMath {
@@ -46,26 +49,30 @@ TMath MathText(TMathKind kind, std::string text);
 TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text = {});
 
 // The plain Unicode form, as a student would type it without a formula
-// editor: "x = (−1 ± √3 i)/2", "∫₁³ (x² − 1) dx", "₇C₃". Lines are joined
-// by "\n". In a row an operator has one space each side, except where it
-// is a sign of its own (at the start, after another operator, a comma or a
-// word: "x = −1"); a comma has one space after it. A fraction is "a/b",
-// with brackets around a numerator that is a sum or difference and around
-// a denominator of more than one part, and around the whole fraction when
-// a letter or bracket follows it: "(1/2)x²". Roots are "√3", "√(…)" for
-// more than a number or letter, with a space before a letter after them
-// ("√3 i"). An integer exponent is raised ("x¹⁰", "x⁻²"), any other is
-// "^(…)". Limits of ∫ and Σ are lowered and raised when every character
-// has such a form ("∫₋₁²", "Σₖ₌₁ⁿ⁺¹"); otherwise both are written
-// "∫_(1/2)^(3)", spaces left out. Counts are "₇C₃", or "C(n, r)" when n or
-// r is not plain digits.
+// editor: "x = (−1 ± √3 i)/2", "∫₁³ (x² − 1) dx", "₇C₃", "[x³]₀²". Lines are
+// joined by "\n". In a row an operator has one space each side, except
+// where it is a sign of its own (at the start, after another operator, a
+// comma or a word: "x = −1"), and except "=", which is spaced even at the
+// start of a line that goes on from the one above ("= 2/3 − 2/3"); a comma
+// has one space after it. A fraction is "a/b", with brackets around a
+// numerator that is a sum or difference and around a denominator of more
+// than one part (a factorial "4!" is one), and around the whole fraction
+// when a letter or bracket follows it: "(1/2)x²"; a product "10·11" needs
+// no brackets as a numerator. Roots are "√3", "√(…)" for more than a
+// number or letter, with a space before a letter after them ("√3 i"). An
+// integer exponent is raised ("x¹⁰", "x⁻²"), any other is "^(…)". Limits
+// of ∫, Σ and [ ] are lowered and raised when every character has such a
+// form ("∫₋₁²", "Σₖ₌₁ⁿ⁺¹"); otherwise both are written "∫_(1/2)^(3)",
+// spaces left out. Counts are "₇C₃", or "C(n, r)" when n or r is not plain
+// digits.
 std::string MathToUnicode(const TMath& math);
 // The LaTeX form for worksheets: "x = \frac{-1 \pm \sqrt{3}\,i}{2}". Lines
 // become rows of an aligned environment, each aligned left:
 // "\begin{aligned} &x = 1 \\ &y = 2 \end{aligned}". Brackets are
 // \left( … \right), words \text{…} with the spaces around them inside the
 // braces; "dx" is "\,dx" and "f′" is "f'". Integrals and sums are
-// "\int_{1}^{3} … \,dx" and "\sum_{k=1}^{n} …", counts "{}_{7}\mathrm{C}_{3}".
+// "\int_{1}^{3} … \,dx" and "\sum_{k=1}^{n} …", counts "{}_{7}\mathrm{C}_{3}",
+// square brackets with limits "\left[ … \right]_{0}^{2}", the dot "\cdot".
 std::string MathToLatex(const TMath& math);
 
 } // namespace arith

@@ -106,7 +106,8 @@ private:
     TBox Fraction(const TMath& math, qreal scale);
     TBox Root(const TMath& math, qreal scale);
     TBox Power(const TMath& math, qreal scale);
-    TBox Paren(const TMath& math, qreal scale);
+    TBox Paren(const TMath& math, qreal scale, bool square = false);
+    TBox SquareBracket(const TMath& math, qreal scale);
     TBox Integral(const TMath& math, qreal scale);
     TBox Sum(const TMath& math, qreal scale);
     TBox Count(const TMath& math, qreal scale);
@@ -210,6 +211,8 @@ TBox TSetter::Set(const TMath& math, qreal scale) {
         return Sum(math, scale);
     case TMathKind::Count:
         return Count(math, scale);
+    case TMathKind::Bracket:
+        return SquareBracket(math, scale);
     }
     return {};
 }
@@ -283,15 +286,18 @@ std::vector<TPiece> TSetter::Pieces(const TMath& row, qreal scale) {
         const TMathKind previous = first ? TMathKind::Operator : flat[i - 1]->Kind;
         // A sign with nothing or another sign before it is a sign of the number
         // after it, as in "y = −3", and is set close.
-        const bool binary = kind == TMathKind::Operator && !IsSign(previous);
+        // "=" is never a sign, even at the start of a line going on from the one above.
+        const bool equals = kind == TMathKind::Operator && flat[i]->Text == "=";
+        const bool binary = kind == TMathKind::Operator && (!IsSign(previous) || equals);
         if (binary) {
-            piece.Lead = operatorSpace;
-            piece.BreakBefore = true;
+            piece.Lead = first ? 0 : operatorSpace;
+            piece.BreakBefore = !first;
         } else if (!first && previous == TMathKind::Punct) {
             piece.Lead = commaSpace;
             piece.BreakBefore = true;
         } else if (!first && previous == TMathKind::Operator) {
-            const bool previousBinary = i >= 2 && !IsSign(flat[i - 2]->Kind);
+            const bool previousBinary =
+                flat[i - 1]->Text == "=" || (i >= 2 && !IsSign(flat[i - 2]->Kind));
             piece.Lead = previousBinary ? operatorSpace : 0;
         } else if (!first && !IsSign(kind)) {
             piece.Lead = Gap(previous, kind, scale);
@@ -405,8 +411,10 @@ TBox TSetter::Power(const TMath& math, qreal scale) {
 // The font's bracket glyph as an outline, stretched to run from y = -top to
 // y = bottom and widened a little as it grows; its advance comes back in
 // `width`.
-QPainterPath Bracket(const QFont& font, bool closing, qreal top, qreal bottom, qreal& width) {
-    const QString glyph = closing ? QStringLiteral(")") : QStringLiteral("(");
+QPainterPath Bracket(const QFont& font, bool closing, bool square, qreal top, qreal bottom,
+                     qreal& width) {
+    const QString glyph = square ? (closing ? QStringLiteral("]") : QStringLiteral("["))
+                                 : (closing ? QStringLiteral(")") : QStringLiteral("("));
     QPainterPath path;
     path.addText(0, 0, font, glyph);
     const QRectF drawn = path.boundingRect();
@@ -421,7 +429,7 @@ QPainterPath Bracket(const QFont& font, bool closing, qreal top, qreal bottom, q
     return QTransform(wide, 0, 0, tall, 0, -top - drawn.top() * tall).map(path);
 }
 
-TBox TSetter::Paren(const TMath& math, qreal scale) {
+TBox TSetter::Paren(const TMath& math, qreal scale, bool square) {
     const TStyle& style = Style(scale);
     const TBox body = Set(PartOf(math, 0), scale);
     // Grown brackets stay centred on the axis.
@@ -431,8 +439,8 @@ TBox TSetter::Paren(const TMath& math, qreal scale) {
     const qreal bottom = std::max(half - style.Axis, style.ParenDesc);
     qreal openWidth = 0;
     qreal closeWidth = 0;
-    const QPainterPath open = Bracket(style.Upright, false, top, bottom, openWidth);
-    QPainterPath close = Bracket(style.Upright, true, top, bottom, closeWidth);
+    const QPainterPath open = Bracket(style.Upright, false, square, top, bottom, openWidth);
+    QPainterPath close = Bracket(style.Upright, true, square, top, bottom, closeWidth);
     const qreal gap = 0.03 * style.Em;
     TBox box;
     box.Items.push_back(Drawn(TMathShape::Fill, TMathKind::Paren, open));
@@ -443,6 +451,24 @@ TBox TSetter::Paren(const TMath& math, qreal scale) {
     box.Width = right + closeWidth;
     box.Ascent = std::max(top, body.Ascent);
     box.Descent = std::max(bottom, body.Descent);
+    return box;
+}
+
+// [F(x)] with the upper limit raised and the lower one lowered after the
+// closing bracket, level with its ends.
+TBox TSetter::SquareBracket(const TMath& math, qreal scale) {
+    const TStyle& style = Style(scale);
+    TBox box = Paren(math, scale, true);
+    const TBox lower = Set(PartOf(math, 1), ScriptScale(scale));
+    const TBox upper = Set(PartOf(math, 2), ScriptScale(scale));
+    const qreal x = box.Width + 0.05 * style.Em;
+    const qreal raise = box.Ascent - 0.55 * upper.Ascent;
+    const qreal drop = box.Descent - 0.3 * lower.Descent;
+    box.Add(upper, x, -raise);
+    box.Add(lower, x, drop);
+    box.Cover(upper, -raise);
+    box.Cover(lower, drop);
+    box.Width = x + std::max(upper.Width, lower.Width);
     return box;
 }
 

@@ -119,6 +119,24 @@ TEST(NotationTest, Forms) {
          "x + 2 余り 2", "x + 2\\text{ 余り }2"},
         {"NegativePower", [] { return PowerAnswer(Answer(PowerOf(P("x+1"), P("-2")))); },
          "1/(x² + 2x + 1)", "\\frac{1}{x^{2} + 2x + 1}"},
+        {"BracketWithLimits",
+         [] {
+             return MathRow(
+                 {MathText(TMathKind::Operator, "="),
+                  MathParts(TMathKind::Bracket, {PolynomialMath(P("x^3")), RationalMath(R("-1")),
+                                                 RationalMath(R("1/2"))})});
+         },
+         "= [x³]_(−1)^(1/2)", " = \\left[x^{3}\\right]_{-1}^{\\frac{1}{2}}"},
+        {"ProductDot",
+         [] {
+             const auto number = [](const char* n) { return MathText(TMathKind::Number, n); };
+             return MathRow({MathParts(TMathKind::Fraction,
+                                       {MathRow({number("10"), MathText(TMathKind::Operator, "·"),
+                                                 number("11")}),
+                                        number("2")}),
+                             MathText(TMathKind::Operator, "−"), number("4")});
+         },
+         "10·11/2 − 4", "\\frac{10 \\cdot 11}{2} - 4"},
     };
     for (const FormRow& row : rows) {
         const TMath math = row.build();

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <regex>
 #include <string>
 #include <utility>
 
@@ -148,14 +147,58 @@ TEST(NotationTest, Forms) {
 // The field's text and the board's answer written alike: no spaces, "−"
 // for "-", "√3" for "SQR(3)", raised exponents, "1/2x" for "(1/2)x", and
 // each "a ± b" as its two values "a+b,a−b" ("±b" as "b,−b").
-std::string Replaced(std::string text, const std::string& pattern, const std::string& with) {
-    return std::regex_replace(text, std::regex(pattern), with);
+// Plain string edits: std::regex trips GCC 12's uninitialised-use warning in
+// the sanitizer build.
+std::string ReplacedAll(const std::string& text, const std::string& from, const std::string& to) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.compare(i, from.size(), from) == 0) {
+            out += to;
+            i += from.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// "open digits close" becomes "before digits": with digits "\d+" or, when
+// fraction is set, "\d+/\d+".
+std::string Unwrapped(const std::string& text, const std::string& open, const std::string& before,
+                      bool fraction) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t end = i + open.size();
+        const std::size_t digits = end;
+        while (text.compare(i, open.size(), open) == 0 && end < text.size() && IsDigit(text[end])) {
+            ++end;
+        }
+        if (fraction && end > digits && end + 1 < text.size() && text[end] == '/' &&
+            IsDigit(text[end + 1])) {
+            for (++end; end < text.size() && IsDigit(text[end]);) {
+                ++end;
+            }
+        } else if (fraction) {
+            end = digits;
+        }
+        if (end > digits && end < text.size() && text[end] == ')') {
+            out += before + text.substr(digits, end - digits);
+            i = end + 1;
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
 }
 
 std::string FieldForm(std::string text) {
-    text = Replaced(text, "[ *]", "");
-    text = Replaced(text, "SQR\\((\\d+)\\)", "√$1");
-    text = Replaced(text, "-", "−");
+    text = ReplacedAll(ReplacedAll(text, " ", ""), "*", "");
+    text = Unwrapped(text, "SQR(", "√", false);
+    text = ReplacedAll(text, "-", "−");
     static const char* const raised[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -171,8 +214,8 @@ std::string FieldForm(std::string text) {
 }
 
 std::string BoardForm(const TMath& answer) {
-    std::string text = Replaced(MathToUnicode(answer), " ", "");
-    text = Replaced(text, "\\((\\d+/\\d+)\\)", "$1");
+    std::string text = ReplacedAll(MathToUnicode(answer), " ", "");
+    text = Unwrapped(text, "(", "", true);
     const std::string pm = "±";
     // "x=" stays in front of the first value.
     const std::size_t equals = text.find('=');

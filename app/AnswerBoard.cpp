@@ -32,6 +32,7 @@ constexpr std::size_t kHistoryLength = 1000;
 // Text sizes at 100 %: the tool windows' fields are 12 px.
 constexpr int kAnswerPixels = 36;
 constexpr int kProblemPixels = 24;
+constexpr int kWorkingPixels = 20;
 constexpr int kListPixels = 14;
 // The board's first size, and the least width it takes beside the other windows.
 constexpr QSize kFirstSize(520, 620);
@@ -85,11 +86,20 @@ TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
     answer_->SetPixelSize(kAnswerPixels);
     answer_->setAccessibleName(QStringLiteral("答え"));
 
-    // Problem and answer scroll together, so that a long one is never cut.
+    workingLabel_ = new QLabel(QStringLiteral("途中式"));
+    working_ = new TMathView;
+    working_->setObjectName(QStringLiteral("WorkingView"));
+    working_->SetPixelSize(kWorkingPixels);
+    working_->setAccessibleName(QStringLiteral("途中式"));
+
+    // Problem, answer and working scroll together, so that a long one is never cut.
     auto* sheet = new QWidget;
     auto* sheetLayout = new QVBoxLayout(sheet);
     sheetLayout->addWidget(problem_);
     sheetLayout->addWidget(answer_);
+    sheetLayout->addSpacing(kWorkingPixels / 2);
+    sheetLayout->addWidget(workingLabel_);
+    sheetLayout->addWidget(working_);
     sheetLayout->addStretch();
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("AnswerArea"));
@@ -120,6 +130,10 @@ TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TAnswerBoard::CopyUnicode},
         {"CopyLatexMenu", "LaTeX でコピー(&L)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
          &TAnswerBoard::CopyLatex},
+        {"CopyWorkingUnicodeMenu", "途中式を数式の文字でコピー(&W)", QKeySequence(),
+         &TAnswerBoard::CopyWorkingUnicode},
+        {"CopyWorkingLatexMenu", "途中式を LaTeX でコピー(&X)", QKeySequence(),
+         &TAnswerBoard::CopyWorkingLatex},
     };
     for (const auto& copy : copies) {
         auto* action = new QAction(QString::fromUtf8(copy.Caption), this);
@@ -178,28 +192,50 @@ void TAnswerBoard::ShowEntry(int index) {
     windowLabel_->setText(entry.Window);
     problem_->SetMath(entry.Problem);
     answer_->SetMath(AnswerOf(entry));
+    working_->SetMath(entry.Working.value_or(arith::MathRow({})));
+    workingLabel_->setVisible(entry.Working.has_value());
+    working_->setVisible(entry.Working.has_value());
     const QSignalBlocker quiet(list_);
     list_->setCurrentRow(static_cast<int>(entries.size()) - 1 - index);
 }
 
+const TBoardEntry* TAnswerBoard::Shown() const {
+    return shown_ < 0 ? nullptr : &history_.Entries()[static_cast<std::size_t>(shown_)];
+}
+
 void TAnswerBoard::CopyText() const {
-    if (shown_ >= 0) {
-        const TBoardEntry& entry = history_.Entries()[static_cast<std::size_t>(shown_)];
-        QGuiApplication::clipboard()->setText(entry.Answer ? entry.Text : entry.Message);
+    if (const TBoardEntry* entry = Shown()) {
+        QGuiApplication::clipboard()->setText(entry->Answer ? entry->Text : entry->Message);
     }
 }
 
 void TAnswerBoard::CopyUnicode() const {
-    if (shown_ >= 0) {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(
-            arith::MathToUnicode(AnswerOf(history_.Entries()[static_cast<std::size_t>(shown_)]))));
+    if (const TBoardEntry* entry = Shown()) {
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(arith::MathToUnicode(AnswerOf(*entry))));
     }
 }
 
 void TAnswerBoard::CopyLatex() const {
-    if (shown_ >= 0) {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(
-            arith::MathToLatex(AnswerOf(history_.Entries()[static_cast<std::size_t>(shown_)]))));
+    if (const TBoardEntry* entry = Shown()) {
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(arith::MathToLatex(AnswerOf(*entry))));
+    }
+}
+
+void TAnswerBoard::CopyWorkingUnicode() const {
+    const TBoardEntry* entry = Shown();
+    if (entry != nullptr && entry->Working) {
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(arith::MathToUnicode(*entry->Working)));
+    }
+}
+
+void TAnswerBoard::CopyWorkingLatex() const {
+    const TBoardEntry* entry = Shown();
+    if (entry != nullptr && entry->Working) {
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(arith::MathToLatex(*entry->Working)));
     }
 }
 

@@ -45,12 +45,16 @@ public:
     void ShowEntry(int index);
     // The entry shown, -1 before any calculation.
     int ShownEntry() const { return shown_; }
+    const TBoardEntry* Shown() const;
 
     // Copies the entry shown: as the fields hold it, as plain Unicode
     // ("x = (−1 ± √3 i)/2") and as LaTeX.
     void CopyText() const;
     void CopyUnicode() const;
     void CopyLatex() const;
+    // Copies the working of the entry shown, as plain Unicode or as LaTeX.
+    void CopyWorkingUnicode() const;
+    void CopyWorkingLatex() const;
 
     // Where the board goes the first time: beside the launcher and the tool
     // windows, on the launcher's screen, where they leave room; later it
@@ -74,6 +78,8 @@ private:
     QLabel* windowLabel_;
     TMathView* problem_;
     TMathView* answer_;
+    QLabel* workingLabel_;
+    TMathView* working_;
     QScrollArea* scroll_;
     QListWidget* list_;
 };

@@ -9,9 +9,10 @@
 #include <optional>
 
 struct TBoardEntry {
-    QString Window;                     // the title of the window it was made in
-    arith::TMath Problem;               // as the fields put it
-    std::optional<arith::TMath> Answer; // empty when the calculation failed or stopped
-    QString Message;                    // why it failed or stopped; empty with an answer
-    QString Text;                       // the answer as the fields hold it, one line per field
+    QString Window;                      // the title of the window it was made in
+    arith::TMath Problem;                // as the fields put it
+    std::optional<arith::TMath> Answer;  // empty when the calculation failed or stopped
+    QString Message;                     // why it failed or stopped; empty with an answer
+    QString Text;                        // the answer as the fields hold it, one line per field
+    std::optional<arith::TMath> Working; // how the answer is reached, where the window shows it
 };

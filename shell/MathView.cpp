@@ -260,6 +260,10 @@ qreal TSetter::Gap(TMathKind before, TMathKind after, qreal scale) {
     return 0;
 }
 
+bool IsDot(const TMath& math) {
+    return math.Kind == TMathKind::Operator && math.Text == "·";
+}
+
 // A factor in brackets, or a power of one: "(n + 1)", "(x − 1)³".
 bool IsBracketedFactor(const TMath& math) {
     if (math.Kind == TMathKind::Power && !math.Parts.empty()) {
@@ -275,6 +279,7 @@ std::vector<TPiece> TSetter::Pieces(const TMath& row, qreal scale) {
     // Scripts set their operators closer, as "k=1" under a sum sign.
     const qreal operatorSpace = (scale < 1 ? 0.12 : 0.25) * em;
     const qreal commaSpace = (scale < 1 ? 0.15 : 0.35) * em;
+    const qreal dotSpace = 0.1 * em;
     std::vector<TPiece> pieces;
     pieces.reserve(flat.size());
     for (std::size_t i = 0; i < flat.size(); ++i) {
@@ -290,15 +295,17 @@ std::vector<TPiece> TSetter::Pieces(const TMath& row, qreal scale) {
         const bool equals = kind == TMathKind::Operator && flat[i]->Text == "=";
         const bool binary = kind == TMathKind::Operator && (!IsSign(previous) || equals);
         if (binary) {
-            piece.Lead = first ? 0 : operatorSpace;
-            piece.BreakBefore = !first;
+            // A product dot is set close and holds its factors on one line.
+            const bool dot = IsDot(*flat[i]);
+            piece.Lead = first ? 0 : dot ? dotSpace : operatorSpace;
+            piece.BreakBefore = !first && !dot;
         } else if (!first && previous == TMathKind::Punct) {
             piece.Lead = commaSpace;
             piece.BreakBefore = true;
         } else if (!first && previous == TMathKind::Operator) {
             const bool previousBinary =
                 flat[i - 1]->Text == "=" || (i >= 2 && !IsSign(flat[i - 2]->Kind));
-            piece.Lead = previousBinary ? operatorSpace : 0;
+            piece.Lead = !previousBinary ? 0 : IsDot(*flat[i - 1]) ? dotSpace : operatorSpace;
         } else if (!first && !IsSign(kind)) {
             piece.Lead = Gap(previous, kind, scale);
             // A long product may go on in the next line before a bracketed factor.

@@ -373,7 +373,7 @@ void ToolForm::Guarded(const std::function<void()>& handler) {
 }
 
 void ToolForm::Problem(arith::TMath problem) {
-    entry_ = TBoardEntry{windowTitle(), std::move(problem), std::nullopt, {}, {}};
+    entry_ = TBoardEntry{windowTitle(), std::move(problem), std::nullopt, {}, {}, std::nullopt};
 }
 
 void ToolForm::Answer(arith::TMath answer, std::initializer_list<const QLineEdit*> fields) {
@@ -388,6 +388,17 @@ void ToolForm::Answer(arith::TMath answer, std::initializer_list<const QLineEdit
     entry_->Text = lines.join(QLatin1Char('\n'));
 }
 
+void ToolForm::Working(const std::function<std::optional<arith::TMath>()>& working) {
+    if (!entry_) {
+        return;
+    }
+    try {
+        entry_->Working = working();
+    } catch (const arith::CalcError&) {
+        entry_->Working.reset();
+    }
+}
+
 void ToolForm::Stopped(std::optional<arith::TWarning> warning) {
     if (entry_ && warning && !(rowUnfinished_ && warning == arith::TWarning::ZeroCoefficients)) {
         entry_->Message = QString::fromUtf8(arith::WarningText(*warning));
@@ -397,6 +408,7 @@ void ToolForm::Stopped(std::optional<arith::TWarning> warning) {
 void ToolForm::Failed(const QString& message) {
     if (entry_) {
         entry_->Answer.reset();
+        entry_->Working.reset();
         entry_->Message = message;
     }
 }

@@ -164,6 +164,10 @@ protected:
     void Problem(arith::TMath problem);
     // Its answer, and the fields that hold the answer as text.
     void Answer(arith::TMath answer, std::initializer_list<const QLineEdit*> fields);
+    // How the answer is reached (途中式), line by line, where the window has a
+    // working. A working that fails its own checks is left out; the answer
+    // stands.
+    void Working(const std::function<std::optional<arith::TMath>()>& working);
 
     // Shows a warning of a calculation in the warning box.
     void Warn(arith::TWarning warning);

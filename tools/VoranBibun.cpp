@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Calculus.h"
 #include "Fonts.h"
+#include "Working.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -241,6 +242,7 @@ void TBibunForm::CalcButtonClick() {
             SetField(EditDX, PolyToText(value->At)); // echoed as typed: 2/4 stays 2/4
             SetField(EditAnsK, PolyToText(value->Value));
             Answer(DerivativeAnswer(*value), {EditAnsK});
+            Working([&] { return DerivativeWorking(f, a, *value); });
         }
         break;
     case Mode::Sessen:
@@ -248,6 +250,7 @@ void TBibunForm::CalcButtonClick() {
         if (const auto tangent = Accept(TangentLine(f, a))) {
             SetField(EditAnsS, PolyToText(tangent->Line));
             Answer(TangentAnswer(*tangent), {EditAnsS});
+            Working([&] { return TangentWorking(f, a, *tangent); });
         }
         break;
     case Mode::Kyokuchi:

@@ -77,7 +77,7 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
         const arith::TInteger n = ReadInteger(KaijoEdit);
         StopOnBadFields();
         Problem(FactorialProblem(n));
-        Show(AnsKaijoEdit, Factorial(n));
+        Show(AnsKaijoEdit, Factorial(n), TCountKind::Factorial, n, 0);
     };
     const auto permutations = [this] {
         Writes({AnsPEdit});
@@ -85,7 +85,7 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
         const arith::TInteger r = ReadInteger(P2Edit);
         StopOnBadFields();
         Problem(PermutationProblem(n, r));
-        Show(AnsPEdit, Permutations(n, r));
+        Show(AnsPEdit, Permutations(n, r), TCountKind::Permutation, n, r);
     };
     const auto combinations = [this] {
         Writes({AnsCEdit});
@@ -93,7 +93,7 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
         const arith::TInteger r = ReadInteger(C2Edit);
         StopOnBadFields();
         Problem(CombinationProblem(n, r));
-        Show(AnsCEdit, Combinations(n, r));
+        Show(AnsCEdit, Combinations(n, r), TCountKind::Combination, n, r);
     };
     OnClick(buttons[0], factorial);
     OnClick(buttons[1], permutations);
@@ -106,11 +106,13 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
     }
 }
 
-void TJunretuForm::Show(QLineEdit* answer, TOutcome<TCount> count) {
+void TJunretuForm::Show(QLineEdit* answer, TOutcome<TCount> count, TCountKind kind,
+                        const TInteger& n, const TInteger& r) {
     // Numbers out of range stop with a warning, and the answer goes back to "answer".
     if (const auto shown = Accept(std::move(count))) {
         SetField(answer, CountText(*shown));
         Answer(CountAnswer(*shown), {answer});
+        Working([&] { return CountWorking(kind, n, r, *shown); });
     }
 }
 

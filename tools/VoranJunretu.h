@@ -5,6 +5,7 @@
 
 #include "Counting.h"
 #include "ToolForm.h"
+#include "Working.h"
 
 class QLineEdit;
 
@@ -15,8 +16,10 @@ public:
     explicit TJunretuForm(QWidget* mainWindow);
 
 private:
-    // Writes a count into its answer field; after its warning, "answer".
-    void Show(QLineEdit* answer, arith::TOutcome<arith::TCount> count);
+    // Writes a count into its answer field (after its warning, "answer"), and
+    // hands the answer board the count and how it is reached.
+    void Show(QLineEdit* answer, arith::TOutcome<arith::TCount> count, arith::TCountKind kind,
+              const arith::TInteger& n, const arith::TInteger& r);
 
     void ClearButtonClick();
     void ClearFields();

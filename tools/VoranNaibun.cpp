@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Fonts.h"
 #include "Geometry.h"
+#include "Working.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -179,6 +180,7 @@ void TNaibunForm::CalcButtonClick() {
             LabelY->setText(QString(QLatin1Char(LineLetter(*line))));
             SetField(EditAnsC, LineText(*line));
             Answer(LineAnswer(*line), {EditAnsC});
+            Working([&] { return LineWorking(a, b, *line); });
         }
         return;
     }
@@ -189,6 +191,7 @@ void TNaibunForm::CalcButtonClick() {
         SetField(answer.AnsX, RatToText(point->X));
         SetField(answer.AnsY, RatToText(point->Y));
         Answer(DivisionAnswer(*point), {answer.AnsX, answer.AnsY});
+        Working([&] { return DivisionWorking(kind, a, b, m, n, *point); });
     }
 }
 

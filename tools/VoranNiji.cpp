@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Equations.h"
 #include "Fonts.h"
+#include "Working.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +49,7 @@ void TNijiForm::CalcButtonClick() {
     if (const auto roots = Accept(SolveByFactoring(p))) {
         SetField(EditAns, RootsText(*roots, true));
         Answer(RootsAnswer(*roots, true), {EditAns});
+        Working([&] { return QuadraticWorking(p, *roots); });
     }
 }
 

@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Calculus.h"
 #include "Fonts.h"
+#include "Working.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +61,7 @@ void TSekibunForm::CalcButtonClick() {
     const TDefiniteIntegral integral = DefiniteIntegral(f, lower, upper);
     SetField(EditAns, PolyToText(integral.Value));
     Answer(IntegralAnswer(integral), {EditAns});
+    Working([&] { return IntegralWorking(f, lower, upper, integral); });
 }
 
 void TSekibunForm::ClearButtonClick() {

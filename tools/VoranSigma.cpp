@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Calculus.h"
 #include "Fonts.h"
+#include "Working.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,7 @@ void TSigmaForm::CalcButtonClick() {
     if (const auto sum = Accept(SumOf(f, lower, upper))) {
         SetField(EditAns, SumText(*sum));
         Answer(SumAnswer(*sum), {EditAns});
+        Working([&] { return SumWorking(f, lower, upper, *sum); });
     }
 }
 

@@ -110,6 +110,9 @@
 //                     board's history, then "history[I] TEXT" for each, as
 //                     the list shows them, newest (I = 0) first
 //   choose W.C N      mouse click on row N (from 0) of the list C
+//   working           prints "working TEXT": the working (途中式) the answer
+//                     board shows under its answer, in plain Unicode with
+//                     its lines separated by "\n", or "working none"
 //
 // Each run starts from no remembered settings (the zoom is 100%).
 //
@@ -232,7 +235,8 @@ enum class Verb {
     Move,
     Board,
     History,
-    Choose
+    Choose,
+    Working
 };
 
 // What a command names after its verb.
@@ -289,6 +293,7 @@ constexpr VerbInfo kVerbs[] = {
     {"board", Verb::Board, Operand::None, false},
     {"history", Verb::History, Operand::None, false},
     {"choose", Verb::Choose, Operand::Control, true},
+    {"working", Verb::Working, Operand::None, false},
 };
 
 struct KeyName {
@@ -1264,6 +1269,17 @@ private:
                        unicode("ProblemView"), unicode("AnswerView")));
     }
 
+    void PrintWorking() {
+        const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
+                                                            Qt::FindDirectChildrenOnly);
+        const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
+        if (entry == nullptr || !entry->Working) {
+            return Print(QStringLiteral("working none"));
+        }
+        Print(QStringLiteral("working %1")
+                  .arg(Escaped(QString::fromStdString(arith::MathToUnicode(*entry->Working)))));
+    }
+
     void PrintHistory() {
         const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
                                                             Qt::FindDirectChildrenOnly);
@@ -1380,6 +1396,8 @@ private:
             return PrintHistory();
         case Verb::Choose:
             return Choose(command);
+        case Verb::Working:
+            return PrintWorking();
         }
     }
 

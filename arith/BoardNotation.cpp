@@ -187,14 +187,14 @@ TMath TermsMath(const std::vector<TMathTerm>& terms) {
     return SumOfTerms(terms);
 }
 
-namespace {
-
 TMath SurdMath(const TSurd& value) {
     if (value.Q.IsZero()) {
         return ValueMath({value.P, value.D});
     }
     return RootFormulaMath(value.P, Abs(value.Q), value.R, value.D, value.Q.Sign() > 0 ? "+" : "−");
 }
+
+namespace {
 
 // "A(1, 2)".
 TMath PointMath(const char* name, const TPoint& p) {

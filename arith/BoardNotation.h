@@ -46,6 +46,9 @@ TMath TermsMath(const std::vector<TMathTerm>& terms);
 TMath RootFormulaMath(const TInteger& P, const TInteger& Q, const TInteger& R, const TInteger& D,
                       const char* sign);
 
+// "(3 − √6)/3", "−4/9": an exact value as SurdText writes it.
+TMath SurdMath(const TSurd& value);
+
 // Equations (quadratic and higher-degree windows).
 
 // "2x² + 3x − 2 = 0".

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Notation.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -39,6 +40,32 @@ TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text) {
     math.Parts = std::move(parts);
     math.Text = std::move(text);
     return math;
+}
+
+TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
+                const std::vector<bool>& ruleAbove) {
+    TMath table;
+    table.Kind = TMathKind::Table;
+    if (headerColumn) {
+        table.Text += '|';
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        table.Text += i < ruleAbove.size() && ruleAbove[i] ? '-' : '.';
+        TMath row;
+        row.Kind = TMathKind::Row;
+        row.Parts = std::move(rows[i]); // kept apart: a cell that is a row stays one cell
+        table.Parts.push_back(std::move(row));
+    }
+    return table;
+}
+
+bool TableHeaderColumn(const TMath& table) {
+    return !table.Text.empty() && table.Text[0] == '|';
+}
+
+bool TableRuleAbove(const TMath& table, std::size_t row) {
+    const std::size_t at = row + (TableHeaderColumn(table) ? 1 : 0);
+    return at < table.Text.size() && table.Text[at] == '-';
 }
 
 namespace {
@@ -240,8 +267,7 @@ bool Atom(const TMath& math) {
         return Atom(PartAt(m, 0));
     case TMathKind::Row:
         // A factorial, "4!".
-        return m.Parts.size() == 2 && m.Parts[0].Kind == TMathKind::Number &&
-               TightWord(m.Parts[1]);
+        return m.Parts.size() == 2 && m.Parts[0].Kind == TMathKind::Number && TightWord(m.Parts[1]);
     default:
         return false;
     }
@@ -320,8 +346,57 @@ std::string UnicodeLimits(const TMath& below, const TMath& above) {
     return scripts;
 }
 
+std::size_t CodePoints(const std::string& text) {
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++count) {
+        NextCodePoint(text, pos);
+    }
+    return count;
+}
+
+// The cells of a table's row: the parts of a Row, otherwise the one part.
+const std::vector<TMath>& Cells(const TMath& row) {
+    static const std::vector<TMath> none;
+    return row.Kind == TMathKind::Row ? row.Parts : none;
+}
+
+std::string UnicodeTable(const TMath& table) {
+    std::vector<std::string> rows;
+    std::size_t longest = 0;
+    for (const TMath& row : table.Parts) {
+        std::string line;
+        const std::vector<TMath>& cells = Cells(row);
+        for (std::size_t j = 0; j < cells.size(); ++j) {
+            if (j > 0) {
+                line += " | ";
+            }
+            line += Unicode(cells[j]);
+        }
+        longest = std::max(longest, CodePoints(line));
+        rows.push_back(std::move(line));
+    }
+    std::string rule;
+    for (std::size_t k = 0; k < longest; ++k) {
+        rule += "─";
+    }
+    std::string out;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (TableRuleAbove(table, i)) {
+            out += rule;
+            out += '\n';
+        }
+        out += rows[i];
+        if (i + 1 < rows.size()) {
+            out += '\n';
+        }
+    }
+    return out;
+}
+
 std::string Unicode(const TMath& math) {
     switch (math.Kind) {
+    case TMathKind::Table:
+        return UnicodeTable(math);
     case TMathKind::Row:
         return UnicodeRow(math);
     case TMathKind::Lines: {
@@ -516,8 +591,40 @@ std::string Braced(const std::string& text) {
     return "{" + text + "}";
 }
 
+std::string LatexTable(const TMath& table) {
+    std::size_t columns = 0;
+    for (const TMath& row : table.Parts) {
+        columns = std::max(columns, Cells(row).size());
+    }
+    std::string out = "\\begin{array}{";
+    for (std::size_t j = 0; j < columns; ++j) {
+        out += 'c';
+        if (j == 0 && TableHeaderColumn(table) && columns > 1) {
+            out += '|';
+        }
+    }
+    out += '}';
+    for (std::size_t i = 0; i < table.Parts.size(); ++i) {
+        out += i > 0 ? " \\\\ " : " ";
+        if (TableRuleAbove(table, i)) {
+            out += "\\hline ";
+        }
+        const std::vector<TMath>& cells = Cells(table.Parts[i]);
+        for (std::size_t j = 0; j < cells.size(); ++j) {
+            if (j > 0) {
+                out += " & ";
+            }
+            out += Latex(cells[j]);
+        }
+    }
+    out += " \\end{array}";
+    return out;
+}
+
 std::string Latex(const TMath& math) {
     switch (math.Kind) {
+    case TMathKind::Table:
+        return LatexTable(math);
     case TMathKind::Row:
         return LatexRow(math);
     case TMathKind::Lines: {

@@ -32,6 +32,8 @@ enum class TMathKind {
     Count,    // Text: "P" or "C"; Parts: n, r; as ₙPᵣ with n and r lowered
     Bracket,  // Parts: body, lower limit, upper limit; the body in square brackets as
               // tall as it, the limits lowered and raised after the closing one: [F(x)]₋₁²
+    Table,    // Parts: the rows, each a Row whose Parts are its cells (a cell may be a
+              // row of its own); Text: the rules, see MathTable
 };
 
 struct TMath {
@@ -47,6 +49,17 @@ TMath MathRow(std::vector<TMath> parts);
 TMath MathLines(std::vector<TMath> lines);
 TMath MathText(TMathKind kind, std::string text);
 TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text = {});
+
+// A table, as a sign chart or a synthetic division is set: cells centred in
+// their columns. Its Text holds the rules: "|" first when the first column
+// is a header column, with a vertical rule after it, then one character per
+// row, "-" for a horizontal rule above that row and "." for none (missing
+// characters are "."): "|.-." is a header column and a rule above row 1.
+TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
+                const std::vector<bool>& ruleAbove);
+// The rules of a Table as its Text records them.
+bool TableHeaderColumn(const TMath& table);
+bool TableRuleAbove(const TMath& table, std::size_t row);
 
 // The plain Unicode form, as a student would type it without a formula
 // editor: "x = (−1 ± √3 i)/2", "∫₁³ (x² − 1) dx", "₇C₃", "[x³]₀²". Lines are
@@ -64,7 +77,8 @@ TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text = {})
 // of ∫, Σ and [ ] are lowered and raised when every character has such a
 // form ("∫₋₁²", "Σₖ₌₁ⁿ⁺¹"); otherwise both are written "∫_(1/2)^(3)",
 // spaces left out. Counts are "₇C₃", or "C(n, r)" when n or r is not plain
-// digits.
+// digits. A table is a line per row, its cells joined by " | ", with a line
+// of "─" as long as the longest row above each ruled row.
 std::string MathToUnicode(const TMath& math);
 // The LaTeX form for worksheets: "x = \frac{-1 \pm \sqrt{3}\,i}{2}". Lines
 // become rows of an aligned environment, each aligned left:
@@ -73,6 +87,8 @@ std::string MathToUnicode(const TMath& math);
 // braces; "dx" is "\,dx" and "f′" is "f'". Integrals and sums are
 // "\int_{1}^{3} … \,dx" and "\sum_{k=1}^{n} …", counts "{}_{7}\mathrm{C}_{3}",
 // square brackets with limits "\left[ … \right]_{0}^{2}", the dot "\cdot".
+// A table is an array of centred columns, "|" after a header column and
+// \hline above a ruled row: "\begin{array}{c|cc} x & 1 & 2 \\ \hline y & 3 & 4 \end{array}".
 std::string MathToLatex(const TMath& math);
 
 } // namespace arith

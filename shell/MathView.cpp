@@ -111,6 +111,7 @@ private:
     TBox Integral(const TMath& math, qreal scale);
     TBox Sum(const TMath& math, qreal scale);
     TBox Count(const TMath& math, qreal scale);
+    TBox Table(const TMath& math, qreal scale);
     // The space between two neighbours neither of which is an operator or a
     // comma.
     qreal Gap(TMathKind before, TMathKind after, qreal scale);
@@ -213,6 +214,8 @@ TBox TSetter::Set(const TMath& math, qreal scale) {
         return Count(math, scale);
     case TMathKind::Bracket:
         return SquareBracket(math, scale);
+    case TMathKind::Table:
+        return Table(math, scale);
     }
     return {};
 }
@@ -585,6 +588,83 @@ TBox TSetter::Count(const TMath& math, qreal scale) {
     box.Cover(n, drop);
     box.Cover(sign, 0);
     box.Cover(r, drop);
+    return box;
+}
+
+// Rows one below the other, each cell centred in its column; a rule above
+// the rows that have one, across the whole table, and after a header column
+// a rule from top to bottom. The first row's baseline is the table's.
+TBox TSetter::Table(const TMath& math, qreal scale) {
+    const TStyle& style = Style(scale);
+    const qreal em = style.Em;
+    const qreal columnGap = 0.9 * em;
+    const qreal rowGap = 0.35 * em;
+    std::vector<std::vector<TBox>> cells;
+    std::vector<qreal> widths;
+    for (const TMath& row : math.Parts) {
+        std::vector<TBox> set;
+        if (row.Kind == TMathKind::Row) {
+            for (const TMath& cell : row.Parts) {
+                set.push_back(Set(cell, scale));
+            }
+        }
+        for (std::size_t j = 0; j < set.size(); ++j) {
+            if (j == widths.size()) {
+                widths.push_back(0);
+            }
+            widths[j] = std::max(widths[j], set[j].Width);
+        }
+        cells.push_back(std::move(set));
+    }
+    // Every row at least as tall as a line of text, so that empty cells keep their place.
+    const qreal minAscent = style.ParenAsc;
+    const qreal minDescent = style.ParenDesc;
+    std::vector<qreal> lefts;
+    qreal x = 0;
+    for (std::size_t j = 0; j < widths.size(); ++j) {
+        lefts.push_back(x);
+        x += widths[j] + columnGap;
+    }
+    TBox box;
+    box.Width = widths.empty() ? 0 : x - columnGap;
+    const bool header = arith::TableHeaderColumn(math) && widths.size() > 1;
+    const qreal ruleX = header ? lefts[1] - columnGap / 2 : 0;
+    qreal baseline = 0;
+    qreal bottom = 0; // the lowest point set so far
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        qreal ascent = minAscent;
+        qreal descent = minDescent;
+        for (const TBox& cell : cells[i]) {
+            ascent = std::max(ascent, cell.Ascent);
+            descent = std::max(descent, cell.Descent);
+        }
+        const bool rule = arith::TableRuleAbove(math, i);
+        if (i == 0) {
+            box.Ascent = ascent + (rule ? rowGap / 2 + style.Rule : 0);
+            if (rule) {
+                box.Items.push_back(
+                    Rule(TMathKind::Table, QRectF(0, -box.Ascent, box.Width, style.Rule)));
+            }
+        } else {
+            const qreal ruleY = bottom + rowGap / 2;
+            if (rule) {
+                box.Items.push_back(Rule(TMathKind::Table,
+                                         QRectF(0, ruleY - style.Rule / 2, box.Width, style.Rule)));
+            }
+            baseline = ruleY + rowGap / 2 + ascent;
+        }
+        for (std::size_t j = 0; j < cells[i].size(); ++j) {
+            const TBox& cell = cells[i][j];
+            box.Add(cell, lefts[j] + (widths[j] - cell.Width) / 2, baseline);
+        }
+        bottom = baseline + descent;
+    }
+    box.Descent = std::max(bottom, 0.0);
+    if (header) {
+        const qreal top = -box.Ascent;
+        box.Items.push_back(Rule(
+            TMathKind::Table, QRectF(ruleX - style.Rule / 2, top, style.Rule, box.Descent - top)));
+    }
     return box;
 }
 

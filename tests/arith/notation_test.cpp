@@ -136,6 +136,27 @@ TEST(NotationTest, Forms) {
                              MathText(TMathKind::Operator, "−"), number("4")});
          },
          "10·11/2 − 4", "\\frac{10 \\cdot 11}{2} - 4"},
+        {"SignChart",
+         [] {
+             const auto t = [](TMathKind kind, const char* text) { return MathText(kind, text); };
+             return MathTable({{t(TMathKind::Letter, "x"), t(TMathKind::Word, "…"),
+                                RationalMath(R("-1/2")), t(TMathKind::Word, "…")},
+                               {MathRow({t(TMathKind::Word, "f′"),
+                                         MathParts(TMathKind::Paren, {t(TMathKind::Letter, "x")})}),
+                                t(TMathKind::Operator, "+"), t(TMathKind::Number, "0"),
+                                t(TMathKind::Operator, "−")}},
+                              true, {false, true});
+         },
+         "x | … | −1/2 | …\n─────────────────\nf′(x) | + | 0 | −",
+         "\\begin{array}{c|ccc} x & \\text{…} & -\\frac{1}{2} & \\text{…} \\\\ \\hline "
+         "f'\\left(x\\right) & + & 0 & - \\end{array}"},
+        {"DivisionTableEmptyCells",
+         [] {
+             const auto n = [](const char* digits) { return MathText(TMathKind::Number, digits); };
+             return MathTable({{n("2"), n("1"), n("3")}, {MathRow({}), MathRow({}), n("2")}}, false,
+                              {false, false});
+         },
+         "2 | 1 | 3\n |  | 2", "\\begin{array}{ccc} 2 & 1 & 3 \\\\  &  & 2 \\end{array}"},
     };
     for (const FormRow& row : rows) {
         const TMath math = row.build();

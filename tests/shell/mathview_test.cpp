@@ -205,6 +205,44 @@ std::vector<TPlacement> Placements() {
              EXPECT_NEAR(x.Rect.left(), y.Rect.left(), 1);
              EXPECT_GT(y.Rect.top(), Text(l, TMathKind::Number, "2").Rect.bottom());
          }},
+        {"TableCellsCentredRuledBetweenRows",
+         P(TMathKind::Table,
+           {Row({L("x"), N("1"), N("20")}), Row({L("y"), N("300"), Row({O("−"), N("4")})})}, "|.-"),
+         [](const TMathLayout& l) {
+             const TMathBox x = Text(l, TMathKind::Letter, "x");
+             const TMathBox y = Text(l, TMathKind::Letter, "y");
+             const TMathBox one = Text(l, TMathKind::Number, "1");
+             const TMathBox three = Text(l, TMathKind::Number, "300");
+             const TMathBox twenty = Text(l, TMathKind::Number, "20");
+             const TMathBox four = Text(l, TMathKind::Number, "4");
+             EXPECT_NEAR(one.Rect.center().x(), three.Rect.center().x(), 1);
+             EXPECT_GT(four.Rect.left(), three.Rect.right());
+             EXPECT_GT(twenty.Rect.left(), three.Rect.right());
+             EXPECT_NEAR(x.Baseline, twenty.Baseline, 0.5);
+             const std::vector<TMathBox> rules = Find(l, TMathShape::Rule, TMathKind::Table);
+             ASSERT_EQ(rules.size(), 2u);
+             const TMathBox& across =
+                 rules[0].Rect.width() > rules[1].Rect.width() ? rules[0] : rules[1];
+             const TMathBox& down = &across == &rules[0] ? rules[1] : rules[0];
+             EXPECT_GT(across.Rect.top(), std::max(one.Rect.bottom(), x.Rect.bottom()));
+             EXPECT_LT(across.Rect.bottom(), std::min(three.Rect.top(), y.Rect.top()));
+             EXPECT_LE(across.Rect.left(), x.Rect.left());
+             EXPECT_GE(across.Rect.right(), four.Rect.right());
+             EXPECT_GT(down.Rect.left(), std::max(x.Rect.right(), y.Rect.right()));
+             EXPECT_LT(down.Rect.right(), std::min(one.Rect.left(), three.Rect.left()));
+             EXPECT_LE(down.Rect.top(), x.Rect.top());
+             EXPECT_GE(down.Rect.bottom(), y.Rect.bottom());
+         }},
+        {"TableEmptyCellsKeepTheirColumns",
+         P(TMathKind::Table, {Row({N("2"), N("1"), N("5")}), Row({Row({}), Row({}), N("7")})}),
+         [](const TMathLayout& l) {
+             const TMathBox two = Text(l, TMathKind::Number, "2");
+             const TMathBox five = Text(l, TMathKind::Number, "5");
+             const TMathBox seven = Text(l, TMathKind::Number, "7");
+             EXPECT_NEAR(five.Rect.center().x(), seven.Rect.center().x(), 1);
+             EXPECT_GT(seven.Rect.top(), two.Rect.bottom());
+             EXPECT_TRUE(Find(l, TMathShape::Rule, TMathKind::Table).empty());
+         }},
         {"MalformedFractionSetWithoutItsParts", P(TMathKind::Fraction, {}),
          [](const TMathLayout& l) {
              EXPECT_EQ(Find(l, TMathShape::Rule, TMathKind::Fraction).size(), 1u);

@@ -1,0 +1,292 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Workings of factoring, higher-degree equations and extrema: their lines
+// for textbook problems, and their last lines against the board's answer
+// over many polynomials.
+#include "BoardNotation.h"
+#include "Errors.h"
+#include "Factorization.h"
+#include "WorkingAlgebra.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+using namespace arith;
+
+namespace {
+
+TPolynomial P(const std::string& text) {
+    TPolynomial p;
+    EXPECT_TRUE(ParsePolynomial(text, 'x', p)) << text;
+    return p;
+}
+
+template <typename T> T Answer(const TOutcome<T>& outcome) {
+    EXPECT_TRUE(outcome.Answer.has_value());
+    return *outcome.Answer;
+}
+
+std::string Text(const std::optional<TMath>& working) {
+    return working ? MathToUnicode(*working) : "(none)";
+}
+
+std::optional<TMath> Factor(const std::string& p) {
+    return FactorWorking(P(p), Answer(Factorize(P(p))));
+}
+
+std::optional<TMath> Equation(const std::string& p) {
+    return EquationWorking(P(p), Answer(SolveByFactoring(P(p))));
+}
+
+std::optional<TMath> Extremum(const std::string& f) {
+    return ExtremaWorking(P(f), Answer(Extrema(P(f))));
+}
+
+struct LinesRow {
+    const char* name;
+    std::function<std::optional<TMath>()> build;
+    const char* lines;
+};
+
+TEST(WorkingAlgebraTest, Lines) {
+    const LinesRow rows[] = {
+        {"FactorIntegerRoots", [] { return Factor("x^3-6x^2+11x-6"); },
+         "P(x) = x³ − 6x² + 11x − 6 とおく\n"
+         "P(x) = 0 の有理数解の候補は ±(定数項の約数)/(最高次の係数の約数) より\n"
+         "±1, ±2, ±3, ±6\n"
+         "P(1) = 1³ − 6·1² + 11·1 − 6 = 1 − 6 + 11 − 6 = 0\n"
+         "よって P(x) は x − 1 を因数にもつ\n"
+         "1 | 1 | −6 | 11 | −6\n"
+         " |  | 1 | −5 | 6\n"
+         "────────────────────\n"
+         " | 1 | −5 | 6 | 0\n"
+         "P(x) = (x − 1)(x² − 5x + 6)\n"
+         "和が −5, 積が 6 となる2数は −2, −3 なので\n"
+         "x² − 5x + 6 = (x − 2)(x − 3)\n"
+         "よって x³ − 6x² + 11x − 6 = (x − 1)(x − 2)(x − 3)\n"
+         "(x − 1)(x − 2)(x − 3)"},
+        {"FactorFractionalRootByFormula", [] { return Factor("2x^3-3x^2-3x+2"); },
+         "P(x) = 2x³ − 3x² − 3x + 2 とおく\n"
+         "P(x) = 0 の有理数解の候補は ±(定数項の約数)/(最高次の係数の約数) より\n"
+         "±1, ±2, ±1/2\n"
+         "P(−1) = 2·(−1)³ − 3·(−1)² − 3·(−1) + 2 = −2 − 3 + 3 + 2 = 0\n"
+         "よって P(x) は x + 1 を因数にもつ\n"
+         "−1 | 2 | −3 | −3 | 2\n"
+         " |  | −2 | 5 | −2\n"
+         "────────────────────\n"
+         " | 2 | −5 | 2 | 0\n"
+         "P(x) = (x + 1)(2x² − 5x + 2)\n"
+         "2x² − 5x + 2 = 0 を解の公式で解くと\n"
+         "x = (5 ± √9)/4 = 1/2, 2\n"
+         "2x² − 5x + 2 = 2(x − 1/2)(x − 2) = (2x − 1)(x − 2)\n"
+         "よって 2x³ − 3x² − 3x + 2 = (x + 1)(x − 2)(2x − 1)\n"
+         "(x + 1)(x − 2)(2x − 1)"},
+        {"FactorFractionalRootFirst", [] { return Factor("2x^3+x^2+x-1"); },
+         "P(x) = 2x³ + x² + x − 1 とおく\n"
+         "P(x) = 0 の有理数解の候補は ±(定数項の約数)/(最高次の係数の約数) より\n"
+         "±1, ±1/2\n"
+         "P(1/2) = 2·(1/2)³ + (1/2)² + 1/2 − 1 = 1/4 + 1/4 + 1/2 − 1 = 0\n"
+         "よって P(x) は 2x − 1 を因数にもつ\n"
+         "1/2 | 2 | 1 | 1 | −1\n"
+         " |  | 1 | 1 | 1\n"
+         "────────────────────\n"
+         " | 2 | 2 | 2 | 0\n"
+         "P(x) = (x − 1/2)(2x² + 2x + 2) = (2x − 1)(x² + x + 1)\n"
+         "x² + x + 1 = 0 の判別式は D = 1² − 4·1·1 = −3\n"
+         "D は平方数でないので x² + x + 1 は有理数の範囲でこれ以上因数分解できない\n"
+         "よって 2x³ + x² + x − 1 = (2x − 1)(x² + x + 1)\n"
+         "(2x − 1)(x² + x + 1)"},
+        {"FactorContentAndPowersOfX", [] { return Factor("2x^4-4x^3+2x^2"); },
+         "共通因数 2x² をくくり出して\n"
+         "2x⁴ − 4x³ + 2x² = 2x²(x² − 2x + 1)\n"
+         "和が −2, 積が 1 となる2数は −1, −1 なので\n"
+         "x² − 2x + 1 = (x − 1)²\n"
+         "よって 2x⁴ − 4x³ + 2x² = 2x²(x − 1)²\n"
+         "2x²(x − 1)²"},
+        {"FactorIntoQuadratics", [] { return Factor("x^4+x^2+1"); },
+         "P(x) = x⁴ + x² + 1 とおく\n"
+         "P(x) = 0 の有理数解の候補は ±(定数項の約数)/(最高次の係数の約数) より\n"
+         "±1\n"
+         "どの候補 a でも P(a) ≠ 0 なので P(x) は1次の因数をもたない\n"
+         "(x² − x + 1)(x² + x + 1) = x⁴ + x² + 1 を確かめて\n"
+         "P(x) = (x² − x + 1)(x² + x + 1)\n"
+         "よって x⁴ + x² + 1 = (x² − x + 1)(x² + x + 1)\n"
+         "(x² − x + 1)(x² + x + 1)"},
+        {"FactorIrreducibleCubic", [] { return Factor("x^3+x+1"); },
+         "P(x) = x³ + x + 1 とおく\n"
+         "P(x) = 0 の有理数解の候補は ±(定数項の約数)/(最高次の係数の約数) より\n"
+         "±1\n"
+         "どの候補 a でも P(a) ≠ 0 なので P(x) は1次の因数をもたない\n"
+         "よって P(x) は有理数の範囲でこれ以上因数分解できない\n"
+         "x³ + x + 1"},
+        {"FactorLinear", [] { return Factor("2x+4"); }, "(none)"},
+        {"EquationComplexPair", [] { return Equation("x^3-1"); },
+         "P(x) = x³ − 1 とおく\n"
+         "P(x) = 0 の有理数解の候補は ±(定数項の約数)/(最高次の係数の約数) より\n"
+         "±1\n"
+         "P(1) = 1³ − 1 = 1 − 1 = 0\n"
+         "よって P(x) は x − 1 を因数にもつ\n"
+         "1 | 1 | 0 | 0 | −1\n"
+         " |  | 1 | 1 | 1\n"
+         "──────────────────\n"
+         " | 1 | 1 | 1 | 0\n"
+         "P(x) = (x − 1)(x² + x + 1)\n"
+         "(x − 1)(x² + x + 1) = 0 より\n"
+         "x − 1 = 0 より x = 1\n"
+         "x² + x + 1 = 0 を解の公式で解くと x = (−1 ± √3 i)/2\n"
+         "x = 1, (−1 ± √3 i)/2"},
+        {"EquationRepeatedRoot", [] { return Equation("x^3-3x^2+3x-1"); },
+         "P(x) = x³ − 3x² + 3x − 1 とおく\n"
+         "P(x) = 0 の有理数解の候補は ±(定数項の約数)/(最高次の係数の約数) より\n"
+         "±1\n"
+         "P(1) = 1³ − 3·1² + 3·1 − 1 = 1 − 3 + 3 − 1 = 0\n"
+         "よって P(x) は x − 1 を因数にもつ\n"
+         "1 | 1 | −3 | 3 | −1\n"
+         " |  | 1 | −2 | 1\n"
+         "───────────────────\n"
+         " | 1 | −2 | 1 | 0\n"
+         "P(x) = (x − 1)(x² − 2x + 1)\n"
+         "和が −2, 積が 1 となる2数は −1, −1 なので\n"
+         "x² − 2x + 1 = (x − 1)²\n"
+         "(x − 1)³ = 0 より\n"
+         "x − 1 = 0 より x = 1\n"
+         "x = 1"},
+        {"EquationQuadraticHasItsOwn", [] { return Equation("x^2-1"); }, "(none)"},
+        {"ExtremaIntegers", [] { return Extremum("x^3-3x"); },
+         "f′(x) = 3x² − 3\n"
+         "f′(x) = 0 とすると x = −1, 1\n"
+         "x | … | −1 | … | 1 | …\n"
+         "───────────────────────────────\n"
+         "f′(x) | + | 0 | − | 0 | +\n"
+         "───────────────────────────────\n"
+         "f(x) | ↗ | 極大 2 | ↘ | 極小 −2 | ↗\n"
+         "x = −1 で極大値 2\n"
+         "x = 1 で極小値 −2"},
+        {"ExtremaSurds", [] { return Extremum("x^3-3x^2+x"); },
+         "f′(x) = 3x² − 6x + 1\n"
+         "f′(x) = 0 とすると x = (3 − √6)/3, (3 + √6)/3\n"
+         "x | … | (3 − √6)/3 | … | (3 + √6)/3 | …\n"
+         "────────────────────────────────────────────────────\n"
+         "f′(x) | + | 0 | − | 0 | +\n"
+         "────────────────────────────────────────────────────\n"
+         "f(x) | ↗ | 極大 (−9 + 4√6)/9 | ↘ | 極小 (−9 − 4√6)/9 | ↗\n"
+         "x = (3 − √6)/3 で極大値 (−9 + 4√6)/9\n"
+         "x = (3 + √6)/3 で極小値 (−9 − 4√6)/9"},
+        {"ExtremaFallingCubic", [] { return Extremum("-x^3+3x^2"); },
+         "f′(x) = −3x² + 6x\n"
+         "f′(x) = 0 とすると x = 0, 2\n"
+         "x | … | 0 | … | 2 | …\n"
+         "──────────────────────────────\n"
+         "f′(x) | − | 0 | + | 0 | −\n"
+         "──────────────────────────────\n"
+         "f(x) | ↘ | 極小 0 | ↗ | 極大 4 | ↘\n"
+         "x = 2 で極大値 4\n"
+         "x = 0 で極小値 0"},
+        {"ExtremaNone", [] { return Extremum("x^3-3x^2+3x"); },
+         "f′(x) = 3x² − 6x + 3\n"
+         "f′(x) = 0 の判別式は D = (−6)² − 4·3·3 = 0\n"
+         "D ≤ 0 より f′(x) ≥ 0 で f(x) はつねに増加するので 極値なし\n"
+         "極大値 なし\n"
+         "極小値 なし"},
+        {"ExtremaQuadratic", [] { return Extremum("-2x^2+x"); },
+         "f′(x) = −4x + 1\n"
+         "f′(x) = 0 とすると x = 1/4\n"
+         "x | … | 1/4 | …\n"
+         "─────────────────────\n"
+         "f′(x) | + | 0 | −\n"
+         "─────────────────────\n"
+         "f(x) | ↗ | 極大 1/8 | ↘\n"
+         "x = 1/4 で極大値 1/8\n"
+         "極小値 なし"},
+    };
+    for (const LinesRow& row : rows) {
+        EXPECT_EQ(Text(row.build()), row.lines) << row.name;
+    }
+}
+
+// A result that belongs to another polynomial fails the check instead of
+// being shown.
+TEST(WorkingAlgebraTest, ForeignResultsFailTheCheck) {
+    const std::function<void()> cases[] = {
+        [] { FactorWorking(P("x^3-6x^2+11x-6"), Answer(Factorize(P("x^3-6x^2+11x-5")))); },
+        [] { EquationWorking(P("x^3-1"), Answer(SolveByFactoring(P("x^3-8")))); },
+        [] { ExtremaWorking(P("x^3-3x"), Answer(Extrema(P("x^3-3x+1")))); },
+        [] { ExtremaWorking(P("x^3-3x"), Answer(Extrema(P("-x^3+3x")))); },
+    };
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        EXPECT_THROW(cases[k](), WorkingCheckError) << k;
+    }
+}
+
+// The last line (two for extrema) against the board's answer.
+std::string LastLines(const TMath& working, std::size_t count) {
+    std::string out;
+    for (std::size_t k = working.Parts.size() - count; k < working.Parts.size(); ++k) {
+        out += k + count == working.Parts.size() ? "" : "\n";
+        out += MathToUnicode(working.Parts[k]);
+    }
+    return out;
+}
+
+TEST(WorkingAlgebraTest, SweepEndsInTheBoardAnswer) {
+    // Products of small linear and quadratic factors, and plain coefficients.
+    unsigned seed = 12345;
+    const auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % static_cast<unsigned>(2 * range + 1)) - range;
+    };
+    int factored = 0;
+    int solved = 0;
+    int charted = 0;
+    for (int i = 0; i < 300; ++i) {
+        TPolynomial p;
+        PolyFromInt(next(3) == 0 ? 2 : 1, p);
+        const int pieces = 2 + (i % 3);
+        for (int k = 0; k < pieces; ++k) {
+            TPolynomial factor;
+            if (i % 4 == 3) {
+                PolySetCoeff(factor, 2, {1 + (next(1) == 1 ? 1 : 0), 1});
+            }
+            PolySetCoeff(factor, 1, {i % 5 == 0 ? next(3) : 1 + (next(2) == 2 ? 1 : 0), 1});
+            PolySetCoeff(factor, 0, {next(5), 1});
+            PolyNormalize(factor);
+            PolyMul(p, factor, p);
+        }
+        if (i % 7 == 6) {
+            PolySetCoeff(p, 0, {next(9), 1});
+            PolyNormalize(p);
+        }
+        if (PolyIsZero(p)) {
+            continue;
+        }
+        const std::string name = PolyToText(p);
+        try {
+            if (const auto w = FactorWorking(p, Answer(Factorize(p)))) {
+                EXPECT_EQ(LastLines(*w, 1), MathToUnicode(FactorAnswer(Answer(Factorize(p)))))
+                    << name;
+                ++factored;
+            }
+            const TEquationRoots roots = Answer(SolveByFactoring(p));
+            if (const auto w = EquationWorking(p, roots)) {
+                EXPECT_EQ(LastLines(*w, 1), MathToUnicode(RootsAnswer(roots, true))) << name;
+                ++solved;
+            }
+            if (p.Degree == 2 || p.Degree == 3) {
+                const TExtrema extrema = Answer(Extrema(p));
+                const auto w = ExtremaWorking(p, extrema);
+                ASSERT_TRUE(w.has_value()) << name;
+                EXPECT_EQ(LastLines(*w, 2), MathToUnicode(ExtremaAnswer(extrema))) << name;
+                ++charted;
+            }
+        } catch (const WorkingCheckError& error) {
+            ADD_FAILURE() << name << ": " << error.what();
+        }
+    }
+    EXPECT_GT(factored, 200);
+    EXPECT_GT(solved, 100);
+    EXPECT_GT(charted, 50);
+}
+
+} // namespace

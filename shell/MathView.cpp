@@ -311,8 +311,11 @@ std::vector<TPiece> TSetter::Pieces(const TMath& row, qreal scale) {
             piece.Lead = !previousBinary ? 0 : IsDot(*flat[i - 1]) ? dotSpace : operatorSpace;
         } else if (!first && !IsSign(kind)) {
             piece.Lead = Gap(previous, kind, scale);
-            // A long product may go on in the next line before a bracketed factor.
-            piece.BreakBefore = IsBracketedFactor(*flat[i]) && previous != TMathKind::Word;
+            // A long product may go on in the next line before a bracketed
+            // factor, and a line may end before or after a word ("で極大値").
+            piece.BreakBefore = IsBracketedFactor(*flat[i])
+                                    ? previous != TMathKind::Word
+                                    : kind == TMathKind::Word || previous == TMathKind::Word;
         }
         pieces.push_back(std::move(piece));
     }

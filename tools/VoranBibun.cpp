@@ -6,6 +6,7 @@
 #include "Calculus.h"
 #include "Fonts.h"
 #include "Working.h"
+#include "WorkingAlgebra.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -262,6 +263,7 @@ void TBibunForm::CalcButtonClick() {
                 SetField(fields[i], texts[i]);
             }
             Answer(ExtremaAnswer(*extrema), {fields[0], fields[1], fields[2], fields[3]});
+            Working([&] { return ExtremaWorking(f, *extrema); });
         }
         break;
     }

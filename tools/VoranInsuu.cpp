@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Factorization.h"
 #include "Fonts.h"
+#include "WorkingAlgebra.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +45,7 @@ void TInsuuForm::CalcButtonClick() {
     if (const auto factors = Accept(Factorize(p))) {
         SetField(EditAns, FactorListToText(*factors, 'x'));
         Answer(FactorAnswer(*factors), {EditAns});
+        Working([&] { return FactorWorking(p, *factors); });
     }
 }
 

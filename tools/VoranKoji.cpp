@@ -5,6 +5,8 @@
 #include "BoardNotation.h"
 #include "Equations.h"
 #include "Fonts.h"
+#include "Working.h"
+#include "WorkingAlgebra.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,6 +49,10 @@ void TKojiForm::CalcButtonClick() {
     if (const auto roots = Accept(SolveByFactoring(p))) {
         SetField(EditAns, RootsText(*roots, false));
         Answer(RootsAnswer(*roots, false), {EditAns});
+        Working([&] {
+            const auto working = EquationWorking(p, *roots);
+            return working ? working : QuadraticWorking(p, *roots);
+        });
     }
 }
 

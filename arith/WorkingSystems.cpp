@@ -1,0 +1,425 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WorkingSystems.h"
+
+#include "Errors.h"
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace arith {
+
+namespace {
+
+// Formula parts.
+
+TMath Number(const TInteger& n) {
+    return MathText(TMathKind::Number, AnswerDigits(n));
+}
+
+TMath Letter(const char* letter) {
+    return MathText(TMathKind::Letter, letter);
+}
+
+TMath Op(const char* sign) {
+    return MathText(TMathKind::Operator, sign);
+}
+
+TMath Word(std::string word) {
+    return MathText(TMathKind::Word, std::move(word));
+}
+
+TMath Comma() {
+    return MathText(TMathKind::Punct, ",");
+}
+
+TMath Paren(TMath body) {
+    return MathParts(TMathKind::Paren, {std::move(body)});
+}
+
+TMath Dot() {
+    return Op("·");
+}
+
+TMath Equals(TMath left, TMath right) {
+    return MathRow({std::move(left), Op("="), std::move(right)});
+}
+
+// Exact values.
+
+TRational Reduced(TRational r) {
+    RatReduce(r);
+    return r;
+}
+
+TRational Add(const TRational& a, const TRational& b) {
+    TRational r;
+    RatAdd(a, b, r);
+    return r;
+}
+
+TRational Mul(const TRational& a, const TRational& b) {
+    TRational r;
+    RatMul(a, b, r);
+    return r;
+}
+
+TRational Div(const TRational& a, const TRational& b) {
+    TRational r;
+    RatDiv(a, b, r);
+    return r;
+}
+
+bool Negative(const TRational& r) {
+    return !r.Num.IsZero() && (r.Num.Sign() < 0) != (r.Den.Sign() < 0);
+}
+
+// Stops the working where a step it is about to state is not exactly true.
+void Check(bool holds, const char* step) {
+    if (!holds) {
+        throw WorkingCheckError(step);
+    }
+}
+
+TMath Value(const TRational& r) {
+    return RationalMath(Reduced(r));
+}
+
+// A value after a sign, in brackets when negative: "(−2)".
+TMath Signed(const TRational& r) {
+    TMath math = Value(r);
+    return Negative(r) ? Paren(std::move(math)) : math;
+}
+
+// A value as a factor of a product, in brackets when negative or a fraction: "3·(1/2)".
+TMath Factor(const TRational& r) {
+    TMath math = Value(r);
+    const bool fraction = Reduced(r).Den != 1;
+    return Negative(r) || fraction ? Paren(std::move(math)) : math;
+}
+
+// Linear systems.
+
+const char* const kUnknownNames[kMaxUnknowns] = {"x", "y", "z"};
+
+// The equation number i + 1 as a circled digit, ① to ⑳.
+std::string Circled(int i) {
+    std::string mark = "\xE2\x91";
+    mark += static_cast<char>(0xA0 + i);
+    return mark;
+}
+
+// An equation with integer coefficients, and its number (empty for one
+// that is used only on the next line).
+struct TEquation {
+    std::array<TInteger, kMaxUnknowns> Coef{};
+    TInteger Right = 0;
+    std::string Label;
+};
+
+TMath EquationMath(const TEquation& e, int n) {
+    std::vector<TMathTerm> terms;
+    for (int k = 0; k < n; ++k) {
+        terms.push_back({{e.Coef[k], 1}, Letter(kUnknownNames[k])});
+    }
+    return Equals(TermsMath(terms), IntegerMath(e.Right));
+}
+
+// "2x + 3y = 5 …①".
+TMath Numbered(TMath equation, const std::string& label) {
+    if (label.empty()) {
+        return equation;
+    }
+    std::string mark = "…";
+    mark += label;
+    return MathRow({std::move(equation), Word(std::move(mark))});
+}
+
+bool ZeroRow(const TEquation& e, int n) {
+    for (int k = 0; k < n; ++k) {
+        if (!e.Coef[k].IsZero()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// "①×3", "②": an equation and the number it is multiplied by.
+std::string Multiple(const std::string& label, const TInteger& m) {
+    std::string text = label;
+    if (m != 1) {
+        text += "×";
+        text += AnswerDigits(m);
+    }
+    return text;
+}
+
+// The left side of e with the known values put in and the unknown u kept:
+// "2x + 3·(−1)", "1 + 2y".
+TMath SubstitutedLeft(const TEquation& e, int n, int u, const std::array<TRational, 3>& value) {
+    std::vector<TMath> parts;
+    for (int k = 0; k < n; ++k) {
+        const TInteger& c = e.Coef[k];
+        if (c.IsZero()) {
+            continue;
+        }
+        if (c.Sign() < 0) {
+            parts.push_back(Op("−"));
+        } else if (!parts.empty()) {
+            parts.push_back(Op("+"));
+        }
+        const TInteger size = Abs(c);
+        if (k == u) {
+            if (size != 1) {
+                parts.push_back(Number(size));
+            }
+            parts.push_back(Letter(kUnknownNames[k]));
+        } else if (size != 1) {
+            parts.push_back(Number(size));
+            parts.push_back(Dot());
+            parts.push_back(Factor(value[k]));
+        } else {
+            parts.push_back(parts.empty() ? Value(value[k]) : Signed(value[k]));
+        }
+    }
+    return MathRow(std::move(parts));
+}
+
+// The elimination: the pivots in the order they were taken, for the back substitution.
+struct TPivot {
+    TEquation Equation;
+    int Unknown = 0;
+};
+
+enum class TEnd { Unique, NoSolution, Infinite };
+
+// Where the equation e, just formed from source, is 0 = d: the line that
+// says so, and whether it contradicts. Returns false for any other e.
+bool ZeroRowLine(const TEquation& e, int n, const std::string& source, std::vector<TMath>& lines,
+                 TEnd& end) {
+    if (!ZeroRow(e, n)) {
+        return false;
+    }
+    const bool contradiction = !e.Right.IsZero();
+    lines.push_back(
+        MathRow({Word(source), Equals(Number(0), IntegerMath(e.Right)),
+                 Word(contradiction ? "となり成り立たないので" : "となり常に成り立つ")}));
+    if (contradiction) {
+        end = TEnd::NoSolution;
+    }
+    return true;
+}
+
+// Among the unknowns still open and the equations still active, the pivot
+// that needs the smallest multipliers to clear its unknown from the others.
+std::pair<int, std::size_t> ChoosePivot(const std::vector<TEquation>& active,
+                                        const std::array<bool, kMaxUnknowns>& open, int n) {
+    std::pair<int, std::size_t> best{-1, 0};
+    TInteger bestCost = 0;
+    for (int u = 0; u < n; ++u) {
+        if (!open[u]) {
+            continue;
+        }
+        for (std::size_t i = 0; i < active.size(); ++i) {
+            const TInteger& p = active[i].Coef[u];
+            if (p.IsZero()) {
+                continue;
+            }
+            TInteger cost = 0;
+            for (std::size_t j = 0; j < active.size(); ++j) {
+                const TInteger& e = active[j].Coef[u];
+                if (j != i && !e.IsZero()) {
+                    const TInteger l = Abs(IntLcm(p, e));
+                    cost += l / Abs(p) + l / Abs(e);
+                }
+            }
+            if (best.first < 0 || cost < bestCost) {
+                best = {u, i};
+                bestCost = cost;
+            }
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
+                                   const TLinearSolution& solution) {
+    if (n < 2 || n > kMaxUnknowns) {
+        return std::nullopt;
+    }
+    std::vector<TMath> lines;
+    const TMath problem = LinearProblem(system, n);
+    for (int row = 0; row < n; ++row) {
+        lines.push_back(Numbered(problem.Parts[row], Circled(row)));
+    }
+
+    // Integer coefficients: an equation with fractions times the lcm of its
+    // denominators. An equation 0 = d is judged as it stands.
+    TEnd end = TEnd::Unique;
+    std::vector<TEquation> active;
+    for (int row = 0; row < n && end == TEnd::Unique; ++row) {
+        TInteger scale = 1;
+        bool zero = true;
+        for (int k = 0; k <= n; ++k) {
+            const TRational r = Reduced(system[row][k]);
+            scale = Abs(IntLcm(scale, r.Den));
+            zero = zero && (k == n || r.Num.IsZero());
+        }
+        if (zero) {
+            const TRational d = Reduced(system[row][n]);
+            end = d.Num.IsZero() ? end : TEnd::NoSolution;
+            lines.push_back(
+                MathRow({Equals(Number(0), Value(d)),
+                         Word(d.Num.IsZero() ? "は常に成り立つ" : "は成り立たないので")}));
+            continue;
+        }
+        TEquation e;
+        e.Label = Circled(row);
+        for (int k = 0; k <= n; ++k) {
+            const TRational r = Reduced(Mul(system[row][k], {scale, 1}));
+            Check(r.Den == 1, "分母を払う");
+            (k < n ? e.Coef[k] : e.Right) = r.Num;
+        }
+        if (scale != 1) {
+            std::string source = Multiple(e.Label, scale);
+            source += " より";
+            e.Label += "′";
+            lines.push_back(
+                MathRow({Word(std::move(source)), Numbered(EquationMath(e, n), e.Label)}));
+        }
+        active.push_back(std::move(e));
+    }
+
+    std::array<bool, kMaxUnknowns> open{};
+    int openCount = n;
+    for (int k = 0; k < n; ++k) {
+        open[k] = true;
+    }
+    std::vector<TPivot> pivots;
+    int labels = n;
+    while (end == TEnd::Unique && !active.empty()) {
+        const auto [u, i] = ChoosePivot(active, open, n);
+        Check(u >= 0, "消去する文字");
+        const TEquation pivot = active[i];
+        const TInteger& p = pivot.Coef[u];
+        std::vector<TEquation> next;
+        for (std::size_t j = 0; j < active.size() && end == TEnd::Unique; ++j) {
+            const TEquation& e = active[j];
+            if (j == i) {
+                continue;
+            }
+            if (e.Coef[u].IsZero()) {
+                next.push_back(e);
+                continue;
+            }
+            // pivot×mp ∓ e×me: the multiples that make the coefficients of u equal.
+            const TInteger l = Abs(IntLcm(p, e.Coef[u]));
+            const TInteger mp = l / Abs(p);
+            const TInteger me = l / Abs(e.Coef[u]);
+            const bool subtract = p.Sign() == e.Coef[u].Sign();
+            TEquation r;
+            for (int k = 0; k < n; ++k) {
+                r.Coef[k] = subtract ? pivot.Coef[k] * mp - e.Coef[k] * me
+                                     : pivot.Coef[k] * mp + e.Coef[k] * me;
+            }
+            r.Right = subtract ? pivot.Right * mp - e.Right * me : pivot.Right * mp + e.Right * me;
+            Check(r.Coef[u].IsZero(), "文字の消去");
+            std::string source = Multiple(pivot.Label, mp);
+            source += subtract ? " − " : " + ";
+            source += Multiple(e.Label, me);
+            source += " より";
+            if (ZeroRowLine(r, n, source, lines, end)) {
+                continue;
+            }
+            if (openCount - 1 >= 2) {
+                r.Label = Circled(labels++);
+            }
+            lines.push_back(
+                MathRow({Word(std::move(source)), Numbered(EquationMath(r, n), r.Label)}));
+            next.push_back(std::move(r));
+        }
+        pivots.push_back({pivot, u});
+        open[u] = false;
+        --openCount;
+        active = std::move(next);
+    }
+    if (end == TEnd::Unique && openCount > 0) {
+        end = TEnd::Infinite; // an equation fell away as 0 = 0: an unknown stays free
+    }
+
+    const TMath answer = LinearAnswer(solution, n);
+    if (end != TEnd::Unique) {
+        Check(solution.Kind ==
+                  (end == TEnd::NoSolution ? TSolutionKind::NoSolution : TSolutionKind::Infinite),
+              "解の種類");
+        lines.push_back(answer);
+        return MathLines(std::move(lines));
+    }
+    Check(solution.Kind == TSolutionKind::Unique, "解の種類");
+
+    // Back substitution, from the last pivot to the first.
+    std::array<TRational, kMaxUnknowns> value{};
+    std::array<bool, kMaxUnknowns> known{};
+    for (auto it = pivots.rbegin(); it != pivots.rend(); ++it) {
+        const TEquation& e = it->Equation;
+        const int u = it->Unknown;
+        TRational rest{e.Right, 1};
+        std::vector<TMath> givens;
+        for (int k = 0; k < n; ++k) {
+            if (k == u || e.Coef[k].IsZero()) {
+                continue;
+            }
+            Check(known[k], "代入する値");
+            rest = Add(rest, Mul({-e.Coef[k], 1}, value[k]));
+            if (!givens.empty()) {
+                givens.push_back(Comma());
+            }
+            givens.push_back(Equals(Letter(kUnknownNames[k]), Value(value[k])));
+        }
+        value[u] = Reduced(Div(rest, {e.Coef[u], 1}));
+        known[u] = true;
+        const TMath found = Equals(Letter(kUnknownNames[u]), Value(value[u]));
+        if (!givens.empty()) {
+            std::string put = "を";
+            put += e.Label;
+            put += "に代入して";
+            givens.push_back(Word(std::move(put)));
+            givens.push_back(Equals(SubstitutedLeft(e, n, u, value), IntegerMath(e.Right)));
+            lines.push_back(MathRow(std::move(givens)));
+            if (e.Coef[u] != 1) {
+                lines.push_back(
+                    Equals(TermsMath({{{e.Coef[u], 1}, Letter(kUnknownNames[u])}}), Value(rest)));
+            }
+            lines.push_back(found);
+        } else if (!e.Label.empty()) {
+            std::string source = e.Label;
+            source += " より";
+            lines.push_back(MathRow({Word(std::move(source)), found}));
+        } else if (e.Coef[u] != 1) {
+            lines.push_back(found); // from the equation on the line above
+        }
+    }
+    for (int row = 0; row < n; ++row) {
+        TRational left{0, 1};
+        for (int k = 0; k < n; ++k) {
+            left = Add(left, Mul(system[row][k], value[k]));
+        }
+        Check(RatEqual(left, system[row][n]), "元の式への代入");
+    }
+    for (int k = 0; k < n; ++k) {
+        Check(RatEqual(value[k], solution.Values[k]), "解");
+    }
+    // The last value found may already read as the answer's first line.
+    if (MathToUnicode(lines.back()) == MathToUnicode(answer.Parts.front())) {
+        lines.pop_back();
+    }
+    for (const TMath& line : answer.Parts) {
+        lines.push_back(line);
+    }
+    return MathLines(std::move(lines));
+}
+
+} // namespace arith

@@ -99,6 +99,11 @@ TMath Factor(const TRational& r) {
     return Negative(r) || fraction ? Paren(std::move(math)) : math;
 }
 
+// "2", "(−3)": an integer after a sign or a product dot.
+TMath SignedInt(const TInteger& n) {
+    return Signed({n, 1});
+}
+
 // Linear systems.
 
 const char* const kUnknownNames[kMaxUnknowns] = {"x", "y", "z"};
@@ -241,6 +246,52 @@ std::pair<int, std::size_t> ChoosePivot(const std::vector<TEquation>& active,
         }
     }
     return best;
+}
+
+// Indefinite equations.
+
+// "A·u + B·v" with the signs folded and factors 1 left out: "7·(−1) + 4·2",
+// "4 − 3·2".
+TMath Combination(const TInteger& u, const TInteger& A, const TInteger& v, const TInteger& B) {
+    std::vector<TMath> parts = {Number(u)};
+    if (A != 1) {
+        parts.push_back(Dot());
+        parts.push_back(SignedInt(A));
+    }
+    parts.push_back(Op(B.Sign() < 0 ? "−" : "+"));
+    parts.push_back(Number(v));
+    if (Abs(B) != 1) {
+        parts.push_back(Dot());
+        parts.push_back(Number(Abs(B)));
+    }
+    return MathRow(std::move(parts));
+}
+
+// "29·(−15) − 11·(−40) = 5": the equation a x + b y = c with x and y put in.
+TMath PutIn(const TInteger& a, const TInteger& b, const TInteger& c, const TInteger& x,
+            const TInteger& y) {
+    Check(a * x + b * y == c, "解の代入");
+    std::vector<TMath> parts;
+    if (a.Sign() < 0) {
+        parts.push_back(Op("−"));
+    }
+    parts.insert(parts.end(), {Number(Abs(a)), Dot(), SignedInt(x), Op(b.Sign() < 0 ? "−" : "+"),
+                               Number(Abs(b)), Dot(), SignedInt(y), Op("="), IntegerMath(c)});
+    return MathRow(std::move(parts));
+}
+
+// "x − 4", "(x + 4)" as a factor, "x" for a zero value.
+TMath LessInteger(const char* letter, const TInteger& value, bool bracket) {
+    TMath math = TermsMath({{{1, 1}, Letter(letter)}, {{-value, 1}, MathRow({})}});
+    return bracket && !value.IsZero() ? Paren(std::move(math)) : math;
+}
+
+// "x = −15 + 11·(−1) = −26": the value shifted by step·k.
+TMath Shifted(const char* letter, const TInteger& from, const TInteger& step, const TInteger& k,
+              const TInteger& to) {
+    Check(from + step * k == to, "解の平行移動");
+    return MathRow({Letter(letter), Op("="), IntegerMath(from), Op(step.Sign() < 0 ? "−" : "+"),
+                    Number(Abs(step)), Dot(), SignedInt(k), Op("="), IntegerMath(to)});
 }
 
 } // namespace
@@ -416,6 +467,145 @@ std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
     if (MathToUnicode(lines.back()) == MathToUnicode(answer.Parts.front())) {
         lines.pop_back();
     }
+    for (const TMath& line : answer.Parts) {
+        lines.push_back(line);
+    }
+    return MathLines(std::move(lines));
+}
+
+std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TInteger& c,
+                                  bool plus, const THuteiSolution& solution, bool general) {
+    if (a.IsZero() || b.IsZero()) {
+        return std::nullopt;
+    }
+    const TInteger bb = plus ? b : -b; // the equation as a x + bb y = c
+    std::vector<TMath> lines;
+
+    // Euclid's algorithm on p = max(|a|, |b|), q = min(|a|, |b|): r[i - 1] = r[i] t[i] + r[i + 1].
+    const bool aFirst = Abs(a) >= Abs(b);
+    std::vector<TInteger> r = {aFirst ? Abs(a) : Abs(b), aFirst ? Abs(b) : Abs(a)};
+    std::vector<TInteger> t = {0};
+    while (!r.back().IsZero()) {
+        const std::size_t i = r.size() - 1;
+        t.push_back(r[i - 1] / r[i]);
+        r.push_back(r[i - 1] % r[i]);
+        lines.push_back(Equals(Number(r[i - 1]), MathRow({Number(r[i]), Dot(), Number(t[i]),
+                                                          Op("+"), Number(r[i + 1])})));
+    }
+    const std::size_t m = r.size() - 2; // g = r[m], r[m + 1] = 0
+    const TInteger& g = r[m];
+    Check(g == Gcd(a, b), "最大公約数");
+    lines.push_back(
+        MathRow({Word("gcd"), Paren(MathRow({Number(Abs(a)), Comma(), Number(Abs(b))})), Op("="),
+                 Number(g)}));
+    if (!(c % g).IsZero()) {
+        lines.push_back(MathRow({IntegerMath(c), Word("は"), Number(g),
+                                 Word("で割り切れないので 整数解はありません")}));
+        return MathLines(std::move(lines));
+    }
+
+    // g = A·x + B·y for consecutive remainders x > y, back to x = r[0], y = r[1].
+    TInteger x = r[0];
+    TInteger y = r[1];
+    TInteger A = 0;
+    TInteger B = 1;
+    std::size_t j = 1;
+    if (m == 1) {
+        lines.push_back(Equals(Number(g), Combination(x, A, y, B)));
+    } else {
+        j = m - 1;
+        x = r[j - 1];
+        y = r[j];
+        A = 1;
+        B = -t[j];
+        lines.push_back(
+            Equals(Number(g), MathRow({Number(x), Op("−"), Number(y), Dot(), Number(t[j])})));
+    }
+    while (j > 1) {
+        // y = r[j] = r[j - 2] − r[j − 1]·t[j − 1], and r[j − 1] = x.
+        const TMath inner =
+            MathRow({Number(r[j - 2]), Op("−"), Number(x), Dot(), Number(t[j - 1])});
+        std::vector<TMath> put = {Op("="), Number(x)};
+        if (A != 1) {
+            put.push_back(Dot());
+            put.push_back(SignedInt(A));
+        }
+        put.push_back(Op(B.Sign() < 0 ? "−" : "+"));
+        put.push_back(Paren(inner));
+        if (Abs(B) != 1) {
+            put.push_back(Dot());
+            put.push_back(Number(Abs(B)));
+        }
+        const TInteger nextA = B;
+        const TInteger nextB = A - B * t[j - 1];
+        y = x;
+        x = r[j - 2];
+        A = nextA;
+        B = nextB;
+        --j;
+        Check(A * x + B * y == g, "互除法の逆算");
+        put.push_back(Op("="));
+        put.push_back(Combination(x, A, y, B));
+        lines.push_back(MathRow(std::move(put)));
+    }
+    Check(A * x + B * y == g, "互除法の逆算");
+
+    // The particular solution for a x + bb y = g, then times c/g.
+    const TInteger coefA = aFirst ? A : B;
+    const TInteger coefB = aFirst ? B : A;
+    const TInteger xg = a.Sign() < 0 ? -coefA : coefA;
+    const TInteger yg = bb.Sign() < 0 ? -coefB : coefB;
+    const TInteger k = c / g;
+    const TInteger x1 = xg * k;
+    const TInteger y1 = yg * k;
+    std::string scaled = "両辺に ";
+    scaled += AnswerDigits(k);
+    scaled += " を掛けて";
+    lines.push_back(
+        MathRow({Word(k == 1 ? std::string("よって") : scaled), PutIn(a, bb, c, x1, y1)}));
+
+    // The window's own particular solution, along (bb/g, −a/g).
+    const TInteger sx = bb / g;
+    const TInteger sy = -a / g;
+    if (solution.X != x1 || solution.Y != y1) {
+        Check(((solution.X - x1) % sx).IsZero(), "解の平行移動");
+        const TInteger shift = (solution.X - x1) / sx;
+        lines.push_back(MathRow({Shifted("x", x1, sx, shift, solution.X), Comma(),
+                                 Shifted("y", y1, sy, shift, solution.Y), Word("とすると")}));
+        lines.push_back(PutIn(a, bb, c, solution.X, solution.Y));
+    }
+    const TMath answer = HuteiAnswer(solution, general);
+    if (!general) {
+        lines.push_back(answer);
+        return MathLines(std::move(lines));
+    }
+
+    // a(x − X) = −bb(y − Y), the coprime quotients, then every solution.
+    const auto sides = [&](const TInteger& f) {
+        return Equals(TermsMath({{{a / f, 1}, LessInteger("x", solution.X, true)}}),
+                      TermsMath({{{-bb / f, 1}, LessInteger("y", solution.Y, true)}}));
+    };
+    lines.push_back(MathRow({Word("辺々引いて"), sides(1)}));
+    if (g != 1) {
+        std::string divided = "両辺を ";
+        divided += AnswerDigits(g);
+        divided += " で割って";
+        lines.push_back(MathRow({Word(std::move(divided)), sides(g)}));
+    }
+    Check(a * solution.XStep + bb * solution.YStep == 0 && Abs(solution.XStep) == Abs(sx) &&
+              Abs(solution.YStep) == Abs(sy),
+          "一般解");
+    std::string coprime = AnswerDigits(Abs(a / g));
+    coprime += " と ";
+    coprime += AnswerDigits(Abs(bb / g));
+    coprime += " は互いに素なので";
+    lines.push_back(MathRow({Word(std::move(coprime)),
+                             Equals(LessInteger("x", solution.X, false),
+                                    TermsMath({{{solution.XStep, 1}, Letter("n")}})),
+                             Comma(),
+                             Equals(LessInteger("y", solution.Y, false),
+                                    TermsMath({{{solution.YStep, 1}, Letter("n")}})),
+                             Word("(n は整数)")}));
     for (const TMath& line : answer.Parts) {
         lines.push_back(line);
     }

@@ -294,6 +294,184 @@ TMath Shifted(const char* letter, const TInteger& from, const TInteger& step, co
                     Number(Abs(step)), Dot(), SignedInt(k), Op("="), IntegerMath(to)});
 }
 
+// Polynomials.
+
+TPolynomial Normalized(TPolynomial p) {
+    PolyNormalize(p);
+    return p;
+}
+
+TPolynomial Times(const TPolynomial& a, const TPolynomial& b) {
+    TPolynomial r;
+    PolyMul(a, b, r);
+    return r;
+}
+
+TPolynomial Monomial(const TRational& c, int i) {
+    TPolynomial p;
+    PolySetCoeff(p, i, c);
+    PolyNormalize(p);
+    return p;
+}
+
+int TermCount(const TPolynomial& p) {
+    int count = 0;
+    for (int i = 0; i <= Normalized(p).Degree; ++i) {
+        count += p.Num[i].IsZero() ? 0 : 1;
+    }
+    return count;
+}
+
+// A polynomial as a factor: bare when it is one non-negative number, letter
+// or power of the letter, otherwise in brackets.
+TMath Operand(const TPolynomial& p) {
+    TMath math = PolynomialMath(p);
+    const bool bare = math.Parts.size() == 1 && (math.Parts[0].Kind == TMathKind::Number ||
+                                                 math.Parts[0].Kind == TMathKind::Letter ||
+                                                 math.Parts[0].Kind == TMathKind::Power);
+    return bare ? math : Paren(std::move(math));
+}
+
+// "(x² − 1)·x", "(x − 1)(x + 1)": the dot only before a factor without brackets.
+TMath ProductOf(const TPolynomial& a, const TPolynomial& b) {
+    TMath right = Operand(b);
+    if (right.Kind == TMathKind::Paren) {
+        return MathRow({Operand(a), std::move(right)});
+    }
+    return MathRow({Operand(a), Dot(), std::move(right)});
+}
+
+// "f = g·q + r", checked; r after its own sign: "… − 3x + 5". A constant
+// quotient stands first: "(1/2)·(4x² − 4)".
+TMath DivisionLine(const TPolynomial& f, const TPolynomial& g, const TPolynomial& q,
+                   const TPolynomial& r) {
+    TPolynomial back;
+    PolyAdd(Times(g, q), r, back);
+    const TPolynomial rest = Normalized(r);
+    Check(PolyEqual(back, f) && (PolyIsZero(rest) || rest.Degree < Normalized(g).Degree), "割り算");
+    const TPolynomial quotient = Normalized(q);
+    TMath product = quotient.Degree == 0
+                        ? MathRow({Factor(PolyCoeff(quotient, 0)), Dot(), Operand(g)})
+                        : ProductOf(g, quotient);
+    TMath remainder = PolynomialMath(rest);
+    const bool negative = Negative(PolyCoeff(rest, rest.Degree));
+    if (negative) {
+        return Equals(PolynomialMath(f), MathRow({std::move(product), std::move(remainder)}));
+    }
+    return Equals(PolynomialMath(f), MathRow({std::move(product), Op("+"), std::move(remainder)}));
+}
+
+// Euclid's algorithm, each division a line; gives the last non-zero remainder.
+TPolynomial EuclidLines(TPolynomial a, TPolynomial b, std::vector<TMath>& lines) {
+    a = Normalized(a);
+    b = Normalized(b);
+    if (a.Degree < b.Degree) {
+        std::swap(a, b);
+    }
+    for (int step = 0; !PolyIsZero(b); ++step) {
+        Check(step <= 2 * kMaxDegree + 2, "互除法の長さ");
+        TPolynomial q;
+        TPolynomial r;
+        PolyDivMod(a, b, q, r);
+        lines.push_back(DivisionLine(a, b, q, r));
+        a = b;
+        b = Normalized(r);
+    }
+    return a;
+}
+
+// A factor c·uⁱ of a binomial term: "x²", "(2x)³", "(−3)²", left out for i = 0.
+void PushPower(std::vector<TMath>& factors, const TPolynomial& u, int i) {
+    if (i == 0) {
+        return;
+    }
+    TMath base = Operand(u);
+    factors.push_back(i == 1 ? std::move(base)
+                             : MathParts(TMathKind::Power, {std::move(base), Number(i)}));
+}
+
+// (u + v)ⁿ = Σ ₙCₖ uⁿ⁻ᵏ vᵏ with the coefficients and powers written out:
+// "x³ + 3·x²·1 + 3·x·1² + 1³"; the sum is checked against power.
+TMath BinomialTerms(const TPolynomial& base, int n, const TPolynomial& power) {
+    const TPolynomial p = Normalized(base);
+    int lead = p.Degree;
+    int low = 0;
+    while (p.Num[low].IsZero()) {
+        ++low;
+    }
+    const TPolynomial u = Monomial(PolyCoeff(p, lead), lead);
+    const TPolynomial v = Monomial(PolyCoeff(p, low), low);
+    std::vector<TMath> parts;
+    TPolynomial sum;
+    TInteger choose = 1;
+    for (int k = 0; k <= n; ++k) {
+        std::vector<TMath> factors;
+        if (choose != 1) {
+            factors.push_back(Number(choose));
+        }
+        PushPower(factors, u, n - k);
+        PushPower(factors, v, k);
+        TPolynomial term = Monomial({choose, 1}, 0);
+        for (int i = 0; i < n - k; ++i) {
+            term = Times(term, u);
+        }
+        for (int i = 0; i < k; ++i) {
+            term = Times(term, v);
+        }
+        PolyAdd(sum, term, sum);
+        if (k > 0) {
+            parts.push_back(Op("+"));
+        }
+        for (std::size_t i = 0; i < factors.size(); ++i) {
+            if (i > 0) {
+                parts.push_back(Dot());
+            }
+            parts.push_back(std::move(factors[i]));
+        }
+        choose = choose * (n - k) / (k + 1);
+    }
+    Check(PolyEqual(sum, power), "二項定理");
+    return MathRow(std::move(parts));
+}
+
+// A polynomial power: the binomial theorem for two terms, repeated products otherwise.
+void PolynomialPowerLines(const TPolynomial& f, int n, const TPolynomial& power, TMath head,
+                          std::vector<TMath>& lines) {
+    if (n <= 1) {
+        Check(PolyEqual(n == 0 ? Monomial({1, 1}, 0) : Normalized(f), power), "累乗");
+        lines.push_back(Equals(std::move(head), PolynomialMath(power)));
+        return;
+    }
+    if (TermCount(f) == 2) {
+        lines.push_back(Equals(std::move(head), BinomialTerms(f, n, power)));
+        lines.push_back(MathRow({Op("="), PolynomialMath(power)}));
+        return;
+    }
+    if (TermCount(f) == 1) {
+        Check(PolyEqual(power,
+                        [&] {
+                            TPolynomial p = Monomial({1, 1}, 0);
+                            for (int i = 0; i < n; ++i) {
+                                p = Times(p, f);
+                            }
+                            return p;
+                        }()),
+              "累乗");
+        lines.push_back(Equals(std::move(head), PolynomialMath(power)));
+        return;
+    }
+    TPolynomial p = Normalized(f);
+    lines.push_back(Equals(std::move(head), ProductOf(p, f)));
+    for (int k = 2; k <= n; ++k) {
+        if (k > 2) {
+            lines.push_back(MathRow({Op("="), ProductOf(p, f)}));
+        }
+        p = Times(p, f);
+        lines.push_back(MathRow({Op("="), PolynomialMath(p)}));
+    }
+    Check(PolyEqual(p, power), "累乗");
+}
+
 } // namespace
 
 std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
@@ -495,9 +673,8 @@ std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TI
     const std::size_t m = r.size() - 2; // g = r[m], r[m + 1] = 0
     const TInteger& g = r[m];
     Check(g == Gcd(a, b), "最大公約数");
-    lines.push_back(
-        MathRow({Word("gcd"), Paren(MathRow({Number(Abs(a)), Comma(), Number(Abs(b))})), Op("="),
-                 Number(g)}));
+    lines.push_back(MathRow({Word("gcd"), Paren(MathRow({Number(Abs(a)), Comma(), Number(Abs(b))})),
+                             Op("="), Number(g)}));
     if (!(c % g).IsZero()) {
         lines.push_back(MathRow({IntegerMath(c), Word("は"), Number(g),
                                  Word("で割り切れないので 整数解はありません")}));
@@ -608,6 +785,161 @@ std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TI
                              Word("(n は整数)")}));
     for (const TMath& line : answer.Parts) {
         lines.push_back(line);
+    }
+    return MathLines(std::move(lines));
+}
+
+std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f,
+                                      const TPolynomial& g, const TOperationResult& result) {
+    std::vector<TMath> lines;
+    switch (operation) {
+    case TOperation::Add:
+    case TOperation::Subtract:
+    case TOperation::Multiply:
+        return std::nullopt;
+    case TOperation::Divide: {
+        if (PolyIsZero(Normalized(g))) {
+            return std::nullopt;
+        }
+        lines.push_back(DivisionLine(f, g, result.Quotient.Quotient, result.Quotient.Remainder));
+        lines.push_back(QuotientAnswer(result.Quotient));
+        break;
+    }
+    case TOperation::Gcd:
+    case TOperation::Lcm: {
+        if (PolyIsZero(Normalized(f)) || PolyIsZero(Normalized(g))) {
+            return std::nullopt;
+        }
+        const TPolynomial last = EuclidLines(f, g, lines);
+        // The window's gcd is the last remainder times a constant.
+        const TCommonPolynomial gcd = operation == TOperation::Gcd ? result.Common : GcdOf(f, g);
+        TPolynomial scale;
+        TPolynomial rest;
+        PolyDivMod(gcd.Value, last, scale, rest);
+        Check(PolyIsZero(Normalized(rest)) && Normalized(scale).Degree == 0 &&
+                  !PolyIsZero(Normalized(scale)),
+              "最大公約数");
+        std::vector<TMath> named = {Word("最大公約数は"), PolynomialMath(last)};
+        if (!PolyEqual(last, gcd.Value)) {
+            named.push_back(Word("を定数倍して"));
+            named.push_back(PolynomialMath(gcd.Value));
+        }
+        lines.push_back(MathRow(std::move(named)));
+        if (operation == TOperation::Lcm) {
+            // f·(g/gcd), as the window forms it; f·g itself may pass the degree limit.
+            TPolynomial cofactor;
+            PolyDivMod(g, gcd.Value, cofactor, rest);
+            Check(PolyIsZero(Normalized(rest)) &&
+                      PolyEqual(Times(f, cofactor), result.Common.Value),
+                  "最小公倍数");
+            lines.push_back(
+                MathRow({Word("最小公倍数は"),
+                         MathParts(TMathKind::Fraction,
+                                   {MathRow({Operand(f), Operand(g)}), Operand(gcd.Value)}),
+                         Op("="), PolynomialMath(result.Common.Value)}));
+        }
+        // The factored answer, unless the line above already ends in it.
+        TMath answer = CommonAnswer(result.Common);
+        if (MathToUnicode(answer) != MathToUnicode(PolynomialMath(result.Common.Value))) {
+            lines.push_back(MathRow({Op("="), std::move(answer)}));
+        }
+        break;
+    }
+    case TOperation::Power: {
+        const TPower& power = result.Power;
+        const std::optional<TInteger> exponent = PolyToInt(Normalized(g));
+        if (!exponent || power.TooLong) {
+            return std::nullopt;
+        }
+        Check(*exponent == power.Exponent, "指数");
+        const TMath problem = OperationProblem(TOperation::Power, f, g);
+        const TMath answer = PowerAnswer(power);
+        const TInteger size = Abs(power.Exponent);
+        const bool negative = power.Exponent.Sign() < 0;
+        TMath base = problem.Parts[0].Parts[0];
+        const auto raised = [&] { return MathParts(TMathKind::Power, {base, Number(size)}); };
+        if (!power.ConstantBase) {
+            Check(!PolyIsZero(Normalized(f)) && Normalized(f).Degree > 0 && size <= kMaxDegree,
+                  "累乗");
+            if (negative) {
+                lines.push_back(
+                    Equals(problem, MathParts(TMathKind::Fraction, {Number(1), raised()})));
+                PolynomialPowerLines(f, static_cast<int>(size.ToLong()), power.Power, raised(),
+                                     lines);
+                lines.push_back(Equals(problem, answer));
+            } else {
+                PolynomialPowerLines(f, static_cast<int>(size.ToLong()), power.Power, problem,
+                                     lines);
+            }
+            break;
+        }
+        // A constant c: cⁿ exactly, checked against the digits of the answer.
+        const TRational c = Reduced(PolyCoeff(f, 0));
+        Check(!(c.Num.IsZero() && negative), "0 の負の累乗");
+        TInteger top = 1;
+        TInteger bottom = 1;
+        bool odd = fmpz_is_odd(size.Raw());
+        if (c.Num.IsZero()) {
+            top = size.IsZero() ? 1 : 0;
+            odd = false;
+        } else if (Abs(c.Num) != 1 || c.Den != 1) {
+            Check(size.FitsLong() && size.ToLong() <= 4000, "累乗の桁数");
+            top = Power(Abs(c.Num), static_cast<unsigned long>(size.ToLong()));
+            bottom = Power(c.Den, static_cast<unsigned long>(size.ToLong()));
+        }
+        if (negative) {
+            std::swap(top, bottom);
+        }
+        Check(top.Text() == power.Numerator && bottom.Text() == power.Denominator &&
+                  power.Negative == (c.Num.Sign() < 0 && odd),
+              "累乗の値");
+        std::vector<TMath> parts = {problem, Op("=")};
+        if (negative) {
+            parts.push_back(MathParts(TMathKind::Fraction, {Number(1), raised()}));
+            parts.push_back(Op("="));
+        } else if (size >= 2 && size <= 6) {
+            std::vector<TMath> factors;
+            for (long i = 0; i < size.ToLong(); ++i) {
+                if (i > 0) {
+                    factors.push_back(Dot());
+                }
+                factors.push_back(Factor(c));
+            }
+            parts.push_back(MathRow(std::move(factors)));
+            parts.push_back(Op("="));
+        }
+        parts.push_back(answer);
+        lines.push_back(MathRow(std::move(parts)));
+        break;
+    }
+    case TOperation::Substitute: {
+        // Each xⁱ of f replaced by g(x)ⁱ.
+        const TPolynomial p = Normalized(f);
+        std::vector<TMathTerm> terms;
+        for (int i = p.Degree; i >= 0; --i) {
+            TMath unknown = MathRow({});
+            if (i == 1) {
+                unknown = Operand(g);
+            } else if (i > 1) {
+                unknown = MathParts(TMathKind::Power, {Operand(g), Number(i)});
+            }
+            terms.push_back({Reduced(PolyCoeff(p, i)), std::move(unknown)});
+        }
+        TPolynomial composed;
+        PolyCompose(f, g, composed);
+        Check(PolyEqual(composed, result.Value), "合成関数");
+        const TMath head =
+            MathRow({Letter("f"), Paren(MathRow({Letter("g"), Paren(Letter("x"))}))});
+        const TMath put = TermsMath(terms);
+        const TMath answer = PolynomialAnswer(result.Value);
+        std::vector<TMath> parts = {head, Op("="), put};
+        if (MathToUnicode(put) != MathToUnicode(answer)) {
+            parts.push_back(Op("="));
+            parts.push_back(answer);
+        }
+        lines.push_back(MathRow(std::move(parts)));
+        break;
+    }
     }
     return MathLines(std::move(lines));
 }

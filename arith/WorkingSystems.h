@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The working (途中式) of the linear-system and indefinite-equation
-// windows, in the manner of Working.h: one step per line,
+// The working (途中式) of the linear-system, indefinite-equation and
+// four-operations windows, in the manner of Working.h: one step per line,
 // every stated equality checked exactly (WorkingCheckError when a check
 // fails), ending in the board's answer. The examples are the Unicode forms.
 #pragma once
@@ -9,6 +9,7 @@
 #include "Hutei.h"
 #include "LinearSystem.h"
 #include "Notation.h"
+#include "PolyOperations.h"
 
 #include <optional>
 
@@ -25,9 +26,8 @@ namespace arith {
 //   y = 1 を①に代入して 2x + 3·1 = 5
 //   2x = 2
 //   x = 1
-//   x = 1
 //   y = 1
-// (the last lines are the board's answer). A step that gives 0 = d ends
+// (the last two lines are the board's answer). A step that gives 0 = d ends
 // with "となり成り立たないので" and 解なし, one that gives 0 = 0 says
 // "となり常に成り立つ" and the working ends in 不定 unless a later step
 // contradicts. None for another n.
@@ -49,5 +49,28 @@ std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
 // read. None when a or b is 0.
 std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TInteger& c,
                                   bool plus, const THuteiSolution& solution, bool general);
+
+// The board's result of one operation of the four-operations window, as
+// the window computed it.
+struct TOperationResult {
+    TPolynomial Value;        // Add, Subtract, Multiply, Substitute
+    TQuotient Quotient;       // Divide
+    TPower Power;             // Power
+    TCommonPolynomial Common; // Gcd, Lcm
+};
+
+// Divide: "f = g·q + r", "x³ − 1 = (x − 1)(x² + x + 1) + 0", then the
+// answer. Gcd: each division of Euclid's algorithm, the last non-zero
+// remainder times the constant that makes it the window's gcd
+// ("最大公約数は −2x − 2 を定数倍して x + 1"), the factored answer. Lcm: the
+// gcd's working, then "最小公倍数は (f)(g)/(gcd) = …". Power: a two-term
+// base by the binomial theorem with its coefficients,
+// "(x + 1)³ = x³ + 3·x²·1 + 3·x·1² + 1³", a longer one as repeated
+// products, a constant base as the product of its factors ("(−2)³ =
+// (−2)·(−2)·(−2) = −8"), a negative exponent as 1/f^|n|. Substitute:
+// "f(g(x)) = (x − 1)² + 2(x − 1) + 3 = x² + 2". None for Add, Subtract and
+// Multiply, for a power too long to write out and for a zero divisor.
+std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f,
+                                      const TPolynomial& g, const TOperationResult& result);
 
 } // namespace arith

@@ -162,7 +162,8 @@ std::string Multiple(const std::string& label, const TInteger& m) {
 
 // The left side of e with the known values put in and the unknown u kept:
 // "2x + 3·(−1)", "1 + 2y".
-TMath SubstitutedLeft(const TEquation& e, int n, int u, const std::array<TRational, 3>& value) {
+TMath SubstitutedLeft(const TEquation& e, int n, int u,
+                      const std::array<TRational, kMaxUnknowns>& value) {
     std::vector<TMath> parts;
     for (int k = 0; k < n; ++k) {
         const TInteger& c = e.Coef[k];

@@ -1,0 +1,948 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WorkingSystems.h"
+
+#include "Errors.h"
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace arith {
+
+namespace {
+
+// Formula parts.
+
+TMath Number(const TInteger& n) {
+    return MathText(TMathKind::Number, AnswerDigits(n));
+}
+
+TMath Letter(const char* letter) {
+    return MathText(TMathKind::Letter, letter);
+}
+
+TMath Op(const char* sign) {
+    return MathText(TMathKind::Operator, sign);
+}
+
+TMath Word(std::string word) {
+    return MathText(TMathKind::Word, std::move(word));
+}
+
+TMath Comma() {
+    return MathText(TMathKind::Punct, ",");
+}
+
+TMath Paren(TMath body) {
+    return MathParts(TMathKind::Paren, {std::move(body)});
+}
+
+TMath Dot() {
+    return Op("·");
+}
+
+TMath Equals(TMath left, TMath right) {
+    return MathRow({std::move(left), Op("="), std::move(right)});
+}
+
+// Exact values.
+
+TRational Reduced(TRational r) {
+    RatReduce(r);
+    return r;
+}
+
+TRational Add(const TRational& a, const TRational& b) {
+    TRational r;
+    RatAdd(a, b, r);
+    return r;
+}
+
+TRational Mul(const TRational& a, const TRational& b) {
+    TRational r;
+    RatMul(a, b, r);
+    return r;
+}
+
+TRational Div(const TRational& a, const TRational& b) {
+    TRational r;
+    RatDiv(a, b, r);
+    return r;
+}
+
+bool Negative(const TRational& r) {
+    return !r.Num.IsZero() && (r.Num.Sign() < 0) != (r.Den.Sign() < 0);
+}
+
+// Stops the working where a step it is about to state is not exactly true.
+void Check(bool holds, const char* step) {
+    if (!holds) {
+        throw WorkingCheckError(step);
+    }
+}
+
+TMath Value(const TRational& r) {
+    return RationalMath(Reduced(r));
+}
+
+// A value after a sign, in brackets when negative: "(−2)".
+TMath Signed(const TRational& r) {
+    TMath math = Value(r);
+    return Negative(r) ? Paren(std::move(math)) : math;
+}
+
+// A value as a factor of a product, in brackets when negative or a fraction: "3·(1/2)".
+TMath Factor(const TRational& r) {
+    TMath math = Value(r);
+    const bool fraction = Reduced(r).Den != 1;
+    return Negative(r) || fraction ? Paren(std::move(math)) : math;
+}
+
+// "2", "(−3)": an integer after a sign or a product dot.
+TMath SignedInt(const TInteger& n) {
+    return Signed({n, 1});
+}
+
+// Linear systems.
+
+const char* const kUnknownNames[kMaxUnknowns] = {"x", "y", "z"};
+
+// The equation number i + 1 as a circled digit, ① to ⑳.
+std::string Circled(int i) {
+    std::string mark = "\xE2\x91";
+    mark += static_cast<char>(0xA0 + i);
+    return mark;
+}
+
+// An equation with integer coefficients, and its number (empty for one
+// that is used only on the next line).
+struct TEquation {
+    std::array<TInteger, kMaxUnknowns> Coef{};
+    TInteger Right = 0;
+    std::string Label;
+};
+
+TMath EquationMath(const TEquation& e, int n) {
+    std::vector<TMathTerm> terms;
+    for (int k = 0; k < n; ++k) {
+        terms.push_back({{e.Coef[k], 1}, Letter(kUnknownNames[k])});
+    }
+    return Equals(TermsMath(terms), IntegerMath(e.Right));
+}
+
+// "2x + 3y = 5 …①".
+TMath Numbered(TMath equation, const std::string& label) {
+    if (label.empty()) {
+        return equation;
+    }
+    std::string mark = "…";
+    mark += label;
+    return MathRow({std::move(equation), Word(std::move(mark))});
+}
+
+bool ZeroRow(const TEquation& e, int n) {
+    for (int k = 0; k < n; ++k) {
+        if (!e.Coef[k].IsZero()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// "①×3", "②": an equation and the number it is multiplied by.
+std::string Multiple(const std::string& label, const TInteger& m) {
+    std::string text = label;
+    if (m != 1) {
+        text += "×";
+        text += AnswerDigits(m);
+    }
+    return text;
+}
+
+// The left side of e with the known values put in and the unknown u kept:
+// "2x + 3·(−1)", "1 + 2y".
+TMath SubstitutedLeft(const TEquation& e, int n, int u,
+                      const std::array<TRational, kMaxUnknowns>& value) {
+    std::vector<TMath> parts;
+    for (int k = 0; k < n; ++k) {
+        const TInteger& c = e.Coef[k];
+        if (c.IsZero()) {
+            continue;
+        }
+        if (c.Sign() < 0) {
+            parts.push_back(Op("−"));
+        } else if (!parts.empty()) {
+            parts.push_back(Op("+"));
+        }
+        const TInteger size = Abs(c);
+        if (k == u) {
+            if (size != 1) {
+                parts.push_back(Number(size));
+            }
+            parts.push_back(Letter(kUnknownNames[k]));
+        } else if (size != 1) {
+            parts.push_back(Number(size));
+            parts.push_back(Dot());
+            parts.push_back(Factor(value[k]));
+        } else {
+            parts.push_back(parts.empty() ? Value(value[k]) : Signed(value[k]));
+        }
+    }
+    return MathRow(std::move(parts));
+}
+
+// The elimination: the pivots in the order they were taken, for the back substitution.
+struct TPivot {
+    TEquation Equation;
+    int Unknown = 0;
+};
+
+enum class TEnd { Unique, NoSolution, Infinite };
+
+// Where the equation e, just formed from source, is 0 = d: the line that
+// says so, and whether it contradicts. Returns false for any other e.
+bool ZeroRowLine(const TEquation& e, int n, const std::string& source, std::vector<TMath>& lines,
+                 TEnd& end) {
+    if (!ZeroRow(e, n)) {
+        return false;
+    }
+    const bool contradiction = !e.Right.IsZero();
+    lines.push_back(
+        MathRow({Word(source), Equals(Number(0), IntegerMath(e.Right)),
+                 Word(contradiction ? "となり成り立たないので" : "となり常に成り立つ")}));
+    if (contradiction) {
+        end = TEnd::NoSolution;
+    }
+    return true;
+}
+
+// Among the unknowns still open and the equations still active, the pivot
+// that needs the smallest multipliers to clear its unknown from the others.
+std::pair<int, std::size_t> ChoosePivot(const std::vector<TEquation>& active,
+                                        const std::array<bool, kMaxUnknowns>& open, int n) {
+    std::pair<int, std::size_t> best{-1, 0};
+    TInteger bestCost = 0;
+    for (int u = 0; u < n; ++u) {
+        if (!open[u]) {
+            continue;
+        }
+        for (std::size_t i = 0; i < active.size(); ++i) {
+            const TInteger& p = active[i].Coef[u];
+            if (p.IsZero()) {
+                continue;
+            }
+            TInteger cost = 0;
+            for (std::size_t j = 0; j < active.size(); ++j) {
+                const TInteger& e = active[j].Coef[u];
+                if (j != i && !e.IsZero()) {
+                    const TInteger l = Abs(IntLcm(p, e));
+                    cost += l / Abs(p) + l / Abs(e);
+                }
+            }
+            if (best.first < 0 || cost < bestCost) {
+                best = {u, i};
+                bestCost = cost;
+            }
+        }
+    }
+    return best;
+}
+
+// Indefinite equations.
+
+// "A·u + B·v" with the signs folded and factors 1 left out: "7·(−1) + 4·2",
+// "4 − 3·2".
+TMath Combination(const TInteger& u, const TInteger& A, const TInteger& v, const TInteger& B) {
+    std::vector<TMath> parts = {Number(u)};
+    if (A != 1) {
+        parts.push_back(Dot());
+        parts.push_back(SignedInt(A));
+    }
+    parts.push_back(Op(B.Sign() < 0 ? "−" : "+"));
+    parts.push_back(Number(v));
+    if (Abs(B) != 1) {
+        parts.push_back(Dot());
+        parts.push_back(Number(Abs(B)));
+    }
+    return MathRow(std::move(parts));
+}
+
+// "29·(−15) − 11·(−40) = 5": the equation a x + b y = c with x and y put in.
+TMath PutIn(const TInteger& a, const TInteger& b, const TInteger& c, const TInteger& x,
+            const TInteger& y) {
+    Check(a * x + b * y == c, "解の代入");
+    std::vector<TMath> parts;
+    if (a.Sign() < 0) {
+        parts.push_back(Op("−"));
+    }
+    parts.insert(parts.end(), {Number(Abs(a)), Dot(), SignedInt(x), Op(b.Sign() < 0 ? "−" : "+"),
+                               Number(Abs(b)), Dot(), SignedInt(y), Op("="), IntegerMath(c)});
+    return MathRow(std::move(parts));
+}
+
+// "x − 4", "(x + 4)" as a factor, "x" for a zero value.
+TMath LessInteger(const char* letter, const TInteger& value, bool bracket) {
+    TMath math = TermsMath({{{1, 1}, Letter(letter)}, {{-value, 1}, MathRow({})}});
+    return bracket && !value.IsZero() ? Paren(std::move(math)) : math;
+}
+
+// "x = −15 + 11·(−1) = −26": the value shifted by step·k.
+TMath Shifted(const char* letter, const TInteger& from, const TInteger& step, const TInteger& k,
+              const TInteger& to) {
+    Check(from + step * k == to, "解の平行移動");
+    return MathRow({Letter(letter), Op("="), IntegerMath(from), Op(step.Sign() < 0 ? "−" : "+"),
+                    Number(Abs(step)), Dot(), SignedInt(k), Op("="), IntegerMath(to)});
+}
+
+// Polynomials.
+
+TPolynomial Normalized(TPolynomial p) {
+    PolyNormalize(p);
+    return p;
+}
+
+TPolynomial Times(const TPolynomial& a, const TPolynomial& b) {
+    TPolynomial r;
+    PolyMul(a, b, r);
+    return r;
+}
+
+TPolynomial Monomial(const TRational& c, int i) {
+    TPolynomial p;
+    PolySetCoeff(p, i, c);
+    PolyNormalize(p);
+    return p;
+}
+
+int TermCount(const TPolynomial& p) {
+    int count = 0;
+    for (int i = 0; i <= Normalized(p).Degree; ++i) {
+        count += p.Num[i].IsZero() ? 0 : 1;
+    }
+    return count;
+}
+
+// A polynomial as a factor: bare when it is one non-negative number, letter
+// or power of the letter, otherwise in brackets.
+TMath Operand(const TPolynomial& p) {
+    TMath math = PolynomialMath(p);
+    const bool bare = math.Parts.size() == 1 && (math.Parts[0].Kind == TMathKind::Number ||
+                                                 math.Parts[0].Kind == TMathKind::Letter ||
+                                                 math.Parts[0].Kind == TMathKind::Power);
+    return bare ? math : Paren(std::move(math));
+}
+
+// "(x² − 1)·x", "(x − 1)(x + 1)": the dot only before a factor without brackets.
+TMath ProductOf(const TPolynomial& a, const TPolynomial& b) {
+    TMath right = Operand(b);
+    if (right.Kind == TMathKind::Paren) {
+        return MathRow({Operand(a), std::move(right)});
+    }
+    return MathRow({Operand(a), Dot(), std::move(right)});
+}
+
+// "f = g·q + r", checked; r after its own sign: "… − 3x + 5". A constant
+// quotient stands first: "(1/2)·(4x² − 4)".
+TMath DivisionLine(const TPolynomial& f, const TPolynomial& g, const TPolynomial& q,
+                   const TPolynomial& r) {
+    TPolynomial back;
+    PolyAdd(Times(g, q), r, back);
+    const TPolynomial rest = Normalized(r);
+    Check(PolyEqual(back, f) && (PolyIsZero(rest) || rest.Degree < Normalized(g).Degree), "割り算");
+    const TPolynomial quotient = Normalized(q);
+    TMath product = quotient.Degree == 0
+                        ? MathRow({Factor(PolyCoeff(quotient, 0)), Dot(), Operand(g)})
+                        : ProductOf(g, quotient);
+    TMath remainder = PolynomialMath(rest);
+    const bool negative = Negative(PolyCoeff(rest, rest.Degree));
+    if (negative) {
+        return Equals(PolynomialMath(f), MathRow({std::move(product), std::move(remainder)}));
+    }
+    return Equals(PolynomialMath(f), MathRow({std::move(product), Op("+"), std::move(remainder)}));
+}
+
+// Euclid's algorithm, each division a line; gives the last non-zero remainder.
+TPolynomial EuclidLines(TPolynomial a, TPolynomial b, std::vector<TMath>& lines) {
+    a = Normalized(a);
+    b = Normalized(b);
+    if (a.Degree < b.Degree) {
+        std::swap(a, b);
+    }
+    for (int step = 0; !PolyIsZero(b); ++step) {
+        Check(step <= 2 * kMaxDegree + 2, "互除法の長さ");
+        TPolynomial q;
+        TPolynomial r;
+        PolyDivMod(a, b, q, r);
+        lines.push_back(DivisionLine(a, b, q, r));
+        a = b;
+        b = Normalized(r);
+    }
+    return a;
+}
+
+// A factor c·uⁱ of a binomial term: "x²", "(2x)³", "(−3)²", left out for i = 0.
+void PushPower(std::vector<TMath>& factors, const TPolynomial& u, int i) {
+    if (i == 0) {
+        return;
+    }
+    TMath base = Operand(u);
+    factors.push_back(i == 1 ? std::move(base)
+                             : MathParts(TMathKind::Power, {std::move(base), Number(i)}));
+}
+
+// (u + v)ⁿ = Σ ₙCₖ uⁿ⁻ᵏ vᵏ with the coefficients and powers written out:
+// "x³ + 3·x²·1 + 3·x·1² + 1³"; the sum is checked against power.
+TMath BinomialTerms(const TPolynomial& base, int n, const TPolynomial& power) {
+    const TPolynomial p = Normalized(base);
+    int lead = p.Degree;
+    int low = 0;
+    while (p.Num[low].IsZero()) {
+        ++low;
+    }
+    const TPolynomial u = Monomial(PolyCoeff(p, lead), lead);
+    const TPolynomial v = Monomial(PolyCoeff(p, low), low);
+    std::vector<TMath> parts;
+    TPolynomial sum;
+    TInteger choose = 1;
+    for (int k = 0; k <= n; ++k) {
+        std::vector<TMath> factors;
+        if (choose != 1) {
+            factors.push_back(Number(choose));
+        }
+        PushPower(factors, u, n - k);
+        PushPower(factors, v, k);
+        TPolynomial term = Monomial({choose, 1}, 0);
+        for (int i = 0; i < n - k; ++i) {
+            term = Times(term, u);
+        }
+        for (int i = 0; i < k; ++i) {
+            term = Times(term, v);
+        }
+        PolyAdd(sum, term, sum);
+        if (k > 0) {
+            parts.push_back(Op("+"));
+        }
+        for (std::size_t i = 0; i < factors.size(); ++i) {
+            if (i > 0) {
+                parts.push_back(Dot());
+            }
+            parts.push_back(std::move(factors[i]));
+        }
+        choose = choose * (n - k) / (k + 1);
+    }
+    Check(PolyEqual(sum, power), "二項定理");
+    return MathRow(std::move(parts));
+}
+
+// A polynomial power: the binomial theorem for two terms, repeated products otherwise.
+void PolynomialPowerLines(const TPolynomial& f, int n, const TPolynomial& power, TMath head,
+                          std::vector<TMath>& lines) {
+    if (n <= 1) {
+        Check(PolyEqual(n == 0 ? Monomial({1, 1}, 0) : Normalized(f), power), "累乗");
+        lines.push_back(Equals(std::move(head), PolynomialMath(power)));
+        return;
+    }
+    if (TermCount(f) == 2) {
+        lines.push_back(Equals(std::move(head), BinomialTerms(f, n, power)));
+        lines.push_back(MathRow({Op("="), PolynomialMath(power)}));
+        return;
+    }
+    if (TermCount(f) == 1) {
+        Check(PolyEqual(power,
+                        [&] {
+                            TPolynomial p = Monomial({1, 1}, 0);
+                            for (int i = 0; i < n; ++i) {
+                                p = Times(p, f);
+                            }
+                            return p;
+                        }()),
+              "累乗");
+        lines.push_back(Equals(std::move(head), PolynomialMath(power)));
+        return;
+    }
+    TPolynomial p = Normalized(f);
+    lines.push_back(Equals(std::move(head), ProductOf(p, f)));
+    for (int k = 2; k <= n; ++k) {
+        if (k > 2) {
+            lines.push_back(MathRow({Op("="), ProductOf(p, f)}));
+        }
+        p = Times(p, f);
+        lines.push_back(MathRow({Op("="), PolynomialMath(p)}));
+    }
+    Check(PolyEqual(p, power), "累乗");
+}
+
+} // namespace
+
+std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
+                                   const TLinearSolution& solution) {
+    if (n < 2 || n > kMaxUnknowns) {
+        return std::nullopt;
+    }
+    std::vector<TMath> lines;
+    const TMath problem = LinearProblem(system, n);
+    for (int row = 0; row < n; ++row) {
+        lines.push_back(Numbered(problem.Parts[row], Circled(row)));
+    }
+
+    // Integer coefficients: an equation with fractions times the lcm of its
+    // denominators. An equation 0 = d is judged as it stands.
+    TEnd end = TEnd::Unique;
+    std::vector<TEquation> active;
+    for (int row = 0; row < n && end == TEnd::Unique; ++row) {
+        TInteger scale = 1;
+        bool zero = true;
+        for (int k = 0; k <= n; ++k) {
+            const TRational r = Reduced(system[row][k]);
+            scale = Abs(IntLcm(scale, r.Den));
+            zero = zero && (k == n || r.Num.IsZero());
+        }
+        if (zero) {
+            const TRational d = Reduced(system[row][n]);
+            end = d.Num.IsZero() ? end : TEnd::NoSolution;
+            lines.push_back(
+                MathRow({Equals(Number(0), Value(d)),
+                         Word(d.Num.IsZero() ? "は常に成り立つ" : "は成り立たないので")}));
+            continue;
+        }
+        TEquation e;
+        e.Label = Circled(row);
+        for (int k = 0; k <= n; ++k) {
+            const TRational r = Reduced(Mul(system[row][k], {scale, 1}));
+            Check(r.Den == 1, "分母を払う");
+            (k < n ? e.Coef[k] : e.Right) = r.Num;
+        }
+        if (scale != 1) {
+            std::string source = Multiple(e.Label, scale);
+            source += " より";
+            e.Label += "′";
+            lines.push_back(
+                MathRow({Word(std::move(source)), Numbered(EquationMath(e, n), e.Label)}));
+        }
+        active.push_back(std::move(e));
+    }
+
+    std::array<bool, kMaxUnknowns> open{};
+    int openCount = n;
+    for (int k = 0; k < n; ++k) {
+        open[k] = true;
+    }
+    std::vector<TPivot> pivots;
+    int labels = n;
+    while (end == TEnd::Unique && !active.empty()) {
+        const auto [u, i] = ChoosePivot(active, open, n);
+        Check(u >= 0, "消去する文字");
+        const TEquation pivot = active[i];
+        const TInteger& p = pivot.Coef[u];
+        std::vector<TEquation> next;
+        for (std::size_t j = 0; j < active.size() && end == TEnd::Unique; ++j) {
+            const TEquation& e = active[j];
+            if (j == i) {
+                continue;
+            }
+            if (e.Coef[u].IsZero()) {
+                next.push_back(e);
+                continue;
+            }
+            // pivot×mp ∓ e×me: the multiples that make the coefficients of u equal.
+            const TInteger l = Abs(IntLcm(p, e.Coef[u]));
+            const TInteger mp = l / Abs(p);
+            const TInteger me = l / Abs(e.Coef[u]);
+            const bool subtract = p.Sign() == e.Coef[u].Sign();
+            TEquation r;
+            for (int k = 0; k < n; ++k) {
+                r.Coef[k] = subtract ? pivot.Coef[k] * mp - e.Coef[k] * me
+                                     : pivot.Coef[k] * mp + e.Coef[k] * me;
+            }
+            r.Right = subtract ? pivot.Right * mp - e.Right * me : pivot.Right * mp + e.Right * me;
+            Check(r.Coef[u].IsZero(), "文字の消去");
+            std::string source = Multiple(pivot.Label, mp);
+            source += subtract ? " − " : " + ";
+            source += Multiple(e.Label, me);
+            source += " より";
+            if (ZeroRowLine(r, n, source, lines, end)) {
+                continue;
+            }
+            if (openCount - 1 >= 2) {
+                r.Label = Circled(labels++);
+            }
+            lines.push_back(
+                MathRow({Word(std::move(source)), Numbered(EquationMath(r, n), r.Label)}));
+            next.push_back(std::move(r));
+        }
+        pivots.push_back({pivot, u});
+        open[u] = false;
+        --openCount;
+        active = std::move(next);
+    }
+    if (end == TEnd::Unique && openCount > 0) {
+        end = TEnd::Infinite; // an equation fell away as 0 = 0: an unknown stays free
+    }
+
+    const TMath answer = LinearAnswer(solution, n);
+    if (end != TEnd::Unique) {
+        Check(solution.Kind ==
+                  (end == TEnd::NoSolution ? TSolutionKind::NoSolution : TSolutionKind::Infinite),
+              "解の種類");
+        lines.push_back(answer);
+        return MathLines(std::move(lines));
+    }
+    Check(solution.Kind == TSolutionKind::Unique, "解の種類");
+
+    // Back substitution, from the last pivot to the first.
+    std::array<TRational, kMaxUnknowns> value{};
+    std::array<bool, kMaxUnknowns> known{};
+    for (auto it = pivots.rbegin(); it != pivots.rend(); ++it) {
+        const TEquation& e = it->Equation;
+        const int u = it->Unknown;
+        TRational rest{e.Right, 1};
+        std::vector<TMath> givens;
+        for (int k = 0; k < n; ++k) {
+            if (k == u || e.Coef[k].IsZero()) {
+                continue;
+            }
+            Check(known[k], "代入する値");
+            rest = Add(rest, Mul({-e.Coef[k], 1}, value[k]));
+            if (!givens.empty()) {
+                givens.push_back(Comma());
+            }
+            givens.push_back(Equals(Letter(kUnknownNames[k]), Value(value[k])));
+        }
+        value[u] = Reduced(Div(rest, {e.Coef[u], 1}));
+        known[u] = true;
+        const TMath found = Equals(Letter(kUnknownNames[u]), Value(value[u]));
+        if (!givens.empty()) {
+            std::string put = "を";
+            put += e.Label;
+            put += "に代入して";
+            givens.push_back(Word(std::move(put)));
+            givens.push_back(Equals(SubstitutedLeft(e, n, u, value), IntegerMath(e.Right)));
+            lines.push_back(MathRow(std::move(givens)));
+            if (e.Coef[u] != 1) {
+                lines.push_back(
+                    Equals(TermsMath({{{e.Coef[u], 1}, Letter(kUnknownNames[u])}}), Value(rest)));
+            }
+            lines.push_back(found);
+        } else if (!e.Label.empty()) {
+            std::string source = e.Label;
+            source += " より";
+            lines.push_back(MathRow({Word(std::move(source)), found}));
+        } else if (e.Coef[u] != 1) {
+            lines.push_back(found); // from the equation on the line above
+        }
+    }
+    for (int row = 0; row < n; ++row) {
+        TRational left{0, 1};
+        for (int k = 0; k < n; ++k) {
+            left = Add(left, Mul(system[row][k], value[k]));
+        }
+        Check(RatEqual(left, system[row][n]), "元の式への代入");
+    }
+    for (int k = 0; k < n; ++k) {
+        Check(RatEqual(value[k], solution.Values[k]), "解");
+    }
+    // The last value found may already read as the answer's first line.
+    if (MathToUnicode(lines.back()) == MathToUnicode(answer.Parts.front())) {
+        lines.pop_back();
+    }
+    for (const TMath& line : answer.Parts) {
+        lines.push_back(line);
+    }
+    return MathLines(std::move(lines));
+}
+
+std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TInteger& c,
+                                  bool plus, const THuteiSolution& solution, bool general) {
+    if (a.IsZero() || b.IsZero()) {
+        return std::nullopt;
+    }
+    const TInteger bb = plus ? b : -b; // the equation as a x + bb y = c
+    std::vector<TMath> lines;
+
+    // Euclid's algorithm on p = max(|a|, |b|), q = min(|a|, |b|): r[i - 1] = r[i] t[i] + r[i + 1].
+    const bool aFirst = Abs(a) >= Abs(b);
+    std::vector<TInteger> r = {aFirst ? Abs(a) : Abs(b), aFirst ? Abs(b) : Abs(a)};
+    std::vector<TInteger> t = {0};
+    while (!r.back().IsZero()) {
+        const std::size_t i = r.size() - 1;
+        t.push_back(r[i - 1] / r[i]);
+        r.push_back(r[i - 1] % r[i]);
+        lines.push_back(Equals(Number(r[i - 1]), MathRow({Number(r[i]), Dot(), Number(t[i]),
+                                                          Op("+"), Number(r[i + 1])})));
+    }
+    const std::size_t m = r.size() - 2; // g = r[m], r[m + 1] = 0
+    const TInteger& g = r[m];
+    Check(g == Gcd(a, b), "最大公約数");
+    lines.push_back(MathRow({Word("gcd"), Paren(MathRow({Number(Abs(a)), Comma(), Number(Abs(b))})),
+                             Op("="), Number(g)}));
+    if (!(c % g).IsZero()) {
+        lines.push_back(MathRow({IntegerMath(c), Word("は"), Number(g),
+                                 Word("で割り切れないので 整数解はありません")}));
+        return MathLines(std::move(lines));
+    }
+
+    // g = A·x + B·y for consecutive remainders x > y, back to x = r[0], y = r[1].
+    TInteger x = r[0];
+    TInteger y = r[1];
+    TInteger A = 0;
+    TInteger B = 1;
+    std::size_t j = 1;
+    if (m == 1) {
+        lines.push_back(Equals(Number(g), Combination(x, A, y, B)));
+    } else {
+        j = m - 1;
+        x = r[j - 1];
+        y = r[j];
+        A = 1;
+        B = -t[j];
+        lines.push_back(
+            Equals(Number(g), MathRow({Number(x), Op("−"), Number(y), Dot(), Number(t[j])})));
+    }
+    while (j > 1) {
+        // y = r[j] = r[j - 2] − r[j − 1]·t[j − 1], and r[j − 1] = x.
+        const TMath inner =
+            MathRow({Number(r[j - 2]), Op("−"), Number(x), Dot(), Number(t[j - 1])});
+        std::vector<TMath> put = {Op("="), Number(x)};
+        if (A != 1) {
+            put.push_back(Dot());
+            put.push_back(SignedInt(A));
+        }
+        put.push_back(Op(B.Sign() < 0 ? "−" : "+"));
+        put.push_back(Paren(inner));
+        if (Abs(B) != 1) {
+            put.push_back(Dot());
+            put.push_back(Number(Abs(B)));
+        }
+        const TInteger nextA = B;
+        const TInteger nextB = A - B * t[j - 1];
+        y = x;
+        x = r[j - 2];
+        A = nextA;
+        B = nextB;
+        --j;
+        Check(A * x + B * y == g, "互除法の逆算");
+        put.push_back(Op("="));
+        put.push_back(Combination(x, A, y, B));
+        lines.push_back(MathRow(std::move(put)));
+    }
+    Check(A * x + B * y == g, "互除法の逆算");
+
+    // The particular solution for a x + bb y = g, then times c/g.
+    const TInteger coefA = aFirst ? A : B;
+    const TInteger coefB = aFirst ? B : A;
+    const TInteger xg = a.Sign() < 0 ? -coefA : coefA;
+    const TInteger yg = bb.Sign() < 0 ? -coefB : coefB;
+    const TInteger k = c / g;
+    const TInteger x1 = xg * k;
+    const TInteger y1 = yg * k;
+    std::string scaled = "両辺に ";
+    scaled += AnswerDigits(k);
+    scaled += " を掛けて";
+    lines.push_back(
+        MathRow({Word(k == 1 ? std::string("よって") : scaled), PutIn(a, bb, c, x1, y1)}));
+
+    // The window's own particular solution, along (bb/g, −a/g).
+    const TInteger sx = bb / g;
+    const TInteger sy = -a / g;
+    if (solution.X != x1 || solution.Y != y1) {
+        Check(((solution.X - x1) % sx).IsZero(), "解の平行移動");
+        const TInteger shift = (solution.X - x1) / sx;
+        lines.push_back(MathRow({Shifted("x", x1, sx, shift, solution.X), Comma(),
+                                 Shifted("y", y1, sy, shift, solution.Y), Word("とすると")}));
+        lines.push_back(PutIn(a, bb, c, solution.X, solution.Y));
+    }
+    const TMath answer = HuteiAnswer(solution, general);
+    if (!general) {
+        lines.push_back(answer);
+        return MathLines(std::move(lines));
+    }
+
+    // a(x − X) = −bb(y − Y), the coprime quotients, then every solution.
+    const auto sides = [&](const TInteger& f) {
+        return Equals(TermsMath({{{a / f, 1}, LessInteger("x", solution.X, true)}}),
+                      TermsMath({{{-bb / f, 1}, LessInteger("y", solution.Y, true)}}));
+    };
+    lines.push_back(MathRow({Word("辺々引いて"), sides(1)}));
+    if (g != 1) {
+        std::string divided = "両辺を ";
+        divided += AnswerDigits(g);
+        divided += " で割って";
+        lines.push_back(MathRow({Word(std::move(divided)), sides(g)}));
+    }
+    Check(a * solution.XStep + bb * solution.YStep == 0 && Abs(solution.XStep) == Abs(sx) &&
+              Abs(solution.YStep) == Abs(sy),
+          "一般解");
+    std::string coprime = AnswerDigits(Abs(a / g));
+    coprime += " と ";
+    coprime += AnswerDigits(Abs(bb / g));
+    coprime += " は互いに素なので";
+    lines.push_back(MathRow({Word(std::move(coprime)),
+                             Equals(LessInteger("x", solution.X, false),
+                                    TermsMath({{{solution.XStep, 1}, Letter("n")}})),
+                             Comma(),
+                             Equals(LessInteger("y", solution.Y, false),
+                                    TermsMath({{{solution.YStep, 1}, Letter("n")}})),
+                             Word("(n は整数)")}));
+    for (const TMath& line : answer.Parts) {
+        lines.push_back(line);
+    }
+    return MathLines(std::move(lines));
+}
+
+std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f,
+                                      const TPolynomial& g, const TOperationResult& result) {
+    std::vector<TMath> lines;
+    switch (operation) {
+    case TOperation::Add:
+    case TOperation::Subtract:
+    case TOperation::Multiply:
+        return std::nullopt;
+    case TOperation::Divide: {
+        if (PolyIsZero(Normalized(g))) {
+            return std::nullopt;
+        }
+        lines.push_back(DivisionLine(f, g, result.Quotient.Quotient, result.Quotient.Remainder));
+        lines.push_back(QuotientAnswer(result.Quotient));
+        break;
+    }
+    case TOperation::Gcd:
+    case TOperation::Lcm: {
+        if (PolyIsZero(Normalized(f)) || PolyIsZero(Normalized(g))) {
+            return std::nullopt;
+        }
+        const TPolynomial last = EuclidLines(f, g, lines);
+        // The window's gcd is the last remainder times a constant.
+        const TCommonPolynomial gcd = operation == TOperation::Gcd ? result.Common : GcdOf(f, g);
+        TPolynomial scale;
+        TPolynomial rest;
+        PolyDivMod(gcd.Value, last, scale, rest);
+        Check(PolyIsZero(Normalized(rest)) && Normalized(scale).Degree == 0 &&
+                  !PolyIsZero(Normalized(scale)),
+              "最大公約数");
+        std::vector<TMath> named = {Word("最大公約数は"), PolynomialMath(last)};
+        if (!PolyEqual(last, gcd.Value)) {
+            named.push_back(Word("を定数倍して"));
+            named.push_back(PolynomialMath(gcd.Value));
+        }
+        lines.push_back(MathRow(std::move(named)));
+        if (operation == TOperation::Lcm) {
+            // f·(g/gcd), as the window forms it; f·g itself may pass the degree limit.
+            TPolynomial cofactor;
+            PolyDivMod(g, gcd.Value, cofactor, rest);
+            Check(PolyIsZero(Normalized(rest)) &&
+                      PolyEqual(Times(f, cofactor), result.Common.Value),
+                  "最小公倍数");
+            lines.push_back(
+                MathRow({Word("最小公倍数は"),
+                         MathParts(TMathKind::Fraction,
+                                   {MathRow({Operand(f), Operand(g)}), Operand(gcd.Value)}),
+                         Op("="), PolynomialMath(result.Common.Value)}));
+        }
+        // The factored answer, unless the line above already ends in it.
+        TMath answer = CommonAnswer(result.Common);
+        if (MathToUnicode(answer) != MathToUnicode(PolynomialMath(result.Common.Value))) {
+            lines.push_back(MathRow({Op("="), std::move(answer)}));
+        }
+        break;
+    }
+    case TOperation::Power: {
+        const TPower& power = result.Power;
+        const std::optional<TInteger> exponent = PolyToInt(Normalized(g));
+        if (!exponent || power.TooLong) {
+            return std::nullopt;
+        }
+        Check(*exponent == power.Exponent, "指数");
+        const TMath problem = OperationProblem(TOperation::Power, f, g);
+        const TMath answer = PowerAnswer(power);
+        const TInteger size = Abs(power.Exponent);
+        const bool negative = power.Exponent.Sign() < 0;
+        TMath base = problem.Parts[0].Parts[0];
+        const auto raised = [&] { return MathParts(TMathKind::Power, {base, Number(size)}); };
+        if (!power.ConstantBase) {
+            Check(!PolyIsZero(Normalized(f)) && Normalized(f).Degree > 0 && size <= kMaxDegree,
+                  "累乗");
+            if (negative) {
+                lines.push_back(
+                    Equals(problem, MathParts(TMathKind::Fraction, {Number(1), raised()})));
+                PolynomialPowerLines(f, static_cast<int>(size.ToLong()), power.Power, raised(),
+                                     lines);
+                lines.push_back(Equals(problem, answer));
+            } else {
+                PolynomialPowerLines(f, static_cast<int>(size.ToLong()), power.Power, problem,
+                                     lines);
+            }
+            break;
+        }
+        // A constant c: cⁿ exactly, checked against the digits of the answer.
+        const TRational c = Reduced(PolyCoeff(f, 0));
+        Check(!(c.Num.IsZero() && negative), "0 の負の累乗");
+        TInteger top = 1;
+        TInteger bottom = 1;
+        bool odd = fmpz_is_odd(size.Raw());
+        if (c.Num.IsZero()) {
+            top = size.IsZero() ? 1 : 0;
+            odd = false;
+        } else if (Abs(c.Num) != 1 || c.Den != 1) {
+            Check(size.FitsLong() && size.ToLong() <= 4000, "累乗の桁数");
+            top = Power(Abs(c.Num), static_cast<unsigned long>(size.ToLong()));
+            bottom = Power(c.Den, static_cast<unsigned long>(size.ToLong()));
+        }
+        if (negative) {
+            std::swap(top, bottom);
+        }
+        Check(top.Text() == power.Numerator && bottom.Text() == power.Denominator &&
+                  power.Negative == (c.Num.Sign() < 0 && odd),
+              "累乗の値");
+        std::vector<TMath> parts = {problem, Op("=")};
+        if (negative) {
+            parts.push_back(MathParts(TMathKind::Fraction, {Number(1), raised()}));
+            parts.push_back(Op("="));
+        } else if (size >= 2 && size <= 6) {
+            std::vector<TMath> factors;
+            for (long i = 0; i < size.ToLong(); ++i) {
+                if (i > 0) {
+                    factors.push_back(Dot());
+                }
+                factors.push_back(Factor(c));
+            }
+            parts.push_back(MathRow(std::move(factors)));
+            parts.push_back(Op("="));
+        }
+        parts.push_back(answer);
+        lines.push_back(MathRow(std::move(parts)));
+        break;
+    }
+    case TOperation::Substitute: {
+        // Each xⁱ of f replaced by g(x)ⁱ.
+        const TPolynomial p = Normalized(f);
+        std::vector<TMathTerm> terms;
+        for (int i = p.Degree; i >= 0; --i) {
+            TMath unknown = MathRow({});
+            if (i == 1) {
+                unknown = Operand(g);
+            } else if (i > 1) {
+                unknown = MathParts(TMathKind::Power, {Operand(g), Number(i)});
+            }
+            terms.push_back({Reduced(PolyCoeff(p, i)), std::move(unknown)});
+        }
+        TPolynomial composed;
+        PolyCompose(f, g, composed);
+        Check(PolyEqual(composed, result.Value), "合成関数");
+        const TMath head =
+            MathRow({Letter("f"), Paren(MathRow({Letter("g"), Paren(Letter("x"))}))});
+        const TMath put = TermsMath(terms);
+        const TMath answer = PolynomialAnswer(result.Value);
+        std::vector<TMath> parts = {head, Op("="), put};
+        if (MathToUnicode(put) != MathToUnicode(answer)) {
+            parts.push_back(Op("="));
+            parts.push_back(answer);
+        }
+        lines.push_back(MathRow(std::move(parts)));
+        break;
+    }
+    }
+    return MathLines(std::move(lines));
+}
+
+} // namespace arith

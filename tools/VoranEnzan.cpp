@@ -4,6 +4,7 @@
 #include "AnswerEdit.h"
 #include "Fonts.h"
 #include "PolyOperations.h"
+#include "WorkingSystems.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -123,17 +124,21 @@ std::pair<TPolynomial, TPolynomial> TEnzanForm::ReadFG(TOperation operation) {
 
 void TEnzanForm::ShowFG(TOperation kind,
                         void (*operation)(TPolynomial, TPolynomial, TPolynomial&)) {
-    auto [f, g] = ReadFG(kind);
-    operation(f, g, f);
-    SetField(EditAns, PolyToText(f));
-    Answer(PolynomialAnswer(f), {EditAns});
+    const auto [f, g] = ReadFG(kind);
+    TOperationResult result;
+    operation(f, g, result.Value);
+    SetField(EditAns, PolyToText(result.Value));
+    Answer(PolynomialAnswer(result.Value), {EditAns});
+    Working([&] { return OperationWorking(kind, f, g, result); });
 }
 
 void TEnzanForm::DivSButtonClick() {
     const auto [f, g] = ReadFG(TOperation::Divide);
-    const TQuotient quotient = PolyQuotient(f, g);
-    SetField(EditAns, QuotientText(quotient));
-    Answer(QuotientAnswer(quotient), {EditAns});
+    TOperationResult result;
+    result.Quotient = PolyQuotient(f, g);
+    SetField(EditAns, QuotientText(result.Quotient));
+    Answer(QuotientAnswer(result.Quotient), {EditAns});
+    Working([&] { return OperationWorking(TOperation::Divide, f, g, result); });
 }
 
 void TEnzanForm::PowerSButtonClick() {
@@ -141,21 +146,28 @@ void TEnzanForm::PowerSButtonClick() {
     if (const auto power = Accept(PowerOf(f, g))) {
         SetField(EditAns, PowerText(*power));
         Answer(PowerAnswer(*power), {EditAns});
+        TOperationResult result;
+        result.Power = *power;
+        Working([&] { return OperationWorking(TOperation::Power, f, g, result); });
     }
 }
 
 void TEnzanForm::GcdSButtonClick() {
     const auto [f, g] = ReadFG(TOperation::Gcd);
-    const TCommonPolynomial gcd = GcdOf(f, g);
-    SetField(EditAns, CommonText(gcd));
-    Answer(CommonAnswer(gcd), {EditAns});
+    TOperationResult result;
+    result.Common = GcdOf(f, g);
+    SetField(EditAns, CommonText(result.Common));
+    Answer(CommonAnswer(result.Common), {EditAns});
+    Working([&] { return OperationWorking(TOperation::Gcd, f, g, result); });
 }
 
 void TEnzanForm::LcmSButtonClick() {
     const auto [f, g] = ReadFG(TOperation::Lcm);
-    const TCommonPolynomial lcm = LcmOf(f, g);
-    SetField(EditAns, CommonText(lcm));
-    Answer(CommonAnswer(lcm), {EditAns});
+    TOperationResult result;
+    result.Common = LcmOf(f, g);
+    SetField(EditAns, CommonText(result.Common));
+    Answer(CommonAnswer(result.Common), {EditAns});
+    Working([&] { return OperationWorking(TOperation::Lcm, f, g, result); });
 }
 
 void TEnzanForm::ClearButtonClick() {

@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Fonts.h"
 #include "Hutei.h"
+#include "WorkingSystems.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -171,11 +172,13 @@ void THuteiForm::CalcButtonClick() {
         SetField(xAnsEdit1, AnswerDigits(s->X));
         SetField(yAnsEdit1, AnswerDigits(s->Y));
         Answer(HuteiAnswer(*s, false), {xAnsEdit1, yAnsEdit1});
+        Working([&] { return HuteiWorking(a, b, c, PlusItem->isChecked(), *s, false); });
     }
     if (AllRadio->isChecked()) {
         SetField(xAnsEdit2, HuteiTermText(s->XStep, s->X));
         SetField(yAnsEdit2, HuteiTermText(s->YStep, s->Y));
         Answer(HuteiAnswer(*s, true), {xAnsEdit2, yAnsEdit2});
+        Working([&] { return HuteiWorking(a, b, c, PlusItem->isChecked(), *s, true); });
     }
 }
 

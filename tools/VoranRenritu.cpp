@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Fonts.h"
 #include "LinearSystem.h"
+#include "WorkingSystems.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,7 @@ void TRenrituForm::CalcButtonClick() {
     SetField(EditAnsX, LinearValueText(solution, 0));
     SetField(EditAnsY, LinearValueText(solution, 1));
     Answer(LinearAnswer(solution, 2), {EditAnsX, EditAnsY});
+    Working([&] { return LinearWorking(system, 2, solution); });
 }
 
 void TRenrituForm::ClearFields() {

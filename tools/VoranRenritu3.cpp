@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Fonts.h"
 #include "LinearSystem.h"
+#include "WorkingSystems.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +109,7 @@ void TRenritu3Form::CalcButtonClick() {
         SetField(Answers[k], LinearValueText(solution, k));
     }
     Answer(LinearAnswer(solution, 3), {Answers[0], Answers[1], Answers[2]});
+    Working([&] { return LinearWorking(system, 3, solution); });
 }
 
 void TRenritu3Form::ClearFields() {

@@ -222,6 +222,9 @@ TMath TermValues(const TPolynomial& p, const TRational& a) {
 
 constexpr long kLargestListed = 1000000000; // coefficients beyond this list too many divisors
 constexpr std::size_t kListedPairs = 6;     // a longer list is shortened with "…"
+// Beyond this many candidates the search would hold up the answer (735134400
+// has 1344 divisors): such a polynomial gets no working.
+constexpr std::size_t kMostCandidates = 4096;
 
 std::vector<long> Divisors(long n) {
     std::vector<long> small;
@@ -239,7 +242,7 @@ std::vector<long> Divisors(long n) {
 }
 
 // The positive candidates: integers first, then fractions, each increasing;
-// none when a coefficient is too large to list its divisors.
+// none when a coefficient is too large to list its divisors or they are too many.
 std::optional<std::vector<TRational>> Candidates(const TPolynomial& p) {
     const TRational constant = Coeff(p, 0);
     const TRational leading = Coeff(p, DegreeOf(p));
@@ -249,10 +252,15 @@ std::optional<std::vector<TRational>> Candidates(const TPolynomial& p) {
     if (c > TInteger(kLargestListed) || l > TInteger(kLargestListed)) {
         return std::nullopt;
     }
+    const std::vector<long> numerators = Divisors(c.ToLong());
+    const std::vector<long> denominators = Divisors(l.ToLong());
+    if (numerators.size() * denominators.size() > kMostCandidates) {
+        return std::nullopt;
+    }
     std::vector<TRational> integers;
     std::vector<TRational> fractions;
-    for (long d : Divisors(c.ToLong())) {
-        for (long e : Divisors(l.ToLong())) {
+    for (long d : numerators) {
+        for (long e : denominators) {
             if (IntGcd(d, e) == 1) {
                 (e == 1 ? integers : fractions).push_back({d, e});
             }

@@ -43,8 +43,9 @@ constexpr int kGap = 8;
 
 // What the entry's answer says: the answer, or why there is none.
 arith::TMath AnswerOf(const TBoardEntry& entry) {
-    return entry.Answer ? *entry.Answer
-                        : arith::MathText(arith::TMathKind::Word, entry.Message.toStdString());
+    const TBoardMath& math = entry.Math();
+    return math.Answer ? *math.Answer
+                       : arith::MathText(arith::TMathKind::Word, entry.Message.toStdString());
 }
 
 QString OneLine(std::string text) {
@@ -55,7 +56,7 @@ QString OneLine(std::string text) {
 // A row of the history: "window: problem → answer".
 QString ItemText(const TBoardEntry& entry) {
     return QStringLiteral("%1: %2 → %3")
-        .arg(entry.Window, OneLine(arith::MathToUnicode(entry.Problem)),
+        .arg(entry.Window, OneLine(arith::MathToUnicode(entry.Math().Problem)),
              OneLine(arith::MathToUnicode(AnswerOf(entry))));
 }
 
@@ -190,11 +191,12 @@ void TAnswerBoard::ShowEntry(int index) {
     shown_ = index;
     const TBoardEntry& entry = entries[static_cast<std::size_t>(index)];
     windowLabel_->setText(entry.Window);
-    problem_->SetMath(entry.Problem);
+    problem_->SetMath(entry.Math().Problem);
     answer_->SetMath(AnswerOf(entry));
-    working_->SetMath(entry.Working.value_or(arith::MathRow({})));
-    workingLabel_->setVisible(entry.Working.has_value());
-    working_->setVisible(entry.Working.has_value());
+    const std::optional<arith::TMath>& working = entry.Math().Working;
+    working_->SetMath(working.value_or(arith::MathRow({})));
+    workingLabel_->setVisible(working.has_value());
+    working_->setVisible(working.has_value());
     const QSignalBlocker quiet(list_);
     list_->setCurrentRow(static_cast<int>(entries.size()) - 1 - index);
 }
@@ -225,17 +227,17 @@ void TAnswerBoard::CopyLatex() const {
 
 void TAnswerBoard::CopyWorkingUnicode() const {
     const TBoardEntry* entry = Shown();
-    if (entry != nullptr && entry->Working) {
+    if (entry != nullptr && entry->Math().Working) {
         QGuiApplication::clipboard()->setText(
-            QString::fromStdString(arith::MathToUnicode(*entry->Working)));
+            QString::fromStdString(arith::MathToUnicode(*entry->Math().Working)));
     }
 }
 
 void TAnswerBoard::CopyWorkingLatex() const {
     const TBoardEntry* entry = Shown();
-    if (entry != nullptr && entry->Working) {
+    if (entry != nullptr && entry->Math().Working) {
         QGuiApplication::clipboard()->setText(
-            QString::fromStdString(arith::MathToLatex(*entry->Working)));
+            QString::fromStdString(arith::MathToLatex(*entry->Math().Working)));
     }
 }
 

@@ -1,18 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One calculation as the answer board shows it and lists it in its history.
+// A window hands over how to write the problem, the answer and the working,
+// not the formulas themselves: they are made the first time something shows
+// them, so that a calculation costs no more while the board is closed.
 #pragma once
 
 #include "Notation.h"
 
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
-struct TBoardEntry {
-    QString Window;                      // the title of the window it was made in
-    arith::TMath Problem;                // as the fields put it
+// The formulas of a calculation.
+struct TBoardMath {
+    arith::TMath Problem;
     std::optional<arith::TMath> Answer;  // empty when the calculation failed or stopped
-    QString Message;                     // why it failed or stopped; empty with an answer
-    QString Text;                        // the answer as the fields hold it, one line per field
-    std::optional<arith::TMath> Working; // how the answer is reached, where the window shows it
+    std::optional<arith::TMath> Working; // empty where there is none
+};
+
+struct TBoardEntry {
+    QString Window;                                       // the title of the window it was made in
+    std::function<arith::TMath()> Problem;                // as the fields put it
+    std::function<arith::TMath()> Answer;                 // empty when it failed or stopped
+    std::function<std::optional<arith::TMath>()> Working; // how the answer is reached
+    QString Message; // why it failed or stopped; empty with an answer
+    QString Text;    // the answer as the fields hold it, one line per field
+
+    // The formulas, made once. A working that fails its own checks is left
+    // out; the answer stands (so is any formula that cannot be made).
+    const TBoardMath& Math() const;
+
+private:
+    mutable std::shared_ptr<const TBoardMath> math_;
 };

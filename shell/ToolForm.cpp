@@ -372,11 +372,14 @@ void ToolForm::Guarded(const std::function<void()>& handler) {
     }
 }
 
-void ToolForm::Problem(arith::TMath problem) {
-    entry_ = TBoardEntry{windowTitle(), std::move(problem), std::nullopt, {}, {}, std::nullopt};
+void ToolForm::Problem(std::function<arith::TMath()> problem) {
+    entry_ = TBoardEntry{};
+    entry_->Window = windowTitle();
+    entry_->Problem = std::move(problem);
 }
 
-void ToolForm::Answer(arith::TMath answer, std::initializer_list<const QLineEdit*> fields) {
+void ToolForm::Answer(std::function<arith::TMath()> answer,
+                      std::initializer_list<const QLineEdit*> fields) {
     if (!entry_) {
         return;
     }
@@ -388,14 +391,9 @@ void ToolForm::Answer(arith::TMath answer, std::initializer_list<const QLineEdit
     entry_->Text = lines.join(QLatin1Char('\n'));
 }
 
-void ToolForm::Working(const std::function<std::optional<arith::TMath>()>& working) {
-    if (!entry_) {
-        return;
-    }
-    try {
-        entry_->Working = working();
-    } catch (const arith::CalcError&) {
-        entry_->Working.reset();
+void ToolForm::Working(std::function<std::optional<arith::TMath>()> working) {
+    if (entry_) {
+        entry_->Working = std::move(working);
     }
 }
 
@@ -407,8 +405,8 @@ void ToolForm::Stopped(std::optional<arith::TWarning> warning) {
 
 void ToolForm::Failed(const QString& message) {
     if (entry_) {
-        entry_->Answer.reset();
-        entry_->Working.reset();
+        entry_->Answer = nullptr;
+        entry_->Working = nullptr;
         entry_->Message = message;
     }
 }

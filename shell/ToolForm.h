@@ -159,15 +159,15 @@ protected:
     // fields that start empty.
     void Writes(std::initializer_list<QWidget*> fields, const QString& initial = kAnswerText);
 
-    // The problem of the running calculation, as the answer board shows it;
-    // named once its fields are read, so that a failure has it too.
-    void Problem(arith::TMath problem);
-    // Its answer, and the fields that hold the answer as text.
-    void Answer(arith::TMath answer, std::initializer_list<const QLineEdit*> fields);
-    // How the answer is reached (途中式), line by line, where the window has a
-    // working. A working that fails its own checks is left out; the answer
-    // stands.
-    void Working(const std::function<std::optional<arith::TMath>()>& working);
+    // The problem of the running calculation, as the answer board shows it,
+    // named once its fields are read, so that a failure has it too; its
+    // answer with the fields that hold it as text; how the answer is reached
+    // (途中式), where the window has a working. Each is handed over as how
+    // to write it, which the board does when it shows the calculation.
+    void Problem(std::function<arith::TMath()> problem);
+    void Answer(std::function<arith::TMath()> answer,
+                std::initializer_list<const QLineEdit*> fields);
+    void Working(std::function<std::optional<arith::TMath>()> working);
 
     // Shows a warning of a calculation in the warning box.
     void Warn(arith::TWarning warning);

@@ -238,32 +238,33 @@ void TBibunForm::CalcButtonClick() {
     StopOnBadFields();
     switch (CurrentMode()) {
     case Mode::Keisuu:
-        Problem(DerivativeProblem(f, a));
+        Problem([=] { return DerivativeProblem(f, a); });
         if (const auto value = Accept(DerivativeValue(f, a))) {
             SetField(EditDX, PolyToText(value->At)); // echoed as typed: 2/4 stays 2/4
             SetField(EditAnsK, PolyToText(value->Value));
-            Answer(DerivativeAnswer(*value), {EditAnsK});
-            Working([&] { return DerivativeWorking(f, a, *value); });
+            Answer([=] { return DerivativeAnswer(*value); }, {EditAnsK});
+            Working([=] { return DerivativeWorking(f, a, *value); });
         }
         break;
     case Mode::Sessen:
-        Problem(TangentProblem(f, a));
+        Problem([=] { return TangentProblem(f, a); });
         if (const auto tangent = Accept(TangentLine(f, a))) {
             SetField(EditAnsS, PolyToText(tangent->Line));
-            Answer(TangentAnswer(*tangent), {EditAnsS});
-            Working([&] { return TangentWorking(f, a, *tangent); });
+            Answer([=] { return TangentAnswer(*tangent); }, {EditAnsS});
+            Working([=] { return TangentWorking(f, a, *tangent); });
         }
         break;
     case Mode::Kyokuchi:
-        Problem(ExtremaProblem(f));
+        Problem([=] { return ExtremaProblem(f); });
         if (const auto extrema = Accept(Extrema(f))) {
             const auto texts = ExtremaTexts(*extrema);
             QLineEdit* fields[4] = {EditAnsBigX, EditAnsBigY, EditAnsSmallX, EditAnsSmallY};
             for (int i = 0; i < 4; ++i) {
                 SetField(fields[i], texts[i]);
             }
-            Answer(ExtremaAnswer(*extrema), {fields[0], fields[1], fields[2], fields[3]});
-            Working([&] { return ExtremaWorking(f, *extrema); });
+            Answer([=] { return ExtremaAnswer(*extrema); },
+                   {fields[0], fields[1], fields[2], fields[3]});
+            Working([=] { return ExtremaWorking(f, *extrema); });
         }
         break;
     }

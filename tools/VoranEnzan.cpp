@@ -118,7 +118,7 @@ std::pair<TPolynomial, TPolynomial> TEnzanForm::ReadFG(TOperation operation) {
     const TPolynomial f = ReadCoefficients(EditF);
     const TPolynomial g = ReadCoefficients(EditG);
     StopOnBadFields();
-    Problem(OperationProblem(operation, f, g));
+    Problem([=] { return OperationProblem(operation, f, g); });
     return {f, g};
 }
 
@@ -128,8 +128,8 @@ void TEnzanForm::ShowFG(TOperation kind,
     TOperationResult result;
     operation(f, g, result.Value);
     SetField(EditAns, PolyToText(result.Value));
-    Answer(PolynomialAnswer(result.Value), {EditAns});
-    Working([&] { return OperationWorking(kind, f, g, result); });
+    Answer([=] { return PolynomialAnswer(result.Value); }, {EditAns});
+    Working([=] { return OperationWorking(kind, f, g, result); });
 }
 
 void TEnzanForm::DivSButtonClick() {
@@ -137,18 +137,18 @@ void TEnzanForm::DivSButtonClick() {
     TOperationResult result;
     result.Quotient = PolyQuotient(f, g);
     SetField(EditAns, QuotientText(result.Quotient));
-    Answer(QuotientAnswer(result.Quotient), {EditAns});
-    Working([&] { return OperationWorking(TOperation::Divide, f, g, result); });
+    Answer([=] { return QuotientAnswer(result.Quotient); }, {EditAns});
+    Working([=] { return OperationWorking(TOperation::Divide, f, g, result); });
 }
 
 void TEnzanForm::PowerSButtonClick() {
     const auto [f, g] = ReadFG(TOperation::Power);
     if (const auto power = Accept(PowerOf(f, g))) {
         SetField(EditAns, PowerText(*power));
-        Answer(PowerAnswer(*power), {EditAns});
+        Answer([=] { return PowerAnswer(*power); }, {EditAns});
         TOperationResult result;
         result.Power = *power;
-        Working([&] { return OperationWorking(TOperation::Power, f, g, result); });
+        Working([=] { return OperationWorking(TOperation::Power, f, g, result); });
     }
 }
 
@@ -157,8 +157,8 @@ void TEnzanForm::GcdSButtonClick() {
     TOperationResult result;
     result.Common = GcdOf(f, g);
     SetField(EditAns, CommonText(result.Common));
-    Answer(CommonAnswer(result.Common), {EditAns});
-    Working([&] { return OperationWorking(TOperation::Gcd, f, g, result); });
+    Answer([=] { return CommonAnswer(result.Common); }, {EditAns});
+    Working([=] { return OperationWorking(TOperation::Gcd, f, g, result); });
 }
 
 void TEnzanForm::LcmSButtonClick() {
@@ -166,8 +166,8 @@ void TEnzanForm::LcmSButtonClick() {
     TOperationResult result;
     result.Common = LcmOf(f, g);
     SetField(EditAns, CommonText(result.Common));
-    Answer(CommonAnswer(result.Common), {EditAns});
-    Working([&] { return OperationWorking(TOperation::Lcm, f, g, result); });
+    Answer([=] { return CommonAnswer(result.Common); }, {EditAns});
+    Working([=] { return OperationWorking(TOperation::Lcm, f, g, result); });
 }
 
 void TEnzanForm::ClearButtonClick() {

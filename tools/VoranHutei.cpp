@@ -163,22 +163,23 @@ void THuteiForm::CalcButtonClick() {
     const arith::TInteger b = ReadInteger(yEdit);
     const arith::TInteger c = ReadInteger(zEdit);
     StopOnBadFields();
-    Problem(HuteiProblem(a, b, c, PlusItem->isChecked()));
-    const auto s = Accept(HuteiSolve(a, b, c, PlusItem->isChecked()));
+    const bool plus = PlusItem->isChecked();
+    Problem([=] { return HuteiProblem(a, b, c, plus); });
+    const auto s = Accept(HuteiSolve(a, b, c, plus));
     if (!s) {
         return;
     }
     if (OneRadio->isChecked()) {
         SetField(xAnsEdit1, AnswerDigits(s->X));
         SetField(yAnsEdit1, AnswerDigits(s->Y));
-        Answer(HuteiAnswer(*s, false), {xAnsEdit1, yAnsEdit1});
-        Working([&] { return HuteiWorking(a, b, c, PlusItem->isChecked(), *s, false); });
+        Answer([=] { return HuteiAnswer(*s, false); }, {xAnsEdit1, yAnsEdit1});
+        Working([=] { return HuteiWorking(a, b, c, plus, *s, false); });
     }
     if (AllRadio->isChecked()) {
         SetField(xAnsEdit2, HuteiTermText(s->XStep, s->X));
         SetField(yAnsEdit2, HuteiTermText(s->YStep, s->Y));
-        Answer(HuteiAnswer(*s, true), {xAnsEdit2, yAnsEdit2});
-        Working([&] { return HuteiWorking(a, b, c, PlusItem->isChecked(), *s, true); });
+        Answer([=] { return HuteiAnswer(*s, true); }, {xAnsEdit2, yAnsEdit2});
+        Working([=] { return HuteiWorking(a, b, c, plus, *s, true); });
     }
 }
 

@@ -41,11 +41,11 @@ void TInsuuForm::CalcButtonClick() {
     Writes({EditAns});
     const TPolynomial p = ReadCoefficients(Edits);
     StopOnBadFields();
-    Problem(FactorProblem(p));
+    Problem([=] { return FactorProblem(p); });
     if (const auto factors = Accept(Factorize(p))) {
         SetField(EditAns, FactorListToText(*factors, 'x'));
-        Answer(FactorAnswer(*factors), {EditAns});
-        Working([&] { return FactorWorking(p, *factors); });
+        Answer([=] { return FactorAnswer(*factors); }, {EditAns});
+        Working([=] { return FactorWorking(p, *factors); });
     }
 }
 

@@ -76,7 +76,7 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
         Writes({AnsKaijoEdit});
         const arith::TInteger n = ReadInteger(KaijoEdit);
         StopOnBadFields();
-        Problem(FactorialProblem(n));
+        Problem([=] { return FactorialProblem(n); });
         Show(AnsKaijoEdit, Factorial(n), TCountKind::Factorial, n, 0);
     };
     const auto permutations = [this] {
@@ -84,7 +84,7 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
         const arith::TInteger n = ReadInteger(P1Edit);
         const arith::TInteger r = ReadInteger(P2Edit);
         StopOnBadFields();
-        Problem(PermutationProblem(n, r));
+        Problem([=] { return PermutationProblem(n, r); });
         Show(AnsPEdit, Permutations(n, r), TCountKind::Permutation, n, r);
     };
     const auto combinations = [this] {
@@ -92,7 +92,7 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
         const arith::TInteger n = ReadInteger(C1Edit);
         const arith::TInteger r = ReadInteger(C2Edit);
         StopOnBadFields();
-        Problem(CombinationProblem(n, r));
+        Problem([=] { return CombinationProblem(n, r); });
         Show(AnsCEdit, Combinations(n, r), TCountKind::Combination, n, r);
     };
     OnClick(buttons[0], factorial);
@@ -111,8 +111,8 @@ void TJunretuForm::Show(QLineEdit* answer, TOutcome<TCount> count, TCountKind ki
     // Numbers out of range stop with a warning, and the answer goes back to "answer".
     if (const auto shown = Accept(std::move(count))) {
         SetField(answer, CountText(*shown));
-        Answer(CountAnswer(*shown), {answer});
-        Working([&] { return CountWorking(kind, n, r, *shown); });
+        Answer([=] { return CountAnswer(*shown); }, {answer});
+        Working([=] { return CountWorking(kind, n, r, *shown); });
     }
 }
 

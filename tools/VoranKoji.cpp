@@ -45,11 +45,11 @@ void TKojiForm::CalcButtonClick() {
     Writes({EditAns});
     const TPolynomial p = ReadCoefficients(Edits);
     StopOnBadFields();
-    Problem(EquationProblem(p));
+    Problem([=] { return EquationProblem(p); });
     if (const auto roots = Accept(SolveByFactoring(p))) {
         SetField(EditAns, RootsText(*roots, false));
-        Answer(RootsAnswer(*roots, false), {EditAns});
-        Working([&] {
+        Answer([=] { return RootsAnswer(*roots, false); }, {EditAns});
+        Working([=] {
             const auto working = EquationWorking(p, *roots);
             return working ? working : QuadraticWorking(p, *roots);
         });

@@ -175,23 +175,23 @@ void TNaibunForm::CalcButtonClick() {
     const TRational n = ReadRational(EditN);
     StopOnBadFields();
     if (RadioChokusen->isChecked()) {
-        Problem(LineProblem(a, b));
+        Problem([=] { return LineProblem(a, b); });
         if (const auto line = Accept(LineThrough(a, b))) {
             LabelY->setText(QString(QLatin1Char(LineLetter(*line))));
             SetField(EditAnsC, LineText(*line));
-            Answer(LineAnswer(*line), {EditAnsC});
-            Working([&] { return LineWorking(a, b, *line); });
+            Answer([=] { return LineAnswer(*line); }, {EditAnsC});
+            Working([=] { return LineWorking(a, b, *line); });
         }
         return;
     }
     const auto kind = internal ? TDivision::Internal : TDivision::External;
-    Problem(DivisionProblem(kind, a, b, m, n));
+    Problem([=] { return DivisionProblem(kind, a, b, m, n); });
     if (const auto point = Accept(DivisionPoint(kind, a, b, m, n))) {
         const PointGroup& answer = internal ? Naibun : Gaibun;
         SetField(answer.AnsX, RatToText(point->X));
         SetField(answer.AnsY, RatToText(point->Y));
-        Answer(DivisionAnswer(*point), {answer.AnsX, answer.AnsY});
-        Working([&] { return DivisionWorking(kind, a, b, m, n, *point); });
+        Answer([=] { return DivisionAnswer(*point); }, {answer.AnsX, answer.AnsY});
+        Working([=] { return DivisionWorking(kind, a, b, m, n, *point); });
     }
 }
 

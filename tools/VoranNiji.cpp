@@ -45,11 +45,11 @@ void TNijiForm::CalcButtonClick() {
     Writes({EditAns});
     const TPolynomial p = ReadCoefficients(Edits);
     StopOnBadFields();
-    Problem(EquationProblem(p));
+    Problem([=] { return EquationProblem(p); });
     if (const auto roots = Accept(SolveByFactoring(p))) {
         SetField(EditAns, RootsText(*roots, true));
-        Answer(RootsAnswer(*roots, true), {EditAns});
-        Working([&] { return QuadraticWorking(p, *roots); });
+        Answer([=] { return RootsAnswer(*roots, true); }, {EditAns});
+        Working([=] { return QuadraticWorking(p, *roots); });
     }
 }
 

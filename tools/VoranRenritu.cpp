@@ -78,12 +78,12 @@ void TRenrituForm::CalcButtonClick() {
     system[0][2] = ReadRational(EditA1);
     system[1][2] = ReadRational(EditA2);
     StopOnBadFields();
-    Problem(LinearProblem(system, 2));
+    Problem([=] { return LinearProblem(system, 2); });
     const TLinearSolution solution = SolveLinearSystem(system, 2);
     SetField(EditAnsX, LinearValueText(solution, 0));
     SetField(EditAnsY, LinearValueText(solution, 1));
-    Answer(LinearAnswer(solution, 2), {EditAnsX, EditAnsY});
-    Working([&] { return LinearWorking(system, 2, solution); });
+    Answer([=] { return LinearAnswer(solution, 2); }, {EditAnsX, EditAnsY});
+    Working([=] { return LinearWorking(system, 2, solution); });
 }
 
 void TRenrituForm::ClearFields() {

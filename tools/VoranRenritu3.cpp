@@ -103,13 +103,13 @@ void TRenritu3Form::CalcButtonClick() {
         system[row][3] = ReadRational(Edits[row][3]);
     }
     StopOnBadFields();
-    Problem(LinearProblem(system, 3));
+    Problem([=] { return LinearProblem(system, 3); });
     const TLinearSolution solution = SolveLinearSystem(system, 3);
     for (int k = 0; k < 3; ++k) {
         SetField(Answers[k], LinearValueText(solution, k));
     }
-    Answer(LinearAnswer(solution, 3), {Answers[0], Answers[1], Answers[2]});
-    Working([&] { return LinearWorking(system, 3, solution); });
+    Answer([=] { return LinearAnswer(solution, 3); }, {Answers[0], Answers[1], Answers[2]});
+    Working([=] { return LinearWorking(system, 3, solution); });
 }
 
 void TRenritu3Form::ClearFields() {

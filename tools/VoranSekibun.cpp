@@ -57,11 +57,11 @@ void TSekibunForm::CalcButtonClick() {
     const TPolynomial lower = ReadConstant(Katan);
     const TPolynomial f = ReadCoefficients(Edits);
     StopOnBadFields();
-    Problem(IntegralProblem(f, lower, upper));
+    Problem([=] { return IntegralProblem(f, lower, upper); });
     const TDefiniteIntegral integral = DefiniteIntegral(f, lower, upper);
     SetField(EditAns, PolyToText(integral.Value));
-    Answer(IntegralAnswer(integral), {EditAns});
-    Working([&] { return IntegralWorking(f, lower, upper, integral); });
+    Answer([=] { return IntegralAnswer(integral); }, {EditAns});
+    Working([=] { return IntegralWorking(f, lower, upper, integral); });
 }
 
 void TSekibunForm::ClearButtonClick() {

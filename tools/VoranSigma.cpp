@@ -62,12 +62,12 @@ void TSigmaForm::CalcButtonClick() {
     const TPolynomial upper = ReadPolynomial(kEndEdit, 'n');
     const TPolynomial f = ReadCoefficients(Edits);
     StopOnBadFields();
-    Problem(SumProblem(f, lower, upper));
+    Problem([=] { return SumProblem(f, lower, upper); });
     Warn(SumLimitsWarning(lower, upper));
     if (const auto sum = Accept(SumOf(f, lower, upper))) {
         SetField(EditAns, SumText(*sum));
-        Answer(SumAnswer(*sum), {EditAns});
-        Working([&] { return SumWorking(f, lower, upper, *sum); });
+        Answer([=] { return SumAnswer(*sum); }, {EditAns});
+        Working([=] { return SumWorking(f, lower, upper, *sum); });
     }
 }
 

@@ -1273,11 +1273,12 @@ private:
         const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
                                                             Qt::FindDirectChildrenOnly);
         const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
-        if (entry == nullptr || !entry->Working) {
+        if (entry == nullptr || !entry->Math().Working) {
             return Print(QStringLiteral("working none"));
         }
         Print(QStringLiteral("working %1")
-                  .arg(Escaped(QString::fromStdString(arith::MathToUnicode(*entry->Working)))));
+                  .arg(Escaped(
+                      QString::fromStdString(arith::MathToUnicode(*entry->Math().Working)))));
     }
 
     void PrintHistory() {

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BoardEntry.h"
+
+#include "Errors.h"
+
+namespace {
+
+// What make() writes, or nothing should it fail: the board then leaves the
+// formula out rather than end the program.
+template <typename T> std::optional<arith::TMath> Made(const std::function<T()>& make) {
+    if (!make) {
+        return std::nullopt;
+    }
+    try {
+        return make();
+    } catch (const arith::CalcError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+const TBoardMath& TBoardEntry::Math() const {
+    if (!math_) {
+        auto math = std::make_shared<TBoardMath>();
+        math->Problem = Made(Problem).value_or(arith::MathRow({}));
+        math->Answer = Made(Answer);
+        if (math->Answer) {
+            math->Working = Made(Working);
+        }
+        math_ = std::move(math);
+    }
+    return *math_;
+}

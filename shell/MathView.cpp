@@ -119,6 +119,10 @@ private:
     QFont base_;
     int pixels_;
     std::map<int, TStyle> styles_; // by pixel size
+    // The ink of the ten digits in a font, which every run of digits shares:
+    // measuring the ink of each run alone is slow, and a 500-digit number
+    // set in a narrow column has hundreds of runs.
+    std::map<QString, QRectF> digitInk_; // by QFont::key()
 };
 
 qreal ScriptScale(qreal scale) {
@@ -149,7 +153,16 @@ const TStyle& TSetter::Style(qreal scale) {
 
 TBox TSetter::Text(const QString& text, const QFont& font, TMathKind part) {
     const QFontMetricsF metrics(font);
-    const QRectF tight = metrics.tightBoundingRect(text);
+    QRectF tight;
+    if (part == TMathKind::Number) {
+        const auto [ink, added] = digitInk_.try_emplace(font.key());
+        if (added) {
+            ink->second = metrics.tightBoundingRect(QStringLiteral("0123456789"));
+        }
+        tight = ink->second;
+    } else {
+        tight = metrics.tightBoundingRect(text);
+    }
     TBox box;
     box.Width = metrics.horizontalAdvance(text);
     box.Ascent = std::max(-tight.top(), metrics.xHeight());

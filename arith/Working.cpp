@@ -4,6 +4,7 @@
 #include "BoardNotation.h"
 #include "Errors.h"
 #include "SquarePart.h"
+#include "WorkingSteps.h"
 
 #include <functional>
 #include <string>
@@ -14,66 +15,23 @@ namespace arith {
 
 namespace {
 
+using namespace steps;
+
 // Formula parts.
-
-TMath Number(const TInteger& n) {
-    return MathText(TMathKind::Number, AnswerDigits(n));
-}
-
-TMath Letter(const char* letter) {
-    return MathText(TMathKind::Letter, letter);
-}
-
-TMath Op(const char* sign) {
-    return MathText(TMathKind::Operator, sign);
-}
 
 TMath Word(const char* word) {
     return MathText(TMathKind::Word, word);
-}
-
-TMath Paren(TMath body) {
-    return MathParts(TMathKind::Paren, {std::move(body)});
 }
 
 TMath Fraction(TMath num, TMath den) {
     return MathParts(TMathKind::Fraction, {std::move(num), std::move(den)});
 }
 
-TMath Power(TMath base, const TInteger& exponent) {
-    return MathParts(TMathKind::Power, {std::move(base), Number(exponent)});
-}
-
 TMath Root(TMath radicand) {
     return MathParts(TMathKind::Root, {std::move(radicand)});
 }
 
-TMath Dot() {
-    return Op("·");
-}
-
-TMath Equals(TMath left, TMath right) {
-    return MathRow({std::move(left), Op("="), std::move(right)});
-}
-
 // Exact values.
-
-TRational Reduced(TRational r) {
-    RatReduce(r);
-    return r;
-}
-
-TRational Add(const TRational& a, const TRational& b) {
-    TRational r;
-    RatAdd(a, b, r);
-    return r;
-}
-
-TRational Mul(const TRational& a, const TRational& b) {
-    TRational r;
-    RatMul(a, b, r);
-    return r;
-}
 
 TPolynomial ConstantPolynomial(const TRational& c) {
     TPolynomial p;
@@ -86,34 +44,9 @@ TRational Constant(const TPolynomial& p) {
     return Reduced(PolyCoeff(p, 0));
 }
 
-TRational Sub(const TRational& a, const TRational& b) {
-    TRational r;
-    RatSub(a, b, r);
-    return r;
-}
-
 // A line that goes on from the one above: "= …".
 TMath Continued(TMath right) {
     return MathRow({Op("="), std::move(right)});
-}
-
-TRational Div(const TRational& a, const TRational& b) {
-    TRational r;
-    RatDiv(a, b, r);
-    return r;
-}
-
-bool IsInteger(const TRational& r) {
-    return Reduced(r).Den == 1;
-}
-
-bool Negative(const TRational& r) {
-    return !r.Num.IsZero() && (r.Num.Sign() < 0) != (r.Den.Sign() < 0);
-}
-
-TPolynomial Normalized(TPolynomial p) {
-    PolyNormalize(p);
-    return p;
 }
 
 // p(x) by Horner's rule.
@@ -218,13 +151,6 @@ TMath Applied(const char* function, TMath argument) {
 
 // Sums.
 
-TPolynomial Monomial(const TRational& c, int i) {
-    TPolynomial p;
-    PolySetCoeff(p, i, c);
-    PolyNormalize(p);
-    return p;
-}
-
 TPolynomial Plus(const TPolynomial& a, const TPolynomial& b) {
     TPolynomial r;
     PolyAdd(a, b, r);
@@ -234,12 +160,6 @@ TPolynomial Plus(const TPolynomial& a, const TPolynomial& b) {
 TPolynomial Minus(const TPolynomial& a, const TPolynomial& b) {
     TPolynomial r;
     PolySub(a, b, r);
-    return r;
-}
-
-TPolynomial Times(const TPolynomial& a, const TPolynomial& b) {
-    TPolynomial r;
-    PolyMul(a, b, r);
     return r;
 }
 

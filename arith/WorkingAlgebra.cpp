@@ -3,6 +3,7 @@
 
 #include "BoardNotation.h"
 #include "Errors.h"
+#include "WorkingSteps.h"
 
 #include <algorithm>
 #include <string>
@@ -13,38 +14,12 @@ namespace arith {
 
 namespace {
 
+using namespace steps;
+
 // Formula parts.
-
-TMath Number(const TInteger& n) {
-    return MathText(TMathKind::Number, AnswerDigits(n));
-}
-
-TMath Letter(const char* letter) {
-    return MathText(TMathKind::Letter, letter);
-}
-
-TMath Op(const char* sign) {
-    return MathText(TMathKind::Operator, sign);
-}
 
 TMath Word(const char* word) {
     return MathText(TMathKind::Word, word);
-}
-
-TMath Comma() {
-    return MathText(TMathKind::Punct, ",");
-}
-
-TMath Paren(TMath body) {
-    return MathParts(TMathKind::Paren, {std::move(body)});
-}
-
-TMath Power(TMath base, const TInteger& exponent) {
-    return MathParts(TMathKind::Power, {std::move(base), Number(exponent)});
-}
-
-TMath Equals(TMath left, TMath right) {
-    return MathRow({std::move(left), Op("="), std::move(right)});
 }
 
 // "P(x)", "f′(x)".
@@ -59,67 +34,12 @@ TMath X() {
 
 // Exact values.
 
-TRational Reduced(TRational r) {
-    RatReduce(r);
-    return r;
-}
-
-TRational Add(const TRational& a, const TRational& b) {
-    TRational r;
-    RatAdd(a, b, r);
-    return r;
-}
-
-TRational Mul(const TRational& a, const TRational& b) {
-    TRational r;
-    RatMul(a, b, r);
-    return r;
-}
-
-TRational Sub(const TRational& a, const TRational& b) {
-    TRational r;
-    RatSub(a, b, r);
-    return r;
-}
-
-TRational Div(const TRational& a, const TRational& b) {
-    TRational r;
-    RatDiv(a, b, r);
-    return r;
-}
-
-bool Negative(const TRational& r) {
-    return !r.Num.IsZero() && (r.Num.Sign() < 0) != (r.Den.Sign() < 0);
-}
-
-bool IsInteger(const TRational& r) {
-    return Reduced(r).Den == 1;
-}
-
-TPolynomial Normalized(TPolynomial p) {
-    PolyNormalize(p);
-    return p;
-}
-
 int DegreeOf(const TPolynomial& p) {
     return Normalized(p).Degree;
 }
 
 TRational Coeff(const TPolynomial& p, int i) {
     return Reduced(PolyCoeff(p, i));
-}
-
-TPolynomial Monomial(const TRational& c, int i) {
-    TPolynomial p;
-    PolySetCoeff(p, i, c);
-    PolyNormalize(p);
-    return p;
-}
-
-TPolynomial Times(const TPolynomial& a, const TPolynomial& b) {
-    TPolynomial r;
-    PolyMul(a, b, r);
-    return r;
 }
 
 // s x − r for the root r/s in lowest terms, s > 0.

@@ -2,6 +2,7 @@
 #include "WorkingSystems.h"
 
 #include "Errors.h"
+#include "WorkingSteps.h"
 
 #include <array>
 #include <string>
@@ -12,68 +13,15 @@ namespace arith {
 
 namespace {
 
+using namespace steps;
+
 // Formula parts.
-
-TMath Number(const TInteger& n) {
-    return MathText(TMathKind::Number, AnswerDigits(n));
-}
-
-TMath Letter(const char* letter) {
-    return MathText(TMathKind::Letter, letter);
-}
-
-TMath Op(const char* sign) {
-    return MathText(TMathKind::Operator, sign);
-}
 
 TMath Word(std::string word) {
     return MathText(TMathKind::Word, std::move(word));
 }
 
-TMath Comma() {
-    return MathText(TMathKind::Punct, ",");
-}
-
-TMath Paren(TMath body) {
-    return MathParts(TMathKind::Paren, {std::move(body)});
-}
-
-TMath Dot() {
-    return Op("·");
-}
-
-TMath Equals(TMath left, TMath right) {
-    return MathRow({std::move(left), Op("="), std::move(right)});
-}
-
 // Exact values.
-
-TRational Reduced(TRational r) {
-    RatReduce(r);
-    return r;
-}
-
-TRational Add(const TRational& a, const TRational& b) {
-    TRational r;
-    RatAdd(a, b, r);
-    return r;
-}
-
-TRational Mul(const TRational& a, const TRational& b) {
-    TRational r;
-    RatMul(a, b, r);
-    return r;
-}
-
-TRational Div(const TRational& a, const TRational& b) {
-    TRational r;
-    RatDiv(a, b, r);
-    return r;
-}
-
-bool Negative(const TRational& r) {
-    return !r.Num.IsZero() && (r.Num.Sign() < 0) != (r.Den.Sign() < 0);
-}
 
 // Stops the working where a step it is about to state is not exactly true.
 void Check(bool holds, const char* step) {
@@ -296,24 +244,6 @@ TMath Shifted(const char* letter, const TInteger& from, const TInteger& step, co
 }
 
 // Polynomials.
-
-TPolynomial Normalized(TPolynomial p) {
-    PolyNormalize(p);
-    return p;
-}
-
-TPolynomial Times(const TPolynomial& a, const TPolynomial& b) {
-    TPolynomial r;
-    PolyMul(a, b, r);
-    return r;
-}
-
-TPolynomial Monomial(const TRational& c, int i) {
-    TPolynomial p;
-    PolySetCoeff(p, i, c);
-    PolyNormalize(p);
-    return p;
-}
 
 int TermCount(const TPolynomial& p) {
     int count = 0;

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WorkingSteps.h"
+
+namespace arith::steps {
+
+TMath Number(const TInteger& n) {
+    return MathText(TMathKind::Number, AnswerDigits(n));
+}
+
+TMath Letter(const char* letter) {
+    return MathText(TMathKind::Letter, letter);
+}
+
+TMath Op(const char* sign) {
+    return MathText(TMathKind::Operator, sign);
+}
+
+TMath Comma() {
+    return MathText(TMathKind::Punct, ",");
+}
+
+TMath Paren(TMath body) {
+    return MathParts(TMathKind::Paren, {std::move(body)});
+}
+
+TMath Power(TMath base, const TInteger& exponent) {
+    return MathParts(TMathKind::Power, {std::move(base), Number(exponent)});
+}
+
+TMath Dot() {
+    return Op("·");
+}
+
+TMath Equals(TMath left, TMath right) {
+    return MathRow({std::move(left), Op("="), std::move(right)});
+}
+
+TRational Reduced(TRational r) {
+    RatReduce(r);
+    return r;
+}
+
+TRational Add(const TRational& a, const TRational& b) {
+    TRational r;
+    RatAdd(a, b, r);
+    return r;
+}
+
+TRational Sub(const TRational& a, const TRational& b) {
+    TRational r;
+    RatSub(a, b, r);
+    return r;
+}
+
+TRational Mul(const TRational& a, const TRational& b) {
+    TRational r;
+    RatMul(a, b, r);
+    return r;
+}
+
+TRational Div(const TRational& a, const TRational& b) {
+    TRational r;
+    RatDiv(a, b, r);
+    return r;
+}
+
+bool IsInteger(const TRational& r) {
+    return Reduced(r).Den == 1;
+}
+
+bool Negative(const TRational& r) {
+    return !r.Num.IsZero() && (r.Num.Sign() < 0) != (r.Den.Sign() < 0);
+}
+
+TPolynomial Normalized(TPolynomial p) {
+    PolyNormalize(p);
+    return p;
+}
+
+TPolynomial Monomial(const TRational& c, int i) {
+    TPolynomial p;
+    PolySetCoeff(p, i, c);
+    PolyNormalize(p);
+    return p;
+}
+
+TPolynomial Times(const TPolynomial& a, const TPolynomial& b) {
+    TPolynomial r;
+    PolyMul(a, b, r);
+    return r;
+}
+
+} // namespace arith::steps

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The small pieces every working is written with: formula parts and exact
+// values that read like the step they state.
+#pragma once
+
+#include "Notation.h"
+#include "Polynomial.h"
+#include "Rational.h"
+
+namespace arith::steps {
+
+// Formula parts: an integer's digits, a letter, a sign with space around
+// it, a comma, a bracket, a power, the product dot, "left = right".
+TMath Number(const TInteger& n);
+TMath Letter(const char* letter);
+TMath Op(const char* sign);
+TMath Comma();
+TMath Paren(TMath body);
+TMath Power(TMath base, const TInteger& exponent);
+TMath Dot();
+TMath Equals(TMath left, TMath right);
+
+// Exact values as results rather than out-parameters.
+TRational Reduced(TRational r);
+TRational Add(const TRational& a, const TRational& b);
+TRational Sub(const TRational& a, const TRational& b);
+TRational Mul(const TRational& a, const TRational& b);
+TRational Div(const TRational& a, const TRational& b); // b = 0: ZeroDivideError
+bool IsInteger(const TRational& r);
+bool Negative(const TRational& r);
+TPolynomial Normalized(TPolynomial p);
+TPolynomial Monomial(const TRational& c, int i); // c x^i
+TPolynomial Times(const TPolynomial& a, const TPolynomial& b);
+
+} // namespace arith::steps

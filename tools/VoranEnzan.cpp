@@ -124,7 +124,11 @@ std::pair<TPolynomial, TPolynomial> TEnzanForm::ReadFG(TOperation operation) {
 
 void TEnzanForm::ShowFG(TOperation kind,
                         void (*operation)(TPolynomial, TPolynomial, TPolynomial&)) {
-    const auto [f, g] = ReadFG(kind);
+    // Names, not a structured binding: the lambdas below capture f and g,
+    // which not every compiler allows for a binding.
+    const std::pair<TPolynomial, TPolynomial> read = ReadFG(kind);
+    const TPolynomial& f = read.first;
+    const TPolynomial& g = read.second;
     TOperationResult result;
     operation(f, g, result.Value);
     SetField(EditAns, PolyToText(result.Value));
@@ -133,7 +137,9 @@ void TEnzanForm::ShowFG(TOperation kind,
 }
 
 void TEnzanForm::DivSButtonClick() {
-    const auto [f, g] = ReadFG(TOperation::Divide);
+    const std::pair<TPolynomial, TPolynomial> read = ReadFG(TOperation::Divide);
+    const TPolynomial& f = read.first;
+    const TPolynomial& g = read.second;
     TOperationResult result;
     result.Quotient = PolyQuotient(f, g);
     SetField(EditAns, QuotientText(result.Quotient));
@@ -142,7 +148,9 @@ void TEnzanForm::DivSButtonClick() {
 }
 
 void TEnzanForm::PowerSButtonClick() {
-    const auto [f, g] = ReadFG(TOperation::Power);
+    const std::pair<TPolynomial, TPolynomial> read = ReadFG(TOperation::Power);
+    const TPolynomial& f = read.first;
+    const TPolynomial& g = read.second;
     if (const auto power = Accept(PowerOf(f, g))) {
         SetField(EditAns, PowerText(*power));
         Answer([=] { return PowerAnswer(*power); }, {EditAns});
@@ -153,7 +161,9 @@ void TEnzanForm::PowerSButtonClick() {
 }
 
 void TEnzanForm::GcdSButtonClick() {
-    const auto [f, g] = ReadFG(TOperation::Gcd);
+    const std::pair<TPolynomial, TPolynomial> read = ReadFG(TOperation::Gcd);
+    const TPolynomial& f = read.first;
+    const TPolynomial& g = read.second;
     TOperationResult result;
     result.Common = GcdOf(f, g);
     SetField(EditAns, CommonText(result.Common));
@@ -162,7 +172,9 @@ void TEnzanForm::GcdSButtonClick() {
 }
 
 void TEnzanForm::LcmSButtonClick() {
-    const auto [f, g] = ReadFG(TOperation::Lcm);
+    const std::pair<TPolynomial, TPolynomial> read = ReadFG(TOperation::Lcm);
+    const TPolynomial& f = read.first;
+    const TPolynomial& g = read.second;
     TOperationResult result;
     result.Common = LcmOf(f, g);
     SetField(EditAns, CommonText(result.Common));

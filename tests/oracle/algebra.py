@@ -155,6 +155,7 @@ class Enzan:
         f = poly(reversed(values[:6]))
         g = poly(reversed(values[6:]))
         op = case["op"]
+        shown.functions = {"f": f, "g": g}
 
         if op in ("AddSButton", "SubSButton", "MulSButton"):
             r = {"AddSButton": f + g, "SubSButton": f - g, "MulSButton": sp.expand(f * g)}[op]
@@ -266,6 +267,7 @@ class Insuu:
             return
         values, warns = read
         p = poly(reversed(values))
+        shown.relation = ("roots", p)  # the equations its factors are solved by
         if p == 0:
             stopped(shown, warns + [ZERO_POLY], initial)
             return
@@ -303,6 +305,7 @@ class Niji:
             return
         (a, b, c), warns = read
         p = poly([c, b, a])
+        shown.relation = ("roots", p)
         if p == 0:
             stopped(shown, warns + [ZERO_POLY], initial)
             return
@@ -344,6 +347,7 @@ class Koji:
             return
         values, warns = read
         p = poly(reversed(values))
+        shown.relation = ("roots", p)
         if p == 0:
             stopped(shown, warns + [ZERO_POLY], initial)
             return
@@ -374,6 +378,7 @@ def linear_system_check(rows, unknowns, reading, answer_fields, case, shown):
     syms = sp.symbols(" ".join(unknowns))
     equations = [sum(value[c] * s for c, s in zip(coeffs, syms)) - value[rhs] for coeffs, rhs in rows]
     solutions = sp.linsolve(equations, *syms)
+    shown.relation = ("span", (syms, equations))
     if solutions == sp.EmptySet:
         expected = ["解なし"] * len(unknowns)
     else:
@@ -382,6 +387,7 @@ def linear_system_check(rows, unknowns, reading, answer_fields, case, shown):
             expected = ["不定"] * len(unknowns)
         else:
             expected = list(solution)
+            shown.relation = ("point", dict(zip(syms, solution)))
     numeric = not isinstance(expected[0], str)
     if overflowed(shown, warns, numeric and too_long(*expected), initial):
         return
@@ -509,6 +515,7 @@ class Hutei:
             return
         (a, b, c), _ = read
         s = 1 if case["sign"] == 0 else -1  # a x + s b y = c
+        shown.relation = ("line", a * X + s * b * sp.Symbol("y") - c)
         if a == 0 and b == 0:
             stopped(shown, [ZERO_POLY], initial)
             return

@@ -16,12 +16,14 @@ their own case and "answer" shows that a calculation changed nothing.
 The answer board is opened once and printed at the end of every case.
 """
 
+import json
 import os
 import subprocess
 import tempfile
 from dataclasses import dataclass, field
 
 import board as answer_board
+import steps
 
 
 class Disagree(Exception):
@@ -41,6 +43,12 @@ class Shown:
     title: str = ""  # the window's title
     board: tuple = None  # the board after the case: (window, problem, answer), None for none
     board_before: tuple = None  # the board after the case before
+    working: dict = None  # the board's working as a formula tree (see steps.py), None for none
+    working_text: str = None  # the same in plain Unicode, its lines parted by "\n"
+    relation: tuple = None  # set by the checks: the equations the working's may be judged by
+    functions: dict = None  # set by the checks: f, g, f′ of the problem, as expressions in x
+    steps: tuple = (0, 0)  # the working's equalities judged and left unjudged
+    unjudged: list = field(default_factory=list)  # the chains left unjudged, as text
     unread: bool = False  # set by the checks: a field could not be read (no board entry)
     stopped: bool = False  # set by the checks: the calculation stopped on a message
 
@@ -63,6 +71,8 @@ def build_script(window, cases):
         lines.extend(window.commands(case))
         lines.extend(f"print {window.cls}.{c}" for c in window.prints(case))
         lines.append("board")
+        lines.append("working")
+        lines.append("working-tree")
     return "\n".join(lines) + "\n"
 
 
@@ -87,6 +97,12 @@ def split_transcript(window, cases, output):
             raise RuntimeError(f"transcript line before the first case: {line!r}")
         elif line.startswith("board "):
             chunks[-1].board = answer_board.parse(line)
+        elif line.startswith("working-tree "):
+            tree = line[len("working-tree ") :]
+            chunks[-1].working = None if tree == "none" else json.loads(tree)
+        elif line.startswith("working "):
+            text = line[len("working ") :]
+            chunks[-1].working_text = None if text == "none" else text.replace("\\n", "\n")
         elif line.startswith("message ["):
             chunks[-1].messages.append(parse_message(line))
         else:
@@ -121,6 +137,12 @@ def judge(window, case, shown):
         window.check(case, shown)
         board = answer_board.expected(window, case, shown)
         need(board is None, board)
+        if shown.working is not None and not shown.unread:
+            verdict = steps.check(shown.working, shown.relation, shown.functions)
+            shown.steps = (verdict.checked, verdict.skipped)
+            shown.unjudged = verdict.unread
+            need(not verdict.false, "a working whose equalities hold, not " + "; ".join(verdict.false[:3]))
+            need(steps.ends_in(shown.working_text, shown.board[2]), "a working that ends in the board's answer")
     except Disagree as d:
         return str(d)
     except Exception as exc:  # a text the readers cannot take is a disagreement too

@@ -116,6 +116,11 @@ class Bibun:
             return
         d = sp.diff(f, X)
         mode = case["mode"]
+        shown.functions = {"f": f, "f′": d}
+        if mode == "RadioSessen":
+            shown.relation = ("line", sp.Symbol("y") - d.subs(X, a) * (X - a) - f.subs(X, a))
+        elif mode == "RadioKyokuchi":
+            shown.relation = ("roots", d)
         if mode == "RadioKeisuu":
             v = d.subs(X, a)
             if overflowed(shown, warns, too_long(a, v), initial):
@@ -203,6 +208,7 @@ class Sekibun:
         values, warns = read
         upper, lower = values[:2]
         f = poly(reversed(values[2:]))
+        shown.functions = {"f": f}
         antiderivative = sp.integrate(f, X)
         value = antiderivative.subs(X, upper) - antiderivative.subs(X, lower)
         if overflowed(shown, warns, too_long(value), initial):
@@ -370,6 +376,7 @@ class Naibun:
             if x1 == x2 and y1 == y2:
                 stopped(shown, warns + [warning("2点が同じなので、直線が特定できません")], initial)
                 return
+            shown.relation = ("line", (y2 - y1) * (X - x1) - (x2 - x1) * (sp.Symbol("y") - y1))
             if x1 == x2:
                 letter, line = "x", x1
             else:
@@ -381,6 +388,7 @@ class Naibun:
             need(shown["LabelY"] == letter, f"LabelY = {letter}")
             need(texts.polynomial(shown["EditAnsC"]) == line, f"{letter} = {line}")
             return
+        shown.relation = ("point", {X: point[0], sp.Symbol("y"): point[1]})
         if overflowed(shown, warns, too_long(*point), initial):
             return
         messages(shown, warns)

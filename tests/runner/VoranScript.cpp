@@ -113,6 +113,11 @@
 //   working           prints "working TEXT": the working (途中式) the answer
 //                     board shows under its answer, in plain Unicode with
 //                     its lines separated by "\n", or "working none"
+//   working-tree      prints "working-tree JSON": the same working as its
+//                     formula tree on one line, each part an object
+//                     {"k": KIND, "t": TEXT, "p": [PARTS]} (KIND as the
+//                     notation names it: "Row", "Fraction", ...; "t" and "p"
+//                     left out when empty), or "working-tree none"
 //
 // Each run starts from no remembered settings (the zoom is 100%).
 //
@@ -143,6 +148,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -236,7 +244,8 @@ enum class Verb {
     Board,
     History,
     Choose,
-    Working
+    Working,
+    WorkingTree
 };
 
 // What a command names after its verb.
@@ -294,6 +303,7 @@ constexpr VerbInfo kVerbs[] = {
     {"history", Verb::History, Operand::None, false},
     {"choose", Verb::Choose, Operand::Control, true},
     {"working", Verb::Working, Operand::None, false},
+    {"working-tree", Verb::WorkingTree, Operand::None, false},
 };
 
 struct KeyName {
@@ -1281,6 +1291,37 @@ private:
                       QString::fromStdString(arith::MathToUnicode(*entry->Math().Working)))));
     }
 
+    // The formula tree of a working, for checks that read it as mathematics.
+    static QJsonObject MathTree(const arith::TMath& math) {
+        static const char* const kKinds[] = {
+            "Row",  "Lines", "Number", "Letter",   "Operator", "Punct", "Word",    "Fraction",
+            "Root", "Power", "Paren",  "Integral", "Sum",      "Count", "Bracket", "Table"};
+        QJsonObject object{{QStringLiteral("k"), kKinds[static_cast<int>(math.Kind)]}};
+        if (!math.Text.empty()) {
+            object.insert(QStringLiteral("t"), QString::fromStdString(math.Text));
+        }
+        if (!math.Parts.empty()) {
+            QJsonArray parts;
+            for (const auto& part : math.Parts) {
+                parts.append(MathTree(part));
+            }
+            object.insert(QStringLiteral("p"), parts);
+        }
+        return object;
+    }
+
+    void PrintWorkingTree() {
+        const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
+                                                            Qt::FindDirectChildrenOnly);
+        const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
+        if (entry == nullptr || !entry->Math().Working) {
+            return Print(QStringLiteral("working-tree none"));
+        }
+        const QJsonDocument tree(MathTree(*entry->Math().Working));
+        Print(QStringLiteral("working-tree %1")
+                  .arg(QString::fromUtf8(tree.toJson(QJsonDocument::Compact))));
+    }
+
     void PrintHistory() {
         const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
                                                             Qt::FindDirectChildrenOnly);
@@ -1399,6 +1440,8 @@ private:
             return Choose(command);
         case Verb::Working:
             return PrintWorking();
+        case Verb::WorkingTree:
+            return PrintWorkingTree();
         }
     }
 

@@ -1,0 +1,533 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The working (途中式) read as mathematics and checked with SymPy.
+
+The script prints the board's working as its formula tree ("working-tree
+JSON", each part {"k": KIND, "t": TEXT, "p": [PARTS]}) and as plain Unicode
+("working TEXT"). Every line is cut into chains of sides joined by "=":
+words ("より", "とおく", "を②に代入して") end a chain, a label before the
+first side ("判別式", "最小公倍数は") is dropped, commas part a list of
+values. Each two neighbouring sides that can both be read must then be
+equal:
+  - sides without unknowns, or identities in x (f = g·q + r, P(x) = (x − 2)(…)),
+    must be the same value or polynomial, for both signs of "±";
+  - an equation in the unknowns (8x² + 8x − 16 = 0, 228x − 1073292y = 77,
+    y − 2 = (1/2)(x − 1)) must agree with the case's own equations, which the
+    window's check leaves in shown.relation:
+      ("roots", P)    every solution of the line solves P(x) = 0
+      ("point", {x: …, y: …})   the unique solution satisfies the line
+      ("line", L)     the line is L(x, y) = 0 times a constant
+      ("span", (unknowns, equations))   a singular system: the line is a
+                      combination of the given equations
+  - a chain the working calls false ("0 = 4となり成り立たないので") must be false.
+A letter that names a value ("D") or a formula in the coefficients (b² − 4ac)
+makes its side unreadable; "P(x) = …" defines P for the lines below it.
+The working's last lines must state the board's answer.
+"""
+
+import re
+
+import sympy as sp
+
+X, Y, Z, K, N = sp.symbols("x y z k n")
+PM = sp.Symbol("PM")  # the sign of "±"
+UNKNOWNS = {"x": X, "y": Y, "z": Z, "k": K, "n": N}
+NAME = re.compile(r"[A-Za-z]′*|gcd")
+
+
+class Unreadable(Exception):
+    """A side that is not a formula in numbers and the unknowns."""
+
+
+class Named(Unreadable):
+    """A side that names a value or states a formula in letters of its own:
+    "D", "b² − 4ac". What it equals is a definition, not a claim."""
+
+
+NAMED = "named"
+
+
+def parts(node):
+    return node.get("p", [])
+
+
+def items(node):
+    return parts(node) if node["k"] == "Row" else [node]
+
+
+def is_op(node, *signs):
+    return node["k"] == "Operator" and node.get("t") in signs
+
+
+def is_name(node):
+    return node["k"] in ("Letter", "Word") and NAME.fullmatch(node.get("t", "")) and node.get("t") not in UNKNOWNS
+
+
+class Reader:
+    """Reads sides as SymPy values; functions holds P, Q, F, f′ … as they are
+    defined by the lines read so far, as expressions in x."""
+
+    def __init__(self, functions=None):
+        self.functions = dict(functions or {})
+
+    def value(self, nodes):
+        values = self.values(nodes)
+        if len(values) != 1:
+            raise Unreadable("a list")
+        return values[0]
+
+    def values(self, nodes):
+        lists, item = [], []
+        for node in nodes:
+            if node["k"] == "Punct":
+                lists.append(self.sum(item))
+                item = []
+            else:
+                item.append(node)
+        lists.append(self.sum(item))
+        return lists
+
+    def sum(self, nodes):
+        # terms with their signs; a sign with no term before it is unary
+        terms, sign, term = [], 1, []
+        for node in nodes:
+            if is_op(node, "+", "−", "±"):
+                if term:
+                    terms.append((sign, term))
+                    sign, term = 1, []
+                sign *= {"+": 1, "−": -1, "±": PM}[node["t"]]
+            else:
+                term.append(node)
+        if not term:
+            raise Unreadable("a side ending in a sign")
+        terms.append((sign, term))
+        return sp.Add(*(sign * self.product(term) for sign, term in terms))
+
+    def product(self, nodes):
+        factors, at = [], 0
+        while at < len(nodes):
+            node = nodes[at]
+            if is_op(node, "·", "×"):
+                at += 1
+                continue
+            if is_op(node, "÷"):
+                divisor, at = self.factor(nodes, at + 1)
+                factors.append(1 / divisor)
+                continue
+            if node["k"] == "Word" and node.get("t") == "…":
+                factors.append(("…",))
+                at += 1
+                continue
+            value, at = self.factor(nodes, at)
+            factors.append(value)
+        return self.expand_ellipsis(factors)
+
+    @staticmethod
+    def expand_ellipsis(factors):
+        # n·(n − 1)·…·(m + 1)·m: the product of the integers from m to n
+        result = sp.Integer(1)
+        for i, f in enumerate(factors):
+            if isinstance(f, tuple):
+                before, after = factors[i - 1], factors[i + 1]
+                if not (before.is_Integer and after.is_Integer) or before <= after:
+                    raise Unreadable("an ellipsis")
+                result *= sp.ff(before - 1, before - after - 1) if before - after > 1 else 1
+            else:
+                result *= f
+        return result
+
+    def factor(self, nodes, at):
+        node = nodes[at]
+        kind, text = node["k"], node.get("t", "")
+        if is_name(node) and at + 1 < len(nodes) and nodes[at + 1]["k"] == "Paren":
+            value = self.call(text, nodes[at + 1])
+            at += 2
+        elif kind == "Number":
+            value, at = sp.Integer(text), at + 1
+        elif kind == "Letter" and text in UNKNOWNS:
+            value, at = UNKNOWNS[text], at + 1
+        elif kind == "Letter" and text == "i":
+            value, at = sp.I, at + 1
+        elif kind == "Letter":
+            raise Named(text)
+        elif kind == "Fraction" and all(factorial_of(items(p)) is not None for p in parts(node)):
+            # n!/m! without the factorials, which may have billions of digits
+            n, m = (factorial_of(items(p)) for p in parts(node))
+            value, at = sp.ff(n, n - m) if n >= m else 1 / sp.ff(m, m - n), at + 1
+        elif kind == "Fraction":
+            value, at = self.sum(items(parts(node)[0])) / self.sum(items(parts(node)[1])), at + 1
+        elif kind == "Root":
+            value, at = sp.sqrt(self.sum(items(parts(node)[0]))), at + 1
+        elif kind == "Power":
+            base, exponent = parts(node)
+            value, at = self.factor(items(base), 0)[0] ** self.sum(items(exponent)), at + 1
+        elif kind == "Paren":
+            value, at = self.sum(items(parts(node)[0])), at + 1
+        elif kind == "Count":
+            n, r = (self.sum(items(p)) for p in parts(node))
+            value = sp.ff(n, r) if text == "P" else sp.binomial(n, r)
+            at += 1
+        elif kind == "Integral":
+            lower, upper, body = parts(node)
+            integrand = [p for p in items(body) if not (p["k"] == "Word" and p.get("t") == "dx")]
+            value = sp.integrate(self.sum(integrand), (X, self.sum(items(lower)), self.sum(items(upper))))
+            at += 1
+        elif kind == "Sum":
+            below, above, body = parts(node)
+            below = items(below)
+            if not (below and below[0].get("t") == "k" and len(below) > 2 and is_op(below[1], "=")):
+                raise Unreadable("a sum's index")
+            value = sp.summation(self.sum(items(body)), (K, self.sum(below[2:]), self.sum(items(above))))
+            at += 1
+        elif kind == "Bracket":
+            body, lower, upper = parts(node)
+            f = self.sum(items(body))
+            value = f.subs(X, self.sum(items(upper))) - f.subs(X, self.sum(items(lower)))
+            at += 1
+        else:
+            raise Unreadable(f"{kind} {text!r}")
+        while at < len(nodes) and nodes[at]["k"] == "Word" and nodes[at].get("t") == "!":
+            if not value.is_Integer or value > 100000:
+                raise Unreadable("a factorial")
+            value, at = sp.factorial(value), at + 1
+        return value, at
+
+    def call(self, name, paren):
+        if name == "gcd":
+            return sp.gcd(*self.values(items(parts(paren)[0])))
+        if name not in self.functions:
+            raise Unreadable(f"{name} undefined")
+        argument = self.sum(items(parts(paren)[0]))
+        return self.functions[name].subs(X, argument)
+
+
+def factorial_of(nodes):
+    """n of a lone "n!"."""
+    if len(nodes) == 2 and nodes[0]["k"] == "Number" and nodes[1]["k"] == "Word" and nodes[1].get("t") == "!":
+        return sp.Integer(nodes[0]["t"])
+    return None
+
+
+def definition(nodes):
+    """The name of "P(x)", "f′(x)", "F(x)" as a side that defines it."""
+    if len(nodes) == 2 and is_name(nodes[0]) and nodes[1]["k"] == "Paren":
+        inner = items(parts(nodes[1])[0])
+        if len(inner) == 1 and inner[0]["k"] == "Letter" and inner[0].get("t") == "x":
+            return nodes[0]["t"]
+    return None
+
+
+def chains(line):
+    """The line's chains: lists of sides (lists of nodes), each with what the
+    words after it say of it ("false" or "")."""
+    result, chain, side = [], [], []
+
+    tail = None  # the line's last side, which a next line's "= …" continues
+
+    def close(after=""):
+        nonlocal chain, side, tail
+        if side:
+            chain.append(side)
+            tail = side
+        if len(chain) > 1:
+            result.append((chain, after))
+        chain, side = [], []
+
+    # "x = 24, y = 16" is two chains; "x = 1, −2" one with a list
+    groups = [[]]
+    for node in items(line):
+        if node["k"] == "Punct":
+            groups.append([])
+        groups[-1].append(node)
+    nodes = list(groups[0])
+    for group in groups[1:]:
+        if any(is_op(node, "=") for node in group):
+            nodes.append({"k": "Word", "t": "、"})  # ends the chain before it
+            group = group[1:]
+        nodes.extend(group)
+
+    for node in nodes:
+        if is_op(node, "="):
+            chain.append(side)
+            tail = side or tail
+            side = []
+        elif node["k"] == "Word" and node.get("t") not in ("!", "…", "dx") and not is_name(node):
+            text = node.get("t", "")
+            close("false" if "成り立たない" in text else "equation" if text.startswith("…") else "")
+            continue
+        elif node["k"] == "Table" or is_op(node, "<", ">", "≤", "≥", "≠"):
+            close()
+            side = []
+            chain = []
+            # what follows a comparison is read again from here
+            continue
+        else:
+            side.append(node)
+    close()
+    return result, tail
+
+
+class Verdict:
+    def __init__(self):
+        self.checked = 0  # equalities SymPy judged
+        self.skipped = 0  # equalities with a side it could not read
+        self.false = []  # what was wrong, for the report
+        self.unread = []  # the chains with a side it could not read
+
+
+def equal(a, b):
+    if a.has(PM) or b.has(PM):
+        return all(equal(a.subs(PM, s), b.subs(PM, s)) for s in (1, -1))
+    difference = sp.expand(sp.nsimplify(a - b) if (a - b).has(sp.Float) else a - b)
+    if difference == 0:
+        return True
+    return sp.simplify(sp.radsimp(difference)) == 0
+
+
+def consistent(difference, relation):
+    """Whether the equation difference = 0 agrees with the case's equations
+    (see the module's text); None when there is nothing to judge it by."""
+    if relation is None:
+        return None
+    kind, what = relation
+    if difference.has(PM):
+        verdicts = [consistent(difference.subs(PM, s), relation) for s in (1, -1)]
+        return None if None in verdicts else all(verdicts)
+    symbols = difference.free_symbols
+    if kind == "roots":
+        if symbols != {X}:
+            return None
+        poly = sp.Poly(sp.expand(difference), X)
+        if poly.degree() == 1:
+            root = -poly.nth(0) / poly.nth(1)
+            return sp.simplify(sp.expand(what.subs(X, root))) == 0
+        if not all(c.is_Rational for c in poly.coeffs()):
+            return None
+        return sp.rem(sp.Poly(what, X, domain="QQ"), sp.Poly(sp.sqf_part(poly.as_expr()), X, domain="QQ")).is_zero
+    if kind == "point":
+        if not symbols <= set(what):
+            return None
+        return sp.simplify(difference.subs(what)) == 0
+    if kind == "span":
+        variables, rows = what
+        if not symbols <= set(variables):
+            return None
+
+        def vector(e):
+            p = sp.Poly(e, *variables)
+            if p.total_degree() > 1:
+                raise Unreadable("not linear")
+            return [p.coeff_monomial(v) for v in variables] + [p.coeff_monomial(1)]
+
+        try:
+            given = sp.Matrix([vector(r) for r in rows])
+            return given.rank() == given.col_join(sp.Matrix([vector(difference)])).rank()
+        except Unreadable:
+            return None
+    if kind == "line":
+        if symbols != what.free_symbols:
+            return None
+        ratio = sp.cancel(difference / what)
+        return not ratio.free_symbols and ratio != 0
+    return None
+
+
+def check(tree, relation=None, functions=None):
+    """Reads and judges every equality of a working; a Verdict."""
+    verdict = Verdict()
+    reader = Reader(functions)
+    last = None  # the last side of the line before, which "= …" continues
+    for line in parts(tree) if tree["k"] == "Lines" else [tree]:
+        found, tail = chains(line)
+        pending = []  # equations of this line that only hold together
+        for number, (chain, after) in enumerate(found):
+            if number == 0 and not chain[0] and last is not None and is_op(items(line)[0], "="):
+                chain = [last] + chain[1:]
+            judge_chain(chain, after, reader, relation, verdict, pending)
+        judge_together(pending, relation, verdict)
+        last = tail or last
+        for node in items(line):
+            if node["k"] == "Table":
+                judge_division(node, reader, verdict)
+    return verdict
+
+
+def judge_division(table, reader, verdict):
+    """A synthetic division (組立除法): the divisor and the coefficients,
+    the divisor times each result moved one column on, and their sums; the
+    last sum, the remainder, is 0. Other tables (増減表) are not judged here."""
+    rows = [parts(row) for row in parts(table)]
+
+    def cell(node):
+        cells = items(node)
+        return sp.Integer(0) if not cells else reader.value(cells)
+
+    if len(rows) != 3 or not all(len(row) == len(rows[0]) for row in rows) or len(rows[0]) < 3:
+        return
+    try:
+        a = cell(rows[0][0])
+        top, middle, bottom = ([cell(c) for c in row[1:]] for row in rows)
+    except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError):
+        return
+    verdict.checked += 1
+    holds = middle[0] == 0 and bottom[-1] == 0
+    holds = holds and all(bottom[i] == top[i] + middle[i] for i in range(len(top)))
+    holds = holds and all(middle[i] == a * bottom[i - 1] for i in range(1, len(top)))
+    if not holds:
+        verdict.false.append(f"synthetic division by {a}: {top} / {middle} / {bottom}")
+
+
+def judge_together(pending, relation, verdict):
+    """Equations of one line that state one solution together ("x = 24,
+    y = 16", "x − 1 = 6n, y + 1 = −5n"): solved for the unknowns, they must
+    solve the problem's equation (for every n)."""
+    unknowns = sorted(set().union(*(d.free_symbols for d, _ in pending)) & {X, Y, Z}, key=str) if pending else []
+    solutions = []
+    if len(pending) > 1 and relation is not None and relation[0] in ("line", "point") and unknowns:
+        solutions = sp.solve([d for d, _ in pending], unknowns, dict=True)
+    if len(solutions) == 1 and set(solutions[0]) == set(unknowns):
+        kind, what = relation
+        solution = solutions[0]
+        if kind == "line":
+            holds = set(unknowns) == what.free_symbols and sp.expand(what.subs(solution)) == 0
+        else:
+            holds = all(sp.simplify(solution[u] - what.get(u, solution[u])) == 0 for u in unknowns)
+        verdict.checked += len(pending)
+        if not holds:
+            verdict.false.append(", ".join(show(chain) for _, chain in pending) + ": not a solution of the problem")
+        return
+    for _, chain in pending:
+        verdict.skipped += 1
+        verdict.unread.append(f"{show(chain)} (an equation with nothing to judge it by)")
+
+
+def judge_chain(chain, after, reader, relation, verdict, pending):
+    # a leading label ("判別式 D", "最小公倍数は …") stays out: chains()
+    # already ends a chain at a word, so only a lone name remains to skip
+    sides = []
+    defined = None
+    for number, side in enumerate(chain):
+        name = definition(side) if number == 0 else None
+        if name is not None and name not in reader.functions:
+            defined = name
+            sides.append(NAMED)
+            continue
+        if not side:  # the value of a label before it: "傾き = …"
+            sides.append(NAMED)
+            continue
+        try:
+            sides.append(reader.values(side))
+        except Named:
+            sides.append(NAMED)
+        except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError):
+            sides.append(None)
+    if defined is not None:
+        for values in sides[1:]:
+            if values not in (None, NAMED) and len(values) == 1:
+                reader.functions[defined] = values[0]
+                if defined == "F" and "f" in reader.functions:
+                    # an antiderivative: F′ = f
+                    verdict.checked += 1
+                    if sp.expand(sp.diff(values[0], X) - reader.functions["f"]) != 0:
+                        verdict.false.append(f"{show(chain)}: F′(x) ≠ {reader.functions['f']}")
+                break
+    if after == "false":
+        pair = [s for s in sides if s not in (None, NAMED)]
+        if len(pair) == 2 and len(pair[0]) == len(pair[1]) == 1:
+            verdict.checked += 1
+            if equal(pair[0][0], pair[1][0]):
+                verdict.false.append(f"{show(chain)}: stated as false, but holds")
+        else:
+            verdict.skipped += 1
+            verdict.unread.append(show(chain))
+        return
+    for number in range(len(sides) - 1):
+        left, right = sides[number], sides[number + 1]
+        if NAMED in (left, right):
+            continue
+        if left is None or right is None:
+            verdict.skipped += 1
+            verdict.unread.append(show(chain))
+            continue
+        if len(left) == 1 and len(right) == 1:
+            judge_pair(left[0], right[0], chain, relation, verdict, pending, after)
+        elif len(right) == 2 and len(left) == 1 and left[0].has(PM):
+            # x = (1 ± √25)/12 = −1/3, 1/2: the two signs give the two values
+            a, b = left[0].subs(PM, 1), left[0].subs(PM, -1)
+            verdict.checked += 1
+            if not (equal(a, right[0]) and equal(b, right[1]) or equal(a, right[1]) and equal(b, right[0])):
+                verdict.false.append(f"{show(chain)}: {a}, {b} ≠ {right[0]}, {right[1]}")
+        elif len(left) == 1 and left[0] in (X, Y, Z):
+            # a list of solutions: x = 1, −2
+            for value in right:
+                judge_pair(left[0], value, chain, relation, verdict, pending)
+        else:
+            verdict.skipped += 1
+            verdict.unread.append(show(chain))
+
+
+def judge_pair(left, right, chain, relation, verdict, pending, after=""):
+    if equal(left, right):
+        verdict.checked += 1
+        return
+    difference = sp.expand(left - right)
+    if not difference.free_symbols - {PM} and after != "equation":
+        verdict.checked += 1
+        verdict.false.append(f"{show(chain)}: {left} ≠ {right}")
+        return
+    # an equation rather than an identity: "… = 0", "x = …", or any line of
+    # a system or a straight line; elsewhere x is a polynomial's variable
+    if relation is None or relation[0] == "roots" and not ({left, right} & {0, X}):
+        verdict.checked += 1
+        verdict.false.append(f"{show(chain)}: not an identity")
+        return
+    agrees = consistent(difference, relation)
+    if agrees is None:
+        pending.append((difference, chain))
+        return
+    verdict.checked += 1
+    if not agrees:
+        verdict.false.append(f"{show(chain)}: {left} = {right} disagrees with the problem")
+
+
+def show(chain):
+    return " = ".join(flat(side) for side in chain)
+
+
+def flat(nodes):
+    text = []
+    for node in nodes:
+        kind, body = node["k"], node.get("p", [])
+        if "t" in node and kind != "Count":
+            text.append(node["t"])
+        if kind == "Fraction":
+            text.append(f"({flat(items(body[0]))})/({flat(items(body[1]))})")
+        elif kind == "Root":
+            text.append(f"√({flat(items(body[0]))})")
+        elif kind == "Power":
+            text.append(f"({flat(items(body[0]))})^{flat(items(body[1]))}")
+        elif kind == "Paren":
+            text.append(f"({flat(items(body[0]))})")
+        elif body:
+            text.append(f"{kind}[{', '.join(flat(items(p)) for p in body)}]")
+    return "".join(text)
+
+
+def ends_in(working_text, answer_text):
+    """Whether the working's last lines state the board's answer, line by
+    line: the same line, or one that ends in it ("f′(0) = 12·0 + 11 = 11"
+    for "f′(0) = 11", " = −24(x − 1)(2x + 5)" for the factored product)."""
+
+    def plain(text):
+        return text.replace(" ", "")
+
+    answer = [plain(line) for line in answer_text.split("\n")]
+    lines = [plain(line).removeprefix("=") for line in working_text.split("\n")]
+    if len(lines) < len(answer):
+        return False
+    for line, want in zip(lines[-len(answer) :], answer):
+        if line.endswith(want):
+            continue
+        left, sep, _ = want.partition("=")
+        if not (sep and line.startswith(left) and line.rpartition("=")[2] == want.rpartition("=")[2]):
+            return False
+    return True

@@ -263,8 +263,12 @@ TMath Operand(const TPolynomial& p) {
     return bare ? math : Paren(std::move(math));
 }
 
-// "(x² − 1)·x", "(x − 1)(x + 1)": the dot only before a factor without brackets.
+// "(x² − 1)·x", "(x − 1)(x + 1)": the dot only before a factor without
+// brackets; a number goes first, "3(x² − 1)".
 TMath ProductOf(const TPolynomial& a, const TPolynomial& b) {
+    if (Normalized(b).Degree == 0 && Normalized(a).Degree > 0) {
+        return MathRow({Operand(b), Operand(a)});
+    }
     TMath right = Operand(b);
     if (right.Kind == TMathKind::Paren) {
         return MathRow({Operand(a), std::move(right)});
@@ -666,11 +670,12 @@ std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TI
     const TInteger k = c / g;
     const TInteger x1 = xg * k;
     const TInteger y1 = yg * k;
-    std::string scaled = "両辺に ";
-    scaled += AnswerDigits(k);
-    scaled += " を掛けて";
-    lines.push_back(
-        MathRow({Word(k == 1 ? std::string("よって") : scaled), PutIn(a, bb, c, x1, y1)}));
+    if (k == 1) {
+        lines.push_back(MathRow({Word("よって"), PutIn(a, bb, c, x1, y1)}));
+    } else {
+        lines.push_back(
+            MathRow({Word("両辺に"), IntegerMath(k), Word("を掛けて"), PutIn(a, bb, c, x1, y1)}));
+    }
 
     // The window's own particular solution, along (bb/g, −a/g).
     const TInteger sx = bb / g;
@@ -688,10 +693,13 @@ std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TI
         return MathLines(std::move(lines));
     }
 
-    // a(x − X) = −bb(y − Y), the coprime quotients, then every solution.
+    // a(x − X) = −bb(y − Y), the coprime quotients, then every solution;
+    // a factor 1 needs no bracket: "x + 4 = −9y".
+    const auto side = [](const TInteger& factor, const char* letter, const TInteger& value) {
+        return TermsMath({{{factor, 1}, LessInteger(letter, value, factor != 1)}});
+    };
     const auto sides = [&](const TInteger& f) {
-        return Equals(TermsMath({{{a / f, 1}, LessInteger("x", solution.X, true)}}),
-                      TermsMath({{{-bb / f, 1}, LessInteger("y", solution.Y, true)}}));
+        return Equals(side(a / f, "x", solution.X), side(-bb / f, "y", solution.Y));
     };
     lines.push_back(MathRow({Word("辺々引いて"), sides(1)}));
     if (g != 1) {
@@ -765,8 +773,7 @@ std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f
                   "最小公倍数");
             lines.push_back(
                 MathRow({Word("最小公倍数は"),
-                         MathParts(TMathKind::Fraction,
-                                   {MathRow({Operand(f), Operand(g)}), Operand(gcd.Value)}),
+                         MathParts(TMathKind::Fraction, {ProductOf(f, g), Operand(gcd.Value)}),
                          Op("="), PolynomialMath(result.Common.Value)}));
         }
         // The factored answer, unless the line above already ends in it.

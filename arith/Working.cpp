@@ -6,6 +6,7 @@
 #include "SquarePart.h"
 #include "WorkingSteps.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -202,12 +203,18 @@ TPolynomial PowerSum(int i) {
 // "(2n)(2n + 1)(4n + 1)/6", "(n(n + 1)/2)²".
 TMath PowerSumFormula(int i, const TPolynomial& m) {
     const bool number = Normalized(m).Degree == 0;
+    const auto bare = [](const TMath& math) {
+        return math.Parts.size() == 1 && math.Parts[0].Kind != TMathKind::Fraction;
+    };
     const auto factor = [&](const TPolynomial& p, bool first) {
         TMath math = PolynomialMath(p, 'n');
-        const bool bare = math.Parts.size() == 1 && math.Parts[0].Kind != TMathKind::Fraction;
-        return number || (first && bare) ? math : Paren(std::move(math));
+        return number || (first && bare(math)) ? math : Paren(std::move(math));
     };
+    // A factor without brackets goes first: "n(n − 1)/2" for m = n − 1.
     const auto product = [&](std::vector<TPolynomial> factors) {
+        std::stable_partition(factors.begin(), factors.end(), [&](const TPolynomial& p) {
+            return !number && bare(PolynomialMath(p, 'n'));
+        });
         std::vector<TMath> parts;
         for (std::size_t k = 0; k < factors.size(); ++k) {
             parts.push_back(factor(factors[k], k == 0));
@@ -542,12 +549,12 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
     const TPolynomial g = Normalized(f);
     const std::optional<TInteger> l = PolyToInt(Normalized(lower));
     const TPolynomial u = Normalized(upper);
-    if (g.Degree > 3 || !l || *l < 1) {
+    if (g.Degree > 3 || !l) {
         return std::nullopt;
     }
     if (u.Degree == 0) {
         const std::optional<TInteger> top = PolyToInt(u);
-        if (!top || *top < *l - 1) {
+        if (!top || *top < *l - 1 || (*l < 1 && *top < 1)) {
             return std::nullopt; // not a count of terms from 1
         }
     }
@@ -558,6 +565,45 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
     TPolynomial total;
     if (*l == 1) {
         total = PartialSumLines(g, u, &answer, lines, last);
+    } else if (*l < 1) {
+        // The terms from k = 0 down, the lower ones turned round:
+        // Σₖ₌ₗᵘ f(k) = f(0) + Σₖ₌₁ᵘ f(k) + Σₖ₌₁⁻ˡ f(−k).
+        const TPolynomial one = Monomial({1, 1}, 0);
+        const TPolynomial turned = Normalized(Compose(g, Monomial({-1, 1}, 1)));
+        const TPolynomial depth = Monomial({-*l, 1}, 0);
+        const TRational zero = Constant(g);
+        std::vector<TMath> split;
+        if (!zero.Num.IsZero()) {
+            split = {Value(zero), Op("+")};
+        }
+        split.push_back(SumProblem(g, one, u));
+        if (*l < 0) {
+            split.push_back(Op("+"));
+            split.push_back(SumProblem(turned, one, depth));
+        }
+        lines.push_back(Equals(problem, MathRow(std::move(split))));
+        const TPolynomial all = PartialSumLines(g, u, nullptr, lines, last);
+        std::vector<TMath> added = {PolynomialMath(all, 'n')};
+        total = all;
+        const auto add = [&](const TRational& value) {
+            added.push_back(Op("+"));
+            added.push_back(Signed(value));
+            total = Plus(total, Monomial(value, 0));
+        };
+        if (!zero.Num.IsZero()) {
+            add(zero);
+        }
+        if (*l < 0) {
+            add(Constant(PartialSumLines(turned, depth, nullptr, lines, last)));
+        }
+        TMath sum = MathRow(std::move(added));
+        lines.push_back(Equals(problem, sum));
+        last = PolynomialMath(total, 'n');
+        if (SameForm(last, sum)) {
+            last = std::move(sum);
+        } else {
+            lines.push_back(Continued(last));
+        }
     } else {
         // Σₖ₌ₗᵘ = Σₖ₌₁ᵘ − Σₖ₌₁ˡ⁻¹.
         const TPolynomial one = Monomial({1, 1}, 0);

@@ -39,13 +39,14 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
 std::optional<TMath> IntegralWorking(const TPolynomial& f, const TPolynomial& lower,
                                      const TPolynomial& upper, const TDefiniteIntegral& integral);
 
-// Σ f(k) for a summand of degree at most 3, from an integer lower limit of
-// at least 1, split into the power sums and their formulas:
+// Σ f(k) for a summand of degree at most 3 from an integer lower limit,
+// split into the power sums and their formulas:
 //   Σₖ₌₁ⁿ (k² + 1) = Σₖ₌₁ⁿ k² + Σₖ₌₁ⁿ 1
 //   = n(n + 1)(2n + 1)/6 + n
 //   = (1/3)n³ + (1/2)n² + (7/6)n
 //   = (1/6)n(2n² + 3n + 7)
-// A lower limit l above 1 first writes the sum as Σₖ₌₁ᵘ − Σₖ₌₁ˡ⁻¹.
+// A lower limit l above 1 first writes the sum as Σₖ₌₁ᵘ − Σₖ₌₁ˡ⁻¹; one of
+// 0 or below as f(0) + Σₖ₌₁ᵘ f(k) + Σₖ₌₁⁻ˡ f(−k).
 std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
                                 const TPolynomial& upper, const TSum& sum);
 

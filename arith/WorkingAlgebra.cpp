@@ -404,20 +404,37 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
         out.Lines.push_back(
             MathRow({Equals(Applied(name, X()), PolynomialMath(rest)), Word("とおく")}));
         const std::optional<std::vector<TRational>> candidates = Candidates(rest);
-        if (!candidates) {
-            return false;
+        std::vector<TMath> rule{
+            Applied(name, X()),
+            Op("="),
+            Number(0),
+            Word("の有理数解の候補は"),
+            Op("±"),
+            MathParts(TMathKind::Fraction,
+                      {Paren(Word("定数項の約数")), Paren(Word("最高次の係数の約数"))})};
+        if (candidates) {
+            rule.push_back(Word("より"));
         }
-        out.Lines.push_back(
-            MathRow({Applied(name, X()), Op("="), Number(0), Word("の有理数解の候補は"), Op("±"),
-                     MathParts(TMathKind::Fraction,
-                               {Paren(Word("定数項の約数")), Paren(Word("最高次の係数の約数"))}),
-                     Word("より")}));
-        out.Lines.push_back(CandidateList(*candidates));
+        out.Lines.push_back(MathRow(std::move(rule)));
         std::optional<TRational> found;
-        for (const TRational& v : *candidates) {
-            for (const TRational& a : {v, Mul({-1, 1}, v)}) {
-                if (!found && Evaluate(rest, a).Num.IsZero()) {
-                    found = Reduced(a);
+        if (candidates) {
+            out.Lines.push_back(CandidateList(*candidates));
+            for (const TRational& v : *candidates) {
+                for (const TRational& a : {v, Mul({-1, 1}, v)}) {
+                    if (!found && Evaluate(rest, a).Num.IsZero()) {
+                        found = Reduced(a);
+                    }
+                }
+            }
+        } else {
+            // Too many to list or to try: the root is the one a linear factor of
+            // the complete factoring gives, and P(a) = 0 below shows it.
+            for (const TPolynomial& f : list) {
+                if (!found && DegreeOf(f) == 1 && !PolyIsX(f)) {
+                    const TRational a = Reduced(Div(Mul({-1, 1}, Coeff(f, 0)), Coeff(f, 1)));
+                    if (Evaluate(rest, a).Num.IsZero()) {
+                        found = a;
+                    }
                 }
             }
         }
@@ -439,14 +456,18 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
                     break;
                 }
                 if (DegreeOf(f) >= 2) {
-                    if (DegreeOf(f) > 3) {
-                        return false; // irreducible, but not by anything shown here
-                    }
                     higher.push_back(f);
                 }
             }
             if (higher.size() < 2) {
-                return false;
+                // Irreducible of degree 4 or more, as the complete factoring found.
+                Check(higher.size() == 1 && PolyEqual(higher[0], rest), "既約");
+                out.Lines.push_back(MathRow({Word("また"), Applied(name, X()),
+                                             Word("は2次以上の因数の積にも分解できないので")}));
+                out.Lines.push_back(MathRow(
+                    {Applied(name, X()), Word("は有理数の範囲でこれ以上因数分解できない")}));
+                out.Factors.push_back(rest);
+                return true;
             }
             const TMath product = ProductMath({1, 1}, 0, higher);
             Check(PolyEqual(ProductOf({1, 1}, 0, higher), rest), "因数の積");

@@ -395,14 +395,22 @@ void PolynomialPowerLines(const TPolynomial& f, int n, const TPolynomial& power,
         lines.push_back(Equals(std::move(head), PolynomialMath(power)));
         return;
     }
-    TPolynomial p = Normalized(f);
-    lines.push_back(Equals(std::move(head), ProductOf(p, f)));
-    for (int k = 2; k <= n; ++k) {
-        if (k > 2) {
-            lines.push_back(MathRow({Op("="), ProductOf(p, f)}));
+    // (f)(f)(f), then (f²)(f) with the first two multiplied out, then f³.
+    const auto factors = [&](const TPolynomial* done, int copies) {
+        std::vector<TMath> parts;
+        if (done != nullptr) {
+            parts.push_back(Paren(PolynomialMath(*done)));
         }
+        for (int i = 0; i < copies; ++i) {
+            parts.push_back(Paren(PolynomialMath(f)));
+        }
+        return MathRow(std::move(parts));
+    };
+    lines.push_back(Equals(std::move(head), factors(nullptr, n)));
+    TPolynomial p = Normalized(f);
+    for (int k = 2; k <= n; ++k) {
         p = Times(p, f);
-        lines.push_back(MathRow({Op("="), PolynomialMath(p)}));
+        lines.push_back(MathRow({Op("="), k < n ? factors(&p, n - k) : PolynomialMath(p)}));
     }
     Check(PolyEqual(p, power), "累乗");
 }
@@ -586,13 +594,38 @@ std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
     return MathLines(std::move(lines));
 }
 
+// "5y = 10 より y = 2", the other unknown free: a x + bb y = c with a or bb 0.
+TMath OneUnknownWorking(const TInteger& a, const TInteger& bb, const TInteger& c,
+                        const THuteiSolution& solution, bool general) {
+    const bool onlyY = a.IsZero();
+    const TInteger& k = onlyY ? bb : a;
+    const char* known = onlyY ? "y" : "x";
+    const char* free = onlyY ? "x" : "y";
+    const TMath equation = Equals(TermsMath({{{k, 1}, Letter(known)}}), IntegerMath(c));
+    if (!(c % k).IsZero()) {
+        return MathLines({MathRow({IntegerMath(c), Word("は"), Number(Abs(k)),
+                                   Word("で割り切れないので 整数解はありません")})});
+    }
+    const TInteger value = c / k;
+    Check(a * solution.X + bb * solution.Y == c && (onlyY ? solution.Y : solution.X) == value &&
+              a * solution.XStep + bb * solution.YStep == 0,
+          "一般解");
+    return MathLines({MathRow({equation, Word("より"), Equals(Letter(known), IntegerMath(value))}),
+                      MathRow({Letter(free), Word(general ? "はどんな整数でもよいので"
+                                                          : "はどんな整数でもよいので 例えば")}),
+                      HuteiAnswer(solution, general)});
+}
+
 std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TInteger& c,
                                   bool plus, const THuteiSolution& solution, bool general) {
-    if (a.IsZero() || b.IsZero()) {
+    if (a.IsZero() && b.IsZero()) {
         return std::nullopt;
     }
     const TInteger bb = plus ? b : -b; // the equation as a x + bb y = c
     std::vector<TMath> lines;
+    if (a.IsZero() || b.IsZero()) {
+        return OneUnknownWorking(a, bb, c, solution, general);
+    }
 
     // Euclid's algorithm on p = max(|a|, |b|), q = min(|a|, |b|): r[i - 1] = r[i] t[i] + r[i + 1].
     const bool aFirst = Abs(a) >= Abs(b);

@@ -46,7 +46,8 @@ std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
 // "29(x + 15) = −11(y − 40)", the coprime quotients and the answer. Where
 // the gcd does not divide c the working ends in "整数解はありません" (the
 // window shows its warning instead of an answer); solution is then not
-// read. None when a or b is 0.
+// read. With a or b 0 the one unknown is read off: "5y = 10 より y = 2",
+// "x はどんな整数でもよいので", the answer. None when both are 0.
 std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TInteger& c,
                                   bool plus, const THuteiSolution& solution, bool general);
 

@@ -160,7 +160,17 @@ TEST(WorkingSystemsTest, Hutei) {
          "4 = 2·2 + 0\n"
          "gcd(4, 6) = 2\n"
          "7 は 2 で割り切れないので 整数解はありません"},
-        {"ZeroCoefficient", [] { return Hutei(0, 3, 9, true, true); }, "(none)"},
+        {"ZeroA", [] { return Hutei(0, 3, 9, true, true); },
+         "3y = 9 より y = 3\n"
+         "x はどんな整数でもよいので\n"
+         "x = n\n"
+         "y = 3"},
+        {"ZeroBOneSolution", [] { return Hutei(-4, 0, 12, false, false); },
+         "−4x = 12 より x = −3\n"
+         "y はどんな整数でもよいので 例えば\n"
+         "x = −3, y = 0"},
+        {"ZeroANotDividing", [] { return Hutei(0, 4, 6, true, true); },
+         "6 は 4 で割り切れないので 整数解はありません"},
     };
     ExpectLines(std::begin(rows), std::end(rows));
     // A line of the working that shows the case's step.
@@ -299,6 +309,8 @@ TEST(WorkingSystemsTest, Operations) {
          "最大公約数は x − 1"},
         {"TrinomialPower", [] { return Operation(TOperation::Power, "x^2+x+1", "3"); },
          "= (x⁴ + 2x³ + 3x² + 2x + 1)(x² + x + 1)"},
+        {"TrinomialPowerAsItsFactors", [] { return Operation(TOperation::Power, "x^2+x+1", "3"); },
+         "(x² + x + 1)³ = (x² + x + 1)(x² + x + 1)(x² + x + 1)"},
         {"ConstantNegativePower", [] { return Operation(TOperation::Power, "2/3", "-3"); },
          "(2/3)⁻³ = 1/(2/3)³ = 27/8"},
     };
@@ -351,7 +363,7 @@ TEST(WorkingSystemsTest, HuteiEndsInTheBoardAnswer) {
         const std::optional<TMath> working =
             HuteiWorking(a, b, c, plus, solved.Answer.value_or(THuteiSolution{}), general);
         const std::string name = MathToUnicode(HuteiProblem(a, b, c, plus));
-        if (a == 0 || b == 0) {
+        if (a == 0 && b == 0) {
             EXPECT_FALSE(working.has_value()) << name;
         } else if (solved.Answer) {
             ExpectEndsIn(working, HuteiAnswer(*solved.Answer, general), name);

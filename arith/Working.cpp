@@ -66,23 +66,6 @@ void Check(bool holds, const char* step) {
     }
 }
 
-// A value written into a formula: "3", "−2", "1/2".
-TMath Value(const TRational& r) {
-    return RationalMath(Reduced(r));
-}
-
-// A value after a sign or as a factor: in brackets when negative, "(−2)";
-// as a factor of a product also when it is a fraction, "3·(1/2)".
-TMath Signed(const TRational& r) {
-    TMath math = Value(r);
-    return Negative(r) ? Paren(std::move(math)) : math;
-}
-
-TMath Factor(const TRational& r) {
-    TMath math = Value(r);
-    return Negative(r) || !IsInteger(r) ? Paren(std::move(math)) : math;
-}
-
 // Joins the items with the product dot: "7·6·5".
 TMath Product(std::vector<TMath> factors) {
     std::vector<TMath> parts;
@@ -93,11 +76,6 @@ TMath Product(std::vector<TMath> factors) {
         parts.push_back(std::move(factor));
     }
     return MathRow(std::move(parts));
-}
-
-// Whether two forms read the same, so that a step that changes nothing is left out.
-bool SameForm(const TMath& a, const TMath& b) {
-    return MathToUnicode(a) == MathToUnicode(b);
 }
 
 // Quadratic equations.
@@ -151,18 +129,6 @@ TMath Applied(const char* function, TMath argument) {
 }
 
 // Sums.
-
-TPolynomial Plus(const TPolynomial& a, const TPolynomial& b) {
-    TPolynomial r;
-    PolyAdd(a, b, r);
-    return r;
-}
-
-TPolynomial Minus(const TPolynomial& a, const TPolynomial& b) {
-    TPolynomial r;
-    PolySub(a, b, r);
-    return r;
-}
 
 TPolynomial Compose(const TPolynomial& f, const TPolynomial& g) {
     TPolynomial r;

@@ -66,24 +66,6 @@ void Check(bool holds, const char* step) {
     }
 }
 
-TMath Value(const TRational& r) {
-    return RationalMath(Reduced(r));
-}
-
-TMath Signed(const TRational& r) {
-    TMath math = Value(r);
-    return Negative(r) ? Paren(std::move(math)) : math;
-}
-
-TMath Factor(const TRational& r) {
-    TMath math = Value(r);
-    return Negative(r) || !IsInteger(r) ? Paren(std::move(math)) : math;
-}
-
-bool SameForm(const TMath& a, const TMath& b) {
-    return MathToUnicode(a) == MathToUnicode(b);
-}
-
 // c₃a³ + c₂a² + … with a put in: "2·(−1)³ − 3·(−1)² − 3·(−1) + 2".
 TMath Substituted(const TPolynomial& p, const TRational& a) {
     std::vector<TMath> parts;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WorkingSteps.h"
 
+#include "BoardNotation.h"
+
 namespace arith::steps {
 
 TMath Number(const TInteger& n) {
@@ -87,6 +89,36 @@ TPolynomial Monomial(const TRational& c, int i) {
 TPolynomial Times(const TPolynomial& a, const TPolynomial& b) {
     TPolynomial r;
     PolyMul(a, b, r);
+    return r;
+}
+
+TMath Value(const TRational& r) {
+    return RationalMath(Reduced(r));
+}
+
+TMath Signed(const TRational& r) {
+    TMath math = Value(r);
+    return Negative(r) ? Paren(std::move(math)) : math;
+}
+
+TMath Factor(const TRational& r) {
+    TMath math = Value(r);
+    return Negative(r) || !IsInteger(r) ? Paren(std::move(math)) : math;
+}
+
+bool SameForm(const TMath& a, const TMath& b) {
+    return MathToUnicode(a) == MathToUnicode(b);
+}
+
+TPolynomial Plus(const TPolynomial& a, const TPolynomial& b) {
+    TPolynomial r;
+    PolyAdd(a, b, r);
+    return r;
+}
+
+TPolynomial Minus(const TPolynomial& a, const TPolynomial& b) {
+    TPolynomial r;
+    PolySub(a, b, r);
     return r;
 }
 

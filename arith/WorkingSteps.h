@@ -20,6 +20,15 @@ TMath Power(TMath base, const TInteger& exponent);
 TMath Dot();
 TMath Equals(TMath left, TMath right);
 
+// Values in a formula: "3", "−2", "1/2"; after a sign in brackets when
+// negative, "(−2)"; as a factor also when a fraction, "3·(1/2)".
+TMath Value(const TRational& r);
+TMath Signed(const TRational& r);
+TMath Factor(const TRational& r);
+
+// Whether two forms read the same, so that a step that changes nothing is left out.
+bool SameForm(const TMath& a, const TMath& b);
+
 // Exact values as results rather than out-parameters.
 TRational Reduced(TRational r);
 TRational Add(const TRational& a, const TRational& b);
@@ -31,5 +40,7 @@ bool Negative(const TRational& r);
 TPolynomial Normalized(TPolynomial p);
 TPolynomial Monomial(const TRational& c, int i); // c x^i
 TPolynomial Times(const TPolynomial& a, const TPolynomial& b);
+TPolynomial Plus(const TPolynomial& a, const TPolynomial& b);
+TPolynomial Minus(const TPolynomial& a, const TPolynomial& b);
 
 } // namespace arith::steps

@@ -30,23 +30,6 @@ void Check(bool holds, const char* step) {
     }
 }
 
-TMath Value(const TRational& r) {
-    return RationalMath(Reduced(r));
-}
-
-// A value after a sign, in brackets when negative: "(−2)".
-TMath Signed(const TRational& r) {
-    TMath math = Value(r);
-    return Negative(r) ? Paren(std::move(math)) : math;
-}
-
-// A value as a factor of a product, in brackets when negative or a fraction: "3·(1/2)".
-TMath Factor(const TRational& r) {
-    TMath math = Value(r);
-    const bool fraction = Reduced(r).Den != 1;
-    return Negative(r) || fraction ? Paren(std::move(math)) : math;
-}
-
 // "2", "(−3)": an integer after a sign or a product dot.
 TMath SignedInt(const TInteger& n) {
     return Signed({n, 1});
@@ -761,6 +744,77 @@ std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TI
     return MathLines(std::move(lines));
 }
 
+namespace {
+
+// The terms of sign·p from the highest power down, as a row of signed terms.
+void AppendTerms(const TPolynomial& p, const TRational& sign, std::vector<TMathTerm>& terms) {
+    const TPolynomial q = Normalized(p);
+    for (int i = q.Degree; i >= 0; --i) {
+        const TRational c = PolyCoeff(q, i);
+        if (!c.Num.IsZero()) {
+            TMath unit = i == 0 ? MathRow({}) : i == 1 ? Letter("x") : Power(Letter("x"), i);
+            terms.push_back({Mul(sign, c), std::move(unit)});
+        }
+    }
+}
+
+// "(x² + 1) − (2x − 3) = x² + 1 − 2x + 3 = x² − 2x + 4": the brackets
+// taken off, then like terms collected; a product by the distributive law,
+// "(x + 1) × (x² − 2) = (x³ − 2x) + (x² − 2) = x³ + x² − 2x − 2".
+std::optional<TMath> SumProductWorking(TOperation operation, const TPolynomial& f,
+                                       const TPolynomial& g, const TPolynomial& value) {
+    const TPolynomial nf = Normalized(f);
+    const TPolynomial ng = Normalized(g);
+    if (PolyIsZero(nf) || PolyIsZero(ng)) {
+        return std::nullopt;
+    }
+    std::vector<TMath> row{OperationProblem(operation, f, g), Op("=")};
+    if (operation == TOperation::Multiply) {
+        std::vector<TMathTerm> terms;
+        AppendTerms(nf, {1, 1}, terms);
+        TPolynomial total;
+        std::vector<TMath> partial;
+        if (terms.size() > 1 && TermCount(ng) > 1) {
+            for (int i = nf.Degree; i >= 0; --i) {
+                if (PolyCoeff(nf, i).Num.IsZero()) {
+                    continue;
+                }
+                const TPolynomial part = Times(Monomial(PolyCoeff(nf, i), i), ng);
+                total = Plus(total, part);
+                if (!partial.empty()) {
+                    partial.push_back(Op("+"));
+                }
+                partial.push_back(Paren(PolynomialMath(part)));
+            }
+            Check(PolyEqual(total, Normalized(value)), "分配法則");
+            row.push_back(MathRow(std::move(partial)));
+            row.push_back(Op("="));
+        }
+        Check(PolyEqual(Times(nf, ng), Normalized(value)), "積");
+    } else {
+        const TRational sign{operation == TOperation::Add ? 1 : -1, 1};
+        std::vector<TMathTerm> terms;
+        AppendTerms(nf, {1, 1}, terms);
+        AppendTerms(ng, sign, terms);
+        const TPolynomial expected = operation == TOperation::Add ? Plus(nf, ng) : Minus(nf, ng);
+        Check(PolyEqual(expected, Normalized(value)), "和と差");
+        row.push_back(TermsMath(terms));
+        row.push_back(Op("="));
+    }
+    // A step that changes nothing is left out, and so is a working that has none.
+    TMath answer = PolynomialMath(Normalized(value));
+    if (SameForm(row[0], answer)) {
+        return std::nullopt;
+    }
+    if (row.size() > 2 && (SameForm(row[2], row[0]) || SameForm(row[2], answer))) {
+        row.resize(2);
+    }
+    row.push_back(std::move(answer));
+    return MathLines({MathRow(std::move(row))});
+}
+
+} // namespace
+
 std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f,
                                       const TPolynomial& g, const TOperationResult& result) {
     std::vector<TMath> lines;
@@ -768,7 +822,7 @@ std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f
     case TOperation::Add:
     case TOperation::Subtract:
     case TOperation::Multiply:
-        return std::nullopt;
+        return SumProductWorking(operation, f, g, result.Value);
     case TOperation::Divide: {
         if (PolyIsZero(Normalized(g))) {
             return std::nullopt;

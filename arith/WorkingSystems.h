@@ -69,8 +69,10 @@ struct TOperationResult {
 // "(x + 1)³ = x³ + 3·x²·1 + 3·x·1² + 1³", a longer one as repeated
 // products, a constant base as the product of its factors ("(−2)³ =
 // (−2)·(−2)·(−2) = −8"), a negative exponent as 1/f^|n|. Substitute:
-// "f(g(x)) = (x − 1)² + 2(x − 1) + 3 = x² + 2". None for Add, Subtract and
-// Multiply, for a power too long to write out and for a zero divisor.
+// "f(g(x)) = (x − 1)² + 2(x − 1) + 3 = x² + 2". Add and Subtract: the
+// brackets taken off and like terms collected; Multiply: the distributive
+// law, "(x + 1) × (x² − 2) = (x³ − 2x) + (x² − 2) = x³ + x² − 2x − 2". None
+// with a zero operand, for a power too long to write out and for a zero divisor.
 std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f,
                                       const TPolynomial& g, const TOperationResult& result);
 

@@ -259,7 +259,13 @@ std::pair<TOperationResult, TMath> Computed(TOperation op, const TPolynomial& f,
     case TOperation::Substitute:
         PolyCompose(f, g, r.Value);
         break;
-    default:
+    case TOperation::Subtract:
+        PolySub(f, g, r.Value);
+        break;
+    case TOperation::Multiply:
+        PolyMul(f, g, r.Value);
+        break;
+    case TOperation::Add:
         PolyAdd(f, g, r.Value);
         break;
     }
@@ -299,7 +305,13 @@ TEST(WorkingSystemsTest, Operations) {
          "(−2)³ = (−2)·(−2)·(−2) = −8"},
         {"Substitution", [] { return Operation(TOperation::Substitute, "x^2+2x+3", "x-1"); },
          "f(g(x)) = (x − 1)² + 2(x − 1) + 3 = x² + 2"},
-        {"Sum", [] { return Operation(TOperation::Add, "x^2", "x"); }, "(none)"},
+        {"SumAsWritten", [] { return Operation(TOperation::Add, "x^2", "x"); }, "(none)"},
+        {"Difference", [] { return Operation(TOperation::Subtract, "x^2+1", "2x-3"); },
+         "(x² + 1) − (2x − 3) = x² + 1 − 2x + 3 = x² − 2x + 4"},
+        {"Product", [] { return Operation(TOperation::Multiply, "x+1", "2x-3"); },
+         "(x + 1) × (2x − 3) = (2x² − 3x) + (2x − 3) = 2x² − x − 3"},
+        {"ProductByAMonomial", [] { return Operation(TOperation::Multiply, "3x", "x-1"); },
+         "(3x) × (x − 1) = 3x² − 3x"},
     };
     ExpectLines(std::begin(rows), std::end(rows));
     const LinesRow steps[] = {

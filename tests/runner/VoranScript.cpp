@@ -1279,16 +1279,21 @@ private:
                        unicode("ProblemView"), unicode("AnswerView")));
     }
 
-    void PrintWorking() {
+    // The working the board shows, or nothing.
+    const arith::TMath* ShownWorking() const {
         const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
                                                             Qt::FindDirectChildrenOnly);
         const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
-        if (entry == nullptr || !entry->Math().Working) {
+        return entry == nullptr || !entry->Math().Working ? nullptr : &*entry->Math().Working;
+    }
+
+    void PrintWorking() {
+        const arith::TMath* working = ShownWorking();
+        if (working == nullptr) {
             return Print(QStringLiteral("working none"));
         }
         Print(QStringLiteral("working %1")
-                  .arg(Escaped(
-                      QString::fromStdString(arith::MathToUnicode(*entry->Math().Working)))));
+                  .arg(Escaped(QString::fromStdString(arith::MathToUnicode(*working)))));
     }
 
     // The formula tree of a working, for checks that read it as mathematics.
@@ -1311,13 +1316,11 @@ private:
     }
 
     void PrintWorkingTree() {
-        const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
-                                                            Qt::FindDirectChildrenOnly);
-        const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
-        if (entry == nullptr || !entry->Math().Working) {
+        const arith::TMath* working = ShownWorking();
+        if (working == nullptr) {
             return Print(QStringLiteral("working-tree none"));
         }
-        const QJsonDocument tree(MathTree(*entry->Math().Working));
+        const QJsonDocument tree(MathTree(*working));
         Print(QStringLiteral("working-tree %1")
                   .arg(QString::fromUtf8(tree.toJson(QJsonDocument::Compact))));
     }

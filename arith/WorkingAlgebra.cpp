@@ -713,8 +713,9 @@ std::optional<TMath> ExtremaWorking(const TPolynomial& f, const TExtrema& extrem
         expectX(extremum, x, "極値をとる x");
         Check(SurdEquals({y.Num, 0, y.Den}, extremum->Y, 0), "極値");
         Check(!(rising ? extrema.Maximum : extrema.Minimum).has_value(), "極値の数");
-        lines.push_back(MathRow(
-            {Equals(DerivativeName(), Number(0)), Word("とすると"), Equals(X(), Value(alpha))}));
+        lines.push_back(MathRow({Equals(DerivativeName(), Number(0)), Word("とすると"),
+                                 Equals(PolynomialMath(d), Number(0)), Word("より"),
+                                 Equals(X(), Value(alpha))}));
         column(dots, rising ? minus : plus, rising ? down : up);
         column(Value(alpha), Number(0), ExtremumCell(rising ? "極小" : "極大", value));
         column(dots, rising ? plus : minus, rising ? up : down);
@@ -758,6 +759,7 @@ std::optional<TMath> ExtremaWorking(const TPolynomial& f, const TExtrema& extrem
         }
         lines.push_back(
             MathRow({Equals(DerivativeName(), Number(0)), Word("とすると"),
+                     Equals(PolynomialMath(d), Number(0)), Word("より"),
                      Equals(X(), MathRow({SurdMath(alpha), Comma(), SurdMath(beta)}))}));
         column(dots, rising ? plus : minus, rising ? up : down);
         column(SurdMath(alpha), Number(0), ExtremumCell(rising ? "極大" : "極小", first->Y));

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -65,6 +66,16 @@ struct TStyle {
 
 bool IsSign(TMathKind kind) {
     return kind == TMathKind::Operator || kind == TMathKind::Punct;
+}
+
+// Japanese words end a phrase: a sign after them signs the number that
+// follows, "より −4y", "で極大値 −2".
+bool IsPhrase(const TMath& math) {
+    if (math.Kind != TMathKind::Word) {
+        return false;
+    }
+    const QString text = QString::fromStdString(math.Text);
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
 }
 
 // The formula face, falling back per character to the given font's faces
@@ -209,8 +220,11 @@ TBox TSetter::Set(const TMath& math, qreal scale) {
         return Text(text, style.Upright, math.Kind);
     case TMathKind::Letter:
         return Text(text, style.Italic, math.Kind);
-    case TMathKind::Word:
-        return Text(text, style.Upright, math.Kind);
+    case TMathKind::Word: {
+        // A function's name with its primes, "f′", is a letter too.
+        static const QRegularExpression kNamed(QStringLiteral("^[A-Za-z]′+$"));
+        return Text(text, kNamed.match(text).hasMatch() ? style.Italic : style.Upright, math.Kind);
+    }
     case TMathKind::Fraction:
         return Fraction(math, scale);
     case TMathKind::Root:
@@ -309,7 +323,9 @@ std::vector<TPiece> TSetter::Pieces(const TMath& row, qreal scale) {
         // after it, as in "y = −3", and is set close.
         // "=" is never a sign, even at the start of a line going on from the one above.
         const bool equals = kind == TMathKind::Operator && flat[i]->Text == "=";
-        const bool binary = kind == TMathKind::Operator && (!IsSign(previous) || equals);
+        const bool afterPhrase = !first && IsPhrase(*flat[i - 1]);
+        const bool binary =
+            kind == TMathKind::Operator && ((!IsSign(previous) && !afterPhrase) || equals);
         if (binary) {
             // A product dot is set close and holds its factors on one line.
             const bool dot = IsDot(*flat[i]);
@@ -318,9 +334,13 @@ std::vector<TPiece> TSetter::Pieces(const TMath& row, qreal scale) {
         } else if (!first && previous == TMathKind::Punct) {
             piece.Lead = commaSpace;
             piece.BreakBefore = true;
+        } else if (afterPhrase && kind == TMathKind::Operator) {
+            piece.Lead = Gap(previous, TMathKind::Number, scale);
+            piece.BreakBefore = true;
         } else if (!first && previous == TMathKind::Operator) {
             const bool previousBinary =
-                flat[i - 1]->Text == "=" || (i >= 2 && !IsSign(flat[i - 2]->Kind));
+                flat[i - 1]->Text == "=" ||
+                (i >= 2 && !IsSign(flat[i - 2]->Kind) && !IsPhrase(*flat[i - 2]));
             piece.Lead = !previousBinary ? 0 : IsDot(*flat[i - 1]) ? dotSpace : operatorSpace;
         } else if (!first && !IsSign(kind)) {
             piece.Lead = Gap(previous, kind, scale);
@@ -367,10 +387,19 @@ TBox TSetter::Lines(const std::vector<TMath>& lines, qreal scale) {
     return box;
 }
 
+// A bracket round a whole numerator or denominator, which the plain text
+// form needs, is left off when the fraction is stacked.
+const TMath& Unbracketed(const TMath& part) {
+    if (part.Kind == TMathKind::Paren && part.Parts.size() == 1) {
+        return part.Parts[0];
+    }
+    return part;
+}
+
 TBox TSetter::Fraction(const TMath& math, qreal scale) {
     const TStyle& style = Style(scale);
-    const TBox top = Set(PartOf(math, 0), scale);
-    const TBox bottom = Set(PartOf(math, 1), scale);
+    const TBox top = Set(Unbracketed(PartOf(math, 0)), scale);
+    const TBox bottom = Set(Unbracketed(PartOf(math, 1)), scale);
     const qreal gap = std::max(1.5, 0.14 * style.Em);
     const qreal overhang = 0.12 * style.Em;
     TBox box;

@@ -183,7 +183,7 @@ TEST(WorkingAlgebraTest, Lines) {
         {"EquationQuadraticHasItsOwn", [] { return Equation("x^2-1"); }, "(none)"},
         {"ExtremaIntegers", [] { return Extremum("x^3-3x"); },
          "f′(x) = 3x² − 3\n"
-         "f′(x) = 0 とすると x = −1, 1\n"
+         "f′(x) = 0 とすると 3x² − 3 = 0 より x = −1, 1\n"
          "x | … | −1 | … | 1 | …\n"
          "───────────────────────────────\n"
          "f′(x) | + | 0 | − | 0 | +\n"
@@ -193,7 +193,7 @@ TEST(WorkingAlgebraTest, Lines) {
          "x = 1 で極小値 −2"},
         {"ExtremaSurds", [] { return Extremum("x^3-3x^2+x"); },
          "f′(x) = 3x² − 6x + 1\n"
-         "f′(x) = 0 とすると x = (3 − √6)/3, (3 + √6)/3\n"
+         "f′(x) = 0 とすると 3x² − 6x + 1 = 0 より x = (3 − √6)/3, (3 + √6)/3\n"
          "x | … | (3 − √6)/3 | … | (3 + √6)/3 | …\n"
          "────────────────────────────────────────────────────\n"
          "f′(x) | + | 0 | − | 0 | +\n"
@@ -203,7 +203,7 @@ TEST(WorkingAlgebraTest, Lines) {
          "x = (3 + √6)/3 で極小値 (−9 − 4√6)/9"},
         {"ExtremaFallingCubic", [] { return Extremum("-x^3+3x^2"); },
          "f′(x) = −3x² + 6x\n"
-         "f′(x) = 0 とすると x = 0, 2\n"
+         "f′(x) = 0 とすると −3x² + 6x = 0 より x = 0, 2\n"
          "x | … | 0 | … | 2 | …\n"
          "──────────────────────────────\n"
          "f′(x) | − | 0 | + | 0 | −\n"
@@ -219,7 +219,7 @@ TEST(WorkingAlgebraTest, Lines) {
          "極小値 なし"},
         {"ExtremaQuadratic", [] { return Extremum("-2x^2+x"); },
          "f′(x) = −4x + 1\n"
-         "f′(x) = 0 とすると x = 1/4\n"
+         "f′(x) = 0 とすると −4x + 1 = 0 より x = 1/4\n"
          "x | … | 1/4 | …\n"
          "─────────────────────\n"
          "f′(x) | + | 0 | −\n"

@@ -98,6 +98,8 @@
 //                     every script starts with the system's language
 //   move W X,Y        moves W's frame to X,Y on the desktop, as a drag by its
 //                     title bar would
+//   resize W W,H      gives W's inside the width W and height H, as a drag
+//                     of its border would
 //   contextmenu W.C   prints "W.C contextmenu: ENTRY | ENTRY | ...", the
 //                     entries of the edit field's standard right-click menu
 //                     ("-" for a separator, a tab before a shortcut as "\t")
@@ -245,7 +247,8 @@ enum class Verb {
     History,
     Choose,
     Working,
-    WorkingTree
+    WorkingTree,
+    Resize
 };
 
 // What a command names after its verb.
@@ -299,6 +302,7 @@ constexpr VerbInfo kVerbs[] = {
     {"language", Verb::Language, Operand::Text, true},
     {"contextmenu", Verb::ContextMenu, Operand::Control, false},
     {"move", Verb::Move, Operand::Window, true},
+    {"resize", Verb::Resize, Operand::Window, true},
     {"board", Verb::Board, Operand::None, false},
     {"history", Verb::History, Operand::None, false},
     {"choose", Verb::Choose, Operand::Control, true},
@@ -444,7 +448,8 @@ Command ParseCommand(const QString& line) {
         }
         break;
     }
-    case Verb::Move: {
+    case Verb::Move:
+    case Verb::Resize: {
         const QStringList parts = command.text.split(QLatin1Char(','));
         bool okX = false;
         bool okY = false;
@@ -1058,6 +1063,12 @@ private:
         window->move(command.point);
     }
 
+    void Resize(const Command& command) {
+        QWidget* window = FindWindow(command.window);
+        RequireVisible(window);
+        window->resize(command.point.x(), command.point.y());
+    }
+
     void Wait(const Command& command) { QTest::qWait(command.item); }
 
     void Grab(const Command& command) {
@@ -1433,6 +1444,8 @@ private:
             return SetLanguage(command);
         case Verb::ContextMenu:
             return PrintContextMenu(command);
+        case Verb::Resize:
+            return Resize(command);
         case Verb::Move:
             return Move(command);
         case Verb::Board:

@@ -342,6 +342,8 @@ std::vector<TPiece> TSetter::Pieces(const TMath& row, qreal scale) {
                 flat[i - 1]->Text == "=" ||
                 (i >= 2 && !IsSign(flat[i - 2]->Kind) && !IsPhrase(*flat[i - 2]));
             piece.Lead = !previousBinary ? 0 : IsDot(*flat[i - 1]) ? dotSpace : operatorSpace;
+        } else if (!first && kind == TMathKind::Word && flat[i]->Text == "!") {
+            piece.Lead = 0; // 200!
         } else if (!first && !IsSign(kind)) {
             piece.Lead = Gap(previous, kind, scale);
             // A long product may go on in the next line before a bracketed

@@ -1,0 +1,363 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "GraphView.h"
+
+#include "Zoom.h"
+
+#include <QAreaSeries>
+#include <QBuffer>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QEvent>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPainter>
+#include <QScatterSeries>
+#include <QSvgGenerator>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The chart's height at 100 %.
+constexpr int kChartHeight = 320;
+// Points a curve is drawn through across the view.
+constexpr int kCurveSamples = 400;
+// Half the width of a bar, in units of k.
+constexpr double kBarHalfWidth = 0.35;
+
+// The colours of the parts, a lighter set for a dark palette.
+struct TColours {
+    QColor Curve, Tangent, SecondLine, Mark, Vertex, Minimum, Bar, Above, Below, Text, Grid, Base;
+};
+
+TColours ColoursOf(const QPalette& palette) {
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    const bool dark = base.lightness() < 128;
+    TColours c;
+    c.Curve = dark ? QColor(0x64, 0xb5, 0xf6) : QColor(0x15, 0x65, 0xc0);
+    c.Tangent = dark ? QColor(0xff, 0xb7, 0x4d) : QColor(0xe6, 0x51, 0x00);
+    c.SecondLine = dark ? QColor(0x81, 0xc7, 0x84) : QColor(0x2e, 0x7d, 0x32);
+    c.Mark = dark ? QColor(0xef, 0x53, 0x50) : QColor(0xc6, 0x28, 0x28);
+    c.Vertex = dark ? QColor(0xce, 0x93, 0xd8) : QColor(0x6a, 0x1b, 0x9a);
+    c.Minimum = dark ? QColor(0x4d, 0xd0, 0xe1) : QColor(0x00, 0x83, 0x8f);
+    c.Bar = dark ? QColor(0x4d, 0xb6, 0xac, 190) : QColor(0x00, 0x89, 0x7b, 170);
+    c.Above = dark ? QColor(0x64, 0xb5, 0xf6, 110) : QColor(0x42, 0xa5, 0xf5, 90);
+    c.Below = dark ? QColor(0xef, 0x9a, 0x9a, 110) : QColor(0xef, 0x53, 0x50, 90);
+    c.Text = text;
+    c.Base = base;
+    c.Grid = QColor((text.red() + 3 * base.red()) / 4, (text.green() + 3 * base.green()) / 4,
+                    (text.blue() + 3 * base.blue()) / 4);
+    return c;
+}
+
+QColor MarkColour(arith::TMarkKind kind, const TColours& c) {
+    switch (kind) {
+    case arith::TMarkKind::Vertex:
+        return c.Vertex;
+    case arith::TMarkKind::Minimum:
+        return c.Minimum;
+    case arith::TMarkKind::Given:
+        return c.Text;
+    default:
+        return c.Mark;
+    }
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void HideFromLegend(QChart* chart, QAbstractSeries* series) {
+    for (QLegendMarker* marker : chart->legend()->markers(series)) {
+        marker->setVisible(false);
+    }
+}
+
+// Attaches a series to the chart and to both axes.
+template <typename Series> Series* Attach(QChart* chart, Series* series) {
+    chart->addSeries(series);
+    for (QAbstractAxis* axis : chart->axes()) {
+        series->attachAxis(axis);
+    }
+    return series;
+}
+
+QLineSeries* Polyline(QChart* chart, const QList<QPointF>& points, const QPen& pen,
+                      const QString& name) {
+    auto* series = new QLineSeries;
+    series->replace(points);
+    series->setPen(pen);
+    series->setName(name);
+    Attach(chart, series);
+    if (name.isEmpty()) {
+        HideFromLegend(chart, series);
+    }
+    return series;
+}
+
+// y = f(x) across the view; values far outside it are held near it, where
+// the plot area cuts them off, so that the drawing never meets huge numbers.
+QList<QPointF> CurvePoints(const arith::TPolynomial& f, const arith::TGraphRange& range) {
+    const double height = range.YMax - range.YMin;
+    const double low = range.YMin - 4 * height;
+    const double high = range.YMax + 4 * height;
+    const int samples = f.Degree <= 1 ? 1 : kCurveSamples;
+    QList<QPointF> points;
+    points.reserve(samples + 1);
+    for (int i = 0; i <= samples; ++i) {
+        const double x = range.XMin + (range.XMax - range.XMin) * i / samples;
+        const double y = arith::ApproxValue(f, x);
+        points.append({x, std::isnan(y) ? 0 : std::clamp(y, low, high)});
+    }
+    return points;
+}
+
+// The part of the area on one side of the x-axis, drawn as its outline and y = 0.
+void AreaPart(QChart* chart, const arith::TGraphArea& area, bool above, const QColor& colour,
+              const QString& name) {
+    auto* upper = new QLineSeries;
+    auto* lower = new QLineSeries;
+    bool any = false;
+    for (int i = 0; i <= kCurveSamples; ++i) {
+        const double x = area.From + (area.To - area.From) * i / kCurveSamples;
+        const double y = arith::ApproxValue(area.F, x);
+        const double part = above ? std::max(y, 0.0) : std::min(y, 0.0);
+        any = any || part != 0;
+        upper->append(x, part);
+        lower->append(x, 0);
+    }
+    if (!any) {
+        delete upper;
+        delete lower;
+        return;
+    }
+    auto* series = new QAreaSeries(upper, lower);
+    upper->setParent(series);
+    lower->setParent(series);
+    series->setName(name);
+    series->setColor(colour);
+    series->setBorderColor(colour);
+    series->setPen(Qt::NoPen);
+    Attach(chart, series);
+}
+
+void Bars(QChart* chart, const std::vector<arith::TGraphBar>& bars, const QColor& colour) {
+    auto* upper = new QLineSeries;
+    auto* lower = new QLineSeries;
+    for (const arith::TGraphBar& bar : bars) {
+        const double left = bar.K - kBarHalfWidth;
+        const double right = bar.K + kBarHalfWidth;
+        upper->append({{left, 0}, {left, bar.Value}, {right, bar.Value}, {right, 0}});
+        lower->append({{left, 0}, {left, 0}, {right, 0}, {right, 0}});
+    }
+    auto* series = new QAreaSeries(upper, lower);
+    upper->setParent(series);
+    lower->setParent(series);
+    series->setName(QStringLiteral("各項 f(k)"));
+    series->setColor(colour);
+    QPen border(colour.darker(130));
+    border.setWidthF(1);
+    series->setPen(border);
+    Attach(chart, series);
+}
+
+void Mark(QChart* chart, const arith::TGraphMark& mark, const TColours& colours,
+          const QFont& font) {
+    if (!std::isfinite(mark.X) || !std::isfinite(mark.Y) || std::abs(mark.X) > arith::kGraphLimit ||
+        std::abs(mark.Y) > arith::kGraphLimit) {
+        return;
+    }
+    auto* series = new QScatterSeries;
+    series->append(mark.X, mark.Y);
+    const QColor colour = MarkColour(mark.Kind, colours);
+    series->setColor(colour);
+    series->setBorderColor(colours.Base);
+    series->setMarkerSize(std::max(8.0, font.pixelSize() * 0.7));
+    // A format without placeholders is the label itself.
+    series->setPointLabelsFormat(Text(mark.Label));
+    series->setPointLabelsVisible(true);
+    series->setPointLabelsClipping(false);
+    series->setPointLabelsFont(font);
+    series->setPointLabelsColor(colours.Text);
+    Attach(chart, series);
+    HideFromLegend(chart, series);
+}
+
+// An axis with its ticks at the whole multiples of step, each labelled with
+// its value worked out from the multiple (so 0 reads "0", never "-2.8e-17").
+QCategoryAxis* Axis(double min, double max, double step, const QString& title, const QFont& font,
+                    const TColours& colours) {
+    auto* axis = new QCategoryAxis;
+    axis->setRange(min, max);
+    axis->setStartValue(min);
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double first = std::ceil(min / step - 1e-9);
+    const double last = std::floor(max / step + 1e-9);
+    for (double k = first; k <= last && k - first < 100; ++k) {
+        const double value = k == 0 ? 0.0 : k * step;
+        axis->append(QString::number(value, 'g', 12), value);
+    }
+    axis->setLabelsFont(font);
+    axis->setLabelsBrush(colours.Text);
+    axis->setTitleText(title);
+    axis->setTitleFont(font);
+    axis->setTitleBrush(colours.Text);
+    axis->setGridLineColor(colours.Grid);
+    axis->setLinePenColor(colours.Grid);
+    return axis;
+}
+
+} // namespace
+
+TGraphView::TGraphView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("GraphView"));
+    setAccessibleName(QStringLiteral("グラフ"));
+    view_ = new QChartView(this);
+    view_->setObjectName(QStringLiteral("GraphChart"));
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setFrameShape(QFrame::NoFrame);
+    notes_ = new QLabel(this);
+    notes_->setObjectName(QStringLiteral("GraphNotes"));
+    notes_->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    layout->addWidget(notes_);
+    notes_->hide();
+    view_->setMinimumHeight(kChartHeight);
+}
+
+void TGraphView::SetGraph(const std::optional<arith::TGraph>& graph) {
+    graph_ = graph;
+    Build();
+}
+
+void TGraphView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+        view_->setMinimumHeight(Zoomed(kChartHeight));
+        Build();
+    }
+}
+
+void TGraphView::Build() {
+    auto* chart = new QChart;
+    QChart* shown = view_->chart();
+    view_->setChart(chart); // the view lets go of the chart it showed before
+    delete shown;
+    notes_->setVisible(graph_ && !graph_->Notes.empty());
+    if (!graph_) {
+        return;
+    }
+    const arith::TGraph& graph = *graph_;
+    const arith::TGraphRange& range = graph.Range;
+    const TColours colours = ColoursOf(palette());
+    QFont small = font();
+    QStringList notes;
+    for (const std::string& note : graph.Notes) {
+        notes << Text(note);
+    }
+    notes_->setText(notes.join(QLatin1Char('\n')));
+
+    const bool drawable = !graph.Curves.empty() || !graph.Verticals.empty() ||
+                          !graph.Segments.empty() || !graph.Marks.empty() || !graph.Bars.empty() ||
+                          graph.Area;
+    view_->setVisible(drawable);
+    if (!drawable) {
+        return;
+    }
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setBackgroundRoundness(0);
+    chart->setBackgroundBrush(colours.Base);
+    chart->setBackgroundPen(Qt::NoPen);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(small);
+    chart->legend()->setLabelColor(colours.Text);
+    chart->addAxis(Axis(range.XMin, range.XMax, range.XStep, QStringLiteral("x"), small, colours),
+                   Qt::AlignBottom);
+    chart->addAxis(Axis(range.YMin, range.YMax, range.YStep, QStringLiteral("y"), small, colours),
+                   Qt::AlignLeft);
+
+    // The coordinate axes through the origin, where they are in view.
+    QPen axisPen(colours.Text);
+    axisPen.setWidthF(1.2);
+    if (range.YMin <= 0 && range.YMax >= 0) {
+        Polyline(chart, {{range.XMin, 0}, {range.XMax, 0}}, axisPen, {});
+    }
+    if (range.XMin <= 0 && range.XMax >= 0) {
+        Polyline(chart, {{0, range.YMin}, {0, range.YMax}}, axisPen, {});
+    }
+
+    if (graph.Area && graph.Area->To > graph.Area->From) {
+        AreaPart(chart, *graph.Area, true, colours.Above, QStringLiteral("x 軸より上の部分"));
+        AreaPart(chart, *graph.Area, false, colours.Below, QStringLiteral("x 軸より下の部分"));
+    }
+    if (!graph.Bars.empty()) {
+        Bars(chart, graph.Bars, colours.Bar);
+    }
+    int lines = 0;
+    for (const arith::TGraphCurve& curve : graph.Curves) {
+        QColor colour = colours.Curve;
+        if (curve.Role == arith::TCurveRole::Tangent) {
+            colour = colours.Tangent;
+        } else if (curve.Role == arith::TCurveRole::Line && lines++ > 0) {
+            colour = colours.SecondLine;
+        }
+        QPen pen(colour);
+        pen.setWidthF(2.2);
+        Polyline(chart, CurvePoints(curve.F, range), pen, Text(curve.Label));
+    }
+    for (const arith::TGraphVertical& vertical : graph.Verticals) {
+        QPen pen(lines++ > 0 ? colours.SecondLine : colours.Curve);
+        pen.setWidthF(2.2);
+        Polyline(chart, {{vertical.X, range.YMin}, {vertical.X, range.YMax}}, pen,
+                 Text(vertical.Label));
+    }
+    for (const arith::TGraphSegment& segment : graph.Segments) {
+        QPen pen(colours.Curve);
+        pen.setWidthF(2.2);
+        if (segment.Dashed) {
+            pen.setStyle(Qt::DashLine);
+        }
+        Polyline(chart, {{segment.X1, segment.Y1}, {segment.X2, segment.Y2}}, pen, {});
+    }
+    for (const arith::TGraphMark& mark : graph.Marks) {
+        Mark(chart, mark, colours, small);
+    }
+    // The legend names the curves, lines, area and bars; the marks carry their own labels.
+    const QList<QAbstractSeries*> series = chart->series();
+    chart->legend()->setVisible(std::any_of(series.begin(), series.end(), [](QAbstractSeries* s) {
+        return !s->name().isEmpty() && s->type() != QAbstractSeries::SeriesTypeScatter;
+    }));
+}
+
+QImage TGraphView::Image() const {
+    if (!graph_ || !view_->isVisibleTo(this)) {
+        return {};
+    }
+    return view_->grab().toImage();
+}
+
+QByteArray TGraphView::Svg() const {
+    if (!graph_ || !view_->isVisibleTo(this)) {
+        return {};
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(view_->size());
+    generator.setViewBox(QRect(QPoint(0, 0), view_->size()));
+    generator.setTitle(QStringLiteral("グラフ"));
+    QPainter painter(&generator);
+    view_->render(&painter);
+    painter.end();
+    return bytes;
+}

@@ -99,18 +99,23 @@ TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
     working_->SetPixelSize(kWorkingPixels);
     working_->setAccessibleName(QStringLiteral("途中式"));
 
-    graphLabel_ = new QLabel(QStringLiteral("グラフ"));
+    // The graph, with its caption, under the answer; hidden as a whole where there is none.
+    graphBox_ = new QWidget;
+    auto* graphLayout = new QVBoxLayout(graphBox_);
+    graphLayout->setContentsMargins(0, kWorkingPixels / 2, 0, 0);
+    auto* graphLabel = new QLabel(QStringLiteral("グラフ"));
     graph_ = new TGraphView;
-    graphLabel_->setBuddy(graph_);
+    graphLabel->setBuddy(graph_);
+    graphLayout->addWidget(graphLabel);
+    graphLayout->addWidget(graph_);
+    graphBox_->hide();
 
     // Problem, answer and working scroll together, so that a long one is never cut.
     auto* sheet = new QWidget;
     auto* sheetLayout = new QVBoxLayout(sheet);
     sheetLayout->addWidget(problem_);
     sheetLayout->addWidget(answer_);
-    sheetLayout->addSpacing(kWorkingPixels / 2);
-    sheetLayout->addWidget(graphLabel_);
-    sheetLayout->addWidget(graph_);
+    sheetLayout->addWidget(graphBox_);
     sheetLayout->addSpacing(kWorkingPixels / 2);
     sheetLayout->addWidget(workingLabel_);
     sheetLayout->addWidget(working_);
@@ -230,8 +235,7 @@ void TAnswerBoard::ShowEntry(int index) {
     working_->setVisible(working.has_value());
     const std::optional<arith::TGraph>& graph = entry.Graph();
     graph_->SetGraph(graph);
-    graphLabel_->setVisible(graph.has_value());
-    graph_->setVisible(graph.has_value());
+    graphBox_->setVisible(graph.has_value());
     const QSignalBlocker quiet(list_);
     list_->setCurrentRow(static_cast<int>(entries.size()) - 1 - index);
 }

@@ -91,7 +91,7 @@ private:
     TMathView* answer_;
     QLabel* workingLabel_;
     TMathView* working_;
-    QLabel* graphLabel_;
+    QWidget* graphBox_;
     TGraphView* graph_;
     QScrollArea* scroll_;
     QListWidget* list_;

@@ -257,6 +257,7 @@ void TGraphView::Build() {
     const arith::TGraph& graph = *graph_;
     const arith::TGraphRange& range = graph.Range;
     const TColours colours = ColoursOf(palette());
+    const double zoom = ZoomPercent() / 100.0; // lines as thick, to the letters, as at 100 %
     QFont small = font();
     QStringList notes;
     for (const std::string& note : graph.Notes) {
@@ -286,7 +287,7 @@ void TGraphView::Build() {
 
     // The coordinate axes through the origin, where they are in view.
     QPen axisPen(colours.Text);
-    axisPen.setWidthF(1.2);
+    axisPen.setWidthF(1.2 * zoom);
     if (range.YMin <= 0 && range.YMax >= 0) {
         Polyline(chart, {{range.XMin, 0}, {range.XMax, 0}}, axisPen, {});
     }
@@ -310,18 +311,18 @@ void TGraphView::Build() {
             colour = colours.SecondLine;
         }
         QPen pen(colour);
-        pen.setWidthF(2.2);
+        pen.setWidthF(2.2 * zoom);
         Polyline(chart, CurvePoints(curve.F, range), pen, Text(curve.Label));
     }
     for (const arith::TGraphVertical& vertical : graph.Verticals) {
         QPen pen(lines++ > 0 ? colours.SecondLine : colours.Curve);
-        pen.setWidthF(2.2);
+        pen.setWidthF(2.2 * zoom);
         Polyline(chart, {{vertical.X, range.YMin}, {vertical.X, range.YMax}}, pen,
                  Text(vertical.Label));
     }
     for (const arith::TGraphSegment& segment : graph.Segments) {
         QPen pen(colours.Curve);
-        pen.setWidthF(2.2);
+        pen.setWidthF(2.2 * zoom);
         if (segment.Dashed) {
             pen.setStyle(Qt::DashLine);
         }

@@ -164,6 +164,9 @@ TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
         connect(action, &QAction::triggered, this,
                 [this, member = copy.Copy] { (this->*member)(); });
         addAction(action);
+        if (copy.Copy == &TAnswerBoard::CopyGraph) {
+            graphActions_.push_back(action);
+        }
     }
 
     const struct {
@@ -180,6 +183,11 @@ TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
         connect(action, &QAction::triggered, this,
                 [this, member = save.Save] { (this->*member)(); });
         addAction(action);
+        graphActions_.push_back(action);
+    }
+
+    for (QAction* action : graphActions_) {
+        action->setEnabled(false); // until an entry with a graph is shown
     }
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -236,6 +244,9 @@ void TAnswerBoard::ShowEntry(int index) {
     const std::optional<arith::TGraph>& graph = entry.Graph();
     graph_->SetGraph(graph);
     graphBox_->setVisible(graph.has_value());
+    for (QAction* action : graphActions_) {
+        action->setEnabled(graph.has_value());
+    }
     const QSignalBlocker quiet(list_);
     list_->setCurrentRow(static_cast<int>(entries.size()) - 1 - index);
 }
@@ -281,6 +292,7 @@ void TAnswerBoard::CopyWorkingLatex() const {
 }
 
 void TAnswerBoard::CopyGraph() const {
+    graph_->EnsureBuilt();
     const QImage image = graph_->Image();
     if (image.isNull()) {
         return;
@@ -302,6 +314,7 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 bool TAnswerBoard::WriteGraphPng(const QString& path) const {
+    graph_->EnsureBuilt();
     const QImage image = graph_->Image();
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -310,6 +323,7 @@ bool TAnswerBoard::WriteGraphPng(const QString& path) const {
 }
 
 bool TAnswerBoard::WriteGraphSvg(const QString& path) const {
+    graph_->EnsureBuilt();
     return WriteFile(path, graph_->Svg());
 }
 

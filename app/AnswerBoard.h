@@ -11,6 +11,7 @@
 
 #include <vector>
 
+class QAction;
 class QLabel;
 class QListWidget;
 class QScrollArea;
@@ -92,6 +93,7 @@ private:
     QLabel* workingLabel_;
     TMathView* working_;
     QWidget* graphBox_;
+    std::vector<QAction*> graphActions_; // enabled while a graph is shown
     TGraphView* graph_;
     QScrollArea* scroll_;
     QListWidget* list_;

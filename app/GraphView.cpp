@@ -100,32 +100,34 @@ QLineSeries* Polyline(QChart* chart, const QList<QPointF>& points, const QPen& p
     return series;
 }
 
-// y = f(x) across the view; values far outside it are held near it, where
-// the plot area cuts them off, so that the drawing never meets huge numbers.
-QList<QPointF> CurvePoints(const arith::TPolynomial& f, const arith::TGraphRange& range) {
+// A value far outside the view held near it, where the plot area cuts it
+// off, so that the drawing never meets huge numbers.
+double Held(double y, const arith::TGraphRange& range) {
     const double height = range.YMax - range.YMin;
-    const double low = range.YMin - 4 * height;
-    const double high = range.YMax + 4 * height;
+    return std::isnan(y) ? 0 : std::clamp(y, range.YMin - 4 * height, range.YMax + 4 * height);
+}
+
+// y = f(x) across the view.
+QList<QPointF> CurvePoints(const arith::TPolynomial& f, const arith::TGraphRange& range) {
     const int samples = f.Degree <= 1 ? 1 : kCurveSamples;
     QList<QPointF> points;
     points.reserve(samples + 1);
     for (int i = 0; i <= samples; ++i) {
         const double x = range.XMin + (range.XMax - range.XMin) * i / samples;
-        const double y = arith::ApproxValue(f, x);
-        points.append({x, std::isnan(y) ? 0 : std::clamp(y, low, high)});
+        points.append({x, Held(arith::ApproxValue(f, x), range)});
     }
     return points;
 }
 
 // The part of the area on one side of the x-axis, drawn as its outline and y = 0.
-void AreaPart(QChart* chart, const arith::TGraphArea& area, bool above, const QColor& colour,
-              const QString& name) {
+void AreaPart(QChart* chart, const arith::TGraphArea& area, const arith::TGraphRange& range,
+              bool above, const QColor& colour, const QString& name) {
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
     bool any = false;
     for (int i = 0; i <= kCurveSamples; ++i) {
         const double x = area.From + (area.To - area.From) * i / kCurveSamples;
-        const double y = arith::ApproxValue(area.F, x);
+        const double y = Held(arith::ApproxValue(area.F, x), range);
         const double part = above ? std::max(y, 0.0) : std::min(y, 0.0);
         any = any || part != 0;
         upper->append(x, part);
@@ -146,13 +148,15 @@ void AreaPart(QChart* chart, const arith::TGraphArea& area, bool above, const QC
     Attach(chart, series);
 }
 
-void Bars(QChart* chart, const std::vector<arith::TGraphBar>& bars, const QColor& colour) {
+void Bars(QChart* chart, const std::vector<arith::TGraphBar>& bars, const arith::TGraphRange& range,
+          const QColor& colour) {
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
     for (const arith::TGraphBar& bar : bars) {
         const double left = bar.K - kBarHalfWidth;
         const double right = bar.K + kBarHalfWidth;
-        upper->append({{left, 0}, {left, bar.Value}, {right, bar.Value}, {right, 0}});
+        const double value = Held(bar.Value, range);
+        upper->append({{left, 0}, {left, value}, {right, value}, {right, 0}});
         lower->append({{left, 0}, {left, 0}, {right, 0}, {right, 0}});
     }
     auto* series = new QAreaSeries(upper, lower);
@@ -229,19 +233,37 @@ TGraphView::TGraphView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(view_);
     layout->addWidget(notes_);
     notes_->hide();
-    view_->setMinimumHeight(kChartHeight);
+    view_->setFixedHeight(kChartHeight);
 }
 
 void TGraphView::SetGraph(const std::optional<arith::TGraph>& graph) {
     graph_ = graph;
-    Build();
+    built_ = false;
+    if (isVisible()) {
+        EnsureBuilt();
+    }
+}
+
+void TGraphView::EnsureBuilt() {
+    if (!built_) {
+        built_ = true;
+        Build();
+    }
+}
+
+void TGraphView::showEvent(QShowEvent* event) {
+    EnsureBuilt(); // a board that stays closed draws nothing
+    QWidget::showEvent(event);
 }
 
 void TGraphView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
-        view_->setMinimumHeight(Zoomed(kChartHeight));
-        Build();
+        view_->setFixedHeight(Zoomed(kChartHeight));
+        built_ = false;
+        if (isVisible()) {
+            EnsureBuilt();
+        }
     }
 }
 
@@ -296,11 +318,13 @@ void TGraphView::Build() {
     }
 
     if (graph.Area && graph.Area->To > graph.Area->From) {
-        AreaPart(chart, *graph.Area, true, colours.Above, QStringLiteral("x 軸より上の部分"));
-        AreaPart(chart, *graph.Area, false, colours.Below, QStringLiteral("x 軸より下の部分"));
+        AreaPart(chart, *graph.Area, range, true, colours.Above,
+                 QStringLiteral("x 軸より上の部分"));
+        AreaPart(chart, *graph.Area, range, false, colours.Below,
+                 QStringLiteral("x 軸より下の部分"));
     }
     if (!graph.Bars.empty()) {
-        Bars(chart, graph.Bars, colours.Bar);
+        Bars(chart, graph.Bars, range, colours.Bar);
     }
     int lines = 0;
     for (const arith::TGraphCurve& curve : graph.Curves) {

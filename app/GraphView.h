@@ -24,9 +24,11 @@ class TGraphView : public QWidget {
 public:
     explicit TGraphView(QWidget* parent = nullptr);
 
-    // Draws the graph; an empty one clears the view.
+    // Draws the graph (once the view is shown); an empty one clears the view.
     void SetGraph(const std::optional<arith::TGraph>& graph);
     bool HasGraph() const { return graph_.has_value(); }
+    // Makes the chart now, also while the view is hidden (for Image and Svg).
+    void EnsureBuilt();
 
     // The chart as it is shown, at the screen's pixel ratio, and as an SVG
     // drawing of the same size; both empty without a graph.
@@ -35,11 +37,13 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Build();
 
     std::optional<arith::TGraph> graph_;
+    bool built_ = false; // the chart shows graph_ in the present palette and font
     QChartView* view_;
     QLabel* notes_;
 };

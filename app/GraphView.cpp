@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -107,13 +108,31 @@ double Held(double y, const arith::TGraphRange& range) {
     return std::isnan(y) ? 0 : std::clamp(y, range.YMin - 4 * height, range.YMax + 4 * height);
 }
 
-// y = f(x) across the view.
+// y = f(x) across the view; a straight line as the two points where it
+// leaves a box well beyond the view, so that it crosses a view widened to
+// equal scales and keeps its slope however steep.
 QList<QPointF> CurvePoints(const arith::TPolynomial& f, const arith::TGraphRange& range) {
-    const int samples = f.Degree <= 1 ? 1 : kCurveSamples;
     QList<QPointF> points;
-    points.reserve(samples + 1);
-    for (int i = 0; i <= samples; ++i) {
-        const double x = range.XMin + (range.XMax - range.XMin) * i / samples;
+    if (f.Degree <= 1) {
+        const double wide = 4 * std::max(range.XMax - range.XMin, range.YMax - range.YMin);
+        const double c = arith::ApproxValue(f, 0);
+        const double m = arith::ApproxValue(f, 1) - c;
+        double from = range.XMin - wide;
+        double to = range.XMax + wide;
+        if (m != 0) {
+            const double a = (range.YMin - wide - c) / m;
+            const double b = (range.YMax + wide - c) / m;
+            from = std::max(from, std::min(a, b));
+            to = std::min(to, std::max(a, b));
+        }
+        if (from < to) {
+            points = {{from, m * from + c}, {to, m * to + c}};
+        }
+        return points;
+    }
+    points.reserve(kCurveSamples + 1);
+    for (int i = 0; i <= kCurveSamples; ++i) {
+        const double x = range.XMin + (range.XMax - range.XMin) * i / kCurveSamples;
         points.append({x, Held(arith::ApproxValue(f, x), range)});
     }
     return points;
@@ -194,18 +213,25 @@ void Mark(QChart* chart, const arith::TGraphMark& mark, const TColours& colours,
 
 // An axis with its ticks at the whole multiples of step, each labelled with
 // its value worked out from the multiple (so 0 reads "0", never "-2.8e-17").
-QCategoryAxis* Axis(double min, double max, double step, const QString& title, const QFont& font,
-                    const TColours& colours) {
-    auto* axis = new QCategoryAxis;
+void SetTicks(QCategoryAxis* axis, double min, double max, double step) {
+    for (const QString& label : axis->categoriesLabels()) {
+        axis->remove(label);
+    }
     axis->setRange(min, max);
     axis->setStartValue(min);
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     const double first = std::ceil(min / step - 1e-9);
     const double last = std::floor(max / step + 1e-9);
     for (double k = first; k <= last && k - first < 100; ++k) {
         const double value = k == 0 ? 0.0 : k * step;
         axis->append(QString::number(value, 'g', 12), value);
     }
+}
+
+QCategoryAxis* Axis(double min, double max, double step, const QString& title, const QFont& font,
+                    const TColours& colours) {
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    SetTicks(axis, min, max, step);
     axis->setLabelsFont(font);
     axis->setLabelsBrush(colours.Text);
     axis->setTitleText(title);
@@ -302,20 +328,39 @@ void TGraphView::Build() {
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setFont(small);
     chart->legend()->setLabelColor(colours.Text);
-    chart->addAxis(Axis(range.XMin, range.XMax, range.XStep, QStringLiteral("x"), small, colours),
-                   Qt::AlignBottom);
-    chart->addAxis(Axis(range.YMin, range.YMax, range.YStep, QStringLiteral("y"), small, colours),
-                   Qt::AlignLeft);
+    QCategoryAxis* xAxis =
+        Axis(range.XMin, range.XMax, range.XStep, QStringLiteral("x"), small, colours);
+    QCategoryAxis* yAxis =
+        Axis(range.YMin, range.YMax, range.YStep, QStringLiteral("y"), small, colours);
+    chart->addAxis(xAxis, Qt::AlignBottom);
+    chart->addAxis(yAxis, Qt::AlignLeft);
+    if (graph.EqualScale) {
+        // The plot area is known once the chart is laid out; the labels of the
+        // widened axis may move it again, so it is fitted a few times at most.
+        auto fits = std::make_shared<int>(0);
+        connect(chart, &QChart::plotAreaChanged, chart,
+                [range, xAxis, yAxis, fits](const QRectF& area) {
+                    const arith::TGraphRange equal =
+                        arith::EqualScaleRange(range, area.width(), area.height());
+                    const bool same =
+                        std::abs(equal.XMin - xAxis->min()) <= 1e-9 * (equal.XMax - equal.XMin) &&
+                        std::abs(equal.YMin - yAxis->min()) <= 1e-9 * (equal.YMax - equal.YMin);
+                    if (same || ++*fits > 3) {
+                        return;
+                    }
+                    SetTicks(xAxis, equal.XMin, equal.XMax, equal.XStep);
+                    SetTicks(yAxis, equal.YMin, equal.YMax, equal.YStep);
+                });
+    }
 
     // The coordinate axes through the origin, where they are in view.
     QPen axisPen(colours.Text);
     axisPen.setWidthF(1.2 * zoom);
-    if (range.YMin <= 0 && range.YMax >= 0) {
-        Polyline(chart, {{range.XMin, 0}, {range.XMax, 0}}, axisPen, {});
-    }
-    if (range.XMin <= 0 && range.XMax >= 0) {
-        Polyline(chart, {{0, range.YMin}, {0, range.YMax}}, axisPen, {});
-    }
+    // They and the vertical lines run well beyond the view, which cuts them
+    // off, so that they cross a view widened to equal scales.
+    const double wide = 4 * std::max(range.XMax - range.XMin, range.YMax - range.YMin);
+    Polyline(chart, {{range.XMin - wide, 0}, {range.XMax + wide, 0}}, axisPen, {});
+    Polyline(chart, {{0, range.YMin - wide}, {0, range.YMax + wide}}, axisPen, {});
 
     if (graph.Area && graph.Area->To > graph.Area->From) {
         AreaPart(chart, *graph.Area, range, true, colours.Above,
@@ -341,7 +386,7 @@ void TGraphView::Build() {
     for (const arith::TGraphVertical& vertical : graph.Verticals) {
         QPen pen(lines++ > 0 ? colours.SecondLine : colours.Curve);
         pen.setWidthF(2.2 * zoom);
-        Polyline(chart, {{vertical.X, range.YMin}, {vertical.X, range.YMax}}, pen,
+        Polyline(chart, {{vertical.X, range.YMin - wide}, {vertical.X, range.YMax + wide}}, pen,
                  Text(vertical.Label));
     }
     for (const arith::TGraphSegment& segment : graph.Segments) {

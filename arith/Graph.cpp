@@ -332,6 +332,27 @@ TGraphRange ChooseRange(const TGraph& graph) {
     return range;
 }
 
+TGraphRange EqualScaleRange(const TGraphRange& range, double width, double height) {
+    if (!(width > 0) || !(height > 0)) {
+        return range;
+    }
+    TGraphRange equal = range;
+    const double across = (range.XMax - range.XMin) / width; // units per pixel
+    const double up = (range.YMax - range.YMin) / height;
+    if (across > up) {
+        const double middle = (range.YMin + range.YMax) / 2;
+        equal.YMin = middle - across * height / 2;
+        equal.YMax = middle + across * height / 2;
+        equal.YStep = NiceStep((equal.YMax - equal.YMin) / kSteps);
+    } else {
+        const double middle = (range.XMin + range.XMax) / 2;
+        equal.XMin = middle - up * width / 2;
+        equal.XMax = middle + up * width / 2;
+        equal.XStep = NiceStep((equal.XMax - equal.XMin) / kSteps);
+    }
+    return equal;
+}
+
 TGraph EquationGraph(const TPolynomial& p, const TEquationRoots& roots) {
     TGraph graph;
     graph.ShowXAxis = true;
@@ -457,6 +478,7 @@ TGraph IntegralGraph(const TPolynomial& f, const TPolynomial& lower, const TPoly
 
 TGraph LinearGraph(const TLinearSystem& system, const TLinearSolution& solution) {
     TGraph graph;
+    graph.EqualScale = true;
     std::vector<std::string> labels;
     {
         const std::string text = Unicode(LinearProblem(system, 2));
@@ -539,6 +561,7 @@ TGraphMark PointMark(const char* name, const TPoint& p, TMarkKind kind) {
 
 TGraph DivisionGraph(TDivision kind, const TPoint& a, const TPoint& b, const TPoint& point) {
     TGraph graph;
+    graph.EqualScale = true;
     graph.Marks.push_back(PointMark("A", a, TMarkKind::Given));
     graph.Marks.push_back(PointMark("B", b, TMarkKind::Given));
     graph.Marks.push_back(
@@ -559,6 +582,7 @@ TGraph DivisionGraph(TDivision kind, const TPoint& a, const TPoint& b, const TPo
 
 TGraph LineGraph(const TPoint& a, const TPoint& b, const TLine& line) {
     TGraph graph;
+    graph.EqualScale = true;
     graph.Marks.push_back(PointMark("A", a, TMarkKind::Given));
     graph.Marks.push_back(PointMark("B", b, TMarkKind::Given));
     const std::string label = Unicode(LineAnswer(line));

@@ -76,8 +76,9 @@ struct TGraph {
     // Points the view keeps in sight without marking them, so that a
     // curve's turns and crossings show.
     std::vector<std::pair<double, double>> Keep;
-    bool ShowXAxis = false; // the view includes y = 0 (graphs of functions)
-    TGraphRange Range;      // set by ChooseRange
+    bool ShowXAxis = false;  // the view includes y = 0 (graphs of functions)
+    bool EqualScale = false; // a figure on the plane: one unit as long across as up
+    TGraphRange Range;       // set by ChooseRange
 };
 
 // Bars beyond this many are not drawn; a note says so.
@@ -102,6 +103,12 @@ std::vector<double> ApproxRealRoots(const TPolynomial& p);
 // (constant functions, one point); limits rounded out to steps of 1, 2 or 5
 // times a power of ten, about six to the width.
 TGraphRange ChooseRange(const TGraph& graph);
+
+// The range widened across or up, about its middle, so that one unit is as
+// long across as up on a plot area of width x height pixels; the widened
+// axis takes a step of its own for about six steps across its new extent,
+// which need not be whole steps. An empty plot area leaves the range as it is.
+TGraphRange EqualScaleRange(const TGraphRange& range, double width, double height);
 
 // Graphs of the windows, each with its range chosen.
 // y = p(x) with the real roots on the x-axis, the vertex of a quadratic,

@@ -190,6 +190,38 @@ TEST(Graph, RangeShowsEveryMarkWithAMargin) {
     }
 }
 
+TEST(Graph, EqualScaleWidensOneAxisAboutItsMiddle) {
+    const struct {
+        TGraphRange Range;
+        double Width, Height;
+    } cases[] = {
+        {{-1, 2, -1.4, 0.2, 0.5, 0.2}, 400, 200}, // y widened
+        {{-6, 2, 1.5, 4.5, 1, 0.5}, 200, 400},    // x widened
+        {{0, 1, 0, 1, 0.2, 0.2}, 300, 300},       // already equal
+        {{999999999, 1000000003, 999999999, 1000000004, 1, 1}, 450, 210},
+    };
+    for (const auto& c : cases) {
+        const TGraphRange& r = c.Range;
+        const TGraphRange e = EqualScaleRange(r, c.Width, c.Height);
+        const double across = (e.XMax - e.XMin) / c.Width;
+        const double up = (e.YMax - e.YMin) / c.Height;
+        EXPECT_NEAR(across, up, 1e-6 * across); // limits near 10⁹ keep 7 digits after the point
+        EXPECT_LE(e.XMin, r.XMin);
+        EXPECT_GE(e.XMax, r.XMax);
+        EXPECT_LE(e.YMin, r.YMin);
+        EXPECT_GE(e.YMax, r.YMax);
+        EXPECT_NEAR(e.XMin + e.XMax, r.XMin + r.XMax, 1e-9 * std::abs(r.XMax));
+        EXPECT_NEAR(e.YMin + e.YMax, r.YMin + r.YMax, 1e-9 * std::abs(r.YMax));
+        // About six steps across each axis.
+        EXPECT_LE((e.XMax - e.XMin) / e.XStep, 16);
+        EXPECT_LE((e.YMax - e.YMin) / e.YStep, 16);
+    }
+    const TGraphRange r{-1, 1, -2, 2, 0.5, 1};
+    const TGraphRange same = EqualScaleRange(r, 0, 100); // not laid out yet
+    EXPECT_EQ(same.XMin, r.XMin);
+    EXPECT_EQ(same.YMax, r.YMax);
+}
+
 TEST(Graph, SumBarsStopAtTheLimit) {
     const struct {
         const char* Upper;

@@ -29,6 +29,8 @@ constexpr int kChartHeight = 320;
 constexpr int kCurveSamples = 400;
 // Half the width of a bar, in units of k.
 constexpr double kBarHalfWidth = 0.35;
+// Up to this many bars are drawn with an outline.
+constexpr std::size_t kOutlinedBars = 60;
 
 // The colours of the parts, a lighter set for a dark palette.
 struct TColours {
@@ -183,9 +185,15 @@ void Bars(QChart* chart, const std::vector<arith::TGraphBar>& bars, const arith:
     lower->setParent(series);
     series->setName(QStringLiteral("各項 f(k)"));
     series->setColor(colour);
-    QPen border(colour.darker(130));
-    border.setWidthF(1);
-    series->setPen(border);
+    // Bars apart from each other get an outline; hundreds of them, which
+    // touch on screen, are drawn faster as one fill.
+    if (bars.size() <= kOutlinedBars) {
+        QPen border(colour.darker(130));
+        border.setWidthF(1);
+        series->setPen(border);
+    } else {
+        series->setPen(Qt::NoPen);
+    }
     Attach(chart, series);
 }
 

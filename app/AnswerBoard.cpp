@@ -2,20 +2,26 @@
 #include "AnswerBoard.h"
 
 #include "Fonts.h"
+#include "GraphView.h"
 #include "MathView.h"
+#include "MessageBoxes.h"
 #include "Placement.h"
 #include "ToolForm.h"
 #include "VoranMain.h"
 #include "Zoom.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -93,11 +99,24 @@ TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
     working_->SetPixelSize(kWorkingPixels);
     working_->setAccessibleName(QStringLiteral("途中式"));
 
+    // The graph, with its caption, under the answer; hidden as a whole where there is none.
+    graphBox_ = new QWidget;
+    auto* graphLayout = new QVBoxLayout(graphBox_);
+    graphLayout->setContentsMargins(0, kWorkingPixels / 2, 0, 0);
+    auto* graphLabel = new QLabel(QStringLiteral("グラフ"));
+    graph_ = new TGraphView;
+    graphLabel->setBuddy(graph_);
+    graphLayout->addWidget(graphLabel);
+    graphLayout->addWidget(graph_);
+    graphBox_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    graphBox_->hide();
+
     // Problem, answer and working scroll together, so that a long one is never cut.
     auto* sheet = new QWidget;
     auto* sheetLayout = new QVBoxLayout(sheet);
     sheetLayout->addWidget(problem_);
     sheetLayout->addWidget(answer_);
+    sheetLayout->addWidget(graphBox_);
     sheetLayout->addSpacing(kWorkingPixels / 2);
     sheetLayout->addWidget(workingLabel_);
     sheetLayout->addWidget(working_);
@@ -135,6 +154,8 @@ TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
          &TAnswerBoard::CopyWorkingUnicode},
         {"CopyWorkingLatexMenu", "途中式を LaTeX でコピー(&X)", QKeySequence(),
          &TAnswerBoard::CopyWorkingLatex},
+        {"CopyGraphMenu", "グラフをコピー(&G)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
+         &TAnswerBoard::CopyGraph},
     };
     for (const auto& copy : copies) {
         auto* action = new QAction(QString::fromUtf8(copy.Caption), this);
@@ -144,6 +165,30 @@ TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
         connect(action, &QAction::triggered, this,
                 [this, member = copy.Copy] { (this->*member)(); });
         addAction(action);
+        if (copy.Copy == &TAnswerBoard::CopyGraph) {
+            graphActions_.push_back(action);
+        }
+    }
+
+    const struct {
+        const char* Name;
+        const char* Caption;
+        void (TAnswerBoard::*Save)();
+    } saves[] = {
+        {"SaveGraphPngMenu", "グラフを PNG で保存(&P)...", &TAnswerBoard::SaveGraphPng},
+        {"SaveGraphSvgMenu", "グラフを SVG で保存(&S)...", &TAnswerBoard::SaveGraphSvg},
+    };
+    for (const auto& save : saves) {
+        auto* action = new QAction(QString::fromUtf8(save.Caption), this);
+        action->setObjectName(QString::fromLatin1(save.Name));
+        connect(action, &QAction::triggered, this,
+                [this, member = save.Save] { (this->*member)(); });
+        addAction(action);
+        graphActions_.push_back(action);
+    }
+
+    for (QAction* action : graphActions_) {
+        action->setEnabled(false); // until an entry with a graph is shown
     }
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -197,6 +242,12 @@ void TAnswerBoard::ShowEntry(int index) {
     working_->SetMath(working.value_or(arith::MathRow({})));
     workingLabel_->setVisible(working.has_value());
     working_->setVisible(working.has_value());
+    const std::optional<arith::TGraph>& graph = entry.Graph();
+    graph_->SetGraph(graph);
+    graphBox_->setVisible(graph.has_value());
+    for (QAction* action : graphActions_) {
+        action->setEnabled(graph.has_value());
+    }
     const QSignalBlocker quiet(list_);
     list_->setCurrentRow(static_cast<int>(entries.size()) - 1 - index);
 }
@@ -238,6 +289,66 @@ void TAnswerBoard::CopyWorkingLatex() const {
     if (entry != nullptr && entry->Math().Working) {
         QGuiApplication::clipboard()->setText(
             QString::fromStdString(arith::MathToLatex(*entry->Math().Working)));
+    }
+}
+
+void TAnswerBoard::CopyGraph() const {
+    graph_->EnsureBuilt();
+    const QImage image = graph_->Image();
+    if (image.isNull()) {
+        return;
+    }
+    auto* data = new QMimeData;
+    data->setImageData(image);
+    data->setData(QStringLiteral("image/svg+xml"), graph_->Svg());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+namespace {
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    return !bytes.isEmpty() && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
+bool TAnswerBoard::WriteGraphPng(const QString& path) const {
+    graph_->EnsureBuilt();
+    const QImage image = graph_->Image();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return !image.isNull() && buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") &&
+           WriteFile(path, bytes);
+}
+
+bool TAnswerBoard::WriteGraphSvg(const QString& path) const {
+    graph_->EnsureBuilt();
+    return WriteFile(path, graph_->Svg());
+}
+
+void TAnswerBoard::SaveGraphPng() {
+    if (!graph_->HasGraph()) {
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("グラフを PNG で保存"),
+                                                      QStringLiteral("graph.png"),
+                                                      QStringLiteral("PNG 画像 (*.png)"));
+    if (!path.isEmpty() && !WriteGraphPng(path)) {
+        ErrorBox(QStringLiteral("%1 に保存できませんでした").arg(path), this);
+    }
+}
+
+void TAnswerBoard::SaveGraphSvg() {
+    if (!graph_->HasGraph()) {
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("グラフを SVG で保存"),
+                                                      QStringLiteral("graph.svg"),
+                                                      QStringLiteral("SVG 画像 (*.svg)"));
+    if (!path.isEmpty() && !WriteGraphSvg(path)) {
+        ErrorBox(QStringLiteral("%1 に保存できませんでした").arg(path), this);
     }
 }
 

@@ -11,9 +11,11 @@
 
 #include <vector>
 
+class QAction;
 class QLabel;
 class QListWidget;
 class QScrollArea;
+class TGraphView;
 class TMainForm;
 class TMathView;
 
@@ -55,6 +57,16 @@ public:
     // Copies the working of the entry shown, as plain Unicode or as LaTeX.
     void CopyWorkingUnicode() const;
     void CopyWorkingLatex() const;
+    // Copies the graph of the entry shown, as a picture and as an SVG
+    // drawing, or saves it as a PNG or SVG file (asking for the file's name).
+    void CopyGraph() const;
+    void SaveGraphPng();
+    void SaveGraphSvg();
+    // Writes the graph shown to a PNG or SVG file; false, with nothing
+    // written, when there is no graph or the file cannot be written.
+    bool WriteGraphPng(const QString& path) const;
+    bool WriteGraphSvg(const QString& path) const;
+    const TGraphView* GraphView() const { return graph_; }
 
     // Where the board goes the first time: beside the launcher and the tool
     // windows, on the launcher's screen, where they leave room; later it
@@ -80,6 +92,9 @@ private:
     TMathView* answer_;
     QLabel* workingLabel_;
     TMathView* working_;
+    QWidget* graphBox_;
+    std::vector<QAction*> graphActions_; // enabled while a graph is shown
+    TGraphView* graph_;
     QScrollArea* scroll_;
     QListWidget* list_;
 };

@@ -5,16 +5,10 @@
 
 namespace arith {
 
-TOutcome<TEquationRoots> SolveByFactoring(const TPolynomial& p) {
-    if (PolyIsZero(p)) {
-        return TWarning::ZeroCoefficients;
-    }
-    TEquationRoots roots;
-    if (p.Degree == 0) {
-        roots.Constant = true; // never 0, so there is nothing to factor
-        return roots;
-    }
-    PolyFactor(p, roots.Factors);
+namespace {
+
+// The roots of each linear and quadratic factor of roots.Factors.
+void ReadRoots(TEquationRoots& roots) {
     const TFactorList& factors = roots.Factors;
     for (int k = 0; k < kMaxFactors && !PolyIsZero(factors[k]); ++k) {
         const TPolynomial& factor = factors[k];
@@ -27,6 +21,28 @@ TOutcome<TEquationRoots> SolveByFactoring(const TPolynomial& p) {
             roots.Groups.push_back({factor, std::nullopt, QuadFormula(factor)});
         }
     }
+}
+
+} // namespace
+
+TOutcome<TEquationRoots> SolveByFactoring(const TPolynomial& p) {
+    if (PolyIsZero(p)) {
+        return TWarning::ZeroCoefficients;
+    }
+    TEquationRoots roots;
+    if (p.Degree == 0) {
+        roots.Constant = true; // never 0, so there is nothing to factor
+        return roots;
+    }
+    PolyFactor(p, roots.Factors);
+    ReadRoots(roots);
+    return roots;
+}
+
+TEquationRoots RootsOfFactors(const TFactorList& factors) {
+    TEquationRoots roots;
+    roots.Factors = factors;
+    ReadRoots(roots);
     return roots;
 }
 

@@ -30,6 +30,9 @@ struct TEquationRoots {
 // The roots of p = 0; the zero polynomial stops with TWarning::ZeroCoefficients.
 TOutcome<TEquationRoots> SolveByFactoring(const TPolynomial& p);
 
+// The roots read off a factor list as PolyFactor fills it (never Constant).
+TEquationRoots RootsOfFactors(const TFactorList& factors);
+
 // The roots joined by " , " ("1/5 , 1/3 , 1/2", "(-1+SQR(3)i)/2 , (-1-SQR(3)i)/2");
 // empty when no factor gives a root. A constant equation is written "解なし"
 // when noSolutionText is set, as the quadratic window writes it.

@@ -10,15 +10,19 @@
 // Checks: no exception escapes the handler, and every answer field ends as
 // either its previous text or a non-empty text (empty only where the window
 // empties it by design) without NUL or broken UTF-8; the texts of message
-// boxes obey the same rule. The sanitizers report the rest.
+// boxes obey the same rule. The board's graph of every calculation that has
+// one is made, and its view is finite and not empty. The sanitizers report
+// the rest.
 #include "MessageBoxes.h"
 #include "Startup.h"
+#include "ToolForm.h"
 #include "VoranMain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -92,6 +96,25 @@ void CheckBox(const QString& caption, const QString& text) {
     }
 }
 
+// The graph the board would draw for the calculation: a view of finite,
+// ordered limits with positive steps.
+void CheckGraph(const TBoardEntry& entry) {
+    const std::optional<arith::TGraph>& graph = entry.Graph();
+    if (!graph) {
+        return;
+    }
+    const arith::TGraphRange& r = graph->Range;
+    for (double v : {r.XMin, r.XMax, r.YMin, r.YMax, r.XStep, r.YStep}) {
+        if (!std::isfinite(v)) {
+            Fail("graph range not finite", QString());
+        }
+    }
+    if (!(r.XMin < r.XMax && r.YMin < r.YMax && r.XStep > 0 && r.YStep > 0)) {
+        Fail("graph range empty",
+             QStringLiteral("%1..%2, %3..%4").arg(r.XMin).arg(r.XMax).arg(r.YMin).arg(r.YMax));
+    }
+}
+
 void Setup() {
     static int argc = 1;
     static char name[] = "fuzz";
@@ -116,6 +139,9 @@ void Setup() {
         Fail("window not found", QString());
     }
     harness.Window->show();
+    if (auto* tool = qobject_cast<ToolForm*>(harness.Window)) {
+        QObject::connect(tool, &ToolForm::Calculated, tool, &CheckGraph);
+    }
     const QList<QLineEdit*> fields = harness.Window->findChildren<QLineEdit*>();
     harness.Fields.assign(fields.begin(), fields.end());
     if (qEnvironmentVariableIsSet("VORANTEL_FUZZ_FIELDS")) {

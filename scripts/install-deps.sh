@@ -11,6 +11,7 @@ set -euo pipefail
 run_packages=(
     g++ cmake ninja-build pkg-config libflint-dev libgmp-dev
     qt6-base-dev libgl-dev qt6-qpa-plugins libqt6svg6 qt6-translations-l10n
+    qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-texgyre
 )
 test_packages=(

@@ -32,3 +32,18 @@ const TBoardMath& TBoardEntry::Math() const {
     }
     return *math_;
 }
+
+const std::optional<arith::TGraph>& TBoardEntry::Graph() const {
+    if (!graph_) {
+        std::optional<arith::TGraph> graph;
+        if (Plot && Answer) {
+            try {
+                graph = Plot();
+            } catch (const arith::CalcError&) {
+                graph.reset();
+            }
+        }
+        graph_ = std::make_shared<const std::optional<arith::TGraph>>(std::move(graph));
+    }
+    return *graph_;
+}

@@ -5,6 +5,7 @@
 // them, so that a calculation costs no more while the board is closed.
 #pragma once
 
+#include "Graph.h"
 #include "Notation.h"
 
 #include <QString>
@@ -25,13 +26,18 @@ struct TBoardEntry {
     std::function<arith::TMath()> Problem;                // as the fields put it
     std::function<arith::TMath()> Answer;                 // empty when it failed or stopped
     std::function<std::optional<arith::TMath>()> Working; // how the answer is reached
+    std::function<arith::TGraph()> Plot;                  // the graph; empty where there is none
     QString Message; // why it failed or stopped; empty with an answer
     QString Text;    // the answer as the fields hold it, one line per field
 
     // The formulas, made once. A working that fails its own checks is left
     // out; the answer stands (so is any formula that cannot be made).
     const TBoardMath& Math() const;
+    // The graph, made once, the first time the board shows it; empty where
+    // there is none or it cannot be made.
+    const std::optional<arith::TGraph>& Graph() const;
 
 private:
     mutable std::shared_ptr<const TBoardMath> math_;
+    mutable std::shared_ptr<const std::optional<arith::TGraph>> graph_;
 };

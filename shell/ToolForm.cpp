@@ -397,6 +397,12 @@ void ToolForm::Working(std::function<std::optional<arith::TMath>()> working) {
     }
 }
 
+void ToolForm::Graph(std::function<arith::TGraph()> graph) {
+    if (entry_) {
+        entry_->Plot = std::move(graph);
+    }
+}
+
 void ToolForm::Stopped(std::optional<arith::TWarning> warning) {
     if (entry_ && warning && !(rowUnfinished_ && warning == arith::TWarning::ZeroCoefficients)) {
         entry_->Message = QString::fromUtf8(arith::WarningText(*warning));
@@ -407,6 +413,7 @@ void ToolForm::Failed(const QString& message) {
     if (entry_) {
         entry_->Answer = nullptr;
         entry_->Working = nullptr;
+        entry_->Plot = nullptr;
         entry_->Message = message;
     }
 }

@@ -168,6 +168,8 @@ protected:
     void Answer(std::function<arith::TMath()> answer,
                 std::initializer_list<const QLineEdit*> fields);
     void Working(std::function<std::optional<arith::TMath>()> working);
+    // The graph the board draws under the answer, where the window has one.
+    void Graph(std::function<arith::TGraph()> graph);
 
     // Shows a warning of a calculation in the warning box.
     void Warn(arith::TWarning warning);

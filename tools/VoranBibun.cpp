@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Calculus.h"
 #include "Fonts.h"
+#include "Graph.h"
 #include "Working.h"
 #include "WorkingAlgebra.h"
 
@@ -252,6 +253,7 @@ void TBibunForm::CalcButtonClick() {
             SetField(EditAnsS, PolyToText(tangent->Line));
             Answer([=] { return TangentAnswer(*tangent); }, {EditAnsS});
             Working([=] { return TangentWorking(f, a, *tangent); });
+            Graph([=] { return TangentGraph(f, a, *tangent); });
         }
         break;
     case Mode::Kyokuchi:
@@ -265,6 +267,7 @@ void TBibunForm::CalcButtonClick() {
             Answer([=] { return ExtremaAnswer(*extrema); },
                    {fields[0], fields[1], fields[2], fields[3]});
             Working([=] { return ExtremaWorking(f, *extrema); });
+            Graph([=] { return ExtremaGraph(f, *extrema); });
         }
         break;
     }

@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Factorization.h"
 #include "Fonts.h"
+#include "Graph.h"
 #include "WorkingAlgebra.h"
 
 #include <QLineEdit>
@@ -46,6 +47,7 @@ void TInsuuForm::CalcButtonClick() {
         SetField(EditAns, FactorListToText(*factors, 'x'));
         Answer([=] { return FactorAnswer(*factors); }, {EditAns});
         Working([=] { return FactorWorking(p, *factors); });
+        Graph([=] { return EquationGraph(p, RootsOfFactors(*factors)); });
     }
 }
 

@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Equations.h"
 #include "Fonts.h"
+#include "Graph.h"
 #include "Working.h"
 #include "WorkingAlgebra.h"
 
@@ -53,6 +54,7 @@ void TKojiForm::CalcButtonClick() {
             const auto working = EquationWorking(p, *roots);
             return working ? working : QuadraticWorking(p, *roots);
         });
+        Graph([=] { return EquationGraph(p, *roots); });
     }
 }
 

@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Fonts.h"
 #include "Geometry.h"
+#include "Graph.h"
 #include "Working.h"
 
 #include <QGroupBox>
@@ -181,6 +182,7 @@ void TNaibunForm::CalcButtonClick() {
             SetField(EditAnsC, LineText(*line));
             Answer([=] { return LineAnswer(*line); }, {EditAnsC});
             Working([=] { return LineWorking(a, b, *line); });
+            Graph([=] { return LineGraph(a, b, *line); });
         }
         return;
     }
@@ -192,6 +194,7 @@ void TNaibunForm::CalcButtonClick() {
         SetField(answer.AnsY, RatToText(point->Y));
         Answer([=] { return DivisionAnswer(*point); }, {answer.AnsX, answer.AnsY});
         Working([=] { return DivisionWorking(kind, a, b, m, n, *point); });
+        Graph([=] { return DivisionGraph(kind, a, b, *point); });
     }
 }
 

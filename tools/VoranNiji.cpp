@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Equations.h"
 #include "Fonts.h"
+#include "Graph.h"
 #include "Working.h"
 
 #include <QLineEdit>
@@ -50,6 +51,7 @@ void TNijiForm::CalcButtonClick() {
         SetField(EditAns, RootsText(*roots, true));
         Answer([=] { return RootsAnswer(*roots, true); }, {EditAns});
         Working([=] { return QuadraticWorking(p, *roots); });
+        Graph([=] { return EquationGraph(p, *roots); });
     }
 }
 

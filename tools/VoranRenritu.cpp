@@ -4,6 +4,7 @@
 #include "AnswerEdit.h"
 #include "BoardNotation.h"
 #include "Fonts.h"
+#include "Graph.h"
 #include "LinearSystem.h"
 #include "WorkingSystems.h"
 
@@ -84,6 +85,7 @@ void TRenrituForm::CalcButtonClick() {
     SetField(EditAnsY, LinearValueText(solution, 1));
     Answer([=] { return LinearAnswer(solution, 2); }, {EditAnsX, EditAnsY});
     Working([=] { return LinearWorking(system, 2, solution); });
+    Graph([=] { return LinearGraph(system, solution); });
 }
 
 void TRenrituForm::ClearFields() {

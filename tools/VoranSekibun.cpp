@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Calculus.h"
 #include "Fonts.h"
+#include "Graph.h"
 #include "Working.h"
 
 #include <QLabel>
@@ -62,6 +63,7 @@ void TSekibunForm::CalcButtonClick() {
     SetField(EditAns, PolyToText(integral.Value));
     Answer([=] { return IntegralAnswer(integral); }, {EditAns});
     Working([=] { return IntegralWorking(f, lower, upper, integral); });
+    Graph([=] { return IntegralGraph(f, lower, upper); });
 }
 
 void TSekibunForm::ClearButtonClick() {

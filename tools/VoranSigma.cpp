@@ -5,6 +5,7 @@
 #include "BoardNotation.h"
 #include "Calculus.h"
 #include "Fonts.h"
+#include "Graph.h"
 #include "Working.h"
 
 #include <QLabel>
@@ -68,6 +69,9 @@ void TSigmaForm::CalcButtonClick() {
         SetField(EditAns, SumText(*sum));
         Answer([=] { return SumAnswer(*sum); }, {EditAns});
         Working([=] { return SumWorking(f, lower, upper, *sum); });
+        if (!sum->InN) {
+            Graph([=] { return SumGraph(f, lower, upper); });
+        }
     }
 }
 

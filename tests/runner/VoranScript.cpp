@@ -98,8 +98,6 @@
 //                     every script starts with the system's language
 //   move W X,Y        moves W's frame to X,Y on the desktop, as a drag by its
 //                     title bar would
-//   resize W W,H      gives W's inside the width W and height H, as a drag
-//                     of its border would
 //   contextmenu W.C   prints "W.C contextmenu: ENTRY | ENTRY | ...", the
 //                     entries of the edit field's standard right-click menu
 //                     ("-" for a separator, a tab before a shortcut as "\t")
@@ -120,6 +118,19 @@
 //                     {"k": KIND, "t": TEXT, "p": [PARTS]} (KIND as the
 //                     notation names it: "Row", "Fraction", ...; "t" and "p"
 //                     left out when empty), or "working-tree none"
+//   graph             prints "graph x=XMIN..XMAX y=YMIN..YMAX curves=N marks=M
+//                     bars=B notes=K" for the graph the answer board shows
+//                     under its answer, then "graph mark LABEL" for each
+//                     marked point, "graph curve LABEL" for each curve and
+//                     line, and "graph note TEXT" for each note; or "graph
+//                     none" when it shows no graph
+//   resize W WxH      gives W a client area of W x H pixels
+//   savegraph FILE    writes the answer board's graph to FILE (PNG, or SVG
+//                     for a name ending in .svg; a relative FILE goes to a
+//                     folder of the run's own, removed at its end) and prints
+//                     "savegraph NAME ok=1 format=png" (format=svg: what the
+//                     written file's first bytes say it is), or "savegraph
+//                     NAME ok=0" when nothing was written; NAME the file's name
 //
 // Each run starts from no remembered settings (the zoom is 100%).
 //
@@ -248,7 +259,9 @@ enum class Verb {
     Choose,
     Working,
     WorkingTree,
-    Resize
+    Graph,
+    Resize,
+    SaveGraph
 };
 
 // What a command names after its verb.
@@ -302,12 +315,14 @@ constexpr VerbInfo kVerbs[] = {
     {"language", Verb::Language, Operand::Text, true},
     {"contextmenu", Verb::ContextMenu, Operand::Control, false},
     {"move", Verb::Move, Operand::Window, true},
-    {"resize", Verb::Resize, Operand::Window, true},
     {"board", Verb::Board, Operand::None, false},
     {"history", Verb::History, Operand::None, false},
     {"choose", Verb::Choose, Operand::Control, true},
     {"working", Verb::Working, Operand::None, false},
     {"working-tree", Verb::WorkingTree, Operand::None, false},
+    {"graph", Verb::Graph, Operand::None, false},
+    {"resize", Verb::Resize, Operand::Window, true},
+    {"savegraph", Verb::SaveGraph, Operand::Text, true},
 };
 
 struct KeyName {
@@ -448,8 +463,7 @@ Command ParseCommand(const QString& line) {
         }
         break;
     }
-    case Verb::Move:
-    case Verb::Resize: {
+    case Verb::Move: {
         const QStringList parts = command.text.split(QLatin1Char(','));
         bool okX = false;
         bool okY = false;
@@ -461,6 +475,19 @@ Command ParseCommand(const QString& line) {
         }
         break;
     }
+    case Verb::Resize: {
+        const QStringList parts = command.text.split(QLatin1Char('x'));
+        bool okW = false;
+        bool okH = false;
+        if (parts.size() == 2) {
+            command.point = QPoint(parts[0].toInt(&okW), parts[1].toInt(&okH));
+        }
+        if (!okW || !okH || command.point.x() <= 0 || command.point.y() <= 0) {
+            throw ScriptError(QStringLiteral("'%1' is not a size WxH").arg(command.text));
+        }
+        break;
+    }
+    case Verb::SaveGraph:
     case Verb::Screenshot:
         if (command.text.isEmpty()) {
             throw ScriptError(QStringLiteral("screenshot needs a file name"));
@@ -1063,12 +1090,6 @@ private:
         window->move(command.point);
     }
 
-    void Resize(const Command& command) {
-        QWidget* window = FindWindow(command.window);
-        RequireVisible(window);
-        window->resize(command.point.x(), command.point.y());
-    }
-
     void Wait(const Command& command) { QTest::qWait(command.item); }
 
     void Grab(const Command& command) {
@@ -1336,6 +1357,63 @@ private:
                   .arg(QString::fromUtf8(tree.toJson(QJsonDocument::Compact))));
     }
 
+    void PrintGraph() {
+        const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
+                                                            Qt::FindDirectChildrenOnly);
+        const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
+        if (entry == nullptr || !entry->Graph()) {
+            return Print(QStringLiteral("graph none"));
+        }
+        const arith::TGraph& graph = *entry->Graph();
+        const arith::TGraphRange& r = graph.Range;
+        Print(QStringLiteral("graph x=%1..%2 y=%3..%4 curves=%5 marks=%6 bars=%7 notes=%8")
+                  .arg(r.XMin)
+                  .arg(r.XMax)
+                  .arg(r.YMin)
+                  .arg(r.YMax)
+                  .arg(graph.Curves.size() + graph.Verticals.size())
+                  .arg(graph.Marks.size())
+                  .arg(graph.Bars.size())
+                  .arg(graph.Notes.size()));
+        for (const arith::TGraphMark& mark : graph.Marks) {
+            Print(QStringLiteral("graph mark %1").arg(QString::fromStdString(mark.Label)));
+        }
+        for (const arith::TGraphCurve& curve : graph.Curves) {
+            Print(QStringLiteral("graph curve %1").arg(QString::fromStdString(curve.Label)));
+        }
+        for (const arith::TGraphVertical& vertical : graph.Verticals) {
+            Print(QStringLiteral("graph curve %1").arg(QString::fromStdString(vertical.Label)));
+        }
+        for (const std::string& note : graph.Notes) {
+            Print(QStringLiteral("graph note %1").arg(QString::fromStdString(note)));
+        }
+    }
+
+    void SaveGraph(const Command& command) {
+        const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
+                                                            Qt::FindDirectChildrenOnly);
+        if (board == nullptr) {
+            throw ScriptError(QStringLiteral("the answer board has not been opened"));
+        }
+        QString file = command.text;
+        if (QFileInfo(file).isRelative()) {
+            file = saved_.filePath(file);
+        }
+        const bool ok = file.endsWith(QLatin1String(".svg")) ? board->WriteGraphSvg(file)
+                                                             : board->WriteGraphPng(file);
+        const QString name = QFileInfo(file).fileName();
+        if (!ok) {
+            return Print(QStringLiteral("savegraph %1 ok=0").arg(name));
+        }
+        QFile written(file);
+        const QByteArray head =
+            written.open(QIODevice::ReadOnly) ? written.read(4096) : QByteArray();
+        const char* format = head.startsWith("\x89PNG") ? "png"
+                             : head.contains("<svg")    ? "svg"
+                                                        : "unknown";
+        Print(QStringLiteral("savegraph %1 ok=1 format=%2").arg(name, QLatin1String(format)));
+    }
+
     void PrintHistory() {
         const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
                                                             Qt::FindDirectChildrenOnly);
@@ -1444,8 +1522,6 @@ private:
             return SetLanguage(command);
         case Verb::ContextMenu:
             return PrintContextMenu(command);
-        case Verb::Resize:
-            return Resize(command);
         case Verb::Move:
             return Move(command);
         case Verb::Board:
@@ -1458,6 +1534,14 @@ private:
             return PrintWorking();
         case Verb::WorkingTree:
             return PrintWorkingTree();
+        case Verb::Graph:
+            return PrintGraph();
+        case Verb::Resize:
+            FindWindow(command.window)->resize(command.point.x(), command.point.y());
+            QApplication::processEvents();
+            return;
+        case Verb::SaveGraph:
+            return SaveGraph(command);
         }
     }
 
@@ -1469,6 +1553,7 @@ private:
     bool quit_ = false;
     QPalette systemPalette_;
     bool languageChanged_ = false;
+    QTemporaryDir saved_; // where savegraph writes a relative FILE
 };
 
 // ---------------------------------------------------------------------------

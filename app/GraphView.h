@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The answer board's graph: an arith::TGraph drawn as a chart — curves,
+// lines, the shaded area, bars and the marked points with their exact
+// values — in the range the graph chose, in the board's palette and font
+// (and so at the program's zoom), with the notes below it. It can be taken
+// as a PNG picture or an SVG drawing.
+#pragma once
+
+#include "Graph.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QWidget>
+
+#include <optional>
+
+class QChart;
+class QChartView;
+class QLabel;
+
+class TGraphView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TGraphView(QWidget* parent = nullptr);
+
+    // Draws the graph (once the view is shown); an empty one clears the view.
+    void SetGraph(const std::optional<arith::TGraph>& graph);
+    bool HasGraph() const { return graph_.has_value(); }
+    // Makes the chart now, also while the view is hidden (for Image and Svg).
+    void EnsureBuilt();
+
+    // The chart as it is shown, at the screen's pixel ratio, and as an SVG
+    // drawing of the same size; both empty without a graph.
+    QImage Image() const;
+    QByteArray Svg() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Build();
+
+    std::optional<arith::TGraph> graph_;
+    bool built_ = false; // the chart shows graph_ in the present palette and font
+    QChartView* view_;
+    QLabel* notes_;
+};

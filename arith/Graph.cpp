@@ -1,0 +1,630 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Graph.h"
+
+#include "BoardNotation.h"
+#include "Factorization.h"
+#include "Notation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace arith {
+
+namespace {
+
+// The view keeps this share of its width free on each side of what it must show.
+constexpr double kMargin = 0.12;
+// About this many tick steps across a view.
+constexpr double kSteps = 6;
+// Points of a curve sampled to find the y range it needs.
+constexpr int kRangeSamples = 200;
+
+bool Placeable(double v) {
+    return std::isfinite(v) && std::abs(v) <= kGraphLimit;
+}
+
+TRational Reduced(TRational r) {
+    RatReduce(r);
+    return r;
+}
+
+TRational ConstantOf(const TPolynomial& p) {
+    return Reduced(PolyCoeff(p, 0));
+}
+
+// p(c), exact.
+TRational ExactValue(const TPolynomial& p, const TRational& c) {
+    TPolynomial at;
+    PolyClear(at);
+    PolySetCoeff(at, 0, c);
+    TPolynomial value;
+    PolyCompose(p, at, value);
+    return ConstantOf(value);
+}
+
+std::string Unicode(const TMath& math) {
+    return MathToUnicode(math);
+}
+
+std::string RationalText(const TRational& r) {
+    return Unicode(RationalMath(Reduced(r)));
+}
+
+// "(1, −2)".
+std::string PairText(const std::string& x, const std::string& y) {
+    std::string text = "(";
+    text += x;
+    text += ", ";
+    text += y;
+    text += ")";
+    return text;
+}
+
+std::string Joined(const char* head, const std::string& tail) {
+    std::string text = head;
+    text += tail;
+    return text;
+}
+
+// "y = x² − 1".
+std::string CurveLabel(const TPolynomial& f) {
+    return Joined("y = ", Unicode(PolynomialMath(f)));
+}
+
+// 1, 2 or 5 times a power of ten, the nearest (on a log scale) to raw.
+double NiceStep(double raw) {
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    const double fraction = raw / power;
+    if (fraction < std::sqrt(2.0)) {
+        return power;
+    }
+    if (fraction < std::sqrt(10.0)) {
+        return 2 * power;
+    }
+    if (fraction < std::sqrt(50.0)) {
+        return 5 * power;
+    }
+    return 10 * power;
+}
+
+struct TSpan {
+    double Min = std::numeric_limits<double>::infinity();
+    double Max = -std::numeric_limits<double>::infinity();
+    void Add(double v) {
+        if (Placeable(v)) {
+            Min = std::min(Min, v);
+            Max = std::max(Max, v);
+        }
+    }
+    bool Empty() const { return Min > Max; }
+};
+
+// The span opened by the margin and rounded out to whole steps.
+void Widen(TSpan span, double& low, double& high, double& step) {
+    if (span.Empty()) {
+        span.Add(0);
+    }
+    double width = span.Max - span.Min;
+    if (!(width > 1e-9 * std::max({1.0, std::abs(span.Min), std::abs(span.Max)}))) {
+        // One value: a view around it, as wide as a tenth of the value, at least 1 each side.
+        const double half = std::max(1.0, 0.1 * std::abs(span.Min));
+        const double middle = (span.Min + span.Max) / 2;
+        span.Min = middle - half / 2;
+        span.Max = middle + half / 2;
+        width = half;
+    }
+    low = span.Min - kMargin * width;
+    high = span.Max + kMargin * width;
+    step = NiceStep((high - low) / kSteps);
+    low = std::floor(low / step) * step;
+    high = std::ceil(high / step) * step;
+}
+
+// The roots of p in (from, to), where p is monotonic, by bisection.
+void RootsBetween(const TPolynomial& p, double from, double to, std::vector<double>& roots) {
+    double a = from;
+    double b = to;
+    double fa = ApproxValue(p, a);
+    const double fb = ApproxValue(p, b);
+    if (fa == 0) {
+        roots.push_back(a);
+        return;
+    }
+    if (!std::isfinite(fa) || !std::isfinite(fb) || (fa < 0) == (fb < 0)) {
+        if (fb == 0) {
+            roots.push_back(b);
+        }
+        return;
+    }
+    for (int i = 0; i < 200; ++i) {
+        const double m = (a + b) / 2;
+        if (m <= a || m >= b) {
+            break;
+        }
+        const double fm = ApproxValue(p, m);
+        if (fm == 0) {
+            a = b = m;
+            break;
+        }
+        if ((fm < 0) == (fa < 0)) {
+            a = m;
+            fa = fm;
+        } else {
+            b = m;
+        }
+    }
+    roots.push_back((a + b) / 2);
+}
+
+TPolynomial DerivativeOf(const TPolynomial& f) {
+    TPolynomial derivative;
+    PolyDerivative(f, derivative);
+    return derivative;
+}
+
+void KeepCurvePoints(TGraph& graph, const TPolynomial& f) {
+    const TPolynomial derivative = DerivativeOf(f);
+    for (const TPolynomial* p : {&f, &derivative}) {
+        for (double x : ApproxRealRoots(*p)) {
+            graph.Keep.emplace_back(x, ApproxValue(f, x));
+        }
+    }
+}
+
+void NoteUnplaceable(TGraph& graph) {
+    bool any = false;
+    for (const TGraphMark& mark : graph.Marks) {
+        any = any || !Placeable(mark.X) || !Placeable(mark.Y);
+    }
+    if (any) {
+        graph.Notes.emplace_back("大きすぎて描けない点があります");
+    }
+}
+
+TGraph Finished(TGraph graph) {
+    NoteUnplaceable(graph);
+    graph.Range = ChooseRange(graph);
+    return graph;
+}
+
+} // namespace
+
+double ApproxInteger(const TInteger& n) {
+    slong exponent = 0;
+    const double mantissa = fmpz_get_d_2exp(&exponent, n.Raw());
+    if (exponent > std::numeric_limits<double>::max_exponent) {
+        return mantissa * std::numeric_limits<double>::infinity();
+    }
+    return std::ldexp(mantissa, static_cast<int>(exponent));
+}
+
+double ApproxRational(const TRational& r) {
+    slong numExponent = 0;
+    slong denExponent = 0;
+    const double num = fmpz_get_d_2exp(&numExponent, r.Num.Raw());
+    const double den = fmpz_get_d_2exp(&denExponent, r.Den.Raw());
+    if (den == 0) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    const slong exponent = numExponent - denExponent;
+    if (exponent > std::numeric_limits<double>::max_exponent) {
+        return num / den * std::numeric_limits<double>::infinity();
+    }
+    if (exponent < std::numeric_limits<double>::min_exponent - 60) {
+        return 0;
+    }
+    return std::ldexp(num / den, static_cast<int>(exponent));
+}
+
+double ApproxSurd(const TSurd& s) {
+    const double root = s.Q.IsZero() ? 0 : std::sqrt(ApproxInteger(s.R));
+    return ApproxRational({s.P, s.D}) + ApproxRational({s.Q, s.D}) * root;
+}
+
+double ApproxValue(const TPolynomial& p, double x) {
+    double value = 0;
+    for (int i = p.Degree; i >= 0; --i) {
+        value = value * x + ApproxRational({p.Num[static_cast<std::size_t>(i)],
+                                            p.Den[static_cast<std::size_t>(i)]});
+    }
+    return value;
+}
+
+std::vector<double> ApproxRealRoots(const TPolynomial& p) {
+    std::vector<double> roots;
+    if (p.Degree <= 0 || PolyIsZero(p)) {
+        return roots;
+    }
+    // Every real root lies within the Cauchy bound 1 + max |a_i / a_n|.
+    const double lead = std::abs(ApproxRational(PolyCoeff(p, p.Degree)));
+    double bound = 1;
+    for (int i = 0; i < p.Degree; ++i) {
+        bound = std::max(bound, 1 + std::abs(ApproxRational(PolyCoeff(p, i))) / lead);
+    }
+    bound = std::min(bound, kGraphLimit);
+    // Between neighbouring critical points p is monotonic, so each piece holds one root at most.
+    TPolynomial derivative;
+    PolyDerivative(p, derivative);
+    std::vector<double> cuts{-bound};
+    for (double c : ApproxRealRoots(derivative)) {
+        if (c > cuts.back() && c < bound) {
+            cuts.push_back(c);
+        }
+    }
+    cuts.push_back(bound);
+    for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+        RootsBetween(p, cuts[i], cuts[i + 1], roots);
+    }
+    roots.erase(std::unique(roots.begin(), roots.end()), roots.end());
+    return roots;
+}
+
+TGraphRange ChooseRange(const TGraph& graph) {
+    TSpan xs;
+    for (const TGraphMark& mark : graph.Marks) {
+        if (Placeable(mark.Y)) {
+            xs.Add(mark.X);
+        }
+    }
+    for (const auto& [x, y] : graph.Keep) {
+        if (Placeable(y)) {
+            xs.Add(x);
+        }
+    }
+    for (const TGraphVertical& vertical : graph.Verticals) {
+        xs.Add(vertical.X);
+    }
+    for (const TGraphSegment& segment : graph.Segments) {
+        xs.Add(segment.X1);
+        xs.Add(segment.X2);
+    }
+    for (const TGraphBar& bar : graph.Bars) {
+        xs.Add(bar.K);
+    }
+    if (graph.Area) {
+        xs.Add(graph.Area->From);
+        xs.Add(graph.Area->To);
+    }
+    TGraphRange range;
+    Widen(xs, range.XMin, range.XMax, range.XStep);
+
+    TSpan ys;
+    for (const TGraphMark& mark : graph.Marks) {
+        if (Placeable(mark.X)) {
+            ys.Add(mark.Y);
+        }
+    }
+    for (const auto& [x, y] : graph.Keep) {
+        if (Placeable(x)) {
+            ys.Add(y);
+        }
+    }
+    for (const TGraphSegment& segment : graph.Segments) {
+        ys.Add(segment.Y1);
+        ys.Add(segment.Y2);
+    }
+    for (const TGraphBar& bar : graph.Bars) {
+        ys.Add(bar.Value);
+        ys.Add(0);
+    }
+    if (graph.ShowXAxis) {
+        ys.Add(0);
+    }
+    // The functions over the span that must show (the middle of the view for a single x).
+    const double from = xs.Empty() || xs.Min == xs.Max ? (3 * range.XMin + range.XMax) / 4 : xs.Min;
+    const double to = xs.Empty() || xs.Min == xs.Max ? (range.XMin + 3 * range.XMax) / 4 : xs.Max;
+    auto sample = [&ys](const TPolynomial& f, double a, double b) {
+        for (int i = 0; i <= kRangeSamples; ++i) {
+            ys.Add(ApproxValue(f, a + (b - a) * i / kRangeSamples));
+        }
+    };
+    for (const TGraphCurve& curve : graph.Curves) {
+        if (curve.Role == TCurveRole::Function) {
+            sample(curve.F, from, to);
+        }
+    }
+    if (graph.Area) {
+        sample(graph.Area->F, graph.Area->From, graph.Area->To);
+        ys.Add(0);
+    }
+    Widen(ys, range.YMin, range.YMax, range.YStep);
+    return range;
+}
+
+TGraphRange EqualScaleRange(const TGraphRange& range, double width, double height) {
+    if (!(width > 0) || !(height > 0)) {
+        return range;
+    }
+    TGraphRange equal = range;
+    const double across = (range.XMax - range.XMin) / width; // units per pixel
+    const double up = (range.YMax - range.YMin) / height;
+    if (across > up) {
+        const double middle = (range.YMin + range.YMax) / 2;
+        equal.YMin = middle - across * height / 2;
+        equal.YMax = middle + across * height / 2;
+        equal.YStep = NiceStep((equal.YMax - equal.YMin) / kSteps);
+    } else {
+        const double middle = (range.XMin + range.XMax) / 2;
+        equal.XMin = middle - up * width / 2;
+        equal.XMax = middle + up * width / 2;
+        equal.XStep = NiceStep((equal.XMax - equal.XMin) / kSteps);
+    }
+    return equal;
+}
+
+TGraph EquationGraph(const TPolynomial& p, const TEquationRoots& roots) {
+    TGraph graph;
+    graph.ShowXAxis = true;
+    graph.Curves.push_back({p, CurveLabel(p), TCurveRole::Function});
+    KeepCurvePoints(graph, p);
+    for (const TFactorRoots& group : roots.Groups) {
+        if (group.Root) {
+            graph.Marks.push_back(
+                {ApproxRational(*group.Root), 0, RationalText(*group.Root), TMarkKind::Root});
+        } else if (group.Pair) {
+            const TQuadRoots& q = *group.Pair;
+            if (q.R.Sign() < 0) {
+                std::string note =
+                    Joined("虚数解 x = ", Unicode(RootFormulaMath(q.P, q.Q, q.R, q.D, "±")));
+                note += " はグラフに現れません";
+                graph.Notes.push_back(std::move(note));
+                continue;
+            }
+            for (const char* sign : {"−", "+"}) {
+                const bool plus = sign[0] == '+';
+                const TSurd root{q.P, plus ? q.Q : -q.Q, q.R, q.D};
+                graph.Marks.push_back(
+                    {ApproxSurd(root), 0,
+                     Unicode(q.R.IsZero() ? RationalMath(Reduced({q.P, q.D}))
+                                          : RootFormulaMath(q.P, q.Q, q.R, q.D, sign)),
+                     TMarkKind::Root});
+                if (q.R.IsZero() || q.Q.IsZero()) {
+                    break; // a double root, marked once
+                }
+            }
+        }
+    }
+    const TFactorRuns runs = FactorRuns(roots.Factors);
+    for (int k = 0; k < runs.Count; ++k) {
+        const TPolynomial& factor = roots.Factors[static_cast<std::size_t>(k)];
+        if (runs.Length[static_cast<std::size_t>(k)] > 0 && factor.Degree > 2) {
+            std::string note = Joined("因数 ", Unicode(PolynomialMath(factor)));
+            note += " = 0 の解は求めていないため、印を付けていません";
+            graph.Notes.push_back(std::move(note));
+        }
+    }
+    if (roots.Constant) {
+        graph.Notes.emplace_back("グラフは x 軸と交わりません");
+    }
+    if (p.Degree == 2) {
+        // The vertex (−b/2a, f(−b/2a)).
+        TRational x;
+        TRational twoA;
+        RatMul(PolyCoeff(p, 2), {2, 1}, twoA);
+        RatDiv(PolyCoeff(p, 1), twoA, x);
+        RatSub({0, 1}, x, x);
+        x = Reduced(x);
+        const TRational y = ExactValue(p, x);
+        graph.Marks.push_back({ApproxRational(x), ApproxRational(y),
+                               Joined("頂点 ", PairText(RationalText(x), RationalText(y))),
+                               TMarkKind::Vertex});
+    }
+    return Finished(std::move(graph));
+}
+
+TGraph TangentGraph(const TPolynomial& f, const TPolynomial& a, const TTangent& tangent) {
+    TGraph graph;
+    graph.Curves.push_back({f, CurveLabel(f), TCurveRole::Function});
+    graph.Curves.push_back(
+        {tangent.Line, Joined("接線 ", CurveLabel(tangent.Line)), TCurveRole::Tangent});
+    KeepCurvePoints(graph, f);
+    const TRational x = ConstantOf(a);
+    const TRational y = ConstantOf(tangent.Point);
+    graph.Marks.push_back({ApproxRational(x), ApproxRational(y),
+                           PairText(RationalText(x), RationalText(y)), TMarkKind::Point});
+    return Finished(std::move(graph));
+}
+
+TGraph ExtremaGraph(const TPolynomial& f, const TExtrema& extrema) {
+    TGraph graph;
+    graph.Curves.push_back({f, CurveLabel(f), TCurveRole::Function});
+    KeepCurvePoints(graph, f);
+    const struct {
+        const std::optional<TExtremum>& Point;
+        const char* Name;
+        TMarkKind Kind;
+    } points[] = {{extrema.Maximum, "極大 ", TMarkKind::Maximum},
+                  {extrema.Minimum, "極小 ", TMarkKind::Minimum}};
+    for (const auto& point : points) {
+        if (point.Point) {
+            graph.Marks.push_back({ApproxSurd(point.Point->X), ApproxSurd(point.Point->Y),
+                                   Joined(point.Name, PairText(Unicode(SurdMath(point.Point->X)),
+                                                               Unicode(SurdMath(point.Point->Y)))),
+                                   point.Kind});
+        }
+    }
+    if (!extrema.Maximum && !extrema.Minimum) {
+        graph.Notes.emplace_back("極値はありません");
+    }
+    return Finished(std::move(graph));
+}
+
+TGraph IntegralGraph(const TPolynomial& f, const TPolynomial& lower, const TPolynomial& upper) {
+    TGraph graph;
+    graph.ShowXAxis = true;
+    graph.Curves.push_back({f, CurveLabel(f), TCurveRole::Function});
+    TRational a = ConstantOf(lower);
+    TRational b = ConstantOf(upper);
+    if (RatGreater(a, b)) {
+        std::swap(a, b);
+    }
+    graph.Area = TGraphArea{f, ApproxRational(a), ApproxRational(b)};
+    graph.Marks.push_back({ApproxRational(a), 0, RationalText(a), TMarkKind::Given});
+    if (!RatEqual(a, b)) {
+        graph.Marks.push_back({ApproxRational(b), 0, RationalText(b), TMarkKind::Given});
+    }
+    // The curve's turns and crossings between the limits.
+    const TPolynomial derivative = DerivativeOf(f);
+    for (const TPolynomial* p : {&f, &derivative}) {
+        for (double x : ApproxRealRoots(*p)) {
+            if (x > graph.Area->From && x < graph.Area->To) {
+                graph.Keep.emplace_back(x, ApproxValue(f, x));
+            }
+        }
+    }
+    return Finished(std::move(graph));
+}
+
+TGraph LinearGraph(const TLinearSystem& system, const TLinearSolution& solution) {
+    TGraph graph;
+    graph.EqualScale = true;
+    std::vector<std::string> labels;
+    {
+        const std::string text = Unicode(LinearProblem(system, 2));
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos;
+             start = end + 1) {
+            labels.push_back(text.substr(start, end - start));
+        }
+        labels.push_back(text.substr(start));
+        labels.resize(2);
+    }
+    bool notLine = false;
+    for (std::size_t row = 0; row < 2; ++row) {
+        const TRational a = Reduced(system[row][0]);
+        const TRational b = Reduced(system[row][1]);
+        const TRational c = Reduced(system[row][2]);
+        if (a.Num.IsZero() && b.Num.IsZero()) {
+            notLine = true;
+            continue;
+        }
+        if (b.Num.IsZero()) {
+            TRational x;
+            RatDiv(c, a, x);
+            graph.Verticals.push_back({ApproxRational(x), labels[row]});
+            graph.Keep.emplace_back(ApproxRational(x), 0);
+            continue;
+        }
+        // y = (c − a x) / b
+        TPolynomial line;
+        PolyClear(line);
+        TRational coefficient;
+        RatDiv(c, b, coefficient);
+        PolySetCoeff(line, 0, Reduced(coefficient));
+        RatDiv(a, b, coefficient);
+        RatSub({0, 1}, coefficient, coefficient);
+        PolySetCoeff(line, 1, Reduced(coefficient));
+        PolyNormalize(line);
+        graph.Curves.push_back({line, labels[row], TCurveRole::Line});
+        graph.Keep.emplace_back(0, ApproxValue(line, 0));
+        if (!a.Num.IsZero()) {
+            TRational x;
+            RatDiv(c, a, x);
+            graph.Keep.emplace_back(ApproxRational(x), 0);
+        }
+    }
+    if (notLine) {
+        graph.Notes.emplace_back("x, y の係数がともに 0 の式は直線になりません");
+    }
+    switch (solution.Kind) {
+    case TSolutionKind::Unique: {
+        const TRational& x = solution.Values[0];
+        const TRational& y = solution.Values[1];
+        graph.Marks.push_back({ApproxRational(x), ApproxRational(y),
+                               PairText(RationalText(x), RationalText(y)),
+                               TMarkKind::Intersection});
+        break;
+    }
+    case TSolutionKind::NoSolution:
+        if (!notLine) {
+            graph.Notes.emplace_back("2 直線は平行で、交点はありません（解なし）");
+        }
+        break;
+    case TSolutionKind::Infinite:
+        if (!notLine) {
+            graph.Notes.emplace_back("2 直線は一致します（不定）");
+        }
+        break;
+    }
+    return Finished(std::move(graph));
+}
+
+namespace {
+
+TGraphMark PointMark(const char* name, const TPoint& p, TMarkKind kind) {
+    return {ApproxRational(p.X), ApproxRational(p.Y),
+            Joined(name, PairText(RationalText(p.X), RationalText(p.Y))), kind};
+}
+
+} // namespace
+
+TGraph DivisionGraph(TDivision kind, const TPoint& a, const TPoint& b, const TPoint& point) {
+    TGraph graph;
+    graph.EqualScale = true;
+    graph.Marks.push_back(PointMark("A", a, TMarkKind::Given));
+    graph.Marks.push_back(PointMark("B", b, TMarkKind::Given));
+    graph.Marks.push_back(
+        PointMark(kind == TDivision::Internal ? "P" : "Q", point, TMarkKind::Division));
+    const TGraphMark& pa = graph.Marks[0];
+    const TGraphMark& pb = graph.Marks[1];
+    const TGraphMark& pp = graph.Marks[2];
+    graph.Segments.push_back({pa.X, pa.Y, pb.X, pb.Y, false});
+    if (kind == TDivision::External) {
+        // The extension from the nearer of A and B out to the division point.
+        const double da = std::hypot(pp.X - pa.X, pp.Y - pa.Y);
+        const double db = std::hypot(pp.X - pb.X, pp.Y - pb.Y);
+        const TGraphMark& near = da < db ? pa : pb;
+        graph.Segments.push_back({near.X, near.Y, pp.X, pp.Y, true});
+    }
+    return Finished(std::move(graph));
+}
+
+TGraph LineGraph(const TPoint& a, const TPoint& b, const TLine& line) {
+    TGraph graph;
+    graph.EqualScale = true;
+    graph.Marks.push_back(PointMark("A", a, TMarkKind::Given));
+    graph.Marks.push_back(PointMark("B", b, TMarkKind::Given));
+    const std::string label = Unicode(LineAnswer(line));
+    if (line.Vertical) {
+        graph.Verticals.push_back({ApproxRational(line.Level), label});
+    } else {
+        TPolynomial right;
+        if (line.Right) {
+            right = *line.Right;
+        } else {
+            PolyClear(right);
+            PolySetCoeff(right, 0, line.Level);
+        }
+        graph.Curves.push_back({right, label, TCurveRole::Line});
+    }
+    return Finished(std::move(graph));
+}
+
+TGraph SumGraph(const TPolynomial& f, const TPolynomial& lower, const TPolynomial& upper) {
+    TGraph graph;
+
+    graph.ShowXAxis = true;
+    const TRational from = ConstantOf(lower);
+    const TRational to = ConstantOf(upper);
+    if (upper.Degree != 0 || !(from.Den == TInteger(1)) || !(to.Den == TInteger(1))) {
+        graph.Notes.emplace_back("k の範囲が整数で決まらないため、項は描きません");
+    } else if (RatGreater(from, to)) {
+        graph.Notes.emplace_back("上端が下端より小さいため、描く項はありません");
+    } else {
+        const TInteger count = to.Num - from.Num + TInteger(1);
+        if (count > TInteger(kMaxGraphBars)) {
+            std::string note = Joined("項が ", std::to_string(kMaxGraphBars));
+            note += " 個を超えるため、棒グラフは省きます";
+            graph.Notes.push_back(std::move(note));
+        } else {
+            for (TInteger k = from.Num; k <= to.Num; k += TInteger(1)) {
+                graph.Bars.push_back(
+                    {ApproxInteger(k), ApproxRational(ExactValue(f, TRational{k, 1}))});
+            }
+        }
+    }
+    return Finished(std::move(graph));
+}
+
+} // namespace arith

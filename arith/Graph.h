@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The answer board's graphs: a plain description of what to draw for a
+// calculation — curves kept as exact polynomials, lines, marked points with
+// their exact values as labels and their decimal positions, a shaded area,
+// bars and notes — and the view range that shows it. The exact values are
+// worked out here; floating point only places them on the plane. Drawing
+// belongs to the windows.
+#pragma once
+
+#include "Calculus.h"
+#include "Equations.h"
+#include "Geometry.h"
+#include "LinearSystem.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace arith {
+
+// y = F(x); a line y = m x + c is a curve of degree at most 1.
+enum class TCurveRole { Function, Tangent, Line };
+struct TGraphCurve {
+    TPolynomial F;
+    std::string Label; // Unicode, as the legend names it: "y = x² − 1"
+    TCurveRole Role = TCurveRole::Function;
+};
+
+// The vertical line x = X.
+struct TGraphVertical {
+    double X = 0;
+    std::string Label;
+};
+
+// A straight segment between two points, dashed where it only extends one.
+struct TGraphSegment {
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    bool Dashed = false;
+};
+
+enum class TMarkKind { Root, Vertex, Point, Maximum, Minimum, Intersection, Given, Division };
+struct TGraphMark {
+    double X = 0;
+    double Y = 0;
+    std::string Label; // the exact value in Unicode: "(−1 + √5)/2", "A(1, 2)"
+    TMarkKind Kind = TMarkKind::Point;
+};
+
+// The region between y = F(x) and the x-axis for From ≤ x ≤ To.
+struct TGraphArea {
+    TPolynomial F;
+    double From = 0;
+    double To = 0;
+};
+
+// One term f(k) of a sum, drawn as a bar at k.
+struct TGraphBar {
+    double K = 0;
+    double Value = 0;
+};
+
+// The view: the ranges of x and y, each a whole number of tick steps.
+struct TGraphRange {
+    double XMin = -1, XMax = 1, YMin = -1, YMax = 1;
+    double XStep = 0.5, YStep = 0.5;
+};
+
+struct TGraph {
+    std::vector<TGraphCurve> Curves;
+    std::vector<TGraphVertical> Verticals;
+    std::vector<TGraphSegment> Segments;
+    std::vector<TGraphMark> Marks;
+    std::optional<TGraphArea> Area;
+    std::vector<TGraphBar> Bars;
+    std::vector<std::string> Notes; // what the picture cannot show, in words
+    // Points the view keeps in sight without marking them, so that a
+    // curve's turns and crossings show.
+    std::vector<std::pair<double, double>> Keep;
+    bool ShowXAxis = false;  // the view includes y = 0 (graphs of functions)
+    bool EqualScale = false; // a figure on the plane: one unit as long across as up
+    TGraphRange Range;       // set by ChooseRange
+};
+
+// Bars beyond this many are not drawn; a note says so.
+inline constexpr int kMaxGraphBars = 300;
+// Marked values beyond this size cannot be placed; a note says so.
+inline constexpr double kGraphLimit = 1e100;
+
+// Floating-point positions of exact values.
+double ApproxInteger(const TInteger& n);
+double ApproxRational(const TRational& r);
+double ApproxSurd(const TSurd& s);
+// p(x) by Horner's rule in double.
+double ApproxValue(const TPolynomial& p, double x);
+// The real roots of p found by sampling and bisection; an estimate for
+// keeping a curve's crossings in view, not an answer.
+std::vector<double> ApproxRealRoots(const TPolynomial& p);
+
+// The view of a graph: every mark, kept point, area limit, bar, segment end
+// and vertical line inside with a margin of at least a twentieth of the
+// width (height) on each side; y = 0 inside when ShowXAxis; a curve's values
+// over the marked x span inside; a span of a single value opened around it
+// (constant functions, one point); limits rounded out to steps of 1, 2 or 5
+// times a power of ten, about six to the width.
+TGraphRange ChooseRange(const TGraph& graph);
+
+// The range widened across or up, about its middle, so that one unit is as
+// long across as up on a plot area of width x height pixels; the widened
+// axis takes a step of its own for about six steps across its new extent,
+// which need not be whole steps. An empty plot area leaves the range as it is.
+TGraphRange EqualScaleRange(const TGraphRange& range, double width, double height);
+
+// Graphs of the windows, each with its range chosen.
+// y = p(x) with the real roots on the x-axis, the vertex of a quadratic,
+// and the complex roots named in a note.
+TGraph EquationGraph(const TPolynomial& p, const TEquationRoots& roots);
+// y = f(x), the point (a, f(a)) and the tangent there.
+TGraph TangentGraph(const TPolynomial& f, const TPolynomial& a, const TTangent& tangent);
+// y = f(x) with its maximum and minimum.
+TGraph ExtremaGraph(const TPolynomial& f, const TExtrema& extrema);
+// y = f(x) with the area between lower and upper shaded.
+TGraph IntegralGraph(const TPolynomial& f, const TPolynomial& lower, const TPolynomial& upper);
+// The two lines of a system of two equations and their intersection.
+TGraph LinearGraph(const TLinearSystem& system, const TLinearSolution& solution);
+// A, B and the point dividing AB.
+TGraph DivisionGraph(TDivision kind, const TPoint& a, const TPoint& b, const TPoint& point);
+// A, B and the line through them.
+TGraph LineGraph(const TPoint& a, const TPoint& b, const TLine& line);
+// The terms f(k) for k from lower to upper as bars, where both are numbers.
+TGraph SumGraph(const TPolynomial& f, const TPolynomial& lower, const TPolynomial& upper);
+
+} // namespace arith

@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The board's graphs: the view range each window's graph chooses (every
+// marked point inside with a margin, the degenerate cases opened up, huge
+// coordinates), the exact labels of the marked points and the notes for what
+// is not drawn, and the floating-point root finder that keeps turns in view.
+#include "Graph.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+using namespace arith;
+
+namespace {
+
+TPolynomial P(const std::string& text) {
+    TPolynomial p;
+    EXPECT_TRUE(ParsePolynomial(text, 'x', p)) << text;
+    return p;
+}
+
+TRational R(long num, long den = 1) {
+    return {num, den};
+}
+
+TGraph Equation(const std::string& text) {
+    const TPolynomial p = P(text);
+    return EquationGraph(p, *SolveByFactoring(p).Answer);
+}
+
+struct TGraphCase {
+    const char* Name;
+    std::function<TGraph()> Make;
+    std::vector<std::string> Labels; // the marks' labels, in order
+    std::size_t Notes;
+};
+
+// Inside the range, at least a twentieth of its extent away from each edge.
+void ExpectInside(double v, double low, double high, const std::string& what) {
+    const double margin = (high - low) / 20;
+    EXPECT_GE(v, low + margin * (1 - 1e-9)) << what;
+    EXPECT_LE(v, high - margin * (1 - 1e-9)) << what;
+}
+
+// The limits are whole numbers of steps, about six of them.
+void ExpectSteps(double low, double high, double step, const std::string& what) {
+    ASSERT_TRUE(std::isfinite(low) && std::isfinite(high) && step > 0) << what;
+    ASSERT_LT(low, high) << what;
+    const double steps = (high - low) / step;
+    EXPECT_NEAR(steps, std::round(steps), 1e-6 * steps) << what;
+    EXPECT_GE(steps, 3) << what;
+    EXPECT_LE(steps, 16) << what;
+}
+
+TEST(Graph, RangeShowsEveryMarkWithAMargin) {
+    const TGraphCase cases[] = {
+        {"irrational roots and vertex",
+         [] { return Equation("x^2-x-1"); },
+         {"(1 − √5)/2", "(1 + √5)/2", "頂点 (1/2, −5/4)"},
+         0},
+        {"complex roots named in a note",
+         [] { return Equation("x^2+x+1"); },
+         {"頂点 (−1/2, 3/4)"},
+         1},
+        {"double root marked once", [] { return Equation("x^2-2x+1"); }, {"1", "頂点 (1, 0)"}, 0},
+        {"triple root", [] { return Equation("2x^4-3x^3-3x^2+7x-3"); }, {"1", "−3/2"}, 0},
+        {"quartic with complex roots", [] { return Equation("x^4-1"); }, {"1", "−1"}, 1},
+        {"cubic factor without roots", [] { return Equation("x^3-2"); }, {}, 1},
+        {"constant", [] { return Equation("5"); }, {}, 1},
+        {"root at 10^9", [] { return Equation("x-1000000000"); }, {"1000000000"}, 0},
+        {"roots 10^9 apart",
+         [] { return Equation("x^2-999999999x-1000000000"); },
+         {"−1", "1000000000", "頂点 (999999999/2, −1000000002000000001/4)"},
+         0},
+        {"tangent",
+         [] {
+             const TPolynomial f = P("x^3-2x");
+             return TangentGraph(f, P("2"), *TangentLine(f, P("2")).Answer);
+         },
+         {"(2, 4)"},
+         0},
+        {"tangent of a constant function",
+         [] {
+             const TPolynomial f = P("3");
+             return TangentGraph(f, P("1/2"), *TangentLine(f, P("1/2")).Answer);
+         },
+         {"(1/2, 3)"},
+         0},
+        {"irrational extrema",
+         [] {
+             const TPolynomial f = P("x^3-3x^2+x");
+             return ExtremaGraph(f, *Extrema(f).Answer);
+         },
+         {"極大 ((3 − √6)/3, (−9 + 4√6)/9)", "極小 ((3 + √6)/3, (−9 − 4√6)/9)"},
+         0},
+        {"no extrema",
+         [] {
+             const TPolynomial f = P("x^3+x");
+             return ExtremaGraph(f, *Extrema(f).Answer);
+         },
+         {},
+         1},
+        {"integral",
+         [] { return IntegralGraph(P("1/2x^2-2x+1"), P("-1"), P("2")); },
+         {"−1", "2"},
+         0},
+        {"integral with a = b", [] { return IntegralGraph(P("x^2"), P("3"), P("3")); }, {"3"}, 0},
+        {"integral of a constant, limits reversed",
+         [] { return IntegralGraph(P("-4"), P("5"), P("1")); },
+         {"1", "5"},
+         0},
+        {"lines crossing",
+         [] {
+             const TLinearSystem s{{{R(2), R(3), R(1), R(0)}, {R(5), R(-1), R(4), R(0)}}};
+             return LinearGraph(s, SolveLinearSystem(s, 2));
+         },
+         {"(13/17, −3/17)"},
+         0},
+        {"parallel lines",
+         [] {
+             const TLinearSystem s{{{R(1), R(1), R(1), R(0)}, {R(2), R(2), R(5), R(0)}}};
+             return LinearGraph(s, SolveLinearSystem(s, 2));
+         },
+         {},
+         1},
+        {"vertical and horizontal lines",
+         [] {
+             const TLinearSystem s{{{R(1), R(0), R(7), R(0)}, {R(0), R(1), R(7), R(0)}}};
+             return LinearGraph(s, SolveLinearSystem(s, 2));
+         },
+         {"(7, 7)"},
+         0},
+        {"internal division",
+         [] {
+             const TPoint a{R(1), R(2)}, b{R(-5), R(4)};
+             return DivisionGraph(TDivision::Internal, a, b,
+                                  *DivisionPoint(TDivision::Internal, a, b, R(2), R(3)).Answer);
+         },
+         {"A(1, 2)", "B(−5, 4)", "P(−7/5, 14/5)"},
+         0},
+        {"external division at 10^9",
+         [] {
+             const TPoint a{R(1000000000), R(1000000000)}, b{R(1000000001), R(1000000002)};
+             return DivisionGraph(TDivision::External, a, b,
+                                  *DivisionPoint(TDivision::External, a, b, R(3), R(1)).Answer);
+         },
+         {"A(1000000000, 1000000000)", "B(1000000001, 1000000002)", "Q(2000000003/2, 1000000003)"},
+         0},
+        {"vertical line through two points",
+         [] {
+             const TPoint a{R(3), R(-1)}, b{R(3), R(4)};
+             return LineGraph(a, b, *LineThrough(a, b).Answer);
+         },
+         {"A(3, −1)", "B(3, 4)"},
+         0},
+        {"sum bars", [] { return SumGraph(P("x^3+2x"), P("1"), P("10")); }, {}, 0},
+    };
+    for (const TGraphCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TGraph graph = c.Make();
+        const TGraphRange& r = graph.Range;
+        ExpectSteps(r.XMin, r.XMax, r.XStep, "x");
+        ExpectSteps(r.YMin, r.YMax, r.YStep, "y");
+        std::vector<std::string> labels;
+        for (const TGraphMark& mark : graph.Marks) {
+            labels.push_back(mark.Label);
+            ExpectInside(mark.X, r.XMin, r.XMax, mark.Label);
+            ExpectInside(mark.Y, r.YMin, r.YMax, mark.Label);
+        }
+        EXPECT_EQ(labels, c.Labels);
+        EXPECT_EQ(graph.Notes.size(), c.Notes);
+        for (const auto& [x, y] : graph.Keep) {
+            ExpectInside(x, r.XMin, r.XMax, "kept x");
+            ExpectInside(y, r.YMin, r.YMax, "kept y");
+        }
+        if (graph.ShowXAxis) {
+            EXPECT_LT(r.YMin, 0);
+            EXPECT_GT(r.YMax, 0);
+        }
+        if (graph.Area) {
+            ExpectInside(graph.Area->From, r.XMin, r.XMax, "lower limit");
+            ExpectInside(graph.Area->To, r.XMin, r.XMax, "upper limit");
+        }
+        for (const TGraphBar& bar : graph.Bars) {
+            ExpectInside(bar.K, r.XMin, r.XMax, "bar");
+            ExpectInside(bar.Value, r.YMin, r.YMax, "bar");
+        }
+    }
+}
+
+TEST(Graph, EqualScaleWidensOneAxisAboutItsMiddle) {
+    const struct {
+        TGraphRange Range;
+        double Width, Height;
+    } cases[] = {
+        {{-1, 2, -1.4, 0.2, 0.5, 0.2}, 400, 200}, // y widened
+        {{-6, 2, 1.5, 4.5, 1, 0.5}, 200, 400},    // x widened
+        {{0, 1, 0, 1, 0.2, 0.2}, 300, 300},       // already equal
+        {{999999999, 1000000003, 999999999, 1000000004, 1, 1}, 450, 210},
+    };
+    for (const auto& c : cases) {
+        const TGraphRange& r = c.Range;
+        const TGraphRange e = EqualScaleRange(r, c.Width, c.Height);
+        const double across = (e.XMax - e.XMin) / c.Width;
+        const double up = (e.YMax - e.YMin) / c.Height;
+        EXPECT_NEAR(across, up, 1e-6 * across); // limits near 10⁹ keep 7 digits after the point
+        EXPECT_LE(e.XMin, r.XMin);
+        EXPECT_GE(e.XMax, r.XMax);
+        EXPECT_LE(e.YMin, r.YMin);
+        EXPECT_GE(e.YMax, r.YMax);
+        EXPECT_NEAR(e.XMin + e.XMax, r.XMin + r.XMax, 1e-9 * std::abs(r.XMax));
+        EXPECT_NEAR(e.YMin + e.YMax, r.YMin + r.YMax, 1e-9 * std::abs(r.YMax));
+        // About six steps across each axis.
+        EXPECT_LE((e.XMax - e.XMin) / e.XStep, 16);
+        EXPECT_LE((e.YMax - e.YMin) / e.YStep, 16);
+    }
+    const TGraphRange r{-1, 1, -2, 2, 0.5, 1};
+    const TGraphRange same = EqualScaleRange(r, 0, 100); // not laid out yet
+    EXPECT_EQ(same.XMin, r.XMin);
+    EXPECT_EQ(same.YMax, r.YMax);
+}
+
+TEST(Graph, SumBarsStopAtTheLimit) {
+    const struct {
+        const char* Upper;
+        std::size_t Bars;
+        std::size_t Notes;
+    } cases[] = {
+        {"300", 300, 0}, // as many as may be drawn
+        {"301", 0, 1},   // one more: a note instead
+        {"1000000000000000000000", 0, 1},
+        {"0", 0, 1}, // below the lower limit
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Upper);
+        const TGraph graph = SumGraph(P("x"), P("1"), P(c.Upper));
+        EXPECT_EQ(graph.Bars.size(), c.Bars);
+        EXPECT_EQ(graph.Notes.size(), c.Notes);
+    }
+    const TGraph squares = SumGraph(P("x^2"), P("-2"), P("2"));
+    ASSERT_EQ(squares.Bars.size(), 5U);
+    EXPECT_EQ(squares.Bars[0].K, -2);
+    EXPECT_EQ(squares.Bars[0].Value, 4);
+    EXPECT_EQ(squares.Bars[2].Value, 0);
+}
+
+TEST(Graph, ApproxRealRoots) {
+    const struct {
+        const char* Poly;
+        std::vector<double> Roots;
+    } cases[] = {
+        {"x^2-2", {-std::sqrt(2.0), std::sqrt(2.0)}},
+        {"x^3-x", {-1, 0, 1}},
+        {"x^2-2x+1", {1}},
+        {"x^2+1", {}},
+        {"7", {}},
+        {"x^5-1000000000", {std::pow(1e9, 0.2)}},
+        {"1/1000x^2-1000", {-1000, 1000}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Poly);
+        const std::vector<double> roots = ApproxRealRoots(P(c.Poly));
+        ASSERT_EQ(roots.size(), c.Roots.size());
+        for (std::size_t i = 0; i < roots.size(); ++i) {
+            EXPECT_NEAR(roots[i], c.Roots[i], 1e-6 * std::max(1.0, std::abs(c.Roots[i])));
+        }
+    }
+}
+
+TEST(Graph, ApproxValuesOfHugeNumbers) {
+    TInteger big = 1;
+    for (int i = 0; i < 400; ++i) {
+        big *= 10;
+    }
+    EXPECT_TRUE(std::isinf(ApproxInteger(big)));
+    EXPECT_NEAR(ApproxRational({big + 1, big}), 1.0, 1e-15);
+    EXPECT_EQ(ApproxRational({1, big}), 0.0);
+    EXPECT_NEAR(ApproxSurd({1, 1, 5, 2}), (1 + std::sqrt(5.0)) / 2, 1e-15);
+    // A point beyond what can be placed is named in a note, and the view stays finite.
+    const TGraph graph =
+        DivisionGraph(TDivision::Internal, {R(0), R(0)}, {R(2), R(2)}, {TRational{big, 1}, R(1)});
+    EXPECT_EQ(graph.Notes.size(), 1U);
+    EXPECT_TRUE(std::isfinite(graph.Range.XMax));
+}
+
+} // namespace

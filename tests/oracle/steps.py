@@ -127,6 +127,8 @@ class Reader:
         result = sp.Integer(1)
         for i, f in enumerate(factors):
             if isinstance(f, tuple):
+                if i == 0 or i + 1 == len(factors):
+                    raise Unreadable("an ellipsis at an end")
                 before, after = factors[i - 1], factors[i + 1]
                 if not (before.is_Integer and after.is_Integer) or before <= after:
                     raise Unreadable("an ellipsis")
@@ -356,6 +358,8 @@ def judge_division(table, reader, verdict):
     the divisor times each result moved one column on, and their sums; the
     last sum, the remainder, is 0. Other tables (増減表) are not judged here."""
     rows = [parts(row) for row in parts(table)]
+    if table.get("t") != "|..-":  # a division's rules: a header column, a rule above the sums
+        return
 
     def cell(node):
         cells = items(node)
@@ -366,7 +370,7 @@ def judge_division(table, reader, verdict):
     try:
         a = cell(rows[0][0])
         top, middle, bottom = ([cell(c) for c in row[1:]] for row in rows)
-    except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError):
+    except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError, IndexError):
         return
     verdict.checked += 1
     holds = middle[0] == 0 and bottom[-1] == 0
@@ -418,7 +422,7 @@ def judge_chain(chain, after, reader, relation, verdict, pending):
             sides.append(reader.values(side))
         except Named:
             sides.append(NAMED)
-        except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError):
+        except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError, IndexError):
             sides.append(None)
     if defined is not None:
         for values in sides[1:]:

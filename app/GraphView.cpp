@@ -9,8 +9,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QEvent>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
 #include <QLabel>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
@@ -23,12 +26,14 @@
 
 namespace {
 
-// The chart's height at 100 %.
-constexpr int kChartHeight = 320;
+// The chart's height at 100 %, without its legend.
+constexpr int kChartHeight = 290;
 // Points a curve is drawn through across the view.
 constexpr int kCurveSamples = 400;
 // Half the width of a bar, in units of k.
 constexpr double kBarHalfWidth = 0.35;
+// The labels of marked points lie over everything the chart draws.
+constexpr double kLabelZ = 100;
 // Up to this many bars are drawn with an outline.
 constexpr std::size_t kOutlinedBars = 60;
 
@@ -75,12 +80,6 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void HideFromLegend(QChart* chart, QAbstractSeries* series) {
-    for (QLegendMarker* marker : chart->legend()->markers(series)) {
-        marker->setVisible(false);
-    }
-}
-
 // Attaches a series to the chart and to both axes.
 template <typename Series> Series* Attach(QChart* chart, Series* series) {
     chart->addSeries(series);
@@ -97,9 +96,6 @@ QLineSeries* Polyline(QChart* chart, const QList<QPointF>& points, const QPen& p
     series->setPen(pen);
     series->setName(name);
     Attach(chart, series);
-    if (name.isEmpty()) {
-        HideFromLegend(chart, series);
-    }
     return series;
 }
 
@@ -197,30 +193,76 @@ void Bars(QChart* chart, const std::vector<arith::TGraphBar>& bars, const arith:
     Attach(chart, series);
 }
 
-void Mark(QChart* chart, const arith::TGraphMark& mark, const TColours& colours,
-          const QFont& font) {
+QScatterSeries* Mark(QChart* chart, const arith::TGraphMark& mark, const TColours& colours,
+                     double size) {
     if (!std::isfinite(mark.X) || !std::isfinite(mark.Y) || std::abs(mark.X) > arith::kGraphLimit ||
         std::abs(mark.Y) > arith::kGraphLimit) {
-        return;
+        return nullptr;
     }
     auto* series = new QScatterSeries;
     series->append(mark.X, mark.Y);
     const QColor colour = MarkColour(mark.Kind, colours);
     series->setColor(colour);
     series->setBorderColor(colours.Base);
-    series->setMarkerSize(std::max(8.0, font.pixelSize() * 0.7));
-    // A format without placeholders is the label itself.
-    series->setPointLabelsFormat(Text(mark.Label));
-    series->setPointLabelsVisible(true);
-    series->setPointLabelsClipping(false);
-    series->setPointLabelsFont(font);
-    series->setPointLabelsColor(colours.Text);
-    Attach(chart, series);
-    HideFromLegend(chart, series);
+    series->setMarkerSize(size);
+    return Attach(chart, series);
 }
 
-// An axis with its ticks at the whole multiples of step, each labelled with
-// its value worked out from the multiple (so 0 reads "0", never "-2.8e-17").
+// A marked point's label, placed where it covers no other label or point.
+struct TMarkLabel {
+    QGraphicsSimpleTextItem* Item;
+    QScatterSeries* Series;
+    QPointF At;
+};
+
+// Each label goes above its point, or else below, right, left or higher
+// above, the first of these that stays clear of the points and of the
+// labels placed before it; above where none is clear.
+void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double radius) {
+    std::vector<QRectF> taken;
+    std::vector<QPointF> points;
+    for (const TMarkLabel& label : labels) {
+        const QPointF p = chart->mapToPosition(label.At, label.Series);
+        points.push_back(p);
+        taken.emplace_back(p.x() - radius, p.y() - radius, 2 * radius, 2 * radius);
+    }
+    const QRectF inside = chart->rect();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const QSizeF size = labels[i].Item->boundingRect().size();
+        const QPointF p = points[i];
+        const double w = size.width();
+        const double h = size.height();
+        const QRectF candidates[] = {
+            {p.x() - w / 2, p.y() - radius - h, w, h},
+            {p.x() - w / 2, p.y() + radius, w, h},
+            {p.x() + radius + 2, p.y() - h / 2, w, h},
+            {p.x() - radius - 2 - w, p.y() - h / 2, w, h},
+            {p.x() - w / 2, p.y() - radius - 2 * h, w, h},
+        };
+        QRectF chosen = candidates[0];
+        for (const QRectF& candidate : candidates) {
+            // Half a line apart, so that "√3" and "2" do not read "√32".
+            const QRectF apart = candidate.adjusted(-h / 2, 0, h / 2, 0);
+            const bool clear = inside.contains(candidate) &&
+                               std::none_of(taken.begin(), taken.end(),
+                                            [&](const QRectF& r) { return r.intersects(apart); });
+            if (clear) {
+                chosen = candidate;
+                break;
+            }
+        }
+        labels[i].Item->setPos(chosen.topLeft());
+        taken.push_back(chosen);
+    }
+}
+
+// The value of the k-th multiple of step, worked out from the multiple so
+// that 0 reads "0", never "-2.8e-17".
+QString TickLabel(double k, double step) {
+    return QString::number(k == 0 ? 0.0 : k * step, 'g', 12);
+}
+
+// An axis with its ticks at the whole multiples of step, each labelled with its value.
 void SetTicks(QCategoryAxis* axis, double min, double max, double step) {
     for (const QString& label : axis->categoriesLabels()) {
         axis->remove(label);
@@ -230,9 +272,55 @@ void SetTicks(QCategoryAxis* axis, double min, double max, double step) {
     const double first = std::ceil(min / step - 1e-9);
     const double last = std::floor(max / step + 1e-9);
     for (double k = first; k <= last && k - first < 100; ++k) {
-        const double value = k == 0 ? 0.0 : k * step;
-        axis->append(QString::number(value, 'g', 12), value);
+        axis->append(TickLabel(k, step), k == 0 ? 0.0 : k * step);
     }
+}
+
+// The widest of the labels of the multiples of step between min and max, in pixels.
+double WidestLabel(const QFontMetricsF& metrics, double min, double max, double step) {
+    double widest = 0;
+    const double first = std::ceil(min / step - 1e-9);
+    const double last = std::floor(max / step + 1e-9);
+    for (double k = first; k <= last && k - first < 100; ++k) {
+        widest = std::max(widest, metrics.horizontalAdvance(TickLabel(k, step)));
+    }
+    return widest;
+}
+
+// The ticks last set on a chart's axes, and how often they were set.
+struct TShownTicks {
+    double XMin = 0, YMin = 0, XStep = 0, YStep = 0;
+    int Fits = 0;
+    bool SameAs(const TShownTicks& other) const {
+        return XMin == other.XMin && YMin == other.YMin && XStep == other.XStep &&
+               YStep == other.YStep;
+    }
+};
+
+// Ticks spread out until their labels fit the plot area, on a figure on the
+// plane widened to equal scales; nothing is set again where nothing changed,
+// and only a few times in all, as new labels move the plot area.
+void FitTicks(const arith::TGraphRange& range, bool equalScale, const QRectF& area,
+              const QFontMetricsF& metrics, QCategoryAxis* xAxis, QCategoryAxis* yAxis,
+              TShownTicks& shown) {
+    if (shown.Fits >= 4) {
+        return;
+    }
+    const arith::TGraphRange view =
+        equalScale ? arith::EqualScaleRange(range, area.width(), area.height()) : range;
+    const double xStep =
+        arith::LabelStep(view.XMin, view.XMax, view.XStep, area.width(), [&](double step) {
+            return WidestLabel(metrics, view.XMin, view.XMax, step);
+        });
+    const double yStep = arith::LabelStep(view.YMin, view.YMax, view.YStep, area.height(),
+                                          [&](double) { return metrics.height(); });
+    const TShownTicks now{view.XMin, view.YMin, xStep, yStep, shown.Fits + 1};
+    if (now.SameAs(shown)) {
+        return;
+    }
+    shown = now;
+    SetTicks(xAxis, view.XMin, view.XMax, xStep);
+    SetTicks(yAxis, view.YMin, view.YMax, yStep);
 }
 
 QCategoryAxis* Axis(double min, double max, double step, const QString& title, const QFont& font,
@@ -250,6 +338,48 @@ QCategoryAxis* Axis(double min, double max, double step, const QString& title, c
     return axis;
 }
 
+// A colour drawn with its transparency over the background, as an opaque colour.
+QColor Over(const QColor& colour, const QColor& base) {
+    const double a = colour.alphaF();
+    return QColor::fromRgbF(static_cast<float>(a * colour.redF() + (1 - a) * base.redF()),
+                            static_cast<float>(a * colour.greenF() + (1 - a) * base.greenF()),
+                            static_cast<float>(a * colour.blueF() + (1 - a) * base.blueF()));
+}
+
+// The legend as rich text: a stroke for each named line, a square for each
+// named area, in its colour, and the name; a line breaks between entries only.
+QString LegendText(const QList<QAbstractSeries*>& series, const QColor& base) {
+    QStringList entries;
+    for (QAbstractSeries* s : series) {
+        if (s->name().isEmpty()) {
+            continue;
+        }
+        QString sign;
+        QColor colour;
+        if (auto* line = qobject_cast<QLineSeries*>(s)) {
+            sign = QStringLiteral("━");
+            colour = line->pen().color();
+        } else if (auto* area = qobject_cast<QAreaSeries*>(s)) {
+            sign = QStringLiteral("■");
+            colour = Over(area->color(), base);
+        } else {
+            continue;
+        }
+        // Word joiners hold an entry together; Japanese text would otherwise
+        // break between any two characters.
+        QString name;
+        for (const QChar c : s->name()) {
+            if (!name.isEmpty()) {
+                name += QChar(0x2060);
+            }
+            name += c == QLatin1Char(' ') ? QChar(QChar::Nbsp) : c;
+        }
+        entries << QStringLiteral("<span style=\"color:%1\">%2</span>&nbsp;%3")
+                       .arg(colour.name(), sign, name.toHtmlEscaped());
+    }
+    return entries.join(QStringLiteral(" &nbsp; "));
+}
+
 } // namespace
 
 TGraphView::TGraphView(QWidget* parent) : QWidget(parent) {
@@ -259,13 +389,25 @@ TGraphView::TGraphView(QWidget* parent) : QWidget(parent) {
     view_->setObjectName(QStringLiteral("GraphChart"));
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setFrameShape(QFrame::NoFrame);
+    legend_ = new QLabel(this);
+    legend_->setObjectName(QStringLiteral("GraphLegend"));
+    legend_->setTextFormat(Qt::RichText);
+    legend_->setWordWrap(true);
+    legend_->setAlignment(Qt::AlignHCenter);
+    legend_->setMargin(4);
+    legend_->setBackgroundRole(QPalette::Base); // one picture with the chart above it
+    legend_->setForegroundRole(QPalette::Text);
+    legend_->setAutoFillBackground(true);
     notes_ = new QLabel(this);
     notes_->setObjectName(QStringLiteral("GraphNotes"));
     notes_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(view_);
+    layout->addWidget(legend_);
     layout->addWidget(notes_);
+    legend_->hide();
     notes_->hide();
     view_->setFixedHeight(kChartHeight);
     // As tall as the chart and its notes; a taller board gives its room to the working.
@@ -309,6 +451,7 @@ void TGraphView::Build() {
     view_->setChart(chart); // the view lets go of the chart it showed before
     delete shown;
     notes_->setVisible(graph_ && !graph_->Notes.empty());
+    legend_->hide();
     if (!graph_) {
         return;
     }
@@ -334,34 +477,31 @@ void TGraphView::Build() {
     chart->setBackgroundRoundness(0);
     chart->setBackgroundBrush(colours.Base);
     chart->setBackgroundPen(Qt::NoPen);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->legend()->setFont(small);
-    chart->legend()->setLabelColor(colours.Text);
+    // Room above the plot for half of the top label on the y-axis, and to
+    // its right for half of the last label on the x-axis.
+    const QFontMetrics metrics(small);
+    const int top = metrics.height() / 2;
+    const int right = metrics.horizontalAdvance(QString::number(range.XMax, 'g', 12)) / 2;
+    chart->setMargins(QMargins(4, 2 + top, 2 + right, 4));
+    chart->layout()->setContentsMargins(0, 0, 0, 0); // the chart's background meets the legend's
+    chart->legend()->setVisible(false); // it would cut long names short; the label below wraps them
     QCategoryAxis* xAxis =
         Axis(range.XMin, range.XMax, range.XStep, QStringLiteral("x"), small, colours);
     QCategoryAxis* yAxis =
         Axis(range.YMin, range.YMax, range.YStep, QStringLiteral("y"), small, colours);
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
-    if (graph.EqualScale) {
-        // The plot area is known once the chart is laid out; the labels of the
-        // widened axis may move it again, so it is fitted a few times at most.
-        auto fits = std::make_shared<int>(0);
-        connect(chart, &QChart::plotAreaChanged, chart,
-                [range, xAxis, yAxis, fits](const QRectF& area) {
-                    const arith::TGraphRange equal =
-                        arith::EqualScaleRange(range, area.width(), area.height());
-                    const bool same =
-                        std::abs(equal.XMin - xAxis->min()) <= 1e-9 * (equal.XMax - equal.XMin) &&
-                        std::abs(equal.YMin - yAxis->min()) <= 1e-9 * (equal.YMax - equal.YMin);
-                    if (same || ++*fits > 3) {
-                        return;
-                    }
-                    SetTicks(xAxis, equal.XMin, equal.XMax, equal.XStep);
-                    SetTicks(yAxis, equal.YMin, equal.YMax, equal.YStep);
-                });
-    }
+    // The plot area is known once the chart is laid out: the ticks are
+    // fitted to it, and the marks' labels placed by their points.
+    auto ticks = std::make_shared<TShownTicks>();
+    auto labels = std::make_shared<std::vector<TMarkLabel>>();
+    const double markSize = std::max(8.0, small.pixelSize() * 0.7);
+    connect(chart, &QChart::plotAreaChanged, chart,
+            [chart, range, equalScale = graph.EqualScale, xAxis, yAxis, ticks, labels, markSize,
+             metrics = QFontMetricsF(small)](const QRectF& area) {
+                FitTicks(range, equalScale, area, metrics, xAxis, yAxis, *ticks);
+                PlaceLabels(chart, *labels, markSize / 2);
+            });
 
     // The coordinate axes through the origin, where they are in view.
     QPen axisPen(colours.Text);
@@ -408,24 +548,41 @@ void TGraphView::Build() {
         Polyline(chart, {{segment.X1, segment.Y1}, {segment.X2, segment.Y2}}, pen, {});
     }
     for (const arith::TGraphMark& mark : graph.Marks) {
-        Mark(chart, mark, colours, small);
+        if (QScatterSeries* series = Mark(chart, mark, colours, markSize)) {
+            auto* item = new QGraphicsSimpleTextItem(Text(mark.Label), chart);
+            item->setFont(small);
+            item->setBrush(colours.Text);
+            item->setZValue(kLabelZ);
+            labels->push_back({item, series, QPointF(mark.X, mark.Y)});
+        }
     }
     // The legend names the curves, lines, area and bars; the marks carry their own labels.
-    const QList<QAbstractSeries*> series = chart->series();
-    chart->legend()->setVisible(std::any_of(series.begin(), series.end(), [](QAbstractSeries* s) {
-        return !s->name().isEmpty() && s->type() != QAbstractSeries::SeriesTypeScatter;
-    }));
+    legend_->setText(LegendText(chart->series(), colours.Base));
+    legend_->setVisible(!legend_->text().isEmpty());
 }
 
-QImage TGraphView::Image() const {
+QRect TGraphView::Drawn() const {
     if (!graph_ || !view_->isVisibleTo(this)) {
         return {};
     }
-    return view_->grab().toImage();
+    QRect drawn = view_->geometry();
+    if (legend_->isVisibleTo(this)) {
+        drawn = drawn.united(legend_->geometry());
+    }
+    return drawn;
 }
 
-QByteArray TGraphView::Svg() const {
-    if (!graph_ || !view_->isVisibleTo(this)) {
+QImage TGraphView::Image() {
+    const QRect drawn = Drawn();
+    if (drawn.isEmpty()) {
+        return {};
+    }
+    return grab(drawn).toImage();
+}
+
+QByteArray TGraphView::Svg() {
+    const QRect drawn = Drawn();
+    if (drawn.isEmpty()) {
         return {};
     }
     QByteArray bytes;
@@ -433,11 +590,11 @@ QByteArray TGraphView::Svg() const {
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setSize(view_->size());
-    generator.setViewBox(QRect(QPoint(0, 0), view_->size()));
+    generator.setSize(drawn.size());
+    generator.setViewBox(QRect(QPoint(0, 0), drawn.size()));
     generator.setTitle(QStringLiteral("グラフ"));
     QPainter painter(&generator);
-    view_->render(&painter);
+    render(&painter, QPoint(), QRegion(drawn));
     painter.end();
     return bytes;
 }

@@ -30,10 +30,10 @@ public:
     // Makes the chart now, also while the view is hidden (for Image and Svg).
     void EnsureBuilt();
 
-    // The chart as it is shown, at the screen's pixel ratio, and as an SVG
+    // The chart and its legend as they are shown, at the screen's pixel ratio, and as an SVG
     // drawing of the same size; both empty without a graph.
-    QImage Image() const;
-    QByteArray Svg() const;
+    QImage Image();
+    QByteArray Svg();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -41,9 +41,12 @@ protected:
 
 private:
     void Build();
+    // The part of the view the chart and its legend take; empty without a graph.
+    QRect Drawn() const;
 
     std::optional<arith::TGraph> graph_;
     bool built_ = false; // the chart shows graph_ in the present palette and font
     QChartView* view_;
+    QLabel* legend_; // names what the chart draws, under it
     QLabel* notes_;
 };

@@ -353,6 +353,20 @@ TGraphRange EqualScaleRange(const TGraphRange& range, double width, double heigh
     return equal;
 }
 
+double LabelStep(double min, double max, double step, double length,
+                 const std::function<double(double)>& labelLength) {
+    if (!(step > 0) || !(max > min) || !(length > 0)) {
+        return step;
+    }
+    for (double candidate = step;; candidate = NiceStep(candidate * 2.2)) {
+        const double labels =
+            std::floor(max / candidate + 1e-9) - std::ceil(min / candidate - 1e-9) + 1;
+        if (labels <= 2 || labels * 1.5 * labelLength(candidate) <= length) {
+            return candidate;
+        }
+    }
+}
+
 TGraph EquationGraph(const TPolynomial& p, const TEquationRoots& roots) {
     TGraph graph;
     graph.ShowXAxis = true;

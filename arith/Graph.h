@@ -12,6 +12,7 @@
 #include "Geometry.h"
 #include "LinearSystem.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -109,6 +110,13 @@ TGraphRange ChooseRange(const TGraph& graph);
 // axis takes a step of its own for about six steps across its new extent,
 // which need not be whole steps. An empty plot area leaves the range as it is.
 TGraphRange EqualScaleRange(const TGraphRange& range, double width, double height);
+
+// The step between an axis's labels on a plot length pixels long: the
+// axis's own step, or the next of 1, 2 and 5 times a power of ten above it,
+// until every label, labelLength(step) pixels along the axis and a gap of
+// half that, fits, or only two labels are left.
+double LabelStep(double min, double max, double step, double length,
+                 const std::function<double(double)>& labelLength);
 
 // Graphs of the windows, each with its range chosen.
 // y = p(x) with the real roots on the x-axis, the vertex of a quadratic,

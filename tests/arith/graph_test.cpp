@@ -222,6 +222,29 @@ TEST(Graph, EqualScaleWidensOneAxisAboutItsMiddle) {
     EXPECT_EQ(same.YMax, r.YMax);
 }
 
+// Labels as long as a digit is wide (7 px) times the characters of the
+// longest one, "-0.2" or "12"; the step widens, 1-2-5, until they fit.
+TEST(Graph, LabelStepSpreadsLabelsThatDoNotFit) {
+    const struct {
+        double Min, Max, Step, Length, Chars, Expected;
+    } cases[] = {
+        {1.4, 3.2, 0.2, 600, 3, 0.2}, // ten labels of 3.2 fit a wide board
+        {1.4, 3.2, 0.2, 210, 3, 0.5}, // a narrow one keeps four
+        {-2, 12, 2, 100, 2, 5},       // 2 → 5: three labels
+        {-2, 12, 2, 10, 2, 10},       // nothing fits: two labels, 0 and 10
+        {-5, 1, 1, 60, 2, 5},         // y labels a line high: -5 and 0
+        {0.5, 0.8, 0.05, 1000, 4, 0.05},
+        {-1, 1, 0.5, 0, 3, 0.5}, // not laid out yet
+        {999999999, 1000000003, 1, 200, 10, 2},
+    };
+    for (const auto& c : cases) {
+        const double step =
+            LabelStep(c.Min, c.Max, c.Step, c.Length, [&](double) { return 7 * c.Chars; });
+        EXPECT_NEAR(step, c.Expected, 1e-9 * c.Expected)
+            << c.Min << ".." << c.Max << " in " << c.Length << " px";
+    }
+}
+
 TEST(Graph, SumBarsStopAtTheLimit) {
     const struct {
         const char* Upper;

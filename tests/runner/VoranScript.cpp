@@ -131,6 +131,12 @@
 //                     "savegraph NAME ok=1 format=png" (format=svg: what the
 //                     written file's first bytes say it is), or "savegraph
 //                     NAME ok=0" when nothing was written; NAME the file's name
+//   graphdrawn        prints what the drawn chart shows: "graphdrawn x=L L ...
+//                     y=L L ... apart=1" with the labels of the x and y
+//                     ticks and apart=0 when two labels of marked points
+//                     overlap or come closer than half a line, then "graphdrawn legend TEXT" with
+//                     the legend under the chart as plain text (or "legend
+//                     none"); or "graphdrawn none" when no chart is drawn
 //
 // Each run starts from no remembered settings (the zoom is 100%).
 //
@@ -154,12 +160,17 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -182,6 +193,7 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 #include <cstdio>
@@ -261,7 +273,8 @@ enum class Verb {
     WorkingTree,
     Graph,
     Resize,
-    SaveGraph
+    SaveGraph,
+    GraphDrawn
 };
 
 // What a command names after its verb.
@@ -323,6 +336,7 @@ constexpr VerbInfo kVerbs[] = {
     {"graph", Verb::Graph, Operand::None, false},
     {"resize", Verb::Resize, Operand::Window, true},
     {"savegraph", Verb::SaveGraph, Operand::Text, true},
+    {"graphdrawn", Verb::GraphDrawn, Operand::None, false},
 };
 
 struct KeyName {
@@ -1389,6 +1403,45 @@ private:
         }
     }
 
+    void PrintGraphDrawn() {
+        const auto* view = main_->findChild<QChartView*>(QStringLiteral("GraphChart"));
+        if (view == nullptr || !view->isVisible() || view->chart() == nullptr) {
+            return Print(QStringLiteral("graphdrawn none"));
+        }
+        QApplication::processEvents(); // the ticks and labels settle once the chart is laid out
+        QStringList ticks[2];
+        for (QAbstractAxis* axis : view->chart()->axes()) {
+            if (auto* category = qobject_cast<QCategoryAxis*>(axis)) {
+                const bool across = axis->orientation() == Qt::Horizontal;
+                ticks[across ? 0 : 1] = category->categoriesLabels();
+            }
+        }
+        std::vector<QRectF> labels;
+        for (QGraphicsItem* item : view->scene()->items()) {
+            if (item->type() == QGraphicsSimpleTextItem::Type && item->isVisible()) {
+                labels.push_back(item->sceneBoundingRect());
+            }
+        }
+        bool apart = true;
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            for (std::size_t j = i + 1; j < labels.size(); ++j) {
+                // Closer than half a line reads as one label: "√3" "2" as "√32".
+                const double gap = labels[i].height() / 4;
+                apart = apart && !labels[i].adjusted(-gap, 0, gap, 0).intersects(labels[j]);
+            }
+        }
+        Print(QStringLiteral("graphdrawn x=%1 y=%2 apart=%3")
+                  .arg(ticks[0].join(QLatin1Char(' ')), ticks[1].join(QLatin1Char(' ')))
+                  .arg(apart ? 1 : 0));
+        const auto* legend = main_->findChild<QLabel*>(QStringLiteral("GraphLegend"));
+        QString text = legend == nullptr || !legend->isVisible()
+                           ? QString()
+                           : QTextDocumentFragment::fromHtml(legend->text()).toPlainText();
+        text.remove(QChar(0x2060)).replace(QChar(QChar::Nbsp), QLatin1Char(' '));
+        Print(QStringLiteral("graphdrawn legend %1")
+                  .arg(text.isEmpty() ? QStringLiteral("none") : text));
+    }
+
     void SaveGraph(const Command& command) {
         const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
                                                             Qt::FindDirectChildrenOnly);
@@ -1542,6 +1595,8 @@ private:
             return;
         case Verb::SaveGraph:
             return SaveGraph(command);
+        case Verb::GraphDrawn:
+            return PrintGraphDrawn();
         }
     }
 

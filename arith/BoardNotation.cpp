@@ -2,6 +2,7 @@
 #include "BoardNotation.h"
 
 #include "Factorization.h"
+#include "WorkingSteps.h"
 
 #include "Messages.h"
 
@@ -14,32 +15,20 @@ namespace arith {
 
 namespace {
 
-TMath Number(const TInteger& n) {
-    return MathText(TMathKind::Number, AnswerDigits(n));
-}
+using steps::Comma;
+using steps::Equals;
+using steps::Letter;
+using steps::Number;
+using steps::Op;
+using steps::Paren;
+using steps::Reduced;
 
 TMath Letter(char letter) {
     return MathText(TMathKind::Letter, std::string(1, letter));
 }
 
-TMath Letter(const char* letter) {
-    return MathText(TMathKind::Letter, letter);
-}
-
-TMath Op(const char* sign) {
-    return MathText(TMathKind::Operator, sign);
-}
-
-TMath Comma() {
-    return MathText(TMathKind::Punct, ",");
-}
-
 TMath Word(const char* word) {
     return MathText(TMathKind::Word, word);
-}
-
-TMath Paren(TMath body) {
-    return MathParts(TMathKind::Paren, {std::move(body)});
 }
 
 TMath Fraction(TMath num, TMath den) {
@@ -50,19 +39,9 @@ TMath Power(TMath base, TMath exponent) {
     return MathParts(TMathKind::Power, {std::move(base), std::move(exponent)});
 }
 
-// "x = …" and the like.
-TMath Equals(TMath left, TMath right) {
-    return MathRow({std::move(left), Op("="), std::move(right)});
-}
-
 // "f(x)".
 TMath Applied(const char* function, TMath argument) {
     return MathRow({Letter(function), Paren(std::move(argument))});
-}
-
-TRational Reduced(TRational r) {
-    RatReduce(r);
-    return r;
 }
 
 // An answer's fraction, reduced as RatToText writes it.

@@ -23,6 +23,8 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -97,6 +99,75 @@ QLineSeries* Polyline(QChart* chart, const QList<QPointF>& points, const QPen& p
     series->setName(name);
     Attach(chart, series);
     return series;
+}
+
+// The part of the segment from a to b inside box, by the parameters t of
+// a + t (b − a) where it enters and leaves; false where none is inside.
+bool ClipSegment(QPointF& a, QPointF& b, const QRectF& box) {
+    const QPointF d = b - a;
+    const double p[] = {-d.x(), d.x(), -d.y(), d.y()};
+    const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
+                        box.bottom() - a.y()};
+    double enter = 0;
+    double leave = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) {
+                return false; // parallel to this edge and outside it
+            }
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            enter = std::max(enter, t);
+        } else {
+            leave = std::min(leave, t);
+        }
+        if (enter > leave) {
+            return false;
+        }
+    }
+    const QPointF start = a;
+    a = start + enter * d;
+    b = start + leave * d;
+    return true;
+}
+
+// The pieces of a polyline inside box. The chart clips what it draws to the
+// plot area on screen, but an SVG drawing keeps no clip, so whatever runs
+// beyond the view is cut off here.
+std::vector<QList<QPointF>> Clipped(const QList<QPointF>& line, const QRectF& box) {
+    std::vector<QList<QPointF>> pieces;
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        QPointF a = line[i - 1];
+        QPointF b = line[i];
+        if (!ClipSegment(a, b, box)) {
+            continue;
+        }
+        if (pieces.empty() || pieces.back().back() != a) {
+            pieces.push_back({a});
+        }
+        pieces.back().append(b);
+    }
+    return pieces;
+}
+
+// The view the axes show, as a box in the plane's coordinates.
+QRectF ViewBox(double xMin, double xMax, double yMin, double yMax) {
+    return QRectF(QPointF(xMin, yMin), QPointF(xMax, yMax));
+}
+
+// A straight line drawn as far as the view reaches; it is cut again when a
+// figure on the plane is widened to equal scales.
+struct TStraight {
+    QLineSeries* Series;
+    QPointF A, B; // well beyond the view on both sides
+};
+
+void CutToView(const TStraight& line, const QRectF& box) {
+    QPointF a = line.A;
+    QPointF b = line.B;
+    line.Series->replace(ClipSegment(a, b, box) ? QList<QPointF>{a, b} : QList<QPointF>{});
 }
 
 // A value far outside the view held near it, where the plot area cuts it
@@ -494,23 +565,34 @@ void TGraphView::Build() {
     // The plot area is known once the chart is laid out: the ticks are
     // fitted to it, and the marks' labels placed by their points.
     auto ticks = std::make_shared<TShownTicks>();
+    auto straights = std::make_shared<std::vector<TStraight>>();
     auto labels = std::make_shared<std::vector<TMarkLabel>>();
     const double markSize = std::max(8.0, small.pixelSize() * 0.7);
     connect(chart, &QChart::plotAreaChanged, chart,
-            [chart, range, equalScale = graph.EqualScale, xAxis, yAxis, ticks, labels, markSize,
-             metrics = QFontMetricsF(small)](const QRectF& area) {
+            [chart, range, equalScale = graph.EqualScale, xAxis, yAxis, ticks, straights, labels,
+             markSize, metrics = QFontMetricsF(small)](const QRectF& area) {
                 FitTicks(range, equalScale, area, metrics, xAxis, yAxis, *ticks);
+                const QRectF box = ViewBox(xAxis->min(), xAxis->max(), yAxis->min(), yAxis->max());
+                for (const TStraight& line : *straights) {
+                    CutToView(line, box);
+                }
                 PlaceLabels(chart, *labels, markSize / 2);
             });
+    const QRectF box = ViewBox(range.XMin, range.XMax, range.YMin, range.YMax);
+    const auto straight = [&](QPointF a, QPointF b, const QPen& pen, const QString& name) {
+        const TStraight line{Polyline(chart, {}, pen, name), a, b};
+        CutToView(line, box);
+        straights->push_back(line);
+    };
 
     // The coordinate axes through the origin, where they are in view.
     QPen axisPen(colours.Text);
     axisPen.setWidthF(1.2 * zoom);
-    // They and the vertical lines run well beyond the view, which cuts them
-    // off, so that they cross a view widened to equal scales.
+    // They and the vertical lines reach well beyond the view, so that they
+    // cross a view widened to equal scales.
     const double wide = 4 * std::max(range.XMax - range.XMin, range.YMax - range.YMin);
-    Polyline(chart, {{range.XMin - wide, 0}, {range.XMax + wide, 0}}, axisPen, {});
-    Polyline(chart, {{0, range.YMin - wide}, {0, range.YMax + wide}}, axisPen, {});
+    straight({range.XMin - wide, 0}, {range.XMax + wide, 0}, axisPen, {});
+    straight({0, range.YMin - wide}, {0, range.YMax + wide}, axisPen, {});
 
     if (graph.Area && graph.Area->To > graph.Area->From) {
         AreaPart(chart, *graph.Area, range, true, colours.Above,
@@ -531,12 +613,26 @@ void TGraphView::Build() {
         }
         QPen pen(colour);
         pen.setWidthF(2.2 * zoom);
-        Polyline(chart, CurvePoints(curve.F, range), pen, Text(curve.Label));
+        const QList<QPointF> points = CurvePoints(curve.F, range);
+        if (curve.F.Degree <= 1) {
+            if (points.size() == 2) {
+                straight(points[0], points[1], pen, Text(curve.Label));
+            } else {
+                Polyline(chart, {}, pen, Text(curve.Label)); // out of sight, still named
+            }
+            continue;
+        }
+        // A curve is drawn on views that are not widened, so it is cut once;
+        // the legend names its first piece.
+        QString name = Text(curve.Label);
+        for (const QList<QPointF>& piece : Clipped(points, box)) {
+            Polyline(chart, piece, pen, std::exchange(name, QString()));
+        }
     }
     for (const arith::TGraphVertical& vertical : graph.Verticals) {
         QPen pen(lines++ > 0 ? colours.SecondLine : colours.Curve);
         pen.setWidthF(2.2 * zoom);
-        Polyline(chart, {{vertical.X, range.YMin - wide}, {vertical.X, range.YMax + wide}}, pen,
+        straight({vertical.X, range.YMin - wide}, {vertical.X, range.YMax + wide}, pen,
                  Text(vertical.Label));
     }
     for (const arith::TGraphSegment& segment : graph.Segments) {

@@ -132,11 +132,13 @@
 //                     written file's first bytes say it is), or "savegraph
 //                     NAME ok=0" when nothing was written; NAME the file's name
 //   graphdrawn        prints what the drawn chart shows: "graphdrawn x=L L ...
-//                     y=L L ... apart=1" with the labels of the x and y
-//                     ticks and apart=0 when two labels of marked points
-//                     overlap or come closer than half a line, then "graphdrawn legend TEXT" with
-//                     the legend under the chart as plain text (or "legend
-//                     none"); or "graphdrawn none" when no chart is drawn
+//                     y=L L ... apart=1 inside=1" with the labels of the x
+//                     and y ticks, apart=0 when two labels of marked points
+//                     overlap or come closer than half a line, inside=0
+//                     when a line runs beyond the view, then "graphdrawn
+//                     legend TEXT" with the legend under the chart as plain
+//                     text (or "legend none"); or "graphdrawn none" when no
+//                     chart is drawn
 //
 // Each run starts from no remembered settings (the zoom is 100%).
 //
@@ -178,6 +180,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
@@ -196,6 +199,7 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -1410,10 +1414,29 @@ private:
         }
         QApplication::processEvents(); // the ticks and labels settle once the chart is laid out
         QStringList ticks[2];
+        QRectF shown; // the view, in the plane's coordinates
         for (QAbstractAxis* axis : view->chart()->axes()) {
             if (auto* category = qobject_cast<QCategoryAxis*>(axis)) {
                 const bool across = axis->orientation() == Qt::Horizontal;
                 ticks[across ? 0 : 1] = category->categoriesLabels();
+                if (across) {
+                    shown.setLeft(category->min());
+                    shown.setRight(category->max());
+                } else {
+                    shown.setTop(category->min());
+                    shown.setBottom(category->max());
+                }
+            }
+        }
+        // Every line ends inside the view: a saved SVG keeps no clip.
+        const double slack = 1e-9 * std::max(shown.width(), shown.height());
+        const QRectF loose = shown.adjusted(-slack, -slack, slack, slack);
+        bool inside = true;
+        for (QAbstractSeries* series : view->chart()->series()) {
+            if (auto* line = qobject_cast<QLineSeries*>(series)) {
+                const QList<QPointF> points = line->points();
+                inside = inside && std::all_of(points.begin(), points.end(),
+                                               [&](QPointF p) { return loose.contains(p); });
             }
         }
         std::vector<QRectF> labels;
@@ -1430,9 +1453,10 @@ private:
                 apart = apart && !labels[i].adjusted(-gap, 0, gap, 0).intersects(labels[j]);
             }
         }
-        Print(QStringLiteral("graphdrawn x=%1 y=%2 apart=%3")
+        Print(QStringLiteral("graphdrawn x=%1 y=%2 apart=%3 inside=%4")
                   .arg(ticks[0].join(QLatin1Char(' ')), ticks[1].join(QLatin1Char(' ')))
-                  .arg(apart ? 1 : 0));
+                  .arg(apart ? 1 : 0)
+                  .arg(inside ? 1 : 0));
         const auto* legend = main_->findChild<QLabel*>(QStringLiteral("GraphLegend"));
         QString text = legend == nullptr || !legend->isVisible()
                            ? QString()

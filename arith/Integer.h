@@ -23,9 +23,11 @@ inline constexpr std::size_t kMaxAnswerDigits = 500;
 class TInteger {
 public:
     TInteger() noexcept { fmpz_init(&value_); }
-    TInteger(long value) { fmpz_init_set_si(&value_, value); } // NOLINT: like built-in integers
-    TInteger(int value) : TInteger(static_cast<long>(value)) {}  // NOLINT: like built-in integers
-    TInteger(long long value) : TInteger(static_cast<long>(value)) {} // NOLINT: long is 64 bits here
+    // Implicit from the built-in integers, as they convert among themselves
+    // (long is 64 bits here).
+    TInteger(long value) { fmpz_init_set_si(&value_, value); }        // NOLINT
+    TInteger(int value) : TInteger(static_cast<long>(value)) {}       // NOLINT
+    TInteger(long long value) : TInteger(static_cast<long>(value)) {} // NOLINT
     TInteger(const TInteger& other) { fmpz_init_set(&value_, &other.value_); }
     TInteger(TInteger&& other) noexcept : value_(other.value_) { fmpz_init(&other.value_); }
     TInteger& operator=(const TInteger& other) {

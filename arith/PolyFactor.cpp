@@ -142,9 +142,9 @@ std::vector<TIntPoly> Sorted(const std::vector<TFactor>& factors) {
 // comes first in divisor order.
 std::pair<TIntPoly, TIntPoly> QuadraticPair(const std::vector<TFactor>& factors) {
     std::vector<TIntPoly> both = Sorted(factors);
-    const bool swap = both[1].Coeff(1) < both[0].Coeff(1) ||
-                      (both[1].Coeff(1) == both[0].Coeff(1) &&
-                       DivisorBefore(both[1].Coeff(0), both[0].Coeff(0)));
+    const bool swap =
+        both[1].Coeff(1) < both[0].Coeff(1) ||
+        (both[1].Coeff(1) == both[0].Coeff(1) && DivisorBefore(both[1].Coeff(0), both[0].Coeff(0)));
     return swap ? std::pair{both[1], both[0]} : std::pair{both[0], both[1]};
 }
 
@@ -196,7 +196,8 @@ void AppendRest(const std::vector<TFactor>& rest, std::vector<TIntPoly>& list) {
             if (AllLinear(inY)) {
                 const auto [t, s] = QuadraticPair(inY);
                 for (const TIntPoly* part : {&t, &s}) {
-                    const std::vector<TIntPoly> pieces = Sorted(IrreducibleFactors(InSquare(*part)));
+                    const std::vector<TIntPoly> pieces =
+                        Sorted(IrreducibleFactors(InSquare(*part)));
                     list.insert(list.end(), pieces.begin(), pieces.end());
                 }
                 return;

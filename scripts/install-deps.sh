@@ -15,7 +15,7 @@ run_packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-texgyre
 )
 test_packages=(
-    make clang libclang-rt-14-dev
+    make clang libclang-rt-14-dev clang-format
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth openbox x11-utils
     python3-sympy

@@ -5,6 +5,8 @@
 // is not drawn, and the floating-point root finder that keeps turns in view.
 #include "Graph.h"
 
+#include "TestPolynomial.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,12 +16,6 @@
 using namespace arith;
 
 namespace {
-
-TPolynomial P(const std::string& text) {
-    TPolynomial p;
-    EXPECT_TRUE(ParsePolynomial(text, 'x', p)) << text;
-    return p;
-}
 
 TRational R(long num, long den = 1) {
     return {num, den};

@@ -3,6 +3,8 @@
 #include "PolyFactor.h"
 #include "Polynomial.h"
 
+#include "TestPolynomial.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -12,12 +14,6 @@
 using namespace arith;
 
 namespace {
-
-TPolynomial P(const std::string& text) {
-    TPolynomial p;
-    EXPECT_TRUE(ParsePolynomial(text, 'x', p)) << text;
-    return p;
-}
 
 int FactorCount(const TFactorList& f) {
     int n = 0;

@@ -2,6 +2,8 @@
 #include "Errors.h"
 #include "Polynomial.h"
 
+#include "TestPolynomial.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,12 +11,6 @@
 using namespace arith;
 
 namespace {
-
-TPolynomial P(const std::string& text) {
-    TPolynomial p;
-    EXPECT_TRUE(ParsePolynomial(text, 'x', p)) << text;
-    return p;
-}
 
 enum class Expect { Value, Overflow, Degree, ZeroDivide };
 

@@ -7,6 +7,8 @@
 #include "Factorization.h"
 #include "WorkingAlgebra.h"
 
+#include "TestPolynomial.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -16,12 +18,6 @@
 using namespace arith;
 
 namespace {
-
-TPolynomial P(const std::string& text) {
-    TPolynomial p;
-    EXPECT_TRUE(ParsePolynomial(text, 'x', p)) << text;
-    return p;
-}
 
 template <typename T> T Answer(const TOutcome<T>& outcome) {
     EXPECT_TRUE(outcome.Answer.has_value());

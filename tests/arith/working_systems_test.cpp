@@ -6,6 +6,8 @@
 #include "Errors.h"
 #include "WorkingSystems.h"
 
+#include "TestPolynomial.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -231,12 +233,6 @@ TEST(WorkingSystemsTest, LinearEndsInTheBoardAnswer) {
         ExpectEndsIn(LinearWorking(s, n, solution), LinearAnswer(solution, n),
                      MathToUnicode(LinearProblem(s, n)));
     }
-}
-
-TPolynomial P(const std::string& text) {
-    TPolynomial p;
-    EXPECT_TRUE(ParsePolynomial(text, 'x', p)) << text;
-    return p;
 }
 
 // The window's result of the operation, and the board's answer.

@@ -327,10 +327,9 @@ void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double ra
     }
 }
 
-// The value of the k-th multiple of step, worked out from the multiple so
-// that 0 reads "0", never "-2.8e-17".
-QString TickLabel(double k, double step) {
-    return QString::number(k == 0 ? 0.0 : k * step, 'g', 12);
+// A tick's label: its value in up to twelve significant digits, "0.25", "-1.5".
+QString TickLabel(double value) {
+    return QString::number(value, 'g', 12);
 }
 
 // An axis with its ticks at the whole multiples of step, each labelled with its value.
@@ -340,20 +339,16 @@ void SetTicks(QCategoryAxis* axis, double min, double max, double step) {
     }
     axis->setRange(min, max);
     axis->setStartValue(min);
-    const double first = std::ceil(min / step - 1e-9);
-    const double last = std::floor(max / step + 1e-9);
-    for (double k = first; k <= last && k - first < 100; ++k) {
-        axis->append(TickLabel(k, step), k == 0 ? 0.0 : k * step);
+    for (const double value : arith::TickValues(min, max, step)) {
+        axis->append(TickLabel(value), value);
     }
 }
 
 // The widest of the labels of the multiples of step between min and max, in pixels.
 double WidestLabel(const QFontMetricsF& metrics, double min, double max, double step) {
     double widest = 0;
-    const double first = std::ceil(min / step - 1e-9);
-    const double last = std::floor(max / step + 1e-9);
-    for (double k = first; k <= last && k - first < 100; ++k) {
-        widest = std::max(widest, metrics.horizontalAdvance(TickLabel(k, step)));
+    for (const double value : arith::TickValues(min, max, step)) {
+        widest = std::max(widest, metrics.horizontalAdvance(TickLabel(value)));
     }
     return widest;
 }
@@ -552,7 +547,7 @@ void TGraphView::Build() {
     // its right for half of the last label on the x-axis.
     const QFontMetrics metrics(small);
     const int top = metrics.height() / 2;
-    const int right = metrics.horizontalAdvance(QString::number(range.XMax, 'g', 12)) / 2;
+    const int right = metrics.horizontalAdvance(TickLabel(range.XMax)) / 2;
     chart->setMargins(QMargins(4, 2 + top, 2 + right, 4));
     chart->layout()->setContentsMargins(0, 0, 0, 0); // the chart's background meets the legend's
     chart->legend()->setVisible(false); // it would cut long names short; the label below wraps them

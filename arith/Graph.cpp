@@ -353,14 +353,23 @@ TGraphRange EqualScaleRange(const TGraphRange& range, double width, double heigh
     return equal;
 }
 
+std::vector<double> TickValues(double min, double max, double step) {
+    std::vector<double> values;
+    const double first = std::ceil(min / step - 1e-9);
+    const double last = std::floor(max / step + 1e-9);
+    for (double k = first; k <= last && k - first < 1000; ++k) {
+        values.push_back(k == 0 ? 0.0 : k * step);
+    }
+    return values;
+}
+
 double LabelStep(double min, double max, double step, double length,
                  const std::function<double(double)>& labelLength) {
     if (!(step > 0) || !(max > min) || !(length > 0)) {
         return step;
     }
     for (double candidate = step;; candidate = NiceStep(candidate * 2.2)) {
-        const double labels =
-            std::floor(max / candidate + 1e-9) - std::ceil(min / candidate - 1e-9) + 1;
+        const auto labels = static_cast<double>(TickValues(min, max, candidate).size());
         if (labels <= 2 || labels * 1.5 * labelLength(candidate) <= length) {
             return candidate;
         }

@@ -111,6 +111,11 @@ TGraphRange ChooseRange(const TGraph& graph);
 // which need not be whole steps. An empty plot area leaves the range as it is.
 TGraphRange EqualScaleRange(const TGraphRange& range, double width, double height);
 
+// The ticks of an axis from min to max: the whole multiples of step between
+// them, rounding allowed for, each worked out from its multiple so that 0 is
+// exactly 0 (never −2.8e−17); at most a thousand.
+std::vector<double> TickValues(double min, double max, double step);
+
 // The step between an axis's labels on a plot length pixels long: the
 // axis's own step, or the next of 1, 2 and 5 times a power of ten above it,
 // until every label, labelLength(step) pixels along the axis and a gap of

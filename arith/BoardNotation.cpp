@@ -31,6 +31,14 @@ TMath Word(const char* word) {
     return MathText(TMathKind::Word, word);
 }
 
+// A root written as a rounded decimal, "-1.2470", set as −1.2470.
+TMath DecimalMath(const std::string& text) {
+    if (!text.empty() && text[0] == '-') {
+        return MathRow({Op("−"), MathText(TMathKind::Number, text.substr(1))});
+    }
+    return MathText(TMathKind::Number, text);
+}
+
 TMath Fraction(TMath num, TMath den) {
     return MathParts(TMathKind::Fraction, {std::move(num), std::move(den)});
 }
@@ -232,20 +240,41 @@ TMath RootsAnswer(const TEquationRoots& roots, bool noSolutionText) {
     if (roots.Constant && noSolutionText) {
         return MathRow({Word(kNoSolutionText)});
     }
+    if (roots.Identity) {
+        return MathRow({Word("解は"), Word(kEveryNumberText)});
+    }
     if (roots.Groups.empty()) {
         return MathRow({});
     }
+    // Decimal roots alone read "x ≈ 1.5321, …"; beside exact ones each has its "≈".
+    const bool allApproximate =
+        std::all_of(roots.Groups.begin(), roots.Groups.end(),
+                    [](const TFactorRoots& group) { return group.Approximated(); });
     std::vector<TMath> list;
-    for (const TFactorRoots& group : roots.Groups) {
+    const auto add = [&list](TMath root) {
         if (!list.empty()) {
             list.push_back(Comma());
         }
+        list.push_back(std::move(root));
+    };
+    for (const TFactorRoots& group : roots.Groups) {
         if (group.Root) {
-            list.push_back(ValueMath(*group.Root));
+            add(ValueMath(*group.Root));
         } else if (group.Pair) {
             const TQuadRoots& x = *group.Pair;
-            list.push_back(RootFormulaMath(x.P, x.Q, x.R, x.D, "±"));
+            add(RootFormulaMath(x.P, x.Q, x.R, x.D, "±"));
+        } else {
+            for (const std::string& root : group.Approximate) {
+                add(allApproximate ? DecimalMath(root)
+                                   : MathRow({Op(kApproximatelyText), DecimalMath(root)}));
+            }
         }
+    }
+    if (list.empty()) {
+        return MathRow({Word(kNoRealRootText)});
+    }
+    if (allApproximate) {
+        return MathRow({Letter('x'), Op(kApproximatelyText), MathRow(std::move(list))});
     }
     return Equals(Letter('x'), MathRow(std::move(list)));
 }

@@ -54,8 +54,9 @@ TMath SurdMath(const TSurd& value);
 // "2x² + 3x − 2 = 0".
 TMath EquationProblem(const TPolynomial& p);
 // "x = −2, 1/2", "x = (−1 ± √3 i)/2, 2" (one ± form for each quadratic
-// factor's pair), "解なし" where RootsText writes it, and an empty row where
-// RootsText is empty.
+// factor's pair), "x = ≈−1.2470, ≈0.44504" for decimal roots, "解なし",
+// "実数解なし" and "解は すべての実数" where RootsText writes them, and an
+// empty row where RootsText is empty.
 TMath RootsAnswer(const TEquationRoots& roots, bool noSolutionText);
 
 // Factorization.

@@ -4,6 +4,7 @@
 #include "Messages.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace arith {
 
@@ -21,7 +22,7 @@ TCount Finished(const TInteger& t) {
     return {false, t.Text()};
 }
 
-// n (n-1) ... (n-count+1) for n >= count >= 1 and count below 300, stopped as
+// n (n-1) ... (n-count+1) for n >= count >= 0 and count below 300, stopped as
 // soon as the running product passes 500 digits: every factor is at least 1,
 // so the product never shrinks.
 TCount FallingProduct(const TInteger& n, long count) {
@@ -35,15 +36,22 @@ TCount FallingProduct(const TInteger& n, long count) {
     return Finished(t);
 }
 
-bool ValidPair(const TInteger& n, const TInteger& r) {
-    return n.Sign() > 0 && r.Sign() > 0 && n >= r;
+// Why n and r make no count, if they do not: 0 <= r <= n.
+std::optional<TWarning> PairFault(const TInteger& n, const TInteger& r) {
+    if (n.Sign() < 0) {
+        return TWarning::NegativeCount;
+    }
+    if (r.Sign() < 0 || r > n) {
+        return TWarning::ChoiceOutOfRange;
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
 TOutcome<TCount> Factorial(const TInteger& n) {
     if (n.Sign() < 0) {
-        return TWarning::BadCount;
+        return TWarning::NegativeCount;
     }
     if (n >= kFactorialTooLong) {
         return TCount{true, {}};
@@ -54,8 +62,8 @@ TOutcome<TCount> Factorial(const TInteger& n) {
 }
 
 TOutcome<TCount> Permutations(const TInteger& n, const TInteger& r) {
-    if (!ValidPair(n, r)) {
-        return TWarning::BadCount;
+    if (const auto fault = PairFault(n, r)) {
+        return *fault;
     }
     if (r >= kFactorialTooLong) {
         return TCount{true, {}}; // at least r!
@@ -67,8 +75,8 @@ TOutcome<TCount> Permutations(const TInteger& n, const TInteger& r) {
 // i up to k = min(r, n - r): the running values grow up to the answer, so the
 // first one beyond 500 digits means the answer is too.
 TOutcome<TCount> Combinations(const TInteger& n, const TInteger& r) {
-    if (!ValidPair(n, r)) {
-        return TWarning::BadCount;
+    if (const auto fault = PairFault(n, r)) {
+        return *fault;
     }
     const TInteger k = std::min(r, n - r);
     if (k >= kChooseTooLong) {

@@ -14,8 +14,9 @@ struct TCount {
     std::string Digits;   // the count in decimal when it fits
 };
 
-// n! for n >= 0; nPr and nCr for n >= r >= 1. Other numbers stop with
-// TWarning::BadCount.
+// n! for n >= 0; nPr and nCr for n >= r >= 0 (nP0 = nC0 = 1). A negative n
+// stops with TWarning::NegativeCount, an r below 0 or above n with
+// TWarning::ChoiceOutOfRange.
 TOutcome<TCount> Factorial(const TInteger& n);
 TOutcome<TCount> Permutations(const TInteger& n, const TInteger& r);
 TOutcome<TCount> Combinations(const TInteger& n, const TInteger& r);

@@ -2,6 +2,9 @@
 #include "Equations.h"
 
 #include "Messages.h"
+#include "RealRoots.h"
+
+#include <algorithm>
 
 namespace arith {
 
@@ -16,20 +19,32 @@ void ReadRoots(TEquationRoots& roots) {
             continue; // equal factors stand side by side: a repeated root is listed once
         }
         if (factor.Degree == 1) {
-            roots.Groups.push_back({factor, LinearRoot(factor), std::nullopt});
+            roots.Groups.push_back({factor, LinearRoot(factor), std::nullopt, {}});
         } else if (factor.Degree == 2) {
-            roots.Groups.push_back({factor, std::nullopt, QuadFormula(factor)});
+            roots.Groups.push_back({factor, std::nullopt, QuadFormula(factor), {}});
+        } else if (factor.Degree > 2) {
+            roots.Groups.push_back(
+                {factor, std::nullopt, std::nullopt, ApproximateRealRoots(factor)});
         }
     }
 }
 
 } // namespace
 
-TOutcome<TEquationRoots> SolveByFactoring(const TPolynomial& p) {
-    if (PolyIsZero(p)) {
-        return TWarning::ZeroCoefficients;
-    }
+bool TEquationRoots::HasApproximations() const {
+    return std::any_of(Groups.begin(), Groups.end(),
+                       [](const TFactorRoots& group) { return group.Approximated(); });
+}
+
+TOutcome<TEquationRoots> SolveByFactoring(const TPolynomial& p, bool zeroIsIdentity) {
     TEquationRoots roots;
+    if (PolyIsZero(p)) {
+        if (!zeroIsIdentity) {
+            return TWarning::ZeroCoefficients;
+        }
+        roots.Identity = true;
+        return roots;
+    }
     if (p.Degree == 0) {
         roots.Constant = true; // never 0, so there is nothing to factor
         return roots;
@@ -50,12 +65,29 @@ std::string RootsText(const TEquationRoots& roots, bool noSolutionText) {
     if (roots.Constant && noSolutionText) {
         return kNoSolutionText;
     }
+    if (roots.Identity) {
+        return kEveryNumberText;
+    }
     std::string text;
-    for (const TFactorRoots& group : roots.Groups) {
+    const auto add = [&text](const std::string& root) {
         if (!text.empty()) {
             text += kRootSeparator;
         }
-        text += group.Root ? RatToText(*group.Root) : QuadRootsToText(*group.Pair);
+        text += root;
+    };
+    for (const TFactorRoots& group : roots.Groups) {
+        if (group.Root) {
+            add(RatToText(*group.Root));
+        } else if (group.Pair) {
+            add(QuadRootsToText(*group.Pair));
+        } else {
+            for (const std::string& root : group.Approximate) {
+                add(kApproximatelyText + root);
+            }
+        }
+    }
+    if (text.empty() && roots.HasApproximations()) {
+        return kNoRealRootText;
     }
     return text;
 }

@@ -21,6 +21,14 @@ public:
     explicit ConversionError(const std::string& piece) : CalcError(ConversionFailureText(piece)) {}
 };
 
+// A fraction typed with a zero denominator ("'1/0' は分母が0です") or with
+// none after its "/" ("'3/' は分母がありません"): the field cannot be read.
+class DenominatorError : public CalcError {
+public:
+    DenominatorError(const std::string& text, bool missing)
+        : CalcError(DenominatorFailureText(text, missing)) {}
+};
+
 class ZeroDivideError : public CalcError {
 public:
     ZeroDivideError() : CalcError(kZeroDivideText) {}

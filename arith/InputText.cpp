@@ -11,7 +11,10 @@ namespace {
 // plus 0xFEE0) read as the originals.
 constexpr std::string_view kWidened = "0123456789+-/^.xn";
 
-constexpr char32_t kMinusSign = 0x2212;
+// The dashes that stand for a minus: the minus sign, the hyphens and the en
+// dash of pasted text, and the long-vowel marks that a Japanese input method
+// types for the minus key.
+constexpr char32_t kMinusForms[] = {0x2212, 0x2010, 0x2011, 0x2013, 0x30FC, 0xFF70};
 constexpr char32_t kIdeographicSpace = 0x3000;
 constexpr char32_t kFullWidthOffset = 0xFEE0;
 
@@ -28,8 +31,10 @@ char AsciiFor(const std::string& text, std::size_t i) {
         return 0;
     }
     const char32_t c = (char32_t(b0 & 0x0F) << 12) | (char32_t(b1 & 0x3F) << 6) | (b2 & 0x3F);
-    if (c == kMinusSign) {
-        return '-';
+    for (char32_t minus : kMinusForms) {
+        if (c == minus) {
+            return '-';
+        }
     }
     if (c == kIdeographicSpace) {
         return ' ';

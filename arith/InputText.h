@@ -8,7 +8,9 @@
 namespace arith {
 
 // Replaces the full-width digits "０".."９", signs "＋" "－", "／", "＾", "．",
-// "ｘ" and "ｎ", and the minus sign U+2212, by their ASCII forms and the
+// "ｘ" and "ｎ", and the minus forms (the minus sign U+2212, the hyphens
+// U+2010 and U+2011, the en dash U+2013, the long-vowel marks "ー" U+30FC and
+// "ｰ" U+FF70) by their ASCII forms and the
 // ideographic space U+3000 by a space, then drops the spaces (and tabs) at
 // both ends. Every other byte is kept as it is, broken UTF-8 included, so
 // that a reader still names a stray character as it was typed.

@@ -11,6 +11,20 @@ std::string ConversionFailureText(const std::string& piece) {
     return text;
 }
 
+std::string DenominatorFailureText(const std::string& text, bool missing) {
+    std::string message = "'";
+    message += text;
+    message += missing ? "' は分母がありません" : "' は分母が0です";
+    return message;
+}
+
+std::string BadInputText(const std::string& text) {
+    std::string message = "'";
+    message += text;
+    message += "' の入力が間違ってます";
+    return message;
+}
+
 const char* WarningText(TWarning warning) {
     switch (warning) {
     case TWarning::BadInput:
@@ -37,8 +51,10 @@ const char* WarningText(TWarning warning) {
         return "外分比が間違っています";
     case TWarning::SamePoints:
         return "2点が同じなので、直線が特定できません";
-    case TWarning::BadCount:
-        return "入力が間違っています";
+    case TWarning::NegativeCount:
+        return "n は 0 以上の整数にしてください";
+    case TWarning::ChoiceOutOfRange:
+        return "r は n 以下の 0 以上の整数にしてください";
     }
     return "";
 }

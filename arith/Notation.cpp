@@ -502,6 +502,9 @@ std::string LatexOperator(const std::string& sign) {
     if (sign == "·") {
         return "\\cdot";
     }
+    if (sign == "≈") {
+        return "\\approx";
+    }
     return sign;
 }
 

@@ -173,11 +173,11 @@ private:
             ++pos_;
             SkipSpaces();
             if (!IsDigit(Peek())) {
-                return false;
+                throw DenominatorError(text_, true);
             }
             den = TypedDigits(DigitRun());
             if (den.IsZero()) {
-                den = 1; // as in a coefficient field, "3/0" reads as 3
+                throw DenominatorError(text_, false);
             }
         }
         value = decimal ? DecimalValue(num, fraction) : TRational{num, 1};

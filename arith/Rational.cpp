@@ -184,14 +184,20 @@ bool ParseRational(const std::string& text, TRational& r) {
     }
     // Sizes are checked only once the text is known to be a number, so that a
     // long number with a stray letter is named as not an integer.
+    if (inDenominator && denominator.empty()) {
+        throw DenominatorError(text, true);
+    }
     const TInteger whole = TypedDigits(numerator);
-    TInteger den = TypedDigits(denominator);
+    const TInteger den = inDenominator ? TypedDigits(denominator) : TInteger(1);
+    if (den.IsZero()) {
+        throw DenominatorError(text, false);
+    }
     if (fraction.size() > kMaxAnswerDigits) {
         throw OverflowError();
     }
     TRational value = decimal ? DecimalValue(whole, fraction) : TRational{whole, 1};
     r.Num = negative ? -value.Num : value.Num;
-    r.Den = den.IsZero() ? value.Den : value.Den * den;
+    r.Den = value.Den * den;
     return true;
 }
 

@@ -40,7 +40,8 @@ std::string RatToText(TRational r);
 // (reduced): "-1.25" is -5/4, ".5" is 1/2, "1.5/3" is 3/6. A bad first
 // character leaves r = 0/1 and returns false (the caller warns
 // TWarning::BadInput); a non-digit later on throws ConversionError naming the
-// whole text, and a number of more than 500 digits throws OverflowError.
+// whole text, a "/" followed by no digits or by zero throws DenominatorError,
+// and a number of more than 500 digits throws OverflowError.
 bool ParseRational(const std::string& text, TRational& r);
 
 } // namespace arith

@@ -597,7 +597,7 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
 
 std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInteger& r,
                                   const TCount& count) {
-    const bool counted = kind == TCountKind::Factorial ? n.Sign() >= 0 : r >= 1 && n >= r;
+    const bool counted = kind == TCountKind::Factorial ? n.Sign() >= 0 : r.Sign() >= 0 && n >= r;
     if (count.TooLong || !counted) {
         return std::nullopt;
     }
@@ -630,10 +630,12 @@ std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInt
         TInteger k = r;
         if (n - r < r) {
             k = n - r;
-            if (k.IsZero()) {
-                Check(value == 1, "組合せ");
-                break;
-            }
+        }
+        if (k.IsZero()) {
+            Check(value == 1, "組合せ"); // one way to choose nothing, or everything
+            break;
+        }
+        if (k != r) {
             parts.push_back(CombinationProblem(n, k));
             parts.push_back(Op("="));
         }

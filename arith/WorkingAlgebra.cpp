@@ -617,22 +617,19 @@ std::optional<TMath> FactorWorking(const TPolynomial& p, const TFactorList& fact
 }
 
 std::optional<TMath> EquationWorking(const TPolynomial& p, const TEquationRoots& roots) {
-    if (DegreeOf(p) < 3 || roots.Constant) {
-        return std::nullopt;
+    if (roots.Constant || roots.Identity) {
+        // c = 0 holds for no x, 0 = 0 for every x.
+        const TMath equation = Equals(PolynomialMath(p), Number(0));
+        const char* reason = roots.Identity ? "はどの x についても成り立つので"
+                                            : "はどの x についても成り立たないので";
+        return MathLines({MathRow({equation, Word(reason)}), RootsAnswer(roots, true)});
     }
-    for (const TFactorRoots& group : roots.Groups) {
-        if (!group.Root && !group.Pair) {
-            return std::nullopt;
-        }
+    if (DegreeOf(p) < 3) {
+        return std::nullopt;
     }
     TFactoring f;
     if (!Factoring(Normalized(p), roots.Factors, true, f)) {
         return std::nullopt;
-    }
-    for (const TPolynomial& factor : f.Factors) {
-        if (DegreeOf(factor) > 2) {
-            return std::nullopt; // a factor that gives no roots
-        }
     }
     TMath product = FactoredLine(p, roots.Factors, f);
     f.Lines.push_back(MathRow({Equals(std::move(product), Number(0)), Word("より")}));
@@ -655,6 +652,21 @@ std::optional<TMath> EquationWorking(const TPolynomial& p, const TEquationRoots&
         }
         Check(belongs, "因数と解");
         const TMath zero = Equals(PolynomialMath(group.Factor), Number(0));
+        if (group.Approximated()) {
+            // A real polynomial of odd degree has a real root.
+            Check(!group.Approximate.empty() || DegreeOf(group.Factor) % 2 == 0, "実数解の個数");
+            if (group.Approximate.empty()) {
+                f.Lines.push_back(MathRow({zero, Word("は実数解をもたない")}));
+                continue;
+            }
+            TEquationRoots alone;
+            alone.Groups.push_back(group);
+            f.Lines.push_back(MathRow({zero,
+                                       Word("は有理数の範囲で因数分解できないため、"
+                                            "実数解を小数で近似すると"),
+                                       RootsAnswer(alone, false)}));
+            continue;
+        }
         if (group.Root) {
             Check(Evaluate(group.Factor, *group.Root).Num.IsZero(), "1次式の解");
             if (PolyIsX(group.Factor)) {

@@ -516,10 +516,11 @@ void ToolForm::SetLabelGrey(QLabel* label, bool grey) {
 void ToolForm::ReadField(QLineEdit* edit, const std::function<bool(const std::string&)>& read) {
     QString failure;
     try {
-        if (read(FieldText(edit))) {
+        const std::string text = FieldText(edit);
+        if (read(text)) {
             return;
         }
-        failure = QString::fromUtf8(arith::WarningText(arith::TWarning::BadInput));
+        failure = QString::fromStdString(arith::BadInputText(text));
     } catch (const arith::CalcError& e) {
         failure = QString::fromStdString(e.what());
     }

@@ -203,8 +203,9 @@ protected:
     // Field readers. Each reads the field's text as NormalizeInput leaves it
     // (full-width digits and signs, the minus sign and surrounding spaces
     // read as ASCII). A field that cannot be read shows its own warning at
-    // once: "入力が間違ってます", or the text of the reading failure (a
-    // character that is no digit, a number too large); it then reads as 0,
+    // once: "'…' の入力が間違ってます" naming its text, or the text of the
+    // reading failure (a character that is no digit, a zero or missing
+    // denominator, a number too large); it then reads as 0,
     // and the calculation must end with StopOnBadFields once every field is
     // read, so that each bad field is named once, in reading order.
     // One number field read as a fraction, or as a constant polynomial (as typed, not reduced).

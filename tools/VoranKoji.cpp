@@ -10,7 +10,9 @@
 #include "WorkingAlgebra.h"
 
 #include <QLineEdit>
+
 #include <QPushButton>
+#include <algorithm>
 
 using namespace arith;
 
@@ -46,10 +48,13 @@ void TKojiForm::CalcButtonClick() {
     Writes({EditAns});
     const TPolynomial p = ReadCoefficients(Edits);
     StopOnBadFields();
+    // Zeros typed in every field make the equation 0 = 0; empty fields are no equation.
+    const bool typed = std::any_of(Edits.begin(), Edits.end(),
+                                   [](const QLineEdit* edit) { return !FieldText(edit).empty(); });
     Problem([=] { return EquationProblem(p); });
-    if (const auto roots = Accept(SolveByFactoring(p))) {
-        SetField(EditAns, RootsText(*roots, false));
-        Answer([=] { return RootsAnswer(*roots, false); }, {EditAns});
+    if (const auto roots = Accept(SolveByFactoring(p, typed))) {
+        SetField(EditAns, RootsText(*roots, true));
+        Answer([=] { return RootsAnswer(*roots, true); }, {EditAns});
         Working([=] {
             const auto working = EquationWorking(p, *roots);
             return working ? working : QuadraticWorking(p, *roots);

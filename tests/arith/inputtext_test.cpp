@@ -18,6 +18,22 @@ TEST(NormalizeInput, Table) {
         {"－２／３", "-2/3"},
         {"＋５", "+5"},
         {"\u22122", "-2"}, // the minus sign
+        // Dashes that stand for a minus: typed by an input method, or pasted.
+        {"ー３", "-3"}, // U+30FC, the minus key in hiragana mode
+        {"\uff70"
+         "1/2",
+         "-1/2"}, // U+FF70, half-width
+        {"\u2010"
+         "5",
+         "-5"}, // hyphen
+        {"\u2011"
+         "5",
+         "-5"}, // non-breaking hyphen
+        {"\u2013"
+         "5",
+         "-5"},            // en dash
+        {"12ー3", "12-3"}, // wherever it stands, as "-" does
+        {"3/ー4", "3/-4"},
         {"１．２５", "1.25"},
         {"ｘ＾２＋ｎ", "x^2+n"},
         {" -2", "-2"},
@@ -31,7 +47,7 @@ TEST(NormalizeInput, Table) {
         {"ａ", "ａ"},
         {"Ｘ", "Ｘ"},
         {"（１）", "（1）"},
-        {"\u2010", "\u2010"},
+        {"\u2014", "\u2014"},     // an em dash is no minus
         {"1\xE3", "1\xE3"},       // a lead byte without its continuation
         {"\xEF\xBC", "\xEF\xBC"}, // cut short
         {"\xEF\xBC\x11", "\xEF\xBC\x11"},

@@ -3,9 +3,11 @@
 // calculations, and the values of each answer against the answer field's text.
 #include "BoardNotation.h"
 #include "Factorization.h"
+#include "Messages.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -272,7 +274,13 @@ struct AgreeRow {
 std::pair<std::string, TMath> Roots(const std::string& p, bool noSolutionText) {
     const TEquationRoots roots = Answer(SolveByFactoring(P(p)));
     const std::string text = RootsText(roots, noSolutionText);
-    const bool word = roots.Constant && noSolutionText;
+    const bool word = (roots.Constant && noSolutionText) || text == kNoRealRootText;
+    // Decimal roots alone: the board writes "x ≈" once, the field "≈" before each.
+    if (text.starts_with(kApproximatelyText) && text.find('=') == std::string::npos &&
+        std::all_of(roots.Groups.begin(), roots.Groups.end(),
+                    [](const TFactorRoots& g) { return g.Approximated(); })) {
+        return {"x≈" + ReplacedAll(text, kApproximatelyText, ""), RootsAnswer(roots, true)};
+    }
     return {text.empty() || word ? text : "x=" + text, RootsAnswer(roots, noSolutionText)};
 }
 
@@ -309,6 +317,8 @@ TEST(NotationTest, AnswersStateTheFieldValues) {
         {"ComplexRoots", [] { return Roots("x^4+x^2+1", false); }},
         {"ImaginaryUnit", [] { return Roots("2x^2-2x+1", false); }},
         {"QuarticFactorGivesNone", [] { return Roots("x^4+2", false); }},
+        {"DecimalRoots", [] { return Roots("x^3-3x+1", true); }},
+        {"ExactAndDecimalRoots", [] { return Roots("x^4-x^3-x^2+1", true); }},
         {"ConstantWord", [] { return Roots("-3", true); }},
         {"ConstantEmpty", [] { return Roots("-3", false); }},
         {"BigSurd", [&] { return Roots("x^2-" + big, false); }},

@@ -129,13 +129,17 @@ TEST(ParseRational, Table) {
         TRational value;
         int warnings;
     } rows[] = {
-        {"", {0, 1}, 0},    {"-3/4", {-3, 4}, 0},         {"+5", {5, 1}, 0}, {"4/6", {4, 6}, 0},
-        {"3/0", {3, 1}, 0}, {"12-3", {-123, 1}, 0},       {"-", {0, 1}, 1},  {"x", {0, 1}, 1},
-        {"/2", {0, 1}, 1},  {"2147483647", {kMax, 1}, 0}, {"１", {0, 1}, 1},
+        {"", {0, 1}, 0},     {"-3/4", {-3, 4}, 0},         {"+5", {5, 1}, 0}, {"4/6", {4, 6}, 0},
+        {"3/00", {0, 1}, 2}, {"12-3", {-123, 1}, 0},       {"-", {0, 1}, 1},  {"x", {0, 1}, 1},
+        {"/2", {0, 1}, 1},   {"2147483647", {kMax, 1}, 0}, {"１", {0, 1}, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
         TRational r{9, 9};
+        if (row.warnings == 2) { // a failure that stops the reading
+            EXPECT_THROW(ParseRational(row.text, r), DenominatorError);
+            continue;
+        }
         EXPECT_EQ(ParseRational(row.text, r), row.warnings == 0);
         EXPECT_TRUE(r.Num == row.value.Num && r.Den == row.value.Den);
     }
@@ -154,8 +158,7 @@ TEST(ParseRational, DecimalsAreExactFractions) {
         {"3.", {3, 1}},
         {"3.0", {3, 1}},
         {"0.0", {0, 1}},
-        {"1.5/3", {3, 6}}, // the decimal reduced, the fraction as typed
-        {"0.5/0", {1, 2}},
+        {"1.5/3", {3, 6}},      // the decimal reduced, the fraction as typed
         {"1.2-3", {-123, 100}}, // a "-" anywhere in the numerator, as for integers
         {"2147483647.0", {kMax, 1}},
         {"2147483647.5", {4294967295, 2}},
@@ -200,13 +203,21 @@ TEST(ParseRational, FailuresNameTheWholeText) {
         {"1/-2", "'1/-2' は整数ではありません"},
         {"1２", "'1２' は整数ではありません"},
         {"12345678901x", "'12345678901x' は整数ではありません"},
+        // A denominator of zero, or none, at any size and after a decimal.
+        {"1/0", "'1/0' は分母が0です"},
+        {"0/0", "'0/0' は分母が0です"},
+        {"-7/000", "'-7/000' は分母が0です"},
+        {"0.5/0", "'0.5/0' は分母が0です"},
+        {"3/", "'3/' は分母がありません"},
+        {"-2.5/", "'-2.5/' は分母がありません"},
+        {"1/0x", "'1/0x' は整数ではありません"}, // a stray character is named first
     };
     for (const Row& row : rows) {
         TRational r;
         try {
             ParseRational(row.text, r);
             ADD_FAILURE() << row.text;
-        } catch (const ConversionError& e) {
+        } catch (const CalcError& e) {
             EXPECT_STREQ(e.what(), row.message);
         }
     }

@@ -210,6 +210,9 @@ TEST(WorkingTest, Count) {
         {"CombinationsComplement", [&] { return combinations(10, 8); },
          "₁₀C₈ = ₁₀C₂ = ₁₀P₂/2! = 10·9/(2·1) = 45"},
         {"CombinationsAll", [&] { return combinations(5, 5); }, "₅C₅ = 1"},
+        {"CombinationsOfNone", [&] { return combinations(5, 0); }, "₅C₀ = 1"},
+        {"PermutationsOfNone", [&] { return permutations(5, 0); }, "₅P₀ = 5!/5! = 1"},
+        {"NoneOfNone", [&] { return combinations(0, 0); }, "₀C₀ = 1"},
         {"Overflow", [&] { return factorial(400); }, "(none)"},
     };
     ExpectLines(std::begin(rows), std::end(rows));

@@ -206,7 +206,8 @@ protected:
     // once: "入力が間違ってます", or the text of the reading failure (a
     // character that is no digit, a number too large); it then reads as 0,
     // and the calculation must end with StopOnBadFields once every field is
-    // read, so that each bad field is named once, in reading order.
+    // read, so that each bad field is named once, in reading order. A text
+    // longer than 32767 characters is refused as too large, never cut.
     // One number field read as a fraction, or as a constant polynomial (as typed, not reduced).
     arith::TRational ReadRational(QLineEdit* edit);
     arith::TPolynomial ReadConstant(QLineEdit* edit);

@@ -406,9 +406,11 @@ void ToolForm::Answer(std::function<arith::TMath()> answer,
     entry_->Text = lines.join(QLatin1Char('\n'));
 }
 
-void ToolForm::Working(std::function<std::optional<arith::TMath>()> working) {
+void ToolForm::Working(std::function<std::optional<arith::TMath>()> working,
+                       std::function<std::optional<arith::TMath>()> whole) {
     if (entry_) {
         entry_->Working = std::move(working);
+        entry_->WholeWorking = std::move(whole);
     }
 }
 
@@ -428,6 +430,7 @@ void ToolForm::Failed(const QString& message) {
     if (entry_) {
         entry_->Answer = nullptr;
         entry_->Working = nullptr;
+        entry_->WholeWorking = nullptr;
         entry_->Plot = nullptr;
         entry_->Message = message;
     }

@@ -167,7 +167,10 @@ protected:
     void Problem(std::function<arith::TMath()> problem);
     void Answer(std::function<arith::TMath()> answer,
                 std::initializer_list<const QLineEdit*> fields);
-    void Working(std::function<std::optional<arith::TMath>()> working);
+    // Where the board shows a long working abridged, `whole` writes it with
+    // every step, for copying.
+    void Working(std::function<std::optional<arith::TMath>()> working,
+                 std::function<std::optional<arith::TMath>()> whole = {});
     // The graph the board draws under the answer, where the window has one.
     void Graph(std::function<arith::TGraph()> graph);
 

@@ -434,6 +434,30 @@ TEST(WorkingSystemsTest, HuteiBeyondTheLimitOfAnAnswer) {
               std::string::npos)
         << Text(working);
     ExpectEndsIn(working, HuteiAnswer(s, false), "3x + 5y = 10^500 − 1");
+
+    // Coefficients of 300 to 500 digits: every working is made and ends in the answer.
+    std::mt19937_64 random(31);
+    const auto digits = [&random](std::size_t count) {
+        std::string text(1, static_cast<char>('1' + random() % 9));
+        while (text.size() < count) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        return TInteger::FromDigits(text);
+    };
+    for (int i = 0; i < 40; ++i) {
+        const TInteger a = digits(300 + random() % 201);
+        const TInteger b = digits(300 + random() % 201) * (i % 3 == 0 ? -1 : 1);
+        const TInteger g = Gcd(a, b);
+        const TInteger c = digits(300 + random() % 201) / g * g;
+        const bool plus = i % 2 == 0;
+        const THuteiSolution t = *HuteiSolve(a, b, c, plus).Answer;
+        const std::string name = MathToUnicode(HuteiProblem(a, b, c, plus));
+        for (TStepRun run : {TStepRun::Whole, TStepRun::Abridged}) {
+            const std::optional<TMath> made = HuteiWorking(a, b, c, plus, t, i % 4 < 2, run);
+            ASSERT_TRUE(made) << name;
+            ExpectEndsIn(made, HuteiAnswer(t, i % 4 < 2), name);
+        }
+    }
 }
 
 TEST(WorkingSystemsTest, OperationsEndInTheBoardAnswer) {

@@ -145,20 +145,30 @@ std::vector<TCase> Cases() {
     coefficients(cases.back(), 2, 240);
     cases.push_back({"koji_quartic_120digits", "TKojiForm", "CalcButton", {}});
     coefficients(cases.back(), 4, 120);
-    cases.push_back({"renritu_240digits", "TRenrituForm", "CalcButton", {}});
-    for (const char* field : {"EditX1", "EditY1", "EditA1", "EditX2", "EditY2", "EditA2"}) {
-        cases.back().Inputs.push_back({field, d(240, field[4] == 'A')});
+    // Linear systems: the largest answers, and the largest that keep their working.
+    for (const std::size_t digits : {240, 120}) {
+        cases.push_back(
+            {"renritu_" + std::to_string(digits) + "digits", "TRenrituForm", "CalcButton", {}});
+        for (const char* field : {"EditX1", "EditY1", "EditA1", "EditX2", "EditY2", "EditA2"}) {
+            cases.back().Inputs.push_back({field, d(digits, field[4] == 'A')});
+        }
     }
-    cases.push_back({"renritu3_150digits", "TRenritu3Form", "CalcButton", {}});
-    for (const char* row : {"1", "2", "3"}) {
-        for (const char* letter : {"X", "Y", "Z", "A"}) {
-            cases.back().Inputs.push_back(
-                {std::string("Edit") + letter + row, d(150, *row == '2')});
+    for (const std::size_t digits : {150, 80}) {
+        cases.push_back(
+            {"renritu3_" + std::to_string(digits) + "digits", "TRenritu3Form", "CalcButton", {}});
+        for (const char* row : {"1", "2", "3"}) {
+            for (const char* letter : {"X", "Y", "Z", "A"}) {
+                cases.back().Inputs.push_back(
+                    {std::string("Edit") + letter + row, d(digits, *row == '2')});
+            }
         }
     }
     for (const char* mode : {"RadioKeisuu", "RadioSessen", "RadioKyokuchi"}) {
         cases.push_back({std::string("bibun_") + mode, "TBibunForm", "CalcButton", {{mode, ""}}});
         coefficients(cases.back(), 4, 100);
+        if (std::string(mode) == "RadioKyokuchi") { // extrema of a cubic only
+            cases.back().Inputs[1].Text = "0";
+        }
         cases.back().Inputs.push_back({"EditX", d(40) + "/" + d(20)});
     }
     cases.push_back({"sekibun_degree5",

@@ -278,17 +278,20 @@ void TAnswerBoard::CopyLatex() const {
 
 void TAnswerBoard::CopyWorkingUnicode() const {
     const TBoardEntry* entry = Shown();
-    if (entry != nullptr && entry->Math().Working) {
+    const std::optional<arith::TMath> working =
+        entry != nullptr ? entry->CopiedWorking() : std::nullopt;
+    if (working) {
         QGuiApplication::clipboard()->setText(
-            QString::fromStdString(arith::MathToUnicode(*entry->Math().Working)));
+            QString::fromStdString(arith::MathToUnicode(*working)));
     }
 }
 
 void TAnswerBoard::CopyWorkingLatex() const {
     const TBoardEntry* entry = Shown();
-    if (entry != nullptr && entry->Math().Working) {
-        QGuiApplication::clipboard()->setText(
-            QString::fromStdString(arith::MathToLatex(*entry->Math().Working)));
+    const std::optional<arith::TMath> working =
+        entry != nullptr ? entry->CopiedWorking() : std::nullopt;
+    if (working) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(arith::MathToLatex(*working)));
     }
 }
 

@@ -54,7 +54,8 @@ public:
     void CopyText() const;
     void CopyUnicode() const;
     void CopyLatex() const;
-    // Copies the working of the entry shown, as plain Unicode or as LaTeX.
+    // Copies the working of the entry shown, as plain Unicode or as LaTeX,
+    // with every step even where the board shows it abridged.
     void CopyWorkingUnicode() const;
     void CopyWorkingLatex() const;
     // Copies the graph of the entry shown, as a picture and as an SVG

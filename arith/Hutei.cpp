@@ -3,6 +3,7 @@
 
 #include "Rational.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -81,6 +82,50 @@ int Sign(const TInteger& n) {
     return n.Sign() < 0 ? -1 : 1;
 }
 
+// n / d rounded down and up, d > 0.
+TInteger FloorDiv(const TInteger& n, const TInteger& d) {
+    const TInteger q = n / d;
+    return n.Sign() < 0 && !(n % d).IsZero() ? q - 1 : q;
+}
+
+TInteger CeilDiv(const TInteger& n, const TInteger& d) {
+    const TInteger q = n / d;
+    return n.Sign() > 0 && !(n % d).IsZero() ? q + 1 : q;
+}
+
+// The integers t with |from + step t| <= limit for step != 0, as [low, high]
+// (empty when low > high).
+std::pair<TInteger, TInteger> Within(TInteger from, TInteger step, const TInteger& limit) {
+    if (step.Sign() < 0) { // |from + step t| = |-from + |step| t|
+        from = -from;
+        step = -step;
+    }
+    return {CeilDiv(-limit - from, step), FloorDiv(limit - from, step)};
+}
+
+// Moves a solution whose x or y is longer than an answer may be along
+// (XStep, YStep) to one that fits: x in [0, |XStep|) where that fits,
+// otherwise the nearest that does. A solution that fits already, or a line
+// with no point that fits, is left as it is.
+void MoveIntoLimit(THuteiSolution& s) {
+    const bool fits = !s.X.LongerThan(kMaxAnswerDigits) && !s.Y.LongerThan(kMaxAnswerDigits);
+    if (fits || s.XStep.IsZero() || s.YStep.IsZero()) {
+        return;
+    }
+    const TInteger limit = Power(10, kMaxAnswerDigits) - 1;
+    const auto [xLow, xHigh] = Within(s.X, s.XStep, limit);
+    const auto [yLow, yHigh] = Within(s.Y, s.YStep, limit);
+    const TInteger low = std::max(xLow, yLow);
+    const TInteger high = std::min(xHigh, yHigh);
+    if (low > high) {
+        return;
+    }
+    const TInteger reduced = (s.XStep.Sign() > 0 ? -1 : 1) * FloorDiv(s.X, Abs(s.XStep));
+    const TInteger t = std::clamp(reduced, low, high);
+    s.X += s.XStep * t;
+    s.Y += s.YStep * t;
+}
+
 } // namespace
 
 TOutcome<THuteiSolution> HuteiSolve(const TInteger& a, const TInteger& b, const TInteger& c,
@@ -110,6 +155,7 @@ TOutcome<THuteiSolution> HuteiSolve(const TInteger& a, const TInteger& b, const 
     s.Y = Y * scale;
     s.XStep = b / g;
     s.YStep = (plus ? -a : a) / g;
+    MoveIntoLimit(s);
     return s;
 }
 

@@ -24,6 +24,10 @@ struct THuteiSolution {
 // substitution gives the solution; otherwise the extended algorithm on |a|
 // and |b| does. a = b = 0 stops with TWarning::ZeroCoefficients, a gcd of
 // |a| and |b| that does not divide c with TWarning::NoIntegerSolution.
+// Where that solution (the Bezout coefficients times c / gcd) is longer than
+// an answer may be, it is moved along the solutions to one that fits: x
+// reduced to [0, |XStep|), or the nearest solution to it that fits. It stays
+// too long only where no solution fits.
 TOutcome<THuteiSolution> HuteiSolve(const TInteger& a, const TInteger& b, const TInteger& c,
                                     bool plus);
 

@@ -56,18 +56,16 @@ struct TTerm {
 // Reads a polynomial as a sequence of terms: an optional sign, an optional
 // coefficient (digits, or digits "/" digits, the first digits possibly a
 // finite decimal such as 0.5 or .5), then optionally the letter with
-// an optional "^" exponent. Spaces between tokens are ignored. A sign may be
-// left out only where nothing else can be meant: before any term that follows
-// an exponent ("n^2n"), and before a constant that follows the bare letter ("n2").
+// an optional "^" exponent. Spaces between tokens are ignored. Every term but
+// the first starts with its sign: terms side by side ("n2", "3n2", "n^2n",
+// "n 1") could mean a sum, a product or a mistyped power, and are not read.
 class TPolyReader {
 public:
     TPolyReader(const std::string& text, char letter) : text_(text), letter_(letter) {}
 
     // The terms in order, or nothing when the text is not a polynomial in the letter.
     std::optional<std::vector<TTerm>> ReadTerms() {
-        enum class TPrevious { Nothing, Constant, Letter, Exponent };
         std::vector<TTerm> terms;
-        TPrevious previous = TPrevious::Nothing;
         while (SkipSpaces()) {
             bool hasSign = Peek() == '+' || Peek() == '-';
             bool negative = Peek() == '-';
@@ -103,18 +101,13 @@ public:
             if (!hasNumber && !hasLetter) {
                 return std::nullopt;
             }
-            bool signOptional = previous == TPrevious::Nothing || previous == TPrevious::Exponent ||
-                                (previous == TPrevious::Letter && !hasLetter);
-            if (!hasSign && !signOptional) {
+            if (!hasSign && !terms.empty()) {
                 return std::nullopt;
             }
             if (negative) {
                 term.Coefficient.Num = -std::move(term.Coefficient.Num);
             }
             terms.push_back(term);
-            previous = hasExponent ? TPrevious::Exponent
-                       : hasLetter ? TPrevious::Letter
-                                   : TPrevious::Constant;
         }
         return terms;
     }

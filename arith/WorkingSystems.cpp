@@ -200,16 +200,21 @@ TMath Combination(const TInteger& u, const TInteger& A, const TInteger& v, const
 }
 
 // "29·(−15) − 11·(−40) = 5": the equation a x + b y = c with x and y put in.
-TMath PutIn(const TInteger& a, const TInteger& b, const TInteger& c, const TInteger& x,
-            const TInteger& y) {
-    Check(a * x + b * y == c, "解の代入");
+// The values as the factors x and y are written, checked by the caller.
+TMath PutIn(const TInteger& a, const TInteger& b, const TInteger& c, TMath x, TMath y) {
     std::vector<TMath> parts;
     if (a.Sign() < 0) {
         parts.push_back(Op("−"));
     }
-    parts.insert(parts.end(), {Number(Abs(a)), Dot(), SignedInt(x), Op(b.Sign() < 0 ? "−" : "+"),
-                               Number(Abs(b)), Dot(), SignedInt(y), Op("="), IntegerMath(c)});
+    parts.insert(parts.end(), {Number(Abs(a)), Dot(), std::move(x), Op(b.Sign() < 0 ? "−" : "+"),
+                               Number(Abs(b)), Dot(), std::move(y), Op("="), IntegerMath(c)});
     return MathRow(std::move(parts));
+}
+
+TMath PutIn(const TInteger& a, const TInteger& b, const TInteger& c, const TInteger& x,
+            const TInteger& y) {
+    Check(a * x + b * y == c, "解の代入");
+    return PutIn(a, b, c, SignedInt(x), SignedInt(y));
 }
 
 // "x − 4", "(x + 4)" as a factor, "x" for a zero value.
@@ -219,10 +224,11 @@ TMath LessInteger(const char* letter, const TInteger& value, bool bracket) {
 }
 
 // "x = −15 + 11·(−1) = −26": the value shifted by step·k.
-TMath Shifted(const char* letter, const TInteger& from, const TInteger& step, const TInteger& k,
-              const TInteger& to) {
+// `written` is how `from` is written: its value, or a product too long to write out.
+TMath Shifted(const char* letter, const TInteger& from, TMath written, const TInteger& step,
+              const TInteger& k, const TInteger& to) {
     Check(from + step * k == to, "解の平行移動");
-    return MathRow({Letter(letter), Op("="), IntegerMath(from), Op(step.Sign() < 0 ? "−" : "+"),
+    return MathRow({Letter(letter), Op("="), std::move(written), Op(step.Sign() < 0 ? "−" : "+"),
                     Number(Abs(step)), Dot(), SignedInt(k), Op("="), IntegerMath(to)});
 }
 
@@ -599,8 +605,47 @@ TMath OneUnknownWorking(const TInteger& a, const TInteger& bb, const TInteger& c
                       HuteiAnswer(solution, general)});
 }
 
+namespace {
+
+// A run of `count` like lines of a working: line i is written when the run is
+// written whole or short, or is among its first or last kRunEnds lines; the
+// first line left out is replaced by one saying how many are.
+class TLineRun {
+public:
+    TLineRun(std::size_t count, TStepRun run)
+        : count_(count), whole_(run == TStepRun::Whole || count <= 2 * kRunEnds + 1) {}
+
+    template <typename Make> void Put(std::size_t i, std::vector<TMath>& lines, Make make) const {
+        if (whole_ || i < kRunEnds || i >= count_ - kRunEnds) {
+            lines.push_back(make());
+        } else if (i == kRunEnds) {
+            std::string note = "（途中 ";
+            note += std::to_string(count_ - 2 * kRunEnds);
+            note += " 行を省略）";
+            lines.push_back(MathRow({Word(std::move(note))}));
+        }
+    }
+
+private:
+    std::size_t count_;
+    bool whole_;
+};
+
+// v·k as the working writes a factor: the product's value where an answer
+// could write it, otherwise the product itself, "(−15·3)".
+TMath ScaledFactor(const TInteger& v, const TInteger& k) {
+    const TInteger product = v * k;
+    if (!product.LongerThan(kMaxAnswerDigits)) {
+        return SignedInt(product);
+    }
+    return Paren(MathRow({IntegerMath(v), Dot(), SignedInt(k)}));
+}
+
+} // namespace
+
 std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TInteger& c,
-                                  bool plus, const THuteiSolution& solution, bool general) {
+                                  bool plus, const THuteiSolution& solution, bool general,
+                                  TStepRun run) {
     if (a.IsZero() && b.IsZero()) {
         return std::nullopt;
     }
@@ -618,17 +663,23 @@ std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TI
         const std::size_t i = r.size() - 1;
         t.push_back(r[i - 1] / r[i]);
         r.push_back(r[i - 1] % r[i]);
-        lines.push_back(Equals(Number(r[i - 1]), MathRow({Number(r[i]), Dot(), Number(t[i]),
-                                                          Op("+"), Number(r[i + 1])})));
     }
     const std::size_t m = r.size() - 2; // g = r[m], r[m + 1] = 0
+    const TLineRun divisions(m, run);
+    for (std::size_t i = 1; i <= m; ++i) {
+        divisions.Put(i - 1, lines, [&] {
+            return Equals(Number(r[i - 1]),
+                          MathRow({Number(r[i]), Dot(), Number(t[i]), Op("+"), Number(r[i + 1])}));
+        });
+    }
     const TInteger& g = r[m];
     Check(g == Gcd(a, b), "最大公約数");
     lines.push_back(MathRow({Word("gcd"), Paren(MathRow({Number(Abs(a)), Comma(), Number(Abs(b))})),
                              Op("="), Number(g)}));
     if (!(c % g).IsZero()) {
-        lines.push_back(MathRow({IntegerMath(c), Word("は"), Number(g),
-                                 Word("で割り切れないので 整数解はありません")}));
+        lines.push_back(
+            MathRow({Number(Abs(a)), Word("と"), Number(Abs(b)), Word("の最大公約数"), Number(g),
+                     Word("は"), IntegerMath(c), Word("を割り切らないので、整数解はありません")}));
         return MathLines(std::move(lines));
     }
 
@@ -638,6 +689,8 @@ std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TI
     TInteger A = 0;
     TInteger B = 1;
     std::size_t j = 1;
+    // Line k of the back substitution is the one that reaches r[m - 1 - k].
+    const TLineRun substitutions(m == 1 ? 1 : m - 1, run);
     if (m == 1) {
         lines.push_back(Equals(Number(g), Combination(x, A, y, B)));
     } else {
@@ -646,35 +699,38 @@ std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TI
         y = r[j];
         A = 1;
         B = -t[j];
-        lines.push_back(
-            Equals(Number(g), MathRow({Number(x), Op("−"), Number(y), Dot(), Number(t[j])})));
+        substitutions.Put(0, lines, [&] {
+            return Equals(Number(g), MathRow({Number(x), Op("−"), Number(y), Dot(), Number(t[j])}));
+        });
     }
     while (j > 1) {
         // y = r[j] = r[j - 2] − r[j − 1]·t[j − 1], and r[j − 1] = x.
-        const TMath inner =
-            MathRow({Number(r[j - 2]), Op("−"), Number(x), Dot(), Number(t[j - 1])});
-        std::vector<TMath> put = {Op("="), Number(x)};
-        if (A != 1) {
-            put.push_back(Dot());
-            put.push_back(SignedInt(A));
-        }
-        put.push_back(Op(B.Sign() < 0 ? "−" : "+"));
-        put.push_back(Paren(inner));
-        if (Abs(B) != 1) {
-            put.push_back(Dot());
-            put.push_back(Number(Abs(B)));
-        }
         const TInteger nextA = B;
         const TInteger nextB = A - B * t[j - 1];
+        Check(nextA * r[j - 2] + nextB * x == g, "互除法の逆算");
+        substitutions.Put(m - j, lines, [&] {
+            const TMath inner =
+                MathRow({Number(r[j - 2]), Op("−"), Number(x), Dot(), Number(t[j - 1])});
+            std::vector<TMath> put = {Op("="), Number(x)};
+            if (A != 1) {
+                put.push_back(Dot());
+                put.push_back(SignedInt(A));
+            }
+            put.push_back(Op(B.Sign() < 0 ? "−" : "+"));
+            put.push_back(Paren(inner));
+            if (Abs(B) != 1) {
+                put.push_back(Dot());
+                put.push_back(Number(Abs(B)));
+            }
+            put.push_back(Op("="));
+            put.push_back(Combination(r[j - 2], nextA, x, nextB));
+            return MathRow(std::move(put));
+        });
         y = x;
         x = r[j - 2];
         A = nextA;
         B = nextB;
         --j;
-        Check(A * x + B * y == g, "互除法の逆算");
-        put.push_back(Op("="));
-        put.push_back(Combination(x, A, y, B));
-        lines.push_back(MathRow(std::move(put)));
     }
     Check(A * x + B * y == g, "互除法の逆算");
 
@@ -689,8 +745,9 @@ std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TI
     if (k == 1) {
         lines.push_back(MathRow({Word("よって"), PutIn(a, bb, c, x1, y1)}));
     } else {
-        lines.push_back(
-            MathRow({Word("両辺に"), IntegerMath(k), Word("を掛けて"), PutIn(a, bb, c, x1, y1)}));
+        Check(a * x1 + bb * y1 == c, "解の代入");
+        lines.push_back(MathRow({Word("両辺に"), IntegerMath(k), Word("を掛けて"),
+                                 PutIn(a, bb, c, ScaledFactor(xg, k), ScaledFactor(yg, k))}));
     }
 
     // The window's own particular solution, along (bb/g, −a/g).
@@ -699,8 +756,14 @@ std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TI
     if (solution.X != x1 || solution.Y != y1) {
         Check(((solution.X - x1) % sx).IsZero(), "解の平行移動");
         const TInteger shift = (solution.X - x1) / sx;
-        lines.push_back(MathRow({Shifted("x", x1, sx, shift, solution.X), Comma(),
-                                 Shifted("y", y1, sy, shift, solution.Y), Word("とすると")}));
+        const auto from = [&](const TInteger& v) {
+            return v.LongerThan(kMaxAnswerDigits)
+                       ? MathRow({IntegerMath(v / k), Dot(), SignedInt(k)})
+                       : IntegerMath(v);
+        };
+        lines.push_back(
+            MathRow({Shifted("x", x1, from(x1), sx, shift, solution.X), Comma(),
+                     Shifted("y", y1, from(y1), sy, shift, solution.Y), Word("とすると")}));
         lines.push_back(PutIn(a, bb, c, solution.X, solution.Y));
     }
     const TMath answer = HuteiAnswer(solution, general);

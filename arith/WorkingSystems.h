@@ -11,6 +11,7 @@
 #include "Notation.h"
 #include "PolyOperations.h"
 
+#include <cstddef>
 #include <optional>
 
 namespace arith {
@@ -48,8 +49,15 @@ std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
 // window shows its warning instead of an answer); solution is then not
 // read. With a or b 0 the one unknown is read off: "5y = 10 より y = 2",
 // "x はどんな整数でもよいので", the answer. None when both are 0.
+// A long Euclidean algorithm, and its back substitution, is written whole
+// only with TStepRun::Whole (for copying); abridged, as the board shows it,
+// each run of more than 2 kRunEnds + 1 lines keeps its first and last
+// kRunEnds lines around a line "（途中 N 行を省略）".
+enum class TStepRun { Whole, Abridged };
+inline constexpr std::size_t kRunEnds = 3;
 std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TInteger& c,
-                                  bool plus, const THuteiSolution& solution, bool general);
+                                  bool plus, const THuteiSolution& solution, bool general,
+                                  TStepRun run = TStepRun::Whole);
 
 // The board's result of one operation of the four-operations window, as
 // the window computed it.

@@ -25,12 +25,20 @@ const TBoardMath& TBoardEntry::Math() const {
         auto math = std::make_shared<TBoardMath>();
         math->Problem = Made(Problem).value_or(arith::MathRow({}));
         math->Answer = Made(Answer);
-        if (math->Answer) {
-            math->Working = Made(Working);
-        }
+        math->Working = Made(Working);
         math_ = std::move(math);
     }
     return *math_;
+}
+
+std::optional<arith::TMath> TBoardEntry::CopiedWorking() const {
+    if (!Math().Working) {
+        return std::nullopt;
+    }
+    if (std::optional<arith::TMath> whole = Made(WholeWorking)) {
+        return whole;
+    }
+    return Math().Working;
 }
 
 const std::optional<arith::TGraph>& TBoardEntry::Graph() const {

@@ -22,17 +22,24 @@ struct TBoardMath {
 };
 
 struct TBoardEntry {
-    QString Window;                                       // the title of the window it was made in
-    std::function<arith::TMath()> Problem;                // as the fields put it
-    std::function<arith::TMath()> Answer;                 // empty when it failed or stopped
-    std::function<std::optional<arith::TMath>()> Working; // how the answer is reached
-    std::function<arith::TGraph()> Plot;                  // the graph; empty where there is none
-    QString Message; // why it failed or stopped; empty with an answer
-    QString Text;    // the answer as the fields hold it, one line per field
+    QString Window;                        // the title of the window it was made in
+    std::function<arith::TMath()> Problem; // as the fields put it
+    std::function<arith::TMath()> Answer;  // empty when it failed or stopped
+    // How the answer is reached, or (where a window gives one) why the
+    // calculation stopped without one.
+    std::function<std::optional<arith::TMath>()> Working;
+    // The same working with every step, where Working leaves some out; empty otherwise.
+    std::function<std::optional<arith::TMath>()> WholeWorking;
+    std::function<arith::TGraph()> Plot; // the graph; empty where there is none
+    QString Message;                     // why it failed or stopped; empty with an answer
+    QString Text;                        // the answer as the fields hold it, one line per field
 
     // The formulas, made once. A working that fails its own checks is left
     // out; the answer stands (so is any formula that cannot be made).
     const TBoardMath& Math() const;
+    // The working to copy: with every step, made afresh each time it is
+    // asked for; empty where the board shows none.
+    std::optional<arith::TMath> CopiedWorking() const;
     // The graph, made once, the first time the board shows it; empty where
     // there is none or it cannot be made.
     const std::optional<arith::TGraph>& Graph() const;

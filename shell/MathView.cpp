@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 
@@ -111,6 +112,8 @@ public:
 
 private:
     TBox Text(const QString& text, const QFont& font, TMathKind part);
+    // The advances of the digits '0' to '9' in the font.
+    const std::array<qreal, 10>& DigitAdvances(const QFont& font);
     std::vector<TPiece> Pieces(const TMath& row, qreal scale);
     TBox Row(const TMath& row, qreal scale);
     TBox Lines(const std::vector<TMath>& lines, qreal scale);
@@ -134,6 +137,7 @@ private:
     // measuring the ink of each run alone is slow, and a 500-digit number
     // set in a narrow column has hundreds of runs.
     std::map<QString, QRectF> digitInk_; // by QFont::key()
+    std::map<QString, std::array<qreal, 10>> digitAdvances_;
 };
 
 qreal ScriptScale(qreal scale) {
@@ -160,6 +164,17 @@ const TStyle& TSetter::Style(qreal scale) {
     style.ParenAsc = std::max(-paren.boundingRect().top(), metrics.capHeight());
     style.ParenDesc = std::max(paren.boundingRect().bottom(), 0.0);
     return styles_.emplace(pixels, std::move(style)).first->second;
+}
+
+const std::array<qreal, 10>& TSetter::DigitAdvances(const QFont& font) {
+    const auto [found, added] = digitAdvances_.try_emplace(font.key());
+    if (added) {
+        const QFontMetricsF metrics(font);
+        for (char16_t digit = u'0'; digit <= u'9'; ++digit) {
+            found->second[digit - u'0'] = metrics.horizontalAdvance(QChar(digit));
+        }
+    }
+    return found->second;
 }
 
 TBox TSetter::Text(const QString& text, const QFont& font, TMathKind part) {
@@ -715,19 +730,31 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
     return box;
 }
 
-// The longest beginning of `digits` no wider than `width`.
-qsizetype DigitsThatFit(const QString& digits, const QFontMetricsF& metrics, qreal width) {
-    qsizetype low = 0;
-    qsizetype high = digits.size();
-    while (low < high) {
-        const qsizetype middle = (low + high + 1) / 2;
-        if (metrics.horizontalAdvance(digits.left(middle)) <= width) {
-            low = middle;
-        } else {
-            high = middle - 1;
+// The longest beginning of `digits` no wider than `width`: guessed from the
+// advances of the single digits (`advances`, of '0' to '9'), then settled by
+// measuring the beginning itself, so that a number of hundreds of digits is
+// not measured whole again and again.
+qsizetype DigitsThatFit(const QString& digits, const QFontMetricsF& metrics, qreal width,
+                        const std::array<qreal, 10>& advances) {
+    qsizetype count = 0;
+    qreal guess = 0;
+    while (count < digits.size()) {
+        const QChar c = digits[count];
+        const qreal advance = c.isDigit() && c.unicode() <= '9' ? advances[c.unicode() - '0']
+                                                                : metrics.horizontalAdvance(c);
+        if (guess + advance > width) {
+            break;
         }
+        guess += advance;
+        ++count;
     }
-    return low;
+    while (count > 0 && metrics.horizontalAdvance(digits.left(count)) > width) {
+        --count;
+    }
+    while (count < digits.size() && metrics.horizontalAdvance(digits.left(count + 1)) <= width) {
+        ++count;
+    }
+    return count;
 }
 
 std::vector<TBox> TSetter::Wrap(const TMath& math, qreal width) {
@@ -784,9 +811,10 @@ std::vector<TBox> TSetter::Wrap(const TMath& math, qreal width) {
             const qreal column = x + lead <= width / 2 ? x + lead : indent;
             QString digits = QString::fromStdString(piece.Math->Text);
             const QFontMetricsF metrics(style.Upright);
+            const std::array<qreal, 10>& advances = DigitAdvances(style.Upright);
             while (!digits.isEmpty()) {
                 const qreal room = width - x - (empty() ? 0 : piece.Lead);
-                qsizetype count = DigitsThatFit(digits, metrics, room);
+                qsizetype count = DigitsThatFit(digits, metrics, room, advances);
                 if (count == 0 && !empty()) {
                     newLine(column);
                     continue;
@@ -802,6 +830,34 @@ std::vector<TBox> TSetter::Wrap(const TMath& math, qreal width) {
         i = end;
     }
     return lines;
+}
+
+// The formula as narrow as a layout at width 1 sets it, for the cost of a
+// short one. There every number that a line may break is set one digit a
+// line: its first digit where the number begins, the others under each
+// other, and whatever follows it after its last digit. A long number is
+// set the same with only its first digit, one of each other digit it holds
+// and its last digit.
+arith::TMath Narrowed(const arith::TMath& math) {
+    constexpr std::size_t kShortNumber = 12;
+    if (math.Kind == TMathKind::Number && math.Text.size() > kShortNumber) {
+        std::string digits(1, math.Text.front());
+        for (std::size_t i = 1; i + 1 < math.Text.size(); ++i) {
+            if (digits.find(math.Text[i], 1) == std::string::npos) {
+                digits += math.Text[i];
+            }
+        }
+        digits += math.Text.back();
+        return arith::MathText(TMathKind::Number, std::move(digits));
+    }
+    if (math.Kind != TMathKind::Lines && math.Kind != TMathKind::Row) {
+        return math;
+    }
+    arith::TMath narrowed = math;
+    for (arith::TMath& part : narrowed.Parts) {
+        part = Narrowed(part);
+    }
+    return narrowed;
 }
 
 } // namespace
@@ -924,7 +980,8 @@ int TMathView::heightForWidth(int width) const {
 QSize TMathView::minimumSizeHint() const {
     if (narrowest_ < 0) {
         // Set as narrow as it goes, the widest part that cannot be broken.
-        narrowest_ = static_cast<int>(std::ceil(LayoutMath(math_, font(), 1).Bounds.width()));
+        narrowest_ =
+            static_cast<int>(std::ceil(LayoutMath(Narrowed(math_), font(), 1).Bounds.width()));
     }
     return {narrowest_, heightForWidth(std::max(narrowest_, width()))};
 }

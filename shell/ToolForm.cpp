@@ -25,16 +25,29 @@
 
 #include <algorithm>
 #include <exception>
+#include <limits>
 
 namespace {
 
 constexpr int kRowGap = 2; // pixels between the items of a formula row
 constexpr int kRowEditHeight = 20;
+// A field holds any text typed or pasted into it, never cut; the longest
+// that is read is the toolkit's usual limit, far beyond any number of 500
+// digits, and a longer one is refused as too large.
+constexpr int kFieldMaxLength = std::numeric_limits<int>::max();
+constexpr qsizetype kLongestReadText = 32767;
 
 // "x", "x²", ... "x⁹": a power (1 to 9) of a letter as a screen reader should say it.
 QString PowerText(const QString& letter, int power) {
     static const char16_t kSuperscripts[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
     return power == 1 ? letter : letter + QChar(kSuperscripts[power]);
+}
+
+// Lifts the toolkit's limit on a field's text, keeping its cursor where it was.
+void AcceptAnyLength(QLineEdit* edit) {
+    const int cursor = edit->cursorPosition();
+    edit->setMaxLength(kFieldMaxLength);
+    edit->setCursorPosition(cursor);
 }
 
 bool TakesFocusStep(const QWidget* w) {
@@ -186,6 +199,7 @@ QLineEdit* ToolForm::AddEdit(const char* name, QRect geometry, const QString& te
                              QWidget* parent) {
     auto* edit = new QLineEdit(text, parent ? parent : this);
     edit->setObjectName(QString::fromLatin1(name));
+    AcceptAnyLength(edit);
     edit->setGeometry(geometry);
     return edit;
 }
@@ -267,6 +281,7 @@ TAnswerEdit* ToolForm::RowAnswer(int& x, int centre, const char* name, int width
                                  const QString& text) {
     auto* answer = new TAnswerEdit(text, parent ? parent : this);
     answer->setObjectName(QString::fromLatin1(name));
+    AcceptAnyLength(answer);
     answer->setGeometry(x, centre - kRowEditHeight / 2, width, kRowEditHeight);
     answer->setAccessibleName(QStringLiteral("答え"));
     x += width + kRowGap;
@@ -391,9 +406,11 @@ void ToolForm::Answer(std::function<arith::TMath()> answer,
     entry_->Text = lines.join(QLatin1Char('\n'));
 }
 
-void ToolForm::Working(std::function<std::optional<arith::TMath>()> working) {
+void ToolForm::Working(std::function<std::optional<arith::TMath>()> working,
+                       std::function<std::optional<arith::TMath>()> whole) {
     if (entry_) {
         entry_->Working = std::move(working);
+        entry_->WholeWorking = std::move(whole);
     }
 }
 
@@ -413,6 +430,7 @@ void ToolForm::Failed(const QString& message) {
     if (entry_) {
         entry_->Answer = nullptr;
         entry_->Working = nullptr;
+        entry_->WholeWorking = nullptr;
         entry_->Plot = nullptr;
         entry_->Message = message;
     }
@@ -516,6 +534,9 @@ void ToolForm::SetLabelGrey(QLabel* label, bool grey) {
 void ToolForm::ReadField(QLineEdit* edit, const std::function<bool(const std::string&)>& read) {
     QString failure;
     try {
+        if (edit->text().size() > kLongestReadText) {
+            throw arith::OverflowError();
+        }
         const std::string text = FieldText(edit);
         if (read(text)) {
             return;

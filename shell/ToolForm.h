@@ -167,7 +167,10 @@ protected:
     void Problem(std::function<arith::TMath()> problem);
     void Answer(std::function<arith::TMath()> answer,
                 std::initializer_list<const QLineEdit*> fields);
-    void Working(std::function<std::optional<arith::TMath>()> working);
+    // Where the board shows a long working abridged, `whole` writes it with
+    // every step, for copying.
+    void Working(std::function<std::optional<arith::TMath>()> working,
+                 std::function<std::optional<arith::TMath>()> whole = {});
     // The graph the board draws under the answer, where the window has one.
     void Graph(std::function<arith::TGraph()> graph);
 
@@ -207,7 +210,8 @@ protected:
     // reading failure (a character that is no digit, a zero or missing
     // denominator, a number too large); it then reads as 0,
     // and the calculation must end with StopOnBadFields once every field is
-    // read, so that each bad field is named once, in reading order.
+    // read, so that each bad field is named once, in reading order. A text
+    // longer than 32767 characters is refused as too large, never cut.
     // One number field read as a fraction, or as a constant polynomial (as typed, not reduced).
     arith::TRational ReadRational(QLineEdit* edit);
     arith::TPolynomial ReadConstant(QLineEdit* edit);

@@ -164,22 +164,25 @@ void THuteiForm::CalcButtonClick() {
     const arith::TInteger c = ReadInteger(zEdit);
     StopOnBadFields();
     const bool plus = PlusItem->isChecked();
+    const bool general = AllRadio->isChecked();
     Problem([=] { return HuteiProblem(a, b, c, plus); });
-    const auto s = Accept(HuteiSolve(a, b, c, plus));
+    TOutcome<THuteiSolution> solved = HuteiSolve(a, b, c, plus);
+    // Without an integer solution the working ends in the reason there is none.
+    const THuteiSolution found = solved.Answer.value_or(THuteiSolution{});
+    Working([=] { return HuteiWorking(a, b, c, plus, found, general, TStepRun::Abridged); },
+            [=] { return HuteiWorking(a, b, c, plus, found, general); });
+    const auto s = Accept(std::move(solved));
     if (!s) {
         return;
     }
-    if (OneRadio->isChecked()) {
-        SetField(xAnsEdit1, AnswerDigits(s->X));
-        SetField(yAnsEdit1, AnswerDigits(s->Y));
-        Answer([=] { return HuteiAnswer(*s, false); }, {xAnsEdit1, yAnsEdit1});
-        Working([=] { return HuteiWorking(a, b, c, plus, *s, false); });
-    }
-    if (AllRadio->isChecked()) {
+    if (general) {
         SetField(xAnsEdit2, HuteiTermText(s->XStep, s->X));
         SetField(yAnsEdit2, HuteiTermText(s->YStep, s->Y));
         Answer([=] { return HuteiAnswer(*s, true); }, {xAnsEdit2, yAnsEdit2});
-        Working([=] { return HuteiWorking(a, b, c, plus, *s, true); });
+    } else {
+        SetField(xAnsEdit1, AnswerDigits(s->X));
+        SetField(yAnsEdit1, AnswerDigits(s->Y));
+        Answer([=] { return HuteiAnswer(*s, false); }, {xAnsEdit1, yAnsEdit1});
     }
 }
 

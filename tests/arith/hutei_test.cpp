@@ -7,6 +7,7 @@
 #include <numeric>
 #include <optional>
 #include <random>
+#include <string>
 
 using namespace arith;
 
@@ -79,6 +80,56 @@ TEST(Hutei, SolutionsBeyondThirtyTwoBits) {
     EXPECT_EQ(HuteiTermText(t.XStep, t.X) + " " + HuteiTermText(t.YStep, t.Y),
               "98765432109876543211n-345723911584513942010 "
               "-12345678901234567891n+43215488554263099720");
+}
+
+// Where the Bezout coefficients times c/g would be longer than an answer may
+// be, the solution moves along to x in [0, |b/g|); a solution that fits stays.
+TEST(Hutei, SolutionsMovedWithinTheLimit) {
+    const TInteger nines = Power(10, 500) - 1;
+    const TInteger half = 2 * Power(10, 499);
+    const struct {
+        const char* name;
+        TInteger a, b, c;
+        bool plus;
+        TInteger x, y;
+    } rows[] = {
+        {"3x+5y=10^500-1", 3, 5, nines, true, 3, half - 2},
+        {"3x-5y=10^500-1", 3, 5, nines, false, 3, 2 - half},
+        {"-3x+5y=10^500-1", -3, 5, nines, true, 2, half + 1},
+        {"3x+5y=-(10^500-1)", 3, 5, -nines, true, 2, -half - 1},
+        {"3x+5y=2000000000 fits as it was", 3, 5, 2000000000, true, 4000000000, -2000000000},
+    };
+    for (const auto& row : rows) {
+        const TOutcome<THuteiSolution> outcome = HuteiSolve(row.a, row.b, row.c, row.plus);
+        ASSERT_TRUE(outcome.Answer) << row.name;
+        EXPECT_EQ(outcome.Answer->X, row.x) << row.name;
+        EXPECT_EQ(outcome.Answer->Y, row.y) << row.name;
+    }
+}
+
+// Coefficients of up to 500 digits always have a solution that an answer can write.
+TEST(Hutei, FiveHundredDigitCoefficientsAlwaysAnswer) {
+    std::mt19937_64 random(500);
+    const auto digits = [&random](std::size_t count) {
+        std::string text(1, static_cast<char>('1' + random() % 9));
+        while (text.size() < count) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        return TInteger::FromDigits(text);
+    };
+    for (int i = 0; i < 60; ++i) {
+        const TInteger a = digits(300 + random() % 201) * (i % 3 == 0 ? -1 : 1);
+        const TInteger b = digits(300 + random() % 201);
+        const TInteger g = Gcd(a, b);
+        const TInteger c = digits(500) / g * g;
+        const bool plus = i % 2 == 0;
+        const TOutcome<THuteiSolution> outcome = HuteiSolve(a, b, c, plus);
+        ASSERT_TRUE(outcome.Answer) << i;
+        const THuteiSolution& s = *outcome.Answer;
+        EXPECT_EQ(a * s.X + (plus ? b : -b) * s.Y, c) << i;
+        EXPECT_NO_THROW((void)HuteiTermText(s.XStep, s.X)) << i;
+        EXPECT_NO_THROW((void)HuteiTermText(s.YStep, s.Y)) << i;
+    }
 }
 
 // Every answer must satisfy its equation, every family must hold all

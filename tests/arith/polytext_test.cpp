@@ -76,8 +76,6 @@ TEST(ParsePolynomial, Table) {
         {"3/2n", "3/2n"},
         {"-1/3n^3+n", "-1/3n^3+n"},
         {"n^0", "1"},
-        {"n^2n", "n^2+n"},
-        {"n2", "n+2"},
         {"", "0"},
         // Read as typed, where a plain scan went wrong.
         {"5+n", "n+5"},
@@ -94,6 +92,13 @@ TEST(ParsePolynomial, Table) {
         {"2nn", nullptr},
         {"+", nullptr},
         {"n2n", nullptr},
+        // Terms side by side are no sum.
+        {"n2", nullptr},
+        {"3n2", nullptr},
+        {"n^2n", nullptr},
+        {"n 1", nullptr},
+        {"n^2 3", nullptr},
+        {"2n 3n", nullptr},
         {"2 3", nullptr},
         {"n^-2", nullptr},
         {"３n", nullptr},

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <random>
@@ -161,7 +162,12 @@ TEST(WorkingSystemsTest, Hutei) {
          "6 = 4·1 + 2\n"
          "4 = 2·2 + 0\n"
          "gcd(4, 6) = 2\n"
-         "7 は 2 で割り切れないので 整数解はありません"},
+         "4 と 6 の最大公約数 2 は 7 を割り切らないので、整数解はありません"},
+        {"GcdDoesNotDivideCMinus", [] { return Hutei(4, 6, 3, false, false); },
+         "6 = 4·1 + 2\n"
+         "4 = 2·2 + 0\n"
+         "gcd(4, 6) = 2\n"
+         "4 と 6 の最大公約数 2 は 3 を割り切らないので、整数解はありません"},
         {"ZeroA", [] { return Hutei(0, 3, 9, true, true); },
          "3y = 9 より y = 3\n"
          "x はどんな整数でもよいので\n"
@@ -378,6 +384,78 @@ TEST(WorkingSystemsTest, HuteiEndsInTheBoardAnswer) {
         } else {
             ASSERT_TRUE(working.has_value()) << name;
             EXPECT_TRUE(MathToUnicode(*working).ends_with("整数解はありません")) << name;
+        }
+    }
+}
+
+// A long Euclidean algorithm and its back substitution are shown by their
+// first and last three lines; the whole working has every line, and both end
+// in the answer.
+TEST(WorkingSystemsTest, HuteiAbridgedWhereLong) {
+    const struct {
+        const char* name;
+        long a, b, c;
+        const char* note; // the line of the abridged working that stands for the rest
+        std::size_t left; // lines it leaves out
+    } rows[] = {
+        {"F31x+F30y=1", 1346269, 832040, 1, "（途中 23 行を省略）", 23 + 22},
+        {"F11x+F10y=3", 89, 55, 3, "（途中 3 行を省略）", 3 + 2},
+        {"F9x+F8y=1 (seven lines, all shown)", 34, 21, 1, nullptr, 0},
+    };
+    const auto lines = [](const std::optional<TMath>& working) {
+        const std::string text = Text(working);
+        return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    };
+    for (const auto& row : rows) {
+        const THuteiSolution s = *HuteiSolve(row.a, row.b, row.c, true).Answer;
+        const auto whole = HuteiWorking(row.a, row.b, row.c, true, s, true);
+        const auto shown = HuteiWorking(row.a, row.b, row.c, true, s, true, TStepRun::Abridged);
+        ASSERT_TRUE(whole && shown) << row.name;
+        EXPECT_EQ(Text(whole).find("省略"), std::string::npos) << row.name;
+        const std::size_t notes = row.note ? 2 : 0;
+        EXPECT_EQ(lines(shown) + row.left, lines(whole) + notes) << row.name;
+        if (row.note) {
+            EXPECT_NE(Text(shown).find(std::string("\n") + row.note + "\n"), std::string::npos)
+                << row.name;
+        }
+        ExpectEndsIn(shown, HuteiAnswer(s, true), row.name);
+    }
+}
+
+// Where the Bezout coefficients times c are longer than an answer may be,
+// the working writes them as products and moves on to the answer shown.
+TEST(WorkingSystemsTest, HuteiBeyondTheLimitOfAnAnswer) {
+    const TInteger nines = Power(10, 500) - 1;
+    const THuteiSolution s = *HuteiSolve(3, 5, nines, true).Answer;
+    const std::optional<TMath> working = HuteiWorking(3, 5, nines, true, s, false);
+    ASSERT_TRUE(working);
+    const std::string n = AnswerDigits(nines);
+    EXPECT_NE(Text(working).find("を掛けて 3·(2·" + n + ") + 5·(−" + n + ") = " + n),
+              std::string::npos)
+        << Text(working);
+    ExpectEndsIn(working, HuteiAnswer(s, false), "3x + 5y = 10^500 − 1");
+
+    // Coefficients of 300 to 500 digits: every working is made and ends in the answer.
+    std::mt19937_64 random(31);
+    const auto digits = [&random](std::size_t count) {
+        std::string text(1, static_cast<char>('1' + random() % 9));
+        while (text.size() < count) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        return TInteger::FromDigits(text);
+    };
+    for (int i = 0; i < 40; ++i) {
+        const TInteger a = digits(300 + random() % 201);
+        const TInteger b = digits(300 + random() % 201) * (i % 3 == 0 ? -1 : 1);
+        const TInteger g = Gcd(a, b);
+        const TInteger c = digits(300 + random() % 201) / g * g;
+        const bool plus = i % 2 == 0;
+        const THuteiSolution t = *HuteiSolve(a, b, c, plus).Answer;
+        const std::string name = MathToUnicode(HuteiProblem(a, b, c, plus));
+        for (TStepRun run : {TStepRun::Whole, TStepRun::Abridged}) {
+            const std::optional<TMath> made = HuteiWorking(a, b, c, plus, t, i % 4 < 2, run);
+            ASSERT_TRUE(made) << name;
+            ExpectEndsIn(made, HuteiAnswer(t, i % 4 < 2), name);
         }
     }
 }

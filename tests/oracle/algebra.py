@@ -8,6 +8,7 @@ import sympy as sp
 
 import texts
 from checks import (
+    TOP,
     ZERO_POLY,
     check_factored,
     content_primitive,
@@ -459,6 +460,32 @@ class Renritu3(Renritu):
 # ---------------------------------------------------------------------------
 
 
+def some_solution_fits(a, bb, c):
+    """Whether a x + bb y = c (a or bb not 0, gcd dividing c) has an integer
+    solution that an answer can write: |x| and |y| below 10^500. Worked out
+    on its own, as the integers t for which both x0 + sx t and y0 + sy t fit."""
+    if a == 0 or bb == 0:
+        return abs(c // (a or bb)) < TOP
+    g = math.gcd(a, bb)
+    # the extended algorithm: a u + bb v = g
+    r0, r1, u0, u1, v0, v1 = a, bb, 1, 0, 0, 1
+    while r1:
+        q = r0 // r1
+        r0, r1, u0, u1, v0, v1 = r1, r0 - q * r1, u1, u0 - q * u1, v1, v0 - q * v1
+    if r0 < 0:
+        u0, v0 = -u0, -v0
+    x0, y0 = u0 * (c // g), v0 * (c // g)
+    low, high = None, None
+    for start, step in ((x0, bb // g), (y0, -a // g)):
+        if step < 0:
+            start, step = -start, -step
+        lo = -((TOP - 1 + start) // step)  # ceil((-(TOP - 1) - start) / step)
+        hi = (TOP - 1 - start) // step
+        low = lo if low is None else max(low, lo)
+        high = hi if high is None else min(high, hi)
+    return low <= high
+
+
 class Hutei:
     cls = "THuteiForm"
 
@@ -482,6 +509,8 @@ class Hutei:
         }
 
     def big(self, rng):
+        if rng.random() < 0.3:
+            return self.huge(rng)
         # a x + b y = c with a shared factor g that c mostly has as well
         g = abs(big_int(rng, 1, 15))
         a, b = g * big_int(rng, 1, 25), g * big_int(rng, 1, 25)
@@ -491,7 +520,17 @@ class Hutei:
             texts_[rng.randrange(3)] = rng.choice(["9" * 501, "-1" + "0" * 500])  # too large
         return {"xEdit": texts_[0], "yEdit": texts_[1], "zEdit": texts_[2], "sign": rng.randrange(2), "mode": rng.choice(["OneRadio", "AllRadio"])}
 
-    FIXED = [{"xEdit": "3", "yEdit": "5", "zEdit": "2000000000", "sign": 0, "mode": m} for m in ("OneRadio", "AllRadio")]
+    def huge(self, rng):
+        # coefficients of 300 to 500 digits, where the Bezout coefficients
+        # times c run far beyond 500 digits; c mostly a multiple of the gcd
+        a, b, c = (big_int(rng, 300, 500) for _ in range(3))
+        if rng.random() < 0.85:
+            g = math.gcd(a, b)
+            c -= c % g
+        return {"xEdit": str(a), "yEdit": str(b), "zEdit": str(c), "sign": rng.randrange(2), "mode": rng.choice(["OneRadio", "AllRadio"])}
+
+    FIXED = [{"xEdit": "3", "yEdit": "5", "zEdit": z, "sign": sign, "mode": m}
+             for z in ("2000000000", "9" * 500) for sign in (0, 1) for m in ("OneRadio", "AllRadio")]
 
     def commands(self, case):
         return set_lines(self.cls, [(c, case[c]) for c in ("xEdit", "yEdit", "zEdit")]) + [
@@ -522,6 +561,10 @@ class Hutei:
         g = math.gcd(a, b)
         if c % g:
             stopped(shown, [warning("整数解はありません")], initial)
+            return
+        # Refused as too large only where no solution fits, which the
+        # readable fields (at most 500 digits each) never meet.
+        if overflowed(shown, [], not some_solution_fits(a, s * b, c), initial):
             return
         messages(shown, [])
         if case["mode"] == "OneRadio":

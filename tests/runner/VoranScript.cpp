@@ -139,6 +139,10 @@
 //                     legend TEXT" with the legend under the chart as plain
 //                     text (or "legend none"); or "graphdrawn none" when no
 //                     chart is drawn
+//   setpadded W.C N TEXT  replaces the text of an edit field, as set does,
+//                     with N zeros followed by TEXT: a long pasted number
+//   length W.C        prints "W.C length=N", the number of characters in an
+//                     edit field's text
 //
 // Each run starts from no remembered settings (the zoom is 100%).
 //
@@ -278,7 +282,9 @@ enum class Verb {
     Graph,
     Resize,
     SaveGraph,
-    GraphDrawn
+    GraphDrawn,
+    SetPadded,
+    Length
 };
 
 // What a command names after its verb.
@@ -341,6 +347,8 @@ constexpr VerbInfo kVerbs[] = {
     {"resize", Verb::Resize, Operand::Window, true},
     {"savegraph", Verb::SaveGraph, Operand::Text, true},
     {"graphdrawn", Verb::GraphDrawn, Operand::None, false},
+    {"setpadded", Verb::SetPadded, Operand::Control, true},
+    {"length", Verb::Length, Operand::Control, false},
 };
 
 struct KeyName {
@@ -903,6 +911,25 @@ private:
     void Set(const Command& command) {
         RequireVisible(FindWindow(command.window));
         FindControlAs<QLineEdit>(command, "an edit field")->setText(command.text);
+    }
+
+    void SetPadded(const Command& command) {
+        RequireVisible(FindWindow(command.window));
+        const qsizetype space = command.text.indexOf(QLatin1Char(' '));
+        bool ok = false;
+        const int zeros = command.text.left(space).toInt(&ok);
+        if (!ok || zeros < 0) {
+            throw ScriptError(
+                QStringLiteral("setpadded needs a count of zeros: %1").arg(command.text));
+        }
+        const QString tail = space < 0 ? QString() : command.text.mid(space + 1);
+        FindControlAs<QLineEdit>(command, "an edit field")
+            ->setText(QString(zeros, QLatin1Char('0')) + tail);
+    }
+
+    void PrintLength(const Command& command) {
+        auto* edit = FindControlAs<QLineEdit>(command, "an edit field");
+        Print(QStringLiteral("%1 length=%2").arg(Name(command)).arg(edit->text().size()));
     }
 
     void Type(const Command& command) {
@@ -1539,6 +1566,10 @@ private:
             return Click(command);
         case Verb::Set:
             return Set(command);
+        case Verb::SetPadded:
+            return SetPadded(command);
+        case Verb::Length:
+            return PrintLength(command);
         case Verb::Type:
             return Type(command);
         case Verb::Key:

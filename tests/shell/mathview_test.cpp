@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -364,6 +365,28 @@ TEST(MathView, LayoutFollowsTheWidthAndTheFont) {
     // A new formula replaces the old layout.
     view.SetMath(N("1"));
     EXPECT_LT(view.heightForWidth(400), 2 * kPixels * 2);
+}
+
+// The least width a view asks for is that of its formula set at width 1,
+// every number a digit a line, however it is worked out.
+TEST(MathView, LeastWidthIsThatOfTheNarrowestLayout) {
+    const std::string digits = Digits(500);
+    const std::string wide = "8" + Digits(300) + "0";
+    const TMath formulas[] = {
+        N(digits.c_str()),
+        Row({L("x"), O("="), N(digits.c_str()), O("·"), L("y")}),
+        P(TMathKind::Lines,
+          {Row({N(wide.c_str()), O("="), N(digits.c_str()), O("+"), N("1")}),
+           Row({T(TMathKind::Word, "両辺に"), N(digits.c_str()), T(TMathKind::Word, "を掛けて")}),
+           Row({P(TMathKind::Paren, {N(wide.c_str())}), O("−"), N("12")})}),
+    };
+    for (const TMath& math : formulas) {
+        TMathView view;
+        view.SetPixelSize(kPixels);
+        view.SetMath(math);
+        EXPECT_EQ(view.minimumSizeHint().width(),
+                  static_cast<int>(std::ceil(LayoutMath(math, view.font(), 1).Bounds.width())));
+    }
 }
 
 TEST(MathView, ScrollsInsteadOfCuttingInANarrowScrollArea) {

@@ -177,15 +177,18 @@ double Held(double y, const arith::TGraphRange& range) {
     return std::isnan(y) ? 0 : std::clamp(y, range.YMin - 4 * height, range.YMax + 4 * height);
 }
 
-// y = f(x) across the view; a straight line as the two points where it
-// leaves a box well beyond the view, so that it crosses a view widened to
-// equal scales and keeps its slope however steep.
-QList<QPointF> CurvePoints(const arith::TPolynomial& f, const arith::TGraphRange& range) {
+// y = f(x) across the view, in the graph's drawn coordinates, through its
+// marked points; a straight line as the two points where it leaves a box
+// well beyond the view, so that it crosses a view widened to equal scales
+// and keeps its slope however steep.
+QList<QPointF> CurvePoints(const arith::TGraph& graph, const arith::TPolynomial& f) {
+    const arith::TGraphRange& range = graph.Range;
     QList<QPointF> points;
     if (f.Degree <= 1) {
+        const arith::TPolynomial drawn = arith::DrawnCurve(graph, f);
         const double wide = 4 * std::max(range.XMax - range.XMin, range.YMax - range.YMin);
-        const double c = arith::ApproxValue(f, 0);
-        const double m = arith::ApproxValue(f, 1) - c;
+        const double c = arith::ApproxRational(arith::PolyCoeff(drawn, 0));
+        const double m = drawn.Degree == 1 ? arith::ApproxRational(arith::PolyCoeff(drawn, 1)) : 0;
         double from = range.XMin - wide;
         double to = range.XMax + wide;
         if (m != 0) {
@@ -199,23 +202,23 @@ QList<QPointF> CurvePoints(const arith::TPolynomial& f, const arith::TGraphRange
         }
         return points;
     }
-    points.reserve(kCurveSamples + 1);
-    for (int i = 0; i <= kCurveSamples; ++i) {
-        const double x = range.XMin + (range.XMax - range.XMin) * i / kCurveSamples;
-        points.append({x, Held(arith::ApproxValue(f, x), range)});
+    for (const auto& [x, y] :
+         arith::CurveSamples(graph, f, range.XMin, range.XMax, kCurveSamples)) {
+        points.append({x, Held(y, range)});
     }
     return points;
 }
 
 // The part of the area on one side of the x-axis, drawn as its outline and y = 0.
-void AreaPart(QChart* chart, const arith::TGraphArea& area, const arith::TGraphRange& range,
-              bool above, const QColor& colour, const QString& name) {
+void AreaPart(QChart* chart, const arith::TGraph& graph, bool above, const QColor& colour,
+              const QString& name) {
+    const arith::TGraphArea& area = *graph.Area;
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
     bool any = false;
-    for (int i = 0; i <= kCurveSamples; ++i) {
-        const double x = area.From + (area.To - area.From) * i / kCurveSamples;
-        const double y = Held(arith::ApproxValue(area.F, x), range);
+    for (const auto& [x, value] :
+         arith::CurveSamples(graph, area.F, area.From, area.To, kCurveSamples)) {
+        const double y = Held(value, graph.Range);
         const double part = above ? std::max(y, 0.0) : std::min(y, 0.0);
         any = any || part != 0;
         upper->append(x, part);
@@ -412,6 +415,56 @@ QColor Over(const QColor& colour, const QColor& base) {
                             static_cast<float>(a * colour.blueF() + (1 - a) * base.blueF()));
 }
 
+// Text with a place to break after every kRun characters of a run without
+// one, so that a note naming a 500-digit root wraps.
+QString Breakable(const QString& text) {
+    constexpr qsizetype kRun = 30;
+    QString broken;
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            run = 0;
+        } else if (++run > kRun) {
+            broken += QChar(0x200B);
+            run = 1;
+        }
+        broken += c;
+    }
+    return broken;
+}
+
+// A legend entry that breaks only where a reader expects: word joiners hold
+// it together (Japanese text would otherwise break between any two
+// characters), except that an entry longer than a short line may break
+// before the + and − between its terms, and a run of characters without
+// such a place (a 500-digit coefficient) every kRun characters.
+QString HeldTogether(const QString& entry) {
+    constexpr qsizetype kShort = 40;
+    constexpr qsizetype kRun = 30;
+    const bool breakable = entry.size() > kShort;
+    QString held;
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < entry.size(); ++i) {
+        const QChar c = entry[i];
+        const bool beforeTerm = breakable && c == QLatin1Char(' ') && i + 1 < entry.size() &&
+                                (entry[i + 1] == QLatin1Char('+') || entry[i + 1] == QChar(0x2212));
+        if (beforeTerm) {
+            held += QLatin1Char(' '); // a break may follow
+            run = 0;
+            continue;
+        }
+        if (!held.isEmpty() && !held.endsWith(QLatin1Char(' '))) {
+            held += breakable && run >= kRun ? QChar(0x200B) : QChar(0x2060);
+            if (run >= kRun) {
+                run = 0;
+            }
+        }
+        held += c == QLatin1Char(' ') ? QChar(QChar::Nbsp) : c;
+        ++run;
+    }
+    return held;
+}
+
 // The legend as rich text: a stroke for each named line, a square for each
 // named area, in its colour, and the name; a line breaks between entries only.
 QString LegendText(const QList<QAbstractSeries*>& series, const QColor& base) {
@@ -431,17 +484,8 @@ QString LegendText(const QList<QAbstractSeries*>& series, const QColor& base) {
         } else {
             continue;
         }
-        // Word joiners hold an entry together; Japanese text would otherwise
-        // break between any two characters.
-        QString name;
-        for (const QChar c : s->name()) {
-            if (!name.isEmpty()) {
-                name += QChar(0x2060);
-            }
-            name += c == QLatin1Char(' ') ? QChar(QChar::Nbsp) : c;
-        }
         entries << QStringLiteral("<span style=\"color:%1\">%2</span>&nbsp;%3")
-                       .arg(colour.name(), sign, name.toHtmlEscaped());
+                       .arg(colour.name(), sign, HeldTogether(s->name()).toHtmlEscaped());
     }
     return entries.join(QStringLiteral(" &nbsp; "));
 }
@@ -467,6 +511,10 @@ TGraphView::TGraphView(QWidget* parent) : QWidget(parent) {
     notes_ = new QLabel(this);
     notes_->setObjectName(QStringLiteral("GraphNotes"));
     notes_->setWordWrap(true);
+    // The labels wrap to the board's width rather than widen the board, and
+    // with it the saved picture.
+    legend_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    notes_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -530,7 +578,7 @@ void TGraphView::Build() {
     for (const std::string& note : graph.Notes) {
         notes << Text(note);
     }
-    notes_->setText(notes.join(QLatin1Char('\n')));
+    notes_->setText(Breakable(notes.join(QLatin1Char('\n'))));
 
     const bool drawable = !graph.Curves.empty() || !graph.Verticals.empty() ||
                           !graph.Segments.empty() || !graph.Marks.empty() || !graph.Bars.empty() ||
@@ -552,9 +600,9 @@ void TGraphView::Build() {
     chart->layout()->setContentsMargins(0, 0, 0, 0); // the chart's background meets the legend's
     chart->legend()->setVisible(false); // it would cut long names short; the label below wraps them
     QCategoryAxis* xAxis =
-        Axis(range.XMin, range.XMax, range.XStep, QStringLiteral("x"), small, colours);
+        Axis(range.XMin, range.XMax, range.XStep, Text(graph.XName), small, colours);
     QCategoryAxis* yAxis =
-        Axis(range.YMin, range.YMax, range.YStep, QStringLiteral("y"), small, colours);
+        Axis(range.YMin, range.YMax, range.YStep, Text(graph.YName), small, colours);
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
     // The plot area is known once the chart is laid out: the ticks are
@@ -578,6 +626,7 @@ void TGraphView::Build() {
         const TStraight line{Polyline(chart, {}, pen, name), a, b};
         CutToView(line, box);
         straights->push_back(line);
+        return line.Series;
     };
 
     // The coordinate axes through the origin, where they are in view.
@@ -585,15 +634,18 @@ void TGraphView::Build() {
     axisPen.setWidthF(1.2 * zoom);
     // They and the vertical lines reach well beyond the view, so that they
     // cross a view widened to equal scales.
+    // Where the graph is measured from an origin far from 0, they lie far outside.
     const double wide = 4 * std::max(range.XMax - range.XMin, range.YMax - range.YMin);
-    straight({range.XMin - wide, 0}, {range.XMax + wide, 0}, axisPen, {});
-    straight({0, range.YMin - wide}, {0, range.YMax + wide}, axisPen, {});
+    const double zeroX = arith::Drawn({}, graph.XOrigin);
+    const double zeroY = arith::Drawn({}, graph.YOrigin);
+    straight({range.XMin - wide, zeroY}, {range.XMax + wide, zeroY}, axisPen, {})
+        ->setObjectName(QStringLiteral("Axis"));
+    straight({zeroX, range.YMin - wide}, {zeroX, range.YMax + wide}, axisPen, {})
+        ->setObjectName(QStringLiteral("Axis"));
 
     if (graph.Area && graph.Area->To > graph.Area->From) {
-        AreaPart(chart, *graph.Area, range, true, colours.Above,
-                 QStringLiteral("x 軸より上の部分"));
-        AreaPart(chart, *graph.Area, range, false, colours.Below,
-                 QStringLiteral("x 軸より下の部分"));
+        AreaPart(chart, graph, true, colours.Above, QStringLiteral("x 軸より上の部分"));
+        AreaPart(chart, graph, false, colours.Below, QStringLiteral("x 軸より下の部分"));
     }
     if (!graph.Bars.empty()) {
         Bars(chart, graph.Bars, range, colours.Bar);
@@ -608,7 +660,7 @@ void TGraphView::Build() {
         }
         QPen pen(colour);
         pen.setWidthF(2.2 * zoom);
-        const QList<QPointF> points = CurvePoints(curve.F, range);
+        const QList<QPointF> points = CurvePoints(graph, curve.F);
         if (curve.F.Degree <= 1) {
             if (points.size() == 2) {
                 straight(points[0], points[1], pen, Text(curve.Label));
@@ -636,7 +688,13 @@ void TGraphView::Build() {
         if (segment.Dashed) {
             pen.setStyle(Qt::DashLine);
         }
-        Polyline(chart, {{segment.X1, segment.Y1}, {segment.X2, segment.Y2}}, pen, {});
+        // Cut at the view like the straight lines: an end too far to place
+        // would otherwise carry the segment beyond it.
+        const auto finite = [](double v) {
+            return std::isnan(v) ? 0 : std::clamp(v, -1e300, 1e300);
+        };
+        straight({finite(segment.X1), finite(segment.Y1)}, {finite(segment.X2), finite(segment.Y2)},
+                 pen, {});
     }
     for (const arith::TGraphMark& mark : graph.Marks) {
         if (QScatterSeries* series = Mark(chart, mark, colours, markSize)) {

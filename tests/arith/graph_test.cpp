@@ -167,9 +167,9 @@ TEST(Graph, RangeShowsEveryMarkWithAMargin) {
         }
         EXPECT_EQ(labels, c.Labels);
         EXPECT_EQ(graph.Notes.size(), c.Notes);
-        for (const auto& [x, y] : graph.Keep) {
-            ExpectInside(x, r.XMin, r.XMax, "kept x");
-            ExpectInside(y, r.YMin, r.YMax, "kept y");
+        for (const TExactPoint& kept : graph.Keep) {
+            ExpectInside(Drawn(kept.X, graph.XOrigin), r.XMin, r.XMax, "kept x");
+            ExpectInside(Drawn(kept.Y, graph.YOrigin), r.YMin, r.YMax, "kept y");
         }
         if (graph.ShowXAxis) {
             EXPECT_LT(r.YMin, 0);

@@ -185,20 +185,21 @@ QList<QPointF> CurvePoints(const arith::TGraph& graph, const arith::TPolynomial&
     const arith::TGraphRange& range = graph.Range;
     QList<QPointF> points;
     if (f.Degree <= 1) {
-        const arith::TPolynomial drawn = arith::DrawnCurve(graph, f);
+        // y = m (x − middle) + c, c worked out exactly at the view's middle.
         const double wide = 4 * std::max(range.XMax - range.XMin, range.YMax - range.YMin);
-        const double c = arith::ApproxRational(arith::PolyCoeff(drawn, 0));
-        const double m = drawn.Degree == 1 ? arith::ApproxRational(arith::PolyCoeff(drawn, 1)) : 0;
+        const double middle = (range.XMin + range.XMax) / 2;
+        const double c = arith::DrawnValue(graph, f, middle);
+        const double m = f.Degree == 1 ? arith::ApproxRational(arith::PolyCoeff(f, 1)) : 0;
         double from = range.XMin - wide;
         double to = range.XMax + wide;
         if (m != 0) {
-            const double a = (range.YMin - wide - c) / m;
-            const double b = (range.YMax + wide - c) / m;
+            const double a = middle + (range.YMin - wide - c) / m;
+            const double b = middle + (range.YMax + wide - c) / m;
             from = std::max(from, std::min(a, b));
             to = std::min(to, std::max(a, b));
         }
         if (from < to) {
-            points = {{from, m * from + c}, {to, m * to + c}};
+            points = {{from, m * (from - middle) + c}, {to, m * (to - middle) + c}};
         }
         return points;
     }

@@ -429,47 +429,59 @@ double Drawn(const TRational& v, const TRational& origin) {
     return origin.Num.IsZero() ? ApproxRational(v) : ApproxRational(Difference(v, origin));
 }
 
-TPolynomial DrawnCurve(const TGraph& graph, const TPolynomial& f) {
-    if (graph.XOrigin.Num.IsZero() && graph.YOrigin.Num.IsZero()) {
-        return f;
-    }
-    TPolynomial shift;
-    PolyClear(shift);
-    PolySetCoeff(shift, 1, {1, 1});
-    PolySetCoeff(shift, 0, graph.XOrigin);
-    PolyNormalize(shift);
-    TPolynomial drawn;
-    PolyCompose(f, shift, drawn);
-    PolySetCoeff(drawn, 0, Reduced(Difference(PolyCoeff(drawn, 0), graph.YOrigin)));
-    PolyNormalize(drawn);
-    return drawn;
+double DrawnValue(const TGraph& graph, const TPolynomial& f, double x) {
+    TRational at;
+    RatAdd(graph.XOrigin, ExactDouble(x), at);
+    return Drawn(ExactValue(f, at), graph.YOrigin);
 }
 
 std::vector<std::pair<double, double>> CurveSamples(const TGraph& graph, const TPolynomial& f,
                                                     double from, double to, int count) {
-    std::vector<double> xs;
+    // Each x, with the exact value it stands for where it is a marked or kept point.
+    std::vector<std::pair<double, const TRational*>> xs;
     xs.reserve(static_cast<std::size_t>(count) + 1 + graph.Marks.size() + graph.Keep.size());
     for (int i = 0; i <= count; ++i) {
-        xs.push_back(from + (to - from) * i / count);
+        xs.emplace_back(from + (to - from) * i / count, nullptr);
     }
-    auto add = [&](double x) {
-        if (x > from && x < to) {
-            xs.push_back(x);
+    auto add = [&](double x, const TRational& exact) {
+        if (x >= from && x <= to) {
+            xs.emplace_back(x, &exact);
         }
     };
     for (const TGraphMark& mark : graph.Marks) {
-        add(mark.X);
+        add(mark.X, mark.At.X);
     }
-    for (const TExactPoint& kept : graph.Keep) {
-        add(Drawn(kept.X, graph.XOrigin));
+    for (const TExactPoint& point : graph.Keep) {
+        add(Drawn(point.X, graph.XOrigin), point.X);
     }
-    std::sort(xs.begin(), xs.end());
-    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
-    const TPolynomial drawn = DrawnCurve(graph, f);
+    // Equal x: the exact one stays.
+    std::sort(xs.begin(), xs.end(), [](const auto& a, const auto& b) {
+        return a.first < b.first || (a.first == b.first && a.second != nullptr && !b.second);
+    });
+    xs.erase(std::unique(xs.begin(), xs.end(),
+                         [](const auto& a, const auto& b) { return a.first == b.first; }),
+             xs.end());
+    // g(u) = f(XOrigin + middle + u) − YOrigin, exact.
+    const double middle = (from + to) / 2;
+    TPolynomial shift;
+    PolyClear(shift);
+    PolySetCoeff(shift, 1, {1, 1});
+    TRational at;
+    RatAdd(graph.XOrigin, ExactDouble(middle), at);
+    PolySetCoeff(shift, 0, Reduced(at));
+    PolyNormalize(shift);
+    TPolynomial g;
+    PolyCompose(f, shift, g);
+    PolySetCoeff(g, 0, Reduced(Difference(PolyCoeff(g, 0), graph.YOrigin)));
+    PolyNormalize(g);
     std::vector<std::pair<double, double>> points;
     points.reserve(xs.size());
-    for (const double x : xs) {
-        points.emplace_back(x, ApproxValue(drawn, x));
+    for (const auto& [x, exact] : xs) {
+        // At a marked point f is taken at its exact x, which a double may
+        // only round: on a curve as steep as x² − 10¹²⁰x + 10¹²⁰ near its
+        // root that rounding alone moves f far off the mark.
+        points.emplace_back(x, exact != nullptr ? Drawn(ExactValue(f, *exact), graph.YOrigin)
+                                                : ApproxValue(g, x - middle));
     }
     return points;
 }
@@ -580,8 +592,12 @@ TGraphRange ChooseRange(const TGraph& graph) {
         ys.Add(segment.Y1);
         ys.Add(segment.Y2);
     }
+    // Bars stand on the x-axis; however tall, the view shows their heights.
     for (const TGraphBar& bar : graph.Bars) {
-        ys.Add(bar.Value);
+        if (std::isfinite(bar.Value)) {
+            ys.Min = std::min(ys.Min, bar.Value);
+            ys.Max = std::max(ys.Max, bar.Value);
+        }
         ys.Add(0);
     }
     if (graph.ShowXAxis) {

@@ -128,13 +128,14 @@ std::vector<double> ApproxRealRoots(const TPolynomial& p);
 
 // v − origin as a double: where a value is drawn.
 double Drawn(const TRational& v, const TRational& origin);
-// F(XOrigin + t) − YOrigin, exact: the curve in drawn coordinates, whose
-// values in double keep their digits anywhere in the view.
-TPolynomial DrawnCurve(const TGraph& graph, const TPolynomial& f);
+// f at the drawn x, worked out exactly and drawn: f(XOrigin + x) − YOrigin.
+double DrawnValue(const TGraph& graph, const TPolynomial& f, double x);
 // Points (t, y) of the curve f in drawn coordinates for t from `from` to
 // `to`: count + 1 evenly spaced, and the marked and kept points between, so
 // that the line drawn through them passes through every marked point of the
-// curve however sharply it turns there.
+// curve however sharply it turns there. Each value is taken from f shifted
+// exactly to the middle of the span, so it keeps its digits wherever the
+// span lies.
 std::vector<std::pair<double, double>> CurveSamples(const TGraph& graph, const TPolynomial& f,
                                                     double from, double to, int count);
 

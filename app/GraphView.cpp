@@ -244,21 +244,29 @@ void Bars(QChart* chart, const std::vector<arith::TGraphBar>& bars, const arith:
           const QColor& colour) {
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
+    // Bars apart from each other are drawn each on its own; hundreds of them,
+    // which touch on screen, as one outline stepping from top to top, whose
+    // few edges fill fast where tall bars cover the plot.
+    const bool apart = bars.size() <= kOutlinedBars;
     for (const arith::TGraphBar& bar : bars) {
         const double left = bar.K - kBarHalfWidth;
         const double right = bar.K + kBarHalfWidth;
         const double value = Held(bar.Value, range);
-        upper->append({{left, 0}, {left, value}, {right, value}, {right, 0}});
-        lower->append({{left, 0}, {left, 0}, {right, 0}, {right, 0}});
+        if (apart) {
+            upper->append({{left, 0}, {left, value}, {right, value}, {right, 0}});
+            lower->append({{left, 0}, {left, 0}, {right, 0}, {right, 0}});
+        } else {
+            upper->append({{left, value}, {right, value}});
+            lower->append({{left, 0}, {right, 0}});
+        }
     }
     auto* series = new QAreaSeries(upper, lower);
     upper->setParent(series);
     lower->setParent(series);
     series->setName(QStringLiteral("各項 f(k)"));
     series->setColor(colour);
-    // Bars apart from each other get an outline; hundreds of them, which
-    // touch on screen, are drawn faster as one fill.
-    if (bars.size() <= kOutlinedBars) {
+    // Bars apart from each other get an outline.
+    if (apart) {
         QPen border(colour.darker(130));
         border.setWidthF(1);
         series->setPen(border);
@@ -331,9 +339,32 @@ void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double ra
     }
 }
 
-// A tick's label: its value in up to twelve significant digits, "0.25", "-1.5".
+// A tick's label: its value in up to twelve significant digits, "0.25", "-1.5";
+// a very small or large one with a power of ten as a textbook writes it,
+// "-1.5×10⁻⁹", "10¹⁵⁰", never "1e+150".
 QString TickLabel(double value) {
-    return QString::number(value, 'g', 12);
+    const QString text = QString::number(value, 'g', 12);
+    const qsizetype e = text.indexOf(QLatin1Char('e'));
+    if (e < 0) {
+        return text;
+    }
+    static const QString kSuperscript = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString power = QStringLiteral("10");
+    const int exponent = text.mid(e + 1).toInt();
+    if (exponent < 0) {
+        power += QChar(0x207B); // superscript minus
+    }
+    for (const QChar digit : QString::number(std::abs(exponent))) {
+        power += kSuperscript[digit.digitValue()];
+    }
+    const QString mantissa = text.left(e);
+    if (mantissa == QLatin1String("1")) {
+        return power;
+    }
+    if (mantissa == QLatin1String("-1")) {
+        return QLatin1Char('-') + power;
+    }
+    return mantissa + QChar(0x00D7) + power;
 }
 
 // An axis with its ticks at the whole multiples of step, each labelled with its value.

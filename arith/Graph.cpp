@@ -289,6 +289,11 @@ void NoteUnplaceable(TGraph& graph) {
     if (any) {
         graph.Notes.emplace_back("大きすぎて描けない点があります");
     }
+    // A bar is drawn as tall as any double; a taller one runs off the top.
+    if (std::any_of(graph.Bars.begin(), graph.Bars.end(),
+                    [](const TGraphBar& bar) { return !std::isfinite(bar.Value); })) {
+        graph.Notes.emplace_back("大きすぎて高さを描けない項があります");
+    }
 }
 
 TGraph Finished(TGraph graph) {

@@ -402,6 +402,11 @@ TEST(Graph, SumBarsFarFromZero) {
     }
     EXPECT_EQ(graph.Bars[0].K, 0);
     EXPECT_EQ(graph.Bars[9].K, 9);
+    EXPECT_TRUE(graph.Notes.empty());
+    // Cubes of 10¹⁵⁰ exceed any double: drawn running off the top, and noted.
+    const TGraph cubes = SumGraph(P("x^3"), P("1" + Zeros(150)), P("1" + Zeros(149) + "9"));
+    ASSERT_EQ(cubes.Bars.size(), 10U);
+    EXPECT_EQ(cubes.Notes, std::vector<std::string>{"大きすぎて高さを描けない項があります"});
 }
 
 TEST(Graph, ApproxValuesOfHugeNumbers) {

@@ -296,10 +296,12 @@ struct TMarkLabel {
     QGraphicsSimpleTextItem* Item;
     QScatterSeries* Series;
     QPointF At;
+    QString Text; // whole; the item shows it shortened to the chart's width
 };
 
-// Each label goes above its point, or else below, right, left or higher
-// above, the first of these that stays clear of the points and of the
+// Each label goes above its point, or else below, right, left, higher
+// above or lower below, each moved into the chart where it sticks out at a
+// side, the first of these that stays clear of the points and of the
 // labels placed before it; above where none is clear.
 void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double radius) {
     std::vector<QRectF> taken;
@@ -311,17 +313,28 @@ void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double ra
     }
     const QRectF inside = chart->rect();
     for (std::size_t i = 0; i < labels.size(); ++i) {
+        // A label wider than the chart (a surd of hundreds of digits) is
+        // shortened in its middle; the answer above the graph holds it whole.
+        const QFontMetricsF metrics(labels[i].Item->font());
+        labels[i].Item->setText(
+            metrics.elidedText(labels[i].Text, Qt::ElideMiddle, 0.9 * inside.width()));
         const QSizeF size = labels[i].Item->boundingRect().size();
         const QPointF p = points[i];
         const double w = size.width();
         const double h = size.height();
-        const QRectF candidates[] = {
+        QRectF candidates[] = {
             {p.x() - w / 2, p.y() - radius - h, w, h},
             {p.x() - w / 2, p.y() + radius, w, h},
             {p.x() + radius + 2, p.y() - h / 2, w, h},
             {p.x() - radius - 2 - w, p.y() - h / 2, w, h},
             {p.x() - w / 2, p.y() - radius - 2 * h, w, h},
+            {p.x() - w / 2, p.y() + radius + h, w, h},
         };
+        // Each moved across into the chart where it sticks out at a side.
+        for (QRectF& candidate : candidates) {
+            candidate.moveLeft(std::clamp(candidate.left(), inside.left(),
+                                          std::max(inside.left(), inside.right() - w)));
+        }
         QRectF chosen = candidates[0];
         for (const QRectF& candidate : candidates) {
             // Half a line apart, so that "√3" and "2" do not read "√32".
@@ -734,7 +747,7 @@ void TGraphView::Build() {
             item->setFont(small);
             item->setBrush(colours.Text);
             item->setZValue(kLabelZ);
-            labels->push_back({item, series, QPointF(mark.X, mark.Y)});
+            labels->push_back({item, series, QPointF(mark.X, mark.Y), Text(mark.Label)});
         }
     }
     // The legend names the curves, lines, area and bars; the marks carry their own labels.

@@ -20,6 +20,9 @@ constexpr double kSteps = 6;
 // Points of a curve sampled to find the y range it needs.
 constexpr int kRangeSamples = 200;
 
+// Bars up to this height are drawn to scale: the view's margins stay finite.
+constexpr double kTallestBar = 1e300;
+
 bool Placeable(double v) {
     return std::isfinite(v) && std::abs(v) <= kGraphLimit;
 }
@@ -31,6 +34,16 @@ TRational Reduced(TRational r) {
 
 TRational ConstantOf(const TPolynomial& p) {
     return Reduced(PolyCoeff(p, 0));
+}
+
+// p(x) by Horner's rule, exact and unreduced: quicker than composing for one value.
+TRational HornerValue(const TPolynomial& p, const TRational& x) {
+    TRational value;
+    for (int i = p.Degree; i >= 0; --i) {
+        RatMul(value, x, value);
+        RatAdd(value, PolyCoeff(p, i), value);
+    }
+    return value;
 }
 
 // p(c), exact.
@@ -289,9 +302,9 @@ void NoteUnplaceable(TGraph& graph) {
     if (any) {
         graph.Notes.emplace_back("大きすぎて描けない点があります");
     }
-    // A bar is drawn as tall as any double; a taller one runs off the top.
+    // A taller bar runs off the top.
     if (std::any_of(graph.Bars.begin(), graph.Bars.end(),
-                    [](const TGraphBar& bar) { return !std::isfinite(bar.Value); })) {
+                    [](const TGraphBar& bar) { return !(std::abs(bar.Value) <= kTallestBar); })) {
         graph.Notes.emplace_back("大きすぎて高さを描けない項があります");
     }
 }
@@ -392,12 +405,7 @@ int SignAt(const TPolynomial& p, double x) {
     if (std::isfinite(size) && std::abs(value) > error) {
         return value > 0 ? 1 : -1;
     }
-    TRational exact;
-    const TRational at = ExactDouble(x);
-    for (int i = p.Degree; i >= 0; --i) {
-        RatMul(exact, at, exact);
-        RatAdd(exact, PolyCoeff(p, i), exact);
-    }
+    const TRational exact = HornerValue(p, ExactDouble(x));
     return exact.Num.Sign() * exact.Den.Sign();
 }
 
@@ -485,8 +493,13 @@ std::vector<std::pair<double, double>> CurveSamples(const TGraph& graph, const T
         // At a marked point f is taken at its exact x, which a double may
         // only round: on a curve as steep as x² − 10¹²⁰x + 10¹²⁰ near its
         // root that rounding alone moves f far off the mark.
-        points.emplace_back(x, exact != nullptr ? Drawn(ExactValue(f, *exact), graph.YOrigin)
-                                                : ApproxValue(g, x - middle));
+        double y = exact != nullptr ? Drawn(ExactValue(f, *exact), graph.YOrigin)
+                                    : ApproxValue(g, x - middle);
+        if (std::isnan(y)) {
+            // Coefficients beyond any double (∞ · 0): the value, exact, as near as a double comes.
+            y = ApproxRational(HornerValue(g, ExactDouble(x - middle)));
+        }
+        points.emplace_back(x, y);
     }
     return points;
 }
@@ -599,7 +612,7 @@ TGraphRange ChooseRange(const TGraph& graph) {
     }
     // Bars stand on the x-axis; however tall, the view shows their heights.
     for (const TGraphBar& bar : graph.Bars) {
-        if (std::isfinite(bar.Value)) {
+        if (std::abs(bar.Value) <= kTallestBar) {
             ys.Min = std::min(ys.Min, bar.Value);
             ys.Max = std::max(ys.Max, bar.Value);
         }

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 
 using namespace arith;
@@ -370,6 +371,28 @@ TEST(Graph, MarkedPointsLieOnTheDrawnCurve) {
         }
         EXPECT_EQ(placed, c.Placed);
         EXPECT_EQ(graph.Notes.size(), placed < graph.Marks.size() ? 1U : 0U);
+    }
+}
+
+// A curve's values keep their digits far from 0, and with coefficients
+// beyond any double they are never taken as 0 (∞ · 0 in Horner's rule).
+TEST(Graph, CurveSamplesKeepTheirDigits) {
+    const std::string huge = std::string(400, '7') + "x^4-" + std::string(399, '3') + "x^3+1";
+    const struct {
+        std::string Poly;
+        double From, To, AtFrom, AtTo;
+    } cases[] = {
+        {"x^2-2000000000x+999999999999999975", 1e9, 1e9 + 5, -25, 0},
+        {"x^2-2000000000x+999999999999999975", 999999995, 1e9, 0, -25},
+        {huge, 0, 0.0025, 1, -std::numeric_limits<double>::infinity()},
+        {huge, -0.0025, 0, std::numeric_limits<double>::infinity(), 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Poly.substr(0, 40));
+        const auto samples = CurveSamples(TGraph{}, P(c.Poly), c.From, c.To, 1);
+        ASSERT_EQ(samples.size(), 2U);
+        EXPECT_EQ(samples[0].second, c.AtFrom);
+        EXPECT_EQ(samples[1].second, c.AtTo);
     }
 }
 

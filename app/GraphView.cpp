@@ -380,23 +380,46 @@ QString TickLabel(double value) {
     return mantissa + QChar(0x00D7) + power;
 }
 
-// An axis with its ticks at the whole multiples of step, each labelled with its value.
-void SetTicks(QCategoryAxis* axis, double min, double max, double step) {
+// The power of ten an axis's labels are counted in: none (0) for plain
+// numbers, else that of its largest tick, named once beside the axis's name,
+// so that each label stays short: "1.5" on "x − 1000000000 (×10⁻⁹)".
+int TickPower(double min, double max, double step) {
+    double largest = 0;
+    for (const double value : arith::TickValues(min, max, step)) {
+        largest = std::max(largest, std::abs(value));
+    }
+    if (largest >= 1e12 || (largest > 0 && largest < 1e-4)) {
+        return static_cast<int>(std::floor(std::log10(largest)));
+    }
+    return 0;
+}
+
+QString ScaledLabel(double value, int power) {
+    return TickLabel(power == 0 ? value : value / std::pow(10.0, power));
+}
+
+// An axis with its ticks at the whole multiples of step, each labelled with
+// its value, and its name with the power of ten the labels are counted in.
+void SetTicks(QCategoryAxis* axis, double min, double max, double step, const QString& name) {
     for (const QString& label : axis->categoriesLabels()) {
         axis->remove(label);
     }
     axis->setRange(min, max);
     axis->setStartValue(min);
+    const int power = TickPower(min, max, step);
     for (const double value : arith::TickValues(min, max, step)) {
-        axis->append(TickLabel(value), value);
+        axis->append(ScaledLabel(value, power), value);
     }
+    axis->setTitleText(
+        power == 0 ? name : QStringLiteral("%1 (×%2)").arg(name, TickLabel(std::pow(10.0, power))));
 }
 
 // The widest of the labels of the multiples of step between min and max, in pixels.
 double WidestLabel(const QFontMetricsF& metrics, double min, double max, double step) {
     double widest = 0;
+    const int power = TickPower(min, max, step);
     for (const double value : arith::TickValues(min, max, step)) {
-        widest = std::max(widest, metrics.horizontalAdvance(TickLabel(value)));
+        widest = std::max(widest, metrics.horizontalAdvance(ScaledLabel(value, power)));
     }
     return widest;
 }
@@ -414,9 +437,14 @@ struct TShownTicks {
 // Ticks spread out until their labels fit the plot area, on a figure on the
 // plane widened to equal scales; nothing is set again where nothing changed,
 // and only a few times in all, as new labels move the plot area.
+struct TAxes {
+    QCategoryAxis* X;
+    QCategoryAxis* Y;
+    QString XName, YName;
+};
+
 void FitTicks(const arith::TGraphRange& range, bool equalScale, const QRectF& area,
-              const QFontMetricsF& metrics, QCategoryAxis* xAxis, QCategoryAxis* yAxis,
-              TShownTicks& shown) {
+              const QFontMetricsF& metrics, const TAxes& axes, TShownTicks& shown) {
     if (shown.Fits >= 4) {
         return;
     }
@@ -433,18 +461,17 @@ void FitTicks(const arith::TGraphRange& range, bool equalScale, const QRectF& ar
         return;
     }
     shown = now;
-    SetTicks(xAxis, view.XMin, view.XMax, xStep);
-    SetTicks(yAxis, view.YMin, view.YMax, yStep);
+    SetTicks(axes.X, view.XMin, view.XMax, xStep, axes.XName);
+    SetTicks(axes.Y, view.YMin, view.YMax, yStep, axes.YName);
 }
 
 QCategoryAxis* Axis(double min, double max, double step, const QString& title, const QFont& font,
                     const TColours& colours) {
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    SetTicks(axis, min, max, step);
+    SetTicks(axis, min, max, step, title);
     axis->setLabelsFont(font);
     axis->setLabelsBrush(colours.Text);
-    axis->setTitleText(title);
     axis->setTitleFont(font);
     axis->setTitleBrush(colours.Text);
     axis->setGridLineColor(colours.Grid);
@@ -657,9 +684,12 @@ void TGraphView::Build() {
     auto labels = std::make_shared<std::vector<TMarkLabel>>();
     const double markSize = std::max(8.0, small.pixelSize() * 0.7);
     connect(chart, &QChart::plotAreaChanged, chart,
-            [chart, range, equalScale = graph.EqualScale, xAxis, yAxis, ticks, straights, labels,
-             markSize, metrics = QFontMetricsF(small)](const QRectF& area) {
-                FitTicks(range, equalScale, area, metrics, xAxis, yAxis, *ticks);
+            [chart, range, equalScale = graph.EqualScale,
+             axes = TAxes{xAxis, yAxis, Text(graph.XName), Text(graph.YName)}, ticks, straights,
+             labels, markSize, metrics = QFontMetricsF(small)](const QRectF& area) {
+                FitTicks(range, equalScale, area, metrics, axes, *ticks);
+                QCategoryAxis* xAxis = axes.X;
+                QCategoryAxis* yAxis = axes.Y;
                 const QRectF box = ViewBox(xAxis->min(), xAxis->max(), yAxis->min(), yAxis->max());
                 for (const TStraight& line : *straights) {
                     CutToView(line, box);

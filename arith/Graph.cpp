@@ -110,9 +110,14 @@ std::string RoundText(const TRational& r) {
         }
         return sign + digits;
     }
-    // The denominator is a power of ten: the decimal digits after the point.
-    const std::size_t places = r.Den.Text().size() - 1;
-    std::string digits = num.Text();
+    // The denominator divides a power of ten: as many digits after the point.
+    std::size_t places = 0;
+    TInteger scale = 1;
+    while (!(scale % r.Den).IsZero()) {
+        scale *= TInteger(10);
+        ++places;
+    }
+    std::string digits = (num * (scale / r.Den)).Text();
     if (digits.size() <= places) {
         digits.insert(0, places + 1 - digits.size(), '0');
     }

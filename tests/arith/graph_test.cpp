@@ -338,6 +338,8 @@ TEST(Graph, MarkedPointsLieOnTheDrawnCurve) {
         {"roots −10^9 ± 10^-9",
          [] { return Equation("x^2+2000000000x+" + std::string(36, '9') + "/1" + Zeros(18)); }, 3,
          "x + 1000000000"},
+        {"roots 1/2 ± 10^-12",
+         [] { return Equation("x^2-x+249999999999999999999999/1" + Zeros(24)); }, 3, "x − 0.5"},
         {"a root near 1 beside one near 10^120",
          [] { return Equation("x^2-1" + Zeros(120) + "x+1" + Zeros(120)); }, 1, "x"},
         {"a maximum near (1, 1.5·10^40)",

@@ -126,6 +126,9 @@ TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
     scroll_->setWidget(sheet);
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A working line too long to break widens the sheet; the graph keeps the
+    // width the board shows, and so does its saved picture.
+    scroll_->viewport()->installEventFilter(this);
 
     auto* listLabel = new QLabel(QStringLiteral("履歴（新しい順）"), this);
     list_ = new QListWidget(this);
@@ -353,6 +356,13 @@ void TAnswerBoard::SaveGraphSvg() {
     if (!path.isEmpty() && !WriteGraphSvg(path)) {
         ErrorBox(QStringLiteral("%1 に保存できませんでした").arg(path), this);
     }
+}
+
+bool TAnswerBoard::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize) {
+        graphBox_->setMaximumWidth(scroll_->viewport()->width());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TAnswerBoard::contextMenuEvent(QContextMenuEvent* event) {

@@ -177,45 +177,49 @@ double Held(double y, const arith::TGraphRange& range) {
     return std::isnan(y) ? 0 : std::clamp(y, range.YMin - 4 * height, range.YMax + 4 * height);
 }
 
-// y = f(x) across the view; a straight line as the two points where it
-// leaves a box well beyond the view, so that it crosses a view widened to
-// equal scales and keeps its slope however steep.
-QList<QPointF> CurvePoints(const arith::TPolynomial& f, const arith::TGraphRange& range) {
+// y = f(x) across the view, in the graph's drawn coordinates, through its
+// marked points; a straight line as the two points where it leaves a box
+// well beyond the view, so that it crosses a view widened to equal scales
+// and keeps its slope however steep.
+QList<QPointF> CurvePoints(const arith::TGraph& graph, const arith::TPolynomial& f) {
+    const arith::TGraphRange& range = graph.Range;
     QList<QPointF> points;
     if (f.Degree <= 1) {
+        // y = m (x − middle) + c, c worked out exactly at the view's middle.
         const double wide = 4 * std::max(range.XMax - range.XMin, range.YMax - range.YMin);
-        const double c = arith::ApproxValue(f, 0);
-        const double m = arith::ApproxValue(f, 1) - c;
+        const double middle = (range.XMin + range.XMax) / 2;
+        const double c = arith::DrawnValue(graph, f, middle);
+        const double m = f.Degree == 1 ? arith::ApproxRational(arith::PolyCoeff(f, 1)) : 0;
         double from = range.XMin - wide;
         double to = range.XMax + wide;
         if (m != 0) {
-            const double a = (range.YMin - wide - c) / m;
-            const double b = (range.YMax + wide - c) / m;
+            const double a = middle + (range.YMin - wide - c) / m;
+            const double b = middle + (range.YMax + wide - c) / m;
             from = std::max(from, std::min(a, b));
             to = std::min(to, std::max(a, b));
         }
         if (from < to) {
-            points = {{from, m * from + c}, {to, m * to + c}};
+            points = {{from, m * (from - middle) + c}, {to, m * (to - middle) + c}};
         }
         return points;
     }
-    points.reserve(kCurveSamples + 1);
-    for (int i = 0; i <= kCurveSamples; ++i) {
-        const double x = range.XMin + (range.XMax - range.XMin) * i / kCurveSamples;
-        points.append({x, Held(arith::ApproxValue(f, x), range)});
+    for (const auto& [x, y] :
+         arith::CurveSamples(graph, f, range.XMin, range.XMax, kCurveSamples)) {
+        points.append({x, Held(y, range)});
     }
     return points;
 }
 
 // The part of the area on one side of the x-axis, drawn as its outline and y = 0.
-void AreaPart(QChart* chart, const arith::TGraphArea& area, const arith::TGraphRange& range,
-              bool above, const QColor& colour, const QString& name) {
+void AreaPart(QChart* chart, const arith::TGraph& graph, bool above, const QColor& colour,
+              const QString& name) {
+    const arith::TGraphArea& area = *graph.Area;
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
     bool any = false;
-    for (int i = 0; i <= kCurveSamples; ++i) {
-        const double x = area.From + (area.To - area.From) * i / kCurveSamples;
-        const double y = Held(arith::ApproxValue(area.F, x), range);
+    for (const auto& [x, value] :
+         arith::CurveSamples(graph, area.F, area.From, area.To, kCurveSamples)) {
+        const double y = Held(value, graph.Range);
         const double part = above ? std::max(y, 0.0) : std::min(y, 0.0);
         any = any || part != 0;
         upper->append(x, part);
@@ -240,21 +244,29 @@ void Bars(QChart* chart, const std::vector<arith::TGraphBar>& bars, const arith:
           const QColor& colour) {
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
+    // Bars apart from each other are drawn each on its own; hundreds of them,
+    // which touch on screen, as one outline stepping from top to top, whose
+    // few edges fill fast where tall bars cover the plot.
+    const bool apart = bars.size() <= kOutlinedBars;
     for (const arith::TGraphBar& bar : bars) {
         const double left = bar.K - kBarHalfWidth;
         const double right = bar.K + kBarHalfWidth;
         const double value = Held(bar.Value, range);
-        upper->append({{left, 0}, {left, value}, {right, value}, {right, 0}});
-        lower->append({{left, 0}, {left, 0}, {right, 0}, {right, 0}});
+        if (apart) {
+            upper->append({{left, 0}, {left, value}, {right, value}, {right, 0}});
+            lower->append({{left, 0}, {left, 0}, {right, 0}, {right, 0}});
+        } else {
+            upper->append({{left, value}, {right, value}});
+            lower->append({{left, 0}, {right, 0}});
+        }
     }
     auto* series = new QAreaSeries(upper, lower);
     upper->setParent(series);
     lower->setParent(series);
     series->setName(QStringLiteral("各項 f(k)"));
     series->setColor(colour);
-    // Bars apart from each other get an outline; hundreds of them, which
-    // touch on screen, are drawn faster as one fill.
-    if (bars.size() <= kOutlinedBars) {
+    // Bars apart from each other get an outline.
+    if (apart) {
         QPen border(colour.darker(130));
         border.setWidthF(1);
         series->setPen(border);
@@ -284,10 +296,12 @@ struct TMarkLabel {
     QGraphicsSimpleTextItem* Item;
     QScatterSeries* Series;
     QPointF At;
+    QString Text; // whole; the item shows it shortened to the chart's width
 };
 
-// Each label goes above its point, or else below, right, left or higher
-// above, the first of these that stays clear of the points and of the
+// Each label goes above its point, or else below, right, left, higher
+// above or lower below, each moved into the chart where it sticks out at a
+// side, the first of these that stays clear of the points and of the
 // labels placed before it; above where none is clear.
 void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double radius) {
     std::vector<QRectF> taken;
@@ -299,17 +313,28 @@ void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double ra
     }
     const QRectF inside = chart->rect();
     for (std::size_t i = 0; i < labels.size(); ++i) {
+        // A label wider than the chart (a surd of hundreds of digits) is
+        // shortened in its middle; the answer above the graph holds it whole.
+        const QFontMetricsF metrics(labels[i].Item->font());
+        labels[i].Item->setText(
+            metrics.elidedText(labels[i].Text, Qt::ElideMiddle, 0.9 * inside.width()));
         const QSizeF size = labels[i].Item->boundingRect().size();
         const QPointF p = points[i];
         const double w = size.width();
         const double h = size.height();
-        const QRectF candidates[] = {
+        QRectF candidates[] = {
             {p.x() - w / 2, p.y() - radius - h, w, h},
             {p.x() - w / 2, p.y() + radius, w, h},
             {p.x() + radius + 2, p.y() - h / 2, w, h},
             {p.x() - radius - 2 - w, p.y() - h / 2, w, h},
             {p.x() - w / 2, p.y() - radius - 2 * h, w, h},
+            {p.x() - w / 2, p.y() + radius + h, w, h},
         };
+        // Each moved across into the chart where it sticks out at a side.
+        for (QRectF& candidate : candidates) {
+            candidate.moveLeft(std::clamp(candidate.left(), inside.left(),
+                                          std::max(inside.left(), inside.right() - w)));
+        }
         QRectF chosen = candidates[0];
         for (const QRectF& candidate : candidates) {
             // Half a line apart, so that "√3" and "2" do not read "√32".
@@ -327,28 +352,74 @@ void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double ra
     }
 }
 
-// A tick's label: its value in up to twelve significant digits, "0.25", "-1.5".
+// A tick's label: its value in up to twelve significant digits, "0.25", "-1.5";
+// a very small or large one with a power of ten as a textbook writes it,
+// "-1.5×10⁻⁹", "10¹⁵⁰", never "1e+150".
 QString TickLabel(double value) {
-    return QString::number(value, 'g', 12);
+    const QString text = QString::number(value, 'g', 12);
+    const qsizetype e = text.indexOf(QLatin1Char('e'));
+    if (e < 0) {
+        return text;
+    }
+    static const QString kSuperscript = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString power = QStringLiteral("10");
+    const int exponent = text.mid(e + 1).toInt();
+    if (exponent < 0) {
+        power += QChar(0x207B); // superscript minus
+    }
+    for (const QChar digit : QString::number(std::abs(exponent))) {
+        power += kSuperscript[digit.digitValue()];
+    }
+    const QString mantissa = text.left(e);
+    if (mantissa == QLatin1String("1")) {
+        return power;
+    }
+    if (mantissa == QLatin1String("-1")) {
+        return QLatin1Char('-') + power;
+    }
+    return mantissa + QChar(0x00D7) + power;
 }
 
-// An axis with its ticks at the whole multiples of step, each labelled with its value.
-void SetTicks(QCategoryAxis* axis, double min, double max, double step) {
+// The power of ten an axis's labels are counted in: none (0) for plain
+// numbers, else that of its largest tick, named once beside the axis's name,
+// so that each label stays short: "1.5" on "x − 1000000000 (×10⁻⁹)".
+int TickPower(double min, double max, double step) {
+    double largest = 0;
+    for (const double value : arith::TickValues(min, max, step)) {
+        largest = std::max(largest, std::abs(value));
+    }
+    if (largest >= 1e12 || (largest > 0 && largest < 1e-4)) {
+        return static_cast<int>(std::floor(std::log10(largest)));
+    }
+    return 0;
+}
+
+QString ScaledLabel(double value, int power) {
+    return TickLabel(power == 0 ? value : value / std::pow(10.0, power));
+}
+
+// An axis with its ticks at the whole multiples of step, each labelled with
+// its value, and its name with the power of ten the labels are counted in.
+void SetTicks(QCategoryAxis* axis, double min, double max, double step, const QString& name) {
     for (const QString& label : axis->categoriesLabels()) {
         axis->remove(label);
     }
     axis->setRange(min, max);
     axis->setStartValue(min);
+    const int power = TickPower(min, max, step);
     for (const double value : arith::TickValues(min, max, step)) {
-        axis->append(TickLabel(value), value);
+        axis->append(ScaledLabel(value, power), value);
     }
+    axis->setTitleText(
+        power == 0 ? name : QStringLiteral("%1 (×%2)").arg(name, TickLabel(std::pow(10.0, power))));
 }
 
 // The widest of the labels of the multiples of step between min and max, in pixels.
 double WidestLabel(const QFontMetricsF& metrics, double min, double max, double step) {
     double widest = 0;
+    const int power = TickPower(min, max, step);
     for (const double value : arith::TickValues(min, max, step)) {
-        widest = std::max(widest, metrics.horizontalAdvance(TickLabel(value)));
+        widest = std::max(widest, metrics.horizontalAdvance(ScaledLabel(value, power)));
     }
     return widest;
 }
@@ -366,9 +437,14 @@ struct TShownTicks {
 // Ticks spread out until their labels fit the plot area, on a figure on the
 // plane widened to equal scales; nothing is set again where nothing changed,
 // and only a few times in all, as new labels move the plot area.
+struct TAxes {
+    QCategoryAxis* X;
+    QCategoryAxis* Y;
+    QString XName, YName;
+};
+
 void FitTicks(const arith::TGraphRange& range, bool equalScale, const QRectF& area,
-              const QFontMetricsF& metrics, QCategoryAxis* xAxis, QCategoryAxis* yAxis,
-              TShownTicks& shown) {
+              const QFontMetricsF& metrics, const TAxes& axes, TShownTicks& shown) {
     if (shown.Fits >= 4) {
         return;
     }
@@ -385,18 +461,17 @@ void FitTicks(const arith::TGraphRange& range, bool equalScale, const QRectF& ar
         return;
     }
     shown = now;
-    SetTicks(xAxis, view.XMin, view.XMax, xStep);
-    SetTicks(yAxis, view.YMin, view.YMax, yStep);
+    SetTicks(axes.X, view.XMin, view.XMax, xStep, axes.XName);
+    SetTicks(axes.Y, view.YMin, view.YMax, yStep, axes.YName);
 }
 
 QCategoryAxis* Axis(double min, double max, double step, const QString& title, const QFont& font,
                     const TColours& colours) {
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    SetTicks(axis, min, max, step);
+    SetTicks(axis, min, max, step, title);
     axis->setLabelsFont(font);
     axis->setLabelsBrush(colours.Text);
-    axis->setTitleText(title);
     axis->setTitleFont(font);
     axis->setTitleBrush(colours.Text);
     axis->setGridLineColor(colours.Grid);
@@ -410,6 +485,56 @@ QColor Over(const QColor& colour, const QColor& base) {
     return QColor::fromRgbF(static_cast<float>(a * colour.redF() + (1 - a) * base.redF()),
                             static_cast<float>(a * colour.greenF() + (1 - a) * base.greenF()),
                             static_cast<float>(a * colour.blueF() + (1 - a) * base.blueF()));
+}
+
+// Text with a place to break after every kRun characters of a run without
+// one, so that a note naming a 500-digit root wraps.
+QString Breakable(const QString& text) {
+    constexpr qsizetype kRun = 30;
+    QString broken;
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            run = 0;
+        } else if (++run > kRun) {
+            broken += QChar(0x200B);
+            run = 1;
+        }
+        broken += c;
+    }
+    return broken;
+}
+
+// A legend entry that breaks only where a reader expects: word joiners hold
+// it together (Japanese text would otherwise break between any two
+// characters), except that an entry longer than a short line may break
+// before the + and − between its terms, and a run of characters without
+// such a place (a 500-digit coefficient) every kRun characters.
+QString HeldTogether(const QString& entry) {
+    constexpr qsizetype kShort = 40;
+    constexpr qsizetype kRun = 30;
+    const bool breakable = entry.size() > kShort;
+    QString held;
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < entry.size(); ++i) {
+        const QChar c = entry[i];
+        const bool beforeTerm = breakable && c == QLatin1Char(' ') && i + 1 < entry.size() &&
+                                (entry[i + 1] == QLatin1Char('+') || entry[i + 1] == QChar(0x2212));
+        if (beforeTerm) {
+            held += QLatin1Char(' '); // a break may follow
+            run = 0;
+            continue;
+        }
+        if (!held.isEmpty() && !held.endsWith(QLatin1Char(' '))) {
+            held += breakable && run >= kRun ? QChar(0x200B) : QChar(0x2060);
+            if (run >= kRun) {
+                run = 0;
+            }
+        }
+        held += c == QLatin1Char(' ') ? QChar(QChar::Nbsp) : c;
+        ++run;
+    }
+    return held;
 }
 
 // The legend as rich text: a stroke for each named line, a square for each
@@ -431,17 +556,8 @@ QString LegendText(const QList<QAbstractSeries*>& series, const QColor& base) {
         } else {
             continue;
         }
-        // Word joiners hold an entry together; Japanese text would otherwise
-        // break between any two characters.
-        QString name;
-        for (const QChar c : s->name()) {
-            if (!name.isEmpty()) {
-                name += QChar(0x2060);
-            }
-            name += c == QLatin1Char(' ') ? QChar(QChar::Nbsp) : c;
-        }
         entries << QStringLiteral("<span style=\"color:%1\">%2</span>&nbsp;%3")
-                       .arg(colour.name(), sign, name.toHtmlEscaped());
+                       .arg(colour.name(), sign, HeldTogether(s->name()).toHtmlEscaped());
     }
     return entries.join(QStringLiteral(" &nbsp; "));
 }
@@ -467,6 +583,10 @@ TGraphView::TGraphView(QWidget* parent) : QWidget(parent) {
     notes_ = new QLabel(this);
     notes_->setObjectName(QStringLiteral("GraphNotes"));
     notes_->setWordWrap(true);
+    // The labels wrap to the board's width rather than widen the board, and
+    // with it the saved picture.
+    legend_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    notes_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -530,7 +650,7 @@ void TGraphView::Build() {
     for (const std::string& note : graph.Notes) {
         notes << Text(note);
     }
-    notes_->setText(notes.join(QLatin1Char('\n')));
+    notes_->setText(Breakable(notes.join(QLatin1Char('\n'))));
 
     const bool drawable = !graph.Curves.empty() || !graph.Verticals.empty() ||
                           !graph.Segments.empty() || !graph.Marks.empty() || !graph.Bars.empty() ||
@@ -552,9 +672,9 @@ void TGraphView::Build() {
     chart->layout()->setContentsMargins(0, 0, 0, 0); // the chart's background meets the legend's
     chart->legend()->setVisible(false); // it would cut long names short; the label below wraps them
     QCategoryAxis* xAxis =
-        Axis(range.XMin, range.XMax, range.XStep, QStringLiteral("x"), small, colours);
+        Axis(range.XMin, range.XMax, range.XStep, Text(graph.XName), small, colours);
     QCategoryAxis* yAxis =
-        Axis(range.YMin, range.YMax, range.YStep, QStringLiteral("y"), small, colours);
+        Axis(range.YMin, range.YMax, range.YStep, Text(graph.YName), small, colours);
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
     // The plot area is known once the chart is laid out: the ticks are
@@ -564,9 +684,12 @@ void TGraphView::Build() {
     auto labels = std::make_shared<std::vector<TMarkLabel>>();
     const double markSize = std::max(8.0, small.pixelSize() * 0.7);
     connect(chart, &QChart::plotAreaChanged, chart,
-            [chart, range, equalScale = graph.EqualScale, xAxis, yAxis, ticks, straights, labels,
-             markSize, metrics = QFontMetricsF(small)](const QRectF& area) {
-                FitTicks(range, equalScale, area, metrics, xAxis, yAxis, *ticks);
+            [chart, range, equalScale = graph.EqualScale,
+             axes = TAxes{xAxis, yAxis, Text(graph.XName), Text(graph.YName)}, ticks, straights,
+             labels, markSize, metrics = QFontMetricsF(small)](const QRectF& area) {
+                FitTicks(range, equalScale, area, metrics, axes, *ticks);
+                QCategoryAxis* xAxis = axes.X;
+                QCategoryAxis* yAxis = axes.Y;
                 const QRectF box = ViewBox(xAxis->min(), xAxis->max(), yAxis->min(), yAxis->max());
                 for (const TStraight& line : *straights) {
                     CutToView(line, box);
@@ -578,6 +701,7 @@ void TGraphView::Build() {
         const TStraight line{Polyline(chart, {}, pen, name), a, b};
         CutToView(line, box);
         straights->push_back(line);
+        return line.Series;
     };
 
     // The coordinate axes through the origin, where they are in view.
@@ -585,15 +709,18 @@ void TGraphView::Build() {
     axisPen.setWidthF(1.2 * zoom);
     // They and the vertical lines reach well beyond the view, so that they
     // cross a view widened to equal scales.
+    // Where the graph is measured from an origin far from 0, they lie far outside.
     const double wide = 4 * std::max(range.XMax - range.XMin, range.YMax - range.YMin);
-    straight({range.XMin - wide, 0}, {range.XMax + wide, 0}, axisPen, {});
-    straight({0, range.YMin - wide}, {0, range.YMax + wide}, axisPen, {});
+    const double zeroX = arith::Drawn({}, graph.XOrigin);
+    const double zeroY = arith::Drawn({}, graph.YOrigin);
+    straight({range.XMin - wide, zeroY}, {range.XMax + wide, zeroY}, axisPen, {})
+        ->setObjectName(QStringLiteral("Axis"));
+    straight({zeroX, range.YMin - wide}, {zeroX, range.YMax + wide}, axisPen, {})
+        ->setObjectName(QStringLiteral("Axis"));
 
     if (graph.Area && graph.Area->To > graph.Area->From) {
-        AreaPart(chart, *graph.Area, range, true, colours.Above,
-                 QStringLiteral("x 軸より上の部分"));
-        AreaPart(chart, *graph.Area, range, false, colours.Below,
-                 QStringLiteral("x 軸より下の部分"));
+        AreaPart(chart, graph, true, colours.Above, QStringLiteral("x 軸より上の部分"));
+        AreaPart(chart, graph, false, colours.Below, QStringLiteral("x 軸より下の部分"));
     }
     if (!graph.Bars.empty()) {
         Bars(chart, graph.Bars, range, colours.Bar);
@@ -608,7 +735,7 @@ void TGraphView::Build() {
         }
         QPen pen(colour);
         pen.setWidthF(2.2 * zoom);
-        const QList<QPointF> points = CurvePoints(curve.F, range);
+        const QList<QPointF> points = CurvePoints(graph, curve.F);
         if (curve.F.Degree <= 1) {
             if (points.size() == 2) {
                 straight(points[0], points[1], pen, Text(curve.Label));
@@ -636,7 +763,13 @@ void TGraphView::Build() {
         if (segment.Dashed) {
             pen.setStyle(Qt::DashLine);
         }
-        Polyline(chart, {{segment.X1, segment.Y1}, {segment.X2, segment.Y2}}, pen, {});
+        // Cut at the view like the straight lines: an end too far to place
+        // would otherwise carry the segment beyond it.
+        const auto finite = [](double v) {
+            return std::isnan(v) ? 0 : std::clamp(v, -1e300, 1e300);
+        };
+        straight({finite(segment.X1), finite(segment.Y1)}, {finite(segment.X2), finite(segment.Y2)},
+                 pen, {});
     }
     for (const arith::TGraphMark& mark : graph.Marks) {
         if (QScatterSeries* series = Mark(chart, mark, colours, markSize)) {
@@ -644,7 +777,7 @@ void TGraphView::Build() {
             item->setFont(small);
             item->setBrush(colours.Text);
             item->setZValue(kLabelZ);
-            labels->push_back({item, series, QPointF(mark.X, mark.Y)});
+            labels->push_back({item, series, QPointF(mark.X, mark.Y), Text(mark.Label)});
         }
     }
     // The legend names the curves, lines, area and bars; the marks carry their own labels.

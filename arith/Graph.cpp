@@ -20,6 +20,9 @@ constexpr double kSteps = 6;
 // Points of a curve sampled to find the y range it needs.
 constexpr int kRangeSamples = 200;
 
+// Bars up to this height are drawn to scale: the view's margins stay finite.
+constexpr double kTallestBar = 1e300;
+
 bool Placeable(double v) {
     return std::isfinite(v) && std::abs(v) <= kGraphLimit;
 }
@@ -33,6 +36,16 @@ TRational ConstantOf(const TPolynomial& p) {
     return Reduced(PolyCoeff(p, 0));
 }
 
+// p(x) by Horner's rule, exact and unreduced: quicker than composing for one value.
+TRational HornerValue(const TPolynomial& p, const TRational& x) {
+    TRational value;
+    for (int i = p.Degree; i >= 0; --i) {
+        RatMul(value, x, value);
+        RatAdd(value, PolyCoeff(p, i), value);
+    }
+    return value;
+}
+
 // p(c), exact.
 TRational ExactValue(const TPolynomial& p, const TRational& c) {
     TPolynomial at;
@@ -41,6 +54,120 @@ TRational ExactValue(const TPolynomial& p, const TRational& c) {
     TPolynomial value;
     PolyCompose(p, at, value);
     return ConstantOf(value);
+}
+
+TInteger PowerOfTwo(ulong exponent) {
+    TInteger n = 1;
+    fmpz_mul_2exp(n.Raw(), n.Raw(), exponent);
+    return n;
+}
+
+ulong Bits(const TInteger& n) {
+    return fmpz_bits(n.Raw());
+}
+
+TRational Difference(TRational a, const TRational& b) {
+    RatSub(std::move(a), b, a);
+    return a;
+}
+
+// The fraction rounded to the nearest whole multiple of 10^power.
+TRational RoundedToPowerOfTen(const TRational& r, long power) {
+    const TInteger unit = Power(10, static_cast<unsigned long>(std::abs(power)));
+    // r / 10^power as num / den, then floor(num / den + 1/2).
+    const TInteger num = power >= 0 ? r.Num : r.Num * unit;
+    const TInteger den = power >= 0 ? r.Den * unit : r.Den;
+    TInteger q;
+    const TInteger twice = num * TInteger(2) + den;
+    fmpz_fdiv_q(q.Raw(), twice.Raw(), (den * TInteger(2)).Raw());
+    return Reduced(power >= 0 ? TRational{q * unit, 1} : TRational{q, unit});
+}
+
+std::string Superscript(const std::string& digits) {
+    static const char* const kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string text;
+    for (const char c : digits) {
+        text += kDigits[c - '0'];
+    }
+    return text;
+}
+
+// A whole multiple of a power of ten as a reader takes it in at a glance:
+// "1000000000", "2.5", "10¹⁵⁰", "3×10²⁰".
+std::string RoundText(const TRational& r) {
+    const std::string sign = r.Num.Sign() < 0 ? "−" : "";
+    const TInteger num = Abs(r.Num);
+    if (r.Den == TInteger(1)) {
+        std::string digits = num.Text();
+        std::size_t zeros = 0;
+        while (zeros + 1 < digits.size() && digits[digits.size() - 1 - zeros] == '0') {
+            ++zeros;
+        }
+        if (digits.size() > 12 && zeros >= 6) {
+            const std::string head = digits.substr(0, digits.size() - zeros);
+            const std::string power = "10" + Superscript(std::to_string(zeros));
+            return sign + (head == "1" ? power : head + "×" + power);
+        }
+        return sign + digits;
+    }
+    // The denominator divides a power of ten: as many digits after the point.
+    std::size_t places = 0;
+    TInteger scale = 1;
+    while (!(scale % r.Den).IsZero()) {
+        scale *= TInteger(10);
+        ++places;
+    }
+    std::string digits = (num * (scale / r.Den)).Text();
+    if (digits.size() <= places) {
+        digits.insert(0, places + 1 - digits.size(), '0');
+    }
+    digits.insert(digits.size() - places, ".");
+    return sign + digits;
+}
+
+// Values of one axis, drawn plainly as they are, unless they lie so close
+// together for their distance from 0 that a tick's label would need more
+// than some ten digits: then measured from a round number near their
+// middle, the nearest whole multiple of the power of ten above their spread.
+TRational OriginOf(const std::vector<const TRational*>& values) {
+    const TRational* low = nullptr;
+    const TRational* high = nullptr;
+    for (const TRational* v : values) {
+        if (!std::isfinite(ApproxRational(*v))) {
+            continue;
+        }
+        if (low == nullptr || RatGreater(*low, *v)) {
+            low = v;
+        }
+        if (high == nullptr || RatGreater(*v, *high)) {
+            high = v;
+        }
+    }
+    if (low == nullptr) {
+        return {};
+    }
+    const TRational spread = Reduced(Difference(*high, *low));
+    TRational middle;
+    RatAdd(*low, *high, middle);
+    RatMul(middle, {1, 2}, middle);
+    const double width = ApproxRational(spread);
+    const double centre = std::abs(ApproxRational(middle));
+    if (!(width > 0) || !std::isfinite(width) || !(centre > 1e10 * width)) {
+        return {};
+    }
+    return RoundedToPowerOfTen(middle, static_cast<long>(std::floor(std::log10(width))) + 1);
+}
+
+// "x", or "x − 1000000000" where the axis is measured from 10⁹.
+std::string AxisName(const char* letter, const TRational& origin) {
+    if (origin.Num.IsZero()) {
+        return letter;
+    }
+    std::string name = letter;
+    name += origin.Num.Sign() > 0 ? " − " : " + ";
+    TRational magnitude = origin;
+    magnitude.Num = Abs(magnitude.Num);
+    return name + RoundText(magnitude);
 }
 
 std::string Unicode(const TMath& math) {
@@ -125,14 +252,14 @@ void Widen(TSpan span, double& low, double& high, double& step) {
 void RootsBetween(const TPolynomial& p, double from, double to, std::vector<double>& roots) {
     double a = from;
     double b = to;
-    double fa = ApproxValue(p, a);
-    const double fb = ApproxValue(p, b);
-    if (fa == 0) {
+    const int sa = SignAt(p, a);
+    const int sb = SignAt(p, b);
+    if (sa == 0) {
         roots.push_back(a);
         return;
     }
-    if (!std::isfinite(fa) || !std::isfinite(fb) || (fa < 0) == (fb < 0)) {
-        if (fb == 0) {
+    if (sa == sb || sb == 0) {
+        if (sb == 0) {
             roots.push_back(b);
         }
         return;
@@ -142,14 +269,13 @@ void RootsBetween(const TPolynomial& p, double from, double to, std::vector<doub
         if (m <= a || m >= b) {
             break;
         }
-        const double fm = ApproxValue(p, m);
-        if (fm == 0) {
+        const int sm = SignAt(p, m);
+        if (sm == 0) {
             a = b = m;
             break;
         }
-        if ((fm < 0) == (fa < 0)) {
+        if (sm == sa) {
             a = m;
-            fa = fm;
         } else {
             b = m;
         }
@@ -167,7 +293,8 @@ void KeepCurvePoints(TGraph& graph, const TPolynomial& f) {
     const TPolynomial derivative = DerivativeOf(f);
     for (const TPolynomial* p : {&f, &derivative}) {
         for (double x : ApproxRealRoots(*p)) {
-            graph.Keep.emplace_back(x, ApproxValue(f, x));
+            const TRational at = ExactDouble(x);
+            graph.Keep.push_back({at, ExactValue(f, at)});
         }
     }
 }
@@ -180,12 +307,21 @@ void NoteUnplaceable(TGraph& graph) {
     if (any) {
         graph.Notes.emplace_back("大きすぎて描けない点があります");
     }
+    // A taller bar runs off the top.
+    if (std::any_of(graph.Bars.begin(), graph.Bars.end(),
+                    [](const TGraphBar& bar) { return !(std::abs(bar.Value) <= kTallestBar); })) {
+        graph.Notes.emplace_back("大きすぎて高さを描けない項があります");
+    }
 }
 
 TGraph Finished(TGraph graph) {
-    NoteUnplaceable(graph);
-    graph.Range = ChooseRange(graph);
-    return graph;
+    return Placed(std::move(graph));
+}
+
+// The doubles of an exact point, measured from the graph's origin.
+void Place(const TGraph& graph, const TExactPoint& p, double& x, double& y) {
+    x = Drawn(p.X, graph.XOrigin);
+    y = Drawn(p.Y, graph.YOrigin);
 }
 
 } // namespace
@@ -222,6 +358,33 @@ double ApproxSurd(const TSurd& s) {
     return ApproxRational({s.P, s.D}) + ApproxRational({s.Q, s.D}) * root;
 }
 
+TRational FineSurd(const TSurd& s) {
+    if (s.Q.IsZero() || s.R.IsZero()) {
+        return Reduced({s.P, s.D});
+    }
+    // √R to b binary places: (P + Q√R)/D is at least 1/(D (|P| + |Q|√R)) from 0 unless
+    // it is 0, so b twice the bits of its parts and more keeps it to far more than it needs.
+    const ulong places = 2 * (Bits(s.P) + Bits(s.Q) + Bits(s.R) + Bits(s.D)) + 96;
+    const TInteger scale = PowerOfTwo(places);
+    const TInteger root = FloorSqrt(s.R * scale * scale);
+    return Reduced({s.P * scale + s.Q * root, s.D * scale});
+}
+
+TRational ExactDouble(double x) {
+    if (!std::isfinite(x) || x == 0) {
+        return {};
+    }
+    int exponent = 0;
+    const double mantissa = std::frexp(x, &exponent);
+    // x = m · 2^(exponent − 53) with m a whole number of at most 53 bits.
+    const auto m = static_cast<long>(std::ldexp(mantissa, 53));
+    exponent -= 53;
+    if (exponent >= 0) {
+        return {TInteger(m) * PowerOfTwo(static_cast<ulong>(exponent)), 1};
+    }
+    return Reduced({TInteger(m), PowerOfTwo(static_cast<ulong>(-exponent))});
+}
+
 double ApproxValue(const TPolynomial& p, double x) {
     double value = 0;
     for (int i = p.Degree; i >= 0; --i) {
@@ -229,6 +392,26 @@ double ApproxValue(const TPolynomial& p, double x) {
                                             p.Den[static_cast<std::size_t>(i)]});
     }
     return value;
+}
+
+int SignAt(const TPolynomial& p, double x) {
+    // Horner's rule with a bound on its rounding: each step and each
+    // coefficient's own rounding add at most a unit in the last place of the
+    // sum of the terms' sizes.
+    double value = 0;
+    double size = 0;
+    for (int i = p.Degree; i >= 0; --i) {
+        const double c = ApproxRational(
+            {p.Num[static_cast<std::size_t>(i)], p.Den[static_cast<std::size_t>(i)]});
+        value = value * x + c;
+        size = size * std::abs(x) + std::abs(c);
+    }
+    const double error = 4 * (p.Degree + 2) * std::numeric_limits<double>::epsilon() * size;
+    if (std::isfinite(size) && std::abs(value) > error) {
+        return value > 0 ? 1 : -1;
+    }
+    const TRational exact = HornerValue(p, ExactDouble(x));
+    return exact.Num.Sign() * exact.Den.Sign();
 }
 
 std::vector<double> ApproxRealRoots(const TPolynomial& p) {
@@ -260,14 +443,142 @@ std::vector<double> ApproxRealRoots(const TPolynomial& p) {
     return roots;
 }
 
+double Drawn(const TRational& v, const TRational& origin) {
+    return origin.Num.IsZero() ? ApproxRational(v) : ApproxRational(Difference(v, origin));
+}
+
+double DrawnValue(const TGraph& graph, const TPolynomial& f, double x) {
+    TRational at;
+    RatAdd(graph.XOrigin, ExactDouble(x), at);
+    return Drawn(ExactValue(f, at), graph.YOrigin);
+}
+
+std::vector<std::pair<double, double>> CurveSamples(const TGraph& graph, const TPolynomial& f,
+                                                    double from, double to, int count) {
+    // Each x, with the exact value it stands for where it is a marked or kept point.
+    std::vector<std::pair<double, const TRational*>> xs;
+    xs.reserve(static_cast<std::size_t>(count) + 1 + graph.Marks.size() + graph.Keep.size());
+    for (int i = 0; i <= count; ++i) {
+        xs.emplace_back(from + (to - from) * i / count, nullptr);
+    }
+    auto add = [&](double x, const TRational& exact) {
+        if (x >= from && x <= to) {
+            xs.emplace_back(x, &exact);
+        }
+    };
+    for (const TGraphMark& mark : graph.Marks) {
+        add(mark.X, mark.At.X);
+    }
+    for (const TExactPoint& point : graph.Keep) {
+        add(Drawn(point.X, graph.XOrigin), point.X);
+    }
+    // Equal x: the exact one stays.
+    std::sort(xs.begin(), xs.end(), [](const auto& a, const auto& b) {
+        return a.first < b.first || (a.first == b.first && a.second != nullptr && !b.second);
+    });
+    xs.erase(std::unique(xs.begin(), xs.end(),
+                         [](const auto& a, const auto& b) { return a.first == b.first; }),
+             xs.end());
+    // g(u) = f(XOrigin + middle + u) − YOrigin, exact.
+    const double middle = (from + to) / 2;
+    TPolynomial shift;
+    PolyClear(shift);
+    PolySetCoeff(shift, 1, {1, 1});
+    TRational at;
+    RatAdd(graph.XOrigin, ExactDouble(middle), at);
+    PolySetCoeff(shift, 0, Reduced(at));
+    PolyNormalize(shift);
+    TPolynomial g;
+    PolyCompose(f, shift, g);
+    PolySetCoeff(g, 0, Reduced(Difference(PolyCoeff(g, 0), graph.YOrigin)));
+    PolyNormalize(g);
+    std::vector<std::pair<double, double>> points;
+    points.reserve(xs.size());
+    for (const auto& [x, exact] : xs) {
+        // At a marked point f is taken at its exact x, which a double may
+        // only round: on a curve as steep as x² − 10¹²⁰x + 10¹²⁰ near its
+        // root that rounding alone moves f far off the mark.
+        double y = exact != nullptr ? Drawn(ExactValue(f, *exact), graph.YOrigin)
+                                    : ApproxValue(g, x - middle);
+        if (std::isnan(y)) {
+            // Coefficients beyond any double (∞ · 0): the value, exact, as near as a double comes.
+            y = ApproxRational(HornerValue(g, ExactDouble(x - middle)));
+        }
+        points.emplace_back(x, y);
+    }
+    return points;
+}
+
+TGraph Placed(TGraph graph) {
+    std::vector<const TRational*> xs;
+    std::vector<const TRational*> ys;
+    const TRational zero;
+    for (const TGraphMark& mark : graph.Marks) {
+        xs.push_back(&mark.At.X);
+        ys.push_back(&mark.At.Y);
+    }
+    for (const TExactPoint& kept : graph.Keep) {
+        xs.push_back(&kept.X);
+        ys.push_back(&kept.Y);
+    }
+    for (const TGraphVertical& vertical : graph.Verticals) {
+        xs.push_back(&vertical.At);
+    }
+    for (const TGraphSegment& segment : graph.Segments) {
+        for (const TExactPoint* end : {&segment.From, &segment.To}) {
+            xs.push_back(&end->X);
+            ys.push_back(&end->Y);
+        }
+    }
+    for (const TGraphBar& bar : graph.Bars) {
+        xs.push_back(&bar.ExactK);
+        ys.push_back(&bar.ExactValue);
+    }
+    if (graph.Area) {
+        xs.push_back(&graph.Area->ExactFrom);
+        xs.push_back(&graph.Area->ExactTo);
+    }
+    if (graph.ShowXAxis || graph.Area || !graph.Bars.empty()) {
+        ys.push_back(&zero);
+    }
+    graph.XOrigin = OriginOf(xs);
+    graph.YOrigin = OriginOf(ys);
+    graph.XName = AxisName("x", graph.XOrigin);
+    graph.YName = AxisName("y", graph.YOrigin);
+    for (TGraphMark& mark : graph.Marks) {
+        Place(graph, mark.At, mark.X, mark.Y);
+    }
+    for (TGraphVertical& vertical : graph.Verticals) {
+        vertical.X = Drawn(vertical.At, graph.XOrigin);
+    }
+    for (TGraphSegment& segment : graph.Segments) {
+        Place(graph, segment.From, segment.X1, segment.Y1);
+        Place(graph, segment.To, segment.X2, segment.Y2);
+    }
+    for (TGraphBar& bar : graph.Bars) {
+        Place(graph, {bar.ExactK, bar.ExactValue}, bar.K, bar.Value);
+    }
+    if (graph.Area) {
+        graph.Area->From = Drawn(graph.Area->ExactFrom, graph.XOrigin);
+        graph.Area->To = Drawn(graph.Area->ExactTo, graph.XOrigin);
+    }
+    NoteUnplaceable(graph);
+    graph.Range = ChooseRange(graph);
+    return graph;
+}
+
 TGraphRange ChooseRange(const TGraph& graph) {
+    std::vector<std::pair<double, double>> kept;
+    for (const TExactPoint& point : graph.Keep) {
+        kept.emplace_back(Drawn(point.X, graph.XOrigin), Drawn(point.Y, graph.YOrigin));
+    }
     TSpan xs;
     for (const TGraphMark& mark : graph.Marks) {
         if (Placeable(mark.Y)) {
             xs.Add(mark.X);
         }
     }
-    for (const auto& [x, y] : graph.Keep) {
+    for (const auto& [x, y] : kept) {
         if (Placeable(y)) {
             xs.Add(x);
         }
@@ -295,7 +606,7 @@ TGraphRange ChooseRange(const TGraph& graph) {
             ys.Add(mark.Y);
         }
     }
-    for (const auto& [x, y] : graph.Keep) {
+    for (const auto& [x, y] : kept) {
         if (Placeable(x)) {
             ys.Add(y);
         }
@@ -304,8 +615,12 @@ TGraphRange ChooseRange(const TGraph& graph) {
         ys.Add(segment.Y1);
         ys.Add(segment.Y2);
     }
+    // Bars stand on the x-axis; however tall, the view shows their heights.
     for (const TGraphBar& bar : graph.Bars) {
-        ys.Add(bar.Value);
+        if (std::abs(bar.Value) <= kTallestBar) {
+            ys.Min = std::min(ys.Min, bar.Value);
+            ys.Max = std::max(ys.Max, bar.Value);
+        }
         ys.Add(0);
     }
     if (graph.ShowXAxis) {
@@ -314,9 +629,9 @@ TGraphRange ChooseRange(const TGraph& graph) {
     // The functions over the span that must show (the middle of the view for a single x).
     const double from = xs.Empty() || xs.Min == xs.Max ? (3 * range.XMin + range.XMax) / 4 : xs.Min;
     const double to = xs.Empty() || xs.Min == xs.Max ? (range.XMin + 3 * range.XMax) / 4 : xs.Max;
-    auto sample = [&ys](const TPolynomial& f, double a, double b) {
-        for (int i = 0; i <= kRangeSamples; ++i) {
-            ys.Add(ApproxValue(f, a + (b - a) * i / kRangeSamples));
+    auto sample = [&](const TPolynomial& f, double a, double b) {
+        for (const auto& [x, y] : CurveSamples(graph, f, a, b, kRangeSamples)) {
+            ys.Add(y);
         }
     };
     for (const TGraphCurve& curve : graph.Curves) {
@@ -384,7 +699,7 @@ TGraph EquationGraph(const TPolynomial& p, const TEquationRoots& roots) {
     for (const TFactorRoots& group : roots.Groups) {
         if (group.Root) {
             graph.Marks.push_back(
-                {ApproxRational(*group.Root), 0, RationalText(*group.Root), TMarkKind::Root});
+                {{Reduced(*group.Root), {}}, RationalText(*group.Root), TMarkKind::Root});
         } else if (group.Pair) {
             const TQuadRoots& q = *group.Pair;
             if (q.R.Sign() < 0) {
@@ -398,7 +713,7 @@ TGraph EquationGraph(const TPolynomial& p, const TEquationRoots& roots) {
                 const bool plus = sign[0] == '+';
                 const TSurd root{q.P, plus ? q.Q : -q.Q, q.R, q.D};
                 graph.Marks.push_back(
-                    {ApproxSurd(root), 0,
+                    {{FineSurd(root), {}},
                      Unicode(q.R.IsZero() ? RationalMath(Reduced({q.P, q.D}))
                                           : RootFormulaMath(q.P, q.Q, q.R, q.D, sign)),
                      TMarkKind::Root});
@@ -429,7 +744,7 @@ TGraph EquationGraph(const TPolynomial& p, const TEquationRoots& roots) {
         RatSub({0, 1}, x, x);
         x = Reduced(x);
         const TRational y = ExactValue(p, x);
-        graph.Marks.push_back({ApproxRational(x), ApproxRational(y),
+        graph.Marks.push_back({{x, y},
                                Joined("頂点 ", PairText(RationalText(x), RationalText(y))),
                                TMarkKind::Vertex});
     }
@@ -444,8 +759,7 @@ TGraph TangentGraph(const TPolynomial& f, const TPolynomial& a, const TTangent& 
     KeepCurvePoints(graph, f);
     const TRational x = ConstantOf(a);
     const TRational y = ConstantOf(tangent.Point);
-    graph.Marks.push_back({ApproxRational(x), ApproxRational(y),
-                           PairText(RationalText(x), RationalText(y)), TMarkKind::Point});
+    graph.Marks.push_back({{x, y}, PairText(RationalText(x), RationalText(y)), TMarkKind::Point});
     return Finished(std::move(graph));
 }
 
@@ -461,7 +775,7 @@ TGraph ExtremaGraph(const TPolynomial& f, const TExtrema& extrema) {
                   {extrema.Minimum, "極小 ", TMarkKind::Minimum}};
     for (const auto& point : points) {
         if (point.Point) {
-            graph.Marks.push_back({ApproxSurd(point.Point->X), ApproxSurd(point.Point->Y),
+            graph.Marks.push_back({{FineSurd(point.Point->X), FineSurd(point.Point->Y)},
                                    Joined(point.Name, PairText(Unicode(SurdMath(point.Point->X)),
                                                                Unicode(SurdMath(point.Point->Y)))),
                                    point.Kind});
@@ -482,17 +796,18 @@ TGraph IntegralGraph(const TPolynomial& f, const TPolynomial& lower, const TPoly
     if (RatGreater(a, b)) {
         std::swap(a, b);
     }
-    graph.Area = TGraphArea{f, ApproxRational(a), ApproxRational(b)};
-    graph.Marks.push_back({ApproxRational(a), 0, RationalText(a), TMarkKind::Given});
+    graph.Area = TGraphArea{f, a, b};
+    graph.Marks.push_back({{a, {}}, RationalText(a), TMarkKind::Given});
     if (!RatEqual(a, b)) {
-        graph.Marks.push_back({ApproxRational(b), 0, RationalText(b), TMarkKind::Given});
+        graph.Marks.push_back({{b, {}}, RationalText(b), TMarkKind::Given});
     }
     // The curve's turns and crossings between the limits.
     const TPolynomial derivative = DerivativeOf(f);
     for (const TPolynomial* p : {&f, &derivative}) {
         for (double x : ApproxRealRoots(*p)) {
-            if (x > graph.Area->From && x < graph.Area->To) {
-                graph.Keep.emplace_back(x, ApproxValue(f, x));
+            const TRational at = ExactDouble(x);
+            if (RatGreater(at, a) && RatGreater(b, at)) {
+                graph.Keep.push_back({at, ExactValue(f, at)});
             }
         }
     }
@@ -525,8 +840,8 @@ TGraph LinearGraph(const TLinearSystem& system, const TLinearSolution& solution)
         if (b.Num.IsZero()) {
             TRational x;
             RatDiv(c, a, x);
-            graph.Verticals.push_back({ApproxRational(x), labels[row]});
-            graph.Keep.emplace_back(ApproxRational(x), 0);
+            graph.Verticals.push_back({Reduced(x), labels[row]});
+            graph.Keep.push_back({Reduced(x), {}});
             continue;
         }
         // y = (c − a x) / b
@@ -540,11 +855,11 @@ TGraph LinearGraph(const TLinearSystem& system, const TLinearSolution& solution)
         PolySetCoeff(line, 1, Reduced(coefficient));
         PolyNormalize(line);
         graph.Curves.push_back({line, labels[row], TCurveRole::Line});
-        graph.Keep.emplace_back(0, ApproxValue(line, 0));
+        graph.Keep.push_back({{}, ConstantOf(line)});
         if (!a.Num.IsZero()) {
             TRational x;
             RatDiv(c, a, x);
-            graph.Keep.emplace_back(ApproxRational(x), 0);
+            graph.Keep.push_back({Reduced(x), {}});
         }
     }
     if (notLine) {
@@ -554,9 +869,8 @@ TGraph LinearGraph(const TLinearSystem& system, const TLinearSolution& solution)
     case TSolutionKind::Unique: {
         const TRational& x = solution.Values[0];
         const TRational& y = solution.Values[1];
-        graph.Marks.push_back({ApproxRational(x), ApproxRational(y),
-                               PairText(RationalText(x), RationalText(y)),
-                               TMarkKind::Intersection});
+        graph.Marks.push_back(
+            {{x, y}, PairText(RationalText(x), RationalText(y)), TMarkKind::Intersection});
         break;
     }
     case TSolutionKind::NoSolution:
@@ -576,8 +890,7 @@ TGraph LinearGraph(const TLinearSystem& system, const TLinearSolution& solution)
 namespace {
 
 TGraphMark PointMark(const char* name, const TPoint& p, TMarkKind kind) {
-    return {ApproxRational(p.X), ApproxRational(p.Y),
-            Joined(name, PairText(RationalText(p.X), RationalText(p.Y))), kind};
+    return {{p.X, p.Y}, Joined(name, PairText(RationalText(p.X), RationalText(p.Y))), kind};
 }
 
 } // namespace
@@ -589,16 +902,15 @@ TGraph DivisionGraph(TDivision kind, const TPoint& a, const TPoint& b, const TPo
     graph.Marks.push_back(PointMark("B", b, TMarkKind::Given));
     graph.Marks.push_back(
         PointMark(kind == TDivision::Internal ? "P" : "Q", point, TMarkKind::Division));
-    const TGraphMark& pa = graph.Marks[0];
-    const TGraphMark& pb = graph.Marks[1];
-    const TGraphMark& pp = graph.Marks[2];
-    graph.Segments.push_back({pa.X, pa.Y, pb.X, pb.Y, false});
+    const TExactPoint& pa = graph.Marks[0].At;
+    const TExactPoint& pb = graph.Marks[1].At;
+    const TExactPoint& pp = graph.Marks[2].At;
+    graph.Segments.push_back({pa, pb, false});
     if (kind == TDivision::External) {
         // The extension from the nearer of A and B out to the division point.
-        const double da = std::hypot(pp.X - pa.X, pp.Y - pa.Y);
-        const double db = std::hypot(pp.X - pb.X, pp.Y - pb.Y);
-        const TGraphMark& near = da < db ? pa : pb;
-        graph.Segments.push_back({near.X, near.Y, pp.X, pp.Y, true});
+        const double da = std::hypot(Drawn(pp.X, pa.X), Drawn(pp.Y, pa.Y));
+        const double db = std::hypot(Drawn(pp.X, pb.X), Drawn(pp.Y, pb.Y));
+        graph.Segments.push_back({da < db ? pa : pb, pp, true});
     }
     return Finished(std::move(graph));
 }
@@ -610,7 +922,7 @@ TGraph LineGraph(const TPoint& a, const TPoint& b, const TLine& line) {
     graph.Marks.push_back(PointMark("B", b, TMarkKind::Given));
     const std::string label = Unicode(LineAnswer(line));
     if (line.Vertical) {
-        graph.Verticals.push_back({ApproxRational(line.Level), label});
+        graph.Verticals.push_back({line.Level, label});
     } else {
         TPolynomial right;
         if (line.Right) {
@@ -642,8 +954,7 @@ TGraph SumGraph(const TPolynomial& f, const TPolynomial& lower, const TPolynomia
             graph.Notes.push_back(std::move(note));
         } else {
             for (TInteger k = from.Num; k <= to.Num; k += TInteger(1)) {
-                graph.Bars.push_back(
-                    {ApproxInteger(k), ApproxRational(ExactValue(f, TRational{k, 1}))});
+                graph.Bars.push_back({{k, 1}, ExactValue(f, TRational{k, 1})});
             }
         }
     }

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <string>
 #include <vector>
 
 using namespace arith;
@@ -83,6 +84,25 @@ int main(int argc, char** argv) {
          }},
         {"line (naibun)", [&a, &b] { return LineGraph(a, b, *LineThrough(a, b).Answer); }},
         {"300 bars (sigma)", [] { return SumGraph(P("x^3+2x"), P("1"), P("300")); }},
+        // Far from 0: drawn from exact values, measured from an origin.
+        {"roots near 10^9 (niji)",
+         [] {
+             const TPolynomial p =
+                 P("x^2-2000000000x+999999999999999999999999999999999999/1000000000000000000");
+             return EquationGraph(p, *SolveByFactoring(p).Answer);
+         }},
+        {"extrema near 10^40",
+         [] {
+             const TPolynomial f = P("x^3-15000000000000000000000000000000000000000x^2+"
+                                     "30000000000000000000000000000000000000000x");
+             return ExtremaGraph(f, *Extrema(f).Answer);
+         }},
+        {"bars near 10^150",
+         [] {
+             const std::string from = "1" + std::string(150, '0');
+             const std::string to = "1" + std::string(147, '0') + "299";
+             return SumGraph(P("x"), P(from.c_str()), P(to.c_str()));
+         }},
     };
 
     TGraphView view;

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 
 using namespace arith;
@@ -167,9 +169,9 @@ TEST(Graph, RangeShowsEveryMarkWithAMargin) {
         }
         EXPECT_EQ(labels, c.Labels);
         EXPECT_EQ(graph.Notes.size(), c.Notes);
-        for (const auto& [x, y] : graph.Keep) {
-            ExpectInside(x, r.XMin, r.XMax, "kept x");
-            ExpectInside(y, r.YMin, r.YMax, "kept y");
+        for (const TExactPoint& kept : graph.Keep) {
+            ExpectInside(Drawn(kept.X, graph.XOrigin), r.XMin, r.XMax, "kept x");
+            ExpectInside(Drawn(kept.Y, graph.YOrigin), r.YMin, r.YMax, "kept y");
         }
         if (graph.ShowXAxis) {
             EXPECT_LT(r.YMin, 0);
@@ -286,6 +288,150 @@ TEST(Graph, ApproxRealRoots) {
             EXPECT_NEAR(roots[i], c.Roots[i], 1e-6 * std::max(1.0, std::abs(c.Roots[i])));
         }
     }
+}
+
+std::string Zeros(std::size_t n) {
+    return std::string(n, '0');
+}
+
+// The distance in pixels from (x, y) to the line through the points, on a
+// plot area of 400 x 250 pixels showing the range.
+double PixelsFromLine(const std::vector<std::pair<double, double>>& line, double x, double y,
+                      const TGraphRange& r) {
+    const auto px = [&](double v) { return (v - r.XMin) / (r.XMax - r.XMin) * 400; };
+    const auto py = [&](double v) { return (v - r.YMin) / (r.YMax - r.YMin) * 250; };
+    double nearest = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+        // Values far beyond the view are held near it, as the drawing holds them.
+        const auto held = [&](double v) { return std::clamp(py(v), -1000.0, 1250.0); };
+        const double ax = px(line[i].first), ay = held(line[i].second);
+        const double bx = px(line[i + 1].first), by = held(line[i + 1].second);
+        const double dx = bx - ax, dy = by - ay;
+        const double length = dx * dx + dy * dy;
+        const double t =
+            length > 0 ? std::clamp(((px(x) - ax) * dx + (py(y) - ay) * dy) / length, 0.0, 1.0)
+                       : 0.0;
+        nearest = std::min(nearest, std::hypot(px(x) - (ax + t * dx), py(y) - (ay + t * dy)));
+    }
+    return nearest;
+}
+
+TGraph ExtremaOf(const TPolynomial& f) {
+    return ExtremaGraph(f, *Extrema(f).Answer);
+}
+
+// Each marked point of a curve lies in the view and within a pixel of the
+// line drawn through the curve's samples, wherever the view lies; points too
+// large to place are named in a note, and only they.
+TEST(Graph, MarkedPointsLieOnTheDrawnCurve) {
+    const struct {
+        const char* Name;
+        std::function<TGraph()> Make;
+        std::size_t Placed; // marks in the view
+        const char* XName;
+    } cases[] = {
+        {"roots and vertex near 10^9",
+         [] { return Equation("x^2-2000000000x+999999999999999975"); }, 3, "x"},
+        {"roots 10^9 ± 10^-9",
+         [] { return Equation("x^2-2000000000x+" + std::string(36, '9') + "/1" + Zeros(18)); }, 3,
+         "x − 1000000000"},
+        {"roots −10^9 ± 10^-9",
+         [] { return Equation("x^2+2000000000x+" + std::string(36, '9') + "/1" + Zeros(18)); }, 3,
+         "x + 1000000000"},
+        {"roots 1/2 ± 10^-12",
+         [] { return Equation("x^2-x+249999999999999999999999/1" + Zeros(24)); }, 3, "x − 0.5"},
+        {"a root near 1 beside one near 10^120",
+         [] { return Equation("x^2-1" + Zeros(120) + "x+1" + Zeros(120)); }, 1, "x"},
+        {"a maximum near (1, 1.5·10^40)",
+         [] { return ExtremaOf(P("x^3-15" + Zeros(39) + "x^2+3" + Zeros(40) + "x")); }, 1, "x"},
+        {"irrational extrema", [] { return ExtremaOf(P("x^3-3x^2+x")); }, 2, "x"},
+        {"extrema at 10^9 ± 1",
+         [] { return ExtremaOf(P("x^3-3000000000x^2+2999999999999999997x")); }, 2, "x"},
+        {"tangent at 10^9",
+         [] {
+             const TPolynomial f = P("x^2");
+             const TPolynomial a = P("1000000001");
+             return TangentGraph(f, a, *TangentLine(f, a).Answer);
+         },
+         1, "x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TGraph graph = c.Make();
+        const TGraphRange& r = graph.Range;
+        EXPECT_EQ(graph.XName, c.XName);
+        const auto line = CurveSamples(graph, graph.Curves[0].F, r.XMin, r.XMax, 400);
+        std::size_t placed = 0;
+        for (const TGraphMark& mark : graph.Marks) {
+            if (std::abs(mark.X) > kGraphLimit || std::abs(mark.Y) > kGraphLimit) {
+                continue;
+            }
+            ++placed;
+            ExpectInside(mark.X, r.XMin, r.XMax, mark.Label);
+            ExpectInside(mark.Y, r.YMin, r.YMax, mark.Label);
+            EXPECT_LE(PixelsFromLine(line, mark.X, mark.Y, r), 1) << mark.Label;
+        }
+        EXPECT_EQ(placed, c.Placed);
+        EXPECT_EQ(graph.Notes.size(), placed < graph.Marks.size() ? 1U : 0U);
+    }
+}
+
+// A curve's values keep their digits far from 0, and with coefficients
+// beyond any double they are never taken as 0 (∞ · 0 in Horner's rule).
+TEST(Graph, CurveSamplesKeepTheirDigits) {
+    const std::string huge = std::string(400, '7') + "x^4-" + std::string(399, '3') + "x^3+1";
+    const struct {
+        std::string Poly;
+        double From, To, AtFrom, AtTo;
+    } cases[] = {
+        {"x^2-2000000000x+999999999999999975", 1e9, 1e9 + 5, -25, 0},
+        {"x^2-2000000000x+999999999999999975", 999999995, 1e9, 0, -25},
+        {huge, 0, 0.0025, 1, -std::numeric_limits<double>::infinity()},
+        {huge, -0.0025, 0, std::numeric_limits<double>::infinity(), 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Poly.substr(0, 40));
+        const auto samples = CurveSamples(TGraph{}, P(c.Poly), c.From, c.To, 1);
+        ASSERT_EQ(samples.size(), 2U);
+        EXPECT_EQ(samples[0].second, c.AtFrom);
+        EXPECT_EQ(samples[1].second, c.AtTo);
+    }
+}
+
+TEST(Graph, FineSurdKeepsWhatCancels) {
+    const TInteger big = TInteger::FromDigits("1" + Zeros(120));
+    const struct {
+        TSurd Value;
+        double Expected;
+    } cases[] = {
+        {{1, 1, 5, 2}, (1 + std::sqrt(5.0)) / 2},
+        {{-3, -1, 2, 1}, -3 - std::sqrt(2.0)},
+        {{5, 0, 7, 3}, 5.0 / 3},
+        // (10¹²⁰ − √(10²⁴⁰ − 4·10¹²⁰))/2, a root of x² − 10¹²⁰x + 10¹²⁰: 1 + 10⁻¹²⁰ + …
+        {{big, -1, big * big - TInteger(4) * big, 2}, 1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(ApproxRational(FineSurd(c.Value)), c.Expected, 1e-15 * std::abs(c.Expected));
+    }
+}
+
+// Terms of a sum far from 0 are drawn against an axis measured from a round
+// number near them, their heights in view.
+TEST(Graph, SumBarsFarFromZero) {
+    const TGraph graph = SumGraph(P("x"), P("1" + Zeros(150)), P("1" + Zeros(149) + "9"));
+    ASSERT_EQ(graph.Bars.size(), 10U);
+    EXPECT_EQ(graph.XName, "x − 10¹⁵⁰");
+    for (const TGraphBar& bar : graph.Bars) {
+        ExpectInside(bar.K, graph.Range.XMin, graph.Range.XMax, "bar");
+        ExpectInside(bar.Value, graph.Range.YMin, graph.Range.YMax, "bar");
+    }
+    EXPECT_EQ(graph.Bars[0].K, 0);
+    EXPECT_EQ(graph.Bars[9].K, 9);
+    EXPECT_TRUE(graph.Notes.empty());
+    // Cubes of 10¹⁵⁰ exceed any double: drawn running off the top, and noted.
+    const TGraph cubes = SumGraph(P("x^3"), P("1" + Zeros(150)), P("1" + Zeros(149) + "9"));
+    ASSERT_EQ(cubes.Bars.size(), 10U);
+    EXPECT_EQ(cubes.Notes, std::vector<std::string>{"大きすぎて高さを描けない項があります"});
 }
 
 TEST(Graph, ApproxValuesOfHugeNumbers) {

@@ -143,6 +143,18 @@
 //                     with N zeros followed by TEXT: a long pasted number
 //   length W.C        prints "W.C length=N", the number of characters in an
 //                     edit field's text
+//   graphmarks        prints "graphmarks x=NAME y=NAME marks=M drawn=D on=N"
+//                     for the drawn chart: the names of its axes ("x", or
+//                     "x − 10¹⁵⁰" where it is measured from an origin), the
+//                     marked points of the graph, how many of them are
+//                     drawn, and how many of those lie within a pixel of a
+//                     drawn curve, line or segment (the axes do not count),
+//                     then "graphmarks off LABEL" for each drawn one that
+//                     does not; or "graphmarks none" when no chart is drawn
+//   graphpicture      prints "graphpicture fits=1" when the graph's picture,
+//                     as savegraph writes it as PNG and as SVG, is no wider
+//                     than the answer board, "fits=0" otherwise, or
+//                     "graphpicture none" when there is no picture
 //
 // Each run starts from no remembered settings (the zoom is 100%).
 //
@@ -157,6 +169,7 @@
 // (unknown command or name, a message box that would not close, bad usage).
 
 #include "AnswerBoard.h"
+#include "GraphView.h"
 #include "MathView.h"
 #include "Startup.h"
 #include "VoranMain.h"
@@ -194,6 +207,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScatterSeries>
 #include <QScreen>
 #include <QSettings>
 #include <QStyle>
@@ -204,6 +219,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -284,7 +300,9 @@ enum class Verb {
     SaveGraph,
     GraphDrawn,
     SetPadded,
-    Length
+    Length,
+    GraphMarks,
+    GraphPicture
 };
 
 // What a command names after its verb.
@@ -349,6 +367,8 @@ constexpr VerbInfo kVerbs[] = {
     {"graphdrawn", Verb::GraphDrawn, Operand::None, false},
     {"setpadded", Verb::SetPadded, Operand::Control, true},
     {"length", Verb::Length, Operand::Control, false},
+    {"graphmarks", Verb::GraphMarks, Operand::None, false},
+    {"graphpicture", Verb::GraphPicture, Operand::None, false},
 };
 
 struct KeyName {
@@ -1518,6 +1538,106 @@ private:
         Print(QStringLiteral("savegraph %1 ok=1 format=%2").arg(name, QLatin1String(format)));
     }
 
+    void PrintGraphMarks() {
+        const auto* view = main_->findChild<QChartView*>(QStringLiteral("GraphChart"));
+        const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
+                                                            Qt::FindDirectChildrenOnly);
+        const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
+        if (view == nullptr || !view->isVisible() || view->chart() == nullptr || entry == nullptr ||
+            !entry->Graph()) {
+            return Print(QStringLiteral("graphmarks none"));
+        }
+        QApplication::processEvents(); // the chart is laid out
+        QChart* chart = view->chart();
+        QStringList names[2];
+        for (QAbstractAxis* axis : chart->axes()) {
+            names[axis->orientation() == Qt::Horizontal ? 0 : 1] << axis->titleText();
+        }
+        // The drawn lines, in pixels.
+        std::vector<std::vector<QPointF>> lines;
+        std::vector<QPointF> dots;
+        for (QAbstractSeries* series : chart->series()) {
+            if (auto* line = qobject_cast<QLineSeries*>(series)) {
+                if (line->objectName() == QLatin1String("Axis")) {
+                    continue;
+                }
+                std::vector<QPointF>& pixels = lines.emplace_back();
+                for (const QPointF p : line->points()) {
+                    pixels.push_back(chart->mapToPosition(p, series));
+                }
+            } else if (auto* scatter = qobject_cast<QScatterSeries*>(series)) {
+                for (const QPointF p : scatter->points()) {
+                    dots.push_back(p);
+                }
+            }
+        }
+        const auto distance = [](QPointF p, QPointF a, QPointF b) {
+            const QPointF d = b - a;
+            const double length = QPointF::dotProduct(d, d);
+            const double t =
+                length > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / length, 0.0, 1.0) : 0.0;
+            const QPointF nearest = a + t * d;
+            return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+        };
+        const arith::TGraph& graph = *entry->Graph();
+        int drawn = 0;
+        int on = 0;
+        QStringList off;
+        for (const arith::TGraphMark& mark : graph.Marks) {
+            const QPointF at(mark.X, mark.Y);
+            if (std::find(dots.begin(), dots.end(), at) == dots.end()) {
+                continue;
+            }
+            ++drawn;
+            const QPointF pixel = chart->mapToPosition(at);
+            bool near = false;
+            for (const std::vector<QPointF>& line : lines) {
+                for (std::size_t i = 0; i + 1 < line.size() && !near; ++i) {
+                    near = distance(pixel, line[i], line[i + 1]) <= 1;
+                }
+                near = near || (line.size() == 1 && distance(pixel, line[0], line[0]) <= 1);
+            }
+            if (near) {
+                ++on;
+            } else {
+                off << QString::fromStdString(mark.Label);
+            }
+        }
+        Print(QStringLiteral("graphmarks x=%1 y=%2 marks=%3 drawn=%4 on=%5")
+                  .arg(names[0].join(QLatin1Char(',')), names[1].join(QLatin1Char(',')))
+                  .arg(graph.Marks.size())
+                  .arg(drawn)
+                  .arg(on));
+        for (const QString& label : off) {
+            Print(QStringLiteral("graphmarks off %1").arg(label));
+        }
+    }
+
+    void PrintGraphPicture() {
+        auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
+                                                      Qt::FindDirectChildrenOnly);
+        auto* view =
+            board == nullptr ? nullptr : board->findChild<TGraphView*>(QStringLiteral("GraphView"));
+        if (view == nullptr || !view->HasGraph()) {
+            return Print(QStringLiteral("graphpicture none"));
+        }
+        view->EnsureBuilt();
+        QApplication::processEvents();
+        const QImage image = view->Image();
+        const QByteArray svg = view->Svg();
+        if (image.isNull() || svg.isEmpty()) {
+            return Print(QStringLiteral("graphpicture none"));
+        }
+        const double pngWidth = image.width() / image.devicePixelRatio();
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral("viewBox=\"0 0 (\\d+) "))
+                .match(QString::fromUtf8(svg));
+        const int svgWidth = box.hasMatch() ? box.captured(1).toInt() : -1;
+        const int widest = board->width();
+        const bool fits = pngWidth <= widest && svgWidth >= 0 && svgWidth <= widest;
+        Print(QStringLiteral("graphpicture fits=%1").arg(fits ? 1 : 0));
+    }
+
     void PrintHistory() {
         const auto* board = main_->findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
                                                             Qt::FindDirectChildrenOnly);
@@ -1652,6 +1772,10 @@ private:
             return SaveGraph(command);
         case Verb::GraphDrawn:
             return PrintGraphDrawn();
+        case Verb::GraphMarks:
+            return PrintGraphMarks();
+        case Verb::GraphPicture:
+            return PrintGraphPicture();
         }
     }
 

@@ -241,7 +241,7 @@ TMath RootsAnswer(const TEquationRoots& roots, bool noSolutionText) {
         return MathRow({Word(kNoSolutionText)});
     }
     if (roots.Identity) {
-        return MathRow({Word("解は"), Word(kEveryNumberText)});
+        return MathRow({Word(kEveryNumberText)});
     }
     if (roots.Groups.empty()) {
         return MathRow({});

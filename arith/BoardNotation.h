@@ -55,7 +55,7 @@ TMath SurdMath(const TSurd& value);
 TMath EquationProblem(const TPolynomial& p);
 // "x = −2, 1/2", "x = (−1 ± √3 i)/2, 2" (one ± form for each quadratic
 // factor's pair), "x = ≈−1.2470, ≈0.44504" for decimal roots, "解なし",
-// "実数解なし" and "解は すべての実数" where RootsText writes them, and an
+// "実数解なし" and "すべての実数" where RootsText writes them, and an
 // empty row where RootsText is empty.
 TMath RootsAnswer(const TEquationRoots& roots, bool noSolutionText);
 

@@ -35,6 +35,7 @@ from inputs import (
     big_texts,
     coefficient_texts,
     int_text,
+    normalize,
     rational_text,
     read_integer,
     read_rational,
@@ -75,9 +76,32 @@ def roots_too_long(roots):
 # ---------------------------------------------------------------------------
 
 
+WORDS = ("", "解なし", "実数解なし", "すべての実数")
+
+
 def board_roots(case, shown):
     text = shown["EditAns"]
-    return text if text in ("", "解なし") else "x=" + text
+    if text in WORDS:
+        return text
+    roots = text.split(" , ")
+    if all(r.startswith("≈") for r in roots):  # the board writes "x ≈" once
+        return "x≈" + " , ".join(r[1:] for r in roots)
+    return "x=" + text
+
+
+def rounded_roots(shown_roots, factors):
+    """Decimal roots "≈d": one for each real root of the factors without
+    exact roots, each d that root correctly rounded to its decimals."""
+    if not factors:
+        need(not shown_roots, "no decimal roots")
+        return
+    product = sp.Poly(sp.Mul(*factors), X)
+    need(len(shown_roots) == len(set(shown_roots)), "each decimal root once")
+    need(len(shown_roots) == product.count_roots(), f"{product.count_roots()} decimal roots")
+    for text in shown_roots:
+        decimals = len(text.partition(".")[2])
+        d, h = sp.Rational(text), sp.Rational(1, 2 * 10**decimals)
+        need(product.count_roots(d - h, d + h) >= 1, f"a root within {h} of {text}")
 
 
 def board_answer(case, shown):
@@ -332,10 +356,35 @@ class Koji:
     board = staticmethod(board_roots)
     E = [f"Edit{i}" for i in range(5)]
 
+    # Factors without exact roots (constant term first): three real roots, one
+    # real and two complex, a quartic without real roots, such a cubic beside
+    # a linear factor, roots 1 ± √2·10⁻⁷, and 100-digit coefficients.
+    FIXED = list(
+        map(
+            lambda coeffs, E=E: dict(zip(E, coeffs)),
+            (
+            ["1", "-3", "", "1", ""],
+            ["-2", "", "", "1", ""],
+            ["1", "1", "", "", "1"],
+            ["-1", "4", "-3", "-1", "1"],
+            ["-99999999999998", "299999999999994", "-300000000000000", "100000000000000", ""],
+            ["1", "-1" + "0" * 100, "", "1", ""],
+                ["7" * 100, "-" + "3" * 99, "1" + "0" * 99, "", "-" + "9" * 100],
+            ),
+        )
+    )
+
     def generate(self, rng):
         return dict(zip(self.E, coefficient_texts(rng, 5, structured=0.65)))
 
     def big(self, rng):
+        if rng.random() < 0.3:
+            # Coefficients of up to 100 digits, none zero: almost surely
+            # irreducible, so that no quadratic factor needs a 200-digit
+            # discriminant factored.
+            degree = rng.randrange(3, 5)
+            coeffs = [big_int(rng, 1, 100) for _ in range(degree + 1)]
+            return dict(zip(self.E, [str(c) if c else "" for c in coeffs] + [""] * (5 - len(coeffs))))
         return dict(zip(self.E, coefficient_fields(big_factors(rng, rng.randrange(1, 5)), 5, rng)))
 
     commands = Insuu.commands
@@ -350,19 +399,36 @@ class Koji:
         p = poly(reversed(values))
         shown.relation = ("roots", p)
         if p == 0:
-            stopped(shown, warns + [ZERO_POLY], initial)
+            # Zeros typed make 0 = 0; fields left empty are no equation.
+            if any(normalize(case[e]) for e in self.E):
+                messages(shown, warns)
+                need(shown["EditAns"] == "すべての実数", "すべての実数")
+            else:
+                stopped(shown, warns + [ZERO_POLY], initial)
             return
-        expected = []
+        if sp.Poly(p, X).degree() == 0:
+            messages(shown, warns)
+            need(shown["EditAns"] == "解なし", "解なし")
+            return
+        expected, higher = [], []
         for factor, _ in sp.factor_list(p, X)[1]:
             degree = sp.Poly(factor, X).degree()
             if degree == 1:
                 expected.append(sp.solve(factor, X)[0])
             elif degree == 2:
                 expected.extend(quadratic_roots(factor))
+            else:
+                higher.append(factor)
         if overflowed(shown, warns, roots_too_long(expected), initial):
             return
         messages(shown, warns)
-        same_roots(texts.roots(shown["EditAns"]), expected)
+        text = shown["EditAns"]
+        if not expected and higher and not sp.Poly(sp.Mul(*higher), X).count_roots():
+            need(text == "実数解なし", "実数解なし")
+            return
+        parts = text.split(" , ") if text else []
+        same_roots(texts.roots(" , ".join(r for r in parts if not r.startswith("≈"))), expected)
+        rounded_roots([r[1:] for r in parts if r.startswith("≈")], higher)
 
 
 # ---------------------------------------------------------------------------

@@ -3,13 +3,15 @@
 
 The readers here follow the documented reading rules of the number fields.
 A field's text is first normalized: the full-width digits, signs, "/", "^",
-".", "x" and "n" and the minus sign U+2212 read as ASCII, and spaces
-(ideographic ones included) around the text are dropped. Then: an optional
-sign, digits, optionally "/" and digits; the numerator may be a finite
-decimal, read as the exact fraction it denotes; "-" anywhere in the numerator
-makes the number negative; a zero denominator reads as 1. A field that cannot
-be read (a bad first character, a stray character later on, a typed digit
-string of more than 500 digits) shows its own warning; once every field is
+".", "x" and "n", the minus sign U+2212 and the dashes that stand for it
+(hyphens, the en dash, the long-vowel marks an input method types) read as
+ASCII, and spaces (ideographic ones included) around the text are dropped.
+Then: an optional sign, digits, optionally "/" and digits; the numerator may
+be a finite decimal, read as the exact fraction it denotes; "-" anywhere in
+the numerator makes the number negative. A field that cannot be read (a bad
+first character, a stray character later on, a zero denominator or none
+after the "/", a typed digit string of more than 500 digits) shows its own
+warning, naming the field's text; once every field is
 read, any such field stops the calculation. The readers decide which message a
 field must produce, never what a calculation gives.
 """
@@ -29,7 +31,17 @@ def error(text):
     return f"error: {text}."
 
 
-BAD_INPUT = warning("入力が間違ってます")
+BAD_INPUT = "bad input"  # a marker: the warning names the field's text, see bad_input
+
+
+def bad_input(text):
+    """A field whose first character starts no number."""
+    return warning(f"'{text}' の入力が間違ってます")
+
+
+def denominator(text, missing):
+    """A fraction with a zero denominator, or none after its "/"."""
+    return warning(f"'{text}' は分母がありません" if missing else f"'{text}' は分母が0です")
 OVERFLOW = error("数値が大きすぎて計算できません")
 DEGREE = error("次数が10を超えるため計算できません")
 ZERO_DIVIDE = error("ゼロによる除算")
@@ -57,6 +69,7 @@ class Failure(Exception):
 
 
 _WIDENED = "0123456789+-/^.xn"
+_MINUS_FORMS = "\u2212\u2010\u2011\u2013\u30fc\uff70"
 
 
 def normalize(text):
@@ -64,7 +77,7 @@ def normalize(text):
     out = []
     for ch in text:
         code = ord(ch)
-        if ch == "\u2212":
+        if ch in _MINUS_FORMS:
             ch = "-"
         elif ch == "\u3000":
             ch = " "
@@ -87,7 +100,7 @@ def read_rational(text):
         return i < len(text) and "0" <= text[i] <= "9"
 
     if not digit(first) and not (first < len(text) and text[first] == "." and digit(first + 1)):
-        raise Failure(BAD_INPUT)
+        raise Failure(bad_input(text))
     negative, in_den, decimal, fraction, num, den = False, False, False, "", "", ""
     for ch in text:
         if not in_den and ch == "+":
@@ -109,12 +122,18 @@ def read_rational(text):
             den += ch
         else:
             num += ch
-    if too_long(num) or too_long(den) or too_long(fraction.rstrip("0")):
+    if in_den and not den:
+        raise Failure(denominator(text, True))
+    if too_long(num) or too_long(den):
+        raise Failure(TOO_LARGE)
+    if in_den and int(den) == 0:
+        raise Failure(denominator(text, False))
+    if too_long(fraction.rstrip("0")):
         raise Failure(TOO_LARGE)
     value = sp.Integer(int(num or "0"))
     if fraction:
         value += sp.Rational(int(fraction), 10 ** len(fraction))
-    value = value / (int(den or "0") or 1)
+    value = value / (int(den) if in_den else 1)
     return -value if negative else value
 
 
@@ -184,7 +203,9 @@ def rational_text(rng, odd=True, large=0.05):
         return str(rng.randrange(-9, 10))
     return rng.choice(
         [
-            "12-3", "3/0", "+5", "-0", "007", "4/6", "+1/2", "3/",  # read as the rules say
+            "12-3", "+5", "-0", "007", "4/6", "+1/2",  # read as the rules say
+            "3/0", "0/0", "3/", "-1/000", "2.5/", "\uff15\uff0f\uff10",  # no denominator to divide by
+            "\u30fc3", "\uff701/2", "\u20105", "\u20112", "\u20137", "1\u30fc2", "3/\u30fc4",  # dashes for a minus
             "2.5", "-1.25", ".5", "-.75", "3.", "1.5/3", "0.000000001",  # decimals: exact fractions
             "\uff15", "\uff0d\uff11\uff0f\uff12", "\uff0e\uff15", "\u22122", " 3", "4 ", "\u30007\u3000",  # full-width, minus sign, spaces
             "x", "-", "/2", "a", "+x", ".", "\uff41",  # bad first character

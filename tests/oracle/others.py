@@ -26,13 +26,16 @@ from inputs import (
     DEGREE_TOO_HIGH,
     TOO_LARGE,
     Failure,
+    bad_input,
     big_factors,
     big_int,
     big_rational,
     big_text,
     big_texts,
     coefficient_texts,
+    denominator,
     int_text,
+    normalize,
     rational_text,
     read_integer,
     warning,
@@ -226,6 +229,8 @@ class Sigma:
         ("3n", 3 * N), ("n-1", N - 1), ("n^2+n", N**2 + N), ("1/2n", N / 2), ("n^3", N**3), ("2n^2-3", 2 * N**2 - 3),
         ("n^4", N**4), ("n + 2", N + 2), ("", 0), ("0.5n", N / 2), ("\uff12\uff4e", 2 * N), (" n\u2212\uff11", N - 1),
         ("n-", BAD_INPUT), ("x", BAD_INPUT), ("2nn", BAD_INPUT), ("n^", BAD_INPUT), ("n^2.5", BAD_INPUT),
+        ("n2", BAD_INPUT), ("3n2", BAD_INPUT), ("n^2n", BAD_INPUT), ("n 1", BAD_INPUT),  # terms side by side
+        ("3/0n", denominator("3/0n", False)), ("n+1/", denominator("n+1/", True)), ("\u30fcn+1", -N + 1),
         ("n^11", DEGREE_TOO_HIGH), ("2147483648n", 2147483648 * N), ("1" + "0" * 500 + "n", TOO_LARGE),
         ("250n+1", 250 * N + 1), ("12345678901n-98765432109", 12345678901 * N - 98765432109),
         ("1/1000000000007n^2+n", N**2 / 1000000000007 + N), ("99999999999999999999n^3", 99999999999999999999 * N**3),
@@ -275,6 +280,8 @@ class Sigma:
         initial = {"EditAns": "answer"}
 
         def read_upper():
+            if case["upper"] == BAD_INPUT:
+                raise Failure(bad_input(normalize(case["kEndEdit"])))
             if isinstance(case["upper"], str):
                 raise Failure(case["upper"])  # the warning of an unreadable upper limit
             return sp.expand(case["upper"])
@@ -403,7 +410,8 @@ class Junretu:
         "PButton": (["P1Edit", "P2Edit"], "AnsPEdit"),
         "CButton": (["C1Edit", "C2Edit"], "AnsCEdit"),
     }
-    WRONG = warning("入力が間違っています")
+    NEGATIVE = warning("n は 0 以上の整数にしてください")
+    CHOICE = warning("r は n 以下の 0 以上の整数にしてください")
 
     def generate(self, rng):
         def number():
@@ -462,13 +470,13 @@ class Junretu:
         if case["button"] == "KaijoButton":
             (n,) = values
             if n < 0:
-                stopped(shown, [self.WRONG], initial)
+                stopped(shown, [self.NEGATIVE], initial)
                 return
             value = math.factorial(n) if n < 300 else None
         else:
             n, r = values
-            if n <= 0 or r <= 0 or n < r:
-                stopped(shown, [self.WRONG], initial)
+            if n < 0 or r < 0 or n < r:
+                stopped(shown, [self.NEGATIVE if n < 0 else self.CHOICE], initial)
                 return
             value = self.permutations(n, r) if case["button"] == "PButton" else self.combinations(n, r)
         messages(shown, [])

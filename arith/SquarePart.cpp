@@ -77,8 +77,11 @@ bool FactorInFull(const TInteger& c, fmpz_factor_t factors) {
         if (chdir(directory.c_str()) == 0) {
             fmpz_factor(factors, c.Raw());
             factored = true;
-            // Only a directory that no longer exists leaves the process outside it.
-            (void)fchdir(here);
+            if (fchdir(here) != 0) {
+                // The working directory is gone: wait in the temporary one
+                // rather than in the directory about to be removed.
+                std::filesystem::current_path(temporary, error);
+            }
         }
         std::filesystem::remove_all(directory, error);
     }

@@ -124,6 +124,7 @@ TExtrema CubicExtrema(const TPolynomial& f, const TPolynomial& d) {
             const bool maxFirst = f.Num[3].Sign() < 0;
             extrema.Maximum = {RootOf(roots, maxFirst), ValueAtRoot(f, roots, maxFirst)};
             extrema.Minimum = {RootOf(roots, !maxFirst), ValueAtRoot(f, roots, !maxFirst)};
+            extrema.Simplest = roots.Simplest;
         }
     }
     // Otherwise a double critical point, or none that is real.

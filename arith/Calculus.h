@@ -50,6 +50,8 @@ struct TExtrema {
     TPolynomial Derivative;
     std::optional<TExtremum> Maximum;
     std::optional<TExtremum> Minimum;
+    // False where the √R of the x and the values may simplify further (TQuadRoots::Simplest).
+    bool Simplest = true;
 };
 // Any degree but 2 or 3 stops with TWarning::DegreeNotTwoOrThree.
 TOutcome<TExtrema> Extrema(const TPolynomial& f);

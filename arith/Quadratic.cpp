@@ -57,12 +57,15 @@ TQuadRoots QuadFormula(TPolynomial p) {
     P = DivExact(P, g);
     Q = DivExact(Q, g);
     D = DivExact(D, g);
-    return {P, Q, R, D};
+    return {P, Q, R, D, split.Complete};
 }
 
 // Appends piece by piece: "literal" + std::string trips a false -Wrestrict in GCC 12 at -O3.
 std::string QuadRootText(const TQuadRoots& roots, bool first) {
-    const auto& [P, Q, R, D] = roots;
+    const TInteger& P = roots.P;
+    const TInteger& Q = roots.Q;
+    const TInteger& R = roots.R;
+    const TInteger& D = roots.D;
     std::string text;
     if (D != 1 && !P.IsZero()) {
         text += "(";

@@ -10,12 +10,15 @@
 
 namespace arith {
 
-// The roots (P + Q·√R)/D and (P − Q·√R)/D; R square-free, negative for complex roots.
+// The roots (P + Q·√R)/D and (P − Q·√R)/D; R square-free, negative for
+// complex roots. Simplest is false where R may still hold the square of a
+// large prime (SquarePart could not factor it completely).
 struct TQuadRoots {
     TInteger P = 0;
     TInteger Q = 1;
     TInteger R = 0;
     TInteger D = 1;
+    bool Simplest = true;
 };
 
 // The roots of a p of degree 2, exact; ZeroDivideError for degree below 2.

@@ -4,8 +4,16 @@
 #include <flint/fmpz_factor.h>
 #include <flint/ulong_extras.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -28,16 +36,58 @@ constexpr ulong kTwoPrimesBelow = kTrialLimit * kTrialLimit * kTrialLimit;
 // kStepsPerRoot c^(1/6), leaves a chance below e^-40 of missing one (measured
 // on 200000 products p^2 q with p, q near 2^21: a factor at most 2.6 c^(1/6)
 // steps in, 1 in 10^5 beyond 1.8 c^(1/6), the tail falling as exp(-k^2)).
+// A word it does not split, nearly always a product of two primes, is then
+// factored completely (n_factor, up to about 2 ms), so that a miss
+// costs time but never a wrong split.
 constexpr double kStepsPerRoot = 7.5;
 // Between one and two words a step costs about four times as much, and the
-// search stops after kWideSteps, which finds prime factors up to about 2^18;
-// a cofactor it does not split is taken as square-free.
+// search stops after kWideSteps, which finds prime factors up to about 2^18.
 constexpr ulong kWideSteps = 1 << 12;
 // Past 128 bits FLINT's integers search briefly, finding prime factors up to
 // about 2^16; past 256 bits a cofactor (from coefficients of 40 digits and
 // more) is only tested for being a prime or a square.
 constexpr ulong kWideRhoIterations = 1 << 9;
 constexpr flint_bitcnt_t kRhoBits = 256;
+// A cofactor of up to kCompleteDigits digits that these searches leave
+// unsplit is factored in full, in about 0.05 to 0.15 s at 40 digits (two
+// primes near 10^20, or p^2 q with p and q near the cube root); a longer one
+// is taken as square-free.
+
+// FLINT's complete factoring of c into primes. Its quadratic sieve keeps its
+// relations in a file it makes in the working directory, and crashes where
+// it cannot, so the factoring runs in a directory made for it under the
+// temporary directory, one call at a time (the working directory belongs to
+// the whole process) and returning to the working directory after. False
+// when that directory cannot be made or entered.
+bool FactorInFull(const TInteger& c, fmpz_factor_t factors) {
+    static std::mutex mutex;
+    const std::lock_guard<std::mutex> lock(mutex);
+    std::error_code error;
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
+    if (error) {
+        return false;
+    }
+    std::string directory = (temporary / "vorantel-factor-XXXXXX").string();
+    const int here = open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (here < 0) {
+        return false;
+    }
+    bool factored = false;
+    if (mkdtemp(directory.data()) != nullptr) {
+        if (chdir(directory.c_str()) == 0) {
+            fmpz_factor(factors, c.Raw());
+            factored = true;
+            if (fchdir(here) != 0) {
+                // The working directory is gone: wait in the temporary one
+                // rather than in the directory about to be removed.
+                std::filesystem::current_path(temporary, error);
+            }
+        }
+        std::filesystem::remove_all(directory, error);
+    }
+    close(here);
+    return factored;
+}
 
 using TWide = unsigned __int128;
 
@@ -160,7 +210,8 @@ template <typename TWord> TWord FindFactor(const TMontgomery<TWord>& field, ulon
 }
 
 // Factors of n, each square-free (a prime, or a product of distinct primes),
-// with exponents; Refine makes them pairwise coprime.
+// with exponents; Refine makes them pairwise coprime. Parts still to split
+// are kept with their exponents the same way.
 using TPieces = std::vector<std::pair<TInteger, ulong>>;
 
 class TSplitter {
@@ -193,53 +244,91 @@ public:
                 }
             }
         }
-        std::vector<TInteger> pending{std::move(n)};
+        TPieces pending;
+        pending.emplace_back(std::move(n), 1);
         while (!pending.empty()) {
-            TInteger c = std::move(pending.back());
+            auto [c, e] = std::move(pending.back());
             pending.pop_back();
-            SplitCofactor(std::move(c), pending);
+            SplitCofactor(std::move(c), e, pending);
         }
     }
 
     TPieces& Pieces() { return pieces_; }
+    // Whether every part was split into primes or shown square-free.
+    bool Complete() const { return complete_; }
 
 private:
     void Add(TInteger p, ulong e) { pieces_.emplace_back(std::move(p), e); }
 
-    // c has no prime factor below kTrialLimit.
-    void SplitCofactor(TInteger c, std::vector<TInteger>& pending) {
+    // c^e divides n, and c has no prime factor below kTrialLimit.
+    void SplitCofactor(TInteger c, ulong e, TPieces& pending) {
         if (c <= 1) {
             return;
         }
         const bool word = fmpz_abs_fits_ui(c.Raw());
         const ulong w = word ? fmpz_get_ui(c.Raw()) : 0;
+        const bool complete = c < CompleteBound();
         // Below kTrialLimit^2 only a prime has no factor under kTrialLimit;
         // the test is skipped there, which also keeps FLINT from building its
-        // table of primes below a million on first use.
-        const bool prime = word ? w < kTrialLimit * kTrialLimit || n_is_prime(w) != 0
-                                : fmpz_is_probabprime(c.Raw()) != 0;
+        // table of primes below a million on first use. Up to kCompleteDigits
+        // digits a prime is proved one (at most about 10 ms).
+        const bool prime = word       ? w < kTrialLimit * kTrialLimit || n_is_prime(w) != 0
+                           : complete ? fmpz_is_prime(c.Raw()) == 1
+                                      : fmpz_is_probabprime(c.Raw()) != 0;
         if (prime) {
-            Add(std::move(c), 1);
+            Add(std::move(c), e);
             return;
         }
         TInteger root;
         if (ExactSqrt(c, root)) {
-            pending.push_back(root);
-            pending.push_back(std::move(root));
+            pending.emplace_back(std::move(root), 2 * e);
             return;
         }
         if (word && w < kTwoPrimesBelow) {
-            Add(std::move(c), 1); // p q with p != q
+            Add(std::move(c), e); // p q with p != q
             return;
         }
         const TInteger factor = Search(c, word ? w : 0);
         if (factor > 1) {
-            pending.push_back(DivExact(c, factor));
-            pending.push_back(factor);
+            pending.emplace_back(DivExact(c, factor), e);
+            pending.emplace_back(factor, e);
             return;
         }
-        // No factor below the cube root: p q with p != q (beyond a word, taken so).
-        Add(std::move(c), 1);
+        // No factor below the cube root was found: c is p q with p != q,
+        // unless the search missed one, which only a complete factoring rules out.
+        if (word) {
+            n_factor_t primes;
+            n_factor_init(&primes);
+            n_factor(&primes, w, 1);
+            for (int i = 0; i < primes.num; ++i) {
+                TInteger p;
+                fmpz_set_ui(p.Raw(), primes.p[i]);
+                Add(std::move(p), e * primes.exp[i]);
+            }
+            return;
+        }
+        if (complete) {
+            fmpz_factor_t primes;
+            fmpz_factor_init(primes);
+            const bool factored = FactorInFull(c, primes);
+            for (slong i = 0; factored && i < primes->num; ++i) {
+                TInteger p;
+                fmpz_set(p.Raw(), primes->p + i);
+                Add(std::move(p), e * primes->exp[i]);
+            }
+            fmpz_factor_clear(primes);
+            if (factored) {
+                return;
+            }
+        }
+        Add(std::move(c), e); // taken as square-free
+        complete_ = false;
+    }
+
+    // 10^kCompleteDigits: the parts below it are factored completely.
+    static const TInteger& CompleteBound() {
+        static const TInteger bound = Power(TInteger(10), kCompleteDigits);
+        return bound;
     }
 
     // A proper factor of c, or 0 when the search finds none; word is c when
@@ -267,6 +356,7 @@ private:
     }
 
     TPieces pieces_;
+    bool complete_ = true;
     flint_rand_t random_;
 };
 
@@ -298,6 +388,7 @@ TSquareSplit SquarePart(const TInteger& n) {
     }
     TSplitter splitter;
     splitter.Split(Abs(n));
+    split.Complete = splitter.Complete();
     TPieces& pieces = splitter.Pieces();
     Refine(pieces);
     for (const auto& [p, e] : pieces) {

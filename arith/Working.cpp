@@ -436,7 +436,17 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
     }
 
     // √D = s√r, r square-free and signed as D; r = ±1 when |D| is a square.
-    const TSquareSplit split = SquarePart(Abs(discriminant));
+    // Irrational roots already hold r, which gives s without factoring |D| again.
+    TSquareSplit split;
+    if (roots.Groups.size() == 1 && roots.Groups[0].Pair) {
+        const TQuadRoots& pair = *roots.Groups[0].Pair;
+        split.Free = Abs(pair.R);
+        split.Complete = pair.Simplest;
+        Check(!split.Free.IsZero() && ExactSqrt(Abs(discriminant) / split.Free, split.Root),
+              "√D の簡約");
+    } else {
+        split = SquarePart(Abs(discriminant));
+    }
     const TInteger& s = split.Root;
     const TInteger r = sign < 0 ? -split.Free : split.Free;
     Check(s * s * split.Free == Abs(discriminant), "√D の簡約");
@@ -444,6 +454,9 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
     const TMath rootD = Root(IntegerMath(discriminant));
     if (!SameForm(simplified, rootD)) {
         lines.push_back(Equals(rootD, simplified));
+    }
+    if (!split.Complete) {
+        lines.push_back(SurdMayReduce());
     }
 
     // x = (−b ± √D)/(2a), then with √D simplified, then reduced.

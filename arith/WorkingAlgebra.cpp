@@ -685,6 +685,9 @@ std::optional<TMath> EquationWorking(const TPolynomial& p, const TEquationRoots&
             "2次式の解");
         f.Lines.push_back(MathRow({zero, Word("を解の公式で解くと"),
                                    Equals(X(), RootFormulaMath(x.P, x.Q, x.R, x.D, "±"))}));
+        if (!x.Simplest) {
+            f.Lines.push_back(SurdMayReduce());
+        }
     }
     f.Lines.push_back(RootsAnswer(roots, true));
     return MathLines(std::move(f.Lines));
@@ -773,6 +776,9 @@ std::optional<TMath> ExtremaWorking(const TPolynomial& f, const TExtrema& extrem
             MathRow({Equals(DerivativeName(), Number(0)), Word("とすると"),
                      Equals(PolynomialMath(d), Number(0)), Word("より"),
                      Equals(X(), MathRow({SurdMath(alpha), Comma(), SurdMath(beta)}))}));
+        if (!extrema.Simplest) {
+            lines.push_back(SurdMayReduce());
+        }
         column(dots, rising ? plus : minus, rising ? up : down);
         column(SurdMath(alpha), Number(0), ExtremumCell(rising ? "極大" : "極小", first->Y));
         column(dots, rising ? minus : plus, rising ? down : up);

@@ -2,6 +2,9 @@
 #include "WorkingSteps.h"
 
 #include "BoardNotation.h"
+#include "SquarePart.h"
+
+#include <string>
 
 namespace arith::steps {
 
@@ -35,6 +38,11 @@ TMath Dot() {
 
 TMath Equals(TMath left, TMath right) {
     return MathRow({std::move(left), Op("="), std::move(right)});
+}
+
+TMath SurdMayReduce() {
+    return MathText(TMathKind::Word, "√ の中の数が " + std::to_string(kCompleteDigits) +
+                                         " 桁を超えるため、さらに簡単にできる場合があります");
 }
 
 TRational Reduced(TRational r) {

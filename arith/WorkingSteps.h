@@ -29,6 +29,10 @@ TMath Factor(const TRational& r);
 // Whether two forms read the same, so that a step that changes nothing is left out.
 bool SameForm(const TMath& a, const TMath& b);
 
+// The line after a square root whose number was too long to factor
+// completely (TSquareSplit::Complete): the root may simplify further.
+TMath SurdMayReduce();
+
 // Exact values as results rather than out-parameters.
 TRational Reduced(TRational r);
 TRational Add(const TRational& a, const TRational& b);

@@ -428,6 +428,16 @@ std::vector<TCase> MakeCases() {
               {"Edit0", "2095133040"}}),
         Case("Niji_SquaredLargePrime", kNiji, "EditAns",
              {{"Edit2", "1"}, {"Edit1", "1518516543"}, {"Edit0", "943851152"}}),
+        // Radicands of 40 digits that only a complete factoring settles: two
+        // primes near 10^20, and p^2 q with p and q near the cube root.
+        Case("Niji_FortyDigitSemiprime", kNiji, "EditAns",
+             {{"Edit2", "1"},
+              {"Edit1", "0"},
+              {"Edit0", "-9999999800100001012999999860047000004371"}}),
+        Case("Niji_FortyDigitSquaredPrime", kNiji, "EditAns",
+             {{"Edit2", "1"},
+              {"Edit1", "0"},
+              {"Edit0", "-9999999999984929952380922226199546474741"}}),
         Case(
             "Koji_FourRationalRoots", kKoji, "EditAns",
             {{"Edit4", "30"}, {"Edit3", "-61"}, {"Edit2", "41"}, {"Edit1", "-11"}, {"Edit0", "1"}}),

@@ -143,6 +143,12 @@ std::vector<TCase> Cases() {
     coefficients(cases.back(), 4, 125);
     cases.push_back({"niji_240digits", "TNijiForm", "CalcButton", {}});
     coefficients(cases.back(), 2, 240);
+    // A radicand of 40 digits, two primes near 10^20, that only a complete factoring settles.
+    cases.push_back(
+        {"niji_40digit_radicand",
+         "TNijiForm",
+         "CalcButton",
+         {{"Edit2", "1"}, {"Edit1", "0"}, {"Edit0", "-9999999800100001012999999860047000004371"}}});
     cases.push_back({"koji_quartic_120digits", "TKojiForm", "CalcButton", {}});
     coefficients(cases.back(), 4, 120);
     // Linear systems: the largest answers, and the largest that keep their working.

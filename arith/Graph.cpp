@@ -721,15 +721,21 @@ TGraph EquationGraph(const TPolynomial& p, const TEquationRoots& roots) {
                     break; // a double root, marked once
                 }
             }
-        }
-    }
-    const TFactorRuns runs = FactorRuns(roots.Factors);
-    for (int k = 0; k < runs.Count; ++k) {
-        const TPolynomial& factor = roots.Factors[static_cast<std::size_t>(k)];
-        if (runs.Length[static_cast<std::size_t>(k)] > 0 && factor.Degree > 2) {
-            std::string note = Joined("因数 ", Unicode(PolynomialMath(factor)));
-            note += " = 0 の解は求めていないため、印を付けていません";
-            graph.Notes.push_back(std::move(note));
+        } else {
+            // Rounded decimal roots, marked where the decimal lies: within
+            // half a unit of its last digit of the root.
+            for (const std::string& root : group.Approximate) {
+                TRational x;
+                ParseRational(root, x);
+                std::string label = "≈";
+                label += root[0] == '-' ? Joined("−", root.substr(1)) : root;
+                graph.Marks.push_back({{Reduced(x), {}}, std::move(label), TMarkKind::Root});
+            }
+            if (group.Approximate.empty()) {
+                std::string note = Joined("", Unicode(PolynomialMath(group.Factor)));
+                note += " = 0 は実数解をもたないため、x 軸と交わりません";
+                graph.Notes.push_back(std::move(note));
+            }
         }
     }
     if (roots.Constant) {

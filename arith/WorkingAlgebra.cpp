@@ -632,7 +632,9 @@ std::optional<TMath> EquationWorking(const TPolynomial& p, const TEquationRoots&
         return std::nullopt;
     }
     TMath product = FactoredLine(p, roots.Factors, f);
-    f.Lines.push_back(MathRow({Equals(std::move(product), Number(0)), Word("より")}));
+    if (!SameForm(product, PolynomialMath(p))) { // one factor alone says below what it gives
+        f.Lines.push_back(MathRow({Equals(std::move(product), Number(0)), Word("より")}));
+    }
     // Each factor found gives the roots of one group, and each group belongs to a factor.
     std::vector<TPolynomial> found = f.Factors;
     if (f.XPower > 0) {
@@ -661,10 +663,9 @@ std::optional<TMath> EquationWorking(const TPolynomial& p, const TEquationRoots&
             }
             TEquationRoots alone;
             alone.Groups.push_back(group);
-            f.Lines.push_back(MathRow({zero,
-                                       Word("は有理数の範囲で因数分解できないため、"
-                                            "実数解を小数で近似すると"),
-                                       RootsAnswer(alone, false)}));
+            f.Lines.push_back(MathRow({zero, Word("は有理数の範囲で因数分解できないため")}));
+            f.Lines.push_back(
+                MathRow({Word("実数解を小数で近似すると"), RootsAnswer(alone, false)}));
             continue;
         }
         if (group.Root) {

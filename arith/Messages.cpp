@@ -3,26 +3,42 @@
 
 namespace arith {
 
+namespace {
+
+// A typed text as a message names it: "'text'" followed by what is wrong
+// with it. Control characters, which a message box would cut the text at or
+// not show, are shown as their pictures (NUL as ␀, U+2400 onwards; DEL as ␡).
 // Appends piece by piece: "literal" + std::string trips a false -Wrestrict in GCC 12 at -O3.
+std::string Named(const std::string& text, const char* what) {
+    std::string message = "'";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20) {
+            message += "\xE2\x90";
+            message += static_cast<char>(0x80 + byte);
+        } else if (byte == 0x7F) {
+            message += "\xE2\x90\xA1";
+        } else {
+            message += c;
+        }
+    }
+    message += "' ";
+    message += what;
+    return message;
+}
+
+} // namespace
+
 std::string ConversionFailureText(const std::string& piece) {
-    std::string text = "'";
-    text += piece;
-    text += "' は整数ではありません";
-    return text;
+    return Named(piece, "は整数ではありません");
 }
 
 std::string DenominatorFailureText(const std::string& text, bool missing) {
-    std::string message = "'";
-    message += text;
-    message += missing ? "' は分母がありません" : "' は分母が0です";
-    return message;
+    return Named(text, missing ? "は分母がありません" : "は分母が0です");
 }
 
 std::string BadInputText(const std::string& text) {
-    std::string message = "'";
-    message += text;
-    message += "' の入力が間違ってます";
-    return message;
+    return Named(text, "の入力が間違ってます");
 }
 
 const char* WarningText(TWarning warning) {

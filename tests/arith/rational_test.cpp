@@ -195,7 +195,7 @@ TEST(ParseRational, DecimalsAreExactFractions) {
 
 TEST(ParseRational, FailuresNameTheWholeText) {
     struct Row {
-        const char* text;
+        std::string text;
         const char* message;
     } rows[] = {
         {"3a", "'3a' は整数ではありません"},
@@ -211,6 +211,9 @@ TEST(ParseRational, FailuresNameTheWholeText) {
         {"3/", "'3/' は分母がありません"},
         {"-2.5/", "'-2.5/' は分母がありません"},
         {"1/0x", "'1/0x' は整数ではありません"}, // a stray character is named first
+        // Control characters are named by their pictures, never cut the message short.
+        {std::string("1\0x", 3), "'1␀x' は整数ではありません"},
+        {"2/\x7F", "'2/␡' は整数ではありません"},
     };
     for (const Row& row : rows) {
         TRational r;

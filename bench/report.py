@@ -258,7 +258,7 @@ def vorantel_seconds(bench_json):
 
 def startup(build, runs=15):
     """Median time from launching vorantel_startup to its main window's first paint."""
-    probe = os.path.join(build, "app", "vorantel_startup")
+    probe = os.path.join(build, "bench", "startup", "vorantel_startup")
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     launch, in_main, peak = [], [], []
     for _ in range(runs):

@@ -14,7 +14,7 @@ trap 'rm -rf "$out"' EXIT
 
 { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release &&
     cmake --build "$build" -j2 --target vorantel vorantel_bench vorantel_first_call \
-        vorantel_startup; } \
+        vorantel_startup vorantel_probed; } \
     >"$out/build.log" 2>&1 || { cat "$out/build.log" >&2; exit 1; }
 
 export QT_QPA_PLATFORM=offscreen

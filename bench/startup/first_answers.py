@@ -3,7 +3,7 @@
 """A user's first answer in every window, in the program as it runs.
 
 Under Xvfb with openbox, starts the program once per run and window, with
-VORANTEL_FIRST_ANSWER set (app/FirstAnswer.h): 0.4 s after its first paint
+VORANTEL_FIRST_ANSWER set (bench/startup/FirstAnswer.h): 0.4 s after its first paint
 the program opens the window from the launcher, fills in an input, clicks
 its calculate button, and clicks it once more. Two inputs per window: a
 textbook one (x^2 + x + 1 = 0 and the like) and the window's slowest input
@@ -102,7 +102,7 @@ def main():
     parser.add_argument("--build", default=str(ROOT / "build-rel"))
     parser.add_argument("--runs", type=int, default=11)
     args = parser.parse_args()
-    program = str(pathlib.Path(args.build) / "app/vorantel")
+    program = str(pathlib.Path(args.build) / "bench/startup/vorantel_probed")
     desktop = Desktop("1280x1024")
     rows = []
     try:

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's floor for start-up: a plain Widgets program with one main
 // window holding one label, and nothing else. It reports its first paint as
-// the program does (VORANTEL_FIRST_PAINT, see app/FirstPaint.h), so that
+// the program does (VORANTEL_FIRST_PAINT, see FirstPaintProbe.h), so that
 // startup.py can time both from outside in the same way.
-#include "FirstPaint.h"
+#include "FirstPaintProbe.h"
 
 #include <QApplication>
 #include <QLabel>

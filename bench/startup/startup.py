@@ -102,8 +102,8 @@ def row(name, values, unit):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--build", default=str(ROOT / "build-rel"),
-                        help="build folder (Release) holding app/vorantel and bench/startup")
-    parser.add_argument("--program", help="the program (default BUILD/app/vorantel)")
+                        help="build folder (Release) holding bench/startup")
+    parser.add_argument("--program", help="the program (default BUILD/bench/startup/vorantel_probed)")
     parser.add_argument("--minimal", help="default BUILD/bench/startup/vorantel_minimal_qt")
     parser.add_argument("--also", action="append", default=[], metavar="NAME=PATH",
                         help="one more program to run in turn with the others, e.g. an "
@@ -118,7 +118,7 @@ def main():
     build = pathlib.Path(args.build)
     programs = {
         "minimal": args.minimal or str(build / "bench/startup/vorantel_minimal_qt"),
-        "vorantel": args.program or str(build / "app/vorantel"),
+        "vorantel": args.program or str(build / "bench/startup/vorantel_probed"),
     }
     for extra in args.also:
         name, sep, path = extra.partition("=")

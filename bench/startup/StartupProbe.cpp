@@ -9,6 +9,7 @@
 // With --all-windows it also creates and opens every tool window and the
 // version dialog, and reports the memory once all of them have been painted.
 #include "FirstPaint.h"
+#include "FirstPaintProbe.h"
 #include "Startup.h"
 #include "VoranMain.h"
 

@@ -7,7 +7,6 @@
 #include "MessageBoxes.h"
 #include "Placement.h"
 #include "ToolForm.h"
-#include "VoranMain.h"
 #include "Zoom.h"
 
 #include <QAction>
@@ -76,7 +75,7 @@ void TBoardHistory::Add(TBoardEntry entry) {
     emit Added();
 }
 
-TAnswerBoard::TAnswerBoard(TMainForm* main, const TBoardHistory& history)
+TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
     : QWidget(main, Qt::Window), main_(main), history_(history) {
     setObjectName(QStringLiteral("TAnswerBoard"));
     setWindowTitle(QStringLiteral("解答ボード"));

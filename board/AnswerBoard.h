@@ -16,7 +16,7 @@ class QLabel;
 class QListWidget;
 class QScrollArea;
 class TGraphView;
-class TMainForm;
+
 class TMathView;
 
 // The calculations of this run, oldest first. The launcher keeps it from
@@ -41,7 +41,7 @@ class TAnswerBoard : public QWidget {
     Q_OBJECT
 
 public:
-    TAnswerBoard(TMainForm* main, const TBoardHistory& history);
+    TAnswerBoard(QWidget* main, const TBoardHistory& history);
 
     // Shows entry `index` of the history (oldest first).
     void ShowEntry(int index);
@@ -85,7 +85,7 @@ private:
     void FillHistory();
     void PlaceBeside();
 
-    TMainForm* main_;
+    QWidget* main_;
     const TBoardHistory& history_;
     int shown_ = -1;
     bool placed_ = false;

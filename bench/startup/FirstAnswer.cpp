@@ -2,6 +2,7 @@
 #include "FirstAnswer.h"
 
 #include "FirstPaint.h"
+#include "FirstPaintProbe.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -49,8 +49,7 @@ constexpr int kGap = 8;
 // What the entry's answer says: the answer, or why there is none.
 arith::TMath AnswerOf(const TBoardEntry& entry) {
     const TBoardMath& math = entry.Math();
-    return math.Answer ? *math.Answer
-                       : arith::MathText(arith::TMathKind::Word, entry.Message.toStdString());
+    return math.Answer ? *math.Answer : arith::MathText(arith::TMathKind::Word, entry.Message);
 }
 
 QString OneLine(std::string text) {
@@ -61,7 +60,8 @@ QString OneLine(std::string text) {
 // A row of the history: "window: problem → answer".
 QString ItemText(const TBoardEntry& entry) {
     return QStringLiteral("%1: %2 → %3")
-        .arg(entry.Window, OneLine(arith::MathToUnicode(entry.Math().Problem)),
+        .arg(QString::fromStdString(entry.Window),
+             OneLine(arith::MathToUnicode(entry.Math().Problem)),
              OneLine(arith::MathToUnicode(AnswerOf(entry))));
 }
 
@@ -237,7 +237,7 @@ void TAnswerBoard::ShowEntry(int index) {
     }
     shown_ = index;
     const TBoardEntry& entry = entries[static_cast<std::size_t>(index)];
-    windowLabel_->setText(entry.Window);
+    windowLabel_->setText(QString::fromStdString(entry.Window));
     problem_->SetMath(entry.Math().Problem);
     answer_->SetMath(AnswerOf(entry));
     const std::optional<arith::TMath>& working = entry.Math().Working;
@@ -260,7 +260,8 @@ const TBoardEntry* TAnswerBoard::Shown() const {
 
 void TAnswerBoard::CopyText() const {
     if (const TBoardEntry* entry = Shown()) {
-        QGuiApplication::clipboard()->setText(entry->Answer ? entry->Text : entry->Message);
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(entry->Answer ? entry->Text : entry->Message));
     }
 }
 

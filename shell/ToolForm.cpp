@@ -380,7 +380,7 @@ void ToolForm::Guarded(const std::function<void()>& handler) {
         ErrorBox(QString::fromLocal8Bit(failure.what()), this);
     }
     rowUnfinished_ = false;
-    if (entry_ && (entry_->Answer || !entry_->Message.isEmpty())) {
+    if (entry_ && (entry_->Answer || !entry_->Message.empty())) {
         const TBoardEntry entry = std::move(*entry_);
         entry_.reset();
         emit Calculated(entry);
@@ -389,7 +389,7 @@ void ToolForm::Guarded(const std::function<void()>& handler) {
 
 void ToolForm::Problem(std::function<arith::TMath()> problem) {
     entry_ = TBoardEntry{};
-    entry_->Window = windowTitle();
+    entry_->Window = windowTitle().toStdString();
     entry_->Problem = std::move(problem);
 }
 
@@ -403,7 +403,7 @@ void ToolForm::Answer(std::function<arith::TMath()> answer,
     for (const QLineEdit* field : fields) {
         lines << field->text();
     }
-    entry_->Text = lines.join(QLatin1Char('\n'));
+    entry_->Text = lines.join(QLatin1Char('\n')).toStdString();
 }
 
 void ToolForm::Working(std::function<std::optional<arith::TMath>()> working,
@@ -422,7 +422,7 @@ void ToolForm::Graph(std::function<arith::TGraph()> graph) {
 
 void ToolForm::Stopped(std::optional<arith::TWarning> warning) {
     if (entry_ && warning && !(rowUnfinished_ && warning == arith::TWarning::ZeroCoefficients)) {
-        entry_->Message = QString::fromUtf8(arith::WarningText(*warning));
+        entry_->Message = arith::WarningText(*warning);
     }
 }
 
@@ -432,7 +432,60 @@ void ToolForm::Failed(const QString& message) {
         entry_->Working = nullptr;
         entry_->WholeWorking = nullptr;
         entry_->Plot = nullptr;
-        entry_->Message = message;
+        entry_->Message = message.toStdString();
+    }
+}
+
+void ToolForm::Calculate(TProblemEntry solve, const char* command) {
+    problems::TWindowInput input;
+    input.Command = command;
+    input.RowUnfinished = rowUnfinished_;
+    for (const QLineEdit* edit : findChildren<QLineEdit*>()) {
+        input.Fields[edit->objectName().toStdString()] = edit->text().toStdString();
+    }
+    for (const QRadioButton* radio : findChildren<QRadioButton*>()) {
+        if (radio->isChecked()) {
+            input.Checked.insert(radio->objectName().toStdString());
+        }
+    }
+    problems::TWindowResult result = solve(input);
+    // Fields that could not be read, or a failure, abandon the calculation:
+    // an Enter chain then goes no further.
+    abandoned_ = !result.BadFields.empty() ||
+                 std::any_of(result.Messages.begin(), result.Messages.end(), [](const auto& m) {
+                     return m.Type == problems::TMessage::Kind::Error;
+                 });
+
+    for (const problems::TMessage& message : result.Messages) {
+        const QString text = QString::fromStdString(message.Text);
+        if (message.Type == problems::TMessage::Kind::Warning) {
+            WarningBox(text, this);
+        } else {
+            ErrorBox(text, this);
+        }
+    }
+    for (const problems::TFieldText& field : result.Fields) {
+        if (!field.Written) {
+            continue;
+        }
+        QWidget* control = findChild<QWidget*>(QString::fromStdString(field.Name));
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            SetField(edit, field.Text);
+        } else if (auto* label = qobject_cast<QLabel*>(control)) {
+            label->setText(QString::fromStdString(field.Text));
+        }
+    }
+    for (const std::string& name : result.BadFields) {
+        auto* edit = findChild<QLineEdit*>(QString::fromStdString(name));
+        if (edit != nullptr && edit->isEnabled()) {
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+            break;
+        }
+    }
+    if (result.Board) {
+        result.Board->Window = windowTitle().toStdString();
+        emit Calculated(*result.Board);
     }
 }
 
@@ -456,8 +509,11 @@ void ToolForm::EnterCalculates(QWidget* control, int before, std::function<void(
                                int after) {
     OnEnter(control, [this, before, calc = std::move(calc), after] {
         FocusSteps(before);
+        abandoned_ = false;
         calc();
-        FocusSteps(after);
+        if (!abandoned_) {
+            FocusSteps(after);
+        }
     });
 }
 
@@ -466,6 +522,7 @@ void ToolForm::EnterRecalculates(QWidget* control, int before, std::function<voi
         FocusSteps(before);
         rowUnfinished_ = true;
         calc();
+        rowUnfinished_ = false;
     });
 }
 

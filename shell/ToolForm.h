@@ -6,6 +6,7 @@
 #pragma once
 
 #include "BoardEntry.h"
+#include "Calculation.h"
 #include "Messages.h"
 #include "Outcome.h"
 #include "Polynomial.h"
@@ -154,6 +155,14 @@ protected:
     // warning, which only the last field and the Calc button give.
     void EnterRecalculates(QWidget* control, int before, std::function<void()> calc);
 
+    // One calculation of the window: hands the fields' texts and the
+    // checked radio buttons, with the command given, to the window's problem
+    // entry, and shows what it gives back: its messages, the texts of the
+    // fields it writes, the focus on the first field it could not read, and
+    // the answer board's entry.
+    using TProblemEntry = problems::TWindowResult (*)(const problems::TWindowInput&);
+    void Calculate(TProblemEntry solve, const char* command = "CalcButton");
+
     // Names the fields (or labels) that the running calculation writes. Should
     // it stop, they go back to `initial`: "answer", or the empty text of the
     // fields that start empty.
@@ -250,6 +259,7 @@ private:
     std::vector<std::pair<QPointer<QWidget>, QString>> writes_;
     std::vector<QPointer<QLineEdit>> badFields_;
     bool rowUnfinished_ = false;
+    bool abandoned_ = false; // the last calculation stopped on unreadable fields or a failure
     std::optional<TBoardEntry> entry_; // the running calculation's, once it names its problem
     int dx_;
     int dy_;

@@ -2,16 +2,11 @@
 #include "VoranNiji.h"
 
 #include "AnswerEdit.h"
-#include "BoardNotation.h"
-#include "Equations.h"
 #include "Fonts.h"
-#include "Graph.h"
-#include "Working.h"
+#include "NijiProblem.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-
-using namespace arith;
 
 TNijiForm::TNijiForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TNijiForm", QStringLiteral("２次方程式"), QSize(625, 129), 0, 0) {
@@ -43,16 +38,7 @@ TNijiForm::TNijiForm(QWidget* mainWindow)
 }
 
 void TNijiForm::CalcButtonClick() {
-    Writes({EditAns});
-    const TPolynomial p = ReadCoefficients(Edits);
-    StopOnBadFields();
-    Problem([=] { return EquationProblem(p); });
-    if (const auto roots = Accept(SolveByFactoring(p))) {
-        SetField(EditAns, RootsText(*roots, true));
-        Answer([=] { return RootsAnswer(*roots, true); }, {EditAns});
-        Working([=] { return QuadraticWorking(p, *roots); });
-        Graph([=] { return EquationGraph(p, *roots); });
-    }
+    Calculate(problems::SolveNiji);
 }
 
 void TNijiForm::ClearFields() {

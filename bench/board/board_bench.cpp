@@ -308,7 +308,7 @@ int main(int argc, char** argv) {
         std::printf("%-32s %7lld %7lld %9lld %8lld %9zu %9zu  %s\n", c.Name.c_str(),
                     static_cast<long long>(slowest), static_cast<long long>(fastest),
                     static_cast<long long>(stall), static_cast<long long>(copy), shown,
-                    working ? copied : 0, entry->Message.toUtf8().constData());
+                    working ? copied : 0, entry->Message.c_str());
         std::fflush(stdout);
     }
     return 0;

@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that includes run one way, top to bottom:
 
-    app -> tools, board -> shell -> present -> solve -> exact
+    app -> tools, board -> shell -> problems -> present -> solve -> exact
 
 Each folder includes only its own headers and those of the folders below it;
-exact/, solve/ and present/ include no toolkit header; a tool unit includes
+exact/, solve/, present/ and problems/ include no toolkit header; a tool unit includes
 no other tool's header; the benchmarks in bench/ include no toolkit header
 (bench/startup times the program and may); and no wide-integer arithmetic is
 written in tools/.
@@ -21,11 +21,12 @@ ANGLED_QT = re.compile(r"^\s*#\s*include\s+<Q")
 ARITHMETIC = re.compile(r"__int128|\bWide\b|std::gcd|sqrt\(")
 
 # What each folder may include with quotes, besides its own headers.
-HEADLESS = ["present", "solve", "exact"]
+HEADLESS = ["problems", "present", "solve", "exact"]
 ALLOWED = {
     "exact": [],
     "solve": ["exact"],
     "present": ["solve", "exact"],
+    "problems": ["present", "solve", "exact"],
     "shell": HEADLESS,
     "board": ["shell"] + HEADLESS,
     "tools": ["shell"] + HEADLESS,

@@ -8,11 +8,10 @@
 #include "Graph.h"
 #include "Notation.h"
 
-#include <QString>
-
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 // The formulas of a calculation.
 struct TBoardMath {
@@ -22,7 +21,7 @@ struct TBoardMath {
 };
 
 struct TBoardEntry {
-    QString Window;                        // the title of the window it was made in
+    std::string Window;                    // the title of the window it was made in
     std::function<arith::TMath()> Problem; // as the fields put it
     std::function<arith::TMath()> Answer;  // empty when it failed or stopped
     // How the answer is reached, or (where a window gives one) why the
@@ -31,8 +30,8 @@ struct TBoardEntry {
     // The same working with every step, where Working leaves some out; empty otherwise.
     std::function<std::optional<arith::TMath>()> WholeWorking;
     std::function<arith::TGraph()> Plot; // the graph; empty where there is none
-    QString Message;                     // why it failed or stopped; empty with an answer
-    QString Text;                        // the answer as the fields hold it, one line per field
+    std::string Message;                 // why it failed or stopped; empty with an answer
+    std::string Text;                    // the answer as the fields hold it, one line per field
 
     // The formulas, made once. A working that fails its own checks is left
     // out; the answer stands (so is any formula that cannot be made).

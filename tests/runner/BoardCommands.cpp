@@ -1,0 +1,321 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The commands on the answer board: what it shows (problem, answer, working,
+// history) and its graph, as data, as drawn and as saved.
+#include "ScriptRun.h"
+
+#include "AnswerBoard.h"
+#include "GraphView.h"
+#include "MathView.h"
+
+#include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QFile>
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QScatterSeries>
+#include <QTextDocumentFragment>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace runner {
+namespace {
+
+QString Escaped(QString text) {
+    return text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+}
+
+// The working the board shows, or nothing.
+const arith::TMath* ShownWorking(const TAnswerBoard* board) {
+    const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
+    return entry == nullptr || !entry->Math().Working ? nullptr : &*entry->Math().Working;
+}
+
+// The formula tree of a working, for checks that read it as mathematics.
+QJsonObject MathTree(const arith::TMath& math) {
+    static const char* const kKinds[] = {
+        "Row",  "Lines", "Number", "Letter",   "Operator", "Punct", "Word",    "Fraction",
+        "Root", "Power", "Paren",  "Integral", "Sum",      "Count", "Bracket", "Table"};
+    QJsonObject object{{QStringLiteral("k"), kKinds[static_cast<int>(math.Kind)]}};
+    if (!math.Text.empty()) {
+        object.insert(QStringLiteral("t"), QString::fromStdString(math.Text));
+    }
+    if (!math.Parts.empty()) {
+        QJsonArray parts;
+        for (const auto& part : math.Parts) {
+            parts.append(MathTree(part));
+        }
+        object.insert(QStringLiteral("p"), parts);
+    }
+    return object;
+}
+
+} // namespace
+
+void ScriptRun::PrintBoard(const Command& /*command*/) {
+    const auto* board = AnswerBoard();
+    if (board == nullptr || board->ShownEntry() < 0) {
+        return Print(QStringLiteral("board none"));
+    }
+    const auto unicode = [board](const char* view) {
+        const auto* math = board->findChild<TMathView*>(QLatin1String(view));
+        return Escaped(QString::fromStdString(arith::MathToUnicode(math->Math())));
+    };
+    Print(QStringLiteral("board window=%1 problem=%2 answer=%3")
+              .arg(board->findChild<QLabel*>(QStringLiteral("WindowLabel"))->text(),
+                   unicode("ProblemView"), unicode("AnswerView")));
+}
+
+void ScriptRun::PrintHistory(const Command& /*command*/) {
+    const auto* board = AnswerBoard();
+    if (board == nullptr) {
+        throw ScriptError(QStringLiteral("the answer board has not been opened"));
+    }
+    const auto* list = board->findChild<QListWidget*>(QStringLiteral("HistoryList"));
+    Print(QStringLiteral("history %1").arg(list->count()));
+    for (int i = 0; i < list->count(); ++i) {
+        Print(QStringLiteral("history[%1] %2").arg(i).arg(Escaped(list->item(i)->text())));
+    }
+}
+
+void ScriptRun::PrintWorking(const Command& /*command*/) {
+    const arith::TMath* working = ShownWorking(AnswerBoard());
+    if (working == nullptr) {
+        return Print(QStringLiteral("working none"));
+    }
+    Print(QStringLiteral("working %1")
+              .arg(Escaped(QString::fromStdString(arith::MathToUnicode(*working)))));
+}
+
+void ScriptRun::PrintWorkingTree(const Command& /*command*/) {
+    const arith::TMath* working = ShownWorking(AnswerBoard());
+    if (working == nullptr) {
+        return Print(QStringLiteral("working-tree none"));
+    }
+    const QJsonDocument tree(MathTree(*working));
+    Print(QStringLiteral("working-tree %1")
+              .arg(QString::fromUtf8(tree.toJson(QJsonDocument::Compact))));
+}
+
+void ScriptRun::PrintGraph(const Command& /*command*/) {
+    const auto* board = AnswerBoard();
+    const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
+    if (entry == nullptr || !entry->Graph()) {
+        return Print(QStringLiteral("graph none"));
+    }
+    const arith::TGraph& graph = *entry->Graph();
+    const arith::TGraphRange& r = graph.Range;
+    Print(QStringLiteral("graph x=%1..%2 y=%3..%4 curves=%5 marks=%6 bars=%7 notes=%8")
+              .arg(r.XMin)
+              .arg(r.XMax)
+              .arg(r.YMin)
+              .arg(r.YMax)
+              .arg(graph.Curves.size() + graph.Verticals.size())
+              .arg(graph.Marks.size())
+              .arg(graph.Bars.size())
+              .arg(graph.Notes.size()));
+    for (const arith::TGraphMark& mark : graph.Marks) {
+        Print(QStringLiteral("graph mark %1").arg(QString::fromStdString(mark.Label)));
+    }
+    for (const arith::TGraphCurve& curve : graph.Curves) {
+        Print(QStringLiteral("graph curve %1").arg(QString::fromStdString(curve.Label)));
+    }
+    for (const arith::TGraphVertical& vertical : graph.Verticals) {
+        Print(QStringLiteral("graph curve %1").arg(QString::fromStdString(vertical.Label)));
+    }
+    for (const std::string& note : graph.Notes) {
+        Print(QStringLiteral("graph note %1").arg(QString::fromStdString(note)));
+    }
+}
+
+void ScriptRun::SaveGraph(const Command& command) {
+    const auto* board = AnswerBoard();
+    if (board == nullptr) {
+        throw ScriptError(QStringLiteral("the answer board has not been opened"));
+    }
+    QString file = command.text;
+    if (QFileInfo(file).isRelative()) {
+        file = saved_.filePath(file);
+    }
+    const bool ok = file.endsWith(QLatin1String(".svg")) ? board->WriteGraphSvg(file)
+                                                         : board->WriteGraphPng(file);
+    const QString name = QFileInfo(file).fileName();
+    if (!ok) {
+        return Print(QStringLiteral("savegraph %1 ok=0").arg(name));
+    }
+    QFile written(file);
+    const QByteArray head = written.open(QIODevice::ReadOnly) ? written.read(4096) : QByteArray();
+    const char* format = head.startsWith("\x89PNG") ? "png"
+                         : head.contains("<svg")    ? "svg"
+                                                    : "unknown";
+    Print(QStringLiteral("savegraph %1 ok=1 format=%2").arg(name, QLatin1String(format)));
+}
+
+void ScriptRun::PrintGraphDrawn(const Command& /*command*/) {
+    const auto* view = main_->findChild<QChartView*>(QStringLiteral("GraphChart"));
+    if (view == nullptr || !view->isVisible() || view->chart() == nullptr) {
+        return Print(QStringLiteral("graphdrawn none"));
+    }
+    QApplication::processEvents(); // the ticks and labels settle once the chart is laid out
+    QStringList ticks[2];
+    QRectF shown; // the view, in the plane's coordinates
+    for (QAbstractAxis* axis : view->chart()->axes()) {
+        if (auto* category = qobject_cast<QCategoryAxis*>(axis)) {
+            const bool across = axis->orientation() == Qt::Horizontal;
+            ticks[across ? 0 : 1] = category->categoriesLabels();
+            if (across) {
+                shown.setLeft(category->min());
+                shown.setRight(category->max());
+            } else {
+                shown.setTop(category->min());
+                shown.setBottom(category->max());
+            }
+        }
+    }
+    // Every line ends inside the view: a saved SVG keeps no clip.
+    const double slack = 1e-9 * std::max(shown.width(), shown.height());
+    const QRectF loose = shown.adjusted(-slack, -slack, slack, slack);
+    bool inside = true;
+    for (QAbstractSeries* series : view->chart()->series()) {
+        if (auto* line = qobject_cast<QLineSeries*>(series)) {
+            const QList<QPointF> points = line->points();
+            inside = inside && std::all_of(points.begin(), points.end(),
+                                           [&](QPointF p) { return loose.contains(p); });
+        }
+    }
+    std::vector<QRectF> labels;
+    for (QGraphicsItem* item : view->scene()->items()) {
+        if (item->type() == QGraphicsSimpleTextItem::Type && item->isVisible()) {
+            labels.push_back(item->sceneBoundingRect());
+        }
+    }
+    bool apart = true;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        for (std::size_t j = i + 1; j < labels.size(); ++j) {
+            // Closer than half a line reads as one label: "√3" "2" as "√32".
+            const double gap = labels[i].height() / 4;
+            apart = apart && !labels[i].adjusted(-gap, 0, gap, 0).intersects(labels[j]);
+        }
+    }
+    Print(QStringLiteral("graphdrawn x=%1 y=%2 apart=%3 inside=%4")
+              .arg(ticks[0].join(QLatin1Char(' ')), ticks[1].join(QLatin1Char(' ')))
+              .arg(apart ? 1 : 0)
+              .arg(inside ? 1 : 0));
+    const auto* legend = main_->findChild<QLabel*>(QStringLiteral("GraphLegend"));
+    QString text = legend == nullptr || !legend->isVisible()
+                       ? QString()
+                       : QTextDocumentFragment::fromHtml(legend->text()).toPlainText();
+    text.remove(QChar(0x2060)).replace(QChar(QChar::Nbsp), QLatin1Char(' '));
+    Print(
+        QStringLiteral("graphdrawn legend %1").arg(text.isEmpty() ? QStringLiteral("none") : text));
+}
+
+void ScriptRun::PrintGraphMarks(const Command& /*command*/) {
+    const auto* view = main_->findChild<QChartView*>(QStringLiteral("GraphChart"));
+    const auto* board = AnswerBoard();
+    const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
+    if (view == nullptr || !view->isVisible() || view->chart() == nullptr || entry == nullptr ||
+        !entry->Graph()) {
+        return Print(QStringLiteral("graphmarks none"));
+    }
+    QApplication::processEvents(); // the chart is laid out
+    QChart* chart = view->chart();
+    QStringList names[2];
+    for (QAbstractAxis* axis : chart->axes()) {
+        names[axis->orientation() == Qt::Horizontal ? 0 : 1] << axis->titleText();
+    }
+    // The drawn lines, in pixels.
+    std::vector<std::vector<QPointF>> lines;
+    std::vector<QPointF> dots;
+    for (QAbstractSeries* series : chart->series()) {
+        if (auto* line = qobject_cast<QLineSeries*>(series)) {
+            if (line->objectName() == QLatin1String("Axis")) {
+                continue;
+            }
+            std::vector<QPointF>& pixels = lines.emplace_back();
+            for (const QPointF p : line->points()) {
+                pixels.push_back(chart->mapToPosition(p, series));
+            }
+        } else if (auto* scatter = qobject_cast<QScatterSeries*>(series)) {
+            for (const QPointF p : scatter->points()) {
+                dots.push_back(p);
+            }
+        }
+    }
+    const auto distance = [](QPointF p, QPointF a, QPointF b) {
+        const QPointF d = b - a;
+        const double length = QPointF::dotProduct(d, d);
+        const double t =
+            length > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / length, 0.0, 1.0) : 0.0;
+        const QPointF nearest = a + t * d;
+        return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+    };
+    const arith::TGraph& graph = *entry->Graph();
+    int drawn = 0;
+    int on = 0;
+    QStringList off;
+    for (const arith::TGraphMark& mark : graph.Marks) {
+        const QPointF at(mark.X, mark.Y);
+        if (std::find(dots.begin(), dots.end(), at) == dots.end()) {
+            continue;
+        }
+        ++drawn;
+        const QPointF pixel = chart->mapToPosition(at);
+        bool near = false;
+        for (const std::vector<QPointF>& line : lines) {
+            for (std::size_t i = 0; i + 1 < line.size() && !near; ++i) {
+                near = distance(pixel, line[i], line[i + 1]) <= 1;
+            }
+            near = near || (line.size() == 1 && distance(pixel, line[0], line[0]) <= 1);
+        }
+        if (near) {
+            ++on;
+        } else {
+            off << QString::fromStdString(mark.Label);
+        }
+    }
+    Print(QStringLiteral("graphmarks x=%1 y=%2 marks=%3 drawn=%4 on=%5")
+              .arg(names[0].join(QLatin1Char(',')), names[1].join(QLatin1Char(',')))
+              .arg(graph.Marks.size())
+              .arg(drawn)
+              .arg(on));
+    for (const QString& label : off) {
+        Print(QStringLiteral("graphmarks off %1").arg(label));
+    }
+}
+
+void ScriptRun::PrintGraphPicture(const Command& /*command*/) {
+    auto* board = AnswerBoard();
+    auto* view =
+        board == nullptr ? nullptr : board->findChild<TGraphView*>(QStringLiteral("GraphView"));
+    if (view == nullptr || !view->HasGraph()) {
+        return Print(QStringLiteral("graphpicture none"));
+    }
+    view->EnsureBuilt();
+    QApplication::processEvents();
+    const QImage image = view->Image();
+    const QByteArray svg = view->Svg();
+    if (image.isNull() || svg.isEmpty()) {
+        return Print(QStringLiteral("graphpicture none"));
+    }
+    const double pngWidth = image.width() / image.devicePixelRatio();
+    const QRegularExpressionMatch box =
+        QRegularExpression(QStringLiteral("viewBox=\"0 0 (\\d+) ")).match(QString::fromUtf8(svg));
+    const int svgWidth = box.hasMatch() ? box.captured(1).toInt() : -1;
+    const int widest = board->width();
+    const bool fits = pngWidth <= widest && svgWidth >= 0 && svgWidth <= widest;
+    Print(QStringLiteral("graphpicture fits=%1").arg(fits ? 1 : 0));
+}
+
+} // namespace runner

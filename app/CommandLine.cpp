@@ -9,11 +9,17 @@ namespace {
 
 constexpr const char* kHelpText =
     "Usage: vorantel [--help] [--version] [toolkit options]\n"
+    "       vorantel --solve W FIELD=TEXT ... [--click C ...] [--board]\n"
     "Vorantel: exact answers for secondary-school algebra and calculus,\n"
     "with a Japanese user interface.\n"
     "\n"
     "  --help       print this help and exit\n"
     "  --version    print the version and exit\n"
+    "  --solve W    calculate in the window W (TNijiForm, ...) without a display:\n"
+    "               each FIELD=TEXT sets a field, each --click C checks a radio\n"
+    "               button or clicks a command button (CalcButton by default);\n"
+    "               prints the messages and answers as the UI scripts do, and\n"
+    "               with --board the answer board's problem, working and graph\n"
     "\n"
     "The toolkit's own options, such as -platform NAME, are passed on.\n"
     "Windows open on the display named by DISPLAY (X11) or WAYLAND_DISPLAY.\n";

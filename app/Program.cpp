@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "FirstPaint.h"
 #include "Fonts.h"
+#include "SolveCommand.h"
 #include "Startup.h"
 #include "VoranMain.h"
 #include "WarmUp.h"
@@ -35,6 +36,9 @@ constexpr int kWarmUpDelayMs = 100;
 } // namespace
 
 int RunProgram(int argc, char* argv[], const std::function<void(QWidget*)>& beforeShow) {
+    if (const std::optional<int> status = RunSolveCommand(argc, argv)) {
+        return *status;
+    }
     if (const std::optional<int> status = RunCommandLine(argc, argv)) {
         return *status;
     }

@@ -3,21 +3,8 @@
 
 #include "AnswerBoard.h"
 #include "Fonts.h"
-#include "ToolForm.h"
-#include "VoranBibun.h"
-#include "VoranEnzan.h"
-#include "VoranHutei.h"
-#include "VoranInsuu.h"
-#include "VoranJunretu.h"
-#include "VoranKoji.h"
 #include "VoranMain.h"
-#include "VoranNaibun.h"
-#include "VoranNiji.h"
-#include "VoranRenritu.h"
-#include "VoranRenritu3.h"
-#include "VoranSekibun.h"
-#include "VoranSigma.h"
-#include "VoranVersion.h"
+#include "WindowRegistry.h"
 #include "Zoom.h"
 
 #include <QApplication>
@@ -27,7 +14,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
-#include <cstring>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -72,32 +60,6 @@ bool InstallQtTranslation(const QLocale& locale) {
 
 namespace {
 
-template <typename Form> QWidget* Make(TMainForm* main) {
-    return new Form(main);
-}
-
-// The windows the launcher opens, in start-up order.
-constexpr struct {
-    const char* ClassName;
-    QWidget* (*Create)(TMainForm* main);
-} kChildren[] = {
-    {"TEnzanForm", &Make<TEnzanForm>},       {"TInsuuForm", &Make<TInsuuForm>},
-    {"TRenrituForm", &Make<TRenrituForm>},   {"TNijiForm", &Make<TNijiForm>},
-    {"TKojiForm", &Make<TKojiForm>},         {"TBibunForm", &Make<TBibunForm>},
-    {"TSekibunForm", &Make<TSekibunForm>},   {"TVersionForm", &Make<TVersionForm>},
-    {"TNaibunForm", &Make<TNaibunForm>},     {"TJunretuForm", &Make<TJunretuForm>},
-    {"TSigmaForm", &Make<TSigmaForm>},       {"THuteiForm", &Make<THuteiForm>},
-    {"TRenritu3Form", &Make<TRenritu3Form>},
-};
-
-// A tool window's calculations go into the launcher's history, for the answer board.
-QWidget* Adopt(TMainForm* main, QWidget* window) {
-    if (auto* tool = qobject_cast<ToolForm*>(window)) {
-        QObject::connect(tool, &ToolForm::Calculated, &main->History(), &TBoardHistory::Add);
-    }
-    return window;
-}
-
 void ApplySavedZoom(TMainForm* main) {
     if (const int zoom = SavedZoomPercent(); zoom != 100) {
         main->SetZoom(zoom);
@@ -114,26 +76,16 @@ TMainForm* CreateMainWindow() {
 
 TMainForm* CreateWindows() {
     auto* main = new TMainForm;
-    for (const auto& child : kChildren) {
-        Adopt(main, child.Create(main));
+    std::vector<const TWindowEntry*> order;
+    for (const TWindowEntry& entry : Windows()) {
+        order.push_back(&entry);
+    }
+    std::sort(order.begin(), order.end(), [](const TWindowEntry* a, const TWindowEntry* b) {
+        return a->StartOrder < b->StartOrder;
+    });
+    for (const TWindowEntry* entry : order) {
+        CreateChildWindow(main, main->History(), entry->Class);
     }
     ApplySavedZoom(main);
     return main;
-}
-
-QWidget* CreateChildWindow(TMainForm* main, const char* className) {
-    QWidget* window = nullptr;
-    if (std::strcmp(className, "TAnswerBoard") == 0) {
-        window = new TAnswerBoard(main, main->History());
-    }
-    for (const auto& child : kChildren) {
-        if (std::strcmp(child.ClassName, className) == 0) {
-            window = Adopt(main, child.Create(main));
-        }
-    }
-    // Built at 100% like every window; scaled now to the zoom in force.
-    if (window != nullptr && ZoomPercent() != 100) {
-        ApplyZoom(window);
-    }
-    return window;
 }

@@ -27,8 +27,3 @@ TMainForm* CreateMainWindow();
 // in start-up order, all hidden, and applies the remembered zoom. The main
 // window owns them all. A window created either way is the same.
 TMainForm* CreateWindows();
-
-// Creates the named tool window, the version dialog or the answer board
-// (TAnswerBoard), hidden and owned by `main`, at the zoom in force; nullptr
-// for a name that is none of them.
-QWidget* CreateChildWindow(TMainForm* main, const char* className);

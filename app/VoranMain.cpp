@@ -4,8 +4,8 @@
 #include "AnswerBoard.h"
 #include "Fonts.h"
 #include "Placement.h"
-#include "Startup.h"
 #include "ToolForm.h"
+#include "WindowRegistry.h"
 #include "Zoom.h"
 
 #include <QAction>
@@ -21,52 +21,6 @@
 #include <QToolButton>
 
 namespace {
-
-struct ToolEntry {
-    const char* windowClass;
-    const char* buttonName;
-    const char* buttonCaption;
-    int row; // 1-based grid cell of the button
-    int column;
-    const char* menuName;
-    const char* menuCaption;
-};
-
-// In menu order.
-constexpr ToolEntry kTools[] = {
-    {"TEnzanForm", "EnzanButton", "四則演算", 1, 1, "EnzanMenu", "四則演算(&C)"},
-    {"TInsuuForm", "InsuuButton", "因数分解", 1, 2, "InsuuMenu", "因数分解(&I)"},
-    {"TRenrituForm", "RenrituButton", "連立方程式", 1, 3, "RenrituMenu", "連立方程式(&R)"},
-    {"TRenritu3Form", "Renritu3Button", "3元1次方程式", 1, 4, "Renritu3Menu", "３元１次方程式(&T)"},
-    {"TNijiForm", "NijiButton", "２次方程式", 1, 5, "NijiMenu", "２次方程式(&N)"},
-    {"TKojiForm", "KojiButton", "高次方程式", 2, 1, "KojiMenu", "高次方程式(&K)"},
-    {"THuteiForm", "HuteiButton", "不定方程式", 2, 2, "HuteiMenu", "不定方程式（&H)"},
-    {"TNaibunForm", "NaibunButton", "内分・外分", 2, 3, "NaibunMenu", "内分・外分(&D)"},
-    {"TBibunForm", "BibunButton", "微分", 2, 4, "BibunMenu", "微分(&B)"},
-    {"TSekibunForm", "SekibunButton", "定積分", 2, 5, "SekibunMenu", "定積分(&S)"},
-    {"TJunretuForm", "JunretuButton", "順列・組合せ", 3, 1, "JunretuMenu", "順列・組合せ(&J)"},
-    {"TSigmaForm", "SigmaButton", "∑", 3, 2, "SigmaMenu", "∑(&W)"},
-};
-
-// What a screen reader calls each launcher button: the window it opens.
-constexpr struct {
-    const char* button;
-    const char* name;
-} kButtonNames[] = {
-    {"EnzanButton", "整式の四則演算"},
-    {"InsuuButton", "因数分解"},
-    {"RenrituButton", "連立方程式"},
-    {"Renritu3Button", "3元1次方程式"},
-    {"NijiButton", "２次方程式"},
-    {"KojiButton", "高次方程式"},
-    {"HuteiButton", "不定方程式"},
-    {"NaibunButton", "内分・外分"},
-    {"BibunButton", "微分"},
-    {"SekibunButton", "定積分"},
-    {"JunretuButton", "順列・組合せ"},
-    {"SigmaButton", "数列の和 ∑"},
-    {"ExitButton", "終了"},
-};
 
 constexpr int kColumnLeft[] = {8, 80, 152, 224, 296};
 constexpr int kRowTop[] = {8, 64, 120};
@@ -120,12 +74,17 @@ TMainForm::TMainForm(QWidget* parent)
 
     QMenu* goMenu = menuBar()->addMenu(QStringLiteral("実行(&G)"));
     goMenu->setObjectName(QStringLiteral("GoMenu"));
-    for (const ToolEntry& tool : kTools) {
-        const QRect cell(kColumnLeft[tool.column - 1], kRowTop[tool.row - 1], 70, 50);
+    for (const TWindowEntry& tool : Windows()) {
+        if (tool.Button == nullptr) {
+            continue; // the version dialog: the ヘルプ menu opens it
+        }
+        const QRect cell(kColumnLeft[tool.Column - 1], kRowTop[tool.Row - 1], 70, 50);
         QToolButton* button =
-            MakeSpeedButton(client, tool.buttonName, QString::fromUtf8(tool.buttonCaption), cell);
-        QAction* entry = MakeEntry(goMenu, tool.menuName, QString::fromUtf8(tool.menuCaption));
-        const char* windowClass = tool.windowClass;
+            MakeSpeedButton(client, tool.Button, QString::fromUtf8(tool.ButtonCaption), cell);
+        // What a screen reader calls the button: the window it opens.
+        button->setAccessibleName(QString::fromUtf8(tool.ButtonName));
+        QAction* entry = MakeEntry(goMenu, tool.Menu, QString::fromUtf8(tool.MenuCaption));
+        const char* windowClass = tool.Class;
         connect(button, &QToolButton::clicked, this,
                 [this, windowClass] { ShowChild(windowClass); });
         connect(entry, &QAction::triggered, this, [this, windowClass] { ShowChild(windowClass); });
@@ -137,10 +96,7 @@ TMainForm::TMainForm(QWidget* parent)
     QToolButton* exitButton = MakeSpeedButton(client, "ExitButton", QStringLiteral("終了"),
                                               QRect(kColumnLeft[4], kRowTop[2], 70, 49));
     connect(exitButton, &QToolButton::clicked, this, &QWidget::close);
-    for (const auto& entry : kButtonNames) {
-        client->findChild<QToolButton*>(QString::fromLatin1(entry.button))
-            ->setAccessibleName(QString::fromUtf8(entry.name));
-    }
+    exitButton->setAccessibleName(QStringLiteral("終了"));
 
     BuildViewMenu();
 
@@ -263,7 +219,7 @@ void TMainForm::FrameChanged() {
 void TMainForm::ShowChild(const char* className) {
     auto* window = findChild<QWidget*>(QString::fromLatin1(className), Qt::FindDirectChildrenOnly);
     if (window == nullptr) {
-        window = CreateChildWindow(this, className);
+        window = CreateChildWindow(this, *history_, className);
     }
     if (window == nullptr) {
         return;

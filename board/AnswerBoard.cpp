@@ -46,12 +46,6 @@ constexpr int kLeastWidth = 320;
 constexpr int kToolColumnWidth = 700;
 constexpr int kGap = 8;
 
-// What the entry's answer says: the answer, or why there is none.
-arith::TMath AnswerOf(const TBoardEntry& entry) {
-    const TBoardMath& math = entry.Math();
-    return math.Answer ? *math.Answer : arith::MathText(arith::TMathKind::Word, entry.Message);
-}
-
 QString OneLine(std::string text) {
     std::replace(text.begin(), text.end(), '\n', ';');
     return QString::fromStdString(text);
@@ -62,7 +56,7 @@ QString ItemText(const TBoardEntry& entry) {
     return QStringLiteral("%1: %2 → %3")
         .arg(QString::fromStdString(entry.Window),
              OneLine(arith::MathToUnicode(entry.Math().Problem)),
-             OneLine(arith::MathToUnicode(AnswerOf(entry))));
+             OneLine(arith::MathToUnicode(entry.ShownAnswer())));
 }
 
 } // namespace
@@ -239,7 +233,7 @@ void TAnswerBoard::ShowEntry(int index) {
     const TBoardEntry& entry = entries[static_cast<std::size_t>(index)];
     windowLabel_->setText(QString::fromStdString(entry.Window));
     problem_->SetMath(entry.Math().Problem);
-    answer_->SetMath(AnswerOf(entry));
+    answer_->SetMath(entry.ShownAnswer());
     const std::optional<arith::TMath>& working = entry.Math().Working;
     working_->SetMath(working.value_or(arith::MathRow({})));
     workingLabel_->setVisible(working.has_value());
@@ -268,14 +262,14 @@ void TAnswerBoard::CopyText() const {
 void TAnswerBoard::CopyUnicode() const {
     if (const TBoardEntry* entry = Shown()) {
         QGuiApplication::clipboard()->setText(
-            QString::fromStdString(arith::MathToUnicode(AnswerOf(*entry))));
+            QString::fromStdString(arith::MathToUnicode(entry->ShownAnswer())));
     }
 }
 
 void TAnswerBoard::CopyLatex() const {
     if (const TBoardEntry* entry = Shown()) {
         QGuiApplication::clipboard()->setText(
-            QString::fromStdString(arith::MathToLatex(AnswerOf(*entry))));
+            QString::fromStdString(arith::MathToLatex(entry->ShownAnswer())));
     }
 }
 

@@ -31,6 +31,10 @@ const TBoardMath& TBoardEntry::Math() const {
     return *math_;
 }
 
+arith::TMath TBoardEntry::ShownAnswer() const {
+    return Math().Answer ? *Math().Answer : arith::MathText(arith::TMathKind::Word, Message);
+}
+
 std::optional<arith::TMath> TBoardEntry::CopiedWorking() const {
     if (!Math().Working) {
         return std::nullopt;

@@ -36,6 +36,8 @@ struct TBoardEntry {
     // The formulas, made once. A working that fails its own checks is left
     // out; the answer stands (so is any formula that cannot be made).
     const TBoardMath& Math() const;
+    // What the board shows as the answer: the answer, or why there is none.
+    arith::TMath ShownAnswer() const;
     // The working to copy: with every step, made afresh each time it is
     // asked for; empty where the board shows none.
     std::optional<arith::TMath> CopiedWorking() const;

@@ -12,6 +12,7 @@
 #include "FirstPaintProbe.h"
 #include "Startup.h"
 #include "VoranMain.h"
+#include "WindowRegistry.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -20,15 +21,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-
-namespace {
-
-constexpr const char* kChildren[] = {"TEnzanForm",   "TInsuuForm",   "TRenrituForm", "TNijiForm",
-                                     "TKojiForm",    "TBibunForm",   "TSekibunForm", "TVersionForm",
-                                     "TNaibunForm",  "TJunretuForm", "TSigmaForm",   "THuteiForm",
-                                     "TRenritu3Form"};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     const auto entered = std::chrono::steady_clock::now();
@@ -49,8 +41,8 @@ int main(int argc, char* argv[]) {
     });
     main->show();
     if (allWindows) {
-        for (const char* name : kChildren) {
-            main->ShowChild(name);
+        for (const TWindowEntry& window : Windows()) {
+            main->ShowChild(window.Class);
         }
     }
     const int code = QApplication::exec();

@@ -4,6 +4,7 @@
 // at start-up by CreateWindows(), which the UI scripts test, at any zoom.
 #include "Startup.h"
 #include "VoranMain.h"
+#include "WindowRegistry.h"
 #include "Zoom.h"
 
 #include <QApplication>
@@ -18,12 +19,6 @@
 #include <memory>
 
 namespace {
-
-// The launcher's windows in the order of start-up.
-constexpr const char* kWindows[] = {"TEnzanForm",   "TInsuuForm",   "TRenrituForm", "TNijiForm",
-                                    "TKojiForm",    "TBibunForm",   "TSekibunForm", "TVersionForm",
-                                    "TNaibunForm",  "TJunretuForm", "TSigmaForm",   "THuteiForm",
-                                    "TRenritu3Form"};
 
 QString RectText(const QRect& r) {
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
@@ -59,14 +54,14 @@ QList<QStringList> OpenAll(TMainForm* (*create)(), int zoom) {
     std::unique_ptr<TMainForm> main(create());
     main->show();
     QList<QStringList> layouts;
-    for (const char* name : kWindows) {
-        main->ShowChild(name);
-        layouts << Layout(Child(main.get(), name));
+    for (const TWindowEntry& window : Windows()) {
+        main->ShowChild(window.Class);
+        layouts << Layout(Child(main.get(), window.Class));
     }
     // And back to 100%: the windows made at a zoom scale back to their own layout.
     main->SetZoom(100);
-    for (const char* name : kWindows) {
-        layouts << Layout(Child(main.get(), name));
+    for (const TWindowEntry& window : Windows()) {
+        layouts << Layout(Child(main.get(), window.Class));
     }
     return layouts;
 }
@@ -79,7 +74,8 @@ TEST(FirstShown, WindowsMatchThoseMadeAtStartUpAtEveryZoom) {
         for (qsizetype i = 0; i < atStart.size(); ++i) {
             EXPECT_EQ(atStart[i].join(QLatin1Char('\n')).toStdString(),
                       onDemand[i].join(QLatin1Char('\n')).toStdString())
-                << "zoom " << zoom << "%, " << kWindows[i % std::size(kWindows)];
+                << "zoom " << zoom << "%, "
+                << Windows()[static_cast<std::size_t>(i) % Windows().size()].Class;
         }
     }
 }

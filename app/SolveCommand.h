@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// `vorantel --solve`: one window's calculation without a display, printed as
+// the UI-script runner prints the same calculation.
+//
+//   vorantel --solve W FIELD=TEXT ... [--click C ...] [--board]
+//
+// W is a window's class name (TNijiForm, ...), each FIELD one of its fields,
+// set to TEXT on the window as it is first shown. Each C is a radio button to
+// check or a command button to click, in order (CalcButton, or the window's
+// first command, when none is named). Each click of a command prints every
+// message as "message [CAPTION] ICON: TEXT", then every answer field of the
+// mode as "W.C = TEXT" in the window's reading order, and "focus W.C" after a
+// stop on a field that could not be read. With --board the answer board's
+// lines follow: "board window=… problem=… answer=…", "working …" and the
+// "graph …" lines.
+#pragma once
+
+#include <optional>
+
+// Runs --solve when argv[1] is that option and gives the exit status: 0, or 2
+// for a window, field or control that does not exist or a bad command line.
+// Gives nothing for any other command line.
+std::optional<int> RunSolveCommand(int argc, char* argv[]);

@@ -47,11 +47,11 @@ int main(int argc, char** argv) {
     }
 
     const auto start = std::chrono::steady_clock::now();
-    setUp.Click->Run(windowCase->Button->Handler);
+    setUp.Click->Run();
     const auto stop = std::chrono::steady_clock::now();
 
     const long long elapsed =
         std::chrono::duration_cast<std::chrono::nanoseconds>(stop - start).count();
-    std::printf("%lld\n%s\n", elapsed, setUp.Click->Shown(setUp.Answer).c_str());
+    std::printf("%lld\n%s\n", elapsed, setUp.Click->Shown().c_str());
     return 0;
 }

@@ -41,11 +41,11 @@ void Click(benchmark::State& state, const TCase& windowCase) {
     // One click before the timed ones, so that what the arithmetic makes on
     // first use (vorantel_first_call times that) is not in the figure of
     // whichever case happens to run first.
-    setUp.Click->Run(windowCase.Button->Handler);
+    setUp.Click->Run();
     for (auto _ : state) {
-        setUp.Click->Run(windowCase.Button->Handler);
+        setUp.Click->Run();
     }
-    state.SetLabel(Shorten(setUp.Click->Shown(setUp.Answer)));
+    state.SetLabel(Shorten(setUp.Click->Shown()));
 }
 
 [[maybe_unused]] const bool kRegistered = [] {

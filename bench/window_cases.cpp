@@ -2,14 +2,7 @@
 // The calculate buttons of the windows and the slowest inputs of each.
 #include "window_cases.h"
 
-#include "Calculus.h"
-#include "Counting.h"
-#include "Equations.h"
-#include "Factorization.h"
-#include "Geometry.h"
-#include "Hutei.h"
-#include "LinearSystem.h"
-#include "PolyOperations.h"
+#include "WindowRegistry.h"
 
 #include <algorithm>
 
@@ -17,220 +10,28 @@ namespace bench {
 
 namespace {
 
-// Two linear equations: the coefficients first, then the right-hand sides.
-const TButton kRenritu{{"EditX1", "EditY1", "EditX2", "EditY2", "EditA1", "EditA2"},
-                       {},
-                       {"EditAnsX", "EditAnsY"},
-                       [](TClick& c) {
-                           TLinearSystem system{};
-                           system[0][0] = c.ReadRational();
-                           system[0][1] = c.ReadRational();
-                           system[1][0] = c.ReadRational();
-                           system[1][1] = c.ReadRational();
-                           system[0][2] = c.ReadRational();
-                           system[1][2] = c.ReadRational();
-                           const TLinearSolution solution = SolveLinearSystem(system, 2);
-                           for (int k = 0; k < 2; ++k) {
-                               c.Show(k, LinearValueText(solution, k));
-                           }
-                       }};
-
-// Three linear equations: the nine coefficients row by row, then the right-hand sides.
-const TButton kRenritu3{{"EditX1", "EditY1", "EditZ1", "EditX2", "EditY2", "EditZ2", "EditX3",
-                         "EditY3", "EditZ3", "EditA1", "EditA2", "EditA3"},
-                        {},
-                        {"EditAnsX", "EditAnsY", "EditAnsZ"},
-                        [](TClick& c) {
-                            TLinearSystem system{};
-                            for (int k = 0; k < 9; ++k) {
-                                system[k / 3][k % 3] = c.ReadRational();
-                            }
-                            for (int row = 0; row < 3; ++row) {
-                                system[row][3] = c.ReadRational();
-                            }
-                            const TLinearSolution solution = SolveLinearSystem(system, 3);
-                            for (int k = 0; k < 3; ++k) {
-                                c.Show(k, LinearValueText(solution, k));
-                            }
-                        }};
-
-// a x ± b y = c: one solution, or all of them.
-const TButton kHutei{{"xEdit", "yEdit", "zEdit"},
-                     {{"PlusItem", "MinusItem"}, {"OneRadio", "AllRadio"}},
-                     {"xAnsEdit1", "yAnsEdit1", "xAnsEdit2", "yAnsEdit2"},
-                     [](TClick& c) {
-                         const TInteger a = c.ReadInteger();
-                         const TInteger b = c.ReadInteger();
-                         const TInteger z = c.ReadInteger();
-                         const auto s = c.Accept(HuteiSolve(a, b, z, c.Checked(0) == 0));
-                         if (!s) {
-                             return;
-                         }
-                         if (c.Checked(1) == 0) {
-                             c.Show(0, AnswerDigits(s->X));
-                             c.Show(1, AnswerDigits(s->Y));
-                         } else {
-                             c.Show(2, HuteiTermText(s->XStep, s->X));
-                             c.Show(3, HuteiTermText(s->YStep, s->Y));
-                         }
-                     }};
-
-// n!, nPr and nCr; numbers out of range put the answer back to "answer".
-void ShowCount(TClick& c, TOutcome<TCount> count) {
-    if (const auto shown = c.Accept(std::move(count))) {
-        c.Show(0, CountText(*shown));
-    } else {
-        c.Show(0, "answer");
-    }
-}
-const TButton kFactorial{{"KaijoEdit"}, {}, {"AnsKaijoEdit"}, [](TClick& c) {
-                             ShowCount(c, Factorial(c.ReadInteger()));
-                         }};
-const TButton kPermutations{{"P1Edit", "P2Edit"}, {}, {"AnsPEdit"}, [](TClick& c) {
-                                const TInteger n = c.ReadInteger();
-                                ShowCount(c, Permutations(n, c.ReadInteger()));
-                            }};
-const TButton kCombinations{{"C1Edit", "C2Edit"}, {}, {"AnsCEdit"}, [](TClick& c) {
-                                const TInteger n = c.ReadInteger();
-                                ShowCount(c, Combinations(n, c.ReadInteger()));
-                            }};
-
-// A and B, the ratio m : n; the point dividing AB internally or externally,
-// or the line through A and B.
-const TButton kNaibun{{"EditX1", "EditY1", "EditX2", "EditY2", "EditM", "EditN"},
-                      {{"RadioNaibun", "RadioGaibun", "RadioChokusen"}},
-                      {"EditAnsNX", "EditAnsNY", "EditAnsGX", "EditAnsGY", "EditAnsC"},
-                      [](TClick& c) {
-                          const TPoint a{c.ReadRational(), c.ReadRational()};
-                          const TPoint b{c.ReadRational(), c.ReadRational()};
-                          const TRational m = c.ReadRational();
-                          const TRational n = c.ReadRational();
-                          if (c.Checked(0) == 2) {
-                              if (const auto line = c.Accept(LineThrough(a, b))) {
-                                  c.Show(4, LineText(*line));
-                              }
-                              return;
-                          }
-                          const bool internal = c.Checked(0) == 0;
-                          const auto kind = internal ? TDivision::Internal : TDivision::External;
-                          if (const auto point = c.Accept(DivisionPoint(kind, a, b, m, n))) {
-                              const std::size_t x = internal ? 0 : 2;
-                              c.Show(x, RatToText(point->X));
-                              c.Show(x + 1, RatToText(point->Y));
-                          }
-                      }};
-
-// f(x) of degree 4 and the point x = a: f'(a), the tangent there, or the
-// extrema (where Edit4 and EditX are still read, though unused).
-const TButton kBibun{{"Edit4", "Edit3", "Edit2", "Edit1", "Edit0", "EditX"},
-                     {{"RadioKeisuu", "RadioSessen", "RadioKyokuchi"}},
-                     {"EditDX", "EditAnsK", "EditAnsS", "EditAnsBigX", "EditAnsBigY",
-                      "EditAnsSmallX", "EditAnsSmallY"},
-                     [](TClick& c) {
-                         const TPolynomial f = c.ReadCoefficients(5);
-                         const TPolynomial a = c.ReadConstant();
-                         switch (c.Checked(0)) {
-                         case 0:
-                             if (const auto value = c.Accept(DerivativeValue(f, a))) {
-                                 c.Show(0, PolyToText(value->At));
-                                 c.Show(1, PolyToText(value->Value));
-                             }
-                             break;
-                         case 1:
-                             if (const auto tangent = c.Accept(TangentLine(f, a))) {
-                                 c.Show(2, PolyToText(tangent->Line));
-                             }
-                             break;
-                         default:
-                             if (const auto extrema = c.Accept(Extrema(f))) {
-                                 const auto texts = ExtremaTexts(*extrema);
-                                 for (std::size_t i = 0; i < texts.size(); ++i) {
-                                     c.Show(3 + i, texts[i]);
-                                 }
-                             }
-                             break;
-                         }
-                     }};
-
-// The integral of f(x) of degree 5 from Katan to Jotan.
-const TButton kSekibun{{"Jotan", "Katan", "Edit5", "Edit4", "Edit3", "Edit2", "Edit1", "Edit0"},
-                       {},
-                       {"EditAns"},
-                       [](TClick& c) {
-                           const TPolynomial upper = c.ReadConstant();
-                           const TPolynomial lower = c.ReadConstant();
-                           const TPolynomial f = c.ReadCoefficients(6);
-                           c.Show(0, PolyToText(DefiniteIntegral(f, lower, upper).Value));
-                       }};
-
-// The sum of a cubic f(k) from kBeginEdit to kEndEdit: the limits first, so a
-// reversed pair is reported before the summand is read.
-const TButton kSigma{
-    {"kBeginEdit", "kEndEdit", "Edit3", "Edit2", "Edit1", "Edit0"}, {}, {"EditAns"}, [](TClick& c) {
-        const TPolynomial lower = c.ReadConstant();
-        const std::optional<TPolynomial> upper = c.ReadPolynomial('n');
-        if (!upper) {
-            return;
-        }
-        c.Warn(SumLimitsWarning(lower, *upper));
-        const TPolynomial f = c.ReadCoefficients(4);
-        if (const auto sum = c.Accept(SumOf(f, lower, *upper))) {
-            c.Show(0, SumText(*sum));
-        }
-    }};
-
-// Factorization, and the roots of equations of degree 2 and 4.
-const TButton kInsuu{{"Edit4", "Edit3", "Edit2", "Edit1", "Edit0"}, {}, {"EditAns"}, [](TClick& c) {
-                         if (const auto factors = c.Accept(Factorize(c.ReadCoefficients(5)))) {
-                             c.Show(0, FactorListToText(*factors, 'x'));
-                         }
-                     }};
-const TButton kNiji{{"Edit2", "Edit1", "Edit0"}, {}, {"EditAns"}, [](TClick& c) {
-                        if (const auto roots = c.Accept(SolveByFactoring(c.ReadCoefficients(3)))) {
-                            c.Show(0, RootsText(*roots, true));
-                        }
-                    }};
-const TButton kKoji{{"Edit4", "Edit3", "Edit2", "Edit1", "Edit0"}, {}, {"EditAns"}, [](TClick& c) {
-                        if (const auto roots = c.Accept(SolveByFactoring(c.ReadCoefficients(5)))) {
-                            c.Show(0, RootsText(*roots, false));
-                        }
-                    }};
-
-// The four-operations window: f(x) and g(x) of degree 5, f first.
-const std::vector<const char*> kEnzanFields{"EditF5", "EditF4", "EditF3", "EditF2",
-                                            "EditF1", "EditF0", "EditG5", "EditG4",
-                                            "EditG3", "EditG2", "EditG1", "EditG0"};
-const TButton kEnzanMul{kEnzanFields, {}, {"EditAns"}, [](TClick& c) {
-                            TPolynomial f = c.ReadCoefficients(6);
-                            const TPolynomial g = c.ReadCoefficients(6);
-                            PolyMul(f, g, f);
-                            c.Show(0, PolyToText(f));
-                        }};
-const TButton kEnzanDiv{kEnzanFields, {}, {"EditAns"}, [](TClick& c) {
-                            const TPolynomial f = c.ReadCoefficients(6);
-                            const TPolynomial g = c.ReadCoefficients(6);
-                            c.Show(0, QuotientText(PolyQuotient(f, g)));
-                        }};
-const TButton kEnzanSubstitute{kEnzanFields, {}, {"EditAns"}, [](TClick& c) {
-                                   TPolynomial f = c.ReadCoefficients(6);
-                                   const TPolynomial g = c.ReadCoefficients(6);
-                                   PolyCompose(f, g, f);
-                                   c.Show(0, PolyToText(f));
-                               }};
+// The calculate buttons the cases click: each window's problem entry with
+// the command its button gives.
+const TButton kRenritu{"TRenrituForm", "CalcButton"};
+const TButton kRenritu3{"TRenritu3Form", "CalcButton"};
+const TButton kHutei{"THuteiForm", "CalcButton"};
+const TButton kFactorial{"TJunretuForm", "KaijoButton"};
+const TButton kPermutations{"TJunretuForm", "PButton"};
+const TButton kCombinations{"TJunretuForm", "CButton"};
+const TButton kNaibun{"TNaibunForm", "CalcButton"};
+const TButton kBibun{"TBibunForm", "CalcButton"};
+const TButton kSekibun{"TSekibunForm", "CalcButton"};
+const TButton kSigma{"TSigmaForm", "CalcButton"};
+const TButton kInsuu{"TInsuuForm", "CalcButton"};
+const TButton kNiji{"TNijiForm", "CalcButton"};
+const TButton kKoji{"TKojiForm", "CalcButton"};
+const TButton kEnzanMul{"TEnzanForm", "MulSButton"};
+const TButton kEnzanDiv{"TEnzanForm", "DivSButton"};
+const TButton kEnzanSubstitute{"TEnzanForm", "EnterSButton"};
 
 TCase Case(const char* name, const TButton& button, const char* answer,
            std::vector<TInput> inputs) {
     return {name, &button, answer, std::move(inputs)};
-}
-
-// Where name stands in names.
-std::optional<std::size_t> IndexOf(const std::vector<const char*>& names, const char* name) {
-    const auto found = std::find_if(names.begin(), names.end(),
-                                    [name](const char* n) { return std::string(n) == name; });
-    if (found == names.end()) {
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(found - names.begin());
 }
 
 #define NAIBUN_FRACTIONS                                                                           \
@@ -520,34 +321,47 @@ const TCase* FindCase(std::string_view name) {
 }
 
 TSetUp SetUp(const TCase& windowCase) {
-    const TButton& button = *windowCase.Button;
-    std::vector<std::string> texts(button.Fields.size());
-    std::vector<int> checked(button.Radios.size(), 0);
-    for (const TInput& input : windowCase.Inputs) {
-        if (input.Text != nullptr) {
-            const auto field = IndexOf(button.Fields, input.Name);
-            if (!field) {
-                return {std::nullopt, 0, "no such field"};
-            }
-            texts[*field] = input.Text;
+    const TWindowEntry* window = FindWindow(windowCase.Button->Window);
+    if (window == nullptr || window->Solve == nullptr) {
+        return {std::nullopt, "no such window"};
+    }
+    problems::TWindowInput input = window->StartInput();
+    input.Command = windowCase.Button->Command;
+    for (const TInput& item : windowCase.Inputs) {
+        if (item.Text != nullptr) {
+            input.Fields[item.Name] = item.Text;
             continue;
         }
-        bool found = false;
-        for (std::size_t g = 0; g < button.Radios.size() && !found; ++g) {
-            if (const auto radio = IndexOf(button.Radios[g], input.Name)) {
-                checked[g] = static_cast<int>(*radio);
-                found = true;
-            }
+        const auto group = std::find_if(
+            window->RadioGroups.begin(), window->RadioGroups.end(), [&item](const auto& radios) {
+                return std::any_of(radios.begin(), radios.end(),
+                                   [&item](const char* r) { return std::string(r) == item.Name; });
+            });
+        if (group == window->RadioGroups.end()) {
+            return {std::nullopt, "no such radio button"};
         }
-        if (!found) {
-            return {std::nullopt, 0, "no such radio button"};
+        for (const char* radio : *group) {
+            input.Checked.erase(radio);
+        }
+        input.Checked.insert(item.Name);
+    }
+    return {TClick(std::move(input), window->Solve, windowCase.Answer), nullptr};
+}
+
+void TClick::Run() {
+    result_ = solve_(input_);
+}
+
+std::string TClick::Shown() const {
+    if (!result_.Messages.empty()) {
+        return result_.Messages.back().Text;
+    }
+    for (const problems::TFieldText& field : result_.Fields) {
+        if (field.Name == answer_) {
+            return field.Text;
         }
     }
-    const auto answer = IndexOf(button.Answers, windowCase.Answer);
-    if (!answer) {
-        return {std::nullopt, 0, "no such answer field"};
-    }
-    return {TClick(std::move(texts), std::move(checked), button.Answers.size()), *answer, nullptr};
+    return "answer";
 }
 
 } // namespace bench

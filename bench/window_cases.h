@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every tool window's calculation as its handler runs it, without the
-// widgets: the field texts are read in the window's order with its readers,
-// the window's arithmetic runs and the answer texts are made.
+// Every tool window's calculation as the window runs it, without the
+// widgets: the field texts go to the window's problem entry (the one the
+// window itself calls, found in the window registry), which reads them,
+// calculates and makes the answer texts.
 // The cases are the slowest inputs we can construct for each window: fractions
 // near 2^31 in every field, the longest Euclid runs, the longest chains of long
 // multiplications just inside 500 digits, degree 8 sums that are factored.
@@ -9,15 +10,8 @@
 // in a fresh process.
 #pragma once
 
-#include "Errors.h"
-#include "IntText.h"
-#include "Messages.h"
-#include "Outcome.h"
-#include "Polynomial.h"
-#include "Rational.h"
+#include "Calculation.h"
 
-#include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,106 +20,30 @@
 
 namespace bench {
 
-using namespace arith;
-
-// One click of a calculate button: the field texts, which the handler reads
-// one after another in its own order, the radio button checked in each
-// group, and what the click shows: the answer texts and the last warning or
-// failure.
+// One click of a calculate button: what the window holds, its problem entry,
+// and the answer field whose text it shows.
 class TClick {
 public:
-    // The answer fields start as a window shows them before its first calculation.
-    TClick(std::vector<std::string> texts, std::vector<int> checked, std::size_t answers)
-        : texts_(std::move(texts)), checked_(std::move(checked)), answers_(answers, "answer") {}
+    using TSolve = problems::TWindowResult (*)(const problems::TWindowInput&);
+    TClick(problems::TWindowInput input, TSolve solve, std::string answer)
+        : input_(std::move(input)), solve_(solve), answer_(std::move(answer)) {}
 
-    // Runs the handler; a failure that abandons it is recorded by its text.
-    void Run(void (*handler)(TClick&)) {
-        next_ = 0;
-        try {
-            handler(*this);
-        } catch (const CalcError& failure) {
-            message_ = failure.what();
-        }
-    }
-
-    // The field readers of the windows. A number or polynomial that cannot be
-    // read warns and counts as 0 (a polynomial gives nothing); a non-digit
-    // inside a number, or a bad integer, abandons the click.
-    TRational ReadRational() {
-        TRational r;
-        if (!ParseRational(texts_.at(next_++), r)) {
-            Warn(TWarning::BadInput);
-        }
-        return r;
-    }
-    TPolynomial ReadConstant() {
-        TPolynomial c;
-        if (!ParseCoefficient(texts_.at(next_++), c)) {
-            Warn(TWarning::BadInput);
-        }
-        return c;
-    }
-    // The next count fields, the coefficients from x^(count-1) down to x^0.
-    TPolynomial ReadCoefficients(int count) {
-        TPolynomial p;
-        for (int power = count - 1; power >= 0; --power) {
-            const TPolynomial c = ReadConstant();
-            p.Num[power] = c.Num[0];
-            p.Den[power] = c.Den[0];
-        }
-        PolyNormalize(p);
-        return p;
-    }
-    std::optional<TPolynomial> ReadPolynomial(char letter) {
-        TPolynomial p;
-        if (!ParsePolynomial(texts_.at(next_++), letter, p)) {
-            Warn(TWarning::BadInput);
-            return std::nullopt;
-        }
-        return p;
-    }
-    TInteger ReadInteger() { return IntFromText(texts_.at(next_++)); }
-
-    // The index of the checked button in radio group g.
-    int Checked(std::size_t g) const { return checked_[g]; }
-
-    void Warn(TWarning warning) { message_ = WarningText(warning); }
-    void Warn(std::optional<TWarning> warning) {
-        if (warning) {
-            Warn(*warning);
-        }
-    }
-    // Shows the warnings of an outcome and gives its answer, if any.
-    template <typename T> std::optional<T> Accept(TOutcome<T> outcome) {
-        for (TWarning warning : outcome.Warnings) {
-            Warn(warning);
-        }
-        return std::move(outcome.Answer);
-    }
-
-    void Show(std::size_t answer, std::string text) { answers_[answer] = std::move(text); }
-
-    // The last warning or failure, or else the text of the answer field.
-    const std::string& Shown(std::size_t answer) const {
-        return message_.empty() ? answers_[answer] : message_;
-    }
+    // Runs the window's problem entry on the fields.
+    void Run();
+    // The last message of the last run, or else the text of the answer field.
+    std::string Shown() const;
 
 private:
-    std::vector<std::string> texts_;
-    std::vector<int> checked_;
-    std::vector<std::string> answers_;
-    std::string message_;
-    std::size_t next_ = 0;
+    problems::TWindowInput input_;
+    TSolve solve_;
+    std::string answer_;
+    problems::TWindowResult result_;
 };
 
-// A calculate button: its window's fields in the order the handler reads
-// them, its radio groups (the first button of each checked at first), the
-// answer fields it writes and the handler.
+// A calculate button: its window's class name and the command it gives.
 struct TButton {
-    std::vector<const char*> Fields;
-    std::vector<std::vector<const char*>> Radios;
-    std::vector<const char*> Answers;
-    void (*Handler)(TClick&);
+    const char* Window;
+    const char* Command;
 };
 
 // A field and its text, or (text nullptr) a radio button to click first.
@@ -149,12 +67,10 @@ const std::vector<TCase>& WindowCases();
 // The case of that name, or nullptr.
 const TCase* FindCase(std::string_view name);
 
-// The click a case makes, ready to run, and the index of the answer field it
-// shows; or, if the case names a field, radio button or answer field that its
-// window lacks, no click and what is missing.
+// The click a case makes, ready to run; or, if the case names a window or a
+// radio button that does not exist, no click and what is missing.
 struct TSetUp {
     std::optional<TClick> Click;
-    std::size_t Answer = 0;
     const char* Missing = nullptr;
 };
 TSetUp SetUp(const TCase& windowCase);

@@ -4,11 +4,17 @@
 #include "Notation.h"
 #include "WindowRegistry.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,7 +37,9 @@ int Usage(const std::string& why) {
     return 2;
 }
 
-void PrintResult(const TWindowEntry& window, const problems::TWindowResult& result) {
+// A click as --solve prints it; a script prints the messages alone (its own
+// print commands show the fields).
+void PrintResult(const TWindowEntry& window, const problems::TWindowResult& result, bool fields) {
     for (const problems::TMessage& message : result.Messages) {
         if (message.Type == problems::TMessage::Kind::Warning) {
             PrintLine(
@@ -41,6 +49,9 @@ void PrintResult(const TWindowEntry& window, const problems::TWindowResult& resu
             PrintLine(QStringLiteral("message [%1] error: %2.")
                           .arg(QString::fromUtf8(problems::kErrorCaption), Escaped(message.Text)));
         }
+    }
+    if (!fields) {
+        return;
     }
     for (const problems::TFieldText& field : result.Fields) {
         PrintLine(QStringLiteral("%1.%2 = %3")
@@ -53,6 +64,8 @@ void PrintResult(const TWindowEntry& window, const problems::TWindowResult& resu
                 .arg(QString::fromLatin1(window.Class), QString::fromStdString(*result.Focus)));
     }
 }
+
+void PrintGraph(const TBoardEntry& entry);
 
 // The board's lines, as the runner's board, working and graph commands print them.
 void PrintBoard(const std::optional<TBoardEntry>& entry) {
@@ -72,11 +85,15 @@ void PrintBoard(const std::optional<TBoardEntry>& entry) {
     } else {
         PrintLine(QStringLiteral("working none"));
     }
-    if (!entry->Graph()) {
+    PrintGraph(*entry);
+}
+
+void PrintGraph(const TBoardEntry& entry) {
+    if (!entry.Graph()) {
         PrintLine(QStringLiteral("graph none"));
         return;
     }
-    const arith::TGraph& graph = *entry->Graph();
+    const arith::TGraph& graph = *entry.Graph();
     const arith::TGraphRange& r = graph.Range;
     PrintLine(QStringLiteral("graph x=%1..%2 y=%3..%4 curves=%5 marks=%6 bars=%7 notes=%8")
                   .arg(r.XMin)
@@ -105,20 +122,210 @@ bool Contains(const std::vector<const char*>& names, const std::string& name) {
     return std::any_of(names.begin(), names.end(), [&name](const char* n) { return name == n; });
 }
 
+// A formula as a tree on one line, each part {"k": KIND, "t": TEXT, "p": [PARTS]}.
+QJsonObject MathTree(const arith::TMath& math) {
+    static const char* const kKinds[] = {
+        "Row",  "Lines", "Number", "Letter",   "Operator", "Punct", "Word",    "Fraction",
+        "Root", "Power", "Paren",  "Integral", "Sum",      "Count", "Bracket", "Table"};
+    QJsonObject object{{QStringLiteral("k"), kKinds[static_cast<int>(math.Kind)]}};
+    if (!math.Text.empty()) {
+        object.insert(QStringLiteral("t"), QString::fromStdString(math.Text));
+    }
+    if (!math.Parts.empty()) {
+        QJsonArray parts;
+        for (const auto& part : math.Parts) {
+            parts.append(MathTree(part));
+        }
+        object.insert(QStringLiteral("p"), parts);
+    }
+    return object;
+}
+
+// The calculations of one command line or script: each window's state as its
+// calculations leave it, and the board's latest entry.
+class TSession {
+public:
+    explicit TSession(bool script) : script_(script) {}
+
+    // The state of a window, as it is first shown.
+    problems::TWindowInput& State(const TWindowEntry& window) {
+        const auto found = states_.find(window.Class);
+        if (found != states_.end()) {
+            return found->second;
+        }
+        return states_.emplace(window.Class, window.StartInput()).first->second;
+    }
+
+    // Checks a radio button, clears the fields, or calculates as the control's
+    // click would; false for a control that is none of these.
+    bool Click(const TWindowEntry& window, const std::string& control) {
+        problems::TWindowInput& input = State(window);
+        for (const TRadioGroup& group : window.RadioGroups) {
+            if (Contains(group.Radios, control)) {
+                for (const char* radio : group.Radios) {
+                    input.Checked.erase(radio);
+                }
+                input.Checked.insert(control);
+                return true;
+            }
+        }
+        if (control == "ClearButton") {
+            // The fields go back to their first texts; the modes stay.
+            input.Fields = window.StartInput().Fields;
+            return true;
+        }
+        if (!Contains(window.Commands, control)) {
+            return false;
+        }
+        input.Command = control;
+        problems::TWindowResult result = window.Solve(input);
+        PrintResult(window, result, !script_);
+        for (const problems::TFieldText& field : result.Fields) {
+            input.Fields[field.Name] = field.Text;
+        }
+        if (result.Board) {
+            result.Board->Window = window.Caption;
+            shown_ = std::move(result.Board);
+        }
+        return true;
+    }
+
+    void PrintBoardLines() const { PrintBoard(shown_); }
+    void PrintBoardLine() const {
+        if (!shown_ || !boardOpen_) {
+            PrintLine(QStringLiteral("board none"));
+            return;
+        }
+        PrintLine(QStringLiteral("board window=%1 problem=%2 answer=%3")
+                      .arg(QString::fromStdString(shown_->Window),
+                           Escaped(arith::MathToUnicode(shown_->Math().Problem)),
+                           Escaped(arith::MathToUnicode(shown_->ShownAnswer()))));
+    }
+    const std::optional<TBoardEntry>& Shown() const { return shown_; }
+    void OpenBoard() { boardOpen_ = true; }
+
+private:
+    std::map<std::string, problems::TWindowInput> states_;
+    std::optional<TBoardEntry> shown_;
+    bool script_;
+    bool boardOpen_ = false;
+};
+
+// The window a script names, one with a problem entry.
+const TWindowEntry* SolvableWindow(const std::string& name) {
+    const TWindowEntry* window = FindWindow(name);
+    return window != nullptr && window->Solve != nullptr ? window : nullptr;
+}
+
+int ScriptError(const std::string& where, const std::string& what) {
+    std::fprintf(stderr, "%s: %s\n", where.c_str(), what.c_str());
+    return 2;
+}
+
+// Runs the calculation commands of a UI script without the windows.
+int RunScript(const char* path) {
+    std::ifstream file(path);
+    if (!file) {
+        return ScriptError(path, "cannot be read");
+    }
+    TSession session(true);
+    std::string line;
+    for (int number = 1; std::getline(file, line); ++number) {
+        const std::string where = std::string(path) + ":" + std::to_string(number);
+        if (line.empty() || line[0] == '#' || line.rfind("> ", 0) == 0) {
+            continue;
+        }
+        const std::size_t space = line.find(' ');
+        const std::string verb = line.substr(0, space);
+        const std::string rest = space == std::string::npos ? "" : line.substr(space + 1);
+        const std::size_t textAt = rest.find(' ');
+        const std::string target = rest.substr(0, textAt);
+        const std::string text = textAt == std::string::npos ? "" : rest.substr(textAt + 1);
+        const std::size_t dot = target.find('.');
+        const std::string windowName = target.substr(0, dot);
+        const std::string control = dot == std::string::npos ? "" : target.substr(dot + 1);
+        if (verb == "board") {
+            session.PrintBoardLine();
+        } else if (verb == "working" || verb == "working-tree") {
+            const auto& entry = session.Shown();
+            const bool any = entry && entry->Math().Working;
+            if (!any) {
+                PrintLine(QString::fromStdString(verb + " none"));
+            } else if (verb == "working") {
+                PrintLine(QStringLiteral("working %1")
+                              .arg(Escaped(arith::MathToUnicode(*entry->Math().Working))));
+            } else {
+                const QJsonDocument tree(MathTree(*entry->Math().Working));
+                PrintLine(QStringLiteral("working-tree %1")
+                              .arg(QString::fromUtf8(tree.toJson(QJsonDocument::Compact))));
+            }
+        } else if (verb == "graph") {
+            if (session.Shown()) {
+                PrintGraph(*session.Shown());
+            } else {
+                PrintLine(QStringLiteral("graph none"));
+            }
+        } else if (windowName == "TMainForm" && verb == "click" && control == "BoardMenu") {
+            session.OpenBoard();
+        } else if (const TWindowEntry* window = SolvableWindow(windowName)) {
+            problems::TWindowInput& state = session.State(*window);
+            if (verb == "show" && control.empty()) {
+                continue;
+            } else if (verb == "print" && control.empty()) {
+                PrintLine(QStringLiteral("%1 = %2").arg(QString::fromLatin1(window->Class),
+                                                        QString::fromUtf8(window->Caption)));
+            } else if (verb == "print") {
+                PrintLine(QStringLiteral("%1 = %2").arg(
+                    QString::fromStdString(target), QString::fromStdString(state.Field(control))));
+            } else if (verb == "set" && !control.empty()) {
+                state.Fields[control] = text;
+            } else if (verb == "select" && !control.empty()) {
+                const auto group =
+                    std::find_if(window->RadioGroups.begin(), window->RadioGroups.end(),
+                                 [&control](const TRadioGroup& g) {
+                                     return g.Box != nullptr && control == g.Box;
+                                 });
+                const std::size_t item = std::strtoul(text.c_str(), nullptr, 10);
+                if (group == window->RadioGroups.end() || item >= group->Radios.size()) {
+                    return ScriptError(where, "no radio group or item " + rest);
+                }
+                session.Click(*window, group->Radios[item]);
+            } else if (verb == "click" && !control.empty()) {
+                if (!session.Click(*window, control)) {
+                    return ScriptError(where, "no radio or command button " + target);
+                }
+            } else {
+                return ScriptError(where, "not a calculation command: " + line);
+            }
+        } else {
+            return ScriptError(where, "no window to solve in: " + line);
+        }
+    }
+    std::fflush(stdout);
+    return 0;
+}
+
 } // namespace
 
 std::optional<int> RunSolveCommand(int argc, char* argv[]) {
-    if (argc < 2 || std::strcmp(argv[1], "--solve") != 0) {
+    if (argc < 2) {
+        return std::nullopt;
+    }
+    if (std::strcmp(argv[1], "--solve-script") == 0) {
+        return argc == 3 ? RunScript(argv[2]) : Usage("--solve-script needs one file");
+    }
+    if (std::strcmp(argv[1], "--solve") != 0) {
         return std::nullopt;
     }
     if (argc < 3) {
         return Usage("--solve needs a window");
     }
-    const TWindowEntry* window = FindWindow(argv[2]);
-    if (window == nullptr || window->Solve == nullptr) {
+    const TWindowEntry* window = SolvableWindow(argv[2]);
+    if (window == nullptr) {
         return Usage(std::string("no window to solve named ") + argv[2]);
     }
-    problems::TWindowInput input = window->StartInput();
+    TSession session(false);
+    problems::TWindowInput& input = session.State(*window);
     std::vector<std::string> clicks;
     bool board = false;
     for (int i = 3; i < argc; ++i) {
@@ -136,44 +343,18 @@ std::optional<int> RunSolveCommand(int argc, char* argv[]) {
             return Usage("expected FIELD=TEXT, --click C or --board, got " + argument);
         }
     }
-    const bool commandNamed = std::any_of(clicks.begin(), clicks.end(), [window](const auto& c) {
-        return Contains(window->Commands, c);
-    });
-    if (!commandNamed) {
-        clicks.emplace_back(window->Commands.empty() ? "CalcButton" : window->Commands.front());
+    if (std::none_of(clicks.begin(), clicks.end(),
+                     [window](const auto& c) { return Contains(window->Commands, c); })) {
+        clicks.emplace_back(window->Commands.front());
     }
-
-    std::optional<TBoardEntry> shown;
     for (const std::string& click : clicks) {
-        const auto group =
-            std::find_if(window->RadioGroups.begin(), window->RadioGroups.end(),
-                         [&click](const auto& radios) { return Contains(radios, click); });
-        if (group != window->RadioGroups.end()) {
-            for (const char* radio : *group) {
-                input.Checked.erase(radio);
-            }
-            input.Checked.insert(click);
-            continue;
-        }
-        if (!Contains(window->Commands, click)) {
+        if (click == "ClearButton" || !session.Click(*window, click)) {
             return Usage(std::string("no radio or command button ") + click + " in " +
                          window->Class);
         }
-        input.Command = click;
-        problems::TWindowResult result = window->Solve(input);
-        PrintResult(*window, result);
-        for (const problems::TFieldText& field : result.Fields) {
-            if (field.Written) {
-                input.Fields[field.Name] = field.Text;
-            }
-        }
-        if (result.Board) {
-            result.Board->Window = window->Caption;
-            shown = std::move(result.Board);
-        }
     }
     if (board) {
-        PrintBoard(shown);
+        session.PrintBoardLines();
     }
     std::fflush(stdout);
     return 0;

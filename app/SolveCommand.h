@@ -13,11 +13,20 @@
 // stop on a field that could not be read. With --board the answer board's
 // lines follow: "board window=… problem=… answer=…", "working …" and the
 // "graph …" lines.
+//
+//   vorantel --solve-script FILE
+//
+// runs the calculations of a UI script without the windows and prints what
+// the runner prints for them: the commands show, click, set, select, print,
+// board, working, working-tree and graph on the tool windows, and click
+// TMainForm.BoardMenu (the board shows entries once it is opened). Clear
+// gives the fields back their first texts and keeps the modes. Any other
+// command is an error.
 #pragma once
 
 #include <optional>
 
-// Runs --solve when argv[1] is that option and gives the exit status: 0, or 2
+// Runs --solve or --solve-script when argv[1] is that option and gives the exit status: 0, or 2
 // for a window, field or control that does not exist or a bad command line.
 // Gives nothing for any other command line.
 std::optional<int> RunSolveCommand(int argc, char* argv[]);

@@ -125,7 +125,7 @@ const std::vector<TWindowEntry>& Table() {
          nullptr,
          {"CalcButton"},
          {{"zEdit", "1"}},
-         {{"PlusItem", "MinusItem"}, {"OneRadio", "AllRadio"}}},
+         {{"RadioGroup1", {"PlusItem", "MinusItem"}}, {nullptr, {"OneRadio", "AllRadio"}}}},
         {"TNaibunForm",
          "内分・外分",
          9,
@@ -140,7 +140,7 @@ const std::vector<TWindowEntry>& Table() {
          nullptr,
          {"CalcButton"},
          {},
-         {{"RadioNaibun", "RadioGaibun", "RadioChokusen"}}},
+         {{nullptr, {"RadioNaibun", "RadioGaibun", "RadioChokusen"}}}},
         {"TBibunForm",
          "微分",
          6,
@@ -155,7 +155,7 @@ const std::vector<TWindowEntry>& Table() {
          nullptr,
          {"CalcButton"},
          {},
-         {{"RadioKeisuu", "RadioSessen", "RadioKyokuchi"}}},
+         {{nullptr, {"RadioKeisuu", "RadioSessen", "RadioKyokuchi"}}}},
         {"TSekibunForm",
          "定積分",
          7,
@@ -210,8 +210,8 @@ problems::TWindowInput TWindowEntry::StartInput() const {
     for (const auto& [field, text] : StartTexts) {
         input.Fields[field] = text;
     }
-    for (const auto& group : RadioGroups) {
-        input.Checked.insert(group.front());
+    for (const TRadioGroup& group : RadioGroups) {
+        input.Checked.insert(group.Radios.front());
     }
     return input;
 }

@@ -14,6 +14,13 @@
 class QWidget;
 class TBoardHistory;
 
+// Radio buttons of which one is checked: their group box (nullptr where the
+// group has none of its own) and the buttons in creation order.
+struct TRadioGroup {
+    const char* Box;
+    std::vector<const char*> Radios;
+};
+
 struct TWindowEntry {
     const char* Class;   // the window's class and objectName, as scripts and --solve name it
     const char* Caption; // the window's title
@@ -38,7 +45,7 @@ struct TWindowEntry {
     problems::TWindowResult (*Solve)(const problems::TWindowInput&) = nullptr;
     std::vector<const char*> Commands = {};
     std::vector<std::pair<const char*, const char*>> StartTexts = {};
-    std::vector<std::vector<const char*>> RadioGroups = {};
+    std::vector<TRadioGroup> RadioGroups = {};
 
     // What the window holds when it is first shown.
     problems::TWindowInput StartInput() const;

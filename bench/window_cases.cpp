@@ -333,14 +333,14 @@ TSetUp SetUp(const TCase& windowCase) {
             continue;
         }
         const auto group = std::find_if(
-            window->RadioGroups.begin(), window->RadioGroups.end(), [&item](const auto& radios) {
-                return std::any_of(radios.begin(), radios.end(),
+            window->RadioGroups.begin(), window->RadioGroups.end(), [&item](const auto& group) {
+                return std::any_of(group.Radios.begin(), group.Radios.end(),
                                    [&item](const char* r) { return std::string(r) == item.Name; });
             });
         if (group == window->RadioGroups.end()) {
             return {std::nullopt, "no such radio button"};
         }
-        for (const char* radio : *group) {
+        for (const char* radio : group->Radios) {
             input.Checked.erase(radio);
         }
         input.Checked.insert(item.Name);

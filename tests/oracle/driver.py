@@ -123,9 +123,9 @@ def run_window(window, cases, runner):
         with open(path, "w", encoding="utf-8") as f:
             f.write(build_script(window, cases))
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8")
-        done = subprocess.run([runner, path], capture_output=True, text=True, env=env, encoding="utf-8")
+        done = subprocess.run(runner + [path], capture_output=True, text=True, env=env, encoding="utf-8")
     if done.returncode != 0:
-        raise RuntimeError(f"{runner} exited with {done.returncode}: {done.stderr.strip()[:2000]}")
+        raise RuntimeError(f"{' '.join(runner)} exited with {done.returncode}: {done.stderr.strip()[:2000]}")
     return split_transcript(window, cases, done.stdout)
 
 

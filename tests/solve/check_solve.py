@@ -2,13 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """`vorantel --solve` against the UI-script runner, over the oracle's cases.
 
-For each window the oracle knows, N seeded random cases are calculated twice:
+For each window the oracle knows, N seeded random cases are calculated three times:
 by `vorantel --solve` without a display, one process per case, and by the
 real window through vorantel-script, all cases in one script. Every line the
 command line prints (messages, answer fields, the focus after a stop, and the
 board's board/working/graph lines) must equal what the runner prints for the
 same calculation. A case that leaves the board without an entry of its own
 is compared without the board (the runner's board still shows the case before).
+The oracle's own script of the cases, run by `vorantel --solve-script`, must
+print exactly the runner's transcript of it.
 
   check_solve.py --vorantel PATH --runner PATH [--cases N] [--seed S] [--window NAME]
 Exits 1 on any difference, printing the case's inputs and both outputs.
@@ -24,6 +26,7 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "oracle"))
 import algebra  # noqa: E402
 import others  # noqa: E402
+from driver import build_script  # noqa: E402
 
 # The radio groups the oracle selects by item number.
 GROUPS = {"RadioGroup1": ("PlusItem", "MinusItem")}
@@ -105,6 +108,21 @@ def check_window(name, window, args, rng):
     if len(shown) != len(cases):
         print(f"{name}: the runner printed {len(shown)} cases of {len(cases)}")
         failed += 1
+    with tempfile.NamedTemporaryFile("w", suffix=".vsc", delete=False) as f:
+        f.write(build_script(window, cases))
+    try:
+        transcripts = [subprocess.run(command + [f.name], capture_output=True, text=True,
+                                      env=dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8")).stdout
+                       for command in ([args.runner], [args.vorantel, "--solve-script"])]
+    finally:
+        os.unlink(f.name)
+    if transcripts[0] != transcripts[1]:
+        failed += 1
+        windows_lines, script_lines = (t.splitlines() for t in transcripts)
+        first = next((i for i, (a, b) in enumerate(zip(windows_lines, script_lines)) if a != b),
+                     min(len(windows_lines), len(script_lines)))
+        print(f"{name}: --solve-script differs from the runner at transcript line {first + 1}:\n"
+              f"  runner:  {windows_lines[first:first + 1]}\n  script:  {script_lines[first:first + 1]}")
     print(f"{name}: {len(cases)} cases, {failed} differ")
     return failed
 

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SolveCommand.h"
 
-#include "Notation.h"
+#include "BoardText.h"
 #include "WindowRegistry.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QString>
 
 #include <algorithm>
@@ -25,10 +22,6 @@ void PrintLine(const QString& line) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
 }
 
-QString Escaped(const std::string& text) {
-    return QString::fromStdString(text).replace(QLatin1Char('\n'), QLatin1String("\\n"));
-}
-
 int Usage(const std::string& why) {
     std::fprintf(stderr,
                  "vorantel: %s\nusage: vorantel --solve W FIELD=TEXT ... [--click C ...] "
@@ -42,12 +35,13 @@ int Usage(const std::string& why) {
 void PrintResult(const TWindowEntry& window, const problems::TWindowResult& result, bool fields) {
     for (const problems::TMessage& message : result.Messages) {
         if (message.Type == problems::TMessage::Kind::Warning) {
-            PrintLine(
-                QStringLiteral("message [%1] warning: %2")
-                    .arg(QString::fromUtf8(problems::kWarningCaption), Escaped(message.Text)));
+            PrintLine(QStringLiteral("message [%1] warning: %2")
+                          .arg(QString::fromUtf8(problems::kWarningCaption),
+                               OneLineEscaped(message.Text)));
         } else {
-            PrintLine(QStringLiteral("message [%1] error: %2.")
-                          .arg(QString::fromUtf8(problems::kErrorCaption), Escaped(message.Text)));
+            PrintLine(
+                QStringLiteral("message [%1] error: %2.")
+                    .arg(QString::fromUtf8(problems::kErrorCaption), OneLineEscaped(message.Text)));
         }
     }
     if (!fields) {
@@ -65,56 +59,12 @@ void PrintResult(const TWindowEntry& window, const problems::TWindowResult& resu
     }
 }
 
-void PrintGraph(const TBoardEntry& entry);
-
 // The board's lines, as the runner's board, working and graph commands print them.
-void PrintBoard(const std::optional<TBoardEntry>& entry) {
-    if (!entry) {
-        PrintLine(QStringLiteral("board none"));
-        PrintLine(QStringLiteral("working none"));
-        PrintLine(QStringLiteral("graph none"));
-        return;
-    }
-    PrintLine(QStringLiteral("board window=%1 problem=%2 answer=%3")
-                  .arg(QString::fromStdString(entry->Window),
-                       Escaped(arith::MathToUnicode(entry->Math().Problem)),
-                       Escaped(arith::MathToUnicode(entry->ShownAnswer()))));
-    if (entry->Math().Working) {
-        PrintLine(QStringLiteral("working %1")
-                      .arg(Escaped(arith::MathToUnicode(*entry->Math().Working))));
-    } else {
-        PrintLine(QStringLiteral("working none"));
-    }
-    PrintGraph(*entry);
-}
-
-void PrintGraph(const TBoardEntry& entry) {
-    if (!entry.Graph()) {
-        PrintLine(QStringLiteral("graph none"));
-        return;
-    }
-    const arith::TGraph& graph = *entry.Graph();
-    const arith::TGraphRange& r = graph.Range;
-    PrintLine(QStringLiteral("graph x=%1..%2 y=%3..%4 curves=%5 marks=%6 bars=%7 notes=%8")
-                  .arg(r.XMin)
-                  .arg(r.XMax)
-                  .arg(r.YMin)
-                  .arg(r.YMax)
-                  .arg(graph.Curves.size() + graph.Verticals.size())
-                  .arg(graph.Marks.size())
-                  .arg(graph.Bars.size())
-                  .arg(graph.Notes.size()));
-    for (const arith::TGraphMark& mark : graph.Marks) {
-        PrintLine(QStringLiteral("graph mark %1").arg(QString::fromStdString(mark.Label)));
-    }
-    for (const arith::TGraphCurve& curve : graph.Curves) {
-        PrintLine(QStringLiteral("graph curve %1").arg(QString::fromStdString(curve.Label)));
-    }
-    for (const arith::TGraphVertical& vertical : graph.Verticals) {
-        PrintLine(QStringLiteral("graph curve %1").arg(QString::fromStdString(vertical.Label)));
-    }
-    for (const std::string& note : graph.Notes) {
-        PrintLine(QStringLiteral("graph note %1").arg(QString::fromStdString(note)));
+void PrintBoard(const TBoardEntry* entry) {
+    PrintLine(entry == nullptr ? QStringLiteral("board none") : BoardLine(*entry));
+    PrintLine(WorkingLine(entry));
+    for (const QString& line : GraphLines(entry)) {
+        PrintLine(line);
     }
 }
 
@@ -122,30 +72,11 @@ bool Contains(const std::vector<const char*>& names, const std::string& name) {
     return std::any_of(names.begin(), names.end(), [&name](const char* n) { return name == n; });
 }
 
-// A formula as a tree on one line, each part {"k": KIND, "t": TEXT, "p": [PARTS]}.
-QJsonObject MathTree(const arith::TMath& math) {
-    static const char* const kKinds[] = {
-        "Row",  "Lines", "Number", "Letter",   "Operator", "Punct", "Word",    "Fraction",
-        "Root", "Power", "Paren",  "Integral", "Sum",      "Count", "Bracket", "Table"};
-    QJsonObject object{{QStringLiteral("k"), kKinds[static_cast<int>(math.Kind)]}};
-    if (!math.Text.empty()) {
-        object.insert(QStringLiteral("t"), QString::fromStdString(math.Text));
-    }
-    if (!math.Parts.empty()) {
-        QJsonArray parts;
-        for (const auto& part : math.Parts) {
-            parts.append(MathTree(part));
-        }
-        object.insert(QStringLiteral("p"), parts);
-    }
-    return object;
-}
-
 // The calculations of one command line or script: each window's state as its
 // calculations leave it, and the board's latest entry.
 class TSession {
 public:
-    explicit TSession(bool script) : script_(script) {}
+    explicit TSession(bool script) : script_(script), boardOpen_(!script) {}
 
     // The state of a window, as it is first shown.
     problems::TWindowInput& State(const TWindowEntry& window) {
@@ -190,25 +121,16 @@ public:
         return true;
     }
 
-    void PrintBoardLines() const { PrintBoard(shown_); }
-    void PrintBoardLine() const {
-        if (!shown_ || !boardOpen_) {
-            PrintLine(QStringLiteral("board none"));
-            return;
-        }
-        PrintLine(QStringLiteral("board window=%1 problem=%2 answer=%3")
-                      .arg(QString::fromStdString(shown_->Window),
-                           Escaped(arith::MathToUnicode(shown_->Math().Problem)),
-                           Escaped(arith::MathToUnicode(shown_->ShownAnswer()))));
-    }
-    const std::optional<TBoardEntry>& Shown() const { return shown_; }
+    // The entry the board shows: the latest, once the board is open (a
+    // script opens it; a command line's board is open from the start).
+    const TBoardEntry* Shown() const { return shown_ && boardOpen_ ? &*shown_ : nullptr; }
     void OpenBoard() { boardOpen_ = true; }
 
 private:
     std::map<std::string, problems::TWindowInput> states_;
     std::optional<TBoardEntry> shown_;
     bool script_;
-    bool boardOpen_ = false;
+    bool boardOpen_;
 };
 
 // The window a script names, one with a problem entry.
@@ -245,25 +167,15 @@ int RunScript(const char* path) {
         const std::string windowName = target.substr(0, dot);
         const std::string control = dot == std::string::npos ? "" : target.substr(dot + 1);
         if (verb == "board") {
-            session.PrintBoardLine();
-        } else if (verb == "working" || verb == "working-tree") {
-            const auto& entry = session.Shown();
-            const bool any = entry && entry->Math().Working;
-            if (!any) {
-                PrintLine(QString::fromStdString(verb + " none"));
-            } else if (verb == "working") {
-                PrintLine(QStringLiteral("working %1")
-                              .arg(Escaped(arith::MathToUnicode(*entry->Math().Working))));
-            } else {
-                const QJsonDocument tree(MathTree(*entry->Math().Working));
-                PrintLine(QStringLiteral("working-tree %1")
-                              .arg(QString::fromUtf8(tree.toJson(QJsonDocument::Compact))));
-            }
+            PrintLine(session.Shown() == nullptr ? QStringLiteral("board none")
+                                                 : BoardLine(*session.Shown()));
+        } else if (verb == "working") {
+            PrintLine(WorkingLine(session.Shown()));
+        } else if (verb == "working-tree") {
+            PrintLine(WorkingTreeLine(session.Shown()));
         } else if (verb == "graph") {
-            if (session.Shown()) {
-                PrintGraph(*session.Shown());
-            } else {
-                PrintLine(QStringLiteral("graph none"));
+            for (const QString& text : GraphLines(session.Shown())) {
+                PrintLine(text);
             }
         } else if (windowName == "TMainForm" && verb == "click" && control == "BoardMenu") {
             session.OpenBoard();
@@ -354,7 +266,7 @@ std::optional<int> RunSolveCommand(int argc, char* argv[]) {
         }
     }
     if (board) {
-        session.PrintBoardLines();
+        PrintBoard(session.Shown());
     }
     std::fflush(stdout);
     return 0;

@@ -4,6 +4,7 @@
 #include "ScriptRun.h"
 
 #include "AnswerBoard.h"
+#include "BoardText.h"
 #include "GraphView.h"
 #include "MathView.h"
 
@@ -36,31 +37,6 @@ QString Escaped(QString text) {
     return text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
 }
 
-// The working the board shows, or nothing.
-const arith::TMath* ShownWorking(const TAnswerBoard* board) {
-    const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
-    return entry == nullptr || !entry->Math().Working ? nullptr : &*entry->Math().Working;
-}
-
-// The formula tree of a working, for checks that read it as mathematics.
-QJsonObject MathTree(const arith::TMath& math) {
-    static const char* const kKinds[] = {
-        "Row",  "Lines", "Number", "Letter",   "Operator", "Punct", "Word",    "Fraction",
-        "Root", "Power", "Paren",  "Integral", "Sum",      "Count", "Bracket", "Table"};
-    QJsonObject object{{QStringLiteral("k"), kKinds[static_cast<int>(math.Kind)]}};
-    if (!math.Text.empty()) {
-        object.insert(QStringLiteral("t"), QString::fromStdString(math.Text));
-    }
-    if (!math.Parts.empty()) {
-        QJsonArray parts;
-        for (const auto& part : math.Parts) {
-            parts.append(MathTree(part));
-        }
-        object.insert(QStringLiteral("p"), parts);
-    }
-    return object;
-}
-
 } // namespace
 
 void ScriptRun::PrintBoard(const Command& /*command*/) {
@@ -90,53 +66,23 @@ void ScriptRun::PrintHistory(const Command& /*command*/) {
 }
 
 void ScriptRun::PrintWorking(const Command& /*command*/) {
-    const arith::TMath* working = ShownWorking(AnswerBoard());
-    if (working == nullptr) {
-        return Print(QStringLiteral("working none"));
-    }
-    Print(QStringLiteral("working %1")
-              .arg(Escaped(QString::fromStdString(arith::MathToUnicode(*working)))));
+    Print(WorkingLine(ShownEntry()));
 }
 
 void ScriptRun::PrintWorkingTree(const Command& /*command*/) {
-    const arith::TMath* working = ShownWorking(AnswerBoard());
-    if (working == nullptr) {
-        return Print(QStringLiteral("working-tree none"));
-    }
-    const QJsonDocument tree(MathTree(*working));
-    Print(QStringLiteral("working-tree %1")
-              .arg(QString::fromUtf8(tree.toJson(QJsonDocument::Compact))));
+    Print(WorkingTreeLine(ShownEntry()));
 }
 
 void ScriptRun::PrintGraph(const Command& /*command*/) {
+    for (const QString& line : GraphLines(ShownEntry())) {
+        Print(line);
+    }
+}
+
+// The entry the answer board shows, or nothing.
+const TBoardEntry* ScriptRun::ShownEntry() {
     const auto* board = AnswerBoard();
-    const TBoardEntry* entry = board == nullptr ? nullptr : board->Shown();
-    if (entry == nullptr || !entry->Graph()) {
-        return Print(QStringLiteral("graph none"));
-    }
-    const arith::TGraph& graph = *entry->Graph();
-    const arith::TGraphRange& r = graph.Range;
-    Print(QStringLiteral("graph x=%1..%2 y=%3..%4 curves=%5 marks=%6 bars=%7 notes=%8")
-              .arg(r.XMin)
-              .arg(r.XMax)
-              .arg(r.YMin)
-              .arg(r.YMax)
-              .arg(graph.Curves.size() + graph.Verticals.size())
-              .arg(graph.Marks.size())
-              .arg(graph.Bars.size())
-              .arg(graph.Notes.size()));
-    for (const arith::TGraphMark& mark : graph.Marks) {
-        Print(QStringLiteral("graph mark %1").arg(QString::fromStdString(mark.Label)));
-    }
-    for (const arith::TGraphCurve& curve : graph.Curves) {
-        Print(QStringLiteral("graph curve %1").arg(QString::fromStdString(curve.Label)));
-    }
-    for (const arith::TGraphVertical& vertical : graph.Verticals) {
-        Print(QStringLiteral("graph curve %1").arg(QString::fromStdString(vertical.Label)));
-    }
-    for (const std::string& note : graph.Notes) {
-        Print(QStringLiteral("graph note %1").arg(QString::fromStdString(note)));
-    }
+    return board == nullptr ? nullptr : board->Shown();
 }
 
 void ScriptRun::SaveGraph(const Command& command) {

@@ -23,6 +23,7 @@
 class QApplication;
 class QWidget;
 class TAnswerBoard;
+struct TBoardEntry;
 
 namespace runner {
 
@@ -71,6 +72,7 @@ private:
     static QString Name(const Command& command);
     static void RequireVisible(QWidget* window);
     TAnswerBoard* AnswerBoard() const; // null until the board has been opened
+    const TBoardEntry* ShownEntry();   // the entry the board shows, or null
 
     // --- windows and fields: actions ---------------------------------------
     void Show(const Command& command);

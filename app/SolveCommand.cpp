@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,7 @@ public:
         }
         input.Command = control;
         problems::TWindowResult result = window.Solve(input);
+        read_.insert(result.FieldsRead.begin(), result.FieldsRead.end());
         PrintResult(window, result, !script_);
         for (const problems::TFieldText& field : result.Fields) {
             input.Fields[field.Name] = field.Text;
@@ -123,12 +125,16 @@ public:
 
     // The entry the board shows: the latest, once the board is open (a
     // script opens it; a command line's board is open from the start).
+    // Whether a calculation so far read the field.
+    bool Read(const std::string& field) const { return read_.count(field) != 0; }
+
     const TBoardEntry* Shown() const { return shown_ && boardOpen_ ? &*shown_ : nullptr; }
     void OpenBoard() { boardOpen_ = true; }
 
 private:
     std::map<std::string, problems::TWindowInput> states_;
     std::optional<TBoardEntry> shown_;
+    std::set<std::string> read_;
     bool script_;
     bool boardOpen_;
 };
@@ -259,10 +265,21 @@ std::optional<int> RunSolveCommand(int argc, char* argv[]) {
                      [window](const auto& c) { return Contains(window->Commands, c); })) {
         clicks.emplace_back(window->Commands.front());
     }
+    std::vector<std::string> given;
+    for (const auto& [field, text] : input.Fields) {
+        given.push_back(field);
+    }
     for (const std::string& click : clicks) {
         if (click == "ClearButton" || !session.Click(*window, click)) {
             return Usage(std::string("no radio or command button ") + click + " in " +
                          window->Class);
+        }
+    }
+    std::fflush(stdout);
+    for (const std::string& field : given) {
+        if (!session.Read(field)) {
+            std::fprintf(stderr, "vorantel: %s.%s is not read by this calculation\n", window->Class,
+                         field.c_str());
         }
     }
     if (board) {

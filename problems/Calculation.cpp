@@ -55,6 +55,7 @@ void TCalculation::Unused(std::initializer_list<const char*> fields) {
 
 void TCalculation::ReadField(const char* field,
                              const std::function<bool(const std::string&)>& read) {
+    read_.emplace_back(field);
     const std::string& typed = input_.Field(field);
     std::string failure;
     try {
@@ -220,6 +221,7 @@ TWindowResult TCalculation::Finish() {
         }
     }
     result.BadFields = badFields_;
+    result.FieldsRead = std::move(read_);
     for (const std::string& field : badFields_) {
         if (unused_.count(field) == 0) {
             result.Focus = field;

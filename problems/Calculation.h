@@ -77,6 +77,8 @@ struct TWindowResult {
     // the focus with its text selected.
     std::vector<std::string> BadFields;
     std::optional<std::string> Focus;
+    // The fields the calculation read, in reading order.
+    std::vector<std::string> FieldsRead;
     // The calculation as the board shows it, once it named its problem and
     // ended with an answer or a message; its Window is left to the caller.
     std::optional<TBoardEntry> Board;
@@ -161,6 +163,7 @@ private:
     std::map<std::string, std::string> written_;
     std::set<std::string> unused_;
     std::vector<std::string> badFields_;
+    std::vector<std::string> read_;
     std::vector<TMessage> messages_;
     bool stopped_ = false;
     std::optional<TBoardEntry> entry_;

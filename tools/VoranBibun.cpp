@@ -2,20 +2,14 @@
 #include "VoranBibun.h"
 
 #include "AnswerEdit.h"
-#include "BoardNotation.h"
-#include "Calculus.h"
+#include "BibunProblem.h"
 #include "Fonts.h"
-#include "Graph.h"
-#include "Working.h"
-#include "WorkingAlgebra.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-using namespace arith;
 
 TBibunForm::TBibunForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TBibunForm", QStringLiteral("微分"), QSize(627, 249), -60, 20) {
@@ -221,56 +215,7 @@ void TBibunForm::SetMode(Mode mode) {
 }
 
 void TBibunForm::CalcButtonClick() {
-    switch (CurrentMode()) {
-    case Mode::Keisuu:
-        Writes({EditDX}, QString());
-        Writes({EditAnsK});
-        break;
-    case Mode::Sessen:
-        Writes({EditAnsS});
-        break;
-    case Mode::Kyokuchi:
-        Writes({EditAnsBigX, EditAnsSmallX}, QString());
-        Writes({EditAnsBigY, EditAnsSmallY});
-        break;
-    }
-    const TPolynomial f = ReadCoefficients(Edits);
-    const TPolynomial a = ReadConstant(EditX);
-    StopOnBadFields();
-    switch (CurrentMode()) {
-    case Mode::Keisuu:
-        Problem([=] { return DerivativeProblem(f, a); });
-        if (const auto value = Accept(DerivativeValue(f, a))) {
-            SetField(EditDX, PolyToText(value->At)); // echoed as typed: 2/4 stays 2/4
-            SetField(EditAnsK, PolyToText(value->Value));
-            Answer([=] { return DerivativeAnswer(*value); }, {EditAnsK});
-            Working([=] { return DerivativeWorking(f, a, *value); });
-        }
-        break;
-    case Mode::Sessen:
-        Problem([=] { return TangentProblem(f, a); });
-        if (const auto tangent = Accept(TangentLine(f, a))) {
-            SetField(EditAnsS, PolyToText(tangent->Line));
-            Answer([=] { return TangentAnswer(*tangent); }, {EditAnsS});
-            Working([=] { return TangentWorking(f, a, *tangent); });
-            Graph([=] { return TangentGraph(f, a, *tangent); });
-        }
-        break;
-    case Mode::Kyokuchi:
-        Problem([=] { return ExtremaProblem(f); });
-        if (const auto extrema = Accept(Extrema(f))) {
-            const auto texts = ExtremaTexts(*extrema);
-            QLineEdit* fields[4] = {EditAnsBigX, EditAnsBigY, EditAnsSmallX, EditAnsSmallY};
-            for (int i = 0; i < 4; ++i) {
-                SetField(fields[i], texts[i]);
-            }
-            Answer([=] { return ExtremaAnswer(*extrema); },
-                   {fields[0], fields[1], fields[2], fields[3]});
-            Working([=] { return ExtremaWorking(f, *extrema); });
-            Graph([=] { return ExtremaGraph(f, *extrema); });
-        }
-        break;
-    }
+    Calculate(problems::SolveBibun);
 }
 
 void TBibunForm::ClearButtonClick() {

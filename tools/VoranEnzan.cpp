@@ -2,19 +2,15 @@
 #include "VoranEnzan.h"
 
 #include "AnswerEdit.h"
+#include "EnzanProblem.h"
 #include "Fonts.h"
-#include "PolyOperations.h"
-#include "WorkingSystems.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
 
-#include <functional>
 #include <vector>
-
-using namespace arith;
 
 TEnzanForm::TEnzanForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TEnzanForm", QStringLiteral("整式の四則演算"), QSize(610, 250), -80,
@@ -50,24 +46,19 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
     int x = 8;
     functionName(x, kCentre, "f");
     x += 4;
-    const auto combine = [this](TOperation kind, auto operation) {
-        return [this, kind, operation] { ShowFG(kind, operation); };
-    };
+    // Each button gives its own name as the command.
     const struct {
         const char* Name;
         const char* Caption;
         const char* Tip;
-        std::function<void()> Handler;
-    } operations[8] = {
-        {"AddSButton", "+", "f(x) + g(x) を計算する", combine(TOperation::Add, &PolyAdd)},
-        {"SubSButton", "-", "f(x) - g(x) を計算する", combine(TOperation::Subtract, &PolySub)},
-        {"MulSButton", "×", "f(x) * g(x) を計算する", combine(TOperation::Multiply, &PolyMul)},
-        {"DivSButton", "÷", "f(x) ÷ g(x) を計算する", [this] { DivSButtonClick(); }},
-        {"PowerSButton", "＾", "f(x) ^ g(x) を計算する", [this] { PowerSButtonClick(); }},
-        {"EnterSButton", "代", "f(x) に g(x) を代入する",
-         combine(TOperation::Substitute, &PolyCompose)},
-        {"GcdSButton", "G", "f(x) と g(x) の最大公約式を求める", [this] { GcdSButtonClick(); }},
-        {"LcmSButton", "L", "f(x) と g(x) の最小公倍式を求める", [this] { LcmSButtonClick(); }}};
+    } operations[8] = {{"AddSButton", "+", "f(x) + g(x) を計算する"},
+                       {"SubSButton", "-", "f(x) - g(x) を計算する"},
+                       {"MulSButton", "×", "f(x) * g(x) を計算する"},
+                       {"DivSButton", "÷", "f(x) ÷ g(x) を計算する"},
+                       {"PowerSButton", "＾", "f(x) ^ g(x) を計算する"},
+                       {"EnterSButton", "代", "f(x) に g(x) を代入する"},
+                       {"GcdSButton", "G", "f(x) と g(x) の最大公約式を求める"},
+                       {"LcmSButton", "L", "f(x) と g(x) の最小公倍式を求める"}};
     for (int k = 0; k < 8; ++k) {
         // The buttons take no focus; Ctrl+1 to Ctrl+8 press them from the keyboard.
         const QKeySequence shortcut(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + k));
@@ -79,7 +70,8 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(x + (k % 4) * kButton, kCentre - kButton + (k / 4) * kButton, kButton,
                             kButton);
-        OnClick(button, operations[k].Handler);
+        OnClick(button,
+                [this, command = operations[k].Name] { Calculate(problems::SolveEnzan, command); });
         connect(new QShortcut(shortcut, this), &QShortcut::activated, button, &QToolButton::click);
     }
     NameControls({{"AddSButton", "f(x) と g(x) の和"},
@@ -111,75 +103,6 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
     }
     // The last coefficient skips the answer and rests on Clear; Enter computes nothing here.
     OnEnter(EditG[0], [this] { FocusSteps(2); });
-}
-
-std::pair<TPolynomial, TPolynomial> TEnzanForm::ReadFG(TOperation operation) {
-    Writes({EditAns}); // every operation answers there
-    const TPolynomial f = ReadCoefficients(EditF);
-    const TPolynomial g = ReadCoefficients(EditG);
-    StopOnBadFields();
-    Problem([=] { return OperationProblem(operation, f, g); });
-    return {f, g};
-}
-
-void TEnzanForm::ShowFG(TOperation kind,
-                        void (*operation)(TPolynomial, TPolynomial, TPolynomial&)) {
-    // Names, not a structured binding: the lambdas below capture f and g,
-    // which not every compiler allows for a binding.
-    const std::pair<TPolynomial, TPolynomial> read = ReadFG(kind);
-    const TPolynomial& f = read.first;
-    const TPolynomial& g = read.second;
-    TOperationResult result;
-    operation(f, g, result.Value);
-    SetField(EditAns, PolyToText(result.Value));
-    Answer([=] { return PolynomialAnswer(result.Value); }, {EditAns});
-    Working([=] { return OperationWorking(kind, f, g, result); });
-}
-
-void TEnzanForm::DivSButtonClick() {
-    const std::pair<TPolynomial, TPolynomial> read = ReadFG(TOperation::Divide);
-    const TPolynomial& f = read.first;
-    const TPolynomial& g = read.second;
-    TOperationResult result;
-    result.Quotient = PolyQuotient(f, g);
-    SetField(EditAns, QuotientText(result.Quotient));
-    Answer([=] { return QuotientAnswer(result.Quotient); }, {EditAns});
-    Working([=] { return OperationWorking(TOperation::Divide, f, g, result); });
-}
-
-void TEnzanForm::PowerSButtonClick() {
-    const std::pair<TPolynomial, TPolynomial> read = ReadFG(TOperation::Power);
-    const TPolynomial& f = read.first;
-    const TPolynomial& g = read.second;
-    if (const auto power = Accept(PowerOf(f, g))) {
-        SetField(EditAns, PowerText(*power));
-        Answer([=] { return PowerAnswer(*power); }, {EditAns});
-        TOperationResult result;
-        result.Power = *power;
-        Working([=] { return OperationWorking(TOperation::Power, f, g, result); });
-    }
-}
-
-void TEnzanForm::GcdSButtonClick() {
-    const std::pair<TPolynomial, TPolynomial> read = ReadFG(TOperation::Gcd);
-    const TPolynomial& f = read.first;
-    const TPolynomial& g = read.second;
-    TOperationResult result;
-    result.Common = GcdOf(f, g);
-    SetField(EditAns, CommonText(result.Common));
-    Answer([=] { return CommonAnswer(result.Common); }, {EditAns});
-    Working([=] { return OperationWorking(TOperation::Gcd, f, g, result); });
-}
-
-void TEnzanForm::LcmSButtonClick() {
-    const std::pair<TPolynomial, TPolynomial> read = ReadFG(TOperation::Lcm);
-    const TPolynomial& f = read.first;
-    const TPolynomial& g = read.second;
-    TOperationResult result;
-    result.Common = LcmOf(f, g);
-    SetField(EditAns, CommonText(result.Common));
-    Answer([=] { return CommonAnswer(result.Common); }, {EditAns});
-    Working([=] { return OperationWorking(TOperation::Lcm, f, g, result); });
 }
 
 void TEnzanForm::ClearButtonClick() {

@@ -4,13 +4,9 @@
 // remainder, power, substitution, gcd, lcm), each with its own button.
 #pragma once
 
-#include "BoardNotation.h"
-#include "Polynomial.h"
 #include "ToolForm.h"
 
 #include <array>
-#include <string>
-#include <utility>
 
 class QLineEdit;
 
@@ -21,16 +17,6 @@ public:
     explicit TEnzanForm(QWidget* mainWindow);
 
 private:
-    // Reads f and g for the operation, which names the problem.
-    std::pair<arith::TPolynomial, arith::TPolynomial> ReadFG(arith::TOperation operation);
-    // Reads f and g, applies a sum, difference, product or substitution, and writes the result.
-    void ShowFG(arith::TOperation kind,
-                void (*operation)(arith::TPolynomial, arith::TPolynomial, arith::TPolynomial&));
-
-    void DivSButtonClick();
-    void PowerSButtonClick();
-    void GcdSButtonClick();
-    void LcmSButtonClick();
     void ClearButtonClick();
 
     // Coefficient fields indexed by the power of x: EditF[5] is EditF5.

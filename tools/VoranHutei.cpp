@@ -2,10 +2,8 @@
 #include "VoranHutei.h"
 
 #include "AnswerEdit.h"
-#include "BoardNotation.h"
 #include "Fonts.h"
-#include "Hutei.h"
-#include "WorkingSystems.h"
+#include "HuteiProblem.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -14,10 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <string>
 #include <utility>
-
-using namespace arith;
 
 namespace {
 
@@ -154,36 +149,7 @@ void THuteiForm::SetMode(bool all) {
 }
 
 void THuteiForm::CalcButtonClick() {
-    if (OneRadio->isChecked()) {
-        Writes({xAnsEdit1, yAnsEdit1});
-    } else {
-        Writes({xAnsEdit2, yAnsEdit2});
-    }
-    const arith::TInteger a = ReadInteger(xEdit);
-    const arith::TInteger b = ReadInteger(yEdit);
-    const arith::TInteger c = ReadInteger(zEdit);
-    StopOnBadFields();
-    const bool plus = PlusItem->isChecked();
-    const bool general = AllRadio->isChecked();
-    Problem([=] { return HuteiProblem(a, b, c, plus); });
-    TOutcome<THuteiSolution> solved = HuteiSolve(a, b, c, plus);
-    // Without an integer solution the working ends in the reason there is none.
-    const THuteiSolution found = solved.Answer.value_or(THuteiSolution{});
-    Working([=] { return HuteiWorking(a, b, c, plus, found, general, TStepRun::Abridged); },
-            [=] { return HuteiWorking(a, b, c, plus, found, general); });
-    const auto s = Accept(std::move(solved));
-    if (!s) {
-        return;
-    }
-    if (general) {
-        SetField(xAnsEdit2, HuteiTermText(s->XStep, s->X));
-        SetField(yAnsEdit2, HuteiTermText(s->YStep, s->Y));
-        Answer([=] { return HuteiAnswer(*s, true); }, {xAnsEdit2, yAnsEdit2});
-    } else {
-        SetField(xAnsEdit1, AnswerDigits(s->X));
-        SetField(yAnsEdit1, AnswerDigits(s->Y));
-        Answer([=] { return HuteiAnswer(*s, false); }, {xAnsEdit1, yAnsEdit1});
-    }
+    Calculate(problems::SolveHutei);
 }
 
 void THuteiForm::ClearButtonClick() {

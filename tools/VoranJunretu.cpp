@@ -2,14 +2,11 @@
 #include "VoranJunretu.h"
 
 #include "AnswerEdit.h"
-#include "BoardNotation.h"
-#include "Counting.h"
 #include "Fonts.h"
+#include "JunretuProblem.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-
-using namespace arith;
 
 TJunretuForm::TJunretuForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TJunretuForm", QStringLiteral("順列・組合せ"), QSize(638, 233), -20,
@@ -72,29 +69,10 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
     SetTabOrder({KaijoEdit, buttons[0], AnsKaijoEdit, P1Edit, buttons[1], P2Edit, AnsPEdit, C1Edit,
                  buttons[2], C2Edit, AnsCEdit, commands.Clear, commands.Close});
 
-    const auto factorial = [this] {
-        Writes({AnsKaijoEdit});
-        const arith::TInteger n = ReadInteger(KaijoEdit);
-        StopOnBadFields();
-        Problem([=] { return FactorialProblem(n); });
-        Show(AnsKaijoEdit, Factorial(n), TCountKind::Factorial, n, 0);
-    };
-    const auto permutations = [this] {
-        Writes({AnsPEdit});
-        const arith::TInteger n = ReadInteger(P1Edit);
-        const arith::TInteger r = ReadInteger(P2Edit);
-        StopOnBadFields();
-        Problem([=] { return PermutationProblem(n, r); });
-        Show(AnsPEdit, Permutations(n, r), TCountKind::Permutation, n, r);
-    };
-    const auto combinations = [this] {
-        Writes({AnsCEdit});
-        const arith::TInteger n = ReadInteger(C1Edit);
-        const arith::TInteger r = ReadInteger(C2Edit);
-        StopOnBadFields();
-        Problem([=] { return CombinationProblem(n, r); });
-        Show(AnsCEdit, Combinations(n, r), TCountKind::Combination, n, r);
-    };
+    // Each row's button gives its own name as the command.
+    const auto factorial = [this] { Calculate(problems::SolveJunretu, "KaijoButton"); };
+    const auto permutations = [this] { Calculate(problems::SolveJunretu, "PButton"); };
+    const auto combinations = [this] { Calculate(problems::SolveJunretu, "CButton"); };
     OnClick(buttons[0], factorial);
     OnClick(buttons[1], permutations);
     OnClick(buttons[2], combinations);
@@ -103,16 +81,6 @@ TJunretuForm::TJunretuForm(QWidget* mainWindow)
     EnterCalculates(C2Edit, 0, combinations);
     for (QLineEdit* first : {P1Edit, C1Edit}) {
         OnEnter(first, [this] { FocusSteps(2); });
-    }
-}
-
-void TJunretuForm::Show(QLineEdit* answer, TOutcome<TCount> count, TCountKind kind,
-                        const TInteger& n, const TInteger& r) {
-    // Numbers out of range stop with a warning, and the answer goes back to "answer".
-    if (const auto shown = Accept(std::move(count))) {
-        SetField(answer, CountText(*shown));
-        Answer([=] { return CountAnswer(*shown); }, {answer});
-        Working([=] { return CountWorking(kind, n, r, *shown); });
     }
 }
 

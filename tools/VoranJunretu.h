@@ -3,9 +3,7 @@
 // in full up to 500 digits and as "overflow" beyond.
 #pragma once
 
-#include "Counting.h"
 #include "ToolForm.h"
-#include "Working.h"
 
 class QLineEdit;
 
@@ -16,11 +14,6 @@ public:
     explicit TJunretuForm(QWidget* mainWindow);
 
 private:
-    // Writes a count into its answer field (after its warning, "answer"), and
-    // hands the answer board the count and how it is reached.
-    void Show(QLineEdit* answer, arith::TOutcome<arith::TCount> count, arith::TCountKind kind,
-              const arith::TInteger& n, const arith::TInteger& r);
-
     void ClearButtonClick();
     void ClearFields();
 

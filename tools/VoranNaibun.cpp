@@ -2,11 +2,8 @@
 #include "VoranNaibun.h"
 
 #include "AnswerEdit.h"
-#include "BoardNotation.h"
 #include "Fonts.h"
-#include "Geometry.h"
-#include "Graph.h"
-#include "Working.h"
+#include "NaibunProblem.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,9 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <string>
-
-using namespace arith;
+#include <utility>
 
 namespace {
 
@@ -162,40 +157,7 @@ void TNaibunForm::SetMode(Mode mode) {
 }
 
 void TNaibunForm::CalcButtonClick() {
-    const bool internal = RadioNaibun->isChecked();
-    if (RadioChokusen->isChecked()) {
-        Writes({EditAnsC});
-        Writes({LabelY}, QStringLiteral("y"));
-    } else {
-        const PointGroup& answer = internal ? Naibun : Gaibun;
-        Writes({answer.AnsX, answer.AnsY});
-    }
-    const TPoint a{ReadRational(EditX1), ReadRational(EditY1)};
-    const TPoint b{ReadRational(EditX2), ReadRational(EditY2)};
-    const TRational m = ReadRational(EditM);
-    const TRational n = ReadRational(EditN);
-    StopOnBadFields();
-    if (RadioChokusen->isChecked()) {
-        Problem([=] { return LineProblem(a, b); });
-        if (const auto line = Accept(LineThrough(a, b))) {
-            LabelY->setText(QString(QLatin1Char(LineLetter(*line))));
-            SetField(EditAnsC, LineText(*line));
-            Answer([=] { return LineAnswer(*line); }, {EditAnsC});
-            Working([=] { return LineWorking(a, b, *line); });
-            Graph([=] { return LineGraph(a, b, *line); });
-        }
-        return;
-    }
-    const auto kind = internal ? TDivision::Internal : TDivision::External;
-    Problem([=] { return DivisionProblem(kind, a, b, m, n); });
-    if (const auto point = Accept(DivisionPoint(kind, a, b, m, n))) {
-        const PointGroup& answer = internal ? Naibun : Gaibun;
-        SetField(answer.AnsX, RatToText(point->X));
-        SetField(answer.AnsY, RatToText(point->Y));
-        Answer([=] { return DivisionAnswer(*point); }, {answer.AnsX, answer.AnsY});
-        Working([=] { return DivisionWorking(kind, a, b, m, n, *point); });
-        Graph([=] { return DivisionGraph(kind, a, b, *point); });
-    }
+    Calculate(problems::SolveNaibun);
 }
 
 void TNaibunForm::ClearButtonClick() {

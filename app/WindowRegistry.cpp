@@ -2,6 +2,11 @@
 #include "WindowRegistry.h"
 
 #include "AnswerBoard.h"
+#include "BibunProblem.h"
+#include "EnzanProblem.h"
+#include "HuteiProblem.h"
+#include "JunretuProblem.h"
+#include "NaibunProblem.h"
 #include "NijiProblem.h"
 #include "ToolForm.h"
 #include "VoranBibun.h"
@@ -43,7 +48,7 @@ const std::vector<TWindowEntry>& Table() {
          "EnzanMenu",
          "四則演算(&C)",
          &Make<TEnzanForm>,
-         nullptr,
+         &problems::SolveEnzan,
          {"AddSButton", "SubSButton", "MulSButton", "DivSButton", "PowerSButton", "EnterSButton",
           "GcdSButton", "LcmSButton"}},
         {"TInsuuForm",
@@ -122,7 +127,7 @@ const std::vector<TWindowEntry>& Table() {
          "HuteiMenu",
          "不定方程式（&H)",
          &Make<THuteiForm>,
-         nullptr,
+         &problems::SolveHutei,
          {"CalcButton"},
          {{"zEdit", "1"}},
          {{"RadioGroup1", {"PlusItem", "MinusItem"}}, {nullptr, {"OneRadio", "AllRadio"}}}},
@@ -137,7 +142,7 @@ const std::vector<TWindowEntry>& Table() {
          "NaibunMenu",
          "内分・外分(&D)",
          &Make<TNaibunForm>,
-         nullptr,
+         &problems::SolveNaibun,
          {"CalcButton"},
          {},
          {{nullptr, {"RadioNaibun", "RadioGaibun", "RadioChokusen"}}}},
@@ -152,7 +157,7 @@ const std::vector<TWindowEntry>& Table() {
          "BibunMenu",
          "微分(&B)",
          &Make<TBibunForm>,
-         nullptr,
+         &problems::SolveBibun,
          {"CalcButton"},
          {},
          {{nullptr, {"RadioKeisuu", "RadioSessen", "RadioKyokuchi"}}}},
@@ -180,7 +185,7 @@ const std::vector<TWindowEntry>& Table() {
          "JunretuMenu",
          "順列・組合せ(&J)",
          &Make<TJunretuForm>,
-         nullptr,
+         &problems::SolveJunretu,
          {"KaijoButton", "PButton", "CButton"}},
         {"TSigmaForm",
          "∑",

@@ -9,10 +9,10 @@
 #                         (300 cases per window), the desktop checks and the Debian package
 #                         (build/package/vorantel_<version>_<arch>.deb)
 #   ./test.sh --sanitize  the same tests but the package in an AddressSanitizer +
-#                         UndefinedBehaviorSanitizer build in build-asan/, the oracle at 30 cases
-#                         per window (the normal build checks the 300)
-#   ./test.sh --fuzz      a fixed short run of the fuzz targets (clang) in build-fuzz/: the
-#                         readers on 20,000 inputs, the tool windows on 120,000, each on both cores
+#                         UndefinedBehaviorSanitizer build (clang) in build-asan/, the oracle at
+#                         30 cases per window (the normal build checks the 300)
+#   ./test.sh --fuzz      a fixed short run of the fuzz targets, linked in that same build: the
+#                         readers on 20,000 inputs, the tool windows on 120,000, each on all cores
 # Where ccache is installed, every build goes through it (a fresh clone reuses what another
 # clone compiled).
 set -euo pipefail
@@ -31,9 +31,12 @@ quick_targets=(arith_tests app_tests mathview_tests vorantel-script)
 desktop_targets=(vorantel vorantel-late-frame)
 
 configure() {
-    cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBUILD_TESTING=ON -DVORANTEL_BUILD_BENCH=ON "${@:2}"
+    cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON "${@:2}"
 }
+# The sanitizer build is the one the fuzz targets link in (fuzz/run.sh configures it alike):
+# clang, whose UndefinedBehaviorSanitizer also checks conversions from floating point.
+sanitize_options=(-DCMAKE_CXX_COMPILER=clang++ "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g"
+    -DVORANTEL_SANITIZE=ON -DVORANTEL_FUZZ=ON)
 # build DIR [TARGET...]: the targets, or everything without any
 build() { cmake --build "$1" --parallel "$(nproc)" ${2:+--target "${@:2}"}; }
 run_tests() {
@@ -43,18 +46,18 @@ run_tests() {
 
 # Everything, and every test but oracle.quick (the first tenth of oracle).
 normal_check() {
-    configure build
+    configure build -DVORANTEL_BUILD_BENCH=ON
     build build
     run_tests build -E '^oracle\.quick$'
 }
 # No package, and the oracle at 30 cases per window.
 sanitize_check() {
-    configure build-asan -DVORANTEL_SANITIZE=ON
+    configure build-asan "${sanitize_options[@]}"
     build build-asan "${quick_targets[@]}" "${desktop_targets[@]}"
     run_tests build-asan
 }
 quick_check() {
-    configure build
+    configure build -DVORANTEL_BUILD_BENCH=ON
     build build "${quick_targets[@]}"
     run_tests build -L '^(unit|format|layering|ui|quick)$'
 }

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (AddressSanitizer, UndefinedBehaviorSanitizer,
-# libFuzzer) in build-fuzz/ and runs every target for SECONDS each (default 10):
+# libFuzzer) in build-asan/, the sanitizer build of ./test.sh, and runs every target for SECONDS each (default 10):
 # readers (the number and polynomial readers) and windows (every tool window,
 # the first byte of an input picking the window).
 # Any finding (crash, sanitizer report, input slower than the time limit, memory
-# beyond the limit) fails the run; its input is left in build-fuzz/findings/.
+# beyond the limit) fails the run; its input is left in build-asan/findings/.
 #   fuzz/run.sh [SECONDS] [TARGET...]     targets without the fuzz_ prefix
 # With FUZZ_RUNS=N each target instead runs N inputs from fixed seeds, so a
 # short check (what ./test.sh runs) tries the same inputs on every machine.
@@ -22,10 +22,11 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 jobs=${FUZZ_JOBS:-$(nproc)}
 
-dir=build-fuzz
-cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DVORANTEL_FUZZ=ON -DVORANTEL_SANITIZE=ON \
-    -DBUILD_TESTING=OFF -DVORANTEL_BUILD_BENCH=OFF >/dev/null
+# configured as ./test.sh configures its sanitizer build, so that the two share one build
+dir=build-asan
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
+    -DVORANTEL_SANITIZE=ON -DVORANTEL_FUZZ=ON >/dev/null
 cmake --build "$dir" --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
@@ -33,7 +34,7 @@ export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0"
 mkdir -p "$dir/findings"
 failed=()
 
-# One process of target $1 with seed $2; its log is build-fuzz/findings/$1-$2.log.
+# One process of target $1 with seed $2; its log is build-asan/findings/$1-$2.log.
 fuzz_one() {
     local t=$1 seed=$2
     # New inputs go to a scratch corpus; the seeds in the repo stay as they are.

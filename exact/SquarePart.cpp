@@ -335,8 +335,12 @@ private:
     // c fits in a word.
     TInteger Search(TInteger& c, ulong word) {
         const flint_bitcnt_t bits = fmpz_bits(c.Raw());
-        const auto steps =
-            static_cast<ulong>(kStepsPerRoot * std::cbrt(std::sqrt(fmpz_get_d(c.Raw()))));
+        // Only numbers of up to 128 bits search by steps; a larger one would
+        // not fit the conversions (a double, then a word).
+        const ulong steps =
+            bits <= 128
+                ? static_cast<ulong>(kStepsPerRoot * std::cbrt(std::sqrt(fmpz_get_d(c.Raw()))))
+                : 0;
         TInteger factor;
         if (word != 0) {
             fmpz_set_ui(factor.Raw(), FindFactor(TMontgomery<ulong>(word), steps));

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Drives one tool window with arbitrary field texts through its own handlers.
+// Drives the tool windows with arbitrary field texts through their own handlers.
 //
-// Input: the first line holds one byte per choice the window offers (mode,
-// radio item, operation button; each byte taken modulo the number of
+// Input: the first byte picks the window, 'a' to 'l' in the order of Plans()
+// below (any byte counts, taken as (byte - 'a') modulo the number of windows);
+// the rest of the first line holds one byte per choice the window offers
+// (mode, radio item, operation button; each byte taken modulo the number of
 // choices); every further line is the text of one edit field, in the order the
 // window creates its fields (missing lines leave a field empty). The chosen
-// controls are clicked in order, the last one running the calculation.
+// controls are clicked in order, the last one running the calculation. One
+// target for all windows shares what it learns of the readers and the number
+// code between them, and builds and runs once.
 //
 // Checks: no exception escapes the handler, and every answer field ends as
 // either its previous text or a non-empty text (empty only where the window
@@ -30,8 +34,6 @@
 #include <exception>
 #include <string_view>
 #include <vector>
-
-extern const char* const kFuzzWindow; // set per target (WindowName.cpp)
 
 namespace {
 
@@ -73,11 +75,14 @@ struct THarness {
     std::vector<std::vector<QAbstractButton*>> Choices;
 };
 
-THarness harness;
-bool inputHasReplacement = false; // an input field holds U+FFFD, which an answer may echo
+TMainForm* mainForm = nullptr;
+std::vector<THarness> harnesses;   // one per plan, set up when its window is first picked
+const THarness* current = nullptr; // the window of the input being run
+bool inputHasReplacement = false;  // an input field holds U+FFFD, which an answer may echo
 
 [[noreturn]] void Fail(const char* what, const QString& detail) {
-    std::fprintf(stderr, "%s: %s: %s\n", kFuzzWindow, what, detail.toUtf8().constData());
+    const char* window = current != nullptr ? current->Plan->ClassName : "fuzz";
+    std::fprintf(stderr, "%s: %s: %s\n", window, what, detail.toUtf8().constData());
     std::abort();
 }
 
@@ -115,7 +120,7 @@ void CheckGraph(const TBoardEntry& entry) {
     }
 }
 
-void Setup() {
+void SetupApplication() {
     static int argc = 1;
     static char name[] = "fuzz";
     static char* argv[] = {name, nullptr};
@@ -124,19 +129,21 @@ void Setup() {
     auto* app = new QApplication(argc, argv);
     ConfigureApplication(*app);
     SetMessageBoxHook(&CheckBox);
-    TMainForm* main = CreateWindows();
+    mainForm = CreateWindows();
+    harnesses.resize(Plans().size());
+}
 
-    for (const TWindowPlan& plan : Plans()) {
-        if (std::strcmp(plan.ClassName, kFuzzWindow) == 0) {
-            harness.Plan = &plan;
-        }
+const THarness& Harness(std::size_t index) {
+    THarness& harness = harnesses[index];
+    if (harness.Window != nullptr) {
+        return harness;
     }
-    if (harness.Plan == nullptr) {
-        Fail("no plan for window", QString());
-    }
-    harness.Window = main->findChild<QWidget*>(QString::fromLatin1(kFuzzWindow));
+    harness.Plan = &Plans()[index];
+    current = &harness;
+    const QString className = QString::fromLatin1(harness.Plan->ClassName);
+    harness.Window = mainForm->findChild<QWidget*>(className);
     if (harness.Window == nullptr) {
-        Fail("window not found", QString());
+        Fail("window not found", className);
     }
     harness.Window->show();
     if (auto* tool = qobject_cast<ToolForm*>(harness.Window)) {
@@ -146,6 +153,7 @@ void Setup() {
     harness.Fields.assign(fields.begin(), fields.end());
     if (qEnvironmentVariableIsSet("VORANTEL_FUZZ_FIELDS")) {
         // The line order of an input, for writing seeds by hand.
+        std::fprintf(stderr, "%s:\n", harness.Plan->ClassName);
         for (const QLineEdit* field : harness.Fields) {
             std::fprintf(stderr, "%s\n", field->objectName().toUtf8().constData());
         }
@@ -161,6 +169,7 @@ void Setup() {
         }
         harness.Choices.push_back(buttons);
     }
+    return harness;
 }
 
 bool IsAnswer(const QLineEdit* field) {
@@ -168,7 +177,7 @@ bool IsAnswer(const QLineEdit* field) {
 }
 
 bool MayBeEmpty(const QLineEdit* field) {
-    for (const char* name : harness.Plan->MayBeEmpty) {
+    for (const char* name : current->Plan->MayBeEmpty) {
         if (field->objectName() == QLatin1String(name)) {
             return true;
         }
@@ -179,11 +188,17 @@ bool MayBeEmpty(const QLineEdit* field) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (harness.Window == nullptr) {
-        Setup();
+    if (mainForm == nullptr) {
+        SetupApplication();
     }
+    if (size == 0) {
+        return 0;
+    }
+    const std::size_t windows = Plans().size();
+    const THarness& harness = Harness(std::uint8_t(data[0] - 'a') % windows);
+    current = &harness;
     std::vector<std::string_view> lines;
-    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
         lines.push_back(rest.substr(0, end));

@@ -14,7 +14,8 @@
 #                         UndefinedBehaviorSanitizer build (clang) in build-asan/, the oracle at
 #                         30 cases per window (the normal build checks the 300)
 #   ./test.sh --fuzz      a fixed short run of the fuzz targets, linked in that same build: the
-#                         readers on 20,000 inputs, the tool windows on 120,000, each on all cores
+#                         readers on 20,000 inputs, the windows' problem entries on 120,000 and
+#                         the tool windows themselves on 30,000, each on all cores
 # Where ccache is installed, every build goes through it (a fresh clone reuses what another
 # clone compiled).
 set -euo pipefail
@@ -67,7 +68,8 @@ quick_check() {
 # all twelve windows and their common number code.
 fuzz_check() {
     FUZZ_RUNS=20000 fuzz/run.sh 0 readers
-    FUZZ_RUNS=120000 fuzz/run.sh 0 windows
+    FUZZ_RUNS=120000 fuzz/run.sh 0 problems
+    FUZZ_RUNS=30000 fuzz/run.sh 0 windows
 }
 
 case "${1:-}" in

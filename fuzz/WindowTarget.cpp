@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the tool windows with arbitrary field texts through their own handlers.
 //
-// Input: the first byte picks the window, 'a' to 'l' in the order of Plans()
-// below (any byte counts, taken as (byte - 'a') modulo the number of windows);
+// Input: the first byte picks the window, 'a' to 'l' in the order of the
+// window registry (any byte counts, taken as (byte - 'a') modulo the number of windows);
 // the rest of the first line holds one byte per choice the window offers
 // (mode, radio item, operation button; each byte taken modulo the number of
 // choices); every further line is the text of one edit field, in the order the
@@ -21,11 +21,13 @@
 #include "Startup.h"
 #include "ToolForm.h"
 #include "VoranMain.h"
+#include "WindowRegistry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -41,30 +43,26 @@ struct TWindowPlan {
     const char* ClassName;
     // Each choice set is one click; a byte of the first line picks its member.
     std::vector<std::vector<const char*>> Choices;
-    // Answer fields that the calculation may leave empty.
-    std::vector<const char*> MayBeEmpty;
 };
 
+// Every window that calculates, from the window registry: its radio groups,
+// then its command buttons.
 const std::vector<TWindowPlan>& Plans() {
-    static const std::vector<TWindowPlan> plans = {
-        {"TEnzanForm",
-         {{"AddSButton", "SubSButton", "MulSButton", "DivSButton", "PowerSButton", "EnterSButton",
-           "GcdSButton", "LcmSButton"}},
-         {}},
-        {"TInsuuForm", {{"CalcButton"}}, {}},
-        {"TNijiForm", {{"CalcButton"}}, {}},
-        {"TKojiForm", {{"CalcButton"}}, {"EditAns"}}, // emptied when no root is found
-        {"TRenrituForm", {{"CalcButton"}}, {}},
-        {"TRenritu3Form", {{"CalcButton"}}, {}},
-        {"THuteiForm", {{"PlusItem", "MinusItem"}, {"OneRadio", "AllRadio"}, {"CalcButton"}}, {}},
-        {"TBibunForm",
-         {{"RadioKeisuu", "RadioSessen", "RadioKyokuchi"}, {"CalcButton"}},
-         {"EditAnsBigX", "EditAnsSmallX"}},
-        {"TSekibunForm", {{"CalcButton"}}, {}},
-        {"TSigmaForm", {{"CalcButton"}}, {}},
-        {"TNaibunForm", {{"RadioNaibun", "RadioGaibun", "RadioChokusen"}, {"CalcButton"}}, {}},
-        {"TJunretuForm", {{"KaijoButton", "PButton", "CButton"}}, {}},
-    };
+    static const std::vector<TWindowPlan> plans = [] {
+        std::vector<TWindowPlan> made;
+        for (const TWindowEntry& window : Windows()) {
+            if (window.Solve == nullptr) {
+                continue;
+            }
+            TWindowPlan plan{window.Class, {}};
+            for (const TRadioGroup& group : window.RadioGroups) {
+                plan.Choices.push_back(group.Radios);
+            }
+            plan.Choices.push_back(window.Commands);
+            made.push_back(std::move(plan));
+        }
+        return made;
+    }();
     return plans;
 }
 
@@ -73,6 +71,7 @@ struct THarness {
     QWidget* Window = nullptr;
     std::vector<QLineEdit*> Fields;
     std::vector<std::vector<QAbstractButton*>> Choices;
+    std::vector<const QLineEdit*> StartEmpty; // answer fields empty when first shown
 };
 
 TMainForm* mainForm = nullptr;
@@ -151,6 +150,11 @@ const THarness& Harness(std::size_t index) {
     }
     const QList<QLineEdit*> fields = harness.Window->findChildren<QLineEdit*>();
     harness.Fields.assign(fields.begin(), fields.end());
+    for (const QLineEdit* field : fields) {
+        if (field->text().isEmpty()) {
+            harness.StartEmpty.push_back(field);
+        }
+    }
     if (qEnvironmentVariableIsSet("VORANTEL_FUZZ_FIELDS")) {
         // The line order of an input, for writing seeds by hand.
         std::fprintf(stderr, "%s:\n", harness.Plan->ClassName);
@@ -176,13 +180,10 @@ bool IsAnswer(const QLineEdit* field) {
     return field->objectName().contains(QStringLiteral("Ans"));
 }
 
+// An answer field that the window shows empty at first may end empty.
 bool MayBeEmpty(const QLineEdit* field) {
-    for (const char* name : current->Plan->MayBeEmpty) {
-        if (field->objectName() == QLatin1String(name)) {
-            return true;
-        }
-    }
-    return false;
+    return std::find(current->StartEmpty.begin(), current->StartEmpty.end(), field) !=
+           current->StartEmpty.end();
 }
 
 } // namespace

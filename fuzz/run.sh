@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (AddressSanitizer, UndefinedBehaviorSanitizer,
 # libFuzzer) in build-asan/, the sanitizer build of ./test.sh, and runs every target for SECONDS each (default 10):
-# readers (the number and polynomial readers) and windows (every tool window,
-# the first byte of an input picking the window).
+# readers (the number and polynomial readers), problems (every window's
+# problem entry without the windows) and windows (every tool window), the first
+# byte of an input picking the window.
 # Any finding (crash, sanitizer report, input slower than the time limit, memory
 # beyond the limit) fails the run; its input is left in build-asan/findings/.
 #   fuzz/run.sh [SECONDS] [TARGET...]     targets without the fuzz_ prefix
@@ -18,7 +19,7 @@ seconds=${1:-10}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(readers windows)
+    targets=(readers problems windows)
 fi
 jobs=${FUZZ_JOBS:-$(nproc)}
 

@@ -2,16 +2,11 @@
 #include "VoranInsuu.h"
 
 #include "AnswerEdit.h"
-#include "BoardNotation.h"
-#include "Factorization.h"
 #include "Fonts.h"
-#include "Graph.h"
-#include "WorkingAlgebra.h"
+#include "InsuuProblem.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-
-using namespace arith;
 
 TInsuuForm::TInsuuForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TInsuuForm", QStringLiteral("因数分解"), QSize(625, 129), -60, 0) {
@@ -39,16 +34,7 @@ TInsuuForm::TInsuuForm(QWidget* mainWindow)
 }
 
 void TInsuuForm::CalcButtonClick() {
-    Writes({EditAns});
-    const TPolynomial p = ReadCoefficients(Edits);
-    StopOnBadFields();
-    Problem([=] { return FactorProblem(p); });
-    if (const auto factors = Accept(Factorize(p))) {
-        SetField(EditAns, FactorListToText(*factors, 'x'));
-        Answer([=] { return FactorAnswer(*factors); }, {EditAns});
-        Working([=] { return FactorWorking(p, *factors); });
-        Graph([=] { return EquationGraph(p, RootsOfFactors(*factors)); });
-    }
+    Calculate(problems::SolveInsuu);
 }
 
 void TInsuuForm::ClearFields() {

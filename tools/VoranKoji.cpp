@@ -2,19 +2,11 @@
 #include "VoranKoji.h"
 
 #include "AnswerEdit.h"
-#include "BoardNotation.h"
-#include "Equations.h"
 #include "Fonts.h"
-#include "Graph.h"
-#include "Working.h"
-#include "WorkingAlgebra.h"
+#include "KojiProblem.h"
 
 #include <QLineEdit>
-
 #include <QPushButton>
-#include <algorithm>
-
-using namespace arith;
 
 TKojiForm::TKojiForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TKojiForm", QStringLiteral("高次方程式"), QSize(717, 129), 20, 0) {
@@ -45,22 +37,7 @@ TKojiForm::TKojiForm(QWidget* mainWindow)
 }
 
 void TKojiForm::CalcButtonClick() {
-    Writes({EditAns});
-    const TPolynomial p = ReadCoefficients(Edits);
-    StopOnBadFields();
-    // Zeros typed in every field make the equation 0 = 0; empty fields are no equation.
-    const bool typed = std::any_of(Edits.begin(), Edits.end(),
-                                   [](const QLineEdit* edit) { return !FieldText(edit).empty(); });
-    Problem([=] { return EquationProblem(p); });
-    if (const auto roots = Accept(SolveByFactoring(p, typed))) {
-        SetField(EditAns, RootsText(*roots, true));
-        Answer([=] { return RootsAnswer(*roots, true); }, {EditAns});
-        Working([=] {
-            const auto working = EquationWorking(p, *roots);
-            return working ? working : QuadraticWorking(p, *roots);
-        });
-        Graph([=] { return EquationGraph(p, *roots); });
-    }
+    Calculate(problems::SolveKoji);
 }
 
 void TKojiForm::ClearButtonClick() {

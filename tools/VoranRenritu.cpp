@@ -2,17 +2,12 @@
 #include "VoranRenritu.h"
 
 #include "AnswerEdit.h"
-#include "BoardNotation.h"
 #include "Fonts.h"
-#include "Graph.h"
-#include "LinearSystem.h"
-#include "WorkingSystems.h"
+#include "RenrituProblem.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-using namespace arith;
 
 TRenrituForm::TRenrituForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TRenrituForm", QStringLiteral("連立方程式"), QSize(625, 129), -40, 0) {
@@ -69,23 +64,7 @@ TRenrituForm::TRenrituForm(QWidget* mainWindow)
 }
 
 void TRenrituForm::CalcButtonClick() {
-    // The coefficients first, then the right-hand sides.
-    Writes({EditAnsX, EditAnsY});
-    TLinearSystem system{};
-    system[0][0] = ReadRational(EditX1);
-    system[0][1] = ReadRational(EditY1);
-    system[1][0] = ReadRational(EditX2);
-    system[1][1] = ReadRational(EditY2);
-    system[0][2] = ReadRational(EditA1);
-    system[1][2] = ReadRational(EditA2);
-    StopOnBadFields();
-    Problem([=] { return LinearProblem(system, 2); });
-    const TLinearSolution solution = SolveLinearSystem(system, 2);
-    SetField(EditAnsX, LinearValueText(solution, 0));
-    SetField(EditAnsY, LinearValueText(solution, 1));
-    Answer([=] { return LinearAnswer(solution, 2); }, {EditAnsX, EditAnsY});
-    Working([=] { return LinearWorking(system, 2, solution); });
-    Graph([=] { return LinearGraph(system, solution); });
+    Calculate(problems::SolveRenritu);
 }
 
 void TRenrituForm::ClearFields() {

@@ -2,16 +2,12 @@
 #include "VoranRenritu3.h"
 
 #include "AnswerEdit.h"
-#include "BoardNotation.h"
 #include "Fonts.h"
-#include "LinearSystem.h"
-#include "WorkingSystems.h"
+#include "Renritu3Problem.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-using namespace arith;
 
 namespace {
 
@@ -93,23 +89,7 @@ TRenritu3Form::TRenritu3Form(QWidget* mainWindow)
 }
 
 void TRenritu3Form::CalcButtonClick() {
-    // The nine coefficients row by row, then the three right-hand sides.
-    Writes({Answers[0], Answers[1], Answers[2]});
-    TLinearSystem system{};
-    for (int k = 0; k < 9; ++k) {
-        system[k / 3][k % 3] = ReadRational(Edits[k / 3][k % 3]);
-    }
-    for (int row = 0; row < 3; ++row) {
-        system[row][3] = ReadRational(Edits[row][3]);
-    }
-    StopOnBadFields();
-    Problem([=] { return LinearProblem(system, 3); });
-    const TLinearSolution solution = SolveLinearSystem(system, 3);
-    for (int k = 0; k < 3; ++k) {
-        SetField(Answers[k], LinearValueText(solution, k));
-    }
-    Answer([=] { return LinearAnswer(solution, 3); }, {Answers[0], Answers[1], Answers[2]});
-    Working([=] { return LinearWorking(system, 3, solution); });
+    Calculate(problems::SolveRenritu3);
 }
 
 void TRenritu3Form::ClearFields() {

@@ -2,17 +2,12 @@
 #include "VoranSekibun.h"
 
 #include "AnswerEdit.h"
-#include "BoardNotation.h"
-#include "Calculus.h"
 #include "Fonts.h"
-#include "Graph.h"
-#include "Working.h"
+#include "SekibunProblem.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-using namespace arith;
 
 TSekibunForm::TSekibunForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TSekibunForm", QStringLiteral("定積分"), QSize(745, 129), -40, 20) {
@@ -53,17 +48,7 @@ TSekibunForm::TSekibunForm(QWidget* mainWindow)
 }
 
 void TSekibunForm::CalcButtonClick() {
-    Writes({EditAns});
-    const TPolynomial upper = ReadConstant(Jotan);
-    const TPolynomial lower = ReadConstant(Katan);
-    const TPolynomial f = ReadCoefficients(Edits);
-    StopOnBadFields();
-    Problem([=] { return IntegralProblem(f, lower, upper); });
-    const TDefiniteIntegral integral = DefiniteIntegral(f, lower, upper);
-    SetField(EditAns, PolyToText(integral.Value));
-    Answer([=] { return IntegralAnswer(integral); }, {EditAns});
-    Working([=] { return IntegralWorking(f, lower, upper, integral); });
-    Graph([=] { return IntegralGraph(f, lower, upper); });
+    Calculate(problems::SolveSekibun);
 }
 
 void TSekibunForm::ClearButtonClick() {

@@ -2,19 +2,14 @@
 #include "VoranSigma.h"
 
 #include "AnswerEdit.h"
-#include "BoardNotation.h"
-#include "Calculus.h"
 #include "Fonts.h"
-#include "Graph.h"
-#include "Working.h"
+#include "SigmaProblem.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
-
-using namespace arith;
 
 TSigmaForm::TSigmaForm(QWidget* mainWindow)
     : ToolForm(mainWindow, "TSigmaForm", QStringLiteral("∑"), QSize(626, 129), 0, 20) {
@@ -56,23 +51,7 @@ TSigmaForm::TSigmaForm(QWidget* mainWindow)
 }
 
 void TSigmaForm::CalcButtonClick() {
-    // The limits first, then the summand; a reversed pair of limits is
-    // reported, and the sum answered all the same.
-    Writes({EditAns});
-    const TPolynomial lower = ReadConstant(kBeginEdit);
-    const TPolynomial upper = ReadPolynomial(kEndEdit, 'n');
-    const TPolynomial f = ReadCoefficients(Edits);
-    StopOnBadFields();
-    Problem([=] { return SumProblem(f, lower, upper); });
-    Warn(SumLimitsWarning(lower, upper));
-    if (const auto sum = Accept(SumOf(f, lower, upper))) {
-        SetField(EditAns, SumText(*sum));
-        Answer([=] { return SumAnswer(*sum); }, {EditAns});
-        Working([=] { return SumWorking(f, lower, upper, *sum); });
-        if (!sum->InN) {
-            Graph([=] { return SumGraph(f, lower, upper); });
-        }
-    }
+    Calculate(problems::SolveSigma);
 }
 
 void TSigmaForm::ClearFields() {

@@ -5,9 +5,15 @@
 #include "BibunProblem.h"
 #include "EnzanProblem.h"
 #include "HuteiProblem.h"
+#include "InsuuProblem.h"
 #include "JunretuProblem.h"
+#include "KojiProblem.h"
 #include "NaibunProblem.h"
 #include "NijiProblem.h"
+#include "Renritu3Problem.h"
+#include "RenrituProblem.h"
+#include "SekibunProblem.h"
+#include "SigmaProblem.h"
 #include "ToolForm.h"
 #include "VoranBibun.h"
 #include "VoranEnzan.h"
@@ -62,7 +68,7 @@ const std::vector<TWindowEntry>& Table() {
          "InsuuMenu",
          "因数分解(&I)",
          &Make<TInsuuForm>,
-         nullptr,
+         &problems::SolveInsuu,
          {"CalcButton"}},
         {"TRenrituForm",
          "連立方程式",
@@ -75,7 +81,7 @@ const std::vector<TWindowEntry>& Table() {
          "RenrituMenu",
          "連立方程式(&R)",
          &Make<TRenrituForm>,
-         nullptr,
+         &problems::SolveRenritu,
          {"CalcButton"}},
         {"TRenritu3Form",
          "3元1次方程式",
@@ -88,7 +94,7 @@ const std::vector<TWindowEntry>& Table() {
          "Renritu3Menu",
          "３元１次方程式(&T)",
          &Make<TRenritu3Form>,
-         nullptr,
+         &problems::SolveRenritu3,
          {"CalcButton"}},
         {"TNijiForm",
          "２次方程式",
@@ -114,7 +120,7 @@ const std::vector<TWindowEntry>& Table() {
          "KojiMenu",
          "高次方程式(&K)",
          &Make<TKojiForm>,
-         nullptr,
+         &problems::SolveKoji,
          {"CalcButton"}},
         {"THuteiForm",
          "不定方程式",
@@ -172,7 +178,7 @@ const std::vector<TWindowEntry>& Table() {
          "SekibunMenu",
          "定積分(&S)",
          &Make<TSekibunForm>,
-         nullptr,
+         &problems::SolveSekibun,
          {"CalcButton"}},
         {"TJunretuForm",
          "順列・組合せ",
@@ -198,7 +204,7 @@ const std::vector<TWindowEntry>& Table() {
          "SigmaMenu",
          "∑(&W)",
          &Make<TSigmaForm>,
-         nullptr,
+         &problems::SolveSigma,
          {"CalcButton"},
          {{"kBeginEdit", "1"}}},
         {"TVersionForm", "バージョン情報", 8, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr,

@@ -2,10 +2,7 @@
 #include "ToolForm.h"
 
 #include "AnswerEdit.h"
-#include "Errors.h"
 #include "Fonts.h"
-#include "InputText.h"
-#include "IntText.h"
 #include "MessageBoxes.h"
 #include "Placement.h"
 #include "Zoom.h"
@@ -35,7 +32,6 @@ constexpr int kRowEditHeight = 20;
 // that is read is the toolkit's usual limit, far beyond any number of 500
 // digits, and a longer one is refused as too large.
 constexpr int kFieldMaxLength = std::numeric_limits<int>::max();
-constexpr qsizetype kLongestReadText = 32767;
 
 // "x", "x²", ... "x⁹": a power (1 to 9) of a letter as a screen reader should say it.
 QString PowerText(const QString& letter, int power) {
@@ -57,10 +53,6 @@ bool TakesFocusStep(const QWidget* w) {
     const auto* radio = qobject_cast<const QRadioButton*>(w);
     return radio == nullptr || radio->isChecked();
 }
-
-// Ends a calculation that read fields it could not read (their warnings are
-// shown already); Guarded catches it.
-struct BadFieldsStop {};
 
 // Swallows Enter (and keypad Enter) in one control and runs a handler instead.
 class EnterFilter : public QObject {
@@ -361,78 +353,11 @@ void ToolForm::SetTabOrder(std::vector<QWidget*> order) {
 }
 
 void ToolForm::Guarded(const std::function<void()>& handler) {
-    writes_.clear();
-    badFields_.clear();
-    rowUnfinished_ = false;
-    entry_.reset();
+    rowUnfinished_ = false; // only EnterRecalculates sets it, around its own calculation
     try {
         handler();
-    } catch (const BadFieldsStop&) {
-        PutBackWrites();
-        FocusFirstBadField();
-    } catch (const arith::CalcError& failure) {
-        PutBackWrites();
-        Failed(QString::fromStdString(failure.what()));
-        ErrorBox(QString::fromStdString(failure.what()), this);
     } catch (const std::exception& failure) {
-        PutBackWrites();
-        Failed(QString::fromLocal8Bit(failure.what()));
         ErrorBox(QString::fromLocal8Bit(failure.what()), this);
-    }
-    rowUnfinished_ = false;
-    if (entry_ && (entry_->Answer || !entry_->Message.empty())) {
-        const TBoardEntry entry = std::move(*entry_);
-        entry_.reset();
-        emit Calculated(entry);
-    }
-}
-
-void ToolForm::Problem(std::function<arith::TMath()> problem) {
-    entry_ = TBoardEntry{};
-    entry_->Window = windowTitle().toStdString();
-    entry_->Problem = std::move(problem);
-}
-
-void ToolForm::Answer(std::function<arith::TMath()> answer,
-                      std::initializer_list<const QLineEdit*> fields) {
-    if (!entry_) {
-        return;
-    }
-    entry_->Answer = std::move(answer);
-    QStringList lines;
-    for (const QLineEdit* field : fields) {
-        lines << field->text();
-    }
-    entry_->Text = lines.join(QLatin1Char('\n')).toStdString();
-}
-
-void ToolForm::Working(std::function<std::optional<arith::TMath>()> working,
-                       std::function<std::optional<arith::TMath>()> whole) {
-    if (entry_) {
-        entry_->Working = std::move(working);
-        entry_->WholeWorking = std::move(whole);
-    }
-}
-
-void ToolForm::Graph(std::function<arith::TGraph()> graph) {
-    if (entry_) {
-        entry_->Plot = std::move(graph);
-    }
-}
-
-void ToolForm::Stopped(std::optional<arith::TWarning> warning) {
-    if (entry_ && warning && !(rowUnfinished_ && warning == arith::TWarning::ZeroCoefficients)) {
-        entry_->Message = arith::WarningText(*warning);
-    }
-}
-
-void ToolForm::Failed(const QString& message) {
-    if (entry_) {
-        entry_->Answer = nullptr;
-        entry_->Working = nullptr;
-        entry_->WholeWorking = nullptr;
-        entry_->Plot = nullptr;
-        entry_->Message = message.toStdString();
     }
 }
 
@@ -526,46 +451,6 @@ void ToolForm::EnterRecalculates(QWidget* control, int before, std::function<voi
     });
 }
 
-void ToolForm::Writes(std::initializer_list<QWidget*> fields, const QString& initial) {
-    for (QWidget* field : fields) {
-        writes_.emplace_back(field, initial);
-    }
-}
-
-void ToolForm::PutBackWrites() {
-    for (const auto& [field, initial] : writes_) {
-        if (auto* edit = qobject_cast<QLineEdit*>(field.data())) {
-            edit->setText(initial);
-            edit->setCursorPosition(0);
-        } else if (auto* label = qobject_cast<QLabel*>(field.data())) {
-            label->setText(initial);
-        }
-    }
-}
-
-void ToolForm::FocusFirstBadField() {
-    for (QLineEdit* edit : badFields_) {
-        if (edit != nullptr && edit->isEnabled()) {
-            edit->setFocus(Qt::OtherFocusReason);
-            edit->selectAll();
-            return;
-        }
-    }
-}
-
-void ToolForm::Warn(arith::TWarning warning) {
-    if (rowUnfinished_ && warning == arith::TWarning::ZeroCoefficients) {
-        return; // the rest of the row is still to come
-    }
-    WarningBox(QString::fromUtf8(arith::WarningText(warning)), this);
-}
-
-void ToolForm::Warn(std::optional<arith::TWarning> warning) {
-    if (warning) {
-        Warn(*warning);
-    }
-}
-
 void ToolForm::ClearEdits(std::initializer_list<QLineEdit*> edits) {
     for (QLineEdit* edit : edits) {
         edit->clear();
@@ -586,74 +471,6 @@ void ToolForm::SetShade(QLineEdit* edit, Shade shade) {
 void ToolForm::SetLabelGrey(QLabel* label, bool grey) {
     label->setProperty(kShadeProperty, grey ? kLabelGrey : kLabelNormal);
     PaintLabel(label, grey);
-}
-
-void ToolForm::ReadField(QLineEdit* edit, const std::function<bool(const std::string&)>& read) {
-    QString failure;
-    try {
-        if (edit->text().size() > kLongestReadText) {
-            throw arith::OverflowError();
-        }
-        const std::string text = FieldText(edit);
-        if (read(text)) {
-            return;
-        }
-        failure = QString::fromStdString(arith::BadInputText(text));
-    } catch (const arith::CalcError& e) {
-        failure = QString::fromStdString(e.what());
-    }
-    badFields_.emplace_back(edit);
-    WarningBox(failure, this);
-}
-
-void ToolForm::StopOnBadFields() const {
-    if (!badFields_.empty()) {
-        throw BadFieldsStop();
-    }
-}
-
-arith::TRational ToolForm::ReadRational(QLineEdit* edit) {
-    arith::TRational r;
-    ReadField(edit, [&r](const std::string& text) { return arith::ParseRational(text, r); });
-    return r;
-}
-
-arith::TPolynomial ToolForm::ReadConstant(QLineEdit* edit) {
-    arith::TPolynomial c;
-    ReadField(edit, [&c](const std::string& text) { return arith::ParseCoefficient(text, c); });
-    return c;
-}
-
-arith::TPolynomial ToolForm::ReadPolynomial(QLineEdit* edit, char letter) {
-    arith::TPolynomial p;
-    ReadField(edit, [&p, letter](const std::string& text) {
-        return arith::ParsePolynomial(text, letter, p);
-    });
-    return p;
-}
-
-arith::TInteger ToolForm::ReadInteger(QLineEdit* edit) {
-    arith::TInteger n;
-    ReadField(edit, [&n](const std::string& text) {
-        n = arith::IntFromText(text);
-        return true;
-    });
-    return n;
-}
-
-arith::TPolynomial ToolForm::ReadCoefficients(std::span<QLineEdit* const> edits) {
-    arith::TPolynomial p;
-    for (int power = static_cast<int>(edits.size()) - 1; power >= 0; --power) {
-        const arith::TPolynomial c = ReadConstant(edits[power]);
-        p.Num[power] = c.Num[0];
-        p.Den[power] = c.Den[0];
-    }
-    arith::PolyNormalize(p);
-    return p;
-}
-
-std::string ToolForm::FieldText(const QLineEdit* edit) {
-    return arith::NormalizeInput(edit->text().toStdString());
 }
 
 void ToolForm::SetField(QLineEdit* edit, const std::string& text) {

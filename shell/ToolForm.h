@@ -1,27 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What every tool window shares: frame and placement below the main window,
-// control factories, the tab order and its focus steps, the Enter key, the
-// guard around handlers, the field readers and the warnings of a calculation,
-// Clear/Close plumbing and the grey/white field shades.
+// control factories, the tab order and its focus steps, the Enter key,
+// handing a calculation to its window's problem entry and showing what it
+// gives back, Clear/Close plumbing and the grey/white field shades.
 #pragma once
 
 #include "BoardEntry.h"
 #include "Calculation.h"
-#include "Messages.h"
-#include "Outcome.h"
-#include "Polynomial.h"
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include <cstdint>
 #include <functional>
 #include <initializer_list>
-#include <optional>
 #include <span>
 #include <string>
-#include <utility>
 #include <vector>
 
 class QAbstractButton;
@@ -34,7 +27,7 @@ class QRadioButton;
 class TAnswerEdit;
 
 // The initial text of answer fields, which Clear puts back.
-inline const QString kAnswerText = QStringLiteral("answer");
+inline const QString kAnswerText = QString::fromLatin1(problems::kAnswerText);
 
 class ToolForm : public QWidget {
     Q_OBJECT
@@ -136,9 +129,7 @@ protected:
     // order, with the contents of a group box at the group box's place.
     void SetTabOrder(std::vector<QWidget*> order);
 
-    // Runs a handler as one calculation. A failure that abandons it shows the
-    // general error box; a calculation that stops (on a failure, on fields that
-    // cannot be read, or on a stopping warning) puts back what it Writes.
+    // Runs a handler; a failure that escapes it shows the general error box.
     void Guarded(const std::function<void()>& handler);
     // A click (or Enter or Space on the focused button) runs the guarded handler.
     void OnClick(QAbstractButton* button, std::function<void()> handler);
@@ -163,43 +154,6 @@ protected:
     using TProblemEntry = problems::TWindowResult (*)(const problems::TWindowInput&);
     void Calculate(TProblemEntry solve, const char* command = "CalcButton");
 
-    // Names the fields (or labels) that the running calculation writes. Should
-    // it stop, they go back to `initial`: "answer", or the empty text of the
-    // fields that start empty.
-    void Writes(std::initializer_list<QWidget*> fields, const QString& initial = kAnswerText);
-
-    // The problem of the running calculation, as the answer board shows it,
-    // named once its fields are read, so that a failure has it too; its
-    // answer with the fields that hold it as text; how the answer is reached
-    // (途中式), where the window has a working. Each is handed over as how
-    // to write it, which the board does when it shows the calculation.
-    void Problem(std::function<arith::TMath()> problem);
-    void Answer(std::function<arith::TMath()> answer,
-                std::initializer_list<const QLineEdit*> fields);
-    // Where the board shows a long working abridged, `whole` writes it with
-    // every step, for copying.
-    void Working(std::function<std::optional<arith::TMath>()> working,
-                 std::function<std::optional<arith::TMath>()> whole = {});
-    // The graph the board draws under the answer, where the window has one.
-    void Graph(std::function<arith::TGraph()> graph);
-
-    // Shows a warning of a calculation in the warning box.
-    void Warn(arith::TWarning warning);
-    void Warn(std::optional<arith::TWarning> warning);
-    // Shows the warnings of an outcome in order and gives its answer, if any;
-    // an outcome without an answer stops the calculation.
-    template <typename T> std::optional<T> Accept(arith::TOutcome<T> outcome) {
-        for (arith::TWarning warning : outcome.Warnings) {
-            Warn(warning);
-        }
-        if (!outcome.Answer) {
-            PutBackWrites();
-            Stopped(outcome.Warnings.empty() ? std::nullopt
-                                             : std::optional(outcome.Warnings.back()));
-        }
-        return std::move(outcome.Answer);
-    }
-
     static void ClearEdits(std::initializer_list<QLineEdit*> edits);
     static void ResetAnswers(std::initializer_list<QLineEdit*> answers);
 
@@ -212,55 +166,16 @@ protected:
     // Draws a label's text grey or in the palette's window-text colour.
     static void SetLabelGrey(QLabel* label, bool grey);
 
-    // Field readers. Each reads the field's text as NormalizeInput leaves it
-    // (full-width digits and signs, the minus sign and surrounding spaces
-    // read as ASCII). A field that cannot be read shows its own warning at
-    // once: "'…' の入力が間違ってます" naming its text, or the text of the
-    // reading failure (a character that is no digit, a zero or missing
-    // denominator, a number too large); it then reads as 0,
-    // and the calculation must end with StopOnBadFields once every field is
-    // read, so that each bad field is named once, in reading order. A text
-    // longer than 32767 characters is refused as too large, never cut.
-    // One number field read as a fraction, or as a constant polynomial (as typed, not reduced).
-    arith::TRational ReadRational(QLineEdit* edit);
-    arith::TPolynomial ReadConstant(QLineEdit* edit);
-    // Coefficient fields, edits[i] holding the coefficient of x^i, read from
-    // the highest power down into a polynomial in normal form.
-    arith::TPolynomial ReadCoefficients(std::span<QLineEdit* const> edits);
-    // A whole polynomial in the letter.
-    arith::TPolynomial ReadPolynomial(QLineEdit* edit, char letter);
-    // A whole field as one integer, as IntFromText reads it.
-    arith::TInteger ReadInteger(QLineEdit* edit);
-    // Stops the calculation when a field read since it began could not be
-    // read: its answers go back (see Writes) and the focus goes to the first
-    // such field that can take it, with its text selected.
-    void StopOnBadFields() const;
-
-    // The text of a field as the arithmetic reads it (UTF-8, normalized).
-    static std::string FieldText(const QLineEdit* edit);
-    static void SetField(QLineEdit* edit, const std::string& text);
-
 private:
+    // Writes a field's text, its beginning in view.
+    static void SetField(QLineEdit* edit, const std::string& text);
     // Ties the formula labels made since the last field to `field`.
     void TieLabels(QWidget* field);
-    // Reads one field with `read`, which may throw a reading failure; a field
-    // it rejects is noted and warned about, and its value stays as it was.
-    void ReadField(QLineEdit* edit, const std::function<bool(const std::string&)>& read);
-    void PutBackWrites();
-    void FocusFirstBadField();
-    // The running calculation stopped on a warning (or quietly, on an unfinished row).
-    void Stopped(std::optional<arith::TWarning> warning);
-    void Failed(const QString& message);
 
     std::vector<QWidget*> tabOrder_;
     std::vector<QLabel*> untiedLabels_;
-    // The running calculation: what it writes with the texts that these go back
-    // to, the fields it could not read, and whether its row is unfinished.
-    std::vector<std::pair<QPointer<QWidget>, QString>> writes_;
-    std::vector<QPointer<QLineEdit>> badFields_;
-    bool rowUnfinished_ = false;
-    bool abandoned_ = false; // the last calculation stopped on unreadable fields or a failure
-    std::optional<TBoardEntry> entry_; // the running calculation's, once it names its problem
+    bool rowUnfinished_ = false; // the running calculation comes from an unfinished row
+    bool abandoned_ = false;     // it stopped on unreadable fields or a failure
     int dx_;
     int dy_;
     bool placed_ = false;

@@ -14,6 +14,7 @@
 // the board's problem, answer, working (with every step) and
 // graph are made, and the graph's view is finite and not empty. The
 // sanitizers report the rest.
+#include "GraphRange.h"
 #include "WindowRegistry.h"
 
 #include <cmath>
@@ -70,14 +71,8 @@ void CheckBoard(const TWindowEntry& window, const TBoardEntry& entry) {
     if (!graph) {
         return;
     }
-    const arith::TGraphRange& r = graph->Range;
-    for (double v : {r.XMin, r.XMax, r.YMin, r.YMax, r.XStep, r.YStep}) {
-        if (!std::isfinite(v)) {
-            Fail(window, "graph range not finite", entry.Text);
-        }
-    }
-    if (!(r.XMin < r.XMax && r.YMin < r.YMax && r.XStep > 0 && r.YStep > 0)) {
-        Fail(window, "graph range empty", entry.Text);
+    if (const char* fault = GraphRangeFault(*graph)) {
+        Fail(window, fault, entry.Text);
     }
 }
 

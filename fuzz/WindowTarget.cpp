@@ -17,6 +17,7 @@
 // boxes obey the same rule. The board's graph of every calculation that has
 // one is made, and its view is finite and not empty. The sanitizers report
 // the rest.
+#include "GraphRange.h"
 #include "MessageBoxes.h"
 #include "Startup.h"
 #include "ToolForm.h"
@@ -107,14 +108,9 @@ void CheckGraph(const TBoardEntry& entry) {
     if (!graph) {
         return;
     }
-    const arith::TGraphRange& r = graph->Range;
-    for (double v : {r.XMin, r.XMax, r.YMin, r.YMax, r.XStep, r.YStep}) {
-        if (!std::isfinite(v)) {
-            Fail("graph range not finite", QString());
-        }
-    }
-    if (!(r.XMin < r.XMax && r.YMin < r.YMax && r.XStep > 0 && r.YStep > 0)) {
-        Fail("graph range empty",
+    if (const char* fault = GraphRangeFault(*graph)) {
+        const arith::TGraphRange& r = graph->Range;
+        Fail(fault,
              QStringLiteral("%1..%2, %3..%4").arg(r.XMin).arg(r.XMax).arg(r.YMin).arg(r.YMax));
     }
 }

@@ -203,7 +203,7 @@ const std::vector<const char*> kEnzanFields{"EditF5", "EditF4", "EditF3", "EditF
 const TButton kEnzanMul{kEnzanFields, {}, {"EditAns"}, [](TClick& c) {
                             TPolynomial f = c.ReadCoefficients(6);
                             const TPolynomial g = c.ReadCoefficients(6);
-                            PolyMul(f, g, f);
+                            f = f * g;
                             c.Show(0, PolyToText(f));
                         }};
 const TButton kEnzanDiv{kEnzanFields, {}, {"EditAns"}, [](TClick& c) {
@@ -214,7 +214,7 @@ const TButton kEnzanDiv{kEnzanFields, {}, {"EditAns"}, [](TClick& c) {
 const TButton kEnzanSubstitute{kEnzanFields, {}, {"EditAns"}, [](TClick& c) {
                                    TPolynomial f = c.ReadCoefficients(6);
                                    const TPolynomial g = c.ReadCoefficients(6);
-                                   PolyCompose(f, g, f);
+                                   f = Compose(f, g);
                                    c.Show(0, PolyToText(f));
                                }};
 

@@ -73,7 +73,7 @@ public:
             p.Num[power] = c.Num[0];
             p.Den[power] = c.Den[0];
         }
-        PolyNormalize(p);
+        p = Normalized(p);
         return p;
     }
     std::optional<TPolynomial> ReadPolynomial(char letter) {

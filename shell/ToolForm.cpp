@@ -591,7 +591,7 @@ arith::TPolynomial ToolForm::ReadCoefficients(std::span<QLineEdit* const> edits)
         p.Num[power] = c.Num[0];
         p.Den[power] = c.Den[0];
     }
-    arith::PolyNormalize(p);
+    p = arith::Normalized(p);
     return p;
 }
 

@@ -59,13 +59,19 @@ TEnzanForm::TEnzanForm(QWidget* mainWindow)
         const char* Tip;
         std::function<void()> Handler;
     } operations[8] = {
-        {"AddSButton", "+", "f(x) + g(x) を計算する", combine(TOperation::Add, &PolyAdd)},
-        {"SubSButton", "-", "f(x) - g(x) を計算する", combine(TOperation::Subtract, &PolySub)},
-        {"MulSButton", "×", "f(x) * g(x) を計算する", combine(TOperation::Multiply, &PolyMul)},
+        {"AddSButton", "+", "f(x) + g(x) を計算する",
+         combine(TOperation::Add, [](TPolynomial f, TPolynomial g, TPolynomial& r) { r = f + g; })},
+        {"SubSButton", "-", "f(x) - g(x) を計算する",
+         combine(TOperation::Subtract,
+                 [](TPolynomial f, TPolynomial g, TPolynomial& r) { r = f - g; })},
+        {"MulSButton", "×", "f(x) * g(x) を計算する",
+         combine(TOperation::Multiply,
+                 [](TPolynomial f, TPolynomial g, TPolynomial& r) { r = f * g; })},
         {"DivSButton", "÷", "f(x) ÷ g(x) を計算する", [this] { DivSButtonClick(); }},
         {"PowerSButton", "＾", "f(x) ^ g(x) を計算する", [this] { PowerSButtonClick(); }},
         {"EnterSButton", "代", "f(x) に g(x) を代入する",
-         combine(TOperation::Substitute, &PolyCompose)},
+         combine(TOperation::Substitute,
+                 [](TPolynomial f, TPolynomial g, TPolynomial& r) { r = Compose(f, g); })},
         {"GcdSButton", "G", "f(x) と g(x) の最大公約式を求める", [this] { GcdSButtonClick(); }},
         {"LcmSButton", "L", "f(x) と g(x) の最小公倍式を求める", [this] { LcmSButtonClick(); }}};
     for (int k = 0; k < 8; ++k) {

@@ -114,6 +114,25 @@ TEST(Polynomial, OperationTable) {
     }
 }
 
+TEST(Polynomial, ValueAtAPoint) {
+    const struct {
+        const char* p;
+        TRational x;
+        const char* value;
+    } rows[] = {
+        {"x^3-2x+1", {2, 1}, "5"},  {"x^2-1/4", {1, 2}, "0"},
+        {"3x^2+x", {-2, 4}, "1/4"}, // a point as typed
+        {"7", {5, 3}, "7"},         {"x^10", {-1, 2}, "1/1024"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.p);
+        EXPECT_EQ(RatToText(P(row.p)(row.x)), row.value);
+        EXPECT_EQ(ConstantPolynomial(P(row.p)(row.x)),
+                  Compose(P(row.p), ConstantPolynomial(row.x)));
+    }
+    EXPECT_THROW(P("1/2x")({1, 0}), ZeroDivideError);
+}
+
 TEST(Polynomial, NormalFormAndPredicates) {
     TPolynomial p;
     p.Degree = 3;

@@ -228,4 +228,27 @@ TEST(ParseRational, FailuresNameTheWholeText) {
     }
 }
 
+TEST(Rational, OrderAndSign) {
+    // Ordered by value whichever part carries the sign; equal values in any form.
+    const struct {
+        TRational a;
+        TRational b;
+        int order;
+    } rows[] = {
+        {{1, 3}, {1, 2}, -1},  {{-1, 2}, {1, -3}, -1}, {{2, 4}, {1, 2}, 0},
+        {{3, -6}, {-1, 2}, 0}, {{0, 5}, {0, 1}, 0},    {{7, 1}, {-7, -1}, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(RatToText(row.a) + " " + RatToText(row.b));
+        EXPECT_EQ(row.a <=> row.b, row.order <=> 0);
+        EXPECT_EQ(row.b <=> row.a, 0 <=> row.order);
+        EXPECT_EQ(row.a == row.b, row.order == 0);
+    }
+    // Negation keeps the form; the arithmetic reduces.
+    const TRational minus = -TRational{2, 4};
+    EXPECT_EQ(minus.Num, -2);
+    EXPECT_EQ(minus.Den, 4);
+    EXPECT_EQ((TRational{1, 4} - TRational{3, 4}).Den, 2);
+}
+
 } // namespace

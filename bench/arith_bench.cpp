@@ -39,7 +39,7 @@ BENCHMARK(IntLcmManyDivisors);
 void RatAddNear2To31(benchmark::State& state) {
     TRational a{kFibA, kFibB}, b{-(kFibA - 1), kFibB}, r;
     for (auto _ : state) {
-        RatAdd(a, b, r);
+        r = a + b;
         benchmark::DoNotOptimize(r);
     }
 }
@@ -48,7 +48,7 @@ BENCHMARK(RatAddNear2To31);
 void RatMulPrimes(benchmark::State& state) {
     TRational a{kPrime, kFibB}, b{kFibB, kPrime - 1}, r;
     for (auto _ : state) {
-        RatMul(a, b, r);
+        r = a * b;
         benchmark::DoNotOptimize(r);
     }
 }
@@ -59,7 +59,7 @@ void PolyMulDegree10(benchmark::State& state) {
     TPolynomial b = Read("7867x^5+7853/3x^4-7841x^3+7829x^2-7823x+7817");
     TPolynomial r;
     for (auto _ : state) {
-        PolyMul(a, b, r);
+        r = a * b;
         benchmark::DoNotOptimize(r);
     }
 }
@@ -68,10 +68,9 @@ BENCHMARK(PolyMulDegree10);
 void PolyDivModDegree10ByLinear(benchmark::State& state) {
     TPolynomial a = Read("x^10-3/2x^9+x^8-5/3x^7+x^6-x^5+2/5x^4-x^3+x^2-7/3x+1");
     TPolynomial b = Read("2x-3");
-    TPolynomial q, r;
     for (auto _ : state) {
-        PolyDivMod(a, b, q, r);
-        benchmark::DoNotOptimize(q);
+        TPolyDivision d = DivMod(a, b);
+        benchmark::DoNotOptimize(d.Quotient);
     }
 }
 BENCHMARK(PolyDivModDegree10ByLinear);
@@ -79,19 +78,18 @@ BENCHMARK(PolyDivModDegree10ByLinear);
 void PolyDivModDegree10ByQuintic(benchmark::State& state) {
     TPolynomial a = Read("7x^10-3x^9+11x^8-5x^7+x^6-13x^5+2x^4-x^3+17x^2-7x+19");
     TPolynomial b = Read("2x^5-3x^4+5x^3-7x^2+11x-13");
-    TPolynomial q, r;
     for (auto _ : state) {
-        PolyDivMod(a, b, q, r);
-        benchmark::DoNotOptimize(r);
+        TPolyDivision d = DivMod(a, b);
+        benchmark::DoNotOptimize(d.Remainder);
     }
 }
 BENCHMARK(PolyDivModDegree10ByQuintic);
 
 void PolyPowerDegree10(benchmark::State& state) {
     TPolynomial base = Read("x+7"), e, r;
-    PolyFromInt(10, e);
+    e = ConstantPolynomial({10, 1});
     for (auto _ : state) {
-        PolyPower(base, e, r);
+        r = Power(base, e);
         benchmark::DoNotOptimize(r);
     }
 }
@@ -99,9 +97,9 @@ BENCHMARK(PolyPowerDegree10);
 
 void PolyPowerHugeExponent(benchmark::State& state) {
     TPolynomial base = Read("-1"), e, r;
-    PolyFromInt(kPrime, e);
+    e = ConstantPolynomial({kPrime, 1});
     for (auto _ : state) {
-        PolyPower(base, e, r);
+        r = Power(base, e);
         benchmark::DoNotOptimize(r);
     }
 }
@@ -110,7 +108,7 @@ BENCHMARK(PolyPowerHugeExponent);
 void PolyComposeDegree10(benchmark::State& state) {
     TPolynomial f = Read("x^5-2x^4+3x^3-4x^2+5x-6"), g = Read("x^2-x+1"), r;
     for (auto _ : state) {
-        PolyCompose(f, g, r);
+        r = Compose(f, g);
         benchmark::DoNotOptimize(r);
     }
 }
@@ -119,7 +117,7 @@ BENCHMARK(PolyComposeDegree10);
 void PolyComposeEvaluateNear2To31(benchmark::State& state) {
     TPolynomial f = Read("x^10-x^9+x^8-x^7+x^6-x^5+x^4-x^3+x^2-x+1"), g = Read("1/8"), r;
     for (auto _ : state) {
-        PolyCompose(f, g, r);
+        r = Compose(f, g);
         benchmark::DoNotOptimize(r);
     }
 }
@@ -146,7 +144,7 @@ void RatAddFortyDigits(benchmark::State& state) {
                   b);
     TRational r;
     for (auto _ : state) {
-        RatAdd(a, b, r);
+        r = a + b;
         benchmark::DoNotOptimize(r);
     }
 }
@@ -160,7 +158,7 @@ void PolyMulFortyDigits(benchmark::State& state) {
                                "1111111111111111111111111111111111111111");
     TPolynomial r;
     for (auto _ : state) {
-        PolyMul(a, b, r);
+        r = a * b;
         benchmark::DoNotOptimize(r);
     }
 }

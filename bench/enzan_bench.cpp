@@ -18,11 +18,11 @@ namespace {
 
 TPolynomial Product(std::initializer_list<const char*> factors) {
     TPolynomial r;
-    PolyFromInt(1, r);
+    r = ConstantPolynomial({1, 1});
     for (const char* text : factors) {
         TPolynomial f;
         ParsePolynomial(text, 'x', f);
-        PolyMul(r, f, r);
+        r = r * f;
     }
     return r;
 }
@@ -30,7 +30,7 @@ TPolynomial Product(std::initializer_list<const char*> factors) {
 // f^n and its text, with n typed as the constant g(x) = n.
 void Power(benchmark::State& state, TPolynomial f, std::int32_t n) {
     TPolynomial g;
-    PolyFromInt(n, g);
+    g = ConstantPolynomial({n, 1});
     for (auto _ : state) {
         const TOutcome<TPower> power = PowerOf(f, g);
         if (!power.Answer) {
@@ -44,7 +44,7 @@ void Power(benchmark::State& state, TPolynomial f, std::int32_t n) {
 // A power whose degree would pass 10: the time to refuse it.
 void PowerRefused(benchmark::State& state, TPolynomial f, std::int32_t n) {
     TPolynomial g;
-    PolyFromInt(n, g);
+    g = ConstantPolynomial({n, 1});
     for (auto _ : state) {
         try {
             benchmark::DoNotOptimize(PowerOf(f, g));

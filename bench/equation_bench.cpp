@@ -27,9 +27,9 @@ TPolynomial Read(const char* text) {
 
 TPolynomial Quadratic(std::int32_t a, std::int32_t b, std::int32_t c) {
     TPolynomial p;
-    PolyClear(p);
+    p = TPolynomial{};
     p.Num = {c, b, a};
-    PolyNormalize(p);
+    p = Normalized(p);
     return p;
 }
 

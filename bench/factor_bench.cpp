@@ -15,11 +15,11 @@ namespace {
 
 TPolynomial Product(std::initializer_list<const char*> factors) {
     TPolynomial r;
-    PolyFromInt(1, r);
+    r = ConstantPolynomial({1, 1});
     for (const char* text : factors) {
         TPolynomial f;
         ParsePolynomial(text, 'x', f);
-        PolyMul(r, f, r);
+        r = r * f;
     }
     return r;
 }

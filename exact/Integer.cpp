@@ -102,6 +102,28 @@ TInteger FloorSqrt(const TInteger& n) {
     return r;
 }
 
+TInteger FactorialOf(unsigned long n) {
+    TInteger r;
+    fmpz_fac_ui(r.Raw(), n);
+    return r;
+}
+
+TInteger FloorQuotient(const TInteger& a, const TInteger& b) {
+    if (b.IsZero()) {
+        throw ZeroDivideError();
+    }
+    TInteger q;
+    fmpz_fdiv_q(q.Raw(), a.Raw(), b.Raw());
+    return q;
+}
+
+double Mantissa(const TInteger& n, long& exponent) {
+    slong e = 0;
+    const double mantissa = fmpz_get_d_2exp(&e, n.Raw());
+    exponent = e;
+    return mantissa;
+}
+
 bool ExactSqrt(const TInteger& n, TInteger& root) {
     if (n.Sign() < 0) {
         return false;

@@ -49,6 +49,9 @@ public:
     int Sign() const { return fmpz_sgn(&value_); }
     bool IsZero() const { return fmpz_is_zero(&value_); }
     bool FitsLong() const { return fmpz_fits_si(&value_); }
+    bool IsOdd() const { return fmpz_is_odd(&value_); }
+    // The number of bits of the magnitude (0 for zero).
+    unsigned long Bits() const { return fmpz_bits(&value_); }
     long ToLong() const { return fmpz_get_si(&value_); } // only where FitsLong()
     // The number of decimal digits of the magnitude (1 for zero), and the
     // cheaper question whether there are more than n of them.
@@ -85,6 +88,12 @@ TInteger Gcd(const TInteger& a, const TInteger& b);
 // a / b where b divides a and is not zero.
 TInteger DivExact(const TInteger& a, const TInteger& b);
 TInteger Power(const TInteger& base, unsigned long exponent);
+TInteger FactorialOf(unsigned long n);
+// floor(a / b), rounding towards minus infinity; b = 0: ZeroDivideError.
+TInteger FloorQuotient(const TInteger& a, const TInteger& b);
+// n = mantissa * 2^exponent with 0.5 <= |mantissa| < 1 (0 for zero),
+// for numbers beyond the range of a double.
+double Mantissa(const TInteger& n, long& exponent);
 // floor(sqrt(n)) for n >= 0, and whether n is a perfect square (its root in root).
 TInteger FloorSqrt(const TInteger& n);
 bool ExactSqrt(const TInteger& n, TInteger& root);

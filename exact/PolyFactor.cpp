@@ -228,7 +228,7 @@ void GatherEqual(std::vector<TIntPoly>& list) {
 }
 
 void ToPoly(const TIntPoly& p, TPolynomial& r) {
-    PolyClear(r);
+    r = TPolynomial{};
     r.Degree = std::max(p.Degree(), 0);
     for (int i = 0; i <= r.Degree; ++i) {
         r.Num[i] = p.Coeff(i);
@@ -238,7 +238,7 @@ void ToPoly(const TIntPoly& p, TPolynomial& r) {
 } // namespace
 
 void PolyFactor(TPolynomial p, TFactorList& f) {
-    PolyNormalize(p);
+    p = Normalized(p);
     if (PolyIsZero(p)) {
         throw ZeroDivideError();
     }
@@ -251,7 +251,7 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
     }
     if (p.Degree == 0) {
         if (next == 0) {
-            PolyFromInt(1, f[next]);
+            f[next] = ConstantPolynomial({1, 1});
         }
         return;
     }
@@ -284,8 +284,8 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
 }
 
 void PolyGcd(TPolynomial a, TPolynomial b, TPolynomial& g) {
-    PolyNormalize(a);
-    PolyNormalize(b);
+    a = Normalized(a);
+    b = Normalized(b);
     if (PolyIsZero(a) || PolyIsZero(b)) {
         throw ZeroDivideError();
     }
@@ -304,10 +304,7 @@ void PolyGcd(TPolynomial a, TPolynomial b, TPolynomial& g) {
 void PolyLcm(TPolynomial a, TPolynomial b, TPolynomial& l) {
     TPolynomial g;
     PolyGcd(a, b, g);
-    TPolynomial quotient;
-    TPolynomial remainder;
-    PolyDivMod(b, g, quotient, remainder);
-    PolyMul(a, quotient, l);
+    l = a * DivMod(b, g).Quotient;
 }
 
 } // namespace arith

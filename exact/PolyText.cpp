@@ -175,7 +175,7 @@ private:
         }
         value = decimal ? DecimalValue(num, fraction) : TRational{num, 1};
         value.Den *= den;
-        RatReduce(value);
+        value = Reduced(value);
         return true;
     }
 
@@ -216,7 +216,7 @@ std::string PolyToTextVar(const TPolynomial& p, char letter) {
 bool ParseCoefficient(const std::string& text, TPolynomial& c) {
     TRational r;
     bool ok = ParseRational(text, r);
-    PolyClear(c);
+    c = TPolynomial{};
     c.Num[0] = std::move(r.Num);
     c.Den[0] = std::move(r.Den);
     return ok;
@@ -224,7 +224,7 @@ bool ParseCoefficient(const std::string& text, TPolynomial& c) {
 
 bool ParsePolynomial(const std::string& text, char letter, TPolynomial& p) {
     std::optional<std::vector<TTerm>> terms = TPolyReader(text, letter).ReadTerms();
-    PolyClear(p);
+    p = TPolynomial{};
     if (!terms) {
         return false;
     }
@@ -235,12 +235,12 @@ bool ParsePolynomial(const std::string& text, char letter, TPolynomial& p) {
     }
     std::array<TRational, kMaxDegree + 1> sum{};
     for (const TTerm& term : *terms) {
-        RatAdd(sum[term.Exponent], term.Coefficient, sum[term.Exponent]);
+        sum[term.Exponent] = sum[term.Exponent] + term.Coefficient;
     }
     for (int i = 0; i <= kMaxDegree; ++i) {
         PolySetCoeff(p, i, std::move(sum[i]));
     }
-    PolyNormalize(p);
+    p = Normalized(p);
     return true;
 }
 

@@ -19,8 +19,7 @@ int TopIndex(const TPolynomial& p) {
 }
 
 TRational Coefficient(const TPolynomial& p, int i) {
-    TRational c{p.Num[i], p.Den[i]};
-    RatReduce(c);
+    const TRational c = Reduced({p.Num[i], p.Den[i]});
     if (c.Den.IsZero()) {
         throw ZeroDivideError();
     }
@@ -50,7 +49,6 @@ bool RatIsZero(const TRatPoly& w) {
 
 TRatPoly Product(const TRatPoly& a, const TRatPoly& b) {
     TRatPoly r{};
-    TRational term;
     for (int i = 0; i <= kMaxDegree; ++i) {
         if (a[i].Num.IsZero()) {
             continue;
@@ -62,28 +60,25 @@ TRatPoly Product(const TRatPoly& a, const TRatPoly& b) {
             if (i + j > kMaxDegree) {
                 throw DegreeError();
             }
-            RatMul(a[i], b[j], term);
-            RatAdd(r[i + j], term, r[i + j]);
+            r[i + j] = r[i + j] + a[i] * b[j];
         }
     }
     return r;
 }
 
-void Store(TRatPoly w, TPolynomial& r) {
+TPolynomial Stored(TRatPoly w) {
+    TPolynomial r;
     r.Degree = RatDegree(w);
     for (int i = 0; i <= kMaxDegree; ++i) {
         r.Num[i] = std::move(w[i].Num);
         r.Den[i] = std::move(w[i].Den);
     }
+    return r;
 }
 
 } // namespace
 
-void PolyClear(TPolynomial& p) {
-    p = TPolynomial{};
-}
-
-void PolyNormalize(TPolynomial& p) {
+TPolynomial Normalized(TPolynomial p) {
     p.Degree = 0;
     for (int i = kMaxDegree; i > 0; --i) {
         if (!p.Num[i].IsZero()) {
@@ -92,16 +87,11 @@ void PolyNormalize(TPolynomial& p) {
         }
     }
     for (int i = p.Degree; i >= 0; --i) {
-        TRational c{p.Num[i], p.Den[i]};
-        RatReduce(c);
+        TRational c = Reduced({p.Num[i], p.Den[i]});
         p.Num[i] = std::move(c.Num);
         p.Den[i] = std::move(c.Den);
     }
-}
-
-void PolyFromInt(const TInteger& n, TPolynomial& p) {
-    PolyClear(p);
-    p.Num[0] = n;
+    return p;
 }
 
 std::optional<TInteger> PolyToInt(const TPolynomial& p) {
@@ -119,14 +109,14 @@ bool PolyIsOne(const TPolynomial& p) {
     return p.Degree == 0 && p.Num[0] == 1;
 }
 
-bool PolyIsX(TPolynomial p) {
-    PolyNormalize(p);
+bool PolyIsX(const TPolynomial& x) {
+    const TPolynomial p = Normalized(x);
     return p.Degree == 1 && p.Num[1] == 1 && p.Num[0].IsZero() && p.Den[0] == 1;
 }
 
-bool PolyEqual(TPolynomial a, TPolynomial b) {
-    PolyNormalize(a);
-    PolyNormalize(b);
+bool operator==(const TPolynomial& x, const TPolynomial& y) {
+    const TPolynomial a = Normalized(x);
+    const TPolynomial b = Normalized(y);
     if (a.Degree != b.Degree) {
         return false;
     }
@@ -138,115 +128,132 @@ bool PolyEqual(TPolynomial a, TPolynomial b) {
     return true;
 }
 
-void PolyAdd(TPolynomial a, TPolynomial b, TPolynomial& r) {
-    int top = std::max(TopIndex(a), TopIndex(b));
+TRational TPolynomial::operator()(const TRational& x) const {
+    TRational value;
+    for (int i = TopIndex(*this); i >= 0; --i) {
+        value = value * x + PolyCoeff(*this, i);
+    }
+    return value;
+}
+
+TPolynomial operator+(const TPolynomial& a, const TPolynomial& b) {
+    const int top = std::max(TopIndex(a), TopIndex(b));
     TRatPoly x = Widen(a, top);
     const TRatPoly y = Widen(b, top);
     for (int i = 0; i <= top; ++i) {
-        RatAdd(x[i], y[i], x[i]);
+        x[i] = x[i] + y[i];
     }
-    Store(std::move(x), r);
+    return Stored(std::move(x));
 }
 
-void PolySub(TPolynomial a, TPolynomial b, TPolynomial& r) {
-    int top = std::max(TopIndex(a), TopIndex(b));
+TPolynomial operator-(const TPolynomial& a, const TPolynomial& b) {
+    const int top = std::max(TopIndex(a), TopIndex(b));
     TRatPoly x = Widen(a, top);
     const TRatPoly y = Widen(b, top);
     for (int i = 0; i <= top; ++i) {
-        RatSub(x[i], y[i], x[i]);
+        x[i] = x[i] - y[i];
     }
-    Store(std::move(x), r);
+    return Stored(std::move(x));
 }
 
-void PolyMul(TPolynomial a, TPolynomial b, TPolynomial& r) {
-    Store(Product(Widen(a, TopIndex(a)), Widen(b, TopIndex(b))), r);
+TPolynomial operator*(const TPolynomial& a, const TPolynomial& b) {
+    return Stored(Product(Widen(a, TopIndex(a)), Widen(b, TopIndex(b))));
 }
 
-void PolyDivMod(TPolynomial a, TPolynomial b, TPolynomial& q, TPolynomial& r) {
-    PolyNormalize(a);
-    PolyNormalize(b);
+TPolynomial operator-(const TPolynomial& p) {
+    return TPolynomial{} - p;
+}
+
+TPolynomial Monomial(const TRational& c, int i) {
+    TPolynomial p;
+    PolySetCoeff(p, i, c);
+    return Normalized(std::move(p));
+}
+
+TPolynomial ConstantPolynomial(const TRational& c) {
+    return Monomial(c, 0);
+}
+
+TPolyDivision DivMod(const TPolynomial& dividend, const TPolynomial& divisor) {
+    const TPolynomial a = Normalized(dividend);
+    const TPolynomial b = Normalized(divisor);
     if (PolyIsZero(b)) {
         throw ZeroDivideError();
     }
     const int m = b.Degree;
-    const TRatPoly divisor = Widen(b, m);
+    const TRatPoly lead = Widen(b, m);
     TRatPoly rest = Widen(a, a.Degree);
     TRatPoly quotient{};
-    TRational term;
     // Each pass cancels the leading term exactly, so the degree of the rest falls every time.
     while (!RatIsZero(rest) && RatDegree(rest) >= m) {
-        int top = RatDegree(rest);
-        int k = top - m;
-        RatDiv(rest[top], divisor[m], quotient[k]);
+        const int top = RatDegree(rest);
+        const int k = top - m;
+        quotient[k] = rest[top] / lead[m];
         for (int j = 0; j < m; ++j) {
-            RatMul(quotient[k], divisor[j], term);
-            RatSub(rest[j + k], term, rest[j + k]);
+            rest[j + k] = rest[j + k] - quotient[k] * lead[j];
         }
-        RatClear(rest[top]);
+        rest[top] = TRational{};
     }
-    Store(std::move(quotient), q);
-    Store(std::move(rest), r);
+    return {Stored(std::move(quotient)), Stored(std::move(rest))};
 }
 
-void PolyDerivative(TPolynomial a, TPolynomial& r) {
+TPolynomial Derivative(const TPolynomial& p) {
     TRatPoly w{};
     for (int k = kMaxDegree; k >= 1; --k) {
-        RatMul({k, 1}, Coefficient(a, k), w[k - 1]);
+        w[k - 1] = TRational{k, 1} * Coefficient(p, k);
     }
-    Store(std::move(w), r);
+    return Stored(std::move(w));
 }
 
-void PolyIntegral(TPolynomial a, TPolynomial& r) {
+TPolynomial Integral(const TPolynomial& p) {
     TRatPoly w{};
-    for (int k = TopIndex(a); k >= 0; --k) {
-        const TRational c = Coefficient(a, k);
+    for (int k = TopIndex(p); k >= 0; --k) {
+        const TRational c = Coefficient(p, k);
         if (c.Num.IsZero()) {
             continue;
         }
         if (k == kMaxDegree) {
             throw DegreeError();
         }
-        RatDiv(c, {k + 1, 1}, w[k + 1]);
+        w[k + 1] = c / TRational{k + 1, 1};
     }
-    Store(std::move(w), r);
+    return Stored(std::move(w));
 }
 
-void PolyPower(TPolynomial base, TPolynomial e, TPolynomial& r) {
-    if (e.Num[0].Sign() <= 0) {
-        PolyFromInt(1, r);
-        return;
+TPolynomial Power(const TPolynomial& base, const TPolynomial& e) {
+    const TInteger& n = e.Num[0];
+    if (n.Sign() <= 0) {
+        return ConstantPolynomial({1, 1});
     }
     const TRatPoly w = Widen(base, TopIndex(base));
     const int degree = RatDegree(w);
-    const bool small = e.Num[0] <= kMaxDegree;
-    if (degree > 0 && (!small || e.Num[0].ToLong() > kMaxDegree / degree)) {
+    const bool small = n <= kMaxDegree;
+    if (degree > 0 && (!small || n.ToLong() > kMaxDegree / degree)) {
         throw DegreeError();
     }
     if (degree == 0) {
         const TRational& c = w[0];
         if (c.Den == 1 && Abs(c.Num) <= 1) {
-            const bool flip = c.Num.Sign() < 0 && fmpz_is_even(e.Num[0].Raw());
-            PolyFromInt(flip ? -c.Num : c.Num, r);
-            return;
+            const bool flip = c.Num.Sign() < 0 && !n.IsOdd();
+            return ConstantPolynomial({flip ? -c.Num : c.Num, 1});
         }
-        if (PowerTooLong(c.Num, e.Num[0]) || PowerTooLong(c.Den, e.Num[0])) {
+        if (PowerTooLong(c.Num, n) || PowerTooLong(c.Den, n)) {
             throw OverflowError();
         }
-        const auto n = static_cast<unsigned long>(e.Num[0].ToLong());
-        TRational power{Power(c.Num, n), Power(c.Den, n)};
-        PolyClear(r);
-        r.Num[0] = std::move(power.Num);
-        r.Den[0] = std::move(power.Den);
-        return;
+        const auto k = static_cast<unsigned long>(n.ToLong());
+        TPolynomial r;
+        r.Num[0] = Power(c.Num, k);
+        r.Den[0] = Power(c.Den, k);
+        return r;
     }
     TRatPoly acc = w;
-    for (long i = 1; i < e.Num[0].ToLong(); ++i) {
+    for (long i = 1; i < n.ToLong(); ++i) {
         acc = Product(acc, w);
     }
-    Store(std::move(acc), r);
+    return Stored(std::move(acc));
 }
 
-void PolyCompose(TPolynomial f, TPolynomial g, TPolynomial& r) {
+TPolynomial Compose(const TPolynomial& f, const TPolynomial& g) {
     const TRatPoly inner = Widen(g, TopIndex(g));
     // f(g) has degree deg f * deg g exactly; refuse it before forming the powers.
     if (RatDegree(Widen(f, TopIndex(f))) * RatDegree(inner) > kMaxDegree) {
@@ -256,9 +263,9 @@ void PolyCompose(TPolynomial f, TPolynomial g, TPolynomial& r) {
     // Horner's scheme: f(g) = (...(f_d g + f_(d-1)) g + ...) g + f_0.
     for (int i = TopIndex(f); i >= 0; --i) {
         acc = Product(acc, inner);
-        RatAdd(acc[0], Coefficient(f, i), acc[0]);
+        acc[0] = acc[0] + Coefficient(f, i);
     }
-    Store(std::move(acc), r);
+    return Stored(std::move(acc));
 }
 
 TRational PolyCoeff(const TPolynomial& p, int i) {

@@ -2,7 +2,6 @@
 // Polynomials of degree at most 10 with exact fraction coefficients, and
 // their text form.
 //
-// Inputs are taken by value, so a result variable may be one of the inputs.
 // Arithmetic is exact at any size; a result of degree above 10 throws
 // DegreeError.
 #pragma once
@@ -22,29 +21,43 @@ struct TPolynomial {
     std::int32_t Degree = 0;
     std::array<TInteger, kMaxDegree + 1> Num{};
     std::array<TInteger, kMaxDegree + 1> Den{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+
+    // p(x), exact and canonical.
+    TRational operator()(const TRational& x) const;
 };
 
-void PolyClear(TPolynomial& p);
-void PolyNormalize(TPolynomial& p);
-void PolyFromInt(const TInteger& n, TPolynomial& p);
+// A quotient and its remainder.
+struct TPolyDivision {
+    TPolynomial Quotient;
+    TPolynomial Remainder;
+};
+
 // The value of an integer constant; nothing for any other p (TWarning::NotInteger).
 std::optional<TInteger> PolyToInt(const TPolynomial& p);
 bool PolyIsZero(const TPolynomial& p);
 bool PolyIsOne(const TPolynomial& p);
-bool PolyIsX(TPolynomial p);
-bool PolyEqual(TPolynomial a, TPolynomial b);
+bool PolyIsX(const TPolynomial& p);
 
-void PolyAdd(TPolynomial a, TPolynomial b, TPolynomial& r);
-void PolySub(TPolynomial a, TPolynomial b, TPolynomial& r);
-void PolyMul(TPolynomial a, TPolynomial b, TPolynomial& r);
-void PolyDivMod(TPolynomial a, TPolynomial b, TPolynomial& q,
-                TPolynomial& r); // b = 0: ZeroDivideError
-void PolyDerivative(TPolynomial a, TPolynomial& r);
-void PolyIntegral(TPolynomial a, TPolynomial& r);
+// Value arithmetic: operands may be as typed, results are normalised.
+TPolynomial operator+(const TPolynomial& a, const TPolynomial& b);
+TPolynomial operator-(const TPolynomial& a, const TPolynomial& b);
+TPolynomial operator*(const TPolynomial& a, const TPolynomial& b);
+TPolynomial operator-(const TPolynomial& p);
+// Equal once normalised.
+bool operator==(const TPolynomial& a, const TPolynomial& b);
+// The normal form: each coefficient reduced, the degree that of the top
+// non-zero coefficient.
+TPolynomial Normalized(TPolynomial p);
+// c x^i and the constant c, normalised.
+TPolynomial Monomial(const TRational& c, int i);
+TPolynomial ConstantPolynomial(const TRational& c);
+TPolyDivision DivMod(const TPolynomial& a, const TPolynomial& b); // b = 0: ZeroDivideError
+TPolynomial Derivative(const TPolynomial& p);
+TPolynomial Integral(const TPolynomial& p);
 // base^n for n the numerator of e's constant (1 for n <= 0). A constant power
 // of more than 500 digits throws OverflowError before it is formed.
-void PolyPower(TPolynomial base, TPolynomial e, TPolynomial& r);
-void PolyCompose(TPolynomial f, TPolynomial g, TPolynomial& r); // r = f(g(x))
+TPolynomial Power(const TPolynomial& base, const TPolynomial& e);
+TPolynomial Compose(const TPolynomial& f, const TPolynomial& g); // f(g(x))
 
 // The coefficient of x^i as a fraction, and setting it (not normalised).
 TRational PolyCoeff(const TPolynomial& p, int i);

@@ -13,7 +13,7 @@ bool IsDigit(char c) {
 }
 
 // The canonical form of n/d for d != 0.
-TRational Reduced(TInteger num, TInteger den) {
+TRational Canonical(TInteger num, TInteger den) {
     if (num.IsZero()) {
         return {0, 1};
     }
@@ -30,18 +30,13 @@ TRational Reduced(TInteger num, TInteger den) {
 
 // An operand of the arithmetic below: a zero numerator reads as 0 whatever
 // the denominator, n/0 otherwise throws ZeroDivideError.
-void Operand(TRational& x) {
+TRational Operand(TRational x) {
     if (x.Num.IsZero()) {
         x.Den = 1;
     } else if (x.Den.IsZero()) {
         throw ZeroDivideError();
     }
-}
-
-// The value as RatReduce leaves it: canonical, or n/0 as it is.
-TRational ReducedForm(TRational r) {
-    RatReduce(r);
-    return r;
+    return x;
 }
 
 } // namespace
@@ -51,7 +46,7 @@ TRational DecimalValue(const TInteger& whole, std::string_view digits) {
         digits.remove_suffix(1);
     }
     const TInteger scale = Power(10, digits.size());
-    return Reduced(whole * scale + TypedDigits(digits), scale);
+    return Canonical(whole * scale + TypedDigits(digits), scale);
 }
 
 TInteger TypedDigits(std::string_view digits) {
@@ -80,63 +75,70 @@ TInteger IntLcm(const TInteger& a, const TInteger& b) {
     return a / g * (b / g) * g;
 }
 
-void RatClear(TRational& r) {
-    r = {0, 1};
-}
-
-void RatReduce(TRational& r) {
+TRational Reduced(TRational r) {
     if (r.Num.IsZero()) {
-        r.Den = 1;
-        return;
+        return {0, 1};
     }
     if (r.Den.IsZero()) {
-        return;
+        return r;
     }
-    r = Reduced(std::move(r.Num), std::move(r.Den));
+    return Canonical(std::move(r.Num), std::move(r.Den));
 }
 
-void RatAdd(TRational a, TRational b, TRational& r) {
-    Operand(a);
-    Operand(b);
+TRational operator+(const TRational& x, const TRational& y) {
+    const TRational a = Operand(x);
+    const TRational b = Operand(y);
     if (a.Den == b.Den) {
-        r = Reduced(a.Num + b.Num, a.Den);
-        return;
+        return Canonical(a.Num + b.Num, a.Den);
     }
-    r = Reduced(a.Num * b.Den + b.Num * a.Den, a.Den * b.Den);
+    return Canonical(a.Num * b.Den + b.Num * a.Den, a.Den * b.Den);
 }
 
-void RatSub(TRational a, TRational b, TRational& r) {
-    b.Num = -b.Num;
-    RatAdd(std::move(a), std::move(b), r);
+TRational operator-(const TRational& a, const TRational& b) {
+    return a + -b;
 }
 
-void RatMul(TRational a, TRational b, TRational& r) {
-    Operand(a);
-    Operand(b);
-    r = Reduced(a.Num * b.Num, a.Den * b.Den);
+TRational operator*(const TRational& x, const TRational& y) {
+    const TRational a = Operand(x);
+    const TRational b = Operand(y);
+    return Canonical(a.Num * b.Num, a.Den * b.Den);
 }
 
-void RatDiv(TRational a, TRational b, TRational& r) {
-    Operand(a);
-    Operand(b);
+TRational operator/(const TRational& x, const TRational& y) {
+    const TRational a = Operand(x);
+    const TRational b = Operand(y);
     if (b.Num.IsZero()) {
         throw ZeroDivideError();
     }
-    r = Reduced(a.Num * b.Den, a.Den * b.Num);
+    return Canonical(a.Num * b.Den, a.Den * b.Num);
 }
 
-bool RatGreater(const TRational& a, const TRational& b) {
-    return a.Num * b.Den > b.Num * a.Den;
+TRational operator-(const TRational& r) {
+    return {-r.Num, r.Den};
 }
 
-bool RatEqual(TRational a, TRational b) {
-    const TRational x = ReducedForm(std::move(a));
-    const TRational y = ReducedForm(std::move(b));
+bool operator==(const TRational& a, const TRational& b) {
+    const TRational x = Reduced(a);
+    const TRational y = Reduced(b);
     return x.Num == y.Num && x.Den == y.Den;
 }
 
+std::strong_ordering operator<=>(const TRational& a, const TRational& b) {
+    const std::strong_ordering order = a.Num * b.Den <=> b.Num * a.Den;
+    // Cross-multiplying turns the order round when one denominator is negative.
+    return (a.Den * b.Den).Sign() < 0 ? 0 <=> order : order;
+}
+
+bool IsInteger(const TRational& r) {
+    return Reduced(r).Den == 1;
+}
+
+bool Negative(const TRational& r) {
+    return !r.Num.IsZero() && (r.Num.Sign() < 0) != (r.Den.Sign() < 0);
+}
+
 std::string RatToText(TRational r) {
-    const TRational w = ReducedForm(std::move(r));
+    const TRational w = Reduced(std::move(r));
     std::string s = AnswerDigits(w.Num);
     if (s != "0" && w.Den != 1) {
         s += '/';
@@ -146,7 +148,7 @@ std::string RatToText(TRational r) {
 }
 
 bool ParseRational(const std::string& text, TRational& r) {
-    RatClear(r);
+    r = TRational{};
     if (text.empty()) {
         return true;
     }

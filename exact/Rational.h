@@ -2,13 +2,13 @@
 // Exact fractions of integers of any size, and the integer gcd/lcm they rest on.
 //
 // Every operation gives the canonical result: positive denominator, no common
-// divisor, zero as 0/1. Inputs are taken by value, so a result variable may be
-// one of the operands. A fraction read from a field keeps the form it was
+// divisor, zero as 0/1. A fraction read from a field keeps the form it was
 // typed in ("2/4") until it is reduced.
 #pragma once
 
 #include "Integer.h"
 
+#include <compare>
 #include <string>
 
 namespace arith {
@@ -23,17 +23,27 @@ TInteger IntGcd(const TInteger& a, const TInteger& b);
 // Signed least common multiple: (a div g)(b div g)g, 0 when either is 0.
 TInteger IntLcm(const TInteger& a, const TInteger& b);
 
-void RatClear(TRational& r);
-void RatReduce(TRational& r); // n/0 is left as it is
-void RatAdd(TRational a, TRational b, TRational& r);
-void RatSub(TRational a, TRational b, TRational& r);
-void RatMul(TRational a, TRational b, TRational& r);
-void RatDiv(TRational a, TRational b, TRational& r); // throws ZeroDivideError for b = 0
-bool RatEqual(TRational a, TRational b);
-// a > b, compared exactly; both denominators positive.
-bool RatGreater(const TRational& a, const TRational& b);
 // "-3/4", "5": the reduced value; OverflowError for a part beyond 500 digits.
 std::string RatToText(TRational r);
+
+// Value arithmetic: an operand may be as typed (2/4), the result is canonical.
+// n/0 as an operand throws ZeroDivideError, as does a zero divisor.
+TRational operator+(const TRational& a, const TRational& b);
+TRational operator-(const TRational& a, const TRational& b);
+TRational operator*(const TRational& a, const TRational& b);
+TRational operator/(const TRational& a, const TRational& b);
+// The negative in the same form: -(2/4) is -2/4.
+TRational operator-(const TRational& r);
+// Equal values, whatever their forms: 2/4 == 1/2.
+bool operator==(const TRational& a, const TRational& b);
+// Ordered by value, compared exactly.
+std::strong_ordering operator<=>(const TRational& a, const TRational& b);
+
+// The canonical form of r (n/0 is left as it is).
+TRational Reduced(TRational r);
+bool IsInteger(const TRational& r);
+// Below zero, whichever part carries the sign.
+bool Negative(const TRational& r);
 
 // Reads an optionally signed integer or fraction as typed (not reduced). The
 // numerator may be a finite decimal, read as the exact fraction it denotes

@@ -46,12 +46,12 @@ void ReadPolynomial(const std::string& text, char letter) {
         return;
     }
     Check(WellFormed(p), "malformed polynomial", text);
-    PolyNormalize(p);
+    p = Normalized(p);
     const std::string written = PolyToTextVar(p, letter);
     TPolynomial again;
     Check(ParsePolynomial(written, letter, again), "written polynomial unreadable", text);
-    PolyNormalize(again);
-    Check(PolyEqual(p, again), "polynomial changed on reading back", text);
+    again = Normalized(again);
+    Check(p == again, "polynomial changed on reading back", text);
 }
 
 void ReadRational(const std::string& text) {
@@ -61,11 +61,11 @@ void ReadRational(const std::string& text) {
         return;
     }
     Check(r.Den != 0, "zero denominator", text);
-    RatReduce(r);
+    r = Reduced(r);
     TRational again;
     Check(ParseRational(RatToText(r), again), "written fraction unreadable", text);
-    RatReduce(again);
-    Check(RatEqual(r, again), "fraction changed on reading back", text);
+    again = Reduced(again);
+    Check(r == again, "fraction changed on reading back", text);
 }
 
 void Normalize(const std::string& text) {

@@ -21,7 +21,6 @@ using steps::Letter;
 using steps::Number;
 using steps::Op;
 using steps::Paren;
-using steps::Reduced;
 
 TMath Letter(char letter) {
     return MathText(TMathKind::Letter, std::string(1, letter));

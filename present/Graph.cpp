@@ -27,11 +27,6 @@ bool Placeable(double v) {
     return std::isfinite(v) && std::abs(v) <= kGraphLimit;
 }
 
-TRational Reduced(TRational r) {
-    RatReduce(r);
-    return r;
-}
-
 TRational ConstantOf(const TPolynomial& p) {
     return Reduced(PolyCoeff(p, 0));
 }
@@ -40,8 +35,8 @@ TRational ConstantOf(const TPolynomial& p) {
 TRational HornerValue(const TPolynomial& p, const TRational& x) {
     TRational value;
     for (int i = p.Degree; i >= 0; --i) {
-        RatMul(value, x, value);
-        RatAdd(value, PolyCoeff(p, i), value);
+        value = value * x;
+        value = value + PolyCoeff(p, i);
     }
     return value;
 }
@@ -49,25 +44,23 @@ TRational HornerValue(const TPolynomial& p, const TRational& x) {
 // p(c), exact.
 TRational ExactValue(const TPolynomial& p, const TRational& c) {
     TPolynomial at;
-    PolyClear(at);
+    at = TPolynomial{};
     PolySetCoeff(at, 0, c);
     TPolynomial value;
-    PolyCompose(p, at, value);
+    value = Compose(p, at);
     return ConstantOf(value);
 }
 
-TInteger PowerOfTwo(ulong exponent) {
-    TInteger n = 1;
-    fmpz_mul_2exp(n.Raw(), n.Raw(), exponent);
-    return n;
+TInteger PowerOfTwo(unsigned long exponent) {
+    return Power(2, exponent);
 }
 
-ulong Bits(const TInteger& n) {
-    return fmpz_bits(n.Raw());
+unsigned long Bits(const TInteger& n) {
+    return n.Bits();
 }
 
 TRational Difference(TRational a, const TRational& b) {
-    RatSub(std::move(a), b, a);
+    a = a - b;
     return a;
 }
 
@@ -77,9 +70,7 @@ TRational RoundedToPowerOfTen(const TRational& r, long power) {
     // r / 10^power as num / den, then floor(num / den + 1/2).
     const TInteger num = power >= 0 ? r.Num : r.Num * unit;
     const TInteger den = power >= 0 ? r.Den * unit : r.Den;
-    TInteger q;
-    const TInteger twice = num * TInteger(2) + den;
-    fmpz_fdiv_q(q.Raw(), twice.Raw(), (den * TInteger(2)).Raw());
+    const TInteger q = FloorQuotient(num * TInteger(2) + den, den * TInteger(2));
     return Reduced(power >= 0 ? TRational{q * unit, 1} : TRational{q, unit});
 }
 
@@ -136,10 +127,10 @@ TRational OriginOf(const std::vector<const TRational*>& values) {
         if (!std::isfinite(ApproxRational(*v))) {
             continue;
         }
-        if (low == nullptr || RatGreater(*low, *v)) {
+        if (low == nullptr || (*low > *v)) {
             low = v;
         }
-        if (high == nullptr || RatGreater(*v, *high)) {
+        if (high == nullptr || (*v > *high)) {
             high = v;
         }
     }
@@ -148,8 +139,8 @@ TRational OriginOf(const std::vector<const TRational*>& values) {
     }
     const TRational spread = Reduced(Difference(*high, *low));
     TRational middle;
-    RatAdd(*low, *high, middle);
-    RatMul(middle, {1, 2}, middle);
+    middle = *low + *high;
+    middle = middle * TRational{1, 2};
     const double width = ApproxRational(spread);
     const double centre = std::abs(ApproxRational(middle));
     if (!(width > 0) || !std::isfinite(width) || !(centre > 1e10 * width)) {
@@ -285,7 +276,7 @@ void RootsBetween(const TPolynomial& p, double from, double to, std::vector<doub
 
 TPolynomial DerivativeOf(const TPolynomial& f) {
     TPolynomial derivative;
-    PolyDerivative(f, derivative);
+    derivative = Derivative(f);
     return derivative;
 }
 
@@ -327,8 +318,8 @@ void Place(const TGraph& graph, const TExactPoint& p, double& x, double& y) {
 } // namespace
 
 double ApproxInteger(const TInteger& n) {
-    slong exponent = 0;
-    const double mantissa = fmpz_get_d_2exp(&exponent, n.Raw());
+    long exponent = 0;
+    const double mantissa = Mantissa(n, exponent);
     if (exponent > std::numeric_limits<double>::max_exponent) {
         return mantissa * std::numeric_limits<double>::infinity();
     }
@@ -336,14 +327,14 @@ double ApproxInteger(const TInteger& n) {
 }
 
 double ApproxRational(const TRational& r) {
-    slong numExponent = 0;
-    slong denExponent = 0;
-    const double num = fmpz_get_d_2exp(&numExponent, r.Num.Raw());
-    const double den = fmpz_get_d_2exp(&denExponent, r.Den.Raw());
+    long numExponent = 0;
+    long denExponent = 0;
+    const double num = Mantissa(r.Num, numExponent);
+    const double den = Mantissa(r.Den, denExponent);
     if (den == 0) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    const slong exponent = numExponent - denExponent;
+    const long exponent = numExponent - denExponent;
     if (exponent > std::numeric_limits<double>::max_exponent) {
         return num / den * std::numeric_limits<double>::infinity();
     }
@@ -428,7 +419,7 @@ std::vector<double> ApproxRealRoots(const TPolynomial& p) {
     bound = std::min(bound, kGraphLimit);
     // Between neighbouring critical points p is monotonic, so each piece holds one root at most.
     TPolynomial derivative;
-    PolyDerivative(p, derivative);
+    derivative = Derivative(p);
     std::vector<double> cuts{-bound};
     for (double c : ApproxRealRoots(derivative)) {
         if (c > cuts.back() && c < bound) {
@@ -449,7 +440,7 @@ double Drawn(const TRational& v, const TRational& origin) {
 
 double DrawnValue(const TGraph& graph, const TPolynomial& f, double x) {
     TRational at;
-    RatAdd(graph.XOrigin, ExactDouble(x), at);
+    at = graph.XOrigin + ExactDouble(x);
     return Drawn(ExactValue(f, at), graph.YOrigin);
 }
 
@@ -482,16 +473,16 @@ std::vector<std::pair<double, double>> CurveSamples(const TGraph& graph, const T
     // g(u) = f(XOrigin + middle + u) − YOrigin, exact.
     const double middle = (from + to) / 2;
     TPolynomial shift;
-    PolyClear(shift);
+    shift = TPolynomial{};
     PolySetCoeff(shift, 1, {1, 1});
     TRational at;
-    RatAdd(graph.XOrigin, ExactDouble(middle), at);
+    at = graph.XOrigin + ExactDouble(middle);
     PolySetCoeff(shift, 0, Reduced(at));
-    PolyNormalize(shift);
+    shift = Normalized(shift);
     TPolynomial g;
-    PolyCompose(f, shift, g);
+    g = Compose(f, shift);
     PolySetCoeff(g, 0, Reduced(Difference(PolyCoeff(g, 0), graph.YOrigin)));
-    PolyNormalize(g);
+    g = Normalized(g);
     std::vector<std::pair<double, double>> points;
     points.reserve(xs.size());
     for (const auto& [x, exact] : xs) {
@@ -745,9 +736,9 @@ TGraph EquationGraph(const TPolynomial& p, const TEquationRoots& roots) {
         // The vertex (−b/2a, f(−b/2a)).
         TRational x;
         TRational twoA;
-        RatMul(PolyCoeff(p, 2), {2, 1}, twoA);
-        RatDiv(PolyCoeff(p, 1), twoA, x);
-        RatSub({0, 1}, x, x);
+        twoA = PolyCoeff(p, 2) * TRational{2, 1};
+        x = PolyCoeff(p, 1) / twoA;
+        x = TRational{0, 1} - x;
         x = Reduced(x);
         const TRational y = ExactValue(p, x);
         graph.Marks.push_back({{x, y},
@@ -799,12 +790,12 @@ TGraph IntegralGraph(const TPolynomial& f, const TPolynomial& lower, const TPoly
     graph.Curves.push_back({f, CurveLabel(f), TCurveRole::Function});
     TRational a = ConstantOf(lower);
     TRational b = ConstantOf(upper);
-    if (RatGreater(a, b)) {
+    if (a > b) {
         std::swap(a, b);
     }
     graph.Area = TGraphArea{f, a, b};
     graph.Marks.push_back({{a, {}}, RationalText(a), TMarkKind::Given});
-    if (!RatEqual(a, b)) {
+    if (a != b) {
         graph.Marks.push_back({{b, {}}, RationalText(b), TMarkKind::Given});
     }
     // The curve's turns and crossings between the limits.
@@ -812,7 +803,7 @@ TGraph IntegralGraph(const TPolynomial& f, const TPolynomial& lower, const TPoly
     for (const TPolynomial* p : {&f, &derivative}) {
         for (double x : ApproxRealRoots(*p)) {
             const TRational at = ExactDouble(x);
-            if (RatGreater(at, a) && RatGreater(b, at)) {
+            if ((at > a) && (b > at)) {
                 graph.Keep.push_back({at, ExactValue(f, at)});
             }
         }
@@ -845,26 +836,26 @@ TGraph LinearGraph(const TLinearSystem& system, const TLinearSolution& solution)
         }
         if (b.Num.IsZero()) {
             TRational x;
-            RatDiv(c, a, x);
+            x = c / a;
             graph.Verticals.push_back({Reduced(x), labels[row]});
             graph.Keep.push_back({Reduced(x), {}});
             continue;
         }
         // y = (c − a x) / b
         TPolynomial line;
-        PolyClear(line);
+        line = TPolynomial{};
         TRational coefficient;
-        RatDiv(c, b, coefficient);
+        coefficient = c / b;
         PolySetCoeff(line, 0, Reduced(coefficient));
-        RatDiv(a, b, coefficient);
-        RatSub({0, 1}, coefficient, coefficient);
+        coefficient = a / b;
+        coefficient = TRational{0, 1} - coefficient;
         PolySetCoeff(line, 1, Reduced(coefficient));
-        PolyNormalize(line);
+        line = Normalized(line);
         graph.Curves.push_back({line, labels[row], TCurveRole::Line});
         graph.Keep.push_back({{}, ConstantOf(line)});
         if (!a.Num.IsZero()) {
             TRational x;
-            RatDiv(c, a, x);
+            x = c / a;
             graph.Keep.push_back({Reduced(x), {}});
         }
     }
@@ -934,7 +925,7 @@ TGraph LineGraph(const TPoint& a, const TPoint& b, const TLine& line) {
         if (line.Right) {
             right = *line.Right;
         } else {
-            PolyClear(right);
+            right = TPolynomial{};
             PolySetCoeff(right, 0, line.Level);
         }
         graph.Curves.push_back({right, label, TCurveRole::Line});
@@ -950,7 +941,7 @@ TGraph SumGraph(const TPolynomial& f, const TPolynomial& lower, const TPolynomia
     const TRational to = ConstantOf(upper);
     if (upper.Degree != 0 || !(from.Den == TInteger(1)) || !(to.Den == TInteger(1))) {
         graph.Notes.emplace_back("k の範囲が整数で決まらないため、項は描きません");
-    } else if (RatGreater(from, to)) {
+    } else if (from > to) {
         graph.Notes.emplace_back("上端が下端より小さいため、描く項はありません");
     } else {
         const TInteger count = to.Num - from.Num + TInteger(1);

@@ -34,13 +34,6 @@ TMath Root(TMath radicand) {
 
 // Exact values.
 
-TPolynomial ConstantPolynomial(const TRational& c) {
-    TPolynomial p;
-    PolySetCoeff(p, 0, c);
-    PolyNormalize(p);
-    return p;
-}
-
 TRational Constant(const TPolynomial& p) {
     return Reduced(PolyCoeff(p, 0));
 }
@@ -54,7 +47,7 @@ TMath Continued(TMath right) {
 TRational Evaluate(const TPolynomial& p, const TRational& x) {
     TRational value{0, 1};
     for (int i = Normalized(p).Degree; i >= 0; --i) {
-        value = Add(Mul(value, x), PolyCoeff(p, i));
+        value = value * x + PolyCoeff(p, i);
     }
     return Reduced(value);
 }
@@ -99,7 +92,7 @@ std::vector<TRational> AnswerRoots(const TEquationRoots& roots) {
 bool SameValues(std::vector<TRational> a, std::vector<TRational> b) {
     const auto has = [](const std::vector<TRational>& list, const TRational& x) {
         for (const TRational& y : list) {
-            if (RatEqual(x, y)) {
+            if (x == y) {
                 return true;
             }
         }
@@ -130,19 +123,13 @@ TMath Applied(const char* function, TMath argument) {
 
 // Sums.
 
-TPolynomial Compose(const TPolynomial& f, const TPolynomial& g) {
-    TPolynomial r;
-    PolyCompose(f, g, r);
-    return r;
-}
-
 // Σₖ₌₁ˣ kⁱ for i = 0 to 3 as polynomials in x: x, x(x + 1)/2,
 // x(x + 1)(2x + 1)/6, {x(x + 1)/2}²; each checked by S(x) − S(x − 1) = xⁱ
 // and S(0) = 0.
 TPolynomial PowerSum(int i) {
     const TPolynomial x = Monomial({1, 1}, 1);
-    const TPolynomial x1 = Plus(x, Monomial({1, 1}, 0));
-    const TPolynomial half = Times(Times(x, x1), Monomial({1, 2}, 0));
+    const TPolynomial x1 = x + Monomial({1, 1}, 0);
+    const TPolynomial half = x * x1 * Monomial({1, 2}, 0);
     TPolynomial s;
     switch (i) {
     case 0:
@@ -152,14 +139,13 @@ TPolynomial PowerSum(int i) {
         s = half;
         break;
     case 2:
-        s = Times(Times(Times(x, x1), Plus(Monomial({2, 1}, 1), Monomial({1, 1}, 0))),
-                  Monomial({1, 6}, 0));
+        s = x * x1 * (Monomial({2, 1}, 1) + Monomial({1, 1}, 0)) * Monomial({1, 6}, 0);
         break;
     default:
-        s = Times(half, half);
+        s = half * half;
         break;
     }
-    Check(PolyEqual(Minus(s, Compose(s, Minus(x, Monomial({1, 1}, 0)))), Monomial({1, 1}, i)) &&
+    Check(((s - Compose(s, x - Monomial({1, 1}, 0))) == Monomial({1, 1}, i)) &&
               PolyCoeff(Normalized(s), 0).Num.IsZero(),
           "和の公式");
     return s;
@@ -187,14 +173,14 @@ TMath PowerSumFormula(int i, const TPolynomial& m) {
         }
         return number ? Product(std::move(parts)) : MathRow(std::move(parts));
     };
-    const TPolynomial m1 = Plus(m, Monomial({1, 1}, 0));
+    const TPolynomial m1 = m + Monomial({1, 1}, 0);
     switch (i) {
     case 0:
         return factor(m, true);
     case 1:
         return Fraction(product({m, m1}), Number(2));
     case 2:
-        return Fraction(product({m, m1, Plus(Plus(m, m), Monomial({1, 1}, 0))}), Number(6));
+        return Fraction(product({m, m1, m + m + Monomial({1, 1}, 0)}), Number(6));
     default:
         return Power(Paren(Fraction(product({m, m1}), Number(2))), 2);
     }
@@ -235,7 +221,7 @@ TPolynomial PartialSumLines(const TPolynomial& f, const TPolynomial& m, const TM
     const TPolynomial g = Normalized(f);
     TPolynomial value;
     for (int i = 0; i <= g.Degree; ++i) {
-        value = Plus(value, Times(Monomial(PolyCoeff(g, i), 0), Compose(PowerSum(i), m)));
+        value = value + Monomial(PolyCoeff(g, i), 0) * Compose(PowerSum(i), m);
     }
     const bool number = Normalized(m).Degree == 0;
     const TMath head = SumProblem(g, one, m);
@@ -333,7 +319,7 @@ TMath Substituted(const TPolynomial& p, const TRational& a) {
 
 // "x − 1", "y + 2", "x": the letter less the value.
 TMath LessValue(const char* letter, const TRational& value) {
-    return TermsMath({{{1, 1}, Letter(letter)}, {Reduced(Mul(value, {-1, 1})), MathRow({})}});
+    return TermsMath({{{1, 1}, Letter(letter)}, {Reduced(value * TRational{-1, 1}), MathRow({})}});
 }
 
 // slope·(x − x₁) as written after "=": "(1/2)(x − 1)", "−(x + 2)", "3x", "0".
@@ -353,8 +339,8 @@ TMath DerivativeAt(const TPolynomial& a) {
 // "f′(x) = 3x² − 2", checked against the calculation's derivative.
 TMath DerivativeLine(const TPolynomial& f, const TPolynomial& derivative) {
     TPolynomial d;
-    PolyDerivative(f, d);
-    Check(PolyEqual(d, derivative), "導関数");
+    d = Derivative(f);
+    Check(d == derivative, "導関数");
     return Equals(MathRow({Word("f′"), Paren(Letter("x"))}), PolynomialMath(d));
 }
 
@@ -391,12 +377,12 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
     TInteger coefficient[3];
     TPolynomial scaled;
     for (int i = 0; i <= 2; ++i) {
-        const TRational c = Reduced(Mul(PolyCoeff(q, i), {scale, 1}));
+        const TRational c = Reduced(PolyCoeff(q, i) * TRational{scale, 1});
         Check(c.Den == 1, "分母を払う");
         coefficient[i] = c.Num;
         PolySetCoeff(scaled, i, c);
     }
-    PolyNormalize(scaled);
+    scaled = Normalized(scaled);
     if (scale != 1) {
         lines.push_back(MathRow(
             {Word("両辺に"), IntegerMath(scale), Word("を掛けて"), EquationProblem(scaled)}));
@@ -428,7 +414,7 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
         const TRational root = Reduced({-b, 2 * a});
         Check(Evaluate(scaled, root).Num.IsZero(), "重解の代入");
         const std::vector<TRational> answer = AnswerRoots(roots);
-        Check(answer.size() == 1 && RatEqual(answer[0], root), "重解");
+        Check(answer.size() == 1 && (answer[0] == root), "重解");
         lines.push_back(
             Equals(Letter("x"), Fraction(b.IsZero() ? MathRow({Number(0)}) : minusB, twoA)));
         lines.push_back(RootsAnswer(roots, true));
@@ -499,21 +485,20 @@ std::optional<TMath> IntegralWorking(const TPolynomial& f, const TPolynomial& lo
     const TRational a = Constant(lower);
     const TRational b = Constant(upper);
     const TMath problem = IntegralProblem(f, lower, upper);
-    if (RatEqual(a, b)) {
+    if (a == b) {
         Check(PolyIsZero(Normalized(integral.Value)), "上端と下端が等しい積分");
         return MathLines({Equals(problem, IntegralAnswer(integral))});
     }
     // F, checked by differentiating it back.
     const TPolynomial& F = integral.Antiderivative;
     TPolynomial derivative;
-    PolyDerivative(F, derivative);
-    Check(PolyEqual(derivative, f), "原始関数");
+    derivative = Derivative(F);
+    Check(derivative == f, "原始関数");
     const TRational atUpper = Evaluate(F, b);
     const TRational atLower = Evaluate(F, a);
-    Check(RatEqual(atUpper, Constant(integral.AtUpper)) &&
-              RatEqual(atLower, Constant(integral.AtLower)),
+    Check((atUpper == Constant(integral.AtUpper)) && (atLower == Constant(integral.AtLower)),
           "F(b), F(a)");
-    Check(PolyEqual(ConstantPolynomial(Sub(atUpper, atLower)), integral.Value), "F(b) − F(a)");
+    Check(ConstantPolynomial(atUpper - atLower) == integral.Value, "F(b) − F(a)");
 
     const TMath bracket = MathParts(TMathKind::Bracket, {PolynomialMath(F), Value(a), Value(b)});
     return MathLines({Equals(Applied("F", Letter("x")), PolynomialMath(F)),
@@ -567,7 +552,7 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
         const auto add = [&](const TRational& value) {
             added.push_back(Op("+"));
             added.push_back(Signed(value));
-            total = Plus(total, Monomial(value, 0));
+            total = total + Monomial(value, 0);
         };
         if (!zero.Num.IsZero()) {
             add(zero);
@@ -591,7 +576,7 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
             Equals(problem, MathRow({SumProblem(g, one, u), Op("−"), SumProblem(g, one, before)})));
         const TPolynomial all = PartialSumLines(g, u, nullptr, lines, last);
         const TPolynomial head = PartialSumLines(g, before, nullptr, lines, last);
-        total = Minus(all, head);
+        total = all - head;
         TMath difference = MathRow({PolynomialMath(all, 'n'), Op("−"), Signed(Constant(head))});
         lines.push_back(Equals(problem, difference));
         last = PolynomialMath(total, 'n');
@@ -601,7 +586,7 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
             lines.push_back(Continued(last));
         }
     }
-    Check(PolyEqual(total, sum.Value), "和");
+    Check(total == sum.Value, "和");
     if (!SameForm(answer, last)) {
         lines.push_back(Continued(answer));
     }
@@ -671,7 +656,7 @@ std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInt
 std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoint& b,
                                      const TRational& m, const TRational& n, const TPoint& point) {
     const bool internal = kind == TDivision::Internal;
-    const TRational den = internal ? Add(m, n) : Sub(m, n);
+    const TRational den = internal ? (m + n) : (m - n);
     if (m.Num.IsZero() || n.Num.IsZero() || den.Num.IsZero()) {
         return std::nullopt;
     }
@@ -679,8 +664,8 @@ std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoi
     const auto coordinate = [&](const char* letter, const TRational& first, const TRational& second,
                                 const TRational& shown) {
         const TRational value =
-            Div(Add(Mul(internal ? n : Mul(n, {-1, 1}), first), Mul(m, second)), den);
-        Check(RatEqual(value, shown), "分点の座標");
+            (((internal ? n : (n * TRational{-1, 1})) * first) + m * second) / den;
+        Check(value == shown, "分点の座標");
         std::vector<TMath> num;
         if (!internal) {
             num.push_back(Op("−"));
@@ -696,8 +681,8 @@ std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoi
 }
 
 std::optional<TMath> LineWorking(const TPoint& a, const TPoint& b, const TLine& line) {
-    const TRational dx = Sub(b.X, a.X);
-    const TRational dy = Sub(b.Y, a.Y);
+    const TRational dx = b.X - a.X;
+    const TRational dy = b.Y - a.Y;
     if (dx.Num.IsZero() && dy.Num.IsZero()) {
         return std::nullopt;
     }
@@ -706,19 +691,19 @@ std::optional<TMath> LineWorking(const TPoint& a, const TPoint& b, const TLine& 
         // Parallel to an axis: x = x₁ or y = y₁.
         const bool vertical = dx.Num.IsZero();
         const TRational& level = vertical ? a.X : a.Y;
-        Check(line.Vertical == vertical && !line.Right && RatEqual(line.Level, level),
+        Check(line.Vertical == vertical && !line.Right && (line.Level == level),
               "座標軸に平行な直線");
         lines.push_back(MathRow(
             {Letter(vertical ? "x₁" : "y₁"), Op("="), Letter(vertical ? "x₂" : "y₂"), Op("="),
              Value(level), Word(vertical ? "より y 軸に平行な直線" : "より x 軸に平行な直線")}));
     } else {
-        const TRational slope = Div(dy, dx);
+        const TRational slope = dy / dx;
         TPolynomial right;
         PolySetCoeff(right, 1, Reduced(slope));
-        PolySetCoeff(right, 0, Reduced(Sub(a.Y, Mul(slope, a.X))));
-        PolyNormalize(right);
-        Check(!line.Vertical && line.Right && PolyEqual(*line.Right, right) &&
-                  RatEqual(Evaluate(right, b.X), b.Y),
+        PolySetCoeff(right, 0, Reduced(a.Y - slope * a.X));
+        right = Normalized(right);
+        Check(!line.Vertical && line.Right && (*line.Right == right) &&
+                  (Evaluate(right, b.X) == b.Y),
               "2点を通る直線");
         const TMath rise = MathRow({Value(b.Y), Op("−"), Signed(a.Y)});
         const TMath run = MathRow({Value(b.X), Op("−"), Signed(a.X)});
@@ -734,7 +719,7 @@ std::optional<TMath> DerivativeWorking(const TPolynomial& f, const TPolynomial& 
                                        const TDerivativeValue& value) {
     const TRational at = Constant(a);
     const TRational slope = Evaluate(value.Derivative, at);
-    Check(PolyEqual(ConstantPolynomial(slope), value.Value), "微分係数");
+    Check(ConstantPolynomial(slope) == value.Value, "微分係数");
     return MathLines({DerivativeLine(f, value.Derivative),
                       ValueLine(DerivativeAt(a), value.Derivative, at, slope)});
 }
@@ -746,10 +731,10 @@ std::optional<TMath> TangentWorking(const TPolynomial& f, const TPolynomial& a,
     const TRational slope = Evaluate(tangent.Derivative, at);
     TPolynomial line;
     PolySetCoeff(line, 1, slope);
-    PolySetCoeff(line, 0, Reduced(Sub(point, Mul(slope, at))));
-    PolyNormalize(line);
-    Check(PolyEqual(ConstantPolynomial(point), tangent.Point) &&
-              PolyEqual(ConstantPolynomial(slope), tangent.Slope) && PolyEqual(line, tangent.Line),
+    PolySetCoeff(line, 0, Reduced(point - slope * at));
+    line = Normalized(line);
+    Check((ConstantPolynomial(point) == tangent.Point) &&
+              (ConstantPolynomial(slope) == tangent.Slope) && (line == tangent.Line),
           "接線");
     std::vector<TMath> lines = {
         DerivativeLine(f, tangent.Derivative),

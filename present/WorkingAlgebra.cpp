@@ -48,14 +48,14 @@ TPolynomial LinearFactor(const TRational& root) {
     TPolynomial p;
     PolySetCoeff(p, 1, {a.Den, 1});
     PolySetCoeff(p, 0, {-a.Num, 1});
-    PolyNormalize(p);
+    p = Normalized(p);
     return p;
 }
 
 TRational Evaluate(const TPolynomial& p, const TRational& x) {
     TRational value{0, 1};
     for (int i = DegreeOf(p); i >= 0; --i) {
-        value = Add(Mul(value, x), PolyCoeff(p, i));
+        value = value * x + PolyCoeff(p, i);
     }
     return Reduced(value);
 }
@@ -102,9 +102,9 @@ TMath TermValues(const TPolynomial& p, const TRational& a) {
     for (int i = 0; i <= DegreeOf(p); ++i) {
         const TRational c = Coeff(p, i);
         if (!c.Num.IsZero()) {
-            values.push_back(Mul(c, power));
+            values.push_back(c * power);
         }
-        power = Mul(power, a);
+        power = power * a;
     }
     std::reverse(values.begin(), values.end());
     for (const TRational& v : values) {
@@ -169,7 +169,7 @@ std::optional<std::vector<TRational>> Candidates(const TPolynomial& p) {
         }
     }
     std::sort(fractions.begin(), fractions.end(),
-              [](const TRational& a, const TRational& b) { return RatGreater(b, a); });
+              [](const TRational& a, const TRational& b) { return b > a; });
     integers.insert(integers.end(), fractions.begin(), fractions.end());
     return integers;
 }
@@ -215,14 +215,14 @@ TMath SyntheticDivision(const TPolynomial& p, const TRational& a, TPolynomial& q
     std::vector<TMath> middle{MathRow({}), MathRow({})};
     std::vector<TMath> bottom{MathRow({})};
     TRational carry{0, 1};
-    PolyClear(quotient);
+    quotient = TPolynomial{};
     for (int i = n; i >= 0; --i) {
         const TRational c = Coeff(p, i);
         top.push_back(Value(c));
         if (i < n) {
-            const TRational product = Reduced(Mul(carry, a));
+            const TRational product = Reduced(carry * a);
             middle.push_back(Value(product));
-            carry = Reduced(Add(c, product));
+            carry = Reduced(c + product);
         } else {
             carry = c;
         }
@@ -231,7 +231,7 @@ TMath SyntheticDivision(const TPolynomial& p, const TRational& a, TPolynomial& q
             PolySetCoeff(quotient, i - 1, carry);
         }
     }
-    PolyNormalize(quotient);
+    quotient = Normalized(quotient);
     Check(carry.Num.IsZero(), "組立除法の余り");
     return MathTable({std::move(top), std::move(middle), std::move(bottom)}, true,
                      {false, false, true});
@@ -254,7 +254,7 @@ TMath ProductMath(const TRational& content, int xPower, const std::vector<TPolyn
     const bool bracket = factors.size() > 1 || !parts.empty();
     for (std::size_t k = 0; k < factors.size();) {
         std::size_t run = 1;
-        while (k + run < factors.size() && PolyEqual(factors[k], factors[k + run])) {
+        while (k + run < factors.size() && (factors[k] == factors[k + run])) {
             ++run;
         }
         TMath factor = PolynomialMath(factors[k]);
@@ -272,7 +272,7 @@ TPolynomial ProductOf(const TRational& content, int xPower,
                       const std::vector<TPolynomial>& factors) {
     TPolynomial product = Monomial(content, xPower);
     for (const TPolynomial& f : factors) {
-        product = Times(product, f);
+        product = product * f;
     }
     return Normalized(product);
 }
@@ -287,19 +287,19 @@ void SplitQuadratic(const TPolynomial& q, TFactoring& out) {
     const TInteger disc = b.Num * b.Num - 4 * a.Num * c.Num; // integer coefficients
     TInteger root;
     Check(ExactSqrt(disc, root), "有理数解");
-    const TRational two_a = Mul({2, 1}, a);
-    const TRational r1 = Reduced(Div(Add({-b.Num, 1}, {-root, 1}), two_a));
-    const TRational r2 = Reduced(Div(Add({-b.Num, 1}, {root, 1}), two_a));
+    const TRational two_a = TRational{2, 1} * a;
+    const TRational r1 = Reduced((TRational{-b.Num, 1} + TRational{-root, 1}) / two_a);
+    const TRational r2 = Reduced((TRational{-b.Num, 1} + TRational{root, 1}) / two_a);
     Check(Evaluate(q, r1).Num.IsZero() && Evaluate(q, r2).Num.IsZero(), "2次式の解");
     const TPolynomial f1 = LinearFactor(r1);
     const TPolynomial f2 = LinearFactor(r2);
-    Check(PolyEqual(Times(f1, f2), q), "2次式の因数分解");
+    Check((f1 * f2) == q, "2次式の因数分解");
     const TMath split = ProductMath({1, 1}, 0, {f1, f2});
     if (a.Num == 1 && IsInteger(r1) && IsInteger(r2)) {
         // x² + bx + c = (x + m)(x + n) with m + n = b and mn = c.
-        const TRational m = Reduced(Mul({-1, 1}, r1));
-        const TRational n = Reduced(Mul({-1, 1}, r2));
-        Check(RatEqual(Add(m, n), b) && RatEqual(Mul(m, n), c), "和と積");
+        const TRational m = Reduced(TRational{-1, 1} * r1);
+        const TRational n = Reduced(TRational{-1, 1} * r2);
+        Check(((m + n) == b) && ((m * n) == c), "和と積");
         out.Lines.push_back(
             MathRow({Word("和が"), Value(b), Comma(), Word("積が"), Value(c), Word("となる2数は"),
                      Value(m), Comma(), Value(n), Word("なので")}));
@@ -315,7 +315,7 @@ void SplitQuadratic(const TPolynomial& q, TFactoring& out) {
                  Value(two_a)});
         }
         std::vector<TMath> roots{Value(r1)};
-        if (!RatEqual(r1, r2)) {
+        if (r1 != r2) {
             roots.push_back(Comma());
             roots.push_back(Value(r2));
         }
@@ -330,8 +330,8 @@ void SplitQuadratic(const TPolynomial& q, TFactoring& out) {
             for (const TRational& r : {r1, r2}) {
                 TPolynomial m;
                 PolySetCoeff(m, 1, {1, 1});
-                PolySetCoeff(m, 0, Mul({-1, 1}, r));
-                PolyNormalize(m);
+                PolySetCoeff(m, 0, TRational{-1, 1} * r);
+                m = Normalized(m);
                 monic.push_back(Paren(PolynomialMath(m)));
             }
             TMath first = MathRow({RationalMath(a), MathRow(std::move(monic))});
@@ -352,23 +352,21 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
             break;
         }
         if (DegreeOf(f) == 0) {
-            out.Content = Reduced(Mul(out.Content, Coeff(f, 0)));
+            out.Content = Reduced(out.Content * Coeff(f, 0));
         } else if (PolyIsX(f)) {
             ++out.XPower;
         }
     }
-    TPolynomial q;
-    TPolynomial remainder;
-    PolyDivMod(p, Monomial(out.Content, out.XPower), q, remainder);
-    q = Normalized(q);
-    Check(PolyIsZero(remainder), "共通因数");
+    const TPolyDivision division = DivMod(p, Monomial(out.Content, out.XPower));
+    const TPolynomial q = Normalized(division.Quotient);
+    Check(PolyIsZero(division.Remainder), "共通因数");
     if (DegreeOf(q) == 0) {
         return false; // nothing but the common factor
     }
     for (int i = 0; i <= DegreeOf(q); ++i) {
         Check(IsInteger(Coeff(q, i)), "共通因数");
     }
-    const bool common = out.XPower > 0 || !RatEqual(out.Content, {1, 1});
+    const bool common = out.XPower > 0 || (out.Content != TRational{1, 1});
     if (common) {
         out.Lines.push_back(
             MathRow({Word("共通因数"), PolynomialMath(Monomial(out.Content, out.XPower)),
@@ -402,7 +400,7 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
         if (candidates) {
             out.Lines.push_back(CandidateList(*candidates));
             for (const TRational& v : *candidates) {
-                for (const TRational& a : {v, Mul({-1, 1}, v)}) {
+                for (const TRational& a : {v, TRational{-1, 1} * v}) {
                     if (!found && Evaluate(rest, a).Num.IsZero()) {
                         found = Reduced(a);
                     }
@@ -413,7 +411,7 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
             // the complete factoring gives, and P(a) = 0 below shows it.
             for (const TPolynomial& f : list) {
                 if (!found && DegreeOf(f) == 1 && !PolyIsX(f)) {
-                    const TRational a = Reduced(Div(Mul({-1, 1}, Coeff(f, 0)), Coeff(f, 1)));
+                    const TRational a = Reduced(TRational{-1, 1} * Coeff(f, 0) / Coeff(f, 1));
                     if (Evaluate(rest, a).Num.IsZero()) {
                         found = a;
                     }
@@ -443,7 +441,7 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
             }
             if (higher.size() < 2) {
                 // Irreducible of degree 4 or more, as the complete factoring found.
-                Check(higher.size() == 1 && PolyEqual(higher[0], rest), "既約");
+                Check(higher.size() == 1 && (higher[0] == rest), "既約");
                 out.Lines.push_back(MathRow({Word("また"), Applied(name, X()),
                                              Word("は2次以上の因数の積にも分解できないので")}));
                 out.Lines.push_back(MathRow(
@@ -452,7 +450,7 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
                 return true;
             }
             const TMath product = ProductMath({1, 1}, 0, higher);
-            Check(PolyEqual(ProductOf({1, 1}, 0, higher), rest), "因数の積");
+            Check(ProductOf({1, 1}, 0, higher) == rest, "因数の積");
             out.Lines.push_back(
                 MathRow({Equals(product, PolynomialMath(rest)), Word("を確かめて")}));
             out.Lines.push_back(Equals(Applied(name, X()), product));
@@ -478,14 +476,14 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
         out.Lines.push_back(SyntheticDivision(rest, a, quotient));
         TPolynomial monic;
         PolySetCoeff(monic, 1, {1, 1});
-        PolySetCoeff(monic, 0, Mul({-1, 1}, a));
-        PolyNormalize(monic);
-        Check(PolyEqual(Times(monic, quotient), rest), "組立除法");
+        PolySetCoeff(monic, 0, TRational{-1, 1} * a);
+        monic = Normalized(monic);
+        Check((monic * quotient) == rest, "組立除法");
         TMath line = Equals(Applied(name, X()), ProductMath({1, 1}, 0, {monic, quotient}));
         // A fractional root: its denominator moved from the quotient into the factor.
-        const TPolynomial next = Times(quotient, Monomial({1, Reduced(a).Den}, 0));
+        const TPolynomial next = quotient * Monomial({1, Reduced(a).Den}, 0);
         if (!IsInteger(a)) {
-            Check(PolyEqual(Times(linear, next), rest), "因数の分母");
+            Check((linear * next) == rest, "因数の分母");
             line = MathRow({std::move(line), Op("="), ProductMath({1, 1}, 0, {linear, next})});
         }
         out.Lines.push_back(std::move(line));
@@ -523,7 +521,7 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
 TMath FactoredLine(const TPolynomial& p, const TFactorList& list, TFactoring& f) {
     const auto rank = [&list](const TPolynomial& factor) {
         std::size_t k = 0;
-        while (k < list.size() && !PolyIsZero(list[k]) && !PolyEqual(list[k], factor)) {
+        while (k < list.size() && !PolyIsZero(list[k]) && (list[k] != factor)) {
             ++k;
         }
         return k;
@@ -532,7 +530,7 @@ TMath FactoredLine(const TPolynomial& p, const TFactorList& list, TFactoring& f)
         f.Factors.begin(), f.Factors.end(),
         [&rank](const TPolynomial& a, const TPolynomial& b) { return rank(a) < rank(b); });
     const TPolynomial product = ProductOf(f.Content, f.XPower, f.Factors);
-    Check(PolyEqual(product, p), "因数分解");
+    Check(product == p, "因数分解");
     return ProductMath(f.Content, f.XPower, f.Factors);
 }
 
@@ -572,7 +570,7 @@ bool SameSurd(const TSurd& a, const TSurd& b) {
 // Whether a < b for two roots of one quadratic: both fractions, or (P ± Q√R)/D.
 bool SurdLess(const TSurd& a, const TSurd& b) {
     if (a.Q.IsZero() && b.Q.IsZero()) {
-        return RatGreater({b.P, b.D}, {a.P, a.D});
+        return TRational{b.P, b.D} > TRational{a.P, a.D};
     }
     Check(!a.Q.IsZero() && !b.Q.IsZero() && a.R == b.R && a.P * b.D == b.P * a.D &&
               a.Q * b.D == -(b.Q * a.D) && a.D.Sign() > 0 && b.D.Sign() > 0,
@@ -600,14 +598,14 @@ std::optional<TMath> FactorWorking(const TPolynomial& p, const TFactorList& fact
     }
     const TMath answer = FactorAnswer(factors);
     TPolynomial listed;
-    PolyFromInt(1, listed);
+    listed = ConstantPolynomial({1, 1});
     for (const TPolynomial& factor : factors) {
         if (PolyIsZero(factor)) {
             break;
         }
-        listed = Times(listed, factor);
+        listed = listed * factor;
     }
-    Check(PolyEqual(listed, p), "因数分解の答え");
+    Check(listed == p, "因数分解の答え");
     const TMath product = FactoredLine(p, factors, f);
     if (!SameForm(product, PolynomialMath(p))) {
         f.Lines.push_back(MathRow({Word("よって"), Equals(PolynomialMath(p), product)}));
@@ -643,14 +641,14 @@ std::optional<TMath> EquationWorking(const TPolynomial& p, const TEquationRoots&
     for (const TPolynomial& factor : found) {
         bool listed = false;
         for (const TFactorRoots& group : roots.Groups) {
-            listed = listed || PolyEqual(group.Factor, factor);
+            listed = listed || (group.Factor == factor);
         }
         Check(listed, "因数と解");
     }
     for (const TFactorRoots& group : roots.Groups) {
         bool belongs = false;
         for (const TPolynomial& factor : found) {
-            belongs = belongs || PolyEqual(group.Factor, factor);
+            belongs = belongs || (group.Factor == factor);
         }
         Check(belongs, "因数と解");
         const TMath zero = Equals(PolynomialMath(group.Factor), Number(0));
@@ -681,8 +679,8 @@ std::optional<TMath> EquationWorking(const TPolynomial& p, const TEquationRoots&
         const TRational a = Coeff(group.Factor, 2);
         Check(
             DegreeOf(group.Factor) == 2 && !x.D.IsZero() &&
-                RatEqual({2 * x.P, x.D}, Div(Mul({-1, 1}, Coeff(group.Factor, 1)), a)) &&
-                RatEqual({x.P * x.P - x.Q * x.Q * x.R, x.D * x.D}, Div(Coeff(group.Factor, 0), a)),
+                (TRational{2 * x.P, x.D} == (TRational{-1, 1} * Coeff(group.Factor, 1) / a)) &&
+                (TRational{x.P * x.P - x.Q * x.Q * x.R, x.D * x.D} == (Coeff(group.Factor, 0) / a)),
             "2次式の解");
         f.Lines.push_back(MathRow({zero, Word("を解の公式で解くと"),
                                    Equals(X(), RootFormulaMath(x.P, x.Q, x.R, x.D, "±"))}));
@@ -700,8 +698,8 @@ std::optional<TMath> ExtremaWorking(const TPolynomial& f, const TExtrema& extrem
         return std::nullopt;
     }
     TPolynomial d;
-    PolyDerivative(f, d);
-    Check(PolyEqual(d, extrema.Derivative), "導関数");
+    d = Derivative(f);
+    Check(d == extrema.Derivative, "導関数");
     std::vector<TMath> lines{Equals(DerivativeName(), PolynomialMath(d))};
     const bool rising = Coeff(f, degree).Num.Sign() > 0; // at the right end
     const TMath dots = Word("…");
@@ -720,7 +718,7 @@ std::optional<TMath> ExtremaWorking(const TPolynomial& f, const TExtrema& extrem
     };
 
     if (degree == 2) {
-        const TRational alpha = Reduced(Div(Mul({-1, 1}, Coeff(d, 0)), Coeff(d, 1)));
+        const TRational alpha = Reduced(TRational{-1, 1} * Coeff(d, 0) / Coeff(d, 1));
         Check(Evaluate(d, alpha).Num.IsZero(), "f′(x) = 0 の解");
         const TSurd x{alpha.Num, 0, 0, alpha.Den};
         const TRational y = Evaluate(f, alpha);
@@ -739,8 +737,8 @@ std::optional<TMath> ExtremaWorking(const TPolynomial& f, const TExtrema& extrem
         const TRational a = Coeff(d, 2);
         const TRational b = Coeff(d, 1);
         const TRational c = Coeff(d, 0);
-        const TRational disc = Reduced(Sub(Mul(b, b), Mul(Mul({4, 1}, a), c)));
-        if (!RatGreater(disc, {0, 1})) {
+        const TRational disc = Reduced(b * b - TRational{4, 1} * a * c);
+        if (disc <= TRational{0, 1}) {
             Check(!extrema.Maximum && !extrema.Minimum, "極値なし");
             lines.push_back(
                 MathRow({Equals(DerivativeName(), Number(0)), Word("の判別式は"), Letter("D"),

@@ -45,61 +45,6 @@ TMath SurdMayReduce() {
                                          " 桁を超えるため、さらに簡単にできる場合があります");
 }
 
-TRational Reduced(TRational r) {
-    RatReduce(r);
-    return r;
-}
-
-TRational Add(const TRational& a, const TRational& b) {
-    TRational r;
-    RatAdd(a, b, r);
-    return r;
-}
-
-TRational Sub(const TRational& a, const TRational& b) {
-    TRational r;
-    RatSub(a, b, r);
-    return r;
-}
-
-TRational Mul(const TRational& a, const TRational& b) {
-    TRational r;
-    RatMul(a, b, r);
-    return r;
-}
-
-TRational Div(const TRational& a, const TRational& b) {
-    TRational r;
-    RatDiv(a, b, r);
-    return r;
-}
-
-bool IsInteger(const TRational& r) {
-    return Reduced(r).Den == 1;
-}
-
-bool Negative(const TRational& r) {
-    return !r.Num.IsZero() && (r.Num.Sign() < 0) != (r.Den.Sign() < 0);
-}
-
-TPolynomial Normalized(TPolynomial p) {
-    PolyNormalize(p);
-    return p;
-}
-
-TPolynomial Monomial(const TRational& c, int i) {
-    TPolynomial p;
-    PolySetCoeff(p, i, c);
-    PolyNormalize(p);
-    return p;
-}
-
-TPolynomial Times(const TPolynomial& a, const TPolynomial& b) {
-    TPolynomial r;
-    PolyMul(a, b, r);
-    return r;
-}
-
 TMath Value(const TRational& r) {
     return RationalMath(Reduced(r));
 }
@@ -116,18 +61,6 @@ TMath Factor(const TRational& r) {
 
 bool SameForm(const TMath& a, const TMath& b) {
     return MathToUnicode(a) == MathToUnicode(b);
-}
-
-TPolynomial Plus(const TPolynomial& a, const TPolynomial& b) {
-    TPolynomial r;
-    PolyAdd(a, b, r);
-    return r;
-}
-
-TPolynomial Minus(const TPolynomial& a, const TPolynomial& b) {
-    TPolynomial r;
-    PolySub(a, b, r);
-    return r;
 }
 
 } // namespace arith::steps

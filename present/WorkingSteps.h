@@ -33,18 +33,4 @@ bool SameForm(const TMath& a, const TMath& b);
 // completely (TSquareSplit::Complete): the root may simplify further.
 TMath SurdMayReduce();
 
-// Exact values as results rather than out-parameters.
-TRational Reduced(TRational r);
-TRational Add(const TRational& a, const TRational& b);
-TRational Sub(const TRational& a, const TRational& b);
-TRational Mul(const TRational& a, const TRational& b);
-TRational Div(const TRational& a, const TRational& b); // b = 0: ZeroDivideError
-bool IsInteger(const TRational& r);
-bool Negative(const TRational& r);
-TPolynomial Normalized(TPolynomial p);
-TPolynomial Monomial(const TRational& c, int i); // c x^i
-TPolynomial Times(const TPolynomial& a, const TPolynomial& b);
-TPolynomial Plus(const TPolynomial& a, const TPolynomial& b);
-TPolynomial Minus(const TPolynomial& a, const TPolynomial& b);
-
 } // namespace arith::steps

@@ -270,9 +270,9 @@ TMath ProductOf(const TPolynomial& a, const TPolynomial& b) {
 TMath DivisionLine(const TPolynomial& f, const TPolynomial& g, const TPolynomial& q,
                    const TPolynomial& r) {
     TPolynomial back;
-    PolyAdd(Times(g, q), r, back);
+    back = (g * q) + r;
     const TPolynomial rest = Normalized(r);
-    Check(PolyEqual(back, f) && (PolyIsZero(rest) || rest.Degree < Normalized(g).Degree), "割り算");
+    Check((back == f) && (PolyIsZero(rest) || rest.Degree < Normalized(g).Degree), "割り算");
     const TPolynomial quotient = Normalized(q);
     TMath product = quotient.Degree == 0
                         ? MathRow({Factor(PolyCoeff(quotient, 0)), Dot(), Operand(g)})
@@ -294,12 +294,10 @@ TPolynomial EuclidLines(TPolynomial a, TPolynomial b, std::vector<TMath>& lines)
     }
     for (int step = 0; !PolyIsZero(b); ++step) {
         Check(step <= 2 * kMaxDegree + 2, "互除法の長さ");
-        TPolynomial q;
-        TPolynomial r;
-        PolyDivMod(a, b, q, r);
-        lines.push_back(DivisionLine(a, b, q, r));
+        const TPolyDivision division = DivMod(a, b);
+        lines.push_back(DivisionLine(a, b, division.Quotient, division.Remainder));
         a = b;
-        b = Normalized(r);
+        b = Normalized(division.Remainder);
     }
     return a;
 }
@@ -337,12 +335,12 @@ TMath BinomialTerms(const TPolynomial& base, int n, const TPolynomial& power) {
         PushPower(factors, v, k);
         TPolynomial term = Monomial({choose, 1}, 0);
         for (int i = 0; i < n - k; ++i) {
-            term = Times(term, u);
+            term = term * u;
         }
         for (int i = 0; i < k; ++i) {
-            term = Times(term, v);
+            term = term * v;
         }
-        PolyAdd(sum, term, sum);
+        sum = sum + term;
         if (k > 0) {
             parts.push_back(Op("+"));
         }
@@ -354,7 +352,7 @@ TMath BinomialTerms(const TPolynomial& base, int n, const TPolynomial& power) {
         }
         choose = choose * (n - k) / (k + 1);
     }
-    Check(PolyEqual(sum, power), "二項定理");
+    Check(sum == power, "二項定理");
     return MathRow(std::move(parts));
 }
 
@@ -362,7 +360,7 @@ TMath BinomialTerms(const TPolynomial& base, int n, const TPolynomial& power) {
 void PolynomialPowerLines(const TPolynomial& f, int n, const TPolynomial& power, TMath head,
                           std::vector<TMath>& lines) {
     if (n <= 1) {
-        Check(PolyEqual(n == 0 ? Monomial({1, 1}, 0) : Normalized(f), power), "累乗");
+        Check((n == 0 ? Monomial({1, 1}, 0) : Normalized(f)) == power, "累乗");
         lines.push_back(Equals(std::move(head), PolynomialMath(power)));
         return;
     }
@@ -372,15 +370,16 @@ void PolynomialPowerLines(const TPolynomial& f, int n, const TPolynomial& power,
         return;
     }
     if (TermCount(f) == 1) {
-        Check(PolyEqual(power,
-                        [&] {
-                            TPolynomial p = Monomial({1, 1}, 0);
-                            for (int i = 0; i < n; ++i) {
-                                p = Times(p, f);
-                            }
-                            return p;
-                        }()),
-              "累乗");
+        Check(
+            power ==
+                [&] {
+                    TPolynomial p = Monomial({1, 1}, 0);
+                    for (int i = 0; i < n; ++i) {
+                        p = p * f;
+                    }
+                    return p;
+                }(),
+            "累乗");
         lines.push_back(Equals(std::move(head), PolynomialMath(power)));
         return;
     }
@@ -398,10 +397,10 @@ void PolynomialPowerLines(const TPolynomial& f, int n, const TPolynomial& power,
     lines.push_back(Equals(std::move(head), factors(nullptr, n)));
     TPolynomial p = Normalized(f);
     for (int k = 2; k <= n; ++k) {
-        p = Times(p, f);
+        p = p * f;
         lines.push_back(MathRow({Op("="), k < n ? factors(&p, n - k) : PolynomialMath(p)}));
     }
-    Check(PolyEqual(p, power), "累乗");
+    Check(p == power, "累乗");
 }
 
 } // namespace
@@ -440,7 +439,7 @@ std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
         TEquation e;
         e.Label = Circled(row);
         for (int k = 0; k <= n; ++k) {
-            const TRational r = Reduced(Mul(system[row][k], {scale, 1}));
+            const TRational r = Reduced(system[row][k] * TRational{scale, 1});
             Check(r.Den == 1, "分母を払う");
             (k < n ? e.Coef[k] : e.Right) = r.Num;
         }
@@ -534,13 +533,13 @@ std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
                 continue;
             }
             Check(known[k], "代入する値");
-            rest = Add(rest, Mul({-e.Coef[k], 1}, value[k]));
+            rest = rest + TRational{-e.Coef[k], 1} * value[k];
             if (!givens.empty()) {
                 givens.push_back(Comma());
             }
             givens.push_back(Equals(Letter(kUnknownNames[k]), Value(value[k])));
         }
-        value[u] = Reduced(Div(rest, {e.Coef[u], 1}));
+        value[u] = Reduced(rest / TRational{e.Coef[u], 1});
         known[u] = true;
         const TMath found = Equals(Letter(kUnknownNames[u]), Value(value[u]));
         if (!givens.empty()) {
@@ -566,12 +565,12 @@ std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
     for (int row = 0; row < n; ++row) {
         TRational left{0, 1};
         for (int k = 0; k < n; ++k) {
-            left = Add(left, Mul(system[row][k], value[k]));
+            left = left + system[row][k] * value[k];
         }
-        Check(RatEqual(left, system[row][n]), "元の式への代入");
+        Check(left == system[row][n], "元の式への代入");
     }
     for (int k = 0; k < n; ++k) {
-        Check(RatEqual(value[k], solution.Values[k]), "解");
+        Check(value[k] == solution.Values[k], "解");
     }
     // The last value found may already read as the answer's first line.
     if (MathToUnicode(lines.back()) == MathToUnicode(answer.Parts.front())) {
@@ -816,7 +815,7 @@ void AppendTerms(const TPolynomial& p, const TRational& sign, std::vector<TMathT
         const TRational c = PolyCoeff(q, i);
         if (!c.Num.IsZero()) {
             TMath unit = i == 0 ? MathRow({}) : i == 1 ? Letter("x") : Power(Letter("x"), i);
-            terms.push_back({Mul(sign, c), std::move(unit)});
+            terms.push_back({sign * c, std::move(unit)});
         }
     }
 }
@@ -842,25 +841,25 @@ std::optional<TMath> SumProductWorking(TOperation operation, const TPolynomial& 
                 if (PolyCoeff(nf, i).Num.IsZero()) {
                     continue;
                 }
-                const TPolynomial part = Times(Monomial(PolyCoeff(nf, i), i), ng);
-                total = Plus(total, part);
+                const TPolynomial part = Monomial(PolyCoeff(nf, i), i) * ng;
+                total = total + part;
                 if (!partial.empty()) {
                     partial.push_back(Op("+"));
                 }
                 partial.push_back(Paren(PolynomialMath(part)));
             }
-            Check(PolyEqual(total, Normalized(value)), "分配法則");
+            Check(total == Normalized(value), "分配法則");
             row.push_back(MathRow(std::move(partial)));
             row.push_back(Op("="));
         }
-        Check(PolyEqual(Times(nf, ng), Normalized(value)), "積");
+        Check((nf * ng) == Normalized(value), "積");
     } else {
         const TRational sign{operation == TOperation::Add ? 1 : -1, 1};
         std::vector<TMathTerm> terms;
         AppendTerms(nf, {1, 1}, terms);
         AppendTerms(ng, sign, terms);
-        const TPolynomial expected = operation == TOperation::Add ? Plus(nf, ng) : Minus(nf, ng);
-        Check(PolyEqual(expected, Normalized(value)), "和と差");
+        const TPolynomial expected = operation == TOperation::Add ? (nf + ng) : (nf - ng);
+        Check(expected == Normalized(value), "和と差");
         row.push_back(TermsMath(terms));
         row.push_back(Op("="));
     }
@@ -902,24 +901,21 @@ std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f
         const TPolynomial last = EuclidLines(f, g, lines);
         // The window's gcd is the last remainder times a constant.
         const TCommonPolynomial gcd = operation == TOperation::Gcd ? result.Common : GcdOf(f, g);
-        TPolynomial scale;
-        TPolynomial rest;
-        PolyDivMod(gcd.Value, last, scale, rest);
-        Check(PolyIsZero(Normalized(rest)) && Normalized(scale).Degree == 0 &&
-                  !PolyIsZero(Normalized(scale)),
+        const TPolyDivision scaled = DivMod(gcd.Value, last);
+        const TPolynomial scale = Normalized(scaled.Quotient);
+        Check(PolyIsZero(Normalized(scaled.Remainder)) && scale.Degree == 0 && !PolyIsZero(scale),
               "最大公約数");
         std::vector<TMath> named = {Word("最大公約数は"), PolynomialMath(last)};
-        if (!PolyEqual(last, gcd.Value)) {
+        if (last != gcd.Value) {
             named.push_back(Word("を定数倍して"));
             named.push_back(PolynomialMath(gcd.Value));
         }
         lines.push_back(MathRow(std::move(named)));
         if (operation == TOperation::Lcm) {
             // f·(g/gcd), as the window forms it; f·g itself may pass the degree limit.
-            TPolynomial cofactor;
-            PolyDivMod(g, gcd.Value, cofactor, rest);
-            Check(PolyIsZero(Normalized(rest)) &&
-                      PolyEqual(Times(f, cofactor), result.Common.Value),
+            const TPolyDivision cofactor = DivMod(g, gcd.Value);
+            Check(PolyIsZero(Normalized(cofactor.Remainder)) &&
+                      f * cofactor.Quotient == result.Common.Value,
                   "最小公倍数");
             lines.push_back(
                 MathRow({Word("最小公倍数は"),
@@ -966,7 +962,7 @@ std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f
         Check(!(c.Num.IsZero() && negative), "0 の負の累乗");
         TInteger top = 1;
         TInteger bottom = 1;
-        bool odd = fmpz_is_odd(size.Raw());
+        bool odd = size.IsOdd();
         if (c.Num.IsZero()) {
             top = size.IsZero() ? 1 : 0;
             odd = false;
@@ -1014,8 +1010,8 @@ std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f
             terms.push_back({Reduced(PolyCoeff(p, i)), std::move(unknown)});
         }
         TPolynomial composed;
-        PolyCompose(f, g, composed);
-        Check(PolyEqual(composed, result.Value), "合成関数");
+        composed = Compose(f, g);
+        Check(composed == result.Value, "合成関数");
         const TMath head =
             MathRow({Letter("f"), Paren(MathRow({Letter("g"), Paren(Letter("x"))}))});
         const TMath put = TermsMath(terms);

@@ -116,8 +116,7 @@ arith::TPolynomial TCalculation::ReadCoefficients(const std::vector<std::string>
         p.Num[power] = c.Num[0];
         p.Den[power] = c.Den[0];
     }
-    arith::PolyNormalize(p);
-    return p;
+    return arith::Normalized(p);
 }
 
 arith::TPolynomial TCalculation::ReadCoefficients(std::initializer_list<const char*> names) {

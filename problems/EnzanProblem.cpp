@@ -28,14 +28,14 @@ std::pair<TPolynomial, TPolynomial> ReadFG(TCalculation& c, TOperation operation
 
 // Reads f and g, applies a sum, difference, product or substitution, and writes the result.
 void ShowFG(TCalculation& c, TOperation kind,
-            void (*operation)(TPolynomial, TPolynomial, TPolynomial&)) {
+            TPolynomial (*operation)(const TPolynomial&, const TPolynomial&)) {
     // Names, not a structured binding: the lambdas below capture f and g,
     // which not every compiler allows for a binding.
     const std::pair<TPolynomial, TPolynomial> read = ReadFG(c, kind);
     const TPolynomial& f = read.first;
     const TPolynomial& g = read.second;
     TOperationResult result;
-    operation(f, g, result.Value);
+    result.Value = operation(f, g);
     c.Write("EditAns", PolyToText(result.Value));
     c.Answer([=] { return PolynomialAnswer(result.Value); }, {"EditAns"});
     c.Working([=] { return OperationWorking(kind, f, g, result); });
@@ -82,12 +82,28 @@ constexpr struct {
     const char* Command;
     void (*Handler)(TCalculation&);
 } kOperations[] = {
-    {"AddSButton", [](TCalculation& c) { ShowFG(c, TOperation::Add, &PolyAdd); }},
-    {"SubSButton", [](TCalculation& c) { ShowFG(c, TOperation::Subtract, &PolySub); }},
-    {"MulSButton", [](TCalculation& c) { ShowFG(c, TOperation::Multiply, &PolyMul); }},
+    {"AddSButton",
+     [](TCalculation& c) {
+         ShowFG(c, TOperation::Add,
+                [](const TPolynomial& f, const TPolynomial& g) { return f + g; });
+     }},
+    {"SubSButton",
+     [](TCalculation& c) {
+         ShowFG(c, TOperation::Subtract,
+                [](const TPolynomial& f, const TPolynomial& g) { return f - g; });
+     }},
+    {"MulSButton",
+     [](TCalculation& c) {
+         ShowFG(c, TOperation::Multiply,
+                [](const TPolynomial& f, const TPolynomial& g) { return f * g; });
+     }},
     {"DivSButton", Divide},
     {"PowerSButton", Power},
-    {"EnterSButton", [](TCalculation& c) { ShowFG(c, TOperation::Substitute, &PolyCompose); }},
+    {"EnterSButton",
+     [](TCalculation& c) {
+         ShowFG(c, TOperation::Substitute,
+                [](const TPolynomial& f, const TPolynomial& g) { return Compose(f, g); });
+     }},
     {"GcdSButton", [](TCalculation& c) { Common(c, TOperation::Gcd); }},
     {"LcmSButton", [](TCalculation& c) { Common(c, TOperation::Lcm); }}};
 

@@ -26,14 +26,8 @@ TRational ConstantOf(const TPolynomial& c) {
 
 TPolynomial ValueAt(const TPolynomial& f, const TPolynomial& x) {
     TPolynomial y;
-    PolyCompose(f, x, y);
+    y = Compose(f, x);
     return y;
-}
-
-TPolynomial Derivative(const TPolynomial& f) {
-    TPolynomial d;
-    PolyDerivative(f, d);
-    return d;
 }
 
 // A constant polynomial's value as a surd without a root part.
@@ -103,13 +97,13 @@ TExtrema CubicExtrema(const TPolynomial& f, const TPolynomial& d) {
     const TPolynomial& g1 = factors[k];
     const TPolynomial& g2 = factors[k + 1];
 
-    if (g1.Degree == 1 && g2.Degree == 1 && !PolyEqual(g1, g2)) {
+    if (g1.Degree == 1 && g2.Degree == 1 && (g1 != g2)) {
         // Two rational critical points: the larger value is the maximum.
         const TPolynomial x1 = Constant(LinearRoot(g1));
         const TPolynomial x2 = Constant(LinearRoot(g2));
         TExtremum first{Fraction(x1), Fraction(ValueAt(f, x1))};
         TExtremum second{Fraction(x2), Fraction(ValueAt(f, x2))};
-        if (!RatGreater({first.Y.P, first.Y.D}, {second.Y.P, second.Y.D})) {
+        if (TRational{first.Y.P, first.Y.D} <= TRational{second.Y.P, second.Y.D}) {
             std::swap(first, second);
         }
         extrema.Maximum = first;
@@ -141,7 +135,7 @@ TPolynomial UnitFractions(std::initializer_list<int> dens) {
         }
         ++i;
     }
-    PolyNormalize(p);
+    p = Normalized(p);
     return p;
 }
 
@@ -159,16 +153,16 @@ const std::array<TPolynomial, kMaxDegree>& PowerSums() {
         const TPolynomial nPlusOne = UnitFractions({1, 1});
         for (int p = 4; p < kMaxDegree; ++p) {
             TPolynomial rest;
-            PolyPower(nPlusOne, Constant({p + 1, 1}), rest);
-            PolySub(rest, Constant({1, 1}), rest);
+            rest = Power(nPlusOne, Constant({p + 1, 1}));
+            rest = rest - Constant({1, 1});
             TInteger binomial = 1; // C(p+1, j)
             for (int j = 0; j < p; ++j) {
                 TPolynomial term;
-                PolyMul(Constant({binomial, 1}), s[j], term);
-                PolySub(rest, term, rest);
+                term = Constant({binomial, 1}) * s[j];
+                rest = rest - term;
                 binomial = DivExact(binomial * (p + 1 - j), j + 1);
             }
-            PolyMul(Constant({1, p + 1}), rest, s[p]);
+            s[p] = Constant({1, p + 1}) * rest;
         }
         return s;
     }();
@@ -197,11 +191,11 @@ TOutcome<TTangent> TangentLine(const TPolynomial& f, const TPolynomial& a) {
     // The intercept f(a) - f'(a) a.
     TRational run;
     TRational intercept;
-    RatMul(ConstantOf(tangent.Slope), ConstantOf(a), run);
-    RatSub(ConstantOf(tangent.Point), run, intercept);
+    run = ConstantOf(tangent.Slope) * ConstantOf(a);
+    intercept = ConstantOf(tangent.Point) - run;
     PolySetCoeff(tangent.Line, 1, ConstantOf(tangent.Slope));
     PolySetCoeff(tangent.Line, 0, intercept);
-    PolyNormalize(tangent.Line);
+    tangent.Line = Normalized(tangent.Line);
     return tangent;
 }
 
@@ -248,15 +242,15 @@ std::array<std::string, 4> ExtremaTexts(const TExtrema& extrema) {
 TDefiniteIntegral DefiniteIntegral(const TPolynomial& f, const TPolynomial& lower,
                                    const TPolynomial& upper) {
     TDefiniteIntegral integral;
-    PolyIntegral(f, integral.Antiderivative);
+    integral.Antiderivative = Integral(f);
     integral.AtUpper = ValueAt(integral.Antiderivative, upper);
     integral.AtLower = ValueAt(integral.Antiderivative, lower);
-    PolySub(integral.AtUpper, integral.AtLower, integral.Value);
+    integral.Value = integral.AtUpper - integral.AtLower;
     return integral;
 }
 
 std::optional<TWarning> SumLimitsWarning(const TPolynomial& lower, const TPolynomial& upper) {
-    if (upper.Degree == 0 && RatGreater(ConstantOf(lower), ConstantOf(upper))) {
+    if (upper.Degree == 0 && (ConstantOf(lower) > ConstantOf(upper))) {
         return TWarning::LimitsReversed;
     }
     return std::nullopt;
@@ -274,16 +268,16 @@ TOutcome<TSum> SumOf(const TPolynomial& f, const TPolynomial& lower, const TPoly
     TSum sum;
     for (int power = std::max(f.Degree, 0); power >= 0; --power) {
         TPolynomial term;
-        PolyMul(Constant(PolyCoeff(f, power)), PowerSums()[power], term);
-        PolyAdd(sum.PartialSum, term, sum.PartialSum);
+        term = Constant(PolyCoeff(f, power)) * PowerSums()[power];
+        sum.PartialSum = sum.PartialSum + term;
     }
     // The sum from L to U is S(U) - S(L - 1).
     const TPolynomial atUpper = ValueAt(sum.PartialSum, upper);
     TPolynomial one;
     TPolynomial beforeLower;
-    PolyFromInt(1, one);
-    PolySub(lower, one, beforeLower);
-    PolySub(atUpper, ValueAt(sum.PartialSum, beforeLower), sum.Value);
+    one = ConstantPolynomial({1, 1});
+    beforeLower = lower - one;
+    sum.Value = atUpper - ValueAt(sum.PartialSum, beforeLower);
     sum.InN = upper.Degree != 0;
     if (sum.InN) {
         PolyFactor(sum.Value, sum.Factors);

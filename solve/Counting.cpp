@@ -56,9 +56,7 @@ TOutcome<TCount> Factorial(const TInteger& n) {
     if (n >= kFactorialTooLong) {
         return TCount{true, {}};
     }
-    TInteger t;
-    fmpz_fac_ui(t.Raw(), static_cast<ulong>(n.ToLong()));
-    return Finished(t);
+    return Finished(FactorialOf(static_cast<unsigned long>(n.ToLong())));
 }
 
 TOutcome<TCount> Permutations(const TInteger& n, const TInteger& r) {

@@ -15,7 +15,7 @@ void ReadRoots(TEquationRoots& roots) {
     const TFactorList& factors = roots.Factors;
     for (int k = 0; k < kMaxFactors && !PolyIsZero(factors[k]); ++k) {
         const TPolynomial& factor = factors[k];
-        if (k > 0 && PolyEqual(factor, factors[k - 1])) {
+        if (k > 0 && (factor == factors[k - 1])) {
             continue; // equal factors stand side by side: a repeated root is listed once
         }
         if (factor.Degree == 1) {
@@ -94,7 +94,7 @@ std::string RootsText(const TEquationRoots& roots, bool noSolutionText) {
 
 TRational LinearRoot(const TPolynomial& factor) {
     TRational root;
-    RatDiv(PolyCoeff(factor, 0), PolyCoeff(factor, 1), root);
+    root = PolyCoeff(factor, 0) / PolyCoeff(factor, 1);
     root.Num = -root.Num;
     return root;
 }

@@ -26,7 +26,7 @@ TFactorRuns FactorRuns(const TFactorList& list) {
         --runs.Count;
     }
     for (int k = 0, run = 0; k < runs.Count; ++k) {
-        if (k > 0 && PolyEqual(list[k], list[run])) {
+        if (k > 0 && (list[k] == list[run])) {
             ++runs.Length[run];
         } else {
             run = k;

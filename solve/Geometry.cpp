@@ -10,10 +10,10 @@ TRational Weighted(TRational p, TRational a, TRational q, TRational b, TRational
     TRational first;
     TRational second;
     TRational result;
-    RatMul(p, a, first);
-    RatMul(q, b, second);
-    RatAdd(first, second, result);
-    RatDiv(result, d, result);
+    first = p * a;
+    second = q * b;
+    result = first + second;
+    result = result / d;
     return result;
 }
 
@@ -30,32 +30,32 @@ TOutcome<TPoint> DivisionPoint(TDivision kind, TPoint a, TPoint b, TRational m, 
     }
     if (kind == TDivision::Internal) {
         TRational sum;
-        RatAdd(m, n, sum);
+        sum = m + n;
         if (sum.Num == 0) {
             return TWarning::BadInternalRatio;
         }
         return TPoint{Weighted(n, a.X, m, b.X, sum), Weighted(n, a.Y, m, b.Y, sum)};
     }
-    if (RatEqual(m, n)) {
+    if (m == n) {
         return TWarning::BadExternalRatio;
     }
     TRational difference;
-    RatSub(m, n, difference);
+    difference = m - n;
     return TPoint{Weighted(m, b.X, Negated(n), a.X, difference),
                   Weighted(m, b.Y, Negated(n), a.Y, difference)};
 }
 
 TOutcome<TLine> LineThrough(TPoint a, TPoint b) {
-    if (RatEqual(a.X, b.X) && RatEqual(a.Y, b.Y)) {
+    if ((a.X == b.X) && (a.Y == b.Y)) {
         return TWarning::SamePoints;
     }
     TLine line;
-    if (RatEqual(a.X, b.X)) {
+    if (a.X == b.X) {
         line.Vertical = true;
         line.Level = a.X;
         return line;
     }
-    if (RatEqual(a.Y, b.Y)) {
+    if (a.Y == b.Y) {
         line.Level = a.Y;
         return line;
     }
@@ -63,16 +63,16 @@ TOutcome<TLine> LineThrough(TPoint a, TPoint b) {
     TRational run;
     TRational slope;
     TRational intercept;
-    RatSub(a.Y, b.Y, rise);
-    RatSub(a.X, b.X, run);
-    RatDiv(rise, run, slope);
-    RatMul(slope, a.X, intercept);
-    RatSub(a.Y, intercept, intercept);
+    rise = a.Y - b.Y;
+    run = a.X - b.X;
+    slope = rise / run;
+    intercept = slope * a.X;
+    intercept = a.Y - intercept;
     TPolynomial right;
     right.Degree = 1;
     PolySetCoeff(right, 1, slope);
     PolySetCoeff(right, 0, intercept);
-    PolyNormalize(right);
+    right = Normalized(right);
     line.Right = right;
     return line;
 }

@@ -69,7 +69,7 @@ TIntMatrix ClearDenominators(const TLinearSystem& system, int n) {
 
 TRational Fraction(const TInteger& num, const TInteger& den) {
     TRational r{num, den};
-    RatReduce(r);
+    r = Reduced(r);
     return r;
 }
 

@@ -41,7 +41,7 @@ void ConstantPower(const TRational& c, const TInteger& n, TPower& power) {
         power.TooLong = true;
         return;
     }
-    power.Negative = c.Num.Sign() < 0 && fmpz_is_odd(e.Raw());
+    power.Negative = c.Num.Sign() < 0 && e.IsOdd();
     power.Numerator = top.Text();
     power.Denominator = bottom.Text();
 }
@@ -67,9 +67,7 @@ TCommonPolynomial Common(void (*operation)(TPolynomial, TPolynomial, TPolynomial
 
 TQuotient PolyQuotient(const TPolynomial& f, const TPolynomial& g) {
     RequireNonZero(g);
-    TQuotient q;
-    PolyDivMod(f, g, q.Quotient, q.Remainder);
-    return q;
+    return DivMod(f, g);
 }
 
 std::string QuotientText(const TQuotient& q) {
@@ -91,8 +89,8 @@ TOutcome<TPower> PowerOf(const TPolynomial& f, const TPolynomial& g) {
         return power;
     }
     TPolynomial e;
-    PolyFromInt(Abs(power.Exponent), e);
-    PolyPower(f, e, power.Power);
+    e = ConstantPolynomial({Abs(power.Exponent), 1});
+    power.Power = Power(f, e);
     return power;
 }
 

@@ -11,10 +11,8 @@
 
 namespace arith {
 
-struct TQuotient {
-    TPolynomial Quotient;
-    TPolynomial Remainder; // f = g Quotient + Remainder, deg Remainder < deg g
-};
+// f = g Quotient + Remainder, deg Remainder < deg g.
+using TQuotient = TPolyDivision;
 
 // f divided by g; a zero g throws ZeroDivideError.
 TQuotient PolyQuotient(const TPolynomial& f, const TPolynomial& g);

@@ -14,7 +14,7 @@ namespace {
 
 // The coefficients a, b, c of p scaled to integers without a common factor.
 std::array<TInteger, 3> IntegerCoefficients(TPolynomial p) {
-    PolyNormalize(p);
+    p = Normalized(p);
     TInteger lcm = 1;
     for (int i = 0; i <= 2; ++i) {
         lcm = lcm / Gcd(lcm, p.Den[i]) * p.Den[i];

@@ -62,7 +62,7 @@ TEST(LinearSystem, RandomSystemsGiveBackTheirSolution) {
         std::array<TRational, 3> x;
         for (auto& v : x) {
             v = {small(random), den(random)};
-            RatReduce(v);
+            v = Reduced(v);
         }
         TLinearSystem s{};
         for (int r = 0; r < n; ++r) {
@@ -70,8 +70,8 @@ TEST(LinearSystem, RandomSystemsGiveBackTheirSolution) {
             for (int c = 0; c < n; ++c) {
                 s[r][c] = {small(random), den(random)};
                 TRational term;
-                RatMul(s[r][c], x[c], term);
-                RatAdd(side, term, side);
+                term = s[r][c] * x[c];
+                side = side + term;
             }
             s[r][n] = side;
         }
@@ -82,7 +82,7 @@ TEST(LinearSystem, RandomSystemsGiveBackTheirSolution) {
         }
         ++unique;
         for (int c = 0; c < n; ++c) {
-            ASSERT_TRUE(RatEqual(solution.Values[c], x[c])) << "case " << i;
+            ASSERT_TRUE(solution.Values[c] == x[c]) << "case " << i;
         }
     }
     EXPECT_GT(unique, 1900);

@@ -33,9 +33,9 @@ std::string ListText(const TFactorList& f) {
 
 TPolynomial Product(const TFactorList& f) {
     TPolynomial r;
-    PolyFromInt(1, r);
+    r = ConstantPolynomial({1, 1});
     for (int i = 0; i < FactorCount(f); ++i) {
-        PolyMul(r, f[i], r);
+        r = r * f[i];
     }
     return r;
 }
@@ -45,7 +45,7 @@ TPolynomial FromInts(const std::vector<int>& c) { // from x^0 upwards
     for (std::size_t i = 0; i < c.size(); ++i) {
         p.Num[i] = c[i];
     }
-    PolyNormalize(p);
+    p = Normalized(p);
     return p;
 }
 
@@ -70,7 +70,7 @@ bool HasNoRationalRoot(const TPolynomial& f) {
                 at.Num[0] = sign * p;
                 at.Den[0] = q;
                 TPolynomial value;
-                PolyCompose(f, at, value);
+                value = Compose(f, at);
                 if (PolyIsZero(value)) {
                     return false;
                 }
@@ -170,7 +170,7 @@ TEST(PolyFactor, Table) {
         TFactorList f;
         PolyFactor(P(row.p), f);
         EXPECT_EQ(ListText(f), row.list) << row.p;
-        EXPECT_TRUE(PolyEqual(Product(f), P(row.p))) << row.p;
+        EXPECT_TRUE(Product(f) == P(row.p)) << row.p;
     }
 }
 
@@ -245,28 +245,28 @@ TEST(PolyFactor, RecoversRandomProducts) {
     std::mt19937 rng(4);
     for (int trial = 0; trial < 400; ++trial) {
         TPolynomial p;
-        PolyFromInt(std::uniform_int_distribution<int>(-3, 3)(rng) | 1, p);
+        p = ConstantPolynomial({std::uniform_int_distribution<int>(-3, 3)(rng) | 1, 1});
         int degree = 0;
         int factors = 0;
         const int target = std::uniform_int_distribution<int>(2, 10)(rng);
         while (degree < target) {
             const bool quadratic = degree + 2 <= target && rng() % 2 == 0;
             TPolynomial q = FromInts(RandomFactor(rng, quadratic, degree > 6 ? 3 : 6));
-            PolyMul(p, q, p);
+            p = p * q;
             degree += q.Degree;
             ++factors;
         }
         TFactorList f;
         PolyFactor(p, f);
         SCOPED_TRACE(PolyToText(p) + " -> " + ListText(f));
-        EXPECT_TRUE(PolyEqual(Product(f), p));
+        EXPECT_TRUE(Product(f) == p);
         EXPECT_EQ(FactorCount(f) - (f[0].Degree == 0 ? 1 : 0), factors);
         ExpectIrreducible(f);
         // Equal factors stand side by side.
         for (int i = 0; i < FactorCount(f); ++i) {
             for (int j = i + 2; j < FactorCount(f); ++j) {
-                if (PolyEqual(f[i], f[j])) {
-                    EXPECT_TRUE(PolyEqual(f[i], f[j - 1]));
+                if (f[i] == f[j]) {
+                    EXPECT_TRUE(f[i] == f[j - 1]);
                 }
             }
         }
@@ -294,7 +294,7 @@ TEST(PolyFactor, QuarticsSplitCompletely) {
     for (std::size_t i = 0; i < quadratics.size(); ++i) {
         for (std::size_t j = i; j < quadratics.size(); ++j) {
             TPolynomial p;
-            PolyMul(FromInts(quadratics[i]), FromInts(quadratics[j]), p);
+            p = FromInts(quadratics[i]) * FromInts(quadratics[j]);
             TFactorList f;
             PolyFactor(p, f);
             ASSERT_EQ(FactorCount(f) - (f[0].Degree == 0 ? 1 : 0),
@@ -308,12 +308,12 @@ TEST(PolyFactor, QuarticsSplitCompletely) {
         TPolynomial a = FromInts(RandomFactor(rng, true, 20000));
         TPolynomial b = FromInts(RandomFactor(rng, true, 20000));
         TPolynomial p;
-        PolyMul(a, b, p);
+        p = a * b;
         TFactorList f;
         PolyFactor(p, f);
         ASSERT_EQ(FactorCount(f) - (f[0].Degree == 0 ? 1 : 0), 2)
             << PolyToText(p) << " -> " << ListText(f);
-        EXPECT_TRUE(PolyEqual(Product(f), p));
+        EXPECT_TRUE(Product(f) == p);
     }
 }
 
@@ -331,12 +331,12 @@ TEST(PolyGcdLcm, RandomProperties) {
         // a and b coprime: products of x - r over disjoint sets of r.
         TPolynomial a;
         TPolynomial b;
-        PolyFromInt(1, a);
-        PolyFromInt(1, b);
+        a = ConstantPolynomial({1, 1});
+        b = ConstantPolynomial({1, 1});
         for (int r = -4; r <= 4; ++r) {
             const int pick = int(rng() % 3);
             if (pick < 2) {
-                PolyMul(pick == 0 ? a : b, FromInts({-r, 1}), pick == 0 ? a : b);
+                pick == 0 ? a : b = (pick == 0 ? a : b) * FromInts({-r, 1});
             }
         }
         TPolynomial c = randomPoly(int(rng() % 2));
@@ -347,26 +347,22 @@ TEST(PolyGcdLcm, RandomProperties) {
         }
         TPolynomial ac;
         TPolynomial bc;
-        PolyMul(a, c, ac);
-        PolyMul(b, c, bc);
+        ac = a * c;
+        bc = b * c;
         TPolynomial g;
         PolyGcd(ac, bc, g);
-        EXPECT_TRUE(PolyEqual(g, c)) << PolyToText(ac) << " / " << PolyToText(bc);
+        EXPECT_TRUE(g == c) << PolyToText(ac) << " / " << PolyToText(bc);
 
         // For any a and b: g divides both, the lcm is divisible by both.
         TPolynomial x = randomPoly(int(rng() % 4) + 1);
         TPolynomial y = randomPoly(int(rng() % 5) + 1);
-        PolyMul(x, c, x);
+        x = x * c;
         TPolynomial l;
         PolyGcd(x, y, g);
         PolyLcm(x, y, l);
         for (const TPolynomial& dividend : {x, y}) {
-            TPolynomial q;
-            TPolynomial r;
-            PolyDivMod(dividend, g, q, r);
-            EXPECT_TRUE(PolyIsZero(r));
-            PolyDivMod(l, dividend, q, r);
-            EXPECT_TRUE(PolyIsZero(r));
+            EXPECT_TRUE(PolyIsZero(DivMod(dividend, g).Remainder));
+            EXPECT_TRUE(PolyIsZero(DivMod(l, dividend).Remainder));
         }
     }
 }

@@ -24,18 +24,31 @@ struct Row {
 };
 
 void Quotient(TPolynomial a, TPolynomial b, TPolynomial& r) {
-    TPolynomial rest;
-    PolyDivMod(a, b, r, rest);
+    r = DivMod(a, b).Quotient;
 }
 void Remainder(TPolynomial a, TPolynomial b, TPolynomial& r) {
-    TPolynomial q;
-    PolyDivMod(a, b, q, r);
+    r = DivMod(a, b).Remainder;
 }
 void Derivative(TPolynomial a, TPolynomial, TPolynomial& r) {
-    PolyDerivative(a, r);
+    r = arith::Derivative(a);
 }
 void Integral(TPolynomial a, TPolynomial, TPolynomial& r) {
-    PolyIntegral(a, r);
+    r = arith::Integral(a);
+}
+void PolyAdd(TPolynomial a, TPolynomial b, TPolynomial& r) {
+    r = a + b;
+}
+void PolySub(TPolynomial a, TPolynomial b, TPolynomial& r) {
+    r = a - b;
+}
+void PolyMul(TPolynomial a, TPolynomial b, TPolynomial& r) {
+    r = a * b;
+}
+void PolyPower(TPolynomial a, TPolynomial b, TPolynomial& r) {
+    r = Power(a, b);
+}
+void PolyCompose(TPolynomial a, TPolynomial b, TPolynomial& r) {
+    r = Compose(a, b);
 }
 
 TEST(Polynomial, OperationTable) {
@@ -101,12 +114,31 @@ TEST(Polynomial, OperationTable) {
     }
 }
 
+TEST(Polynomial, ValueAtAPoint) {
+    const struct {
+        const char* p;
+        TRational x;
+        const char* value;
+    } rows[] = {
+        {"x^3-2x+1", {2, 1}, "5"},  {"x^2-1/4", {1, 2}, "0"},
+        {"3x^2+x", {-2, 4}, "1/4"}, // a point as typed
+        {"7", {5, 3}, "7"},         {"x^10", {-1, 2}, "1/1024"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.p);
+        EXPECT_EQ(RatToText(P(row.p)(row.x)), row.value);
+        EXPECT_EQ(ConstantPolynomial(P(row.p)(row.x)),
+                  Compose(P(row.p), ConstantPolynomial(row.x)));
+    }
+    EXPECT_THROW(P("1/2x")({1, 0}), ZeroDivideError);
+}
+
 TEST(Polynomial, NormalFormAndPredicates) {
     TPolynomial p;
     p.Degree = 3;
     p.Num[1] = 2;
     p.Den[1] = -4;
-    PolyNormalize(p);
+    p = Normalized(p);
     EXPECT_EQ(p.Degree, 1);
     EXPECT_TRUE(p.Num[1] == -1 && p.Den[1] == 2);
     EXPECT_TRUE(PolyIsZero(TPolynomial{}));
@@ -118,7 +150,7 @@ TEST(Polynomial, NormalFormAndPredicates) {
     half.Degree = 1;
     half.Num[1] = 2;
     half.Den[1] = 4;
-    EXPECT_TRUE(PolyEqual(half, P("1/2x")));
+    EXPECT_TRUE(half == P("1/2x"));
     EXPECT_EQ(PolyToInt(P("-5")), -5);
     EXPECT_EQ(PolyToInt(P("1/2")), std::nullopt);
     EXPECT_EQ(PolyToInt(P("x")), std::nullopt);
@@ -134,7 +166,7 @@ TEST(Polynomial, DivisionIdentityOnRandomInputs) {
             p.Num[i] = coefficient(random);
             p.Den[i] = 1 + (coefficient(random) + 9) % 4;
         }
-        PolyNormalize(p);
+        p = Normalized(p);
         return p;
     };
     int checked = 0;
@@ -144,14 +176,15 @@ TEST(Polynomial, DivisionIdentityOnRandomInputs) {
             continue;
         }
         try {
-            PolyDivMod(a, b, q, r);
-            PolyMul(q, b, check);
-            PolyAdd(check, r, check);
+            const TPolyDivision d = DivMod(a, b);
+            q = d.Quotient;
+            r = d.Remainder;
+            check = q * b + r;
         } catch (const OverflowError&) {
             continue; // a quotient or a product beyond 32 bits
         }
         EXPECT_TRUE(PolyIsZero(r) || r.Degree < b.Degree);
-        ASSERT_TRUE(PolyEqual(check, a)) << PolyToText(a) << " / " << PolyToText(b);
+        ASSERT_TRUE(check == a) << PolyToText(a) << " / " << PolyToText(b);
         ++checked;
     }
     EXPECT_GT(checked, 1000);

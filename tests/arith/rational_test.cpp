@@ -69,13 +69,17 @@ TEST(Rational, ArithmeticTable) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
         TRational r = row.a;
-        void (*ops[])(TRational, TRational, TRational&) = {RatAdd, RatSub, RatMul, RatDiv};
-        ops[row.op](r, row.b, r); // the result may be an operand
+        TRational (*ops[])(const TRational&, const TRational&) = {
+            [](const TRational& a, const TRational& b) { return a + b; },
+            [](const TRational& a, const TRational& b) { return a - b; },
+            [](const TRational& a, const TRational& b) { return a * b; },
+            [](const TRational& a, const TRational& b) { return a / b; }};
+        r = ops[row.op](r, row.b);
         EXPECT_EQ(RatToText(r), row.text);
         EXPECT_GT(r.Den, 0);
     }
     TRational r;
-    EXPECT_THROW(RatDiv({1, 2}, {0, 1}, r), ZeroDivideError);
+    EXPECT_THROW((r = TRational{1, 2} / TRational{0, 1}), ZeroDivideError);
 }
 
 // Results are canonical and satisfy their defining equation, at any size.
@@ -89,12 +93,10 @@ TEST(Rational, RandomResultsAreCanonicalAndExact) {
     for (int i = 0; i < 30000; ++i) {
         const TRational a = operand(i % 60);
         const TRational b = operand((i / 3) % 60);
-        TRational r;
-        void (*ops[])(TRational, TRational, TRational&) = {RatAdd, RatMul, RatDiv};
         if (i % 3 == 2 && b.Num.IsZero()) {
             continue;
         }
-        ops[i % 3](a, b, r);
+        const TRational r = i % 3 == 0 ? a + b : i % 3 == 1 ? a * b : a / b;
         ASSERT_GT(r.Den, 0);
         ASSERT_EQ(Gcd(r.Num, r.Den), r.Num.IsZero() ? r.Den : 1);
         const TInteger lhs = r.Num * a.Den * b.Den;
@@ -115,11 +117,11 @@ TEST(Rational, TextAndEquality) {
     EXPECT_EQ(RatToText({-3, 2}), "-3/2");
     EXPECT_EQ(RatToText({4, -6}), "-2/3");
     EXPECT_EQ(RatToText({0, 7}), "0");
-    EXPECT_TRUE(RatEqual({2, 4}, {1, 2}));
-    EXPECT_TRUE(RatEqual({3, -6}, {-1, 2}));
-    EXPECT_FALSE(RatEqual({1, 2}, {1, 3}));
+    EXPECT_TRUE((TRational{2, 4} == TRational{1, 2}));
+    EXPECT_TRUE((TRational{3, -6} == TRational{-1, 2}));
+    EXPECT_FALSE((TRational{1, 2} == TRational{1, 3}));
     TRational r{0, -5};
-    RatReduce(r);
+    r = Reduced(r);
     EXPECT_TRUE(r.Num == 0 && r.Den == 1);
 }
 
@@ -224,6 +226,29 @@ TEST(ParseRational, FailuresNameTheWholeText) {
             EXPECT_STREQ(e.what(), row.message);
         }
     }
+}
+
+TEST(Rational, OrderAndSign) {
+    // Ordered by value whichever part carries the sign; equal values in any form.
+    const struct {
+        TRational a;
+        TRational b;
+        int order;
+    } rows[] = {
+        {{1, 3}, {1, 2}, -1},  {{-1, 2}, {1, -3}, -1}, {{2, 4}, {1, 2}, 0},
+        {{3, -6}, {-1, 2}, 0}, {{0, 5}, {0, 1}, 0},    {{7, 1}, {-7, -1}, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(RatToText(row.a) + " " + RatToText(row.b));
+        EXPECT_EQ(row.a <=> row.b, row.order <=> 0);
+        EXPECT_EQ(row.b <=> row.a, 0 <=> row.order);
+        EXPECT_EQ(row.a == row.b, row.order == 0);
+    }
+    // Negation keeps the form; the arithmetic reduces.
+    const TRational minus = -TRational{2, 4};
+    EXPECT_EQ(minus.Num, -2);
+    EXPECT_EQ(minus.Den, 4);
+    EXPECT_EQ((TRational{1, 4} - TRational{3, 4}).Den, 2);
 }
 
 } // namespace

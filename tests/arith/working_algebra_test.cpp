@@ -335,7 +335,7 @@ TEST(WorkingAlgebraTest, SweepEndsInTheBoardAnswer) {
     int charted = 0;
     for (int i = 0; i < 300; ++i) {
         TPolynomial p;
-        PolyFromInt(next(3) == 0 ? 2 : 1, p);
+        p = ConstantPolynomial({next(3) == 0 ? 2 : 1, 1});
         const int pieces = 2 + (i % 3);
         for (int k = 0; k < pieces; ++k) {
             TPolynomial factor;
@@ -344,12 +344,12 @@ TEST(WorkingAlgebraTest, SweepEndsInTheBoardAnswer) {
             }
             PolySetCoeff(factor, 1, {i % 5 == 0 ? next(3) : 1 + (next(2) == 2 ? 1 : 0), 1});
             PolySetCoeff(factor, 0, {next(5), 1});
-            PolyNormalize(factor);
-            PolyMul(p, factor, p);
+            factor = Normalized(factor);
+            p = p * factor;
         }
         if (i % 7 == 6) {
             PolySetCoeff(p, 0, {next(9), 1});
-            PolyNormalize(p);
+            p = Normalized(p);
         }
         if (PolyIsZero(p)) {
             continue;

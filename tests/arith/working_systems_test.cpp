@@ -229,10 +229,10 @@ TEST(WorkingSystemsTest, LinearEndsInTheBoardAnswer) {
             // The last row a multiple of the first, its right side kept or not.
             const TRational m = pick();
             for (int k = 0; k < n; ++k) {
-                RatMul(s[0][k], m, s[n - 1][k]);
+                s[n - 1][k] = s[0][k] * m;
             }
             if (round % 2 == 0) {
-                RatMul(s[0][n], m, s[n - 1][n]);
+                s[n - 1][n] = s[0][n] * m;
             }
         }
         const TLinearSolution solution = SolveLinearSystem(s, n);
@@ -259,16 +259,16 @@ std::pair<TOperationResult, TMath> Computed(TOperation op, const TPolynomial& f,
         r.Power = *PowerOf(f, g).Answer;
         return {r, PowerAnswer(r.Power)};
     case TOperation::Substitute:
-        PolyCompose(f, g, r.Value);
+        r.Value = Compose(f, g);
         break;
     case TOperation::Subtract:
-        PolySub(f, g, r.Value);
+        r.Value = f - g;
         break;
     case TOperation::Multiply:
-        PolyMul(f, g, r.Value);
+        r.Value = f * g;
         break;
     case TOperation::Add:
-        PolyAdd(f, g, r.Value);
+        r.Value = f + g;
         break;
     }
     return {r, PolynomialAnswer(r.Value)};
@@ -474,8 +474,8 @@ TEST(WorkingSystemsTest, OperationsEndInTheBoardAnswer) {
                 TPolynomial f = P(a);
                 TPolynomial g = P(b);
                 if (shared) {
-                    PolyMul(f, P("x-1"), f);
-                    PolyMul(g, P("x-1"), g);
+                    f = f * P("x-1");
+                    g = g * P("x-1");
                 }
                 for (TOperation op : ops) {
                     if (op == TOperation::Substitute && shared) {

@@ -341,7 +341,7 @@ TEST(WorkingTest, EndsInTheBoardAnswer) {
                          PolySetCoeff(poly, 2, R(a));
                          PolySetCoeff(poly, 1, R(b));
                          PolySetCoeff(poly, 0, R(c));
-                         PolyNormalize(poly);
+                         poly = Normalized(poly);
                          const TEquationRoots roots = Answer(SolveByFactoring(poly));
                          out.push_back({QuadraticWorking(poly, roots), RootsAnswer(roots, true)});
                      }
@@ -399,7 +399,7 @@ TEST(WorkingTest, EndsInTheBoardAnswer) {
                  for (const char* y : {"-2", "0", "5/2"}) {
                      const TPoint a{R(x), R(y)};
                      const TPoint b{R("2"), R("-2")};
-                     if (!RatEqual(a.X, b.X) || !RatEqual(a.Y, b.Y)) {
+                     if ((a.X != b.X) || (a.Y != b.Y)) {
                          const TLine l = Answer(LineThrough(a, b));
                          out.push_back({LineWorking(a, b, l), LineAnswer(l)});
                      }

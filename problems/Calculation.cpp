@@ -211,12 +211,13 @@ TWindowResult TCalculation::Finish() {
             result.Fields.push_back({name, input_.Field(name), false});
         }
     }
-    for (const auto& [name, text] : written_) {
+    for (const auto& field : written_) {
+        const std::string& name = field.first; // a name, not a binding: the lambda captures it
         const bool listed =
             std::any_of(answers_.begin(), answers_.end(),
                         [&name](const auto& answer) { return answer.first == name; });
         if (!listed) {
-            result.Fields.push_back({name, text, true});
+            result.Fields.push_back({name, field.second, true});
         }
     }
     result.BadFields = badFields_;

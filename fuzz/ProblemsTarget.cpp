@@ -7,7 +7,8 @@
 // one byte for each group of radio buttons and one for the command button
 // (each taken modulo the choices); every further line is the text of one
 // field, in the order the calculation reads the fields (missing lines leave a
-// field empty).
+// field empty). A field's text reaches the entry as valid UTF-8, as a window
+// hands it over: a byte that breaks UTF-8 becomes U+FFFD.
 //
 // Checks: no exception escapes the problem entry; every message is a
 // non-empty text and every answer text a text, of valid UTF-8 without NUL;
@@ -32,22 +33,45 @@ namespace {
     std::abort();
 }
 
+std::size_t SequenceLength(unsigned char byte) {
+    return byte < 0x80 ? 1 : byte >> 5 == 6 ? 2 : byte >> 4 == 14 ? 3 : byte >> 3 == 30 ? 4 : 0;
+}
+
+bool SequenceAt(std::string_view text, std::size_t i, std::size_t length) {
+    if (length == 0 || i + length > text.size()) {
+        return false;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The text with every byte that breaks UTF-8 replaced by U+FFFD.
+std::string AsTyped(std::string_view text) {
+    std::string typed;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = SequenceLength(static_cast<unsigned char>(text[i]));
+        if (SequenceAt(text, i, length)) {
+            typed.append(text.substr(i, length));
+            i += length;
+        } else {
+            typed += "\xEF\xBF\xBD";
+            ++i;
+        }
+    }
+    return typed;
+}
+
 // Valid UTF-8 without NUL.
 bool CleanText(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        std::size_t length = byte < 0x80       ? 1
-                             : byte >> 5 == 6  ? 2
-                             : byte >> 4 == 14 ? 3
-                             : byte >> 3 == 30 ? 4
-                                               : 0;
-        if (byte == 0 || length == 0 || i + length > text.size()) {
+        const std::size_t length = SequenceLength(byte);
+        if (byte == 0 || !SequenceAt(text, i, length)) {
             return false;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-                return false;
-            }
         }
         i += length;
     }
@@ -90,7 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         lines.push_back(text.substr(start, end - start));
         start = end + 1;
     }
-    const std::string_view choices = lines.front().substr(1);
+    // The first line's bytes after the window's (none where the line is empty).
+    const std::string_view choices = lines.front().substr(lines.front().empty() ? 0 : 1);
     const TWindowEntry& window =
         *windows[static_cast<std::uint8_t>(text[0] - 'a') % windows.size()];
 
@@ -110,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The fields in the order this calculation reads them, then their texts.
     const std::vector<std::string> fields = window.Solve(input).FieldsRead;
     for (std::size_t i = 0; i < fields.size() && i + 1 < lines.size(); ++i) {
-        input.Fields[fields[i]] = std::string(lines[i + 1]);
+        input.Fields[fields[i]] = AsTyped(lines[i + 1]);
     }
     const problems::TWindowResult result = window.Solve(input);
     for (const problems::TMessage& message : result.Messages) {

@@ -92,14 +92,8 @@ public:
     // click would; false for a control that is none of these.
     bool Click(const TWindowEntry& window, const std::string& control) {
         problems::TWindowInput& input = State(window);
-        for (const TRadioGroup& group : window.RadioGroups) {
-            if (Contains(group.Radios, control)) {
-                for (const char* radio : group.Radios) {
-                    input.Checked.erase(radio);
-                }
-                input.Checked.insert(control);
-                return true;
-            }
+        if (window.CheckRadio(input, control)) {
+            return true;
         }
         if (control == "ClearButton") {
             // The fields go back to their first texts; the modes stay.

@@ -227,6 +227,21 @@ problems::TWindowInput TWindowEntry::StartInput() const {
     return input;
 }
 
+bool TWindowEntry::CheckRadio(problems::TWindowInput& input, std::string_view radio) const {
+    for (const TRadioGroup& group : RadioGroups) {
+        const auto found = std::find_if(group.Radios.begin(), group.Radios.end(),
+                                        [radio](const char* r) { return radio == r; });
+        if (found != group.Radios.end()) {
+            for (const char* other : group.Radios) {
+                input.Checked.erase(other);
+            }
+            input.Checked.insert(*found);
+            return true;
+        }
+    }
+    return false;
+}
+
 std::span<const TWindowEntry> Windows() {
     return Table();
 }

@@ -49,6 +49,10 @@ struct TWindowEntry {
 
     // What the window holds when it is first shown.
     problems::TWindowInput StartInput() const;
+    // Checks a radio button of the window in `input`, as a click on it
+    // would, unchecking the others of its group; false for a name that is
+    // none of the window's radio buttons.
+    bool CheckRadio(problems::TWindowInput& input, std::string_view radio) const;
 };
 
 // Every window, in the launcher's menu order (the version dialog last).

@@ -332,18 +332,9 @@ TSetUp SetUp(const TCase& windowCase) {
             input.Fields[item.Name] = item.Text;
             continue;
         }
-        const auto group = std::find_if(
-            window->RadioGroups.begin(), window->RadioGroups.end(), [&item](const auto& group) {
-                return std::any_of(group.Radios.begin(), group.Radios.end(),
-                                   [&item](const char* r) { return std::string(r) == item.Name; });
-            });
-        if (group == window->RadioGroups.end()) {
+        if (!window->CheckRadio(input, item.Name)) {
             return {std::nullopt, "no such radio button"};
         }
-        for (const char* radio : group->Radios) {
-            input.Checked.erase(radio);
-        }
-        input.Checked.insert(item.Name);
     }
     return {TClick(std::move(input), window->Solve, windowCase.Answer), nullptr};
 }

@@ -125,10 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return next < choices.size() ? static_cast<std::uint8_t>(choices[next++]) % count : 0;
     };
     for (const TRadioGroup& group : window.RadioGroups) {
-        for (const char* radio : group.Radios) {
-            input.Checked.erase(radio);
-        }
-        input.Checked.insert(group.Radios[pick(group.Radios.size())]);
+        window.CheckRadio(input, group.Radios[pick(group.Radios.size())]);
     }
     input.Command = window.Commands[pick(window.Commands.size())];
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace arith {
@@ -41,15 +42,6 @@ TRational Constant(const TPolynomial& p) {
 // A line that goes on from the one above: "= …".
 TMath Continued(TMath right) {
     return MathRow({Op("="), std::move(right)});
-}
-
-// p(x) by Horner's rule.
-TRational Evaluate(const TPolynomial& p, const TRational& x) {
-    TRational value{0, 1};
-    for (int i = Normalized(p).Degree; i >= 0; --i) {
-        value = value * x + PolyCoeff(p, i);
-    }
-    return Reduced(value);
 }
 
 // Stops the working where a step it is about to state is not exactly true.
@@ -212,46 +204,6 @@ TMath ScaledSum(const TPolynomial& f, const std::function<TMath(int)>& unit, boo
     return parts.empty() ? MathRow({Number(0)}) : MathRow(std::move(parts));
 }
 
-// Σₖ₌₁ᵐ f(k): split into power sums, their formulas, the value, which is
-// left out when the formulas already read as the final form. Gives the
-// value and the last right-hand side written.
-TPolynomial PartialSumLines(const TPolynomial& f, const TPolynomial& m, const TMath* final,
-                            std::vector<TMath>& lines, TMath& last) {
-    const TPolynomial one = Monomial({1, 1}, 0);
-    const TPolynomial g = Normalized(f);
-    TPolynomial value;
-    for (int i = 0; i <= g.Degree; ++i) {
-        value = value + Monomial(PolyCoeff(g, i), 0) * Compose(PowerSum(i), m);
-    }
-    const bool number = Normalized(m).Degree == 0;
-    const TMath head = SumProblem(g, one, m);
-    const TMath split = ScaledSum(
-        g,
-        [&](int i) {
-            return SumProblem(Monomial({1, 1}, i), one, m);
-        },
-        false);
-    const TMath formulas = ScaledSum(
-        g, [&](int i) { return PowerSumFormula(i, m); }, number);
-    int terms = 0;
-    for (int i = 0; i <= g.Degree; ++i) {
-        terms += g.Num[i].IsZero() ? 0 : 1;
-    }
-    if (terms == 1 && PolyCoeff(g, g.Degree).Num == PolyCoeff(g, g.Degree).Den) {
-        lines.push_back(Equals(head, formulas)); // a single power sum needs no splitting
-    } else {
-        lines.push_back(Equals(head, split));
-        lines.push_back(Continued(formulas));
-    }
-    last = formulas;
-    const TMath expanded = PolynomialMath(value, 'n');
-    if (!SameForm(expanded, formulas) && !(final && SameForm(*final, formulas))) {
-        lines.push_back(Continued(expanded));
-        last = expanded;
-    }
-    return value;
-}
-
 // Counting.
 
 // hi·(hi − 1)·…·lo, more than 8 factors shortened to the first three, "…"
@@ -331,39 +283,69 @@ TMath SlopeTimes(const TRational& slope, const TRational& x1) {
     return TermsMath({{Reduced(slope), std::move(x)}});
 }
 
-// "f′(2)", with a as the problem writes it.
-TMath DerivativeAt(const TPolynomial& a) {
-    return MathRow({Word("f′"), Paren(RationalMath(PolyCoeff(a, 0)))});
+// A visitor for a step variant from one lambda per step kind.
+template <typename... Write> struct TStepWriter : Write... { using Write::operator()...; };
+template <typename... Write> TStepWriter(Write...) -> TStepWriter<Write...>;
+
+// Lines shared by the derivative, the tangent and the line through two points.
+
+// "f′(x) = 3x² − 2".
+TMath DerivativeFormulaLine(const TDerivativeFormula& step) {
+    return Equals(MathRow({Word("f′"), Paren(Letter("x"))}), PolynomialMath(step.Derivative));
 }
 
-// "f′(x) = 3x² − 2", checked against the calculation's derivative.
-TMath DerivativeLine(const TPolynomial& f, const TPolynomial& derivative) {
-    TPolynomial d;
-    d = Derivative(f);
-    Check(d == derivative, "導関数");
-    return Equals(MathRow({Word("f′"), Paren(Letter("x"))}), PolynomialMath(d));
-}
-
-// "f(2) = 2³ − 2·2 = 4": the name applied to a, then p(a) with a put in (left
-// out for a constant p), then the value.
-TMath ValueLine(TMath name, const TPolynomial& p, const TRational& a, const TRational& value) {
-    std::vector<TMath> parts = {std::move(name), Op("=")};
-    if (Normalized(p).Degree > 0) {
-        parts.push_back(Substituted(p, a));
+// "f(2) = 2³ − 2·2 = 4".
+TMath ValueAtPointLine(const TValueAtPoint& step) {
+    const TMath argument = Paren(RationalMath(step.Written));
+    std::vector<TMath> parts = {step.Derivative ? MathRow({Word("f′"), argument})
+                                                : MathRow({Letter("f"), argument}),
+                                Op("=")};
+    if (Normalized(step.P).Degree > 0) {
+        parts.push_back(Substituted(step.P, step.At));
         parts.push_back(Op("="));
     }
-    parts.push_back(Value(value));
+    parts.push_back(Value(step.Value));
     return MathRow(std::move(parts));
+}
+
+// "y − 2 = (1/2)(x − 1)".
+TMath PointSlopeLine(const TPointSlopeForm& step) {
+    return Equals(LessValue("y", step.Y), SlopeTimes(step.Slope, step.X));
+}
+
+// f′ as the derivative of f term by term, checked against the calculation's.
+TDerivativeFormula DerivativeOf(const TPolynomial& f, const TPolynomial& derivative) {
+    const TPolynomial d = Derivative(f);
+    Check(d == derivative, "導関数");
+    return {d};
+}
+
+// The power sums of Σₖ₌₁ᵐ f(k) and their value; a single power sum with
+// coefficient 1 is not split first.
+TPolynomial PowerSums(const TPolynomial& f, const TPolynomial& m, bool final,
+                      std::vector<TSumSteps::TStep>& steps) {
+    const TPolynomial g = Normalized(f);
+    TPolynomial value;
+    int terms = 0;
+    for (int i = 0; i <= g.Degree; ++i) {
+        value = value + Monomial(PolyCoeff(g, i), 0) * Compose(PowerSum(i), m);
+        terms += PolyCoeff(g, i) == TRational{} ? 0 : 1;
+    }
+    const bool single = terms == 1 && PolyCoeff(g, g.Degree) == TRational{1, 1};
+    steps.push_back(TSumSteps::TPowerSums{g, m, value, !single, final});
+    return value;
 }
 
 } // namespace
 
-std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots& roots) {
+std::optional<TQuadraticSteps> SolveQuadraticSteps(const TPolynomial& p,
+                                                   const TEquationRoots& roots) {
     const TPolynomial q = Normalized(p);
     if (q.Degree != 2 || roots.Constant) {
         return std::nullopt;
     }
-    std::vector<TMath> lines;
+    TQuadraticSteps steps;
+    steps.Roots = roots;
 
     // Integer coefficients with a positive x² term: both sides times the
     // lcm of the denominators, negated for a negative x² coefficient.
@@ -384,41 +366,25 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
     }
     scaled = Normalized(scaled);
     if (scale != 1) {
-        lines.push_back(MathRow(
-            {Word("両辺に"), IntegerMath(scale), Word("を掛けて"), EquationProblem(scaled)}));
+        steps.Steps.push_back(TQuadraticSteps::TClearDenominators{scale, scaled});
     }
     const TInteger& a = coefficient[2];
     const TInteger& b = coefficient[1];
     const TInteger& c = coefficient[0];
 
     const TInteger discriminant = b * b - 4 * a * c;
-    lines.push_back(
-        MathRow({Word("判別式"), Letter("D"), Op("="), Power(Letter("b"), 2), Op("−"), Number(4),
-                 Letter("a"), Letter("c"), Op("="), Power(SignedInt(b), 2), Op("−"), Number(4),
-                 Dot(), SignedInt(a), Dot(), SignedInt(c), Op("="), IntegerMath(discriminant)}));
     const int sign = discriminant.Sign();
-    lines.push_back(MathRow({Letter("D"),
-                             Op(sign > 0   ? ">"
-                                : sign < 0 ? "<"
-                                           : "="),
-                             Number(0), Word("より"),
-                             Word(sign > 0   ? "異なる2つの実数解"
-                                  : sign < 0 ? "異なる2つの虚数解"
-                                             : "重解")}));
+    steps.Steps.push_back(TQuadraticSteps::TDiscriminant{a, b, c, discriminant});
+    steps.Steps.push_back(TQuadraticSteps::TRootKind{sign});
 
-    const TMath twoA = Product({Number(2), Number(a)});
-    const TMath minusB =
-        b.IsZero() ? MathRow({}) : MathRow({Op("−"), SignedInt(b)}); // −b, left out for b = 0
     if (sign == 0) {
         // The double root −b/(2a).
         const TRational root = Reduced({-b, 2 * a});
-        Check(Evaluate(scaled, root).Num.IsZero(), "重解の代入");
+        Check(scaled(root) == TRational{}, "重解の代入");
         const std::vector<TRational> answer = AnswerRoots(roots);
         Check(answer.size() == 1 && (answer[0] == root), "重解");
-        lines.push_back(
-            Equals(Letter("x"), Fraction(b.IsZero() ? MathRow({Number(0)}) : minusB, twoA)));
-        lines.push_back(RootsAnswer(roots, true));
-        return MathLines(std::move(lines));
+        steps.Steps.push_back(TQuadraticSteps::TDoubleRoot{a, b, root});
+        return steps;
     }
 
     // √D = s√r, r square-free and signed as D; r = ±1 when |D| is a square.
@@ -436,34 +402,13 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
     const TInteger& s = split.Root;
     const TInteger r = sign < 0 ? -split.Free : split.Free;
     Check(s * s * split.Free == Abs(discriminant), "√D の簡約");
-    const TMath simplified = RootFormulaMath(0, s, r, 1, "+");
-    const TMath rootD = Root(IntegerMath(discriminant));
-    if (!SameForm(simplified, rootD)) {
-        lines.push_back(Equals(rootD, simplified));
-    }
-    if (!split.Complete) {
-        lines.push_back(SurdMayReduce());
-    }
-
-    // x = (−b ± √D)/(2a), then with √D simplified, then reduced.
-    TMath formula = Equals(Letter("x"), Fraction(MathRow({minusB, Op("±"), rootD}), twoA));
-    const TMath spelled = RootFormulaMath(-b, s, r, 2 * a, "±");
-    const TMath answer = RootsAnswer(roots, true);
-    const TMath answerRight =
-        answer.Parts.size() > 2
-            ? MathRow(std::vector<TMath>(answer.Parts.begin() + 2, answer.Parts.end()))
-            : answer;
-    if (!SameForm(spelled, answerRight)) {
-        formula = MathRow({std::move(formula), Op("="), spelled});
-    }
-    lines.push_back(std::move(formula));
+    steps.Steps.push_back(TQuadraticSteps::TSimplifyRoot{discriminant, s, r, split.Complete});
 
     if (r == 1) {
         // Rational roots (−b ± s)/(2a).
         const TRational first = Reduced({-b + s, 2 * a});
         const TRational second = Reduced({-b - s, 2 * a});
-        Check(Evaluate(scaled, first).Num.IsZero() && Evaluate(scaled, second).Num.IsZero(),
-              "解の代入");
+        Check(scaled(first) == TRational{} && scaled(second) == TRational{}, "解の代入");
         Check(SameValues({first, second}, AnswerRoots(roots)), "解");
     } else {
         // (P ± Q√R)/D in lowest terms, checked by the sum and product of the roots.
@@ -476,40 +421,147 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
                   SamePair(P, Q, r, D, *roots.Groups[0].Pair),
               "解");
     }
+    steps.Steps.push_back(TQuadraticSteps::TRootFormula{a, b, discriminant, s, r});
+    return steps;
+}
+
+TMath WriteQuadraticSteps(const TQuadraticSteps& steps) {
+    using S = TQuadraticSteps;
+    std::vector<TMath> lines;
+    const TMath answer = RootsAnswer(steps.Roots, true);
+    // 2a and −b as the formula writes them: "2·2", "−(−4)", nothing for b = 0.
+    const auto twoA = [](const TInteger& a) { return Product({Number(2), Number(a)}); };
+    const auto minusB = [](const TInteger& b) {
+        return b.IsZero() ? MathRow({}) : MathRow({Op("−"), SignedInt(b)});
+    };
+    const TStepWriter write{
+        [&](const S::TClearDenominators& step) {
+            lines.push_back(MathRow({Word("両辺に"), IntegerMath(step.Scale), Word("を掛けて"),
+                                     EquationProblem(step.Scaled)}));
+        },
+        [&](const S::TDiscriminant& step) {
+            lines.push_back(
+                MathRow({Word("判別式"), Letter("D"), Op("="), Power(Letter("b"), 2), Op("−"),
+                         Number(4), Letter("a"), Letter("c"), Op("="), Power(SignedInt(step.B), 2),
+                         Op("−"), Number(4), Dot(), SignedInt(step.A), Dot(), SignedInt(step.C),
+                         Op("="), IntegerMath(step.D)}));
+        },
+        [&](const S::TRootKind& step) {
+            lines.push_back(MathRow({Letter("D"),
+                                     Op(step.Sign > 0   ? ">"
+                                        : step.Sign < 0 ? "<"
+                                                        : "="),
+                                     Number(0), Word("より"),
+                                     Word(step.Sign > 0   ? "異なる2つの実数解"
+                                          : step.Sign < 0 ? "異なる2つの虚数解"
+                                                          : "重解")}));
+        },
+        [&](const S::TDoubleRoot& step) {
+            lines.push_back(Equals(
+                Letter("x"),
+                Fraction(step.B.IsZero() ? MathRow({Number(0)}) : minusB(step.B), twoA(step.A))));
+        },
+        [&](const S::TSimplifyRoot& step) {
+            const TMath simplified = RootFormulaMath(0, step.S, step.R, 1, "+");
+            const TMath rootD = Root(IntegerMath(step.D));
+            if (!SameForm(simplified, rootD)) {
+                lines.push_back(Equals(rootD, simplified));
+            }
+            if (!step.Complete) {
+                lines.push_back(SurdMayReduce());
+            }
+        },
+        [&](const S::TRootFormula& step) {
+            // x = (−b ± √D)/(2a), then with √D simplified, then reduced,
+            // unless that reads as the answer.
+            TMath formula = Equals(
+                Letter("x"), Fraction(MathRow({minusB(step.B), Op("±"), Root(IntegerMath(step.D))}),
+                                      twoA(step.A)));
+            const TMath spelled = RootFormulaMath(-step.B, step.S, step.R, 2 * step.A, "±");
+            const TMath answerRight =
+                answer.Parts.size() > 2
+                    ? MathRow(std::vector<TMath>(answer.Parts.begin() + 2, answer.Parts.end()))
+                    : answer;
+            if (!SameForm(spelled, answerRight)) {
+                formula = MathRow({std::move(formula), Op("="), spelled});
+            }
+            lines.push_back(std::move(formula));
+        },
+    };
+    for (const S::TStep& step : steps.Steps) {
+        std::visit(write, step);
+    }
     lines.push_back(answer);
+    return MathLines(std::move(lines));
+}
+
+std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots& roots) {
+    const std::optional<TQuadraticSteps> steps = SolveQuadraticSteps(p, roots);
+    return steps ? std::optional(WriteQuadraticSteps(*steps)) : std::nullopt;
+}
+
+std::optional<TIntegralSteps> SolveIntegralSteps(const TPolynomial& f, const TPolynomial& lower,
+                                                 const TPolynomial& upper,
+                                                 const TDefiniteIntegral& integral) {
+    using S = TIntegralSteps;
+    const TRational a = Constant(lower);
+    const TRational b = Constant(upper);
+    S steps{f, lower, upper, {}, integral};
+    if (a == b) {
+        Check(PolyIsZero(Normalized(integral.Value)), "上端と下端が等しい積分");
+        steps.Steps = {S::TEqualLimits{}};
+        return steps;
+    }
+    // F, checked by differentiating it back.
+    const TPolynomial& F = integral.Antiderivative;
+    Check(Derivative(F) == f, "原始関数");
+    const TRational atUpper = F(b);
+    const TRational atLower = F(a);
+    Check((atUpper == Constant(integral.AtUpper)) && (atLower == Constant(integral.AtLower)),
+          "F(b), F(a)");
+    Check(ConstantPolynomial(atUpper - atLower) == integral.Value, "F(b) − F(a)");
+    steps.Steps = {S::TAntiderivative{F}, S::TBracket{F, a, b},
+                   S::TDifference{a, b, atLower, atUpper}, S::TValue{}};
+    return steps;
+}
+
+TMath WriteIntegralSteps(const TIntegralSteps& steps) {
+    using S = TIntegralSteps;
+    std::vector<TMath> lines;
+    const TMath problem = IntegralProblem(steps.Integrand, steps.Lower, steps.Upper);
+    const TMath answer = IntegralAnswer(steps.Integral);
+    const TStepWriter write{
+        [&](const S::TEqualLimits&) { lines.push_back(Equals(problem, answer)); },
+        [&](const S::TAntiderivative& step) {
+            lines.push_back(Equals(Applied("F", Letter("x")), PolynomialMath(step.F)));
+        },
+        [&](const S::TBracket& step) {
+            lines.push_back(Equals(
+                problem, MathParts(TMathKind::Bracket, {PolynomialMath(step.F), Value(step.Lower),
+                                                        Value(step.Upper)})));
+        },
+        [&](const S::TDifference& step) {
+            lines.push_back(Continued(
+                MathRow({Applied("F", Value(step.Upper)), Op("−"), Applied("F", Value(step.Lower)),
+                         Op("="), Value(step.AtUpper), Op("−"), Signed(step.AtLower)})));
+        },
+        [&](const S::TValue&) { lines.push_back(Continued(answer)); },
+    };
+    for (const S::TStep& step : steps.Steps) {
+        std::visit(write, step);
+    }
     return MathLines(std::move(lines));
 }
 
 std::optional<TMath> IntegralWorking(const TPolynomial& f, const TPolynomial& lower,
                                      const TPolynomial& upper, const TDefiniteIntegral& integral) {
-    const TRational a = Constant(lower);
-    const TRational b = Constant(upper);
-    const TMath problem = IntegralProblem(f, lower, upper);
-    if (a == b) {
-        Check(PolyIsZero(Normalized(integral.Value)), "上端と下端が等しい積分");
-        return MathLines({Equals(problem, IntegralAnswer(integral))});
-    }
-    // F, checked by differentiating it back.
-    const TPolynomial& F = integral.Antiderivative;
-    TPolynomial derivative;
-    derivative = Derivative(F);
-    Check(derivative == f, "原始関数");
-    const TRational atUpper = Evaluate(F, b);
-    const TRational atLower = Evaluate(F, a);
-    Check((atUpper == Constant(integral.AtUpper)) && (atLower == Constant(integral.AtLower)),
-          "F(b), F(a)");
-    Check(ConstantPolynomial(atUpper - atLower) == integral.Value, "F(b) − F(a)");
-
-    const TMath bracket = MathParts(TMathKind::Bracket, {PolynomialMath(F), Value(a), Value(b)});
-    return MathLines({Equals(Applied("F", Letter("x")), PolynomialMath(F)),
-                      Equals(problem, bracket),
-                      Continued(MathRow({Applied("F", Value(b)), Op("−"), Applied("F", Value(a)),
-                                         Op("="), Value(atUpper), Op("−"), Signed(atLower)})),
-                      Continued(IntegralAnswer(integral))});
+    const std::optional<TIntegralSteps> steps = SolveIntegralSteps(f, lower, upper, integral);
+    return steps ? std::optional(WriteIntegralSteps(*steps)) : std::nullopt;
 }
 
-std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
-                                const TPolynomial& upper, const TSum& sum) {
+std::optional<TSumSteps> SolveSumSteps(const TPolynomial& f, const TPolynomial& lower,
+                                       const TPolynomial& upper, const TSum& sum) {
+    using S = TSumSteps;
     const TPolynomial g = Normalized(f);
     const std::optional<TInteger> l = PolyToInt(Normalized(lower));
     const TPolynomial u = Normalized(upper);
@@ -522,79 +574,129 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
             return std::nullopt; // not a count of terms from 1
         }
     }
-    const TMath problem = SumProblem(g, lower, u);
-    const TMath answer = SumAnswer(sum);
-    std::vector<TMath> lines;
-    TMath last;
+    S steps{g, lower, u, {}, sum};
     TPolynomial total;
     if (*l == 1) {
-        total = PartialSumLines(g, u, &answer, lines, last);
+        total = PowerSums(g, u, true, steps.Steps);
     } else if (*l < 1) {
         // The terms from k = 0 down, the lower ones turned round:
         // Σₖ₌ₗᵘ f(k) = f(0) + Σₖ₌₁ᵘ f(k) + Σₖ₌₁⁻ˡ f(−k).
-        const TPolynomial one = Monomial({1, 1}, 0);
         const TPolynomial turned = Normalized(Compose(g, Monomial({-1, 1}, 1)));
         const TPolynomial depth = Monomial({-*l, 1}, 0);
         const TRational zero = Constant(g);
-        std::vector<TMath> split;
-        if (!zero.Num.IsZero()) {
-            split = {Value(zero), Op("+")};
-        }
-        split.push_back(SumProblem(g, one, u));
+        S::TSplitRange split{zero, {{false, g, u}}};
         if (*l < 0) {
-            split.push_back(Op("+"));
-            split.push_back(SumProblem(turned, one, depth));
+            split.Sums.push_back({false, turned, depth});
         }
-        lines.push_back(Equals(problem, MathRow(std::move(split))));
-        const TPolynomial all = PartialSumLines(g, u, nullptr, lines, last);
-        std::vector<TMath> added = {PolynomialMath(all, 'n')};
+        steps.Steps.push_back(std::move(split));
+        const TPolynomial all = PowerSums(g, u, false, steps.Steps);
+        S::TAddUp added{all, {}, {}};
         total = all;
         const auto add = [&](const TRational& value) {
-            added.push_back(Op("+"));
-            added.push_back(Signed(value));
+            added.Parts.push_back({false, value});
             total = total + Monomial(value, 0);
         };
-        if (!zero.Num.IsZero()) {
+        if (zero != TRational{}) {
             add(zero);
         }
         if (*l < 0) {
-            add(Constant(PartialSumLines(turned, depth, nullptr, lines, last)));
+            add(Constant(PowerSums(turned, depth, false, steps.Steps)));
         }
-        TMath sum = MathRow(std::move(added));
-        lines.push_back(Equals(problem, sum));
-        last = PolynomialMath(total, 'n');
-        if (SameForm(last, sum)) {
-            last = std::move(sum);
-        } else {
-            lines.push_back(Continued(last));
-        }
+        added.Total = total;
+        steps.Steps.push_back(std::move(added));
     } else {
         // Σₖ₌ₗᵘ = Σₖ₌₁ᵘ − Σₖ₌₁ˡ⁻¹.
-        const TPolynomial one = Monomial({1, 1}, 0);
         const TPolynomial before = Monomial({*l - 1, 1}, 0);
-        lines.push_back(
-            Equals(problem, MathRow({SumProblem(g, one, u), Op("−"), SumProblem(g, one, before)})));
-        const TPolynomial all = PartialSumLines(g, u, nullptr, lines, last);
-        const TPolynomial head = PartialSumLines(g, before, nullptr, lines, last);
+        steps.Steps.push_back(S::TSplitRange{{}, {{false, g, u}, {true, g, before}}});
+        const TPolynomial all = PowerSums(g, u, false, steps.Steps);
+        const TPolynomial head = PowerSums(g, before, false, steps.Steps);
         total = all - head;
-        TMath difference = MathRow({PolynomialMath(all, 'n'), Op("−"), Signed(Constant(head))});
-        lines.push_back(Equals(problem, difference));
-        last = PolynomialMath(total, 'n');
-        if (SameForm(last, difference)) {
-            last = difference;
-        } else {
-            lines.push_back(Continued(last));
-        }
+        steps.Steps.push_back(S::TAddUp{all, {{true, Constant(head)}}, total});
     }
     Check(total == sum.Value, "和");
+    return steps;
+}
+
+TMath WriteSumSteps(const TSumSteps& steps) {
+    using S = TSumSteps;
+    const TPolynomial one = Monomial({1, 1}, 0);
+    const TMath problem = SumProblem(steps.Summand, steps.Lower, steps.Upper);
+    const TMath answer = SumAnswer(steps.Sum);
+    std::vector<TMath> lines;
+    TMath last; // the last right-hand side written
+    const TStepWriter write{
+        [&](const S::TSplitRange& step) {
+            std::vector<TMath> parts;
+            if (step.AtZero != TRational{}) {
+                parts = {Value(step.AtZero), Op("+")};
+            }
+            for (const S::TRangeSum& sum : step.Sums) {
+                if (&sum != &step.Sums.front()) {
+                    parts.push_back(Op(sum.Subtract ? "−" : "+"));
+                }
+                parts.push_back(SumProblem(sum.Summand, one, sum.Upper));
+            }
+            lines.push_back(Equals(problem, MathRow(std::move(parts))));
+        },
+        [&](const S::TPowerSums& step) {
+            const TPolynomial& g = step.Summand;
+            const TPolynomial& m = step.Upper;
+            const bool number = Normalized(m).Degree == 0;
+            const TMath head = SumProblem(g, one, m);
+            const TMath formulas = ScaledSum(
+                g, [&](int i) { return PowerSumFormula(i, m); }, number);
+            if (step.Split) {
+                lines.push_back(Equals(head, ScaledSum(
+                                                 g,
+                                                 [&](int i) {
+                                                     return SumProblem(Monomial({1, 1}, i), one, m);
+                                                 },
+                                                 false)));
+                lines.push_back(Continued(formulas));
+            } else {
+                lines.push_back(Equals(head, formulas));
+            }
+            last = formulas;
+            const TMath expanded = PolynomialMath(step.Value, 'n');
+            if (!SameForm(expanded, formulas) && !(step.Final && SameForm(answer, formulas))) {
+                lines.push_back(Continued(expanded));
+                last = expanded;
+            }
+        },
+        [&](const S::TAddUp& step) {
+            std::vector<TMath> parts = {PolynomialMath(step.Whole, 'n')};
+            for (const S::TConstantPart& part : step.Parts) {
+                parts.push_back(Op(part.Subtract ? "−" : "+"));
+                parts.push_back(Signed(part.Value));
+            }
+            TMath added = MathRow(std::move(parts));
+            lines.push_back(Equals(problem, added));
+            last = PolynomialMath(step.Total, 'n');
+            if (SameForm(last, added)) {
+                last = std::move(added);
+            } else {
+                lines.push_back(Continued(last));
+            }
+        },
+    };
+    for (const S::TStep& step : steps.Steps) {
+        std::visit(write, step);
+    }
     if (!SameForm(answer, last)) {
         lines.push_back(Continued(answer));
     }
     return MathLines(std::move(lines));
 }
 
-std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInteger& r,
-                                  const TCount& count) {
+std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
+                                const TPolynomial& upper, const TSum& sum) {
+    const std::optional<TSumSteps> steps = SolveSumSteps(f, lower, upper, sum);
+    return steps ? std::optional(WriteSumSteps(*steps)) : std::nullopt;
+}
+
+std::optional<TCountSteps> SolveCountSteps(TCountKind kind, const TInteger& n, const TInteger& r,
+                                           const TCount& count) {
+    using S = TCountSteps;
     const bool counted = kind == TCountKind::Factorial ? n.Sign() >= 0 : r.Sign() >= 0 && n >= r;
     if (count.TooLong || !counted) {
         return std::nullopt;
@@ -602,29 +704,25 @@ std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInt
     // The count fits in 500 digits, so every product below has at most a
     // few thousand factors.
     const TInteger value = TInteger::FromDigits(count.Digits);
-    const TMath answer = CountAnswer(count);
-    std::vector<TMath> parts;
+    S steps{kind, n, r, {}, count};
     switch (kind) {
     case TCountKind::Factorial:
+        // n! = n·(n − 1)·…·1; 0! = 1! = 1 directly.
         Check(n <= 1 ? value == 1 : FallingValue(n, 1) == value, "階乗");
-        parts = {FactorialProblem(n), Op("=")};
         if (n > 1) {
-            parts.push_back(Falling(n, 1));
-            parts.push_back(Op("="));
+            steps.Forms.push_back(S::TFalling{n, 1});
         }
         break;
     case TCountKind::Permutation:
+        // ₙPᵣ = n!/(n − r)! = n·(n − 1)·…·(n − r + 1).
         Check(FallingValue(n, n - r + 1) == value, "順列");
-        parts = {PermutationProblem(n, r), Op("="),
-                 Fraction(FactorialMath(n), FactorialMath(n - r)), Op("=")};
+        steps.Forms.push_back(S::TFactorials{n, n - r});
         if (r > 1) {
-            parts.push_back(Falling(n, n - r + 1));
-            parts.push_back(Op("="));
+            steps.Forms.push_back(S::TFalling{n, n - r + 1});
         }
         break;
     case TCountKind::Combination: {
-        // ₙCᵣ = ₙCₙ₋ᵣ for the shorter products.
-        parts = {CombinationProblem(n, r), Op("=")};
+        // ₙCᵣ = ₙPᵣ/r! with r turned into n − r where that is smaller.
         TInteger k = r;
         if (n - r < r) {
             k = n - r;
@@ -634,101 +732,205 @@ std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInt
             break;
         }
         if (k != r) {
-            parts.push_back(CombinationProblem(n, k));
-            parts.push_back(Op("="));
+            steps.Forms.push_back(S::TCombination{n, k});
         }
         const TInteger top = FallingValue(n, n - k + 1);
         const TInteger bottom = FallingValue(k, 1);
         Check(top % bottom == 0 && top / bottom == value, "組合せ");
-        parts.push_back(Fraction(PermutationProblem(n, k), FactorialMath(k)));
-        parts.push_back(Op("="));
+        steps.Forms.push_back(S::TPermutationsOverFactorial{n, k});
         if (k > 1) {
-            parts.push_back(Fraction(Falling(n, n - k + 1), Falling(k, 1)));
-            parts.push_back(Op("="));
+            steps.Forms.push_back(S::TFallingOverFalling{n, k});
         }
         break;
     }
     }
-    parts.push_back(answer);
+    return steps;
+}
+
+TMath WriteCountSteps(const TCountSteps& steps) {
+    using S = TCountSteps;
+    std::vector<TMath> parts;
+    switch (steps.Kind) {
+    case TCountKind::Factorial:
+        parts.push_back(FactorialProblem(steps.N));
+        break;
+    case TCountKind::Permutation:
+        parts.push_back(PermutationProblem(steps.N, steps.R));
+        break;
+    case TCountKind::Combination:
+        parts.push_back(CombinationProblem(steps.N, steps.R));
+        break;
+    }
+    parts.push_back(Op("="));
+    const TStepWriter form{
+        [](const S::TFactorials& f) {
+            return Fraction(FactorialMath(f.Top), FactorialMath(f.Bottom));
+        },
+        [](const S::TFalling& f) { return Falling(f.High, f.Low); },
+        [](const S::TCombination& f) { return CombinationProblem(f.N, f.K); },
+        [](const S::TPermutationsOverFactorial& f) {
+            return Fraction(PermutationProblem(f.N, f.K), FactorialMath(f.K));
+        },
+        [](const S::TFallingOverFalling& f) {
+            return Fraction(Falling(f.N, f.N - f.K + 1), Falling(f.K, 1));
+        },
+    };
+    for (const S::TForm& f : steps.Forms) {
+        parts.push_back(std::visit(form, f));
+        parts.push_back(Op("="));
+    }
+    parts.push_back(CountAnswer(steps.Count));
     return MathLines({MathRow(std::move(parts))});
+}
+
+std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInteger& r,
+                                  const TCount& count) {
+    const std::optional<TCountSteps> steps = SolveCountSteps(kind, n, r, count);
+    return steps ? std::optional(WriteCountSteps(*steps)) : std::nullopt;
+}
+
+std::optional<TDivisionSteps> SolveDivisionSteps(TDivision kind, const TPoint& a, const TPoint& b,
+                                                 const TRational& m, const TRational& n,
+                                                 const TPoint& point) {
+    const bool internal = kind == TDivision::Internal;
+    const TRational den = internal ? (m + n) : (m - n);
+    if (m == TRational{} || n == TRational{} || den == TRational{}) {
+        return std::nullopt;
+    }
+    TDivisionSteps steps{internal, m, n, {}, point};
+    // (n·x₁ + m·x₂)/(m + n) internally, (−n·x₁ + m·x₂)/(m − n) externally.
+    const auto coordinate = [&](char letter, const TRational& first, const TRational& second,
+                                const TRational& shown) {
+        const TRational value = ((internal ? n : -n) * first + m * second) / den;
+        Check(value == shown, "分点の座標");
+        steps.Coordinates.push_back({letter, first, second, value});
+    };
+    coordinate('x', a.X, b.X, point.X);
+    coordinate('y', a.Y, b.Y, point.Y);
+    return steps;
+}
+
+TMath WriteDivisionSteps(const TDivisionSteps& steps) {
+    std::vector<TMath> lines;
+    for (const TDivisionSteps::TCoordinate& c : steps.Coordinates) {
+        std::vector<TMath> num;
+        if (!steps.Internal) {
+            num.push_back(Op("−"));
+        }
+        num.insert(num.end(), {Factor(steps.N), Dot(), Factor(c.First), Op("+"), Factor(steps.M),
+                               Dot(), Factor(c.Second)});
+        const TMath fraction =
+            Fraction(MathRow(std::move(num)),
+                     MathRow({Value(steps.M), Op(steps.Internal ? "+" : "−"), Signed(steps.N)}));
+        const char letter[] = {c.Letter, '\0'};
+        lines.push_back(MathRow({Letter(letter), Op("="), fraction, Op("="), Value(c.Value)}));
+    }
+    lines.push_back(DivisionAnswer(steps.Point));
+    return MathLines(std::move(lines));
 }
 
 std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoint& b,
                                      const TRational& m, const TRational& n, const TPoint& point) {
-    const bool internal = kind == TDivision::Internal;
-    const TRational den = internal ? (m + n) : (m - n);
-    if (m.Num.IsZero() || n.Num.IsZero() || den.Num.IsZero()) {
-        return std::nullopt;
-    }
-    // (n·x₁ + m·x₂)/(m + n) internally, (−n·x₁ + m·x₂)/(m − n) externally.
-    const auto coordinate = [&](const char* letter, const TRational& first, const TRational& second,
-                                const TRational& shown) {
-        const TRational value =
-            (((internal ? n : (n * TRational{-1, 1})) * first) + m * second) / den;
-        Check(value == shown, "分点の座標");
-        std::vector<TMath> num;
-        if (!internal) {
-            num.push_back(Op("−"));
-        }
-        num.insert(num.end(),
-                   {Factor(n), Dot(), Factor(first), Op("+"), Factor(m), Dot(), Factor(second)});
-        const TMath fraction = Fraction(MathRow(std::move(num)),
-                                        MathRow({Value(m), Op(internal ? "+" : "−"), Signed(n)}));
-        return MathRow({Letter(letter), Op("="), fraction, Op("="), Value(value)});
-    };
-    return MathLines({coordinate("x", a.X, b.X, point.X), coordinate("y", a.Y, b.Y, point.Y),
-                      DivisionAnswer(point)});
+    const std::optional<TDivisionSteps> steps = SolveDivisionSteps(kind, a, b, m, n, point);
+    return steps ? std::optional(WriteDivisionSteps(*steps)) : std::nullopt;
 }
 
-std::optional<TMath> LineWorking(const TPoint& a, const TPoint& b, const TLine& line) {
+std::optional<TLineSteps> SolveLineSteps(const TPoint& a, const TPoint& b, const TLine& line) {
+    using S = TLineSteps;
     const TRational dx = b.X - a.X;
     const TRational dy = b.Y - a.Y;
-    if (dx.Num.IsZero() && dy.Num.IsZero()) {
+    if (dx == TRational{} && dy == TRational{}) {
         return std::nullopt;
     }
-    std::vector<TMath> lines;
-    if (dx.Num.IsZero() || dy.Num.IsZero()) {
+    S steps;
+    steps.Line = line;
+    if (dx == TRational{} || dy == TRational{}) {
         // Parallel to an axis: x = x₁ or y = y₁.
-        const bool vertical = dx.Num.IsZero();
+        const bool vertical = dx == TRational{};
         const TRational& level = vertical ? a.X : a.Y;
         Check(line.Vertical == vertical && !line.Right && (line.Level == level),
               "座標軸に平行な直線");
-        lines.push_back(MathRow(
-            {Letter(vertical ? "x₁" : "y₁"), Op("="), Letter(vertical ? "x₂" : "y₂"), Op("="),
-             Value(level), Word(vertical ? "より y 軸に平行な直線" : "より x 軸に平行な直線")}));
-    } else {
-        const TRational slope = dy / dx;
-        TPolynomial right;
-        PolySetCoeff(right, 1, Reduced(slope));
-        PolySetCoeff(right, 0, Reduced(a.Y - slope * a.X));
-        right = Normalized(right);
-        Check(!line.Vertical && line.Right && (*line.Right == right) &&
-                  (Evaluate(right, b.X) == b.Y),
-              "2点を通る直線");
-        const TMath rise = MathRow({Value(b.Y), Op("−"), Signed(a.Y)});
-        const TMath run = MathRow({Value(b.X), Op("−"), Signed(a.X)});
-        lines.push_back(
-            MathRow({Word("傾き"), Op("="), Fraction(rise, run), Op("="), Value(slope)}));
-        lines.push_back(Equals(LessValue("y", a.Y), SlopeTimes(slope, a.X)));
+        steps.Steps.push_back(S::TAxisParallel{vertical, level});
+        return steps;
     }
-    lines.push_back(LineAnswer(line));
+    // The slope, then the line through A of that slope.
+    const TRational slope = dy / dx;
+    TPolynomial right;
+    PolySetCoeff(right, 1, Reduced(slope));
+    PolySetCoeff(right, 0, Reduced(a.Y - slope * a.X));
+    right = Normalized(right);
+    Check(!line.Vertical && line.Right && (*line.Right == right) && (right(b.X) == b.Y),
+          "2点を通る直線");
+    steps.Steps.push_back(S::TSlope{a, b, slope});
+    steps.Steps.push_back(TPointSlopeForm{a.X, a.Y, slope});
+    return steps;
+}
+
+TMath WriteLineSteps(const TLineSteps& steps) {
+    using S = TLineSteps;
+    std::vector<TMath> lines;
+    const TStepWriter write{
+        [&](const S::TAxisParallel& step) {
+            const bool vertical = step.Vertical;
+            lines.push_back(
+                MathRow({Letter(vertical ? "x₁" : "y₁"), Op("="), Letter(vertical ? "x₂" : "y₂"),
+                         Op("="), Value(step.Level),
+                         Word(vertical ? "より y 軸に平行な直線" : "より x 軸に平行な直線")}));
+        },
+        [&](const S::TSlope& step) {
+            const TMath rise = MathRow({Value(step.B.Y), Op("−"), Signed(step.A.Y)});
+            const TMath run = MathRow({Value(step.B.X), Op("−"), Signed(step.A.X)});
+            lines.push_back(
+                MathRow({Word("傾き"), Op("="), Fraction(rise, run), Op("="), Value(step.Slope)}));
+        },
+        [&](const TPointSlopeForm& step) { lines.push_back(PointSlopeLine(step)); },
+    };
+    for (const S::TStep& step : steps.Steps) {
+        std::visit(write, step);
+    }
+    lines.push_back(LineAnswer(steps.Line));
+    return MathLines(std::move(lines));
+}
+
+std::optional<TMath> LineWorking(const TPoint& a, const TPoint& b, const TLine& line) {
+    const std::optional<TLineSteps> steps = SolveLineSteps(a, b, line);
+    return steps ? std::optional(WriteLineSteps(*steps)) : std::nullopt;
+}
+
+std::optional<TDerivativeSteps> SolveDerivativeSteps(const TPolynomial& f, const TPolynomial& a,
+                                                     const TDerivativeValue& value) {
+    const TRational at = Constant(a);
+    const TRational slope = value.Derivative(at);
+    Check(ConstantPolynomial(slope) == value.Value, "微分係数");
+    TDerivativeSteps steps;
+    steps.Steps = {DerivativeOf(f, value.Derivative),
+                   TValueAtPoint{true, PolyCoeff(a, 0), value.Derivative, at, slope}};
+    return steps;
+}
+
+TMath WriteDerivativeSteps(const TDerivativeSteps& steps) {
+    std::vector<TMath> lines;
+    const TStepWriter write{
+        [&](const TDerivativeFormula& step) { lines.push_back(DerivativeFormulaLine(step)); },
+        [&](const TValueAtPoint& step) { lines.push_back(ValueAtPointLine(step)); },
+    };
+    for (const TDerivativeSteps::TStep& step : steps.Steps) {
+        std::visit(write, step);
+    }
     return MathLines(std::move(lines));
 }
 
 std::optional<TMath> DerivativeWorking(const TPolynomial& f, const TPolynomial& a,
                                        const TDerivativeValue& value) {
-    const TRational at = Constant(a);
-    const TRational slope = Evaluate(value.Derivative, at);
-    Check(ConstantPolynomial(slope) == value.Value, "微分係数");
-    return MathLines({DerivativeLine(f, value.Derivative),
-                      ValueLine(DerivativeAt(a), value.Derivative, at, slope)});
+    const std::optional<TDerivativeSteps> steps = SolveDerivativeSteps(f, a, value);
+    return steps ? std::optional(WriteDerivativeSteps(*steps)) : std::nullopt;
 }
 
-std::optional<TMath> TangentWorking(const TPolynomial& f, const TPolynomial& a,
-                                    const TTangent& tangent) {
+std::optional<TTangentSteps> SolveTangentSteps(const TPolynomial& f, const TPolynomial& a,
+                                               const TTangent& tangent) {
     const TRational at = Constant(a);
-    const TRational point = Evaluate(f, at);
-    const TRational slope = Evaluate(tangent.Derivative, at);
+    const TRational point = f(at);
+    const TRational slope = tangent.Derivative(at);
     TPolynomial line;
     PolySetCoeff(line, 1, slope);
     PolySetCoeff(line, 0, Reduced(point - slope * at));
@@ -736,17 +938,37 @@ std::optional<TMath> TangentWorking(const TPolynomial& f, const TPolynomial& a,
     Check((ConstantPolynomial(point) == tangent.Point) &&
               (ConstantPolynomial(slope) == tangent.Slope) && (line == tangent.Line),
           "接線");
-    std::vector<TMath> lines = {
-        DerivativeLine(f, tangent.Derivative),
-        ValueLine(MathRow({Letter("f"), Paren(RationalMath(PolyCoeff(a, 0)))}), f, at, point),
-        ValueLine(DerivativeAt(a), tangent.Derivative, at, slope),
-        Equals(LessValue("y", point), SlopeTimes(slope, at))};
+    TTangentSteps steps;
+    steps.Steps = {DerivativeOf(f, tangent.Derivative),
+                   TValueAtPoint{false, PolyCoeff(a, 0), f, at, point},
+                   TValueAtPoint{true, PolyCoeff(a, 0), tangent.Derivative, at, slope},
+                   TPointSlopeForm{at, point, slope}};
+    steps.Tangent = tangent;
+    return steps;
+}
+
+TMath WriteTangentSteps(const TTangentSteps& steps) {
+    std::vector<TMath> lines;
+    const TStepWriter write{
+        [&](const TDerivativeFormula& step) { lines.push_back(DerivativeFormulaLine(step)); },
+        [&](const TValueAtPoint& step) { lines.push_back(ValueAtPointLine(step)); },
+        [&](const TPointSlopeForm& step) { lines.push_back(PointSlopeLine(step)); },
+    };
+    for (const TTangentSteps::TStep& step : steps.Steps) {
+        std::visit(write, step);
+    }
     // At the origin y − 0 = f′(0)(x − 0) is already the answer's form.
-    const TMath answer = TangentAnswer(tangent);
-    if (!SameForm(answer, lines.back())) {
+    const TMath answer = TangentAnswer(steps.Tangent);
+    if (lines.empty() || !SameForm(answer, lines.back())) {
         lines.push_back(answer);
     }
     return MathLines(std::move(lines));
+}
+
+std::optional<TMath> TangentWorking(const TPolynomial& f, const TPolynomial& a,
+                                    const TTangent& tangent) {
+    const std::optional<TTangentSteps> steps = SolveTangentSteps(f, a, tangent);
+    return steps ? std::optional(WriteTangentSteps(*steps)) : std::nullopt;
 }
 
 } // namespace arith

@@ -6,6 +6,12 @@
 // throws WorkingCheckError rather than show a false line. An input that has
 // no working of this kind gives no working (an empty optional). The
 // examples are the Unicode forms.
+//
+// Each working is solved and written apart: Solve…Steps chooses the method,
+// computes every value and checks every equality, recording the steps as
+// exact values (a std::variant per step kind where the lines differ in
+// shape); Write…Steps sets those steps as the lines, formatting only. The
+// working itself is Write…Steps(Solve…Steps(…)).
 #pragma once
 
 #include "Calculus.h"
@@ -15,6 +21,8 @@
 #include "Notation.h"
 
 #include <optional>
+#include <variant>
+#include <vector>
 
 namespace arith {
 
@@ -29,6 +37,48 @@ namespace arith {
 // (a double root as x = −b/(2a), "x = −(−4)/(2·4)"). The roots are read
 // off the root formula even where p factors; the answer lists them as the
 // board does.
+struct TQuadraticSteps {
+    // "両辺に 6 を掛けて 2x² + 3x − 2 = 0": both sides times the lcm of the
+    // denominators, negated when the x² coefficient is negative.
+    struct TClearDenominators {
+        TInteger Scale;
+        TPolynomial Scaled;
+    };
+    // "判別式 D = b² − 4ac = 3² − 4·2·(−2) = 25", the integer coefficients put in.
+    struct TDiscriminant {
+        TInteger A, B, C;
+        TInteger D;
+    };
+    // "D > 0 より 異なる2つの実数解", "D < 0 より 異なる2つの虚数解", "D = 0 より 重解".
+    struct TRootKind {
+        int Sign = 0;
+    };
+    // "x = −(−4)/(2·4)": the double root −b/(2a) ("0/(2·3)" for b = 0).
+    struct TDoubleRoot {
+        TInteger A, B;
+        TRational Root;
+    };
+    // "√72 = 6√2" (left out where nothing simplifies): √D = S√R, R square-free
+    // with the sign of D, ±1 when |D| is a square. Not Complete where |D| was too
+    // long to factor: a line says the root may simplify further.
+    struct TSimplifyRoot {
+        TInteger D, S, R;
+        bool Complete = true;
+    };
+    // "x = (−3 ± √25)/(2·2) = (−3 ± 5)/4": the root formula, then with √D
+    // simplified and in lowest terms, left out where that reads as the answer.
+    struct TRootFormula {
+        TInteger A, B, D, S, R;
+    };
+    using TStep = std::variant<TClearDenominators, TDiscriminant, TRootKind, TDoubleRoot,
+                               TSimplifyRoot, TRootFormula>;
+
+    std::vector<TStep> Steps;
+    TEquationRoots Roots; // the answer, "x = −2, 1/2", after the steps
+};
+std::optional<TQuadraticSteps> SolveQuadraticSteps(const TPolynomial& p,
+                                                   const TEquationRoots& roots);
+TMath WriteQuadraticSteps(const TQuadraticSteps& steps);
 std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots& roots);
 
 // ∫ from lower to upper of f by the antiderivative F:
@@ -36,6 +86,36 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
 //   ∫₋₁² (x² − 1) dx = [(1/3)x³ − x]₋₁²
 //   = F(2) − F(−1) = 2/3 − 2/3
 //   = 0
+// Equal limits give the one line "∫₁¹ x dx = 0".
+struct TIntegralSteps {
+    // "∫₁¹ x dx = 0": the problem and its answer on one line.
+    struct TEqualLimits {};
+    // "F(x) = (1/3)x³ − x".
+    struct TAntiderivative {
+        TPolynomial F;
+    };
+    // "∫₋₁² (x² − 1) dx = [(1/3)x³ − x]₋₁²".
+    struct TBracket {
+        TPolynomial F;
+        TRational Lower, Upper;
+    };
+    // "= F(2) − F(−1) = 2/3 − 2/3".
+    struct TDifference {
+        TRational Lower, Upper;
+        TRational AtLower, AtUpper;
+    };
+    // "= 0": the answer.
+    struct TValue {};
+    using TStep = std::variant<TEqualLimits, TAntiderivative, TBracket, TDifference, TValue>;
+
+    TPolynomial Integrand, Lower, Upper; // as the problem writes them
+    std::vector<TStep> Steps;
+    TDefiniteIntegral Integral;
+};
+std::optional<TIntegralSteps> SolveIntegralSteps(const TPolynomial& f, const TPolynomial& lower,
+                                                 const TPolynomial& upper,
+                                                 const TDefiniteIntegral& integral);
+TMath WriteIntegralSteps(const TIntegralSteps& steps);
 std::optional<TMath> IntegralWorking(const TPolynomial& f, const TPolynomial& lower,
                                      const TPolynomial& upper, const TDefiniteIntegral& integral);
 
@@ -47,6 +127,49 @@ std::optional<TMath> IntegralWorking(const TPolynomial& f, const TPolynomial& lo
 //   = (1/6)n(2n² + 3n + 7)
 // A lower limit l above 1 first writes the sum as Σₖ₌₁ᵘ − Σₖ₌₁ˡ⁻¹; one of
 // 0 or below as f(0) + Σₖ₌₁ᵘ f(k) + Σₖ₌₁⁻ˡ f(−k).
+struct TSumSteps {
+    // One sum of a split range: "Σₖ₌₁ⁿ (k² + 1)", "− Σₖ₌₁² (k² + 1)".
+    struct TRangeSum {
+        bool Subtract = false;
+        TPolynomial Summand, Upper;
+    };
+    // "Σₖ₌₋₂ⁿ f(k) = f(0) + Σₖ₌₁ⁿ f(k) + Σₖ₌₁² f(−k)" with f(0) written as
+    // its value and left out when 0; "Σₖ₌₃ⁿ f(k) = Σₖ₌₁ⁿ f(k) − Σₖ₌₁² f(k)".
+    struct TSplitRange {
+        TRational AtZero;
+        std::vector<TRangeSum> Sums;
+    };
+    // Σₖ₌₁ᵐ f(k) by the power sums, Σₖ₌₁ᵐ kⁱ for i = 0 to 3:
+    //   Σₖ₌₁ⁿ (k² + 1) = Σₖ₌₁ⁿ k² + Σₖ₌₁ⁿ 1     (when Split)
+    //   = n(n + 1)(2n + 1)/6 + n                (on the first line when not)
+    //   = (1/3)n³ + (1/2)n² + (7/6)n            (the Value)
+    // the Value left out where it reads as the formulas, or where Final (the
+    // answer follows) and the answer reads as the formulas.
+    struct TPowerSums {
+        TPolynomial Summand, Upper, Value;
+        bool Split = true;
+        bool Final = false;
+    };
+    // "Σₖ₌₋₂ⁿ f(k) = (1/3)n³ + … + 1 + 5", "Σₖ₌₃ⁿ f(k) = (1/3)n³ + … − 5": the
+    // split sums' values put together, then "= Total" unless it reads the same.
+    struct TConstantPart {
+        bool Subtract = false;
+        TRational Value;
+    };
+    struct TAddUp {
+        TPolynomial Whole;
+        std::vector<TConstantPart> Parts;
+        TPolynomial Total;
+    };
+    using TStep = std::variant<TSplitRange, TPowerSums, TAddUp>;
+
+    TPolynomial Summand, Lower, Upper; // as the problem writes them
+    std::vector<TStep> Steps;
+    TSum Sum; // the answer, "= (1/6)n(2n² + 3n + 7)", unless the last line reads as it
+};
+std::optional<TSumSteps> SolveSumSteps(const TPolynomial& f, const TPolynomial& lower,
+                                       const TPolynomial& upper, const TSum& sum);
+TMath WriteSumSteps(const TSumSteps& steps);
 std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
                                 const TPolynomial& upper, const TSum& sum);
 
@@ -56,6 +179,39 @@ enum class TCountKind { Factorial, Permutation, Combination };
 // "₇C₃ = ₇P₃/3! = 7·6·5/(3·2·1) = 35", "₁₀C₈ = ₁₀C₂ = …" (the shorter
 // product). Products of more than 8 factors are shortened with "…": "12·11·10·…·2·1".
 // None for an overflowing count.
+struct TCountSteps {
+    // The forms between the problem and the answer, each after "=":
+    // "7!/4!".
+    struct TFactorials {
+        TInteger Top, Bottom;
+    };
+    // "7·6·5", "5·4·3·2·1", "12·11·10·…·2·1": High·(High − 1)·…·Low.
+    struct TFalling {
+        TInteger High, Low;
+    };
+    // "₁₀C₂": ₙCᵣ as ₙCₙ₋ᵣ.
+    struct TCombination {
+        TInteger N, K;
+    };
+    // "₇P₃/3!".
+    struct TPermutationsOverFactorial {
+        TInteger N, K;
+    };
+    // "7·6·5/(3·2·1)": n·…·(n − k + 1) over k·…·1.
+    struct TFallingOverFalling {
+        TInteger N, K;
+    };
+    using TForm = std::variant<TFactorials, TFalling, TCombination, TPermutationsOverFactorial,
+                               TFallingOverFalling>;
+
+    TCountKind Kind = TCountKind::Factorial;
+    TInteger N, R;
+    std::vector<TForm> Forms;
+    TCount Count;
+};
+std::optional<TCountSteps> SolveCountSteps(TCountKind kind, const TInteger& n, const TInteger& r,
+                                           const TCount& count);
+TMath WriteCountSteps(const TCountSteps& steps);
 std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInteger& r,
                                   const TCount& count);
 
@@ -64,6 +220,22 @@ std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInt
 //   y = (1·2 + 3·4)/(3 + 1) = 7/2
 //   (4, 7/2)
 // externally (−n·x₁ + m·x₂)/(m − n). None for a ratio the window refuses.
+struct TDivisionSteps {
+    // "x = (1·1 + 3·5)/(3 + 1) = 4", externally "x = (−1·1 + 3·5)/(3 − 1) = 7".
+    struct TCoordinate {
+        char Letter = 'x';
+        TRational First, Second, Value;
+    };
+
+    bool Internal = true;
+    TRational M, N;
+    std::vector<TCoordinate> Coordinates;
+    TPoint Point; // the answer, "(4, 7/2)"
+};
+std::optional<TDivisionSteps> SolveDivisionSteps(TDivision kind, const TPoint& a, const TPoint& b,
+                                                 const TRational& m, const TRational& n,
+                                                 const TPoint& point);
+TMath WriteDivisionSteps(const TDivisionSteps& steps);
 std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoint& b,
                                      const TRational& m, const TRational& n, const TPoint& point);
 
@@ -72,11 +244,58 @@ std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoi
 //   傾き (4 − 2)/(5 − 1) = 1/2
 //   y − 2 = (1/2)(x − 1)
 //   y = (1/2)x + 3/2
+
+// "y − 2 = (1/2)(x − 1)", "y − 4 = 10(x − 2)": the line of the given slope
+// through (X, Y).
+struct TPointSlopeForm {
+    TRational X, Y, Slope;
+};
+
+struct TLineSteps {
+    // "x₁ = x₂ = 3 より y 軸に平行な直線", "y₁ = y₂ = 2 より x 軸に平行な直線".
+    struct TAxisParallel {
+        bool Vertical = false;
+        TRational Level;
+    };
+    // "傾き = (4 − 2)/(5 − 1) = 1/2".
+    struct TSlope {
+        TPoint A, B;
+        TRational Slope;
+    };
+    using TStep = std::variant<TAxisParallel, TSlope, TPointSlopeForm>;
+
+    std::vector<TStep> Steps;
+    TLine Line; // the answer, "y = (1/2)x + 3/2"
+};
+std::optional<TLineSteps> SolveLineSteps(const TPoint& a, const TPoint& b, const TLine& line);
+TMath WriteLineSteps(const TLineSteps& steps);
 std::optional<TMath> LineWorking(const TPoint& a, const TPoint& b, const TLine& line);
 
 // f′(x) term by term, then the value:
 //   f′(x) = 3x² − 2
 //   f′(2) = 3·2² − 2 = 10
+
+// "f′(x) = 3x² − 2".
+struct TDerivativeFormula {
+    TPolynomial Derivative;
+};
+// "f(2) = 2³ − 2·2 = 4", "f′(2) = 3·2² − 2 = 10": f or f′ at a as the problem
+// writes it (Written), then the function P with a put in (left out for a
+// constant P), then the value.
+struct TValueAtPoint {
+    bool Derivative = false;
+    TRational Written;
+    TPolynomial P;
+    TRational At, Value;
+};
+
+struct TDerivativeSteps {
+    using TStep = std::variant<TDerivativeFormula, TValueAtPoint>;
+    std::vector<TStep> Steps;
+};
+std::optional<TDerivativeSteps> SolveDerivativeSteps(const TPolynomial& f, const TPolynomial& a,
+                                                     const TDerivativeValue& value);
+TMath WriteDerivativeSteps(const TDerivativeSteps& steps);
 std::optional<TMath> DerivativeWorking(const TPolynomial& f, const TPolynomial& a,
                                        const TDerivativeValue& value);
 
@@ -86,6 +305,15 @@ std::optional<TMath> DerivativeWorking(const TPolynomial& f, const TPolynomial& 
 //   f′(2) = 3·2² − 2 = 10
 //   y − 4 = 10(x − 2)
 //   y = 10x − 16
+// (at the origin the point-slope line is already the answer, written once).
+struct TTangentSteps {
+    using TStep = std::variant<TDerivativeFormula, TValueAtPoint, TPointSlopeForm>;
+    std::vector<TStep> Steps;
+    TTangent Tangent; // the answer, "y = 10x − 16"
+};
+std::optional<TTangentSteps> SolveTangentSteps(const TPolynomial& f, const TPolynomial& a,
+                                               const TTangent& tangent);
+TMath WriteTangentSteps(const TTangentSteps& steps);
 std::optional<TMath> TangentWorking(const TPolynomial& f, const TPolynomial& a,
                                     const TTangent& tangent);
 

@@ -138,7 +138,7 @@ TPolynomial PowerSum(int i) {
         break;
     }
     Check(((s - Compose(s, x - Monomial({1, 1}, 0))) == Monomial({1, 1}, i)) &&
-              PolyCoeff(Normalized(s), 0).Num.IsZero(),
+              s(TRational{}) == TRational{},
           "和の公式");
     return s;
 }
@@ -184,7 +184,7 @@ TMath ScaledSum(const TPolynomial& f, const std::function<TMath(int)>& unit, boo
     std::vector<TMath> parts;
     for (int i = Normalized(f).Degree; i >= 0; --i) {
         const TRational c = Reduced(PolyCoeff(f, i));
-        if (c.Num.IsZero()) {
+        if (c == TRational{}) {
             continue;
         }
         if (Negative(c)) {
@@ -192,8 +192,8 @@ TMath ScaledSum(const TPolynomial& f, const std::function<TMath(int)>& unit, boo
         } else if (!parts.empty()) {
             parts.push_back(Op("+"));
         }
-        const TRational size{Abs(c.Num), c.Den};
-        if (size.Num != 1 || size.Den != 1) {
+        const TRational size = Negative(c) ? -c : c;
+        if (size != TRational{1, 1}) {
             parts.push_back(RationalMath(size));
             if (dot) {
                 parts.push_back(Dot());
@@ -245,7 +245,7 @@ TMath Substituted(const TPolynomial& p, const TRational& a) {
     std::vector<TMath> parts;
     for (int i = Normalized(p).Degree; i >= 0; --i) {
         const TRational c = Reduced(PolyCoeff(p, i));
-        if (c.Num.IsZero()) {
+        if (c == TRational{}) {
             continue;
         }
         if (Negative(c)) {
@@ -253,12 +253,12 @@ TMath Substituted(const TPolynomial& p, const TRational& a) {
         } else if (!parts.empty()) {
             parts.push_back(Op("+"));
         }
-        const TRational size{Abs(c.Num), c.Den};
+        const TRational size = Negative(c) ? -c : c;
         if (i == 0) {
             parts.push_back(Value(size));
             continue;
         }
-        const bool unit = size.Num == 1 && size.Den == 1;
+        const bool unit = size == TRational{1, 1};
         if (!unit) {
             parts.push_back(RationalMath(size));
             parts.push_back(Dot());
@@ -277,7 +277,7 @@ TMath LessValue(const char* letter, const TRational& value) {
 // slope·(x − x₁) as written after "=": "(1/2)(x − 1)", "−(x + 2)", "3x", "0".
 TMath SlopeTimes(const TRational& slope, const TRational& x1) {
     TMath x = LessValue("x", x1);
-    if (!Reduced(x1).Num.IsZero()) {
+    if (x1 != TRational{}) {
         x = Paren(std::move(x));
     }
     return TermsMath({{Reduced(slope), std::move(x)}});

@@ -338,6 +338,9 @@ TPolynomial PowerSums(const TPolynomial& f, const TPolynomial& m, bool final,
 
 } // namespace
 
+// Fractional coefficients or a negative x² coefficient are cleared first;
+// then the discriminant, and a double root by −b/(2a), two roots by the
+// root formula with √D simplified.
 std::optional<TQuadraticSteps> SolveQuadraticSteps(const TPolynomial& p,
                                                    const TEquationRoots& roots) {
     const TPolynomial q = Normalized(p);
@@ -500,6 +503,7 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
     return steps ? std::optional(WriteQuadraticSteps(*steps)) : std::nullopt;
 }
 
+// Equal limits give 0 at once; otherwise F(b) − F(a) by the antiderivative.
 std::optional<TIntegralSteps> SolveIntegralSteps(const TPolynomial& f, const TPolynomial& lower,
                                                  const TPolynomial& upper,
                                                  const TDefiniteIntegral& integral) {
@@ -559,6 +563,9 @@ std::optional<TMath> IntegralWorking(const TPolynomial& f, const TPolynomial& lo
     return steps ? std::optional(WriteIntegralSteps(*steps)) : std::nullopt;
 }
 
+// From k = 1 by the power sums straight away; from a lower limit of 0 or
+// below split at k = 0, the lower terms turned round; from above 1 as the
+// difference of two sums from 1.
 std::optional<TSumSteps> SolveSumSteps(const TPolynomial& f, const TPolynomial& lower,
                                        const TPolynomial& upper, const TSum& sum) {
     using S = TSumSteps;
@@ -646,12 +653,13 @@ TMath WriteSumSteps(const TSumSteps& steps) {
             const TMath formulas = ScaledSum(
                 g, [&](int i) { return PowerSumFormula(i, m); }, number);
             if (step.Split) {
-                lines.push_back(Equals(head, ScaledSum(
-                                                 g,
-                                                 [&](int i) {
-                                                     return SumProblem(Monomial({1, 1}, i), one, m);
-                                                 },
-                                                 false)));
+                const TMath split = ScaledSum(
+                    g,
+                    [&](int i) {
+                        return SumProblem(Monomial({1, 1}, i), one, m);
+                    },
+                    false);
+                lines.push_back(Equals(head, split));
                 lines.push_back(Continued(formulas));
             } else {
                 lines.push_back(Equals(head, formulas));
@@ -694,6 +702,7 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
     return steps ? std::optional(WriteSumSteps(*steps)) : std::nullopt;
 }
 
+// n! and ₙPᵣ as falling products; ₙCᵣ as ₙPᵣ/r!, by ₙCₙ₋ᵣ where n − r is smaller.
 std::optional<TCountSteps> SolveCountSteps(TCountKind kind, const TInteger& n, const TInteger& r,
                                            const TCount& count) {
     using S = TCountSteps;
@@ -789,6 +798,7 @@ std::optional<TMath> CountWorking(TCountKind kind, const TInteger& n, const TInt
     return steps ? std::optional(WriteCountSteps(*steps)) : std::nullopt;
 }
 
+// Each coordinate by the division formula.
 std::optional<TDivisionSteps> SolveDivisionSteps(TDivision kind, const TPoint& a, const TPoint& b,
                                                  const TRational& m, const TRational& n,
                                                  const TPoint& point) {
@@ -835,6 +845,8 @@ std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoi
     return steps ? std::optional(WriteDivisionSteps(*steps)) : std::nullopt;
 }
 
+// Two points level in x or y give a line parallel to an axis; any others
+// the slope and the point-slope form through A.
 std::optional<TLineSteps> SolveLineSteps(const TPoint& a, const TPoint& b, const TLine& line) {
     using S = TLineSteps;
     const TRational dx = b.X - a.X;
@@ -897,6 +909,7 @@ std::optional<TMath> LineWorking(const TPoint& a, const TPoint& b, const TLine& 
     return steps ? std::optional(WriteLineSteps(*steps)) : std::nullopt;
 }
 
+// f′ term by term, then f′(a).
 std::optional<TDerivativeSteps> SolveDerivativeSteps(const TPolynomial& f, const TPolynomial& a,
                                                      const TDerivativeValue& value) {
     const TRational at = Constant(a);
@@ -926,6 +939,7 @@ std::optional<TMath> DerivativeWorking(const TPolynomial& f, const TPolynomial& 
     return steps ? std::optional(WriteDerivativeSteps(*steps)) : std::nullopt;
 }
 
+// f′, f(a) and f′(a), then the point-slope form through (a, f(a)).
 std::optional<TTangentSteps> SolveTangentSteps(const TPolynomial& f, const TPolynomial& a,
                                                const TTangent& tangent) {
     const TRational at = Constant(a);

@@ -239,18 +239,32 @@ TMath WriteDivisionSteps(const TDivisionSteps& steps);
 std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoint& b,
                                      const TRational& m, const TRational& n, const TPoint& point);
 
-// The line through A and B: the slope, the point-slope form, the answer;
-// for a line parallel to an axis "x₁ = x₂ = 3 より y 軸に平行な直線", "x = 3":
-//   傾き (4 − 2)/(5 − 1) = 1/2
-//   y − 2 = (1/2)(x − 1)
-//   y = (1/2)x + 3/2
+// Steps shared by the line through two points, the derivative and the tangent.
 
+// "f′(x) = 3x² − 2".
+struct TDerivativeFormula {
+    TPolynomial Derivative;
+};
+// "f(2) = 2³ − 2·2 = 4", "f′(2) = 3·2² − 2 = 10": f or f′ at a as the problem
+// writes it (Written), then the function P with a put in (left out for a
+// constant P), then the value.
+struct TValueAtPoint {
+    bool Derivative = false;
+    TRational Written;
+    TPolynomial P;
+    TRational At, Value;
+};
 // "y − 2 = (1/2)(x − 1)", "y − 4 = 10(x − 2)": the line of the given slope
 // through (X, Y).
 struct TPointSlopeForm {
     TRational X, Y, Slope;
 };
 
+// The line through A and B: the slope, the point-slope form, the answer;
+// for a line parallel to an axis "x₁ = x₂ = 3 より y 軸に平行な直線", "x = 3":
+//   傾き = (4 − 2)/(5 − 1) = 1/2
+//   y − 2 = (1/2)(x − 1)
+//   y = (1/2)x + 3/2
 struct TLineSteps {
     // "x₁ = x₂ = 3 より y 軸に平行な直線", "y₁ = y₂ = 2 より x 軸に平行な直線".
     struct TAxisParallel {
@@ -274,21 +288,6 @@ std::optional<TMath> LineWorking(const TPoint& a, const TPoint& b, const TLine& 
 // f′(x) term by term, then the value:
 //   f′(x) = 3x² − 2
 //   f′(2) = 3·2² − 2 = 10
-
-// "f′(x) = 3x² − 2".
-struct TDerivativeFormula {
-    TPolynomial Derivative;
-};
-// "f(2) = 2³ − 2·2 = 4", "f′(2) = 3·2² − 2 = 10": f or f′ at a as the problem
-// writes it (Written), then the function P with a put in (left out for a
-// constant P), then the value.
-struct TValueAtPoint {
-    bool Derivative = false;
-    TRational Written;
-    TPolynomial P;
-    TRational At, Value;
-};
-
 struct TDerivativeSteps {
     using TStep = std::variant<TDerivativeFormula, TValueAtPoint>;
     std::vector<TStep> Steps;

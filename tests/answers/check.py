@@ -30,8 +30,8 @@ def command_lines(lines):
 
 
 def solve(vorantel, path):
-    run = subprocess.run([vorantel, "--solve-script", path], capture_output=True, text=True,
-                         env=dict(os.environ, LC_ALL="C.UTF-8"))
+    run = subprocess.run([vorantel, "--solve-script", path], capture_output=True,
+                         encoding="utf-8", env=dict(os.environ, LC_ALL="C.UTF-8"))
     return run.returncode, run.stdout.splitlines(), run.stderr
 
 

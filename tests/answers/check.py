@@ -36,8 +36,8 @@ def solve(vorantel, path):
 
 
 def printed_by(vorantel, lines, index):
-    """The line of the command that printed the index-th line: the first
-    command whose run, with all before it, prints that many lines."""
+    """The line of the command that printed the index-th line (from 0): the
+    first command whose run, with all before it, prints more lines than index."""
     commands = command_lines(lines)
     low, high = 0, len(commands) - 1
     with tempfile.TemporaryDirectory() as folder:

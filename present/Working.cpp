@@ -146,7 +146,7 @@ TPolynomial PowerSum(int i) {
 // The formula of Σₖ₌₁ᵐ kⁱ with m put in: "n(n + 1)/2", "10·11/2",
 // "(2n)(2n + 1)(4n + 1)/6", "(n(n + 1)/2)²".
 TMath PowerSumFormula(int i, const TPolynomial& m) {
-    const bool number = Normalized(m).Degree == 0;
+    const bool number = Normalized(m).Degree() == 0;
     const auto bare = [](const TMath& math) {
         return math.Parts.size() == 1 && math.Parts[0].Kind != TMathKind::Fraction;
     };
@@ -182,7 +182,7 @@ TMath PowerSumFormula(int i, const TPolynomial& m) {
 // dot after a coefficient where the unit is a product of numbers.
 TMath ScaledSum(const TPolynomial& f, const std::function<TMath(int)>& unit, bool dot) {
     std::vector<TMath> parts;
-    for (int i = Normalized(f).Degree; i >= 0; --i) {
+    for (int i = Normalized(f).Degree(); i >= 0; --i) {
         const TRational c = Reduced(PolyCoeff(f, i));
         if (c == TRational{}) {
             continue;
@@ -243,7 +243,7 @@ TMath FactorialMath(const TInteger& n) {
 // c₂aⁱ + … with a put in, a negative or fractional a in brackets: "3·(−2)² − 2".
 TMath Substituted(const TPolynomial& p, const TRational& a) {
     std::vector<TMath> parts;
-    for (int i = Normalized(p).Degree; i >= 0; --i) {
+    for (int i = Normalized(p).Degree(); i >= 0; --i) {
         const TRational c = Reduced(PolyCoeff(p, i));
         if (c == TRational{}) {
             continue;
@@ -300,7 +300,7 @@ TMath ValueAtPointLine(const TValueAtPoint& step) {
     std::vector<TMath> parts = {step.Derivative ? MathRow({Word("f′"), argument})
                                                 : MathRow({Letter("f"), argument}),
                                 Op("=")};
-    if (Normalized(step.P).Degree > 0) {
+    if (Normalized(step.P).Degree() > 0) {
         parts.push_back(Substituted(step.P, step.At));
         parts.push_back(Op("="));
     }
@@ -327,11 +327,11 @@ TPolynomial PowerSums(const TPolynomial& f, const TPolynomial& m, bool final,
     const TPolynomial g = Normalized(f);
     TPolynomial value;
     int terms = 0;
-    for (int i = 0; i <= g.Degree; ++i) {
+    for (int i = 0; i <= g.Degree(); ++i) {
         value = value + Monomial(PolyCoeff(g, i), 0) * Compose(PowerSum(i), m);
         terms += PolyCoeff(g, i) == TRational{} ? 0 : 1;
     }
-    const bool single = terms == 1 && PolyCoeff(g, g.Degree) == TRational{1, 1};
+    const bool single = terms == 1 && PolyCoeff(g, g.Degree()) == TRational{1, 1};
     steps.push_back(TSumSteps::TPowerSums{g, m, value, !single, final});
     return value;
 }
@@ -344,7 +344,7 @@ TPolynomial PowerSums(const TPolynomial& f, const TPolynomial& m, bool final,
 std::optional<TQuadraticSteps> SolveQuadraticSteps(const TPolynomial& p,
                                                    const TEquationRoots& roots) {
     const TPolynomial q = Normalized(p);
-    if (q.Degree != 2 || roots.Constant) {
+    if (q.Degree() != 2 || roots.Constant) {
         return std::nullopt;
     }
     TQuadraticSteps steps;
@@ -354,7 +354,7 @@ std::optional<TQuadraticSteps> SolveQuadraticSteps(const TPolynomial& p,
     // lcm of the denominators, negated for a negative x² coefficient.
     TInteger scale = 1;
     for (int i = 0; i <= 2; ++i) {
-        scale = Abs(IntLcm(scale, PolyCoeff(q, i).Den));
+        scale = Abs(IntLcm(scale, PolyCoeff(q, i).Den()));
     }
     if (Negative(PolyCoeff(q, 2))) {
         scale = -scale;
@@ -363,8 +363,8 @@ std::optional<TQuadraticSteps> SolveQuadraticSteps(const TPolynomial& p,
     TPolynomial scaled;
     for (int i = 0; i <= 2; ++i) {
         const TRational c = Reduced(PolyCoeff(q, i) * TRational{scale, 1});
-        Check(c.Den == 1, "分母を払う");
-        coefficient[i] = c.Num;
+        Check(c.Den() == 1, "分母を払う");
+        coefficient[i] = c.Num();
         PolySetCoeff(scaled, i, c);
     }
     scaled = Normalized(scaled);
@@ -572,10 +572,10 @@ std::optional<TSumSteps> SolveSumSteps(const TPolynomial& f, const TPolynomial& 
     const TPolynomial g = Normalized(f);
     const std::optional<TInteger> l = PolyToInt(Normalized(lower));
     const TPolynomial u = Normalized(upper);
-    if (g.Degree > 3 || !l) {
+    if (g.Degree() > 3 || !l) {
         return std::nullopt;
     }
-    if (u.Degree == 0) {
+    if (u.Degree() == 0) {
         const std::optional<TInteger> top = PolyToInt(u);
         if (!top || *top < *l - 1 || (*l < 1 && *top < 1)) {
             return std::nullopt; // not a count of terms from 1
@@ -648,7 +648,7 @@ TMath WriteSumSteps(const TSumSteps& steps) {
         [&](const S::TPowerSums& step) {
             const TPolynomial& g = step.Summand;
             const TPolynomial& m = step.Upper;
-            const bool number = Normalized(m).Degree == 0;
+            const bool number = Normalized(m).Degree() == 0;
             const TMath head = SumProblem(g, one, m);
             const TMath formulas = ScaledSum(
                 g, [&](int i) { return PowerSumFormula(i, m); }, number);

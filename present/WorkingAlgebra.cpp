@@ -26,16 +26,20 @@ TRational Coeff(const TPolynomial& p, int i) {
     return Reduced(PolyCoeff(p, i));
 }
 
+void Check(bool holds, const char* step) {
+    if (!holds) {
+        throw WorkingCheckError(step);
+    }
+}
+
 bool IsZero(const TRational& r) {
     return r == TRational{0, 1};
 }
 
-// The integer r is (its coefficients' products here, which are integers).
+// The value of r, an integer as a value formed from integer coefficients is.
 TInteger IntegerValue(const TRational& r) {
     const TRational reduced = Reduced(r);
-    if (!IsInteger(reduced)) {
-        throw WorkingCheckError("整数係数");
-    }
+    Check(IsInteger(reduced), "整数係数");
     return reduced.Num;
 }
 
@@ -54,12 +58,6 @@ TPolynomial Monic(const TRational& a) {
 TPolynomial LinearFactor(const TRational& root) {
     const TRational a = Reduced(root);
     return Monomial({a.Den, 1}, 1) - ConstantPolynomial({a.Num, 1});
-}
-
-void Check(bool holds, const char* step) {
-    if (!holds) {
-        throw WorkingCheckError(step);
-    }
 }
 
 // The values of the non-zero terms of p at a, highest degree first.

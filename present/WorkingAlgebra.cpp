@@ -19,7 +19,7 @@ namespace {
 // Exact values.
 
 int DegreeOf(const TPolynomial& p) {
-    return Normalized(p).Degree;
+    return Normalized(p).Degree();
 }
 
 TRational Coeff(const TPolynomial& p, int i) {
@@ -40,13 +40,13 @@ bool IsZero(const TRational& r) {
 TInteger IntegerValue(const TRational& r) {
     const TRational reduced = Reduced(r);
     Check(IsInteger(reduced), "整数係数");
-    return reduced.Num;
+    return reduced.Num();
 }
 
 // r/s with s > 0 in lowest terms as the surd r/s + 0√0.
 TSurd SurdOf(const TRational& value) {
     const TRational r = Reduced(value);
-    return {r.Num, 0, 0, r.Den};
+    return {r.Num(), 0, 0, r.Den()};
 }
 
 // x − a.
@@ -57,7 +57,7 @@ TPolynomial Monic(const TRational& a) {
 // s x − r for the root r/s in lowest terms, s > 0.
 TPolynomial LinearFactor(const TRational& root) {
     const TRational a = Reduced(root);
-    return Monomial({a.Den, 1}, 1) - ConstantPolynomial({a.Num, 1});
+    return Monomial(a.Den(), 1) - ConstantPolynomial(a.Num());
 }
 
 // The values of the non-zero terms of p at a, highest degree first.
@@ -370,7 +370,7 @@ TSurdValue AtSurd(const TPolynomial& f, const TSurd& x) {
         // v·x
         TSurdValue t{v.A * x.P + v.B * x.Q * x.R, v.A * x.Q + v.B * x.P, v.C * x.D};
         // + c
-        v = {t.A * c.Den + c.Num * t.C, t.B * c.Den, t.C * c.Den};
+        v = {t.A * c.Den() + c.Num() * t.C, t.B * c.Den(), t.C * c.Den()};
     }
     return v;
 }

@@ -236,8 +236,8 @@ TMath Shifted(const char* letter, const TInteger& from, TMath written, const TIn
 
 int TermCount(const TPolynomial& p) {
     int count = 0;
-    for (int i = 0; i <= Normalized(p).Degree; ++i) {
-        count += p.Num[i].IsZero() ? 0 : 1;
+    for (int i = 0; i <= Normalized(p).Degree(); ++i) {
+        count += p.Num(i).IsZero() ? 0 : 1;
     }
     return count;
 }
@@ -255,7 +255,7 @@ TMath Operand(const TPolynomial& p) {
 // "(x² − 1)·x", "(x − 1)(x + 1)": the dot only before a factor without
 // brackets; a number goes first, "3(x² − 1)".
 TMath ProductOf(const TPolynomial& a, const TPolynomial& b) {
-    if (Normalized(b).Degree == 0 && Normalized(a).Degree > 0) {
+    if (Normalized(b).Degree() == 0 && Normalized(a).Degree() > 0) {
         return MathRow({Operand(b), Operand(a)});
     }
     TMath right = Operand(b);
@@ -272,13 +272,13 @@ TMath DivisionLine(const TPolynomial& f, const TPolynomial& g, const TPolynomial
     TPolynomial back;
     back = (g * q) + r;
     const TPolynomial rest = Normalized(r);
-    Check((back == f) && (PolyIsZero(rest) || rest.Degree < Normalized(g).Degree), "割り算");
+    Check((back == f) && (PolyIsZero(rest) || rest.Degree() < Normalized(g).Degree()), "割り算");
     const TPolynomial quotient = Normalized(q);
-    TMath product = quotient.Degree == 0
+    TMath product = quotient.Degree() == 0
                         ? MathRow({Factor(PolyCoeff(quotient, 0)), Dot(), Operand(g)})
                         : ProductOf(g, quotient);
     TMath remainder = PolynomialMath(rest);
-    const bool negative = Negative(PolyCoeff(rest, rest.Degree));
+    const bool negative = Negative(PolyCoeff(rest, rest.Degree()));
     if (negative) {
         return Equals(PolynomialMath(f), MathRow({std::move(product), std::move(remainder)}));
     }
@@ -289,7 +289,7 @@ TMath DivisionLine(const TPolynomial& f, const TPolynomial& g, const TPolynomial
 TPolynomial EuclidLines(TPolynomial a, TPolynomial b, std::vector<TMath>& lines) {
     a = Normalized(a);
     b = Normalized(b);
-    if (a.Degree < b.Degree) {
+    if (a.Degree() < b.Degree()) {
         std::swap(a, b);
     }
     for (int step = 0; !PolyIsZero(b); ++step) {
@@ -316,9 +316,9 @@ void PushPower(std::vector<TMath>& factors, const TPolynomial& u, int i) {
 // "x³ + 3·x²·1 + 3·x·1² + 1³"; the sum is checked against power.
 TMath BinomialTerms(const TPolynomial& base, int n, const TPolynomial& power) {
     const TPolynomial p = Normalized(base);
-    int lead = p.Degree;
+    int lead = p.Degree();
     int low = 0;
-    while (p.Num[low].IsZero()) {
+    while (p.Num(low).IsZero()) {
         ++low;
     }
     const TPolynomial u = Monomial(PolyCoeff(p, lead), lead);
@@ -425,23 +425,23 @@ std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
         bool zero = true;
         for (int k = 0; k <= n; ++k) {
             const TRational r = Reduced(system[row][k]);
-            scale = Abs(IntLcm(scale, r.Den));
-            zero = zero && (k == n || r.Num.IsZero());
+            scale = Abs(IntLcm(scale, r.Den()));
+            zero = zero && (k == n || r.Num().IsZero());
         }
         if (zero) {
             const TRational d = Reduced(system[row][n]);
-            end = d.Num.IsZero() ? end : TEnd::NoSolution;
+            end = d.Num().IsZero() ? end : TEnd::NoSolution;
             lines.push_back(
                 MathRow({Equals(Number(0), Value(d)),
-                         Word(d.Num.IsZero() ? "は常に成り立つ" : "は成り立たないので")}));
+                         Word(d.Num().IsZero() ? "は常に成り立つ" : "は成り立たないので")}));
             continue;
         }
         TEquation e;
         e.Label = Circled(row);
         for (int k = 0; k <= n; ++k) {
             const TRational r = Reduced(system[row][k] * TRational{scale, 1});
-            Check(r.Den == 1, "分母を払う");
-            (k < n ? e.Coef[k] : e.Right) = r.Num;
+            Check(r.Den() == 1, "分母を払う");
+            (k < n ? e.Coef[k] : e.Right) = r.Num();
         }
         if (scale != 1) {
             std::string source = Multiple(e.Label, scale);
@@ -811,9 +811,9 @@ namespace {
 // The terms of sign·p from the highest power down, as a row of signed terms.
 void AppendTerms(const TPolynomial& p, const TRational& sign, std::vector<TMathTerm>& terms) {
     const TPolynomial q = Normalized(p);
-    for (int i = q.Degree; i >= 0; --i) {
+    for (int i = q.Degree(); i >= 0; --i) {
         const TRational c = PolyCoeff(q, i);
-        if (!c.Num.IsZero()) {
+        if (!c.Num().IsZero()) {
             TMath unit = i == 0 ? MathRow({}) : i == 1 ? Letter("x") : Power(Letter("x"), i);
             terms.push_back({sign * c, std::move(unit)});
         }
@@ -837,8 +837,8 @@ std::optional<TMath> SumProductWorking(TOperation operation, const TPolynomial& 
         TPolynomial total;
         std::vector<TMath> partial;
         if (terms.size() > 1 && TermCount(ng) > 1) {
-            for (int i = nf.Degree; i >= 0; --i) {
-                if (PolyCoeff(nf, i).Num.IsZero()) {
+            for (int i = nf.Degree(); i >= 0; --i) {
+                if (PolyCoeff(nf, i).Num().IsZero()) {
                     continue;
                 }
                 const TPolynomial part = Monomial(PolyCoeff(nf, i), i) * ng;
@@ -903,7 +903,7 @@ std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f
         const TCommonPolynomial gcd = operation == TOperation::Gcd ? result.Common : GcdOf(f, g);
         const TPolyDivision scaled = DivMod(gcd.Value, last);
         const TPolynomial scale = Normalized(scaled.Quotient);
-        Check(PolyIsZero(Normalized(scaled.Remainder)) && scale.Degree == 0 && !PolyIsZero(scale),
+        Check(PolyIsZero(Normalized(scaled.Remainder)) && scale.Degree() == 0 && !PolyIsZero(scale),
               "最大公約数");
         std::vector<TMath> named = {Word("最大公約数は"), PolynomialMath(last)};
         if (last != gcd.Value) {
@@ -943,7 +943,7 @@ std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f
         TMath base = problem.Parts[0].Parts[0];
         const auto raised = [&] { return MathParts(TMathKind::Power, {base, Number(size)}); };
         if (!power.ConstantBase) {
-            Check(!PolyIsZero(Normalized(f)) && Normalized(f).Degree > 0 && size <= kMaxDegree,
+            Check(!PolyIsZero(Normalized(f)) && Normalized(f).Degree() > 0 && size <= kMaxDegree,
                   "累乗");
             if (negative) {
                 lines.push_back(
@@ -959,23 +959,23 @@ std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f
         }
         // A constant c: cⁿ exactly, checked against the digits of the answer.
         const TRational c = Reduced(PolyCoeff(f, 0));
-        Check(!(c.Num.IsZero() && negative), "0 の負の累乗");
+        Check(!(c.Num().IsZero() && negative), "0 の負の累乗");
         TInteger top = 1;
         TInteger bottom = 1;
         bool odd = size.IsOdd();
-        if (c.Num.IsZero()) {
+        if (c.Num().IsZero()) {
             top = size.IsZero() ? 1 : 0;
             odd = false;
-        } else if (Abs(c.Num) != 1 || c.Den != 1) {
+        } else if (Abs(c.Num()) != 1 || c.Den() != 1) {
             Check(size.FitsLong() && size.ToLong() <= 4000, "累乗の桁数");
-            top = Power(Abs(c.Num), static_cast<unsigned long>(size.ToLong()));
-            bottom = Power(c.Den, static_cast<unsigned long>(size.ToLong()));
+            top = Power(Abs(c.Num()), static_cast<unsigned long>(size.ToLong()));
+            bottom = Power(c.Den(), static_cast<unsigned long>(size.ToLong()));
         }
         if (negative) {
             std::swap(top, bottom);
         }
         Check(top.Text() == power.Numerator && bottom.Text() == power.Denominator &&
-                  power.Negative == (c.Num.Sign() < 0 && odd),
+                  power.Negative == (c.Num().Sign() < 0 && odd),
               "累乗の値");
         std::vector<TMath> parts = {problem, Op("=")};
         if (negative) {
@@ -1000,7 +1000,7 @@ std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f
         // Each xⁱ of f replaced by g(x)ⁱ.
         const TPolynomial p = Normalized(f);
         std::vector<TMathTerm> terms;
-        for (int i = p.Degree; i >= 0; --i) {
+        for (int i = p.Degree(); i >= 0; --i) {
             TMath unknown = MathRow({});
             if (i == 1) {
                 unknown = Operand(g);

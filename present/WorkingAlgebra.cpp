@@ -229,10 +229,89 @@ std::optional<TRational> FindRoot(const TPolynomial& rest,
     return std::nullopt;
 }
 
+// No candidate is a root of rest (the name-th polynomial): a cubic is
+// irreducible; one of higher degree is irreducible or the product of the
+// factors of degree 2 or more that the complete factoring finds.
+void NoLinearFactor(int name, const TPolynomial& rest, const TFactorList& list,
+                    TFactoringSteps& out) {
+    out.Steps.push_back(TNoLinearFactor{name});
+    if (DegreeOf(rest) == 3) {
+        out.Steps.push_back(TIrreducibleCubic{name});
+        out.Factors.push_back(rest);
+        return;
+    }
+    std::vector<TPolynomial> higher;
+    for (const TPolynomial& f : list) {
+        if (PolyIsZero(f)) {
+            break;
+        }
+        if (DegreeOf(f) >= 2) {
+            higher.push_back(f);
+        }
+    }
+    if (higher.size() < 2) {
+        // Irreducible of degree 4 or more, as the complete factoring found.
+        Check(higher.size() == 1 && (higher[0] == rest), "既約");
+        out.Steps.push_back(TIrreducible{name});
+        out.Factors.push_back(rest);
+        return;
+    }
+    Check(ProductOf({1, 1}, 0, higher) == rest, "因数の積");
+    out.Steps.push_back(THigherFactors{name, rest, higher});
+    out.Factors.insert(out.Factors.end(), higher.begin(), higher.end());
+}
+
+// The factor theorem on the root a of rest (the name-th polynomial): P(a) =
+// 0, the synthetic division by x − a and the product. Gives the quotient,
+// with the denominator of a fractional root moved into the factor.
+TPolynomial DivideByRoot(int name, const TPolynomial& rest, const TRational& a,
+                         TFactoringSteps& out) {
+    const TPolynomial linear = LinearFactor(a);
+    out.Steps.push_back(TRootFound{name, rest, a, TermValues(rest, a), linear});
+    TSyntheticDivision synthetic = SyntheticDivision(rest, a);
+    const TPolynomial quotient = synthetic.Quotient;
+    out.Steps.push_back(std::move(synthetic));
+    const TPolynomial monic = Monic(a);
+    Check((monic * quotient) == rest, "組立除法");
+    TDivided divided{name, monic, quotient, {}};
+    // s x − r = s(x − a): the quotient divided by s.
+    const TPolynomial next = quotient * ConstantPolynomial(TRational{1, 1} / Coeff(linear, 1));
+    if (!IsInteger(a)) {
+        Check((linear * next) == rest, "因数の分母");
+        divided.Cleared = std::make_pair(linear, next);
+    }
+    out.Steps.push_back(std::move(divided));
+    out.Factors.push_back(linear);
+    return Normalized(next);
+}
+
+// What is left below degree 3: a quadratic split where its discriminant is
+// a square, otherwise (when factoring alone) shown not to split.
+void LastFactor(const TPolynomial& rest, bool equation, TFactoringSteps& out) {
+    if (DegreeOf(rest) == 2) {
+        const TRational a = Coeff(rest, 2);
+        const TRational b = Coeff(rest, 1);
+        const TRational c = Coeff(rest, 0);
+        const TInteger disc = IntegerValue(b * b - TRational{4, 1} * a * c);
+        TInteger root;
+        if (disc.Sign() >= 0 && ExactSqrt(disc, root)) {
+            SplitQuadratic(rest, out);
+            return;
+        }
+        if (!equation) {
+            out.Steps.push_back(TNonSquareDiscriminant{rest, a, b, c, disc});
+        }
+        out.Factors.push_back(rest);
+    } else if (DegreeOf(rest) == 1) {
+        out.Factors.push_back(rest);
+    }
+}
+
 // Factors p: the common factor out, the factor theorem while the degree is
-// 3 or more, the quadratic left split (or, for an equation, left as it is
-// without a word when it does not split). None where the working cannot be
-// shown (see SolveFactorSteps). The factors come in the order they are found.
+// 3 or more (each quotient named in turn), the quadratic left split (for an
+// equation a quadratic that does not split is left without a word). None
+// where the working cannot be shown (see SolveFactorSteps). The factors
+// come in the order they are found.
 std::optional<TFactoringSteps> SolveFactoring(const TPolynomial& p, const TFactorList& list,
                                               bool equation) {
     TFactoringSteps out;
@@ -261,8 +340,7 @@ std::optional<TFactoringSteps> SolveFactoring(const TPolynomial& p, const TFacto
     }
 
     TPolynomial rest = q;
-    int name = 0;
-    while (DegreeOf(rest) >= 3) {
+    for (int name = 0; DegreeOf(rest) >= 3; ++name) {
         if (name == kNameCount) {
             return std::nullopt;
         }
@@ -271,71 +349,12 @@ std::optional<TFactoringSteps> SolveFactoring(const TPolynomial& p, const TFacto
         out.Steps.push_back(TRootCandidates{name, candidates});
         const std::optional<TRational> found = FindRoot(rest, candidates, list);
         if (!found) {
-            out.Steps.push_back(TNoLinearFactor{name});
-            if (DegreeOf(rest) == 3) {
-                out.Steps.push_back(TIrreducibleCubic{name});
-                out.Factors.push_back(rest);
-                return out;
-            }
-            // The factors of higher degree that the list finds, confirmed by their product.
-            std::vector<TPolynomial> higher;
-            for (const TPolynomial& f : list) {
-                if (PolyIsZero(f)) {
-                    break;
-                }
-                if (DegreeOf(f) >= 2) {
-                    higher.push_back(f);
-                }
-            }
-            if (higher.size() < 2) {
-                // Irreducible of degree 4 or more, as the complete factoring found.
-                Check(higher.size() == 1 && (higher[0] == rest), "既約");
-                out.Steps.push_back(TIrreducible{name});
-                out.Factors.push_back(rest);
-                return out;
-            }
-            Check(ProductOf({1, 1}, 0, higher) == rest, "因数の積");
-            out.Steps.push_back(THigherFactors{name, rest, higher});
-            out.Factors.insert(out.Factors.end(), higher.begin(), higher.end());
+            NoLinearFactor(name, rest, list, out);
             return out;
         }
-        const TRational a = *found;
-        const TPolynomial linear = LinearFactor(a);
-        out.Steps.push_back(TRootFound{name, rest, a, TermValues(rest, a), linear});
-        TSyntheticDivision synthetic = SyntheticDivision(rest, a);
-        const TPolynomial quotient = synthetic.Quotient;
-        out.Steps.push_back(std::move(synthetic));
-        const TPolynomial monic = Monic(a);
-        Check((monic * quotient) == rest, "組立除法");
-        TDivided divided{name, monic, quotient, {}};
-        // A fractional root r/s: s moved from the quotient into the factor.
-        const TPolynomial next = quotient * ConstantPolynomial(TRational{1, 1} / Coeff(linear, 1));
-        if (!IsInteger(a)) {
-            Check((linear * next) == rest, "因数の分母");
-            divided.Cleared = std::make_pair(linear, next);
-        }
-        out.Steps.push_back(std::move(divided));
-        out.Factors.push_back(linear);
-        rest = Normalized(next);
-        ++name;
+        rest = DivideByRoot(name, rest, *found, out);
     }
-    if (DegreeOf(rest) == 2) {
-        const TRational a = Coeff(rest, 2);
-        const TRational b = Coeff(rest, 1);
-        const TRational c = Coeff(rest, 0);
-        const TInteger disc = IntegerValue(b * b - TRational{4, 1} * a * c);
-        TInteger root;
-        if (disc.Sign() >= 0 && ExactSqrt(disc, root)) {
-            SplitQuadratic(rest, out);
-        } else {
-            if (!equation) {
-                out.Steps.push_back(TNonSquareDiscriminant{rest, a, b, c, disc});
-            }
-            out.Factors.push_back(rest);
-        }
-    } else if (DegreeOf(rest) == 1) {
-        out.Factors.push_back(rest);
-    }
+    LastFactor(rest, equation, out);
     return out;
 }
 
@@ -354,6 +373,35 @@ void OrderAsListed(const TPolynomial& p, const TFactorList& list, TFactoringStep
         f.Factors.begin(), f.Factors.end(),
         [&rank](const TPolynomial& a, const TPolynomial& b) { return rank(a) < rank(b); });
     Check(ProductOf(f.Content, f.XPower, f.Factors) == p, "因数分解");
+}
+
+// The roots of one factor's group, checked against the factor: x = r for
+// a linear factor (none for x, whose x = 0 says it all), the root formula
+// for a quadratic, the decimals or no real roots for a higher degree.
+std::optional<TRootStep> RootStep(const TFactorRoots& group) {
+    if (group.Approximated()) {
+        // A real polynomial of odd degree has a real root.
+        Check(!group.Approximate.empty() || DegreeOf(group.Factor) % 2 == 0, "実数解の個数");
+        if (group.Approximate.empty()) {
+            return TNoRealRoots{group.Factor};
+        }
+        return TApproximateRoots{group};
+    }
+    if (group.Root) {
+        Check(IsZero(group.Factor(*group.Root)), "1次式の解");
+        if (PolyIsX(group.Factor)) {
+            return std::nullopt;
+        }
+        return TLinearRoot{group.Factor, *group.Root};
+    }
+    // (P ± Q√R)/D: the sum 2P/D is −b/a and the product (P² − Q²R)/D² is c/a.
+    const TQuadRoots& x = *group.Pair;
+    const TRational a = Coeff(group.Factor, 2);
+    Check(DegreeOf(group.Factor) == 2 && !x.D.IsZero() &&
+              (TRational{2 * x.P, x.D} == (-Coeff(group.Factor, 1) / a)) &&
+              (TRational{x.P * x.P - x.Q * x.Q * x.R, x.D * x.D} == (Coeff(group.Factor, 0) / a)),
+          "2次式の解");
+    return TFormulaRoots{group.Factor, x};
 }
 
 // Exact values (A + B√R)/C with R fixed, for f at a critical point.
@@ -447,44 +495,16 @@ std::optional<TEquationSteps> SolveEquationSteps(const TPolynomial& p,
         found.push_back(Monomial({1, 1}, 1));
     }
     for (const TPolynomial& factor : found) {
-        bool listed = false;
-        for (const TFactorRoots& group : roots.Groups) {
-            listed = listed || (group.Factor == factor);
-        }
+        const bool listed =
+            std::any_of(roots.Groups.begin(), roots.Groups.end(),
+                        [&factor](const TFactorRoots& group) { return group.Factor == factor; });
         Check(listed, "因数と解");
     }
     for (const TFactorRoots& group : roots.Groups) {
-        bool belongs = false;
-        for (const TPolynomial& factor : found) {
-            belongs = belongs || (group.Factor == factor);
+        Check(std::find(found.begin(), found.end(), group.Factor) != found.end(), "因数と解");
+        if (std::optional<TRootStep> step = RootStep(group)) {
+            steps.Roots.push_back(std::move(*step));
         }
-        Check(belongs, "因数と解");
-        if (group.Approximated()) {
-            // A real polynomial of odd degree has a real root.
-            Check(!group.Approximate.empty() || DegreeOf(group.Factor) % 2 == 0, "実数解の個数");
-            if (group.Approximate.empty()) {
-                steps.Roots.push_back(TNoRealRoots{group.Factor});
-            } else {
-                steps.Roots.push_back(TApproximateRoots{group});
-            }
-            continue;
-        }
-        if (group.Root) {
-            Check(IsZero(group.Factor(*group.Root)), "1次式の解");
-            if (!PolyIsX(group.Factor)) { // x = 0 says it all
-                steps.Roots.push_back(TLinearRoot{group.Factor, *group.Root});
-            }
-            continue;
-        }
-        // (P ± Q√R)/D: the sum 2P/D is −b/a and the product (P² − Q²R)/D² is c/a.
-        const TQuadRoots& x = *group.Pair;
-        const TRational a = Coeff(group.Factor, 2);
-        Check(
-            DegreeOf(group.Factor) == 2 && !x.D.IsZero() &&
-                (TRational{2 * x.P, x.D} == (-Coeff(group.Factor, 1) / a)) &&
-                (TRational{x.P * x.P - x.Q * x.Q * x.R, x.D * x.D} == (Coeff(group.Factor, 0) / a)),
-            "2次式の解");
-        steps.Roots.push_back(TFormulaRoots{group.Factor, x});
     }
     steps.Factoring = std::move(*factoring);
     return steps;

@@ -3,7 +3,8 @@
 // extrema, as Working.h describes it: a line per step, every stated
 // equality checked exactly while the working is built (WorkingCheckError
 // when a check fails), ending in the board's answer. The examples are the
-// Unicode forms.
+// Unicode forms. Each is its solver's steps (FactoringSteps.h,
+// ExtremaSteps.h) as their writer sets them.
 #pragma once
 
 #include "Calculus.h"

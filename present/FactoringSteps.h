@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The steps of factoring a polynomial by the factor theorem, and of solving
+// p = 0 of degree 3 or more by its factors, as exact values: what the solver
+// chose, computed and checked, before any of it is typeset. Each step stands
+// for the line or lines its comment shows (the Unicode forms); the writers
+// set them one after the other. A new way of showing a step is a new step
+// type in the variant, a branch in the solver that records it and an
+// overload in the writer.
+#pragma once
+
+#include "Equations.h"
+#include "Notation.h"
+#include "PolyFactor.h"
+
+#include <array>
+#include <optional>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace arith {
+
+// The polynomials being factored are named P, Q, R, … in turn, one for each
+// quotient: a step's Name is the place in that sequence (0 for P).
+
+// The common factor (with the powers of x) taken out:
+//   共通因数 2x をくくり出して
+//   2x³ − 2x = 2x(x² − 1)
+struct TCommonFactor {
+    TPolynomial Polynomial;
+    TRational Content;
+    int XPower = 0;
+    TPolynomial Rest; // Polynomial divided by Content·x^XPower
+};
+
+// A polynomial of degree 3 or more given its name:
+//   P(x) = x³ − 6x² + 11x − 6 とおく
+struct TNamePolynomial {
+    int Name = 0;
+    TPolynomial Polynomial;
+};
+
+// The rational root test, with the candidates where they are few enough to list:
+//   P(x) = 0 の有理数解の候補は ±(定数項の約数)/(最高次の係数の約数) より
+//   ±1, ±2, ±3, ±6
+// and without "より" and the list where a coefficient is too large.
+struct TRootCandidates {
+    int Name = 0;
+    // Positive: the integers, then the fractions, each increasing.
+    std::optional<std::vector<TRational>> Candidates;
+};
+
+// A root a that makes the polynomial zero, and the factor it gives:
+//   P(1) = 1³ − 6·1² + 11·1 − 6 = 1 − 6 + 11 − 6 = 0
+//   よって P(x) は x − 1 を因数にもつ
+struct TRootFound {
+    int Name = 0;
+    TPolynomial Polynomial;
+    TRational Root;
+    std::vector<TRational> Terms; // the non-zero terms' values at Root, highest degree first
+    TPolynomial Factor;           // s x − r for Root = r/s in lowest terms
+};
+
+// Synthetic division by x − a, a table: the coefficients with a to their
+// left, the products, then the quotient's coefficients and the remainder 0:
+//   1 | 1 | −6 | 11 | −6
+//     |   |  1 | −5 |  6
+//   ────────────────────
+//     | 1 | −5 |  6 |  0
+struct TSyntheticDivision {
+    TRational Root;                      // a
+    std::vector<TRational> Coefficients; // highest degree first
+    std::vector<TRational> Products;     // under every coefficient but the first
+    std::vector<TRational> Results;      // the quotient's coefficients, then the remainder
+    TPolynomial Quotient;
+};
+
+// The polynomial as x − a times the quotient; for a fractional a = r/s the
+// s moved from the quotient into the factor:
+//   P(x) = (x − 1)(x² − 5x + 6)
+//   P(x) = (x − 1/2)(2x² + 2) = (2x − 1)(x² + 1)
+struct TDivided {
+    int Name = 0;
+    TPolynomial Monic; // x − a
+    TPolynomial Quotient;
+    std::optional<std::pair<TPolynomial, TPolynomial>> Cleared; // s x − r, Quotient/s
+};
+
+// No candidate is a root:
+//   どの候補 a でも P(a) ≠ 0 なので P(x) は1次の因数をもたない
+struct TNoLinearFactor {
+    int Name = 0;
+};
+
+// A cubic without a factor of degree 1:
+//   よって P(x) は有理数の範囲でこれ以上因数分解できない
+struct TIrreducibleCubic {
+    int Name = 0;
+};
+
+// A polynomial of degree 4 or more that the complete factoring leaves whole:
+//   また P(x) は2次以上の因数の積にも分解できないので
+//   P(x) は有理数の範囲でこれ以上因数分解できない
+struct TIrreducible {
+    int Name = 0;
+};
+
+// The factors of degree 2 or more that the complete factoring finds,
+// confirmed by multiplying them out:
+//   (x² + 1)(x² + 2) = x⁴ + 3x² + 2 を確かめて
+//   P(x) = (x² + 1)(x² + 2)
+struct THigherFactors {
+    int Name = 0;
+    TPolynomial Polynomial;
+    std::vector<TPolynomial> Factors;
+};
+
+// A monic quadratic with integer roots split by two integers m, n of sum b
+// and product c:
+//   和が −5, 積が 6 となる2数は −2, −3 なので
+//   x² − 5x + 6 = (x − 2)(x − 3)
+struct TSumAndProduct {
+    TPolynomial Quadratic;
+    TRational Sum;     // b
+    TRational Product; // c
+    TRational M;
+    TRational N;
+    std::array<TPolynomial, 2> Factors;
+};
+
+// Any other quadratic with rational roots, by the root formula:
+//   2x² − x − 1 = 0 を解の公式で解くと
+//   x = (1 ± √9)/4 = −1/2, 1
+//   2x² − x − 1 = 2(x + 1/2)(x − 1) = (2x + 1)(x − 1)
+// (a double root as "x = 4/8 = 1/2"; with integer roots the last line is
+// the factors alone).
+struct TFormulaSplit {
+    TPolynomial Quadratic;
+    TRational Leading;     // a
+    TRational MinusB;      // −b
+    TInteger Discriminant; // a perfect square
+    TRational TwoA;
+    bool DoubleRoot = false;
+    std::array<TRational, 2> Roots; // (−b − √D)/2a, (−b + √D)/2a
+    std::array<TPolynomial, 2> Factors;
+    // x − r₁ and x − r₂, where a root is a fraction and the line goes through a(x − r₁)(x − r₂).
+    std::optional<std::array<TPolynomial, 2>> Monic;
+};
+
+// A quadratic whose discriminant is no square, when factoring alone:
+//   x² + x + 1 = 0 の判別式は D = 1² − 4·1·1 = −3
+//   D は平方数でないので x² + x + 1 は有理数の範囲でこれ以上因数分解できない
+struct TNonSquareDiscriminant {
+    TPolynomial Quadratic;
+    TRational A;
+    TRational B;
+    TRational C;
+    TInteger Discriminant;
+};
+
+using TFactoringStep =
+    std::variant<TCommonFactor, TNamePolynomial, TRootCandidates, TRootFound, TSyntheticDivision,
+                 TDivided, TNoLinearFactor, TIrreducibleCubic, TIrreducible, THigherFactors,
+                 TSumAndProduct, TFormulaSplit, TNonSquareDiscriminant>;
+
+// The factoring as far as it goes and what it finds: the common factor
+// Content·x^XPower and primitive integer factors with positive leading
+// coefficients, in the order the factor list writes them (equal ones side
+// by side), whose product is the polynomial.
+struct TFactoringSteps {
+    std::vector<TFactoringStep> Steps;
+    TRational Content{1, 1};
+    int XPower = 0;
+    std::vector<TPolynomial> Factors;
+};
+
+// The working of factoring p: the steps, then, where the product reads
+// otherwise than p, "よって 2x³ − 2x = 2x(x − 1)(x + 1)", then FactorAnswer of Answer.
+struct TFactorSteps {
+    TPolynomial Polynomial;
+    TFactoringSteps Factoring;
+    TFactorList Answer;
+};
+
+// p = 0 for a constant p:
+//   0 = 0 はどの x についても成り立つので
+//   3 = 0 はどの x についても成り立たないので
+struct TConstantEquation {
+    TPolynomial Polynomial;
+    bool Identity = false;
+};
+
+// x = r from a linear factor other than x:
+//   x − 1 = 0 より x = 1
+struct TLinearRoot {
+    TPolynomial Factor;
+    TRational Root;
+};
+
+// A quadratic factor's roots by the root formula, and the note that the
+// root may simplify further where it may:
+//   x² + x + 1 = 0 を解の公式で解くと x = (−1 ± √3 i)/2
+struct TFormulaRoots {
+    TPolynomial Factor;
+    TQuadRoots Roots;
+};
+
+// A factor of even degree 3 or more without real roots:
+//   x⁴ + x + 1 = 0 は実数解をもたない
+struct TNoRealRoots {
+    TPolynomial Factor;
+};
+
+// A factor of degree 3 or more whose real roots are given as decimals:
+//   x³ − 3x + 1 = 0 は有理数の範囲で因数分解できないため
+//   実数解を小数で近似すると x = ≈−1.8794, ≈0.34730, ≈1.5321
+struct TApproximateRoots {
+    TFactorRoots Group;
+};
+
+using TRootStep =
+    std::variant<TConstantEquation, TLinearRoot, TFormulaRoots, TNoRealRoots, TApproximateRoots>;
+
+// The working of p = 0: the factoring (none for a constant p), then, where
+// the product reads otherwise than p, "(x − 1)(x² + x + 1) = 0 より", the
+// roots of each factor, and RootsAnswer of Answer.
+struct TEquationSteps {
+    TPolynomial Polynomial;
+    std::optional<TFactoringSteps> Factoring;
+    std::vector<TRootStep> Roots;
+    TEquationRoots Answer;
+};
+
+// The factoring of p as FactorWorking shows it: the common factor out, then
+// while the degree is 3 or more the factor theorem on the candidates (or,
+// where they are too many, on the root of a linear factor of the list) and
+// synthetic division, then the quadratic left split by two numbers of the
+// right sum and product when monic with integer roots, else by the root
+// formula. None below degree 2, for nothing but a common factor, for a
+// coefficient too large to list the candidates of, and where a factor of
+// degree 4 or more is left that cannot be shown to be irreducible.
+std::optional<TFactorSteps> SolveFactorSteps(const TPolynomial& p, const TFactorList& factors);
+TMath WriteFactorSteps(const TFactorSteps& steps);
+
+// p = 0 as EquationWorking shows it: factored as above (without the lines
+// on a quadratic that does not split), then each factor's roots. None below
+// degree 3 for a non-constant p, and where the factoring gives none.
+std::optional<TEquationSteps> SolveEquationSteps(const TPolynomial& p, const TEquationRoots& roots);
+TMath WriteEquationSteps(const TEquationSteps& steps);
+
+} // namespace arith

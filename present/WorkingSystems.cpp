@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WorkingSystems.h"
 
+#include "EliminationSteps.h"
 #include "Errors.h"
 #include "WorkingSteps.h"
 
 #include <array>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace arith {
@@ -30,10 +32,18 @@ void Check(bool holds, const char* step) {
     }
 }
 
+bool IsZero(const TRational& r) {
+    return r == TRational{};
+}
+
 // "2", "(−3)": an integer after a sign or a product dot.
 TMath SignedInt(const TInteger& n) {
     return Signed({n, 1});
 }
+
+// Visits a step with one lambda per kind.
+template <typename... Kinds> struct TStepWriter : Kinds... { using Kinds::operator()...; };
+template <typename... Kinds> TStepWriter(Kinds...) -> TStepWriter<Kinds...>;
 
 // Linear systems.
 
@@ -46,15 +56,19 @@ std::string Circled(int i) {
     return mark;
 }
 
-// An equation with integer coefficients, and its number (empty for one
-// that is used only on the next line).
-struct TEquation {
-    std::array<TInteger, kMaxUnknowns> Coef{};
-    TInteger Right = 0;
-    std::string Label;
-};
+// "①", "①′", or empty for an equation without a number.
+std::string LabelText(const TEquationLabel& label) {
+    if (label.Number < 0) {
+        return {};
+    }
+    std::string text = Circled(label.Number);
+    if (label.Primed) {
+        text += "′";
+    }
+    return text;
+}
 
-TMath EquationMath(const TEquation& e, int n) {
+TMath EquationMath(const TIntegerEquation& e, int n) {
     std::vector<TMathTerm> terms;
     for (int k = 0; k < n; ++k) {
         terms.push_back({{e.Coef[k], 1}, Letter(kUnknownNames[k])});
@@ -72,7 +86,7 @@ TMath Numbered(TMath equation, const std::string& label) {
     return MathRow({std::move(equation), Word(std::move(mark))});
 }
 
-bool ZeroRow(const TEquation& e, int n) {
+bool ZeroRow(const TIntegerEquation& e, int n) {
     for (int k = 0; k < n; ++k) {
         if (!e.Coef[k].IsZero()) {
             return false;
@@ -82,8 +96,8 @@ bool ZeroRow(const TEquation& e, int n) {
 }
 
 // "①×3", "②": an equation and the number it is multiplied by.
-std::string Multiple(const std::string& label, const TInteger& m) {
-    std::string text = label;
+std::string Multiple(const TEquationLabel& label, const TInteger& m) {
+    std::string text = LabelText(label);
     if (m != 1) {
         text += "×";
         text += AnswerDigits(m);
@@ -93,7 +107,7 @@ std::string Multiple(const std::string& label, const TInteger& m) {
 
 // The left side of e with the known values put in and the unknown u kept:
 // "2x + 3·(−1)", "1 + 2y".
-TMath SubstitutedLeft(const TEquation& e, int n, int u,
+TMath SubstitutedLeft(const TIntegerEquation& e, int n, int u,
                       const std::array<TRational, kMaxUnknowns>& value) {
     std::vector<TMath> parts;
     for (int k = 0; k < n; ++k) {
@@ -123,34 +137,9 @@ TMath SubstitutedLeft(const TEquation& e, int n, int u,
     return MathRow(std::move(parts));
 }
 
-// The elimination: the pivots in the order they were taken, for the back substitution.
-struct TPivot {
-    TEquation Equation;
-    int Unknown = 0;
-};
-
-enum class TEnd { Unique, NoSolution, Infinite };
-
-// Where the equation e, just formed from source, is 0 = d: the line that
-// says so, and whether it contradicts. Returns false for any other e.
-bool ZeroRowLine(const TEquation& e, int n, const std::string& source, std::vector<TMath>& lines,
-                 TEnd& end) {
-    if (!ZeroRow(e, n)) {
-        return false;
-    }
-    const bool contradiction = !e.Right.IsZero();
-    lines.push_back(
-        MathRow({Word(source), Equals(Number(0), IntegerMath(e.Right)),
-                 Word(contradiction ? "となり成り立たないので" : "となり常に成り立つ")}));
-    if (contradiction) {
-        end = TEnd::NoSolution;
-    }
-    return true;
-}
-
 // Among the unknowns still open and the equations still active, the pivot
 // that needs the smallest multipliers to clear its unknown from the others.
-std::pair<int, std::size_t> ChoosePivot(const std::vector<TEquation>& active,
+std::pair<int, std::size_t> ChoosePivot(const std::vector<TIntegerEquation>& active,
                                         const std::array<bool, kMaxUnknowns>& open, int n) {
     std::pair<int, std::size_t> best{-1, 0};
     TInteger bestCost = 0;
@@ -179,6 +168,270 @@ std::pair<int, std::size_t> ChoosePivot(const std::vector<TEquation>& active,
     }
     return best;
 }
+
+// The pivots in the order they were taken, for the back substitution.
+struct TPivot {
+    TIntegerEquation Equation;
+    int Unknown = 0;
+};
+
+// The lines of the steps, between the numbered equations and the answer.
+class TEliminationWriter {
+public:
+    explicit TEliminationWriter(int n, std::vector<TMath>& lines) : n_(n), lines_(lines) {}
+
+    void operator()(const TConstantEquation& step) const {
+        lines_.push_back(MathRow({Equals(Number(0), Value(step.Right)),
+                                  Word(step.Holds ? "は常に成り立つ" : "は成り立たないので")}));
+    }
+
+    void operator()(const TClearDenominators& step) const {
+        std::string source = Multiple(step.From, step.Scale);
+        source += " より";
+        lines_.push_back(
+            MathRow({Word(std::move(source)),
+                     Numbered(EquationMath(step.Result, n_), LabelText(step.Result.Label))}));
+    }
+
+    void operator()(const TEliminate& step) const {
+        std::string source = Multiple(step.Pivot, step.PivotMultiple);
+        source += step.Subtract ? " − " : " + ";
+        source += Multiple(step.Other, step.OtherMultiple);
+        source += " より";
+        if (step.Outcome == TEliminated::Equation) {
+            lines_.push_back(
+                MathRow({Word(std::move(source)),
+                         Numbered(EquationMath(step.Result, n_), LabelText(step.Result.Label))}));
+            return;
+        }
+        lines_.push_back(
+            MathRow({Word(std::move(source)), Equals(Number(0), IntegerMath(step.Result.Right)),
+                     Word(step.Outcome == TEliminated::Contradiction ? "となり成り立たないので"
+                                                                     : "となり常に成り立つ")}));
+    }
+
+    void operator()(const TBackSubstitute& step) const {
+        const TIntegerEquation& e = step.Equation;
+        const int u = step.Unknown;
+        const TMath found = Equals(Letter(kUnknownNames[u]), Value(step.Value[u]));
+        if (!step.PutIn.empty()) {
+            std::vector<TMath> givens;
+            for (const int k : step.PutIn) {
+                if (!givens.empty()) {
+                    givens.push_back(Comma());
+                }
+                givens.push_back(Equals(Letter(kUnknownNames[k]), Value(step.Value[k])));
+            }
+            std::string put = "を";
+            put += LabelText(e.Label);
+            put += "に代入して";
+            givens.push_back(Word(std::move(put)));
+            givens.push_back(Equals(SubstitutedLeft(e, n_, u, step.Value), IntegerMath(e.Right)));
+            lines_.push_back(MathRow(std::move(givens)));
+            if (e.Coef[u] != 1) {
+                lines_.push_back(Equals(TermsMath({{{e.Coef[u], 1}, Letter(kUnknownNames[u])}}),
+                                        Value(step.Rest)));
+            }
+            lines_.push_back(found);
+        } else if (e.Label.Number >= 0) {
+            std::string source = LabelText(e.Label);
+            source += " より";
+            lines_.push_back(MathRow({Word(std::move(source)), found}));
+        } else if (e.Coef[u] != 1) {
+            lines_.push_back(found); // from the equation on the line above
+        }
+    }
+
+private:
+    int n_;
+    std::vector<TMath>& lines_;
+};
+
+// The numbered equations, the steps, the answer.
+TMath WriteElimination(const TEliminationSteps& steps) {
+    const int n = steps.Unknowns;
+    std::vector<TMath> lines;
+    const TMath problem = LinearProblem(steps.System, n);
+    for (int row = 0; row < n; ++row) {
+        lines.push_back(Numbered(problem.Parts[row], Circled(row)));
+    }
+    const TEliminationWriter write(n, lines);
+    for (const TEliminationStep& step : steps.Steps) {
+        std::visit(write, step);
+    }
+    const TMath answer = LinearAnswer(steps.Solution, n);
+    if (steps.Solution.Kind != TSolutionKind::Unique) {
+        lines.push_back(answer);
+        return MathLines(std::move(lines));
+    }
+    // The last value found may already read as the answer's first line.
+    if (MathToUnicode(lines.back()) == MathToUnicode(answer.Parts.front())) {
+        lines.pop_back();
+    }
+    for (const TMath& line : answer.Parts) {
+        lines.push_back(line);
+    }
+    return MathLines(std::move(lines));
+}
+
+} // namespace
+
+std::optional<TEliminationSteps> SolveEliminationSteps(const TLinearSystem& system, int n,
+                                                       const TLinearSolution& solution) {
+    if (n < 2 || n > kMaxUnknowns) {
+        return std::nullopt;
+    }
+    TEliminationSteps steps;
+    steps.System = system;
+    steps.Unknowns = n;
+    steps.Solution = solution;
+    std::vector<TEliminationStep>& out = steps.Steps;
+
+    // Integer coefficients: an equation with fractions times the lcm of its
+    // denominators. An equation 0 = d is judged as it stands.
+    bool contradiction = false;
+    std::vector<TIntegerEquation> active;
+    for (int row = 0; row < n && !contradiction; ++row) {
+        TInteger scale = 1;
+        bool zero = true;
+        for (int k = 0; k <= n; ++k) {
+            const TRational r = Reduced(system[row][k]);
+            scale = Abs(IntLcm(scale, r.Den));
+            zero = zero && (k == n || IsZero(r));
+        }
+        if (zero) {
+            const TRational d = Reduced(system[row][n]);
+            contradiction = !IsZero(d);
+            out.push_back(TConstantEquation{d, !contradiction});
+            continue;
+        }
+        TIntegerEquation e;
+        e.Label = {row, false};
+        for (int k = 0; k <= n; ++k) {
+            const TRational r = Reduced(system[row][k] * TRational{scale, 1});
+            Check(IsInteger(r), "分母を払う");
+            (k < n ? e.Coef[k] : e.Right) = r.Num;
+        }
+        if (scale != 1) {
+            const TEquationLabel from = e.Label;
+            e.Label.Primed = true;
+            out.push_back(TClearDenominators{from, scale, e});
+        }
+        active.push_back(std::move(e));
+    }
+
+    // Each round takes one pivot and clears its unknown from the other
+    // equations; an equation that comes to 0 = 0 falls away.
+    std::array<bool, kMaxUnknowns> open{};
+    int openCount = n;
+    for (int k = 0; k < n; ++k) {
+        open[k] = true;
+    }
+    std::vector<TPivot> pivots;
+    int labels = n;
+    while (!contradiction && !active.empty()) {
+        const auto [u, i] = ChoosePivot(active, open, n);
+        Check(u >= 0, "消去する文字");
+        const TIntegerEquation pivot = active[i];
+        const TInteger& p = pivot.Coef[u];
+        std::vector<TIntegerEquation> next;
+        for (std::size_t j = 0; j < active.size() && !contradiction; ++j) {
+            const TIntegerEquation& e = active[j];
+            if (j == i) {
+                continue;
+            }
+            if (e.Coef[u].IsZero()) {
+                next.push_back(e);
+                continue;
+            }
+            // pivot×mp ∓ e×me: the multiples that make the coefficients of u equal.
+            const TInteger l = Abs(IntLcm(p, e.Coef[u]));
+            const TInteger mp = l / Abs(p);
+            const TInteger me = l / Abs(e.Coef[u]);
+            const bool subtract = p.Sign() == e.Coef[u].Sign();
+            TIntegerEquation r;
+            for (int k = 0; k < n; ++k) {
+                r.Coef[k] = subtract ? pivot.Coef[k] * mp - e.Coef[k] * me
+                                     : pivot.Coef[k] * mp + e.Coef[k] * me;
+            }
+            r.Right = subtract ? pivot.Right * mp - e.Right * me : pivot.Right * mp + e.Right * me;
+            Check(r.Coef[u].IsZero(), "文字の消去");
+            TEliminate step{pivot.Label, mp, subtract, e.Label, me, r, TEliminated::Equation};
+            if (ZeroRow(r, n)) {
+                contradiction = !r.Right.IsZero();
+                step.Outcome = contradiction ? TEliminated::Contradiction : TEliminated::Identity;
+                out.push_back(std::move(step));
+                continue;
+            }
+            if (openCount - 1 >= 2) {
+                r.Label = {labels++, false};
+                step.Result.Label = r.Label;
+            }
+            out.push_back(std::move(step));
+            next.push_back(std::move(r));
+        }
+        pivots.push_back({pivot, u});
+        open[u] = false;
+        --openCount;
+        active = std::move(next);
+    }
+
+    // An equation that fell away as 0 = 0 leaves an unknown free.
+    if (contradiction || openCount > 0) {
+        Check(solution.Kind ==
+                  (contradiction ? TSolutionKind::NoSolution : TSolutionKind::Infinite),
+              "解の種類");
+        return steps;
+    }
+    Check(solution.Kind == TSolutionKind::Unique, "解の種類");
+
+    // Back substitution, from the last pivot to the first.
+    std::array<TRational, kMaxUnknowns> value{};
+    std::array<bool, kMaxUnknowns> known{};
+    for (auto it = pivots.rbegin(); it != pivots.rend(); ++it) {
+        TBackSubstitute step;
+        step.Equation = it->Equation;
+        step.Unknown = it->Unknown;
+        const TIntegerEquation& e = step.Equation;
+        const int u = step.Unknown;
+        TRational rest{e.Right, 1};
+        for (int k = 0; k < n; ++k) {
+            if (k == u || e.Coef[k].IsZero()) {
+                continue;
+            }
+            Check(known[k], "代入する値");
+            rest = rest + TRational{-e.Coef[k], 1} * value[k];
+            step.PutIn.push_back(k);
+        }
+        value[u] = Reduced(rest / TRational{e.Coef[u], 1});
+        known[u] = true;
+        step.Value = value;
+        step.Rest = rest;
+        out.push_back(std::move(step));
+    }
+    for (int row = 0; row < n; ++row) {
+        TRational left{0, 1};
+        for (int k = 0; k < n; ++k) {
+            left = left + system[row][k] * value[k];
+        }
+        Check(left == system[row][n], "元の式への代入");
+    }
+    for (int k = 0; k < n; ++k) {
+        Check(value[k] == solution.Values[k], "解");
+    }
+    return steps;
+}
+
+std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
+                                   const TLinearSolution& solution) {
+    const std::optional<TEliminationSteps> steps = SolveEliminationSteps(system, n, solution);
+    if (!steps) {
+        return std::nullopt;
+    }
+    return WriteElimination(*steps);
+}
+
+namespace {
 
 // Indefinite equations.
 
@@ -404,183 +657,6 @@ void PolynomialPowerLines(const TPolynomial& f, int n, const TPolynomial& power,
 }
 
 } // namespace
-
-std::optional<TMath> LinearWorking(const TLinearSystem& system, int n,
-                                   const TLinearSolution& solution) {
-    if (n < 2 || n > kMaxUnknowns) {
-        return std::nullopt;
-    }
-    std::vector<TMath> lines;
-    const TMath problem = LinearProblem(system, n);
-    for (int row = 0; row < n; ++row) {
-        lines.push_back(Numbered(problem.Parts[row], Circled(row)));
-    }
-
-    // Integer coefficients: an equation with fractions times the lcm of its
-    // denominators. An equation 0 = d is judged as it stands.
-    TEnd end = TEnd::Unique;
-    std::vector<TEquation> active;
-    for (int row = 0; row < n && end == TEnd::Unique; ++row) {
-        TInteger scale = 1;
-        bool zero = true;
-        for (int k = 0; k <= n; ++k) {
-            const TRational r = Reduced(system[row][k]);
-            scale = Abs(IntLcm(scale, r.Den));
-            zero = zero && (k == n || r.Num.IsZero());
-        }
-        if (zero) {
-            const TRational d = Reduced(system[row][n]);
-            end = d.Num.IsZero() ? end : TEnd::NoSolution;
-            lines.push_back(
-                MathRow({Equals(Number(0), Value(d)),
-                         Word(d.Num.IsZero() ? "は常に成り立つ" : "は成り立たないので")}));
-            continue;
-        }
-        TEquation e;
-        e.Label = Circled(row);
-        for (int k = 0; k <= n; ++k) {
-            const TRational r = Reduced(system[row][k] * TRational{scale, 1});
-            Check(r.Den == 1, "分母を払う");
-            (k < n ? e.Coef[k] : e.Right) = r.Num;
-        }
-        if (scale != 1) {
-            std::string source = Multiple(e.Label, scale);
-            source += " より";
-            e.Label += "′";
-            lines.push_back(
-                MathRow({Word(std::move(source)), Numbered(EquationMath(e, n), e.Label)}));
-        }
-        active.push_back(std::move(e));
-    }
-
-    std::array<bool, kMaxUnknowns> open{};
-    int openCount = n;
-    for (int k = 0; k < n; ++k) {
-        open[k] = true;
-    }
-    std::vector<TPivot> pivots;
-    int labels = n;
-    while (end == TEnd::Unique && !active.empty()) {
-        const auto [u, i] = ChoosePivot(active, open, n);
-        Check(u >= 0, "消去する文字");
-        const TEquation pivot = active[i];
-        const TInteger& p = pivot.Coef[u];
-        std::vector<TEquation> next;
-        for (std::size_t j = 0; j < active.size() && end == TEnd::Unique; ++j) {
-            const TEquation& e = active[j];
-            if (j == i) {
-                continue;
-            }
-            if (e.Coef[u].IsZero()) {
-                next.push_back(e);
-                continue;
-            }
-            // pivot×mp ∓ e×me: the multiples that make the coefficients of u equal.
-            const TInteger l = Abs(IntLcm(p, e.Coef[u]));
-            const TInteger mp = l / Abs(p);
-            const TInteger me = l / Abs(e.Coef[u]);
-            const bool subtract = p.Sign() == e.Coef[u].Sign();
-            TEquation r;
-            for (int k = 0; k < n; ++k) {
-                r.Coef[k] = subtract ? pivot.Coef[k] * mp - e.Coef[k] * me
-                                     : pivot.Coef[k] * mp + e.Coef[k] * me;
-            }
-            r.Right = subtract ? pivot.Right * mp - e.Right * me : pivot.Right * mp + e.Right * me;
-            Check(r.Coef[u].IsZero(), "文字の消去");
-            std::string source = Multiple(pivot.Label, mp);
-            source += subtract ? " − " : " + ";
-            source += Multiple(e.Label, me);
-            source += " より";
-            if (ZeroRowLine(r, n, source, lines, end)) {
-                continue;
-            }
-            if (openCount - 1 >= 2) {
-                r.Label = Circled(labels++);
-            }
-            lines.push_back(
-                MathRow({Word(std::move(source)), Numbered(EquationMath(r, n), r.Label)}));
-            next.push_back(std::move(r));
-        }
-        pivots.push_back({pivot, u});
-        open[u] = false;
-        --openCount;
-        active = std::move(next);
-    }
-    if (end == TEnd::Unique && openCount > 0) {
-        end = TEnd::Infinite; // an equation fell away as 0 = 0: an unknown stays free
-    }
-
-    const TMath answer = LinearAnswer(solution, n);
-    if (end != TEnd::Unique) {
-        Check(solution.Kind ==
-                  (end == TEnd::NoSolution ? TSolutionKind::NoSolution : TSolutionKind::Infinite),
-              "解の種類");
-        lines.push_back(answer);
-        return MathLines(std::move(lines));
-    }
-    Check(solution.Kind == TSolutionKind::Unique, "解の種類");
-
-    // Back substitution, from the last pivot to the first.
-    std::array<TRational, kMaxUnknowns> value{};
-    std::array<bool, kMaxUnknowns> known{};
-    for (auto it = pivots.rbegin(); it != pivots.rend(); ++it) {
-        const TEquation& e = it->Equation;
-        const int u = it->Unknown;
-        TRational rest{e.Right, 1};
-        std::vector<TMath> givens;
-        for (int k = 0; k < n; ++k) {
-            if (k == u || e.Coef[k].IsZero()) {
-                continue;
-            }
-            Check(known[k], "代入する値");
-            rest = rest + TRational{-e.Coef[k], 1} * value[k];
-            if (!givens.empty()) {
-                givens.push_back(Comma());
-            }
-            givens.push_back(Equals(Letter(kUnknownNames[k]), Value(value[k])));
-        }
-        value[u] = Reduced(rest / TRational{e.Coef[u], 1});
-        known[u] = true;
-        const TMath found = Equals(Letter(kUnknownNames[u]), Value(value[u]));
-        if (!givens.empty()) {
-            std::string put = "を";
-            put += e.Label;
-            put += "に代入して";
-            givens.push_back(Word(std::move(put)));
-            givens.push_back(Equals(SubstitutedLeft(e, n, u, value), IntegerMath(e.Right)));
-            lines.push_back(MathRow(std::move(givens)));
-            if (e.Coef[u] != 1) {
-                lines.push_back(
-                    Equals(TermsMath({{{e.Coef[u], 1}, Letter(kUnknownNames[u])}}), Value(rest)));
-            }
-            lines.push_back(found);
-        } else if (!e.Label.empty()) {
-            std::string source = e.Label;
-            source += " より";
-            lines.push_back(MathRow({Word(std::move(source)), found}));
-        } else if (e.Coef[u] != 1) {
-            lines.push_back(found); // from the equation on the line above
-        }
-    }
-    for (int row = 0; row < n; ++row) {
-        TRational left{0, 1};
-        for (int k = 0; k < n; ++k) {
-            left = left + system[row][k] * value[k];
-        }
-        Check(left == system[row][n], "元の式への代入");
-    }
-    for (int k = 0; k < n; ++k) {
-        Check(value[k] == solution.Values[k], "解");
-    }
-    // The last value found may already read as the answer's first line.
-    if (MathToUnicode(lines.back()) == MathToUnicode(answer.Parts.front())) {
-        lines.pop_back();
-    }
-    for (const TMath& line : answer.Parts) {
-        lines.push_back(line);
-    }
-    return MathLines(std::move(lines));
-}
 
 // "5y = 10 より y = 2", the other unknown free: a x + bb y = c with a or bb 0.
 TMath OneUnknownWorking(const TInteger& a, const TInteger& bb, const TInteger& c,

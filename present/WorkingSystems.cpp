@@ -3,6 +3,7 @@
 
 #include "EliminationSteps.h"
 #include "Errors.h"
+#include "HuteiSteps.h"
 #include "WorkingSteps.h"
 
 #include <array>
@@ -452,8 +453,8 @@ TMath Combination(const TInteger& u, const TInteger& A, const TInteger& v, const
     return MathRow(std::move(parts));
 }
 
-// "29·(−15) − 11·(−40) = 5": the equation a x + b y = c with x and y put in.
-// The values as the factors x and y are written, checked by the caller.
+// "29·(−15) − 11·(−40) = 5": the equation a x + b y = c with x and y put in,
+// as the factors x and y are written.
 TMath PutIn(const TInteger& a, const TInteger& b, const TInteger& c, TMath x, TMath y) {
     std::vector<TMath> parts;
     if (a.Sign() < 0) {
@@ -464,12 +465,6 @@ TMath PutIn(const TInteger& a, const TInteger& b, const TInteger& c, TMath x, TM
     return MathRow(std::move(parts));
 }
 
-TMath PutIn(const TInteger& a, const TInteger& b, const TInteger& c, const TInteger& x,
-            const TInteger& y) {
-    Check(a * x + b * y == c, "解の代入");
-    return PutIn(a, b, c, SignedInt(x), SignedInt(y));
-}
-
 // "x − 4", "(x + 4)" as a factor, "x" for a zero value.
 TMath LessInteger(const char* letter, const TInteger& value, bool bracket) {
     TMath math = TermsMath({{{1, 1}, Letter(letter)}, {{-value, 1}, MathRow({})}});
@@ -477,13 +472,328 @@ TMath LessInteger(const char* letter, const TInteger& value, bool bracket) {
 }
 
 // "x = −15 + 11·(−1) = −26": the value shifted by step·k.
-// `written` is how `from` is written: its value, or a product too long to write out.
-TMath Shifted(const char* letter, const TInteger& from, TMath written, const TInteger& step,
-              const TInteger& k, const TInteger& to) {
-    Check(from + step * k == to, "解の平行移動");
+// `written` is how the value shifted from is written: the value itself, or
+// a product too long to write out.
+TMath Shifted(const char* letter, TMath written, const TInteger& step, const TInteger& k,
+              const TInteger& to) {
     return MathRow({Letter(letter), Op("="), std::move(written), Op(step.Sign() < 0 ? "−" : "+"),
                     Number(Abs(step)), Dot(), SignedInt(k), Op("="), IntegerMath(to)});
 }
+
+// v·k as the working writes a factor: the product's value where an answer
+// could write it, otherwise the product itself, "(−15·3)".
+TMath ScaledFactor(const TInteger& v, const TInteger& k, const TInteger& product) {
+    if (!product.LongerThan(kMaxAnswerDigits)) {
+        return SignedInt(product);
+    }
+    return Paren(MathRow({IntegerMath(v), Dot(), SignedInt(k)}));
+}
+
+// A value as the start of a shift: its digits, or v·k where it is too long
+// to write out.
+TMath ShiftedFrom(const TInteger& v, const TInteger& k, const TInteger& product) {
+    return product.LongerThan(kMaxAnswerDigits) ? MathRow({IntegerMath(v), Dot(), SignedInt(k)})
+                                                : IntegerMath(product);
+}
+
+// A run of `count` like lines of a working: line i is written when the run is
+// written whole or short, or is among its first or last kRunEnds lines; the
+// first line left out is replaced by one saying how many are.
+class TLineRun {
+public:
+    TLineRun(std::size_t count, TStepRun run)
+        : count_(count), whole_(run == TStepRun::Whole || count <= 2 * kRunEnds + 1) {}
+
+    template <typename Make> void Put(std::size_t i, std::vector<TMath>& lines, Make make) const {
+        if (whole_ || i < kRunEnds || i >= count_ - kRunEnds) {
+            lines.push_back(make());
+        } else if (i == kRunEnds) {
+            std::string note = "（途中 ";
+            note += std::to_string(count_ - 2 * kRunEnds);
+            note += " 行を省略）";
+            lines.push_back(MathRow({Word(std::move(note))}));
+        }
+    }
+
+private:
+    std::size_t count_;
+    bool whole_;
+};
+
+template <typename... Kinds> std::size_t CountSteps(const std::vector<THuteiStep>& steps) {
+    std::size_t count = 0;
+    for (const THuteiStep& step : steps) {
+        count += (std::holds_alternative<Kinds>(step) || ...) ? 1 : 0;
+    }
+    return count;
+}
+
+TMath WriteHutei(const THuteiSteps& steps, TStepRun run) {
+    const TInteger& a = steps.A;
+    const TInteger& bb = steps.B;
+    const TInteger& c = steps.C;
+    const THuteiSolution& solution = steps.Solution;
+    const bool general = steps.General;
+    std::vector<TMath> lines;
+    // Euclid's algorithm and its back substitution may be abridged, each a run of its own.
+    const TLineRun divisions(CountSteps<TEuclidDivision>(steps.Steps), run);
+    const TLineRun substitutions(CountSteps<TBezoutStart, TBezoutAtOnce, TBezoutBack>(steps.Steps),
+                                 run);
+    std::size_t division = 0;
+    std::size_t substitution = 0;
+    const auto write = TStepWriter{
+        [&](const TReadOff& step) {
+            const char* known = step.OnlyY ? "y" : "x";
+            const char* free = step.OnlyY ? "x" : "y";
+            const TMath equation =
+                Equals(TermsMath({{{step.Coefficient, 1}, Letter(known)}}), IntegerMath(c));
+            lines.push_back(
+                MathRow({equation, Word("より"), Equals(Letter(known), IntegerMath(step.Value))}));
+            lines.push_back(MathRow(
+                {Letter(free),
+                 Word(general ? "はどんな整数でもよいので" : "はどんな整数でもよいので 例えば")}));
+        },
+        [&](const TNotDivisible& step) {
+            lines.push_back(MathRow({IntegerMath(c), Word("は"), Number(Abs(step.Coefficient)),
+                                     Word("で割り切れないので 整数解はありません")}));
+        },
+        [&](const TEuclidDivision& step) {
+            divisions.Put(division++, lines, [&] {
+                return Equals(Number(step.Dividend),
+                              MathRow({Number(step.Divisor), Dot(), Number(step.Quotient), Op("+"),
+                                       Number(step.Remainder)}));
+            });
+        },
+        [&](const TGcdFound& step) {
+            lines.push_back(
+                MathRow({Word("gcd"), Paren(MathRow({Number(Abs(a)), Comma(), Number(Abs(bb))})),
+                         Op("="), Number(step.Gcd)}));
+            if (!step.Divides) {
+                lines.push_back(
+                    MathRow({Number(Abs(a)), Word("と"), Number(Abs(bb)), Word("の最大公約数"),
+                             Number(step.Gcd), Word("は"), IntegerMath(c),
+                             Word("を割り切らないので、整数解はありません")}));
+            }
+        },
+        [&](const TBezoutStart& step) {
+            substitutions.Put(substitution++, lines, [&] {
+                return Equals(Number(step.Gcd),
+                              MathRow({Number(step.Dividend), Op("−"), Number(step.Divisor), Dot(),
+                                       Number(step.Quotient)}));
+            });
+        },
+        [&](const TBezoutAtOnce& step) {
+            substitutions.Put(substitution++, lines, [&] {
+                return Equals(Number(step.Gcd), Combination(step.Dividend, 0, step.Divisor, 1));
+            });
+        },
+        [&](const TBezoutBack& step) {
+            substitutions.Put(substitution++, lines, [&] {
+                const TMath inner = MathRow({Number(step.Dividend), Op("−"), Number(step.Larger),
+                                             Dot(), Number(step.Quotient)});
+                std::vector<TMath> put = {Op("="), Number(step.Larger)};
+                if (step.A != 1) {
+                    put.push_back(Dot());
+                    put.push_back(SignedInt(step.A));
+                }
+                put.push_back(Op(step.B.Sign() < 0 ? "−" : "+"));
+                put.push_back(Paren(inner));
+                if (Abs(step.B) != 1) {
+                    put.push_back(Dot());
+                    put.push_back(Number(Abs(step.B)));
+                }
+                put.push_back(Op("="));
+                put.push_back(Combination(step.Dividend, step.NextA, step.Larger, step.NextB));
+                return MathRow(std::move(put));
+            });
+        },
+        [&](const TScaleUp& step) {
+            if (step.K == 1) {
+                lines.push_back(MathRow(
+                    {Word("よって"), PutIn(a, bb, c, SignedInt(step.X), SignedInt(step.Y))}));
+                return;
+            }
+            lines.push_back(MathRow({Word("両辺に"), IntegerMath(step.K), Word("を掛けて"),
+                                     PutIn(a, bb, c, ScaledFactor(step.XGcd, step.K, step.X),
+                                           ScaledFactor(step.YGcd, step.K, step.Y))}));
+        },
+        [&](const TShift& step) {
+            const TScaleUp& from = step.From;
+            lines.push_back(MathRow({Shifted("x", ShiftedFrom(from.XGcd, from.K, from.X),
+                                             step.StepX, step.Shift, solution.X),
+                                     Comma(),
+                                     Shifted("y", ShiftedFrom(from.YGcd, from.K, from.Y),
+                                             step.StepY, step.Shift, solution.Y),
+                                     Word("とすると")}));
+            lines.push_back(PutIn(a, bb, c, SignedInt(solution.X), SignedInt(solution.Y)));
+        },
+        [&](const TEverySolution& step) {
+            // a factor 1 needs no bracket: "x + 4 = −9y".
+            const auto side = [](const TInteger& factor, const char* letter,
+                                 const TInteger& value) {
+                return TermsMath({{{factor, 1}, LessInteger(letter, value, factor != 1)}});
+            };
+            const auto sides = [&](const TInteger& left, const TInteger& right) {
+                return Equals(side(left, "x", solution.X), side(right, "y", solution.Y));
+            };
+            lines.push_back(MathRow({Word("辺々引いて"), sides(step.Left, step.Right)}));
+            if (step.Gcd != 1) {
+                std::string divided = "両辺を ";
+                divided += AnswerDigits(step.Gcd);
+                divided += " で割って";
+                lines.push_back(MathRow(
+                    {Word(std::move(divided)), sides(step.LeftCoprime, step.RightCoprime)}));
+            }
+            std::string coprime = AnswerDigits(Abs(step.LeftCoprime));
+            coprime += " と ";
+            coprime += AnswerDigits(Abs(step.RightCoprime));
+            coprime += " は互いに素なので";
+            lines.push_back(MathRow({Word(std::move(coprime)),
+                                     Equals(LessInteger("x", solution.X, false),
+                                            TermsMath({{{solution.XStep, 1}, Letter("n")}})),
+                                     Comma(),
+                                     Equals(LessInteger("y", solution.Y, false),
+                                            TermsMath({{{solution.YStep, 1}, Letter("n")}})),
+                                     Word("(n は整数)")}));
+            for (const TMath& line : HuteiAnswer(solution, general).Parts) {
+                lines.push_back(line);
+            }
+        },
+        [&](const THuteiAnswerStep&) { lines.push_back(HuteiAnswer(solution, general)); },
+    };
+    for (const THuteiStep& step : steps.Steps) {
+        std::visit(write, step);
+    }
+    return MathLines(std::move(lines));
+}
+
+} // namespace
+
+std::optional<THuteiSteps> SolveHuteiSteps(const TInteger& a, const TInteger& b, const TInteger& c,
+                                           bool plus, const THuteiSolution& solution,
+                                           bool general) {
+    if (a.IsZero() && b.IsZero()) {
+        return std::nullopt;
+    }
+    THuteiSteps steps{a, plus ? b : -b, c, solution, general, {}};
+    const TInteger& bb = steps.B; // the equation as a x + bb y = c
+    std::vector<THuteiStep>& out = steps.Steps;
+
+    // One unknown: read off, the other free.
+    if (a.IsZero() || b.IsZero()) {
+        const bool onlyY = a.IsZero();
+        const TInteger& k = onlyY ? bb : a;
+        if (!(c % k).IsZero()) {
+            out.push_back(TNotDivisible{k});
+            return steps;
+        }
+        const TInteger value = c / k;
+        Check(a * solution.X + bb * solution.Y == c && (onlyY ? solution.Y : solution.X) == value &&
+                  a * solution.XStep + bb * solution.YStep == 0,
+              "一般解");
+        out.push_back(TReadOff{onlyY, k, value});
+        out.push_back(THuteiAnswerStep{});
+        return steps;
+    }
+
+    // Euclid's algorithm on p = max(|a|, |b|), q = min(|a|, |b|): r[i - 1] = r[i] t[i] + r[i + 1].
+    const bool aFirst = Abs(a) >= Abs(b);
+    std::vector<TInteger> r = {aFirst ? Abs(a) : Abs(b), aFirst ? Abs(b) : Abs(a)};
+    std::vector<TInteger> t = {0};
+    while (!r.back().IsZero()) {
+        const std::size_t i = r.size() - 1;
+        t.push_back(r[i - 1] / r[i]);
+        r.push_back(r[i - 1] % r[i]);
+    }
+    const std::size_t m = r.size() - 2; // g = r[m], r[m + 1] = 0
+    for (std::size_t i = 1; i <= m; ++i) {
+        out.push_back(TEuclidDivision{r[i - 1], r[i], t[i], r[i + 1]});
+    }
+    const TInteger& g = r[m];
+    Check(g == Gcd(a, b), "最大公約数");
+    const bool divides = (c % g).IsZero();
+    out.push_back(TGcdFound{g, divides});
+    if (!divides) {
+        return steps;
+    }
+
+    // g = A·x + B·y for consecutive remainders x > y, back to x = r[0], y = r[1].
+    TInteger x = r[0];
+    TInteger y = r[1];
+    TInteger A = 0;
+    TInteger B = 1;
+    std::size_t j = 1;
+    if (m == 1) {
+        out.push_back(TBezoutAtOnce{g, x, y});
+    } else {
+        j = m - 1;
+        x = r[j - 1];
+        y = r[j];
+        A = 1;
+        B = -t[j];
+        out.push_back(TBezoutStart{g, x, y, t[j]});
+    }
+    while (j > 1) {
+        // y = r[j] = r[j - 2] − r[j − 1]·t[j − 1], and r[j − 1] = x.
+        const TInteger nextA = B;
+        const TInteger nextB = A - B * t[j - 1];
+        Check(nextA * r[j - 2] + nextB * x == g, "互除法の逆算");
+        out.push_back(TBezoutBack{x, A, B, r[j - 2], t[j - 1], nextA, nextB});
+        y = x;
+        x = r[j - 2];
+        A = nextA;
+        B = nextB;
+        --j;
+    }
+    Check(A * x + B * y == g, "互除法の逆算");
+
+    // The particular solution for a x + bb y = g, then times c/g.
+    const TInteger coefA = aFirst ? A : B;
+    const TInteger coefB = aFirst ? B : A;
+    TScaleUp scaled;
+    scaled.K = c / g;
+    scaled.XGcd = a.Sign() < 0 ? -coefA : coefA;
+    scaled.YGcd = bb.Sign() < 0 ? -coefB : coefB;
+    scaled.X = scaled.XGcd * scaled.K;
+    scaled.Y = scaled.YGcd * scaled.K;
+    Check(a * scaled.X + bb * scaled.Y == c, "解の代入");
+    out.push_back(scaled);
+
+    // The window's own particular solution, along (bb/g, −a/g).
+    const TInteger sx = bb / g;
+    const TInteger sy = -a / g;
+    if (solution.X != scaled.X || solution.Y != scaled.Y) {
+        Check(((solution.X - scaled.X) % sx).IsZero(), "解の平行移動");
+        const TInteger shift = (solution.X - scaled.X) / sx;
+        Check(scaled.X + sx * shift == solution.X && scaled.Y + sy * shift == solution.Y,
+              "解の平行移動");
+        Check(a * solution.X + bb * solution.Y == c, "解の代入");
+        out.push_back(TShift{scaled, shift, sx, sy});
+    }
+    if (!general) {
+        out.push_back(THuteiAnswerStep{});
+        return steps;
+    }
+
+    // a(x − X) = −bb(y − Y), the coprime quotients, then every solution.
+    Check(a * solution.XStep + bb * solution.YStep == 0 && Abs(solution.XStep) == Abs(sx) &&
+              Abs(solution.YStep) == Abs(sy),
+          "一般解");
+    out.push_back(TEverySolution{g, a, -bb, a / g, -bb / g});
+    return steps;
+}
+
+std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TInteger& c,
+                                  bool plus, const THuteiSolution& solution, bool general,
+                                  TStepRun run) {
+    const std::optional<THuteiSteps> steps = SolveHuteiSteps(a, b, c, plus, solution, general);
+    if (!steps) {
+        return std::nullopt;
+    }
+    return WriteHutei(*steps, run);
+}
+
+namespace {
 
 // Polynomials.
 
@@ -657,230 +967,6 @@ void PolynomialPowerLines(const TPolynomial& f, int n, const TPolynomial& power,
 }
 
 } // namespace
-
-// "5y = 10 より y = 2", the other unknown free: a x + bb y = c with a or bb 0.
-TMath OneUnknownWorking(const TInteger& a, const TInteger& bb, const TInteger& c,
-                        const THuteiSolution& solution, bool general) {
-    const bool onlyY = a.IsZero();
-    const TInteger& k = onlyY ? bb : a;
-    const char* known = onlyY ? "y" : "x";
-    const char* free = onlyY ? "x" : "y";
-    const TMath equation = Equals(TermsMath({{{k, 1}, Letter(known)}}), IntegerMath(c));
-    if (!(c % k).IsZero()) {
-        return MathLines({MathRow({IntegerMath(c), Word("は"), Number(Abs(k)),
-                                   Word("で割り切れないので 整数解はありません")})});
-    }
-    const TInteger value = c / k;
-    Check(a * solution.X + bb * solution.Y == c && (onlyY ? solution.Y : solution.X) == value &&
-              a * solution.XStep + bb * solution.YStep == 0,
-          "一般解");
-    return MathLines({MathRow({equation, Word("より"), Equals(Letter(known), IntegerMath(value))}),
-                      MathRow({Letter(free), Word(general ? "はどんな整数でもよいので"
-                                                          : "はどんな整数でもよいので 例えば")}),
-                      HuteiAnswer(solution, general)});
-}
-
-namespace {
-
-// A run of `count` like lines of a working: line i is written when the run is
-// written whole or short, or is among its first or last kRunEnds lines; the
-// first line left out is replaced by one saying how many are.
-class TLineRun {
-public:
-    TLineRun(std::size_t count, TStepRun run)
-        : count_(count), whole_(run == TStepRun::Whole || count <= 2 * kRunEnds + 1) {}
-
-    template <typename Make> void Put(std::size_t i, std::vector<TMath>& lines, Make make) const {
-        if (whole_ || i < kRunEnds || i >= count_ - kRunEnds) {
-            lines.push_back(make());
-        } else if (i == kRunEnds) {
-            std::string note = "（途中 ";
-            note += std::to_string(count_ - 2 * kRunEnds);
-            note += " 行を省略）";
-            lines.push_back(MathRow({Word(std::move(note))}));
-        }
-    }
-
-private:
-    std::size_t count_;
-    bool whole_;
-};
-
-// v·k as the working writes a factor: the product's value where an answer
-// could write it, otherwise the product itself, "(−15·3)".
-TMath ScaledFactor(const TInteger& v, const TInteger& k) {
-    const TInteger product = v * k;
-    if (!product.LongerThan(kMaxAnswerDigits)) {
-        return SignedInt(product);
-    }
-    return Paren(MathRow({IntegerMath(v), Dot(), SignedInt(k)}));
-}
-
-} // namespace
-
-std::optional<TMath> HuteiWorking(const TInteger& a, const TInteger& b, const TInteger& c,
-                                  bool plus, const THuteiSolution& solution, bool general,
-                                  TStepRun run) {
-    if (a.IsZero() && b.IsZero()) {
-        return std::nullopt;
-    }
-    const TInteger bb = plus ? b : -b; // the equation as a x + bb y = c
-    std::vector<TMath> lines;
-    if (a.IsZero() || b.IsZero()) {
-        return OneUnknownWorking(a, bb, c, solution, general);
-    }
-
-    // Euclid's algorithm on p = max(|a|, |b|), q = min(|a|, |b|): r[i - 1] = r[i] t[i] + r[i + 1].
-    const bool aFirst = Abs(a) >= Abs(b);
-    std::vector<TInteger> r = {aFirst ? Abs(a) : Abs(b), aFirst ? Abs(b) : Abs(a)};
-    std::vector<TInteger> t = {0};
-    while (!r.back().IsZero()) {
-        const std::size_t i = r.size() - 1;
-        t.push_back(r[i - 1] / r[i]);
-        r.push_back(r[i - 1] % r[i]);
-    }
-    const std::size_t m = r.size() - 2; // g = r[m], r[m + 1] = 0
-    const TLineRun divisions(m, run);
-    for (std::size_t i = 1; i <= m; ++i) {
-        divisions.Put(i - 1, lines, [&] {
-            return Equals(Number(r[i - 1]),
-                          MathRow({Number(r[i]), Dot(), Number(t[i]), Op("+"), Number(r[i + 1])}));
-        });
-    }
-    const TInteger& g = r[m];
-    Check(g == Gcd(a, b), "最大公約数");
-    lines.push_back(MathRow({Word("gcd"), Paren(MathRow({Number(Abs(a)), Comma(), Number(Abs(b))})),
-                             Op("="), Number(g)}));
-    if (!(c % g).IsZero()) {
-        lines.push_back(
-            MathRow({Number(Abs(a)), Word("と"), Number(Abs(b)), Word("の最大公約数"), Number(g),
-                     Word("は"), IntegerMath(c), Word("を割り切らないので、整数解はありません")}));
-        return MathLines(std::move(lines));
-    }
-
-    // g = A·x + B·y for consecutive remainders x > y, back to x = r[0], y = r[1].
-    TInteger x = r[0];
-    TInteger y = r[1];
-    TInteger A = 0;
-    TInteger B = 1;
-    std::size_t j = 1;
-    // Line k of the back substitution is the one that reaches r[m - 1 - k].
-    const TLineRun substitutions(m == 1 ? 1 : m - 1, run);
-    if (m == 1) {
-        lines.push_back(Equals(Number(g), Combination(x, A, y, B)));
-    } else {
-        j = m - 1;
-        x = r[j - 1];
-        y = r[j];
-        A = 1;
-        B = -t[j];
-        substitutions.Put(0, lines, [&] {
-            return Equals(Number(g), MathRow({Number(x), Op("−"), Number(y), Dot(), Number(t[j])}));
-        });
-    }
-    while (j > 1) {
-        // y = r[j] = r[j - 2] − r[j − 1]·t[j − 1], and r[j − 1] = x.
-        const TInteger nextA = B;
-        const TInteger nextB = A - B * t[j - 1];
-        Check(nextA * r[j - 2] + nextB * x == g, "互除法の逆算");
-        substitutions.Put(m - j, lines, [&] {
-            const TMath inner =
-                MathRow({Number(r[j - 2]), Op("−"), Number(x), Dot(), Number(t[j - 1])});
-            std::vector<TMath> put = {Op("="), Number(x)};
-            if (A != 1) {
-                put.push_back(Dot());
-                put.push_back(SignedInt(A));
-            }
-            put.push_back(Op(B.Sign() < 0 ? "−" : "+"));
-            put.push_back(Paren(inner));
-            if (Abs(B) != 1) {
-                put.push_back(Dot());
-                put.push_back(Number(Abs(B)));
-            }
-            put.push_back(Op("="));
-            put.push_back(Combination(r[j - 2], nextA, x, nextB));
-            return MathRow(std::move(put));
-        });
-        y = x;
-        x = r[j - 2];
-        A = nextA;
-        B = nextB;
-        --j;
-    }
-    Check(A * x + B * y == g, "互除法の逆算");
-
-    // The particular solution for a x + bb y = g, then times c/g.
-    const TInteger coefA = aFirst ? A : B;
-    const TInteger coefB = aFirst ? B : A;
-    const TInteger xg = a.Sign() < 0 ? -coefA : coefA;
-    const TInteger yg = bb.Sign() < 0 ? -coefB : coefB;
-    const TInteger k = c / g;
-    const TInteger x1 = xg * k;
-    const TInteger y1 = yg * k;
-    if (k == 1) {
-        lines.push_back(MathRow({Word("よって"), PutIn(a, bb, c, x1, y1)}));
-    } else {
-        Check(a * x1 + bb * y1 == c, "解の代入");
-        lines.push_back(MathRow({Word("両辺に"), IntegerMath(k), Word("を掛けて"),
-                                 PutIn(a, bb, c, ScaledFactor(xg, k), ScaledFactor(yg, k))}));
-    }
-
-    // The window's own particular solution, along (bb/g, −a/g).
-    const TInteger sx = bb / g;
-    const TInteger sy = -a / g;
-    if (solution.X != x1 || solution.Y != y1) {
-        Check(((solution.X - x1) % sx).IsZero(), "解の平行移動");
-        const TInteger shift = (solution.X - x1) / sx;
-        const auto from = [&](const TInteger& v) {
-            return v.LongerThan(kMaxAnswerDigits)
-                       ? MathRow({IntegerMath(v / k), Dot(), SignedInt(k)})
-                       : IntegerMath(v);
-        };
-        lines.push_back(
-            MathRow({Shifted("x", x1, from(x1), sx, shift, solution.X), Comma(),
-                     Shifted("y", y1, from(y1), sy, shift, solution.Y), Word("とすると")}));
-        lines.push_back(PutIn(a, bb, c, solution.X, solution.Y));
-    }
-    const TMath answer = HuteiAnswer(solution, general);
-    if (!general) {
-        lines.push_back(answer);
-        return MathLines(std::move(lines));
-    }
-
-    // a(x − X) = −bb(y − Y), the coprime quotients, then every solution;
-    // a factor 1 needs no bracket: "x + 4 = −9y".
-    const auto side = [](const TInteger& factor, const char* letter, const TInteger& value) {
-        return TermsMath({{{factor, 1}, LessInteger(letter, value, factor != 1)}});
-    };
-    const auto sides = [&](const TInteger& f) {
-        return Equals(side(a / f, "x", solution.X), side(-bb / f, "y", solution.Y));
-    };
-    lines.push_back(MathRow({Word("辺々引いて"), sides(1)}));
-    if (g != 1) {
-        std::string divided = "両辺を ";
-        divided += AnswerDigits(g);
-        divided += " で割って";
-        lines.push_back(MathRow({Word(std::move(divided)), sides(g)}));
-    }
-    Check(a * solution.XStep + bb * solution.YStep == 0 && Abs(solution.XStep) == Abs(sx) &&
-              Abs(solution.YStep) == Abs(sy),
-          "一般解");
-    std::string coprime = AnswerDigits(Abs(a / g));
-    coprime += " と ";
-    coprime += AnswerDigits(Abs(bb / g));
-    coprime += " は互いに素なので";
-    lines.push_back(MathRow({Word(std::move(coprime)),
-                             Equals(LessInteger("x", solution.X, false),
-                                    TermsMath({{{solution.XStep, 1}, Letter("n")}})),
-                             Comma(),
-                             Equals(LessInteger("y", solution.Y, false),
-                                    TermsMath({{{solution.YStep, 1}, Letter("n")}})),
-                             Word("(n は整数)")}));
-    for (const TMath& line : answer.Parts) {
-        lines.push_back(line);
-    }
-    return MathLines(std::move(lines));
-}
 
 namespace {
 

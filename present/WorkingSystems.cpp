@@ -4,6 +4,7 @@
 #include "EliminationSteps.h"
 #include "Errors.h"
 #include "HuteiSteps.h"
+#include "OperationSteps.h"
 #include "WorkingSteps.h"
 
 #include <array>
@@ -798,9 +799,10 @@ namespace {
 // Polynomials.
 
 int TermCount(const TPolynomial& p) {
+    const TPolynomial q = Normalized(p);
     int count = 0;
-    for (int i = 0; i <= Normalized(p).Degree; ++i) {
-        count += p.Num[i].IsZero() ? 0 : 1;
+    for (int i = 0; i <= q.Degree; ++i) {
+        count += IsZero(PolyCoeff(q, i)) ? 0 : 1;
     }
     return count;
 }
@@ -828,41 +830,73 @@ TMath ProductOf(const TPolynomial& a, const TPolynomial& b) {
     return MathRow({Operand(a), Dot(), std::move(right)});
 }
 
-// "f = g·q + r", checked; r after its own sign: "… − 3x + 5". A constant
-// quotient stands first: "(1/2)·(4x² − 4)".
-TMath DivisionLine(const TPolynomial& f, const TPolynomial& g, const TPolynomial& q,
-                   const TPolynomial& r) {
-    TPolynomial back;
-    back = (g * q) + r;
+// f = g·q + r with deg r < deg g, checked.
+TDivisionLine Division(const TPolynomial& f, const TPolynomial& g, const TPolynomial& q,
+                       const TPolynomial& r) {
     const TPolynomial rest = Normalized(r);
-    Check((back == f) && (PolyIsZero(rest) || rest.Degree < Normalized(g).Degree), "割り算");
-    const TPolynomial quotient = Normalized(q);
+    Check((g * q) + r == f && (PolyIsZero(rest) || rest.Degree < Normalized(g).Degree), "割り算");
+    return {f, g, Normalized(q), rest};
+}
+
+// "f = g·q + r"; r after its own sign: "… − 3x + 5". A constant quotient
+// stands first: "(1/2)·(4x² − 4)".
+TMath DivisionMath(const TDivisionLine& line) {
+    const TPolynomial& quotient = line.Quotient;
+    const TPolynomial& rest = line.Remainder;
     TMath product = quotient.Degree == 0
-                        ? MathRow({Factor(PolyCoeff(quotient, 0)), Dot(), Operand(g)})
-                        : ProductOf(g, quotient);
+                        ? MathRow({Factor(PolyCoeff(quotient, 0)), Dot(), Operand(line.Divisor)})
+                        : ProductOf(line.Divisor, quotient);
     TMath remainder = PolynomialMath(rest);
     const bool negative = Negative(PolyCoeff(rest, rest.Degree));
     if (negative) {
-        return Equals(PolynomialMath(f), MathRow({std::move(product), std::move(remainder)}));
+        return Equals(PolynomialMath(line.Dividend),
+                      MathRow({std::move(product), std::move(remainder)}));
     }
-    return Equals(PolynomialMath(f), MathRow({std::move(product), Op("+"), std::move(remainder)}));
+    return Equals(PolynomialMath(line.Dividend),
+                  MathRow({std::move(product), Op("+"), std::move(remainder)}));
 }
 
-// Euclid's algorithm, each division a line; gives the last non-zero remainder.
-TPolynomial EuclidLines(TPolynomial a, TPolynomial b, std::vector<TMath>& lines) {
-    a = Normalized(a);
-    b = Normalized(b);
-    if (a.Degree < b.Degree) {
-        std::swap(a, b);
+// The terms of sign·p from the highest power down.
+void AppendTerms(const TPolynomial& p, const TRational& sign, std::vector<TPolyTerm>& terms) {
+    const TPolynomial q = Normalized(p);
+    for (int i = q.Degree; i >= 0; --i) {
+        const TRational c = PolyCoeff(q, i);
+        if (!IsZero(c)) {
+            terms.push_back({sign * c, i});
+        }
     }
-    for (int step = 0; !PolyIsZero(b); ++step) {
-        Check(step <= 2 * kMaxDegree + 2, "互除法の長さ");
-        const TPolyDivision division = DivMod(a, b);
-        lines.push_back(DivisionLine(a, b, division.Quotient, division.Remainder));
-        a = b;
-        b = Normalized(division.Remainder);
+}
+
+// A row of signed terms in x.
+TMath TermsInX(const std::vector<TPolyTerm>& terms) {
+    std::vector<TMathTerm> math;
+    for (const TPolyTerm& term : terms) {
+        const int i = term.Power;
+        TMath unit = i == 0 ? MathRow({}) : i == 1 ? Letter("x") : Power(Letter("x"), i);
+        math.push_back({term.Coefficient, std::move(unit)});
     }
-    return a;
+    return TermsMath(math);
+}
+
+// "(x + 1) × (x² − 2) = … = x³ + x² − 2x − 2" with `middle` the step between
+// the problem and the value, if any. A step that changes nothing is left
+// out, and so is a working that has none.
+std::optional<TMath> SumProductMath(TMath problem, std::optional<TMath> middle,
+                                    const TPolynomial& value) {
+    std::vector<TMath> row{std::move(problem), Op("=")};
+    if (middle) {
+        row.push_back(std::move(*middle));
+        row.push_back(Op("="));
+    }
+    TMath answer = PolynomialMath(value);
+    if (SameForm(row[0], answer)) {
+        return std::nullopt;
+    }
+    if (row.size() > 2 && (SameForm(row[2], row[0]) || SameForm(row[2], answer))) {
+        row.resize(2);
+    }
+    row.push_back(std::move(answer));
+    return MathLines({MathRow(std::move(row))});
 }
 
 // A factor c·uⁱ of a binomial term: "x²", "(2x)³", "(−3)²", left out for i = 0.
@@ -875,36 +909,17 @@ void PushPower(std::vector<TMath>& factors, const TPolynomial& u, int i) {
                              : MathParts(TMathKind::Power, {std::move(base), Number(i)}));
 }
 
-// (u + v)ⁿ = Σ ₙCₖ uⁿ⁻ᵏ vᵏ with the coefficients and powers written out:
-// "x³ + 3·x²·1 + 3·x·1² + 1³"; the sum is checked against power.
-TMath BinomialTerms(const TPolynomial& base, int n, const TPolynomial& power) {
-    const TPolynomial p = Normalized(base);
-    int lead = p.Degree;
-    int low = 0;
-    while (p.Num[low].IsZero()) {
-        ++low;
-    }
-    const TPolynomial u = Monomial(PolyCoeff(p, lead), lead);
-    const TPolynomial v = Monomial(PolyCoeff(p, low), low);
+// "x³ + 3·x²·1 + 3·x·1² + 1³".
+TMath BinomialMath(const TBinomialExpansion& expansion) {
     std::vector<TMath> parts;
-    TPolynomial sum;
-    TInteger choose = 1;
-    for (int k = 0; k <= n; ++k) {
+    for (const TBinomialTerm& term : expansion.Terms) {
         std::vector<TMath> factors;
-        if (choose != 1) {
-            factors.push_back(Number(choose));
+        if (term.Choose != 1) {
+            factors.push_back(Number(term.Choose));
         }
-        PushPower(factors, u, n - k);
-        PushPower(factors, v, k);
-        TPolynomial term = Monomial({choose, 1}, 0);
-        for (int i = 0; i < n - k; ++i) {
-            term = term * u;
-        }
-        for (int i = 0; i < k; ++i) {
-            term = term * v;
-        }
-        sum = sum + term;
-        if (k > 0) {
+        PushPower(factors, term.U, term.UPower);
+        PushPower(factors, term.V, term.VPower);
+        if (&term != &expansion.Terms.front()) {
             parts.push_back(Op("+"));
         }
         for (std::size_t i = 0; i < factors.size(); ++i) {
@@ -913,281 +928,371 @@ TMath BinomialTerms(const TPolynomial& base, int n, const TPolynomial& power) {
             }
             parts.push_back(std::move(factors[i]));
         }
-        choose = choose * (n - k) / (k + 1);
     }
-    Check(sum == power, "二項定理");
     return MathRow(std::move(parts));
 }
 
-// A polynomial power: the binomial theorem for two terms, repeated products otherwise.
-void PolynomialPowerLines(const TPolynomial& f, int n, const TPolynomial& power, TMath head,
+// A polynomial power from `head`, multiplied out as the method says.
+void PolynomialPowerLines(const TPolynomialPowerSteps& steps, TMath head,
                           std::vector<TMath>& lines) {
+    const TPolynomial& power = steps.Power.Power;
+    std::visit(TStepWriter{
+                   [&](const TPowerAsIs&) { lines.push_back(Equals(head, PolynomialMath(power))); },
+                   [&](const TBinomialExpansion& expansion) {
+                       lines.push_back(Equals(head, BinomialMath(expansion)));
+                       lines.push_back(MathRow({Op("="), PolynomialMath(power)}));
+                   },
+                   [&](const TRepeatedProduct& repeated) {
+                       // (f)(f)(f), then (f²)(f) with the first two multiplied out, then f³.
+                       const int n = steps.Exponent;
+                       const auto factors = [&](const TPolynomial* done, int copies) {
+                           std::vector<TMath> parts;
+                           if (done != nullptr) {
+                               parts.push_back(Paren(PolynomialMath(*done)));
+                           }
+                           for (int i = 0; i < copies; ++i) {
+                               parts.push_back(Paren(PolynomialMath(steps.F)));
+                           }
+                           return MathRow(std::move(parts));
+                       };
+                       lines.push_back(Equals(head, factors(nullptr, n)));
+                       for (int k = 2; k <= n; ++k) {
+                           const TPolynomial& p = repeated.Products[k - 2];
+                           lines.push_back(
+                               MathRow({Op("="), k < n ? factors(&p, n - k) : PolynomialMath(p)}));
+                       }
+                   },
+               },
+               steps.Method);
+}
+
+std::optional<TMath> WriteOperation(const TOperationSteps& steps) {
+    std::vector<TMath> lines;
+    // "fⁿ" with the base as the problem line writes it.
+    const auto raised = [](const TMath& problem, const TInteger& n) {
+        return MathParts(TMathKind::Power, {problem.Parts[0].Parts[0], Number(n)});
+    };
+    return std::visit(
+        TStepWriter{
+            [&](const TSumSteps& s) {
+                return SumProductMath(OperationProblem(s.Operation, s.F, s.G), TermsInX(s.Terms),
+                                      s.Value);
+            },
+            [&](const TProductSteps& s) {
+                std::vector<TMath> parts;
+                for (const TPolynomial& part : s.Parts) {
+                    if (!parts.empty()) {
+                        parts.push_back(Op("+"));
+                    }
+                    parts.push_back(Paren(PolynomialMath(part)));
+                }
+                std::optional<TMath> middle;
+                if (!parts.empty()) {
+                    middle = MathRow(std::move(parts));
+                }
+                return SumProductMath(OperationProblem(TOperation::Multiply, s.F, s.G),
+                                      std::move(middle), s.Value);
+            },
+            [&](const TQuotientSteps& s) -> std::optional<TMath> {
+                lines.push_back(DivisionMath(s.Division));
+                lines.push_back(QuotientAnswer(s.Quotient));
+                return MathLines(std::move(lines));
+            },
+            [&](const TCommonSteps& s) -> std::optional<TMath> {
+                for (const TDivisionLine& line : s.Euclid) {
+                    lines.push_back(DivisionMath(line));
+                }
+                std::vector<TMath> named = {Word("最大公約数は"), PolynomialMath(s.Last)};
+                if (s.Scaled) {
+                    named.push_back(Word("を定数倍して"));
+                    named.push_back(PolynomialMath(s.Gcd));
+                }
+                lines.push_back(MathRow(std::move(named)));
+                if (s.Operation == TOperation::Lcm) {
+                    lines.push_back(MathRow(
+                        {Word("最小公倍数は"),
+                         MathParts(TMathKind::Fraction, {ProductOf(s.F, s.G), Operand(s.Gcd)}),
+                         Op("="), PolynomialMath(s.Result.Value)}));
+                }
+                // The factored answer, unless the line above already ends in it.
+                TMath answer = CommonAnswer(s.Result);
+                if (MathToUnicode(answer) != MathToUnicode(PolynomialMath(s.Result.Value))) {
+                    lines.push_back(MathRow({Op("="), std::move(answer)}));
+                }
+                return MathLines(std::move(lines));
+            },
+            [&](const TPolynomialPowerSteps& s) -> std::optional<TMath> {
+                const TMath problem = OperationProblem(TOperation::Power, s.F, s.G);
+                if (!s.Reciprocal) {
+                    PolynomialPowerLines(s, problem, lines);
+                    return MathLines(std::move(lines));
+                }
+                const TMath power = raised(problem, s.Exponent);
+                lines.push_back(
+                    Equals(problem, MathParts(TMathKind::Fraction, {Number(1), power})));
+                PolynomialPowerLines(s, power, lines);
+                lines.push_back(Equals(problem, PowerAnswer(s.Power)));
+                return MathLines(std::move(lines));
+            },
+            [&](const TConstantPowerSteps& s) -> std::optional<TMath> {
+                const TMath problem = OperationProblem(TOperation::Power, s.F, s.G);
+                std::vector<TMath> parts = {problem, Op("=")};
+                if (s.Reciprocal) {
+                    parts.push_back(
+                        MathParts(TMathKind::Fraction, {Number(1), raised(problem, s.Exponent)}));
+                    parts.push_back(Op("="));
+                } else if (s.Factors > 0) {
+                    std::vector<TMath> factors;
+                    for (int i = 0; i < s.Factors; ++i) {
+                        if (i > 0) {
+                            factors.push_back(Dot());
+                        }
+                        factors.push_back(Factor(s.Base));
+                    }
+                    parts.push_back(MathRow(std::move(factors)));
+                    parts.push_back(Op("="));
+                }
+                parts.push_back(PowerAnswer(s.Power));
+                lines.push_back(MathRow(std::move(parts)));
+                return MathLines(std::move(lines));
+            },
+            [&](const TSubstitutionSteps& s) -> std::optional<TMath> {
+                // Each xⁱ of f replaced by g(x)ⁱ.
+                std::vector<TMathTerm> terms;
+                for (const TPolyTerm& term : s.Terms) {
+                    TMath unknown = MathRow({});
+                    if (term.Power == 1) {
+                        unknown = Operand(s.G);
+                    } else if (term.Power > 1) {
+                        unknown = MathParts(TMathKind::Power, {Operand(s.G), Number(term.Power)});
+                    }
+                    terms.push_back({term.Coefficient, std::move(unknown)});
+                }
+                const TMath head =
+                    MathRow({Letter("f"), Paren(MathRow({Letter("g"), Paren(Letter("x"))}))});
+                const TMath put = TermsMath(terms);
+                const TMath answer = PolynomialAnswer(s.Value);
+                std::vector<TMath> parts = {head, Op("="), put};
+                if (MathToUnicode(put) != MathToUnicode(answer)) {
+                    parts.push_back(Op("="));
+                    parts.push_back(answer);
+                }
+                lines.push_back(MathRow(std::move(parts)));
+                return MathLines(std::move(lines));
+            },
+        },
+        steps);
+}
+
+// A sum or difference with the brackets taken off; a product by the
+// distributive law where both factors have more than one term.
+TOperationSteps SumProductSteps(TOperation operation, const TPolynomial& f, const TPolynomial& g,
+                                const TPolynomial& value) {
+    const TPolynomial nf = Normalized(f);
+    const TPolynomial ng = Normalized(g);
+    if (operation == TOperation::Multiply) {
+        TProductSteps steps{f, g, {}, Normalized(value)};
+        if (TermCount(nf) > 1 && TermCount(ng) > 1) {
+            TPolynomial total;
+            for (int i = nf.Degree; i >= 0; --i) {
+                if (IsZero(PolyCoeff(nf, i))) {
+                    continue;
+                }
+                steps.Parts.push_back(Monomial(PolyCoeff(nf, i), i) * ng);
+                total = total + steps.Parts.back();
+            }
+            Check(total == steps.Value, "分配法則");
+        }
+        Check((nf * ng) == steps.Value, "積");
+        return steps;
+    }
+    TSumSteps steps{operation, f, g, {}, Normalized(value)};
+    AppendTerms(nf, {1, 1}, steps.Terms);
+    AppendTerms(ng, {operation == TOperation::Add ? 1 : -1, 1}, steps.Terms);
+    const TPolynomial expected = operation == TOperation::Add ? (nf + ng) : (nf - ng);
+    Check(expected == steps.Value, "和と差");
+    return steps;
+}
+
+// A polynomial base: the binomial theorem for two terms, repeated products
+// for more, the power as it stands for one term or an exponent below 2.
+TPowerMethod PolynomialPowerMethod(const TPolynomial& f, int n, const TPolynomial& power) {
+    const auto repeated = [&] {
+        TPolynomial p = Monomial({1, 1}, 0);
+        for (int i = 0; i < n; ++i) {
+            p = p * f;
+        }
+        return p;
+    };
     if (n <= 1) {
         Check((n == 0 ? Monomial({1, 1}, 0) : Normalized(f)) == power, "累乗");
-        lines.push_back(Equals(std::move(head), PolynomialMath(power)));
-        return;
+        return TPowerAsIs{};
     }
     if (TermCount(f) == 2) {
-        lines.push_back(Equals(std::move(head), BinomialTerms(f, n, power)));
-        lines.push_back(MathRow({Op("="), PolynomialMath(power)}));
-        return;
+        // (u + v)ⁿ = Σ ₙCₖ uⁿ⁻ᵏ vᵏ.
+        const TPolynomial p = Normalized(f);
+        int low = 0;
+        while (IsZero(PolyCoeff(p, low))) {
+            ++low;
+        }
+        const TPolynomial u = Monomial(PolyCoeff(p, p.Degree), p.Degree);
+        const TPolynomial v = Monomial(PolyCoeff(p, low), low);
+        TBinomialExpansion expansion;
+        TPolynomial sum;
+        TInteger choose = 1;
+        for (int k = 0; k <= n; ++k) {
+            TPolynomial term = Monomial({choose, 1}, 0);
+            for (int i = 0; i < n - k; ++i) {
+                term = term * u;
+            }
+            for (int i = 0; i < k; ++i) {
+                term = term * v;
+            }
+            sum = sum + term;
+            expansion.Terms.push_back({choose, u, n - k, v, k});
+            choose = choose * (n - k) / (k + 1);
+        }
+        Check(sum == power, "二項定理");
+        return expansion;
     }
     if (TermCount(f) == 1) {
-        Check(
-            power ==
-                [&] {
-                    TPolynomial p = Monomial({1, 1}, 0);
-                    for (int i = 0; i < n; ++i) {
-                        p = p * f;
-                    }
-                    return p;
-                }(),
-            "累乗");
-        lines.push_back(Equals(std::move(head), PolynomialMath(power)));
-        return;
+        Check(power == repeated(), "累乗");
+        return TPowerAsIs{};
     }
-    // (f)(f)(f), then (f²)(f) with the first two multiplied out, then f³.
-    const auto factors = [&](const TPolynomial* done, int copies) {
-        std::vector<TMath> parts;
-        if (done != nullptr) {
-            parts.push_back(Paren(PolynomialMath(*done)));
-        }
-        for (int i = 0; i < copies; ++i) {
-            parts.push_back(Paren(PolynomialMath(f)));
-        }
-        return MathRow(std::move(parts));
-    };
-    lines.push_back(Equals(std::move(head), factors(nullptr, n)));
+    TRepeatedProduct product;
     TPolynomial p = Normalized(f);
     for (int k = 2; k <= n; ++k) {
         p = p * f;
-        lines.push_back(MathRow({Op("="), k < n ? factors(&p, n - k) : PolynomialMath(p)}));
+        product.Products.push_back(p);
     }
     Check(p == power, "累乗");
+    return product;
+}
+
+// f to the power g as the window raised it.
+std::optional<TOperationSteps> PowerSteps(const TPolynomial& f, const TPolynomial& g,
+                                          const TPower& power) {
+    const std::optional<TInteger> exponent = PolyToInt(Normalized(g));
+    if (!exponent || power.TooLong) {
+        return std::nullopt;
+    }
+    Check(*exponent == power.Exponent, "指数");
+    const TInteger size = Abs(power.Exponent);
+    const bool negative = power.Exponent.Sign() < 0;
+    if (!power.ConstantBase) {
+        Check(!PolyIsZero(Normalized(f)) && Normalized(f).Degree > 0 && size <= kMaxDegree, "累乗");
+        const int n = static_cast<int>(size.ToLong());
+        return TPolynomialPowerSteps{f,    g, negative, n, PolynomialPowerMethod(f, n, power.Power),
+                                     power};
+    }
+    // A constant c: cⁿ exactly, checked against the digits of the answer.
+    const TRational c = Reduced(PolyCoeff(f, 0));
+    Check(!(IsZero(c) && negative), "0 の負の累乗");
+    TInteger top = 1;
+    TInteger bottom = 1;
+    bool odd = size.IsOdd();
+    if (IsZero(c)) {
+        top = size.IsZero() ? 1 : 0;
+        odd = false;
+    } else if (Abs(c.Num) != 1 || c.Den != 1) {
+        Check(size.FitsLong() && size.ToLong() <= 4000, "累乗の桁数");
+        top = Power(Abs(c.Num), static_cast<unsigned long>(size.ToLong()));
+        bottom = Power(c.Den, static_cast<unsigned long>(size.ToLong()));
+    }
+    if (negative) {
+        std::swap(top, bottom);
+    }
+    Check(top.Text() == power.Numerator && bottom.Text() == power.Denominator &&
+              power.Negative == (Negative(c) && odd),
+          "累乗の値");
+    // Up to six factors are written out: "(−2)³ = (−2)·(−2)·(−2) = −8".
+    const int factors = !negative && size >= 2 && size <= 6 ? static_cast<int>(size.ToLong()) : 0;
+    return TConstantPowerSteps{f, g, c, size, negative, factors, power};
 }
 
 } // namespace
 
-namespace {
-
-// The terms of sign·p from the highest power down, as a row of signed terms.
-void AppendTerms(const TPolynomial& p, const TRational& sign, std::vector<TMathTerm>& terms) {
-    const TPolynomial q = Normalized(p);
-    for (int i = q.Degree; i >= 0; --i) {
-        const TRational c = PolyCoeff(q, i);
-        if (!c.Num.IsZero()) {
-            TMath unit = i == 0 ? MathRow({}) : i == 1 ? Letter("x") : Power(Letter("x"), i);
-            terms.push_back({sign * c, std::move(unit)});
-        }
-    }
-}
-
-// "(x² + 1) − (2x − 3) = x² + 1 − 2x + 3 = x² − 2x + 4": the brackets
-// taken off, then like terms collected; a product by the distributive law,
-// "(x + 1) × (x² − 2) = (x³ − 2x) + (x² − 2) = x³ + x² − 2x − 2".
-std::optional<TMath> SumProductWorking(TOperation operation, const TPolynomial& f,
-                                       const TPolynomial& g, const TPolynomial& value) {
-    const TPolynomial nf = Normalized(f);
-    const TPolynomial ng = Normalized(g);
-    if (PolyIsZero(nf) || PolyIsZero(ng)) {
-        return std::nullopt;
-    }
-    std::vector<TMath> row{OperationProblem(operation, f, g), Op("=")};
-    if (operation == TOperation::Multiply) {
-        std::vector<TMathTerm> terms;
-        AppendTerms(nf, {1, 1}, terms);
-        TPolynomial total;
-        std::vector<TMath> partial;
-        if (terms.size() > 1 && TermCount(ng) > 1) {
-            for (int i = nf.Degree; i >= 0; --i) {
-                if (PolyCoeff(nf, i).Num.IsZero()) {
-                    continue;
-                }
-                const TPolynomial part = Monomial(PolyCoeff(nf, i), i) * ng;
-                total = total + part;
-                if (!partial.empty()) {
-                    partial.push_back(Op("+"));
-                }
-                partial.push_back(Paren(PolynomialMath(part)));
-            }
-            Check(total == Normalized(value), "分配法則");
-            row.push_back(MathRow(std::move(partial)));
-            row.push_back(Op("="));
-        }
-        Check((nf * ng) == Normalized(value), "積");
-    } else {
-        const TRational sign{operation == TOperation::Add ? 1 : -1, 1};
-        std::vector<TMathTerm> terms;
-        AppendTerms(nf, {1, 1}, terms);
-        AppendTerms(ng, sign, terms);
-        const TPolynomial expected = operation == TOperation::Add ? (nf + ng) : (nf - ng);
-        Check(expected == Normalized(value), "和と差");
-        row.push_back(TermsMath(terms));
-        row.push_back(Op("="));
-    }
-    // A step that changes nothing is left out, and so is a working that has none.
-    TMath answer = PolynomialMath(Normalized(value));
-    if (SameForm(row[0], answer)) {
-        return std::nullopt;
-    }
-    if (row.size() > 2 && (SameForm(row[2], row[0]) || SameForm(row[2], answer))) {
-        row.resize(2);
-    }
-    row.push_back(std::move(answer));
-    return MathLines({MathRow(std::move(row))});
-}
-
-} // namespace
-
-std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f,
-                                      const TPolynomial& g, const TOperationResult& result) {
-    std::vector<TMath> lines;
+std::optional<TOperationSteps> SolveOperationSteps(TOperation operation, const TPolynomial& f,
+                                                   const TPolynomial& g,
+                                                   const TOperationResult& result) {
     switch (operation) {
     case TOperation::Add:
     case TOperation::Subtract:
     case TOperation::Multiply:
-        return SumProductWorking(operation, f, g, result.Value);
-    case TOperation::Divide: {
+        if (PolyIsZero(Normalized(f)) || PolyIsZero(Normalized(g))) {
+            return std::nullopt;
+        }
+        return SumProductSteps(operation, f, g, result.Value);
+    case TOperation::Divide:
         if (PolyIsZero(Normalized(g))) {
             return std::nullopt;
         }
-        lines.push_back(DivisionLine(f, g, result.Quotient.Quotient, result.Quotient.Remainder));
-        lines.push_back(QuotientAnswer(result.Quotient));
-        break;
-    }
+        return TQuotientSteps{Division(f, g, result.Quotient.Quotient, result.Quotient.Remainder),
+                              result.Quotient};
     case TOperation::Gcd:
     case TOperation::Lcm: {
         if (PolyIsZero(Normalized(f)) || PolyIsZero(Normalized(g))) {
             return std::nullopt;
         }
-        const TPolynomial last = EuclidLines(f, g, lines);
+        TCommonSteps steps;
+        steps.Operation = operation;
+        steps.F = f;
+        steps.G = g;
+        // Euclid's algorithm, the larger degree first.
+        TPolynomial a = Normalized(f);
+        TPolynomial b = Normalized(g);
+        if (a.Degree < b.Degree) {
+            std::swap(a, b);
+        }
+        for (int step = 0; !PolyIsZero(b); ++step) {
+            Check(step <= 2 * kMaxDegree + 2, "互除法の長さ");
+            const TPolyDivision division = DivMod(a, b);
+            steps.Euclid.push_back(Division(a, b, division.Quotient, division.Remainder));
+            a = b;
+            b = Normalized(division.Remainder);
+        }
+        steps.Last = a;
         // The window's gcd is the last remainder times a constant.
         const TCommonPolynomial gcd = operation == TOperation::Gcd ? result.Common : GcdOf(f, g);
-        const TPolyDivision scaled = DivMod(gcd.Value, last);
+        const TPolyDivision scaled = DivMod(gcd.Value, steps.Last);
         const TPolynomial scale = Normalized(scaled.Quotient);
         Check(PolyIsZero(Normalized(scaled.Remainder)) && scale.Degree == 0 && !PolyIsZero(scale),
               "最大公約数");
-        std::vector<TMath> named = {Word("最大公約数は"), PolynomialMath(last)};
-        if (last != gcd.Value) {
-            named.push_back(Word("を定数倍して"));
-            named.push_back(PolynomialMath(gcd.Value));
-        }
-        lines.push_back(MathRow(std::move(named)));
+        steps.Gcd = gcd.Value;
+        steps.Scaled = steps.Last != gcd.Value;
         if (operation == TOperation::Lcm) {
             // f·(g/gcd), as the window forms it; f·g itself may pass the degree limit.
             const TPolyDivision cofactor = DivMod(g, gcd.Value);
             Check(PolyIsZero(Normalized(cofactor.Remainder)) &&
                       f * cofactor.Quotient == result.Common.Value,
                   "最小公倍数");
-            lines.push_back(
-                MathRow({Word("最小公倍数は"),
-                         MathParts(TMathKind::Fraction, {ProductOf(f, g), Operand(gcd.Value)}),
-                         Op("="), PolynomialMath(result.Common.Value)}));
         }
-        // The factored answer, unless the line above already ends in it.
-        TMath answer = CommonAnswer(result.Common);
-        if (MathToUnicode(answer) != MathToUnicode(PolynomialMath(result.Common.Value))) {
-            lines.push_back(MathRow({Op("="), std::move(answer)}));
-        }
-        break;
+        steps.Result = result.Common;
+        return steps;
     }
-    case TOperation::Power: {
-        const TPower& power = result.Power;
-        const std::optional<TInteger> exponent = PolyToInt(Normalized(g));
-        if (!exponent || power.TooLong) {
-            return std::nullopt;
-        }
-        Check(*exponent == power.Exponent, "指数");
-        const TMath problem = OperationProblem(TOperation::Power, f, g);
-        const TMath answer = PowerAnswer(power);
-        const TInteger size = Abs(power.Exponent);
-        const bool negative = power.Exponent.Sign() < 0;
-        TMath base = problem.Parts[0].Parts[0];
-        const auto raised = [&] { return MathParts(TMathKind::Power, {base, Number(size)}); };
-        if (!power.ConstantBase) {
-            Check(!PolyIsZero(Normalized(f)) && Normalized(f).Degree > 0 && size <= kMaxDegree,
-                  "累乗");
-            if (negative) {
-                lines.push_back(
-                    Equals(problem, MathParts(TMathKind::Fraction, {Number(1), raised()})));
-                PolynomialPowerLines(f, static_cast<int>(size.ToLong()), power.Power, raised(),
-                                     lines);
-                lines.push_back(Equals(problem, answer));
-            } else {
-                PolynomialPowerLines(f, static_cast<int>(size.ToLong()), power.Power, problem,
-                                     lines);
-            }
-            break;
-        }
-        // A constant c: cⁿ exactly, checked against the digits of the answer.
-        const TRational c = Reduced(PolyCoeff(f, 0));
-        Check(!(c.Num.IsZero() && negative), "0 の負の累乗");
-        TInteger top = 1;
-        TInteger bottom = 1;
-        bool odd = size.IsOdd();
-        if (c.Num.IsZero()) {
-            top = size.IsZero() ? 1 : 0;
-            odd = false;
-        } else if (Abs(c.Num) != 1 || c.Den != 1) {
-            Check(size.FitsLong() && size.ToLong() <= 4000, "累乗の桁数");
-            top = Power(Abs(c.Num), static_cast<unsigned long>(size.ToLong()));
-            bottom = Power(c.Den, static_cast<unsigned long>(size.ToLong()));
-        }
-        if (negative) {
-            std::swap(top, bottom);
-        }
-        Check(top.Text() == power.Numerator && bottom.Text() == power.Denominator &&
-                  power.Negative == (c.Num.Sign() < 0 && odd),
-              "累乗の値");
-        std::vector<TMath> parts = {problem, Op("=")};
-        if (negative) {
-            parts.push_back(MathParts(TMathKind::Fraction, {Number(1), raised()}));
-            parts.push_back(Op("="));
-        } else if (size >= 2 && size <= 6) {
-            std::vector<TMath> factors;
-            for (long i = 0; i < size.ToLong(); ++i) {
-                if (i > 0) {
-                    factors.push_back(Dot());
-                }
-                factors.push_back(Factor(c));
-            }
-            parts.push_back(MathRow(std::move(factors)));
-            parts.push_back(Op("="));
-        }
-        parts.push_back(answer);
-        lines.push_back(MathRow(std::move(parts)));
-        break;
-    }
+    case TOperation::Power:
+        return PowerSteps(f, g, result.Power);
     case TOperation::Substitute: {
         // Each xⁱ of f replaced by g(x)ⁱ.
         const TPolynomial p = Normalized(f);
-        std::vector<TMathTerm> terms;
+        TSubstitutionSteps steps{g, {}, result.Value};
         for (int i = p.Degree; i >= 0; --i) {
-            TMath unknown = MathRow({});
-            if (i == 1) {
-                unknown = Operand(g);
-            } else if (i > 1) {
-                unknown = MathParts(TMathKind::Power, {Operand(g), Number(i)});
-            }
-            terms.push_back({Reduced(PolyCoeff(p, i)), std::move(unknown)});
+            steps.Terms.push_back({Reduced(PolyCoeff(p, i)), i});
         }
-        TPolynomial composed;
-        composed = Compose(f, g);
-        Check(composed == result.Value, "合成関数");
-        const TMath head =
-            MathRow({Letter("f"), Paren(MathRow({Letter("g"), Paren(Letter("x"))}))});
-        const TMath put = TermsMath(terms);
-        const TMath answer = PolynomialAnswer(result.Value);
-        std::vector<TMath> parts = {head, Op("="), put};
-        if (MathToUnicode(put) != MathToUnicode(answer)) {
-            parts.push_back(Op("="));
-            parts.push_back(answer);
-        }
-        lines.push_back(MathRow(std::move(parts)));
-        break;
+        Check(Compose(f, g) == result.Value, "合成関数");
+        return steps;
     }
     }
-    return MathLines(std::move(lines));
+    return std::nullopt;
+}
+
+std::optional<TMath> OperationWorking(TOperation operation, const TPolynomial& f,
+                                      const TPolynomial& g, const TOperationResult& result) {
+    const std::optional<TOperationSteps> steps = SolveOperationSteps(operation, f, g, result);
+    if (!steps) {
+        return std::nullopt;
+    }
+    return WriteOperation(*steps);
 }
 
 } // namespace arith

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs the tests:
 #   ./test.sh --quick     the everyday check (a few minutes): in build/, only what these tests
-#                         need, then the unit tables, the format and layering checks, the UI
-#                         scripts, the check of vorantel --solve against the windows, and a small
+#                         need, then the unit tables (every window's answers without the windows
+#                         among them), the format and layering checks, the UI scripts, the
+#                         check of vorantel --solve against the windows, and a small
 #                         SymPy oracle through the real windows (30 cases per window, oracle.windows)
 #   ./test.sh             all of the three below, one after the other (what CI runs)
 #   ./test.sh --normal    the normal build in build/: unit tests, UI scripts, the SymPy oracle

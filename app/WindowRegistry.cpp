@@ -261,6 +261,8 @@ QWidget* CreateChildWindow(QWidget* main, TBoardHistory& history, const char* cl
         window = new TAnswerBoard(main, history);
     } else if (const TWindowEntry* entry = FindWindow(className)) {
         window = entry->Create(main);
+        window->setObjectName(QString::fromLatin1(entry->Class));
+        window->setWindowTitle(QString::fromUtf8(entry->Caption));
     }
     if (auto* tool = qobject_cast<ToolForm*>(window)) {
         QObject::connect(tool, &ToolForm::Calculated, &history, &TBoardHistory::Add);

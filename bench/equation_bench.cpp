@@ -27,8 +27,9 @@ TPolynomial Read(const char* text) {
 
 TPolynomial Quadratic(std::int32_t a, std::int32_t b, std::int32_t c) {
     TPolynomial p;
-    p = TPolynomial{};
-    p.Num = {c, b, a};
+    p.SetCoeff(0, {c, 1});
+    p.SetCoeff(1, {b, 1});
+    p.SetCoeff(2, {a, 1});
     p = Normalized(p);
     return p;
 }

@@ -184,12 +184,12 @@ double Held(double y, const arith::TGraphRange& range) {
 QList<QPointF> CurvePoints(const arith::TGraph& graph, const arith::TPolynomial& f) {
     const arith::TGraphRange& range = graph.Range;
     QList<QPointF> points;
-    if (f.Degree <= 1) {
+    if (f.Degree() <= 1) {
         // y = m (x − middle) + c, c worked out exactly at the view's middle.
         const double wide = 4 * std::max(range.XMax - range.XMin, range.YMax - range.YMin);
         const double middle = (range.XMin + range.XMax) / 2;
         const double c = arith::DrawnValue(graph, f, middle);
-        const double m = f.Degree == 1 ? arith::ApproxRational(arith::PolyCoeff(f, 1)) : 0;
+        const double m = f.Degree() == 1 ? arith::ApproxRational(arith::PolyCoeff(f, 1)) : 0;
         double from = range.XMin - wide;
         double to = range.XMax + wide;
         if (m != 0) {
@@ -736,7 +736,7 @@ void TGraphView::Build() {
         QPen pen(colour);
         pen.setWidthF(2.2 * zoom);
         const QList<QPointF> points = CurvePoints(graph, curve.F);
-        if (curve.F.Degree <= 1) {
+        if (curve.F.Degree() <= 1) {
             if (points.size() == 2) {
                 straight(points[0], points[1], pen, Text(curve.Label));
             } else {

@@ -59,19 +59,19 @@ struct TContentSplit {
 TContentSplit ContentSplit(const TPolynomial& p) {
     TInteger lcm = 1;
     TInteger g = 0;
-    for (int i = 0; i <= p.Degree; ++i) {
-        if (!p.Num[i].IsZero()) {
-            lcm = lcm / Gcd(lcm, p.Den[i]) * p.Den[i];
-            g = Gcd(g, p.Num[i]);
+    for (int i = 0; i <= p.Degree(); ++i) {
+        if (!p.Num(i).IsZero()) {
+            lcm = lcm / Gcd(lcm, p.Den(i)) * p.Den(i);
+            g = Gcd(g, p.Num(i));
         }
     }
-    if (p.Num[p.Degree].Sign() < 0) {
+    if (p.Num(p.Degree()).Sign() < 0) {
         g = -g;
     }
     TContentSplit s{{g, lcm}, {}};
-    for (int i = 0; i <= p.Degree; ++i) {
-        if (!p.Num[i].IsZero()) {
-            s.P.SetCoeff(i, DivExact(p.Num[i], g) * DivExact(lcm, p.Den[i]));
+    for (int i = 0; i <= p.Degree(); ++i) {
+        if (!p.Num(i).IsZero()) {
+            s.P.SetCoeff(i, DivExact(p.Num(i), g) * DivExact(lcm, p.Den(i)));
         }
     }
     return s;
@@ -229,9 +229,9 @@ void GatherEqual(std::vector<TIntPoly>& list) {
 
 void ToPoly(const TIntPoly& p, TPolynomial& r) {
     r = TPolynomial{};
-    r.Degree = std::max(p.Degree(), 0);
-    for (int i = 0; i <= r.Degree; ++i) {
-        r.Num[i] = p.Coeff(i);
+    r.SetDegree(std::max(p.Degree(), 0));
+    for (int i = 0; i <= r.Degree(); ++i) {
+        r.SetCoeff(i, p.Coeff(i));
     }
 }
 
@@ -245,11 +245,10 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
     f = TFactorList{};
     int next = 0;
     const TContentSplit split = ContentSplit(p);
-    if (split.Content.Num != 1 || split.Content.Den != 1) {
-        f[next].Num[0] = split.Content.Num;
-        f[next++].Den[0] = split.Content.Den;
+    if (split.Content.Num() != 1 || split.Content.Den() != 1) {
+        f[next++].SetCoeff(0, split.Content);
     }
-    if (p.Degree == 0) {
+    if (p.Degree() == 0) {
         if (next == 0) {
             f[next] = ConstantPolynomial({1, 1});
         }
@@ -293,8 +292,8 @@ void PolyGcd(TPolynomial a, TPolynomial b, TPolynomial& g) {
     const TContentSplit sb = ContentSplit(b);
     TIntPoly common;
     fmpz_poly_gcd(common.Raw(), sa.P.Raw(), sb.P.Raw());
-    if (sa.Content.Den == 1 && sb.Content.Den == 1) {
-        const TInteger scale = Gcd(sa.Content.Num, sb.Content.Num);
+    if (sa.Content.Den() == 1 && sb.Content.Den() == 1) {
+        const TInteger scale = Gcd(sa.Content.Num(), sb.Content.Num());
         fmpz_poly_scalar_mul_fmpz(common.Raw(), common.Raw(), scale.Raw());
     }
     ToPoly(common, g);

@@ -105,7 +105,7 @@ public:
                 return std::nullopt;
             }
             if (negative) {
-                term.Coefficient.Num = -std::move(term.Coefficient.Num);
+                term.Coefficient = -term.Coefficient;
             }
             terms.push_back(term);
         }
@@ -173,9 +173,8 @@ private:
                 throw DenominatorError(text_, false);
             }
         }
-        value = decimal ? DecimalValue(num, fraction) : TRational{num, 1};
-        value.Den *= den;
-        value = Reduced(value);
+        const TRational typed = decimal ? DecimalValue(num, fraction) : TRational{num, 1};
+        value = TRational{typed.Num(), typed.Den() * den};
         return true;
     }
 
@@ -191,24 +190,24 @@ std::string PolyToText(const TPolynomial& p) {
 }
 
 std::string PolyToTextVar(const TPolynomial& p, char letter) {
-    const int d = std::clamp<int>(p.Degree, 0, kMaxDegree);
+    const int d = std::clamp<int>(p.Degree(), 0, kMaxDegree);
     if (d == 0) {
-        return ConstantText(p.Num[0], p.Den[0]);
+        return ConstantText(p.Num(0), p.Den(0));
     }
-    std::string s = CoefficientText(p.Num[d], p.Den[d]) + PowerText(letter, d);
+    std::string s = CoefficientText(p.Num(d), p.Den(d)) + PowerText(letter, d);
     for (int i = d - 1; i >= 1; --i) {
-        if (p.Num[i].Sign() > 0) {
+        if (p.Num(i).Sign() > 0) {
             s += "+";
         }
-        if (!p.Num[i].IsZero()) {
-            s += CoefficientText(p.Num[i], p.Den[i]) + PowerText(letter, i);
+        if (!p.Num(i).IsZero()) {
+            s += CoefficientText(p.Num(i), p.Den(i)) + PowerText(letter, i);
         }
     }
-    if (p.Num[0].Sign() > 0) {
+    if (p.Num(0).Sign() > 0) {
         s += "+";
     }
-    if (!p.Num[0].IsZero()) {
-        s += ConstantText(p.Num[0], p.Den[0]);
+    if (!p.Num(0).IsZero()) {
+        s += ConstantText(p.Num(0), p.Den(0));
     }
     return s;
 }
@@ -217,8 +216,7 @@ bool ParseCoefficient(const std::string& text, TPolynomial& c) {
     TRational r;
     bool ok = ParseRational(text, r);
     c = TPolynomial{};
-    c.Num[0] = std::move(r.Num);
-    c.Den[0] = std::move(r.Den);
+    c.SetCoeff(0, std::move(r));
     return ok;
 }
 

@@ -15,12 +15,12 @@ using TRatPoly = std::array<TRational, kMaxDegree + 1>;
 
 // The Degree field as an index that is safe to use, whatever the record holds.
 int TopIndex(const TPolynomial& p) {
-    return std::clamp<int>(p.Degree, 0, kMaxDegree);
+    return std::clamp<int>(p.Degree(), 0, kMaxDegree);
 }
 
 TRational Coefficient(const TPolynomial& p, int i) {
-    const TRational c = Reduced({p.Num[i], p.Den[i]});
-    if (c.Den.IsZero()) {
+    const TRational c = Reduced({p.Num(i), p.Den(i)});
+    if (c.Den().IsZero()) {
         throw ZeroDivideError();
     }
     return c;
@@ -36,7 +36,7 @@ TRatPoly Widen(const TPolynomial& p, int top) {
 
 int RatDegree(const TRatPoly& w) {
     for (int i = kMaxDegree; i > 0; --i) {
-        if (!w[i].Num.IsZero()) {
+        if (!w[i].Num().IsZero()) {
             return i;
         }
     }
@@ -44,17 +44,17 @@ int RatDegree(const TRatPoly& w) {
 }
 
 bool RatIsZero(const TRatPoly& w) {
-    return RatDegree(w) == 0 && w[0].Num.IsZero();
+    return RatDegree(w) == 0 && w[0].Num().IsZero();
 }
 
 TRatPoly Product(const TRatPoly& a, const TRatPoly& b) {
     TRatPoly r{};
     for (int i = 0; i <= kMaxDegree; ++i) {
-        if (a[i].Num.IsZero()) {
+        if (a[i].Num().IsZero()) {
             continue;
         }
         for (int j = 0; j <= kMaxDegree; ++j) {
-            if (b[j].Num.IsZero()) {
+            if (b[j].Num().IsZero()) {
                 continue;
             }
             if (i + j > kMaxDegree) {
@@ -68,10 +68,9 @@ TRatPoly Product(const TRatPoly& a, const TRatPoly& b) {
 
 TPolynomial Stored(TRatPoly w) {
     TPolynomial r;
-    r.Degree = RatDegree(w);
+    r.SetDegree(RatDegree(w));
     for (int i = 0; i <= kMaxDegree; ++i) {
-        r.Num[i] = std::move(w[i].Num);
-        r.Den[i] = std::move(w[i].Den);
+        r.SetCoeff(i, std::move(w[i]));
     }
     return r;
 }
@@ -79,49 +78,48 @@ TPolynomial Stored(TRatPoly w) {
 } // namespace
 
 TPolynomial Normalized(TPolynomial p) {
-    p.Degree = 0;
+    int degree = 0;
     for (int i = kMaxDegree; i > 0; --i) {
-        if (!p.Num[i].IsZero()) {
-            p.Degree = i;
+        if (!p.Num(i).IsZero()) {
+            degree = i;
             break;
         }
     }
-    for (int i = p.Degree; i >= 0; --i) {
-        TRational c = Reduced({p.Num[i], p.Den[i]});
-        p.Num[i] = std::move(c.Num);
-        p.Den[i] = std::move(c.Den);
+    p.SetDegree(degree);
+    for (int i = degree; i >= 0; --i) {
+        p.SetCoeff(i, Reduced(TRational::AsTyped(p.Num(i), p.Den(i))));
     }
     return p;
 }
 
 std::optional<TInteger> PolyToInt(const TPolynomial& p) {
-    if (p.Degree != 0 || p.Den[0] != 1) {
+    if (p.Degree() != 0 || p.Den(0) != 1) {
         return std::nullopt;
     }
-    return p.Num[0];
+    return p.Num(0);
 }
 
 bool PolyIsZero(const TPolynomial& p) {
-    return p.Degree == 0 && p.Num[0].IsZero();
+    return p.Degree() == 0 && p.Num(0).IsZero();
 }
 
 bool PolyIsOne(const TPolynomial& p) {
-    return p.Degree == 0 && p.Num[0] == 1;
+    return p.Degree() == 0 && p.Num(0) == 1;
 }
 
 bool PolyIsX(const TPolynomial& x) {
     const TPolynomial p = Normalized(x);
-    return p.Degree == 1 && p.Num[1] == 1 && p.Num[0].IsZero() && p.Den[0] == 1;
+    return p.Degree() == 1 && p.Num(1) == 1 && p.Num(0).IsZero() && p.Den(0) == 1;
 }
 
 bool operator==(const TPolynomial& x, const TPolynomial& y) {
     const TPolynomial a = Normalized(x);
     const TPolynomial b = Normalized(y);
-    if (a.Degree != b.Degree) {
+    if (a.Degree() != b.Degree()) {
         return false;
     }
-    for (int i = 0; i <= a.Degree; ++i) {
-        if (a.Num[i] != b.Num[i] || a.Den[i] != b.Den[i]) {
+    for (int i = 0; i <= a.Degree(); ++i) {
+        if (a.Num(i) != b.Num(i) || a.Den(i) != b.Den(i)) {
             return false;
         }
     }
@@ -180,9 +178,9 @@ TPolyDivision DivMod(const TPolynomial& dividend, const TPolynomial& divisor) {
     if (PolyIsZero(b)) {
         throw ZeroDivideError();
     }
-    const int m = b.Degree;
+    const int m = b.Degree();
     const TRatPoly lead = Widen(b, m);
-    TRatPoly rest = Widen(a, a.Degree);
+    TRatPoly rest = Widen(a, a.Degree());
     TRatPoly quotient{};
     // Each pass cancels the leading term exactly, so the degree of the rest falls every time.
     while (!RatIsZero(rest) && RatDegree(rest) >= m) {
@@ -209,7 +207,7 @@ TPolynomial Integral(const TPolynomial& p) {
     TRatPoly w{};
     for (int k = TopIndex(p); k >= 0; --k) {
         const TRational c = Coefficient(p, k);
-        if (c.Num.IsZero()) {
+        if (c.Num().IsZero()) {
             continue;
         }
         if (k == kMaxDegree) {
@@ -221,7 +219,7 @@ TPolynomial Integral(const TPolynomial& p) {
 }
 
 TPolynomial Power(const TPolynomial& base, const TPolynomial& e) {
-    const TInteger& n = e.Num[0];
+    const TInteger& n = e.Num(0);
     if (n.Sign() <= 0) {
         return ConstantPolynomial({1, 1});
     }
@@ -233,17 +231,16 @@ TPolynomial Power(const TPolynomial& base, const TPolynomial& e) {
     }
     if (degree == 0) {
         const TRational& c = w[0];
-        if (c.Den == 1 && Abs(c.Num) <= 1) {
-            const bool flip = c.Num.Sign() < 0 && !n.IsOdd();
-            return ConstantPolynomial({flip ? -c.Num : c.Num, 1});
+        if (c.Den() == 1 && Abs(c.Num()) <= 1) {
+            const bool flip = c.Num().Sign() < 0 && !n.IsOdd();
+            return ConstantPolynomial({flip ? -c.Num() : c.Num(), 1});
         }
-        if (PowerTooLong(c.Num, n) || PowerTooLong(c.Den, n)) {
+        if (PowerTooLong(c.Num(), n) || PowerTooLong(c.Den(), n)) {
             throw OverflowError();
         }
         const auto k = static_cast<unsigned long>(n.ToLong());
         TPolynomial r;
-        r.Num[0] = Power(c.Num, k);
-        r.Den[0] = Power(c.Den, k);
+        r.SetCoeff(0, TRational::AsTyped(Power(c.Num(), k), Power(c.Den(), k)));
         return r;
     }
     TRatPoly acc = w;
@@ -272,18 +269,26 @@ TRational PolyCoeff(const TPolynomial& p, int i) {
     if (i < 0 || i > kMaxDegree) {
         return {0, 1};
     }
-    return {p.Num[i], p.Den[i]};
+    return TRational::AsTyped(p.Num(i), p.Den(i));
 }
 
 void PolySetCoeff(TPolynomial& p, int i, TRational c) {
+    p.SetCoeff(i, std::move(c));
+}
+
+void TPolynomial::SetCoeff(int i, TRational c) {
     if (i < 0 || i > kMaxDegree) {
-        if (!c.Num.IsZero()) {
+        if (!c.Num().IsZero()) {
             throw DegreeError();
         }
         return;
     }
-    p.Num[i] = std::move(c.Num);
-    p.Den[i] = std::move(c.Den);
+    num_[i] = c.Num();
+    den_[i] = c.Den();
+}
+
+void TPolynomial::SetDegree(int degree) {
+    degree_ = std::clamp(degree, 0, kMaxDegree);
 }
 
 } // namespace arith

@@ -17,13 +17,33 @@ namespace arith {
 
 inline constexpr int kMaxDegree = 10;
 
-struct TPolynomial {
-    std::int32_t Degree = 0;
-    std::array<TInteger, kMaxDegree + 1> Num{};
-    std::array<TInteger, kMaxDegree + 1> Den{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+// A polynomial as a record of coefficients and a degree. A record read from
+// a field keeps the form it was typed in (2/4 x, a leading 0x^2) until it is
+// normalised; every arithmetic result is normalised. The degree always
+// indexes the coefficients: it lies in 0..kMaxDegree.
+class TPolynomial {
+public:
+    // 0.
+    TPolynomial() = default;
+
+    int Degree() const { return degree_; }
+    // The coefficient of x^i as recorded (0 <= i <= kMaxDegree).
+    const TInteger& Num(int i) const { return num_[i]; }
+    const TInteger& Den(int i) const { return den_[i]; }
+
+    // Records the coefficient of x^i as given, leaving the degree alone;
+    // outside 0..kMaxDegree a zero is ignored and anything else throws DegreeError.
+    void SetCoeff(int i, TRational c);
+    // Records the degree as typed, clamped to 0..kMaxDegree.
+    void SetDegree(int degree);
 
     // p(x), exact and canonical.
     TRational operator()(const TRational& x) const;
+
+private:
+    std::int32_t degree_ = 0;
+    std::array<TInteger, kMaxDegree + 1> num_{};
+    std::array<TInteger, kMaxDegree + 1> den_{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 };
 
 // A quotient and its remainder.
@@ -59,7 +79,8 @@ TPolynomial Integral(const TPolynomial& p);
 TPolynomial Power(const TPolynomial& base, const TPolynomial& e);
 TPolynomial Compose(const TPolynomial& f, const TPolynomial& g); // f(g(x))
 
-// The coefficient of x^i as a fraction, and setting it (not normalised).
+// The coefficient of x^i as recorded (0 outside 0..kMaxDegree), and
+// recording it (p.SetCoeff).
 TRational PolyCoeff(const TPolynomial& p, int i);
 void PolySetCoeff(TPolynomial& p, int i, TRational c);
 

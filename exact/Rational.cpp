@@ -23,23 +23,43 @@ TRational Canonical(TInteger num, TInteger den) {
         den = DivExact(den, g);
     }
     if (den.Sign() < 0) {
-        return {-num, -den};
+        return TRational::AsTyped(-num, -den);
     }
-    return {std::move(num), std::move(den)};
+    return TRational::AsTyped(std::move(num), std::move(den));
 }
 
 // An operand of the arithmetic below: a zero numerator reads as 0 whatever
 // the denominator, n/0 otherwise throws ZeroDivideError.
-TRational Operand(TRational x) {
-    if (x.Num.IsZero()) {
-        x.Den = 1;
-    } else if (x.Den.IsZero()) {
+TRational Operand(const TRational& x) {
+    if (x.Num().IsZero()) {
+        return {};
+    }
+    if (x.Den().IsZero()) {
         throw ZeroDivideError();
     }
     return x;
 }
 
 } // namespace
+
+TRational::TRational(TInteger num, TInteger den) {
+    if (num.IsZero()) {
+        return;
+    }
+    if (den.IsZero()) {
+        num_ = std::move(num);
+        den_ = 0;
+        return;
+    }
+    *this = Canonical(std::move(num), std::move(den));
+}
+
+TRational TRational::AsTyped(TInteger num, TInteger den) {
+    TRational r;
+    r.num_ = std::move(num);
+    r.den_ = std::move(den);
+    return r;
+}
 
 TRational DecimalValue(const TInteger& whole, std::string_view digits) {
     while (!digits.empty() && digits.back() == '0') {
@@ -76,22 +96,22 @@ TInteger IntLcm(const TInteger& a, const TInteger& b) {
 }
 
 TRational Reduced(TRational r) {
-    if (r.Num.IsZero()) {
+    if (r.Num().IsZero()) {
         return {0, 1};
     }
-    if (r.Den.IsZero()) {
+    if (r.Den().IsZero()) {
         return r;
     }
-    return Canonical(std::move(r.Num), std::move(r.Den));
+    return Canonical(r.Num(), r.Den());
 }
 
 TRational operator+(const TRational& x, const TRational& y) {
     const TRational a = Operand(x);
     const TRational b = Operand(y);
-    if (a.Den == b.Den) {
-        return Canonical(a.Num + b.Num, a.Den);
+    if (a.Den() == b.Den()) {
+        return Canonical(a.Num() + b.Num(), a.Den());
     }
-    return Canonical(a.Num * b.Den + b.Num * a.Den, a.Den * b.Den);
+    return Canonical(a.Num() * b.Den() + b.Num() * a.Den(), a.Den() * b.Den());
 }
 
 TRational operator-(const TRational& a, const TRational& b) {
@@ -101,48 +121,48 @@ TRational operator-(const TRational& a, const TRational& b) {
 TRational operator*(const TRational& x, const TRational& y) {
     const TRational a = Operand(x);
     const TRational b = Operand(y);
-    return Canonical(a.Num * b.Num, a.Den * b.Den);
+    return Canonical(a.Num() * b.Num(), a.Den() * b.Den());
 }
 
 TRational operator/(const TRational& x, const TRational& y) {
     const TRational a = Operand(x);
     const TRational b = Operand(y);
-    if (b.Num.IsZero()) {
+    if (b.Num().IsZero()) {
         throw ZeroDivideError();
     }
-    return Canonical(a.Num * b.Den, a.Den * b.Num);
+    return Canonical(a.Num() * b.Den(), a.Den() * b.Num());
 }
 
 TRational operator-(const TRational& r) {
-    return {-r.Num, r.Den};
+    return TRational::AsTyped(-r.Num(), r.Den());
 }
 
 bool operator==(const TRational& a, const TRational& b) {
     const TRational x = Reduced(a);
     const TRational y = Reduced(b);
-    return x.Num == y.Num && x.Den == y.Den;
+    return x.Num() == y.Num() && x.Den() == y.Den();
 }
 
 std::strong_ordering operator<=>(const TRational& a, const TRational& b) {
-    const std::strong_ordering order = a.Num * b.Den <=> b.Num * a.Den;
+    const std::strong_ordering order = a.Num() * b.Den() <=> b.Num() * a.Den();
     // Cross-multiplying turns the order round when one denominator is negative.
-    return (a.Den * b.Den).Sign() < 0 ? 0 <=> order : order;
+    return (a.Den() * b.Den()).Sign() < 0 ? 0 <=> order : order;
 }
 
 bool IsInteger(const TRational& r) {
-    return Reduced(r).Den == 1;
+    return Reduced(r).Den() == 1;
 }
 
 bool Negative(const TRational& r) {
-    return !r.Num.IsZero() && (r.Num.Sign() < 0) != (r.Den.Sign() < 0);
+    return !r.Num().IsZero() && (r.Num().Sign() < 0) != (r.Den().Sign() < 0);
 }
 
 std::string RatToText(TRational r) {
     const TRational w = Reduced(std::move(r));
-    std::string s = AnswerDigits(w.Num);
-    if (s != "0" && w.Den != 1) {
+    std::string s = AnswerDigits(w.Num());
+    if (s != "0" && w.Den() != 1) {
         s += '/';
-        s += AnswerDigits(w.Den);
+        s += AnswerDigits(w.Den());
     }
     return s;
 }
@@ -198,8 +218,7 @@ bool ParseRational(const std::string& text, TRational& r) {
         throw OverflowError();
     }
     TRational value = decimal ? DecimalValue(whole, fraction) : TRational{whole, 1};
-    r.Num = negative ? -value.Num : value.Num;
-    r.Den = value.Den * den;
+    r = TRational::AsTyped(negative ? -value.Num() : value.Num(), value.Den() * den);
     return true;
 }
 

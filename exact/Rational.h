@@ -10,12 +10,28 @@
 
 #include <compare>
 #include <string>
+#include <utility>
 
 namespace arith {
 
-struct TRational {
-    TInteger Num = 0;
-    TInteger Den = 1;
+class TRational {
+public:
+    // 0.
+    TRational() = default;
+    // The integer n.
+    TRational(TInteger n) : num_(std::move(n)) {}
+    // num/den in canonical form (n/0 is kept as it is, for the arithmetic to refuse).
+    TRational(TInteger num, TInteger den);
+    // num/den exactly as given, as a field's text is read ("2/4" stays 2/4
+    // until it is reduced).
+    static TRational AsTyped(TInteger num, TInteger den);
+
+    const TInteger& Num() const { return num_; }
+    const TInteger& Den() const { return den_; }
+
+private:
+    TInteger num_ = 0;
+    TInteger den_ = 1;
 };
 
 // Greatest common divisor of |a| and |b|, always at least 1; 1 when either is 0.

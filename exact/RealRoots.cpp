@@ -68,12 +68,12 @@ int SignAt(const TIntPoly& p, const TQ& x) {
 // real roots, each simple.
 TIntPoly SquareFreeInteger(const TPolynomial& p) {
     TInteger lcm = 1;
-    for (int i = 0; i <= p.Degree; ++i) {
-        lcm = IntLcm(lcm, p.Den[i]);
+    for (int i = 0; i <= p.Degree(); ++i) {
+        lcm = IntLcm(lcm, p.Den(i));
     }
     TIntPoly f;
-    for (int i = 0; i <= p.Degree; ++i) {
-        const TInteger c = p.Num[i] * (lcm / p.Den[i]);
+    for (int i = 0; i <= p.Degree(); ++i) {
+        const TInteger c = p.Num(i) * (lcm / p.Den(i));
         fmpz_poly_set_coeff_fmpz(f.Raw(), i, c.Raw());
     }
     TIntPoly d, g;

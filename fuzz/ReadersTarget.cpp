@@ -29,11 +29,11 @@ void Check(bool ok, const char* what, const std::string& text) {
 }
 
 bool WellFormed(const TPolynomial& p) {
-    if (p.Degree < 0 || p.Degree > kMaxDegree) {
+    if (p.Degree() < 0 || p.Degree() > kMaxDegree) {
         return false;
     }
     for (int i = 0; i <= kMaxDegree; ++i) {
-        if (p.Den[i] == 0) {
+        if (p.Den(i) == 0) {
             return false;
         }
     }
@@ -57,10 +57,10 @@ void ReadPolynomial(const std::string& text, char letter) {
 void ReadRational(const std::string& text) {
     TRational r;
     if (!ParseRational(text, r)) {
-        Check(r.Num == 0 && r.Den == 1, "failed read left a value", text);
+        Check(r.Num() == 0 && r.Den() == 1, "failed read left a value", text);
         return;
     }
-    Check(r.Den != 0, "zero denominator", text);
+    Check(r.Den() != 0, "zero denominator", text);
     r = Reduced(r);
     TRational again;
     Check(ParseRational(RatToText(r), again), "written fraction unreadable", text);
@@ -77,8 +77,8 @@ void Normalize(const std::string& text) {
 void ReadCoefficient(const std::string& text) {
     TPolynomial c;
     const bool ok = ParseCoefficient(text, c);
-    Check(c.Degree == 0 && WellFormed(c), "malformed coefficient", text);
-    Check(ok || (c.Num[0] == 0 && c.Den[0] == 1), "failed read left a value", text);
+    Check(c.Degree() == 0 && WellFormed(c), "malformed coefficient", text);
+    Check(ok || (c.Num(0) == 0 && c.Den(0) == 1), "failed read left a value", text);
 }
 
 void ReadInt(const std::string& text) {

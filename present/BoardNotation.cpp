@@ -71,18 +71,18 @@ TMath SumOfTerms(const std::vector<TTerm>& terms) {
     std::vector<TMath> parts;
     for (const TTerm& term : terms) {
         const TRational& c = term.Coefficient;
-        if (c.Num.IsZero()) {
+        if (c.Num().IsZero()) {
             continue;
         }
-        const bool negative = (c.Num.Sign() < 0) != (c.Den.Sign() < 0);
+        const bool negative = (c.Num().Sign() < 0) != (c.Den().Sign() < 0);
         if (negative) {
             parts.push_back(Op("−"));
         } else if (!parts.empty()) {
             parts.push_back(Op("+"));
         }
-        const TRational size{Abs(c.Num), Abs(c.Den)};
+        const TRational size = TRational::AsTyped(Abs(c.Num()), Abs(c.Den()));
         const bool hasUnknown = !term.Unknown.Parts.empty() || term.Unknown.Kind != TMathKind::Row;
-        if (!hasUnknown || size.Den != 1 || size.Num != 1) {
+        if (!hasUnknown || size.Den() != 1 || size.Num() != 1) {
             parts.push_back(RationalMath(size));
         }
         if (hasUnknown) {
@@ -117,8 +117,8 @@ TMath Operand(const TPolynomial& p, char letter = 'x') {
 // The number of non-zero terms of p.
 int TermCount(const TPolynomial& p) {
     int count = 0;
-    for (int i = 0; i <= std::clamp<int>(p.Degree, 0, kMaxDegree); ++i) {
-        count += p.Num[i].IsZero() ? 0 : 1;
+    for (int i = 0; i <= std::clamp<int>(p.Degree(), 0, kMaxDegree); ++i) {
+        count += p.Num(i).IsZero() ? 0 : 1;
     }
     return count;
 }
@@ -213,9 +213,9 @@ TMath IntegerMath(const TInteger& n) {
 }
 
 TMath RationalMath(const TRational& r) {
-    const bool negative = (r.Num.Sign() < 0) != (r.Den.Sign() < 0) && !r.Num.IsZero();
-    const TInteger num = Abs(r.Num);
-    const TInteger den = Abs(r.Den);
+    const bool negative = (r.Num().Sign() < 0) != (r.Den().Sign() < 0) && !r.Num().IsZero();
+    const TInteger num = Abs(r.Num());
+    const TInteger den = Abs(r.Den());
     TMath size = den == 1 ? Number(num) : Fraction(Number(num), Number(den));
     if (negative) {
         return MathRow({Op("−"), std::move(size)});
@@ -225,7 +225,7 @@ TMath RationalMath(const TRational& r) {
 
 TMath PolynomialMath(const TPolynomial& p, char letter) {
     std::vector<TTerm> terms;
-    for (int i = std::clamp<int>(p.Degree, 0, kMaxDegree); i >= 0; --i) {
+    for (int i = std::clamp<int>(p.Degree(), 0, kMaxDegree); i >= 0; --i) {
         terms.push_back({PolyCoeff(p, i), i == 0 ? MathRow({}) : LetterPower(letter, i)});
     }
     return SumOfTerms(terms);
@@ -288,7 +288,7 @@ TMath FactorAnswer(const TFactorList& list, char letter) {
     const TFactorRuns runs = FactorRuns(list);
     const int n = runs.Count;
     const auto& count = runs.Length;
-    const bool hasConstant = list[0].Degree == 0;
+    const bool hasConstant = list[0].Degree() == 0;
     if (n == 1 && hasConstant) {
         return ValueMath(Constant(list[0]));
     }
@@ -296,9 +296,9 @@ TMath FactorAnswer(const TFactorList& list, char letter) {
     const int start = hasConstant ? 1 : 0;
     if (hasConstant) {
         const TRational c = Reduced(Constant(list[0]));
-        if (c.Num == -1 && c.Den == 1) {
+        if (c.Num() == -1 && c.Den() == 1) {
             parts.push_back(Op("−"));
-        } else if (c.Num != 1 || c.Den != 1) {
+        } else if (c.Num() != 1 || c.Den() != 1) {
             parts.push_back(RationalMath(c));
         }
     }

@@ -34,7 +34,7 @@ TRational ConstantOf(const TPolynomial& p) {
 // p(x) by Horner's rule, exact and unreduced: quicker than composing for one value.
 TRational HornerValue(const TPolynomial& p, const TRational& x) {
     TRational value;
-    for (int i = p.Degree; i >= 0; --i) {
+    for (int i = p.Degree(); i >= 0; --i) {
         value = value * x;
         value = value + PolyCoeff(p, i);
     }
@@ -68,8 +68,8 @@ TRational Difference(TRational a, const TRational& b) {
 TRational RoundedToPowerOfTen(const TRational& r, long power) {
     const TInteger unit = Power(10, static_cast<unsigned long>(std::abs(power)));
     // r / 10^power as num / den, then floor(num / den + 1/2).
-    const TInteger num = power >= 0 ? r.Num : r.Num * unit;
-    const TInteger den = power >= 0 ? r.Den * unit : r.Den;
+    const TInteger num = power >= 0 ? r.Num() : r.Num() * unit;
+    const TInteger den = power >= 0 ? r.Den() * unit : r.Den();
     const TInteger q = FloorQuotient(num * TInteger(2) + den, den * TInteger(2));
     return Reduced(power >= 0 ? TRational{q * unit, 1} : TRational{q, unit});
 }
@@ -86,9 +86,9 @@ std::string Superscript(const std::string& digits) {
 // A whole multiple of a power of ten as a reader takes it in at a glance:
 // "1000000000", "2.5", "10¹⁵⁰", "3×10²⁰".
 std::string RoundText(const TRational& r) {
-    const std::string sign = r.Num.Sign() < 0 ? "−" : "";
-    const TInteger num = Abs(r.Num);
-    if (r.Den == TInteger(1)) {
+    const std::string sign = r.Num().Sign() < 0 ? "−" : "";
+    const TInteger num = Abs(r.Num());
+    if (r.Den() == TInteger(1)) {
         std::string digits = num.Text();
         std::size_t zeros = 0;
         while (zeros + 1 < digits.size() && digits[digits.size() - 1 - zeros] == '0') {
@@ -104,11 +104,11 @@ std::string RoundText(const TRational& r) {
     // The denominator divides a power of ten: as many digits after the point.
     std::size_t places = 0;
     TInteger scale = 1;
-    while (!(scale % r.Den).IsZero()) {
+    while (!(scale % r.Den()).IsZero()) {
         scale *= TInteger(10);
         ++places;
     }
-    std::string digits = (num * (scale / r.Den)).Text();
+    std::string digits = (num * (scale / r.Den())).Text();
     if (digits.size() <= places) {
         digits.insert(0, places + 1 - digits.size(), '0');
     }
@@ -151,14 +151,12 @@ TRational OriginOf(const std::vector<const TRational*>& values) {
 
 // "x", or "x − 1000000000" where the axis is measured from 10⁹.
 std::string AxisName(const char* letter, const TRational& origin) {
-    if (origin.Num.IsZero()) {
+    if (origin.Num().IsZero()) {
         return letter;
     }
     std::string name = letter;
-    name += origin.Num.Sign() > 0 ? " − " : " + ";
-    TRational magnitude = origin;
-    magnitude.Num = Abs(magnitude.Num);
-    return name + RoundText(magnitude);
+    name += origin.Num().Sign() > 0 ? " − " : " + ";
+    return name + RoundText(TRational::AsTyped(Abs(origin.Num()), origin.Den()));
 }
 
 std::string Unicode(const TMath& math) {
@@ -329,8 +327,8 @@ double ApproxInteger(const TInteger& n) {
 double ApproxRational(const TRational& r) {
     long numExponent = 0;
     long denExponent = 0;
-    const double num = Mantissa(r.Num, numExponent);
-    const double den = Mantissa(r.Den, denExponent);
+    const double num = Mantissa(r.Num(), numExponent);
+    const double den = Mantissa(r.Den(), denExponent);
     if (den == 0) {
         return std::numeric_limits<double>::quiet_NaN();
     }
@@ -378,9 +376,9 @@ TRational ExactDouble(double x) {
 
 double ApproxValue(const TPolynomial& p, double x) {
     double value = 0;
-    for (int i = p.Degree; i >= 0; --i) {
-        value = value * x + ApproxRational({p.Num[static_cast<std::size_t>(i)],
-                                            p.Den[static_cast<std::size_t>(i)]});
+    for (int i = p.Degree(); i >= 0; --i) {
+        value = value * x + ApproxRational({p.Num(static_cast<std::size_t>(i)),
+                                            p.Den(static_cast<std::size_t>(i))});
     }
     return value;
 }
@@ -391,29 +389,29 @@ int SignAt(const TPolynomial& p, double x) {
     // sum of the terms' sizes.
     double value = 0;
     double size = 0;
-    for (int i = p.Degree; i >= 0; --i) {
+    for (int i = p.Degree(); i >= 0; --i) {
         const double c = ApproxRational(
-            {p.Num[static_cast<std::size_t>(i)], p.Den[static_cast<std::size_t>(i)]});
+            {p.Num(static_cast<std::size_t>(i)), p.Den(static_cast<std::size_t>(i))});
         value = value * x + c;
         size = size * std::abs(x) + std::abs(c);
     }
-    const double error = 4 * (p.Degree + 2) * std::numeric_limits<double>::epsilon() * size;
+    const double error = 4 * (p.Degree() + 2) * std::numeric_limits<double>::epsilon() * size;
     if (std::isfinite(size) && std::abs(value) > error) {
         return value > 0 ? 1 : -1;
     }
     const TRational exact = HornerValue(p, ExactDouble(x));
-    return exact.Num.Sign() * exact.Den.Sign();
+    return exact.Num().Sign() * exact.Den().Sign();
 }
 
 std::vector<double> ApproxRealRoots(const TPolynomial& p) {
     std::vector<double> roots;
-    if (p.Degree <= 0 || PolyIsZero(p)) {
+    if (p.Degree() <= 0 || PolyIsZero(p)) {
         return roots;
     }
     // Every real root lies within the Cauchy bound 1 + max |a_i / a_n|.
-    const double lead = std::abs(ApproxRational(PolyCoeff(p, p.Degree)));
+    const double lead = std::abs(ApproxRational(PolyCoeff(p, p.Degree())));
     double bound = 1;
-    for (int i = 0; i < p.Degree; ++i) {
+    for (int i = 0; i < p.Degree(); ++i) {
         bound = std::max(bound, 1 + std::abs(ApproxRational(PolyCoeff(p, i))) / lead);
     }
     bound = std::min(bound, kGraphLimit);
@@ -435,7 +433,7 @@ std::vector<double> ApproxRealRoots(const TPolynomial& p) {
 }
 
 double Drawn(const TRational& v, const TRational& origin) {
-    return origin.Num.IsZero() ? ApproxRational(v) : ApproxRational(Difference(v, origin));
+    return origin.Num().IsZero() ? ApproxRational(v) : ApproxRational(Difference(v, origin));
 }
 
 double DrawnValue(const TGraph& graph, const TPolynomial& f, double x) {
@@ -732,7 +730,7 @@ TGraph EquationGraph(const TPolynomial& p, const TEquationRoots& roots) {
     if (roots.Constant) {
         graph.Notes.emplace_back("グラフは x 軸と交わりません");
     }
-    if (p.Degree == 2) {
+    if (p.Degree() == 2) {
         // The vertex (−b/2a, f(−b/2a)).
         TRational x;
         TRational twoA;
@@ -830,11 +828,11 @@ TGraph LinearGraph(const TLinearSystem& system, const TLinearSolution& solution)
         const TRational a = Reduced(system[row][0]);
         const TRational b = Reduced(system[row][1]);
         const TRational c = Reduced(system[row][2]);
-        if (a.Num.IsZero() && b.Num.IsZero()) {
+        if (a.Num().IsZero() && b.Num().IsZero()) {
             notLine = true;
             continue;
         }
-        if (b.Num.IsZero()) {
+        if (b.Num().IsZero()) {
             TRational x;
             x = c / a;
             graph.Verticals.push_back({Reduced(x), labels[row]});
@@ -853,7 +851,7 @@ TGraph LinearGraph(const TLinearSystem& system, const TLinearSolution& solution)
         line = Normalized(line);
         graph.Curves.push_back({line, labels[row], TCurveRole::Line});
         graph.Keep.push_back({{}, ConstantOf(line)});
-        if (!a.Num.IsZero()) {
+        if (!a.Num().IsZero()) {
             TRational x;
             x = c / a;
             graph.Keep.push_back({Reduced(x), {}});
@@ -939,18 +937,18 @@ TGraph SumGraph(const TPolynomial& f, const TPolynomial& lower, const TPolynomia
     graph.ShowXAxis = true;
     const TRational from = ConstantOf(lower);
     const TRational to = ConstantOf(upper);
-    if (upper.Degree != 0 || !(from.Den == TInteger(1)) || !(to.Den == TInteger(1))) {
+    if (upper.Degree() != 0 || !(from.Den() == TInteger(1)) || !(to.Den() == TInteger(1))) {
         graph.Notes.emplace_back("k の範囲が整数で決まらないため、項は描きません");
     } else if (from > to) {
         graph.Notes.emplace_back("上端が下端より小さいため、描く項はありません");
     } else {
-        const TInteger count = to.Num - from.Num + TInteger(1);
+        const TInteger count = to.Num() - from.Num() + TInteger(1);
         if (count > TInteger(kMaxGraphBars)) {
             std::string note = Joined("項が ", std::to_string(kMaxGraphBars));
             note += " 個を超えるため、棒グラフは省きます";
             graph.Notes.push_back(std::move(note));
         } else {
-            for (TInteger k = from.Num; k <= to.Num; k += TInteger(1)) {
+            for (TInteger k = from.Num(); k <= to.Num(); k += TInteger(1)) {
                 graph.Bars.push_back({{k, 1}, ExactValue(f, TRational{k, 1})});
             }
         }

@@ -46,7 +46,7 @@ TMath Continued(TMath right) {
 // p(x) by Horner's rule.
 TRational Evaluate(const TPolynomial& p, const TRational& x) {
     TRational value{0, 1};
-    for (int i = Normalized(p).Degree; i >= 0; --i) {
+    for (int i = Normalized(p).Degree(); i >= 0; --i) {
         value = value * x + PolyCoeff(p, i);
     }
     return Reduced(value);
@@ -146,7 +146,7 @@ TPolynomial PowerSum(int i) {
         break;
     }
     Check(((s - Compose(s, x - Monomial({1, 1}, 0))) == Monomial({1, 1}, i)) &&
-              PolyCoeff(Normalized(s), 0).Num.IsZero(),
+              PolyCoeff(Normalized(s), 0).Num().IsZero(),
           "和の公式");
     return s;
 }
@@ -154,7 +154,7 @@ TPolynomial PowerSum(int i) {
 // The formula of Σₖ₌₁ᵐ kⁱ with m put in: "n(n + 1)/2", "10·11/2",
 // "(2n)(2n + 1)(4n + 1)/6", "(n(n + 1)/2)²".
 TMath PowerSumFormula(int i, const TPolynomial& m) {
-    const bool number = Normalized(m).Degree == 0;
+    const bool number = Normalized(m).Degree() == 0;
     const auto bare = [](const TMath& math) {
         return math.Parts.size() == 1 && math.Parts[0].Kind != TMathKind::Fraction;
     };
@@ -190,9 +190,9 @@ TMath PowerSumFormula(int i, const TPolynomial& m) {
 // dot after a coefficient where the unit is a product of numbers.
 TMath ScaledSum(const TPolynomial& f, const std::function<TMath(int)>& unit, bool dot) {
     std::vector<TMath> parts;
-    for (int i = Normalized(f).Degree; i >= 0; --i) {
+    for (int i = Normalized(f).Degree(); i >= 0; --i) {
         const TRational c = Reduced(PolyCoeff(f, i));
-        if (c.Num.IsZero()) {
+        if (c.Num().IsZero()) {
             continue;
         }
         if (Negative(c)) {
@@ -200,8 +200,8 @@ TMath ScaledSum(const TPolynomial& f, const std::function<TMath(int)>& unit, boo
         } else if (!parts.empty()) {
             parts.push_back(Op("+"));
         }
-        const TRational size{Abs(c.Num), c.Den};
-        if (size.Num != 1 || size.Den != 1) {
+        const TRational size = TRational::AsTyped(Abs(c.Num()), c.Den());
+        if (size.Num() != 1 || size.Den() != 1) {
             parts.push_back(RationalMath(size));
             if (dot) {
                 parts.push_back(Dot());
@@ -220,10 +220,10 @@ TPolynomial PartialSumLines(const TPolynomial& f, const TPolynomial& m, const TM
     const TPolynomial one = Monomial({1, 1}, 0);
     const TPolynomial g = Normalized(f);
     TPolynomial value;
-    for (int i = 0; i <= g.Degree; ++i) {
+    for (int i = 0; i <= g.Degree(); ++i) {
         value = value + Monomial(PolyCoeff(g, i), 0) * Compose(PowerSum(i), m);
     }
-    const bool number = Normalized(m).Degree == 0;
+    const bool number = Normalized(m).Degree() == 0;
     const TMath head = SumProblem(g, one, m);
     const TMath split = ScaledSum(
         g,
@@ -234,10 +234,10 @@ TPolynomial PartialSumLines(const TPolynomial& f, const TPolynomial& m, const TM
     const TMath formulas = ScaledSum(
         g, [&](int i) { return PowerSumFormula(i, m); }, number);
     int terms = 0;
-    for (int i = 0; i <= g.Degree; ++i) {
-        terms += g.Num[i].IsZero() ? 0 : 1;
+    for (int i = 0; i <= g.Degree(); ++i) {
+        terms += g.Num(i).IsZero() ? 0 : 1;
     }
-    if (terms == 1 && PolyCoeff(g, g.Degree).Num == PolyCoeff(g, g.Degree).Den) {
+    if (terms == 1 && PolyCoeff(g, g.Degree()).Num() == PolyCoeff(g, g.Degree()).Den()) {
         lines.push_back(Equals(head, formulas)); // a single power sum needs no splitting
     } else {
         lines.push_back(Equals(head, split));
@@ -291,9 +291,9 @@ TMath FactorialMath(const TInteger& n) {
 // c₂aⁱ + … with a put in, a negative or fractional a in brackets: "3·(−2)² − 2".
 TMath Substituted(const TPolynomial& p, const TRational& a) {
     std::vector<TMath> parts;
-    for (int i = Normalized(p).Degree; i >= 0; --i) {
+    for (int i = Normalized(p).Degree(); i >= 0; --i) {
         const TRational c = Reduced(PolyCoeff(p, i));
-        if (c.Num.IsZero()) {
+        if (c.Num().IsZero()) {
             continue;
         }
         if (Negative(c)) {
@@ -301,12 +301,12 @@ TMath Substituted(const TPolynomial& p, const TRational& a) {
         } else if (!parts.empty()) {
             parts.push_back(Op("+"));
         }
-        const TRational size{Abs(c.Num), c.Den};
+        const TRational size = TRational::AsTyped(Abs(c.Num()), c.Den());
         if (i == 0) {
             parts.push_back(Value(size));
             continue;
         }
-        const bool unit = size.Num == 1 && size.Den == 1;
+        const bool unit = size.Num() == 1 && size.Den() == 1;
         if (!unit) {
             parts.push_back(RationalMath(size));
             parts.push_back(Dot());
@@ -325,7 +325,7 @@ TMath LessValue(const char* letter, const TRational& value) {
 // slope·(x − x₁) as written after "=": "(1/2)(x − 1)", "−(x + 2)", "3x", "0".
 TMath SlopeTimes(const TRational& slope, const TRational& x1) {
     TMath x = LessValue("x", x1);
-    if (!Reduced(x1).Num.IsZero()) {
+    if (!Reduced(x1).Num().IsZero()) {
         x = Paren(std::move(x));
     }
     return TermsMath({{Reduced(slope), std::move(x)}});
@@ -348,7 +348,7 @@ TMath DerivativeLine(const TPolynomial& f, const TPolynomial& derivative) {
 // out for a constant p), then the value.
 TMath ValueLine(TMath name, const TPolynomial& p, const TRational& a, const TRational& value) {
     std::vector<TMath> parts = {std::move(name), Op("=")};
-    if (Normalized(p).Degree > 0) {
+    if (Normalized(p).Degree() > 0) {
         parts.push_back(Substituted(p, a));
         parts.push_back(Op("="));
     }
@@ -360,7 +360,7 @@ TMath ValueLine(TMath name, const TPolynomial& p, const TRational& a, const TRat
 
 std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots& roots) {
     const TPolynomial q = Normalized(p);
-    if (q.Degree != 2 || roots.Constant) {
+    if (q.Degree() != 2 || roots.Constant) {
         return std::nullopt;
     }
     std::vector<TMath> lines;
@@ -369,7 +369,7 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
     // lcm of the denominators, negated for a negative x² coefficient.
     TInteger scale = 1;
     for (int i = 0; i <= 2; ++i) {
-        scale = Abs(IntLcm(scale, PolyCoeff(q, i).Den));
+        scale = Abs(IntLcm(scale, PolyCoeff(q, i).Den()));
     }
     if (Negative(PolyCoeff(q, 2))) {
         scale = -scale;
@@ -378,8 +378,8 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
     TPolynomial scaled;
     for (int i = 0; i <= 2; ++i) {
         const TRational c = Reduced(PolyCoeff(q, i) * TRational{scale, 1});
-        Check(c.Den == 1, "分母を払う");
-        coefficient[i] = c.Num;
+        Check(c.Den() == 1, "分母を払う");
+        coefficient[i] = c.Num();
         PolySetCoeff(scaled, i, c);
     }
     scaled = Normalized(scaled);
@@ -412,7 +412,7 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
     if (sign == 0) {
         // The double root −b/(2a).
         const TRational root = Reduced({-b, 2 * a});
-        Check(Evaluate(scaled, root).Num.IsZero(), "重解の代入");
+        Check(Evaluate(scaled, root).Num().IsZero(), "重解の代入");
         const std::vector<TRational> answer = AnswerRoots(roots);
         Check(answer.size() == 1 && (answer[0] == root), "重解");
         lines.push_back(
@@ -462,7 +462,7 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
         // Rational roots (−b ± s)/(2a).
         const TRational first = Reduced({-b + s, 2 * a});
         const TRational second = Reduced({-b - s, 2 * a});
-        Check(Evaluate(scaled, first).Num.IsZero() && Evaluate(scaled, second).Num.IsZero(),
+        Check(Evaluate(scaled, first).Num().IsZero() && Evaluate(scaled, second).Num().IsZero(),
               "解の代入");
         Check(SameValues({first, second}, AnswerRoots(roots)), "解");
     } else {
@@ -513,10 +513,10 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
     const TPolynomial g = Normalized(f);
     const std::optional<TInteger> l = PolyToInt(Normalized(lower));
     const TPolynomial u = Normalized(upper);
-    if (g.Degree > 3 || !l) {
+    if (g.Degree() > 3 || !l) {
         return std::nullopt;
     }
-    if (u.Degree == 0) {
+    if (u.Degree() == 0) {
         const std::optional<TInteger> top = PolyToInt(u);
         if (!top || *top < *l - 1 || (*l < 1 && *top < 1)) {
             return std::nullopt; // not a count of terms from 1
@@ -537,7 +537,7 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
         const TPolynomial depth = Monomial({-*l, 1}, 0);
         const TRational zero = Constant(g);
         std::vector<TMath> split;
-        if (!zero.Num.IsZero()) {
+        if (!zero.Num().IsZero()) {
             split = {Value(zero), Op("+")};
         }
         split.push_back(SumProblem(g, one, u));
@@ -554,7 +554,7 @@ std::optional<TMath> SumWorking(const TPolynomial& f, const TPolynomial& lower,
             added.push_back(Signed(value));
             total = total + Monomial(value, 0);
         };
-        if (!zero.Num.IsZero()) {
+        if (!zero.Num().IsZero()) {
             add(zero);
         }
         if (*l < 0) {
@@ -657,7 +657,7 @@ std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoi
                                      const TRational& m, const TRational& n, const TPoint& point) {
     const bool internal = kind == TDivision::Internal;
     const TRational den = internal ? (m + n) : (m - n);
-    if (m.Num.IsZero() || n.Num.IsZero() || den.Num.IsZero()) {
+    if (m.Num().IsZero() || n.Num().IsZero() || den.Num().IsZero()) {
         return std::nullopt;
     }
     // (n·x₁ + m·x₂)/(m + n) internally, (−n·x₁ + m·x₂)/(m − n) externally.
@@ -683,13 +683,13 @@ std::optional<TMath> DivisionWorking(TDivision kind, const TPoint& a, const TPoi
 std::optional<TMath> LineWorking(const TPoint& a, const TPoint& b, const TLine& line) {
     const TRational dx = b.X - a.X;
     const TRational dy = b.Y - a.Y;
-    if (dx.Num.IsZero() && dy.Num.IsZero()) {
+    if (dx.Num().IsZero() && dy.Num().IsZero()) {
         return std::nullopt;
     }
     std::vector<TMath> lines;
-    if (dx.Num.IsZero() || dy.Num.IsZero()) {
+    if (dx.Num().IsZero() || dy.Num().IsZero()) {
         // Parallel to an axis: x = x₁ or y = y₁.
-        const bool vertical = dx.Num.IsZero();
+        const bool vertical = dx.Num().IsZero();
         const TRational& level = vertical ? a.X : a.Y;
         Check(line.Vertical == vertical && !line.Right && (line.Level == level),
               "座標軸に平行な直線");

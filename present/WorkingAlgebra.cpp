@@ -35,7 +35,7 @@ TMath X() {
 // Exact values.
 
 int DegreeOf(const TPolynomial& p) {
-    return Normalized(p).Degree;
+    return Normalized(p).Degree();
 }
 
 TRational Coeff(const TPolynomial& p, int i) {
@@ -46,8 +46,8 @@ TRational Coeff(const TPolynomial& p, int i) {
 TPolynomial LinearFactor(const TRational& root) {
     const TRational a = Reduced(root);
     TPolynomial p;
-    PolySetCoeff(p, 1, {a.Den, 1});
-    PolySetCoeff(p, 0, {-a.Num, 1});
+    PolySetCoeff(p, 1, {a.Den(), 1});
+    PolySetCoeff(p, 0, {-a.Num(), 1});
     p = Normalized(p);
     return p;
 }
@@ -71,7 +71,7 @@ TMath Substituted(const TPolynomial& p, const TRational& a) {
     std::vector<TMath> parts;
     for (int i = DegreeOf(p); i >= 0; --i) {
         const TRational c = Coeff(p, i);
-        if (c.Num.IsZero()) {
+        if (c.Num().IsZero()) {
             continue;
         }
         if (Negative(c)) {
@@ -79,12 +79,12 @@ TMath Substituted(const TPolynomial& p, const TRational& a) {
         } else if (!parts.empty()) {
             parts.push_back(Op("+"));
         }
-        const TRational size{Abs(c.Num), c.Den};
+        const TRational size = TRational::AsTyped(Abs(c.Num()), c.Den());
         if (i == 0) {
             parts.push_back(Value(size));
             continue;
         }
-        const bool unit = size.Num == 1 && size.Den == 1;
+        const bool unit = size.Num() == 1 && size.Den() == 1;
         if (!unit) {
             parts.push_back(RationalMath(size));
             parts.push_back(Op("·"));
@@ -101,7 +101,7 @@ TMath TermValues(const TPolynomial& p, const TRational& a) {
     std::vector<TRational> values;
     for (int i = 0; i <= DegreeOf(p); ++i) {
         const TRational c = Coeff(p, i);
-        if (!c.Num.IsZero()) {
+        if (!c.Num().IsZero()) {
             values.push_back(c * power);
         }
         power = power * a;
@@ -114,7 +114,7 @@ TMath TermValues(const TPolynomial& p, const TRational& a) {
             continue;
         }
         parts.push_back(Op(Negative(r) ? "−" : "+"));
-        parts.push_back(Value({Abs(r.Num), r.Den}));
+        parts.push_back(Value(TRational::AsTyped(Abs(r.Num()), r.Den())));
     }
     return MathRow(std::move(parts));
 }
@@ -148,9 +148,9 @@ std::vector<long> Divisors(long n) {
 std::optional<std::vector<TRational>> Candidates(const TPolynomial& p) {
     const TRational constant = Coeff(p, 0);
     const TRational leading = Coeff(p, DegreeOf(p));
-    Check(constant.Den == 1 && leading.Den == 1 && !constant.Num.IsZero(), "整数係数");
-    const TInteger c = Abs(constant.Num);
-    const TInteger l = Abs(leading.Num);
+    Check(constant.Den() == 1 && leading.Den() == 1 && !constant.Num().IsZero(), "整数係数");
+    const TInteger c = Abs(constant.Num());
+    const TInteger l = Abs(leading.Num());
     if (c > TInteger(kLargestListed) || l > TInteger(kLargestListed)) {
         return std::nullopt;
     }
@@ -232,7 +232,7 @@ TMath SyntheticDivision(const TPolynomial& p, const TRational& a, TPolynomial& q
         }
     }
     quotient = Normalized(quotient);
-    Check(carry.Num.IsZero(), "組立除法の余り");
+    Check(carry.Num().IsZero(), "組立除法の余り");
     return MathTable({std::move(top), std::move(middle), std::move(bottom)}, true,
                      {false, false, true});
 }
@@ -241,10 +241,10 @@ TMath SyntheticDivision(const TPolynomial& p, const TRational& a, TPolynomial& q
 TMath ProductMath(const TRational& content, int xPower, const std::vector<TPolynomial>& factors) {
     std::vector<TMath> parts;
     const TRational c = Reduced(content);
-    const bool unit = c.Num == 1 && c.Den == 1;
+    const bool unit = c.Num() == 1 && c.Den() == 1;
     if (xPower > 0 || !unit) {
         TMath common = PolynomialMath(Monomial(c, xPower));
-        if (xPower == 0 && c.Num == -1 && c.Den == 1 && !factors.empty()) {
+        if (xPower == 0 && c.Num() == -1 && c.Den() == 1 && !factors.empty()) {
             common = Op("−");
         } else if (xPower == 0 && unit) {
             common = MathRow({});
@@ -284,18 +284,18 @@ void SplitQuadratic(const TPolynomial& q, TFactoring& out) {
     const TRational a = Coeff(q, 2);
     const TRational b = Coeff(q, 1);
     const TRational c = Coeff(q, 0);
-    const TInteger disc = b.Num * b.Num - 4 * a.Num * c.Num; // integer coefficients
+    const TInteger disc = b.Num() * b.Num() - 4 * a.Num() * c.Num(); // integer coefficients
     TInteger root;
     Check(ExactSqrt(disc, root), "有理数解");
     const TRational two_a = TRational{2, 1} * a;
-    const TRational r1 = Reduced((TRational{-b.Num, 1} + TRational{-root, 1}) / two_a);
-    const TRational r2 = Reduced((TRational{-b.Num, 1} + TRational{root, 1}) / two_a);
-    Check(Evaluate(q, r1).Num.IsZero() && Evaluate(q, r2).Num.IsZero(), "2次式の解");
+    const TRational r1 = Reduced((TRational{-b.Num(), 1} + TRational{-root, 1}) / two_a);
+    const TRational r2 = Reduced((TRational{-b.Num(), 1} + TRational{root, 1}) / two_a);
+    Check(Evaluate(q, r1).Num().IsZero() && Evaluate(q, r2).Num().IsZero(), "2次式の解");
     const TPolynomial f1 = LinearFactor(r1);
     const TPolynomial f2 = LinearFactor(r2);
     Check((f1 * f2) == q, "2次式の因数分解");
     const TMath split = ProductMath({1, 1}, 0, {f1, f2});
-    if (a.Num == 1 && IsInteger(r1) && IsInteger(r2)) {
+    if (a.Num() == 1 && IsInteger(r1) && IsInteger(r2)) {
         // x² + bx + c = (x + m)(x + n) with m + n = b and mn = c.
         const TRational m = Reduced(TRational{-1, 1} * r1);
         const TRational n = Reduced(TRational{-1, 1} * r2);
@@ -307,12 +307,12 @@ void SplitQuadratic(const TPolynomial& q, TFactoring& out) {
     } else {
         TMath formula;
         if (root.IsZero()) {
-            formula = MathParts(TMathKind::Fraction, {Value({-b.Num, 1}), Value(two_a)});
+            formula = MathParts(TMathKind::Fraction, {Value({-b.Num(), 1}), Value(two_a)});
         } else {
-            formula = MathParts(
-                TMathKind::Fraction,
-                {MathRow({Value({-b.Num, 1}), Op("±"), MathParts(TMathKind::Root, {Number(disc)})}),
-                 Value(two_a)});
+            formula = MathParts(TMathKind::Fraction,
+                                {MathRow({Value({-b.Num(), 1}), Op("±"),
+                                          MathParts(TMathKind::Root, {Number(disc)})}),
+                                 Value(two_a)});
         }
         std::vector<TMath> roots{Value(r1)};
         if (r1 != r2) {
@@ -401,7 +401,7 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
             out.Lines.push_back(CandidateList(*candidates));
             for (const TRational& v : *candidates) {
                 for (const TRational& a : {v, TRational{-1, 1} * v}) {
-                    if (!found && Evaluate(rest, a).Num.IsZero()) {
+                    if (!found && Evaluate(rest, a).Num().IsZero()) {
                         found = Reduced(a);
                     }
                 }
@@ -412,7 +412,7 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
             for (const TPolynomial& f : list) {
                 if (!found && DegreeOf(f) == 1 && !PolyIsX(f)) {
                     const TRational a = Reduced(TRational{-1, 1} * Coeff(f, 0) / Coeff(f, 1));
-                    if (Evaluate(rest, a).Num.IsZero()) {
+                    if (Evaluate(rest, a).Num().IsZero()) {
                         found = a;
                     }
                 }
@@ -481,7 +481,7 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
         Check((monic * quotient) == rest, "組立除法");
         TMath line = Equals(Applied(name, X()), ProductMath({1, 1}, 0, {monic, quotient}));
         // A fractional root: its denominator moved from the quotient into the factor.
-        const TPolynomial next = quotient * Monomial({1, Reduced(a).Den}, 0);
+        const TPolynomial next = quotient * Monomial({1, Reduced(a).Den()}, 0);
         if (!IsInteger(a)) {
             Check((linear * next) == rest, "因数の分母");
             line = MathRow({std::move(line), Op("="), ProductMath({1, 1}, 0, {linear, next})});
@@ -492,8 +492,8 @@ bool Factoring(const TPolynomial& p, const TFactorList& list, bool equation, TFa
     }
     if (DegreeOf(rest) == 2) {
         const TRational b = Coeff(rest, 1);
-        const TInteger disc =
-            b.Num * b.Num - 4 * Coeff(rest, 2).Num * Coeff(rest, 0).Num; // integer coefficients
+        const TInteger disc = b.Num() * b.Num() - 4 * Coeff(rest, 2).Num() *
+                                                      Coeff(rest, 0).Num(); // integer coefficients
         TInteger root;
         if (disc.Sign() >= 0 && ExactSqrt(disc, root)) {
             SplitQuadratic(rest, out);
@@ -548,7 +548,7 @@ TSurdValue AtSurd(const TPolynomial& f, const TSurd& x) {
         // v·x
         TSurdValue t{v.A * x.P + v.B * x.Q * x.R, v.A * x.Q + v.B * x.P, v.C * x.D};
         // + c
-        v = {t.A * c.Den + c.Num * t.C, t.B * c.Den, t.C * c.Den};
+        v = {t.A * c.Den() + c.Num() * t.C, t.B * c.Den(), t.C * c.Den()};
     }
     return v;
 }
@@ -667,7 +667,7 @@ std::optional<TMath> EquationWorking(const TPolynomial& p, const TEquationRoots&
             continue;
         }
         if (group.Root) {
-            Check(Evaluate(group.Factor, *group.Root).Num.IsZero(), "1次式の解");
+            Check(Evaluate(group.Factor, *group.Root).Num().IsZero(), "1次式の解");
             if (PolyIsX(group.Factor)) {
                 continue; // x = 0 says it all
             }
@@ -701,7 +701,7 @@ std::optional<TMath> ExtremaWorking(const TPolynomial& f, const TExtrema& extrem
     d = Derivative(f);
     Check(d == extrema.Derivative, "導関数");
     std::vector<TMath> lines{Equals(DerivativeName(), PolynomialMath(d))};
-    const bool rising = Coeff(f, degree).Num.Sign() > 0; // at the right end
+    const bool rising = Coeff(f, degree).Num().Sign() > 0; // at the right end
     const TMath dots = Word("…");
     const TMath up = Word("↗");
     const TMath down = Word("↘");
@@ -719,13 +719,13 @@ std::optional<TMath> ExtremaWorking(const TPolynomial& f, const TExtrema& extrem
 
     if (degree == 2) {
         const TRational alpha = Reduced(TRational{-1, 1} * Coeff(d, 0) / Coeff(d, 1));
-        Check(Evaluate(d, alpha).Num.IsZero(), "f′(x) = 0 の解");
-        const TSurd x{alpha.Num, 0, 0, alpha.Den};
+        Check(Evaluate(d, alpha).Num().IsZero(), "f′(x) = 0 の解");
+        const TSurd x{alpha.Num(), 0, 0, alpha.Den()};
         const TRational y = Evaluate(f, alpha);
-        const TSurd value{y.Num, 0, 0, y.Den};
+        const TSurd value{y.Num(), 0, 0, y.Den()};
         const auto& extremum = rising ? extrema.Minimum : extrema.Maximum;
         expectX(extremum, x, "極値をとる x");
-        Check(SurdEquals({y.Num, 0, y.Den}, extremum->Y, 0), "極値");
+        Check(SurdEquals({y.Num(), 0, y.Den()}, extremum->Y, 0), "極値");
         Check(!(rising ? extrema.Maximum : extrema.Minimum).has_value(), "極値の数");
         lines.push_back(MathRow({Equals(DerivativeName(), Number(0)), Word("とすると"),
                                  Equals(PolynomialMath(d), Number(0)), Word("より"),

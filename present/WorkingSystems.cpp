@@ -298,7 +298,7 @@ std::optional<TEliminationSteps> SolveEliminationSteps(const TLinearSystem& syst
         bool zero = true;
         for (int k = 0; k <= n; ++k) {
             const TRational r = Reduced(system[row][k]);
-            scale = Abs(IntLcm(scale, r.Den));
+            scale = Abs(IntLcm(scale, r.Den()));
             zero = zero && (k == n || IsZero(r));
         }
         if (zero) {
@@ -312,7 +312,7 @@ std::optional<TEliminationSteps> SolveEliminationSteps(const TLinearSystem& syst
         for (int k = 0; k <= n; ++k) {
             const TRational r = Reduced(system[row][k] * TRational{scale, 1});
             Check(IsInteger(r), "分母を払う");
-            (k < n ? e.Coef[k] : e.Right) = r.Num;
+            (k < n ? e.Coef[k] : e.Right) = r.Num();
         }
         if (scale != 1) {
             const TEquationLabel from = e.Label;
@@ -801,7 +801,7 @@ namespace {
 int TermCount(const TPolynomial& p) {
     const TPolynomial q = Normalized(p);
     int count = 0;
-    for (int i = 0; i <= q.Degree; ++i) {
+    for (int i = 0; i <= q.Degree(); ++i) {
         count += IsZero(PolyCoeff(q, i)) ? 0 : 1;
     }
     return count;
@@ -820,7 +820,7 @@ TMath Operand(const TPolynomial& p) {
 // "(x² − 1)·x", "(x − 1)(x + 1)": the dot only before a factor without
 // brackets; a number goes first, "3(x² − 1)".
 TMath ProductOf(const TPolynomial& a, const TPolynomial& b) {
-    if (Normalized(b).Degree == 0 && Normalized(a).Degree > 0) {
+    if (Normalized(b).Degree() == 0 && Normalized(a).Degree() > 0) {
         return MathRow({Operand(b), Operand(a)});
     }
     TMath right = Operand(b);
@@ -834,7 +834,8 @@ TMath ProductOf(const TPolynomial& a, const TPolynomial& b) {
 TDivisionLine Division(const TPolynomial& f, const TPolynomial& g, const TPolynomial& q,
                        const TPolynomial& r) {
     const TPolynomial rest = Normalized(r);
-    Check((g * q) + r == f && (PolyIsZero(rest) || rest.Degree < Normalized(g).Degree), "割り算");
+    Check((g * q) + r == f && (PolyIsZero(rest) || rest.Degree() < Normalized(g).Degree()),
+          "割り算");
     return {f, g, Normalized(q), rest};
 }
 
@@ -843,11 +844,11 @@ TDivisionLine Division(const TPolynomial& f, const TPolynomial& g, const TPolyno
 TMath DivisionMath(const TDivisionLine& line) {
     const TPolynomial& quotient = line.Quotient;
     const TPolynomial& rest = line.Remainder;
-    TMath product = quotient.Degree == 0
+    TMath product = quotient.Degree() == 0
                         ? MathRow({Factor(PolyCoeff(quotient, 0)), Dot(), Operand(line.Divisor)})
                         : ProductOf(line.Divisor, quotient);
     TMath remainder = PolynomialMath(rest);
-    const bool negative = Negative(PolyCoeff(rest, rest.Degree));
+    const bool negative = Negative(PolyCoeff(rest, rest.Degree()));
     if (negative) {
         return Equals(PolynomialMath(line.Dividend),
                       MathRow({std::move(product), std::move(remainder)}));
@@ -859,7 +860,7 @@ TMath DivisionMath(const TDivisionLine& line) {
 // The terms of sign·p from the highest power down.
 void AppendTerms(const TPolynomial& p, const TRational& sign, std::vector<TPolyTerm>& terms) {
     const TPolynomial q = Normalized(p);
-    for (int i = q.Degree; i >= 0; --i) {
+    for (int i = q.Degree(); i >= 0; --i) {
         const TRational c = PolyCoeff(q, i);
         if (!IsZero(c)) {
             terms.push_back({sign * c, i});
@@ -1094,7 +1095,7 @@ TOperationSteps SumProductSteps(TOperation operation, const TPolynomial& f, cons
         TProductSteps steps{f, g, {}, Normalized(value)};
         if (TermCount(nf) > 1 && TermCount(ng) > 1) {
             TPolynomial total;
-            for (int i = nf.Degree; i >= 0; --i) {
+            for (int i = nf.Degree(); i >= 0; --i) {
                 if (IsZero(PolyCoeff(nf, i))) {
                     continue;
                 }
@@ -1135,7 +1136,7 @@ TPowerMethod PolynomialPowerMethod(const TPolynomial& f, int n, const TPolynomia
         while (IsZero(PolyCoeff(p, low))) {
             ++low;
         }
-        const TPolynomial u = Monomial(PolyCoeff(p, p.Degree), p.Degree);
+        const TPolynomial u = Monomial(PolyCoeff(p, p.Degree()), p.Degree());
         const TPolynomial v = Monomial(PolyCoeff(p, low), low);
         TBinomialExpansion expansion;
         TPolynomial sum;
@@ -1180,7 +1181,8 @@ std::optional<TOperationSteps> PowerSteps(const TPolynomial& f, const TPolynomia
     const TInteger size = Abs(power.Exponent);
     const bool negative = power.Exponent.Sign() < 0;
     if (!power.ConstantBase) {
-        Check(!PolyIsZero(Normalized(f)) && Normalized(f).Degree > 0 && size <= kMaxDegree, "累乗");
+        Check(!PolyIsZero(Normalized(f)) && Normalized(f).Degree() > 0 && size <= kMaxDegree,
+              "累乗");
         const int n = static_cast<int>(size.ToLong());
         return TPolynomialPowerSteps{f,    g, negative, n, PolynomialPowerMethod(f, n, power.Power),
                                      power};
@@ -1194,10 +1196,10 @@ std::optional<TOperationSteps> PowerSteps(const TPolynomial& f, const TPolynomia
     if (IsZero(c)) {
         top = size.IsZero() ? 1 : 0;
         odd = false;
-    } else if (Abs(c.Num) != 1 || c.Den != 1) {
+    } else if (Abs(c.Num()) != 1 || c.Den() != 1) {
         Check(size.FitsLong() && size.ToLong() <= 4000, "累乗の桁数");
-        top = Power(Abs(c.Num), static_cast<unsigned long>(size.ToLong()));
-        bottom = Power(c.Den, static_cast<unsigned long>(size.ToLong()));
+        top = Power(Abs(c.Num()), static_cast<unsigned long>(size.ToLong()));
+        bottom = Power(c.Den(), static_cast<unsigned long>(size.ToLong()));
     }
     if (negative) {
         std::swap(top, bottom);
@@ -1241,7 +1243,7 @@ std::optional<TOperationSteps> SolveOperationSteps(TOperation operation, const T
         // Euclid's algorithm, the larger degree first.
         TPolynomial a = Normalized(f);
         TPolynomial b = Normalized(g);
-        if (a.Degree < b.Degree) {
+        if (a.Degree() < b.Degree()) {
             std::swap(a, b);
         }
         for (int step = 0; !PolyIsZero(b); ++step) {
@@ -1256,7 +1258,7 @@ std::optional<TOperationSteps> SolveOperationSteps(TOperation operation, const T
         const TCommonPolynomial gcd = operation == TOperation::Gcd ? result.Common : GcdOf(f, g);
         const TPolyDivision scaled = DivMod(gcd.Value, steps.Last);
         const TPolynomial scale = Normalized(scaled.Quotient);
-        Check(PolyIsZero(Normalized(scaled.Remainder)) && scale.Degree == 0 && !PolyIsZero(scale),
+        Check(PolyIsZero(Normalized(scaled.Remainder)) && scale.Degree() == 0 && !PolyIsZero(scale),
               "最大公約数");
         steps.Gcd = gcd.Value;
         steps.Scaled = steps.Last != gcd.Value;
@@ -1276,7 +1278,7 @@ std::optional<TOperationSteps> SolveOperationSteps(TOperation operation, const T
         // Each xⁱ of f replaced by g(x)ⁱ.
         const TPolynomial p = Normalized(f);
         TSubstitutionSteps steps{g, {}, result.Value};
-        for (int i = p.Degree; i >= 0; --i) {
+        for (int i = p.Degree(); i >= 0; --i) {
             steps.Terms.push_back({Reduced(PolyCoeff(p, i)), i});
         }
         Check(Compose(f, g) == result.Value, "合成関数");

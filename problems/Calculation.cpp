@@ -113,8 +113,7 @@ arith::TPolynomial TCalculation::ReadCoefficients(const std::vector<std::string>
     arith::TPolynomial p;
     for (int power = static_cast<int>(names.size()) - 1; power >= 0; --power) {
         const arith::TPolynomial c = ReadConstant(names[power].c_str());
-        p.Num[power] = c.Num[0];
-        p.Den[power] = c.Den[0];
+        p.SetCoeff(power, arith::PolyCoeff(c, 0));
     }
     return arith::Normalized(p);
 }

@@ -116,13 +116,10 @@ void PaintLabel(QLabel* label, bool grey) {
 
 } // namespace
 
-ToolForm::ToolForm(QWidget* mainWindow, const char* className, const QString& title, QSize client,
-                   int dx, int dy)
+ToolForm::ToolForm(QWidget* mainWindow, QSize client, int dx, int dy)
     : QWidget(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                               Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       dx_(dx), dy_(dy) {
-    setObjectName(QString::fromLatin1(className));
-    setWindowTitle(title);
     setFont(GothicFont(12));
     setFixedSize(client);
     MakeZoomable(this);

@@ -35,8 +35,8 @@ class ToolForm : public QWidget {
 public:
     // Creates the hidden, fixed-size window and places it below the main
     // window: top = main top + main outer height + dy, left = main left + dx.
-    ToolForm(QWidget* mainWindow, const char* className, const QString& title, QSize client, int dx,
-             int dy);
+    // Its object name and title come from the window registry that creates it.
+    ToolForm(QWidget* mainWindow, QSize client, int dx, int dy);
 
     // Places the window by the rule above, kept whole on the main window's
     // screen. The main window calls it again when it is first shown. The

@@ -32,7 +32,7 @@ TPolynomial ValueAt(const TPolynomial& f, const TPolynomial& x) {
 
 // A constant polynomial's value as a surd without a root part.
 TSurd Fraction(const TPolynomial& c) {
-    return {c.Num[0], 0, 0, c.Den[0]};
+    return {c.Num(0), 0, 0, c.Den(0)};
 }
 
 // An exact value (A + B·√R)/C with C > 0 and no common divisor of A, B and C.
@@ -59,7 +59,7 @@ TExactSurd SurdTimes(const TExactSurd& v, const TQuadRoots& x, const TInteger& w
 
 // v + c for a fraction c with a positive denominator.
 TExactSurd SurdPlus(const TExactSurd& v, const TRational& c) {
-    return Reduced({v.A * c.Den + c.Num * v.C, v.B * c.Den, v.C * c.Den});
+    return Reduced({v.A * c.Den() + c.Num() * v.C, v.B * c.Den(), v.C * c.Den()});
 }
 
 // One root (P ± Q·√R)/D of a quadratic with R > 0, the first (+) or the second (-).
@@ -71,7 +71,7 @@ TSurd RootOf(const TQuadRoots& x, bool first) {
 TSurd ValueAtRoot(const TPolynomial& f, const TQuadRoots& x, bool first) {
     const TInteger w = first ? x.Q : -x.Q;
     TExactSurd value;
-    for (int i = f.Degree; i >= 0; --i) {
+    for (int i = f.Degree(); i >= 0; --i) {
         value = SurdPlus(SurdTimes(value, x, w), PolyCoeff(f, i));
     }
     return {value.A, value.B, x.R, value.C};
@@ -81,10 +81,10 @@ TSurd ValueAtRoot(const TPolynomial& f, const TQuadRoots& x, bool first) {
 // exactly. Decided before the root formula, so that a derivative without real
 // roots answers "なし" however large its discriminant.
 bool TwoRealRoots(const TPolynomial& q) {
-    const TInteger& a = q.Num[2];
-    const TInteger& b = q.Num[1];
-    const TInteger& c = q.Num[0];
-    return b * b * q.Den[2] * q.Den[0] > 4 * a * c * q.Den[1] * q.Den[1];
+    const TInteger& a = q.Num(2);
+    const TInteger& b = q.Num(1);
+    const TInteger& c = q.Num(0);
+    return b * b * q.Den(2) * q.Den(0) > 4 * a * c * q.Den(1) * q.Den(1);
 }
 
 // The extrema of a cubic f from the factors of its derivative d.
@@ -93,11 +93,11 @@ TExtrema CubicExtrema(const TPolynomial& f, const TPolynomial& d) {
     extrema.Derivative = d;
     TFactorList factors;
     PolyFactor(d, factors);
-    const int k = factors[0].Degree == 0 ? 1 : 0;
+    const int k = factors[0].Degree() == 0 ? 1 : 0;
     const TPolynomial& g1 = factors[k];
     const TPolynomial& g2 = factors[k + 1];
 
-    if (g1.Degree == 1 && g2.Degree == 1 && (g1 != g2)) {
+    if (g1.Degree() == 1 && g2.Degree() == 1 && (g1 != g2)) {
         // Two rational critical points: the larger value is the maximum.
         const TPolynomial x1 = Constant(LinearRoot(g1));
         const TPolynomial x2 = Constant(LinearRoot(g2));
@@ -110,12 +110,12 @@ TExtrema CubicExtrema(const TPolynomial& f, const TPolynomial& d) {
         extrema.Minimum = second;
         return extrema;
     }
-    if (g1.Degree == 2 && TwoRealRoots(g1)) {
+    if (g1.Degree() == 2 && TwoRealRoots(g1)) {
         const TQuadRoots roots = QuadFormula(d);
         if (roots.R.Sign() > 0) {
             // Two irrational critical points (P ± Q√R)/D, the first the larger.
             // With a positive x^3 coefficient the smaller one is the maximum.
-            const bool maxFirst = f.Num[3].Sign() < 0;
+            const bool maxFirst = f.Num(3).Sign() < 0;
             extrema.Maximum = {RootOf(roots, maxFirst), ValueAtRoot(f, roots, maxFirst)};
             extrema.Minimum = {RootOf(roots, !maxFirst), ValueAtRoot(f, roots, !maxFirst)};
             extrema.Simplest = roots.Simplest;
@@ -210,18 +210,18 @@ TOutcome<TExtrema> Extrema(const TPolynomial& f) {
     if (PolyIsZero(f)) {
         return TWarning::ZeroCoefficients;
     }
-    if (f.Degree != 2 && f.Degree != 3) {
+    if (f.Degree() != 2 && f.Degree() != 3) {
         return TWarning::DegreeNotTwoOrThree;
     }
     const TPolynomial d = Derivative(f);
-    if (f.Degree == 3) {
+    if (f.Degree() == 3) {
         return CubicExtrema(f, d);
     }
     const TPolynomial x = Constant(LinearRoot(d));
     const TExtremum vertex{Fraction(x), Fraction(ValueAt(f, x))};
     TExtrema extrema;
     extrema.Derivative = d;
-    (f.Num[2].Sign() > 0 ? extrema.Minimum : extrema.Maximum) = vertex;
+    (f.Num(2).Sign() > 0 ? extrema.Minimum : extrema.Maximum) = vertex;
     return extrema;
 }
 
@@ -250,7 +250,7 @@ TDefiniteIntegral DefiniteIntegral(const TPolynomial& f, const TPolynomial& lowe
 }
 
 std::optional<TWarning> SumLimitsWarning(const TPolynomial& lower, const TPolynomial& upper) {
-    if (upper.Degree == 0 && (ConstantOf(lower) > ConstantOf(upper))) {
+    if (upper.Degree() == 0 && (ConstantOf(lower) > ConstantOf(upper))) {
         return TWarning::LimitsReversed;
     }
     return std::nullopt;
@@ -262,11 +262,11 @@ TOutcome<TSum> SumOf(const TPolynomial& f, const TPolynomial& lower, const TPoly
     }
     // S(n) = f3 S3 + f2 S2 + f1 S1 + f0 S0, the sum of f(k) for k = 1 to n;
     // the sum of k^10 would have degree 11.
-    if (f.Degree >= kMaxDegree) {
+    if (f.Degree() >= kMaxDegree) {
         throw DegreeError();
     }
     TSum sum;
-    for (int power = std::max(f.Degree, 0); power >= 0; --power) {
+    for (int power = std::max(f.Degree(), 0); power >= 0; --power) {
         TPolynomial term;
         term = Constant(PolyCoeff(f, power)) * PowerSums()[power];
         sum.PartialSum = sum.PartialSum + term;
@@ -278,7 +278,7 @@ TOutcome<TSum> SumOf(const TPolynomial& f, const TPolynomial& lower, const TPoly
     one = ConstantPolynomial({1, 1});
     beforeLower = lower - one;
     sum.Value = atUpper - ValueAt(sum.PartialSum, beforeLower);
-    sum.InN = upper.Degree != 0;
+    sum.InN = upper.Degree() != 0;
     if (sum.InN) {
         PolyFactor(sum.Value, sum.Factors);
     }

@@ -18,11 +18,11 @@ void ReadRoots(TEquationRoots& roots) {
         if (k > 0 && (factor == factors[k - 1])) {
             continue; // equal factors stand side by side: a repeated root is listed once
         }
-        if (factor.Degree == 1) {
+        if (factor.Degree() == 1) {
             roots.Groups.push_back({factor, LinearRoot(factor), std::nullopt, {}});
-        } else if (factor.Degree == 2) {
+        } else if (factor.Degree() == 2) {
             roots.Groups.push_back({factor, std::nullopt, QuadFormula(factor), {}});
-        } else if (factor.Degree > 2) {
+        } else if (factor.Degree() > 2) {
             roots.Groups.push_back(
                 {factor, std::nullopt, std::nullopt, ApproximateRealRoots(factor)});
         }
@@ -45,7 +45,7 @@ TOutcome<TEquationRoots> SolveByFactoring(const TPolynomial& p, bool zeroIsIdent
         roots.Identity = true;
         return roots;
     }
-    if (p.Degree == 0) {
+    if (p.Degree() == 0) {
         roots.Constant = true; // never 0, so there is nothing to factor
         return roots;
     }
@@ -93,10 +93,7 @@ std::string RootsText(const TEquationRoots& roots, bool noSolutionText) {
 }
 
 TRational LinearRoot(const TPolynomial& factor) {
-    TRational root;
-    root = PolyCoeff(factor, 0) / PolyCoeff(factor, 1);
-    root.Num = -root.Num;
-    return root;
+    return -(PolyCoeff(factor, 0) / PolyCoeff(factor, 1));
 }
 
 } // namespace arith

@@ -41,7 +41,7 @@ std::string FactorListToText(const TFactorList& list, char letter) {
     const int n = runs.Count;
     const auto& count = runs.Length;
 
-    const bool hasConstant = list[0].Degree == 0;
+    const bool hasConstant = list[0].Degree() == 0;
     const std::string constant = hasConstant ? PolyToTextVar(list[0], letter) : "1";
     const int start = hasConstant ? 1 : 0;
     if (n == 1 && hasConstant) {

@@ -17,21 +17,20 @@ TRational Weighted(TRational p, TRational a, TRational q, TRational b, TRational
     return result;
 }
 
-TRational Negated(TRational r) {
-    r.Num = -r.Num;
-    return r;
+TRational Negated(const TRational& r) {
+    return -r;
 }
 
 } // namespace
 
 TOutcome<TPoint> DivisionPoint(TDivision kind, TPoint a, TPoint b, TRational m, TRational n) {
-    if (m.Num == 0 || n.Num == 0) {
+    if (m.Num() == 0 || n.Num() == 0) {
         return TWarning::NoRatio;
     }
     if (kind == TDivision::Internal) {
         TRational sum;
         sum = m + n;
-        if (sum.Num == 0) {
+        if (sum.Num() == 0) {
             return TWarning::BadInternalRatio;
         }
         return TPoint{Weighted(n, a.X, m, b.X, sum), Weighted(n, a.Y, m, b.Y, sum)};
@@ -69,7 +68,7 @@ TOutcome<TLine> LineThrough(TPoint a, TPoint b) {
     intercept = slope * a.X;
     intercept = a.Y - intercept;
     TPolynomial right;
-    right.Degree = 1;
+    right.SetDegree(1);
     PolySetCoeff(right, 1, slope);
     PolySetCoeff(right, 0, intercept);
     right = Normalized(right);

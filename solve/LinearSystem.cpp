@@ -55,10 +55,10 @@ TIntMatrix ClearDenominators(const TLinearSystem& system, int n) {
     TIntMatrix m{};
     for (int row = 0; row < n; ++row) {
         for (int col = 0; col <= n; ++col) {
-            TInteger entry = system[row][col].Num;
+            TInteger entry = system[row][col].Num();
             for (int other = 0; other <= n; ++other) {
                 if (other != col) {
-                    entry = entry * system[row][other].Den;
+                    entry = entry * system[row][other].Den();
                 }
             }
             m[row][col] = entry;

@@ -15,8 +15,8 @@ namespace {
 // Builds fresh strings rather than assigning literals, which trips a false
 // -Wrestrict in GCC 12 at -O3.
 void ConstantPower(const TRational& c, const TInteger& n, TPower& power) {
-    if (n.IsZero() || c.Num.IsZero()) {
-        if (c.Num.IsZero() && n.Sign() < 0) {
+    if (n.IsZero() || c.Num().IsZero()) {
+        if (c.Num().IsZero() && n.Sign() < 0) {
             throw ZeroDivideError();
         }
         power.Numerator = std::to_string(n.IsZero() ? 1 : 0);
@@ -24,8 +24,8 @@ void ConstantPower(const TRational& c, const TInteger& n, TPower& power) {
         return;
     }
     const TInteger e = Abs(n);
-    TInteger num = Abs(c.Num);
-    TInteger den = c.Den;
+    TInteger num = Abs(c.Num());
+    TInteger den = c.Den();
     if (n.Sign() < 0) {
         std::swap(num, den);
     }
@@ -41,7 +41,7 @@ void ConstantPower(const TRational& c, const TInteger& n, TPower& power) {
         power.TooLong = true;
         return;
     }
-    power.Negative = c.Num.Sign() < 0 && e.IsOdd();
+    power.Negative = c.Num().Sign() < 0 && e.IsOdd();
     power.Numerator = top.Text();
     power.Denominator = bottom.Text();
 }
@@ -75,17 +75,17 @@ std::string QuotientText(const TQuotient& q) {
 }
 
 TOutcome<TPower> PowerOf(const TPolynomial& f, const TPolynomial& g) {
-    if (g.Degree != 0) {
+    if (g.Degree() != 0) {
         return TWarning::ExponentNotConstant;
     }
-    if (g.Den[0] != 1) {
+    if (g.Den(0) != 1) {
         return TWarning::ExponentNotInteger;
     }
     TPower power;
-    power.Exponent = g.Num[0];
-    power.ConstantBase = f.Degree == 0;
+    power.Exponent = g.Num(0);
+    power.ConstantBase = f.Degree() == 0;
     if (power.ConstantBase) {
-        ConstantPower({f.Num[0], f.Den[0]}, power.Exponent, power);
+        ConstantPower({f.Num(0), f.Den(0)}, power.Exponent, power);
         return power;
     }
     TPolynomial e;

@@ -17,12 +17,12 @@ std::array<TInteger, 3> IntegerCoefficients(TPolynomial p) {
     p = Normalized(p);
     TInteger lcm = 1;
     for (int i = 0; i <= 2; ++i) {
-        lcm = lcm / Gcd(lcm, p.Den[i]) * p.Den[i];
+        lcm = lcm / Gcd(lcm, p.Den(i)) * p.Den(i);
     }
     std::array<TInteger, 3> c{};
     TInteger content = 0;
     for (int i = 0; i <= 2; ++i) {
-        c[i] = lcm / p.Den[i] * p.Num[i];
+        c[i] = lcm / p.Den(i) * p.Num(i);
         content = Gcd(content, c[i]);
     }
     if (content > 1) {

@@ -11,8 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-TBibunForm::TBibunForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TBibunForm", QStringLiteral("微分"), QSize(627, 249), -60, 20) {
+TBibunForm::TBibunForm(QWidget* mainWindow) : ToolForm(mainWindow, QSize(627, 249), -60, 20) {
     BuildFormulaRow();
     BuildModes();
     BuildKeisuuGroup();

@@ -12,9 +12,7 @@
 
 #include <vector>
 
-TEnzanForm::TEnzanForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TEnzanForm", QStringLiteral("整式の四則演算"), QSize(610, 250), -80,
-               0) {
+TEnzanForm::TEnzanForm(QWidget* mainWindow) : ToolForm(mainWindow, QSize(610, 250), -80, 0) {
     const QFont letter = AntiquaFont(37);
     const QFont parenthesis = CenturyOldFont(37);
     const QFont equals = GothicFont(27, true);

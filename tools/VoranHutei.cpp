@@ -22,8 +22,7 @@ constexpr int kColumns[2] = {16, 236};
 
 } // namespace
 
-THuteiForm::THuteiForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "THuteiForm", QStringLiteral("不定方程式"), QSize(456, 328), 40, 0) {
+THuteiForm::THuteiForm(QWidget* mainWindow) : ToolForm(mainWindow, QSize(456, 328), 40, 0) {
     BuildEquationRow();
     BuildModes();
     BuildAnswerGroup(0, "GroupBox1", "Label13", 58, {"Label1", "Label2", "Label4", "Label5"});

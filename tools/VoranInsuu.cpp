@@ -8,8 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TInsuuForm::TInsuuForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TInsuuForm", QStringLiteral("因数分解"), QSize(625, 129), -60, 0) {
+TInsuuForm::TInsuuForm(QWidget* mainWindow) : ToolForm(mainWindow, QSize(625, 129), -60, 0) {
     constexpr int kCentre = 44;
 
     // [Edit4] x^4 + ... + [Edit0] = [EditAns]

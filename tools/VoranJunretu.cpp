@@ -8,9 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TJunretuForm::TJunretuForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TJunretuForm", QStringLiteral("順列・組合せ"), QSize(638, 233), -20,
-               20) {
+TJunretuForm::TJunretuForm(QWidget* mainWindow) : ToolForm(mainWindow, QSize(638, 233), -20, 20) {
     const QFont operatorFont = FixedGothicFont(40);
     const QFont equals = GothicFont(40);
     constexpr int kLeft = 16;

@@ -8,8 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TKojiForm::TKojiForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TKojiForm", QStringLiteral("高次方程式"), QSize(717, 129), 20, 0) {
+TKojiForm::TKojiForm(QWidget* mainWindow) : ToolForm(mainWindow, QSize(717, 129), 20, 0) {
     constexpr int kCentre = 44;
     const QFont letter = AntiquaFont(40);
     const QFont equals = GothicFont(27, true);

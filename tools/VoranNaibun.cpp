@@ -21,8 +21,7 @@ constexpr int kColumns[3] = {16, 216, 416};
 
 } // namespace
 
-TNaibunForm::TNaibunForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TNaibunForm", QStringLiteral("内分・外分"), QSize(616, 240), -80, 20) {
+TNaibunForm::TNaibunForm(QWidget* mainWindow) : ToolForm(mainWindow, QSize(616, 240), -80, 20) {
     BuildInputRow();
     BuildModes();
     const TCommandButtons buttons = AddCommandButtons(

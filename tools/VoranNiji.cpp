@@ -8,8 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TNijiForm::TNijiForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TNijiForm", QStringLiteral("２次方程式"), QSize(625, 129), 0, 0) {
+TNijiForm::TNijiForm(QWidget* mainWindow) : ToolForm(mainWindow, QSize(625, 129), 0, 0) {
     constexpr int kCentre = 44;
     const QFont letter = AntiquaFont(40);
     const QFont equals = GothicFont(27, true);

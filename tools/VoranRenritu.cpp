@@ -9,8 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TRenrituForm::TRenrituForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TRenrituForm", QStringLiteral("連立方程式"), QSize(625, 129), -40, 0) {
+TRenrituForm::TRenrituForm(QWidget* mainWindow) : ToolForm(mainWindow, QSize(625, 129), -40, 0) {
     const QFont letterX = AntiquaFont(40);
     const QFont letterY = AntiquaFont(32, true);
     const QFont plus = GothicFont(21, true);

@@ -19,9 +19,7 @@ constexpr const char* kLetters[3] = {"x", "y", "z"};
 
 } // namespace
 
-TRenritu3Form::TRenritu3Form(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TRenritu3Form", QStringLiteral("3元1次方程式"), QSize(625, 193), -20,
-               0) {
+TRenritu3Form::TRenritu3Form(QWidget* mainWindow) : ToolForm(mainWindow, QSize(625, 193), -20, 0) {
     const QFont letterX = AntiquaFont(40);
     const QFont letterYZ = AntiquaFont(32, true);
     const QFont plus = GothicFont(21, true);

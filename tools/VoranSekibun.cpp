@@ -9,8 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TSekibunForm::TSekibunForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TSekibunForm", QStringLiteral("定積分"), QSize(745, 129), -40, 20) {
+TSekibunForm::TSekibunForm(QWidget* mainWindow) : ToolForm(mainWindow, QSize(745, 129), -40, 20) {
     const QFont letter = AntiquaFont(37);
     const QFont bracket = GothicFont(27, true);
     constexpr int kRow = 44;

@@ -11,8 +11,7 @@
 
 #include <algorithm>
 
-TSigmaForm::TSigmaForm(QWidget* mainWindow)
-    : ToolForm(mainWindow, "TSigmaForm", QStringLiteral("∑"), QSize(626, 129), 0, 20) {
+TSigmaForm::TSigmaForm(QWidget* mainWindow) : ToolForm(mainWindow, QSize(626, 129), 0, 20) {
     const QFont letter = AntiquaFont(33);
     const QFont bracket = GothicFont(27, true);
     constexpr int kRow = 52;

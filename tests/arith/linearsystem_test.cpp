@@ -96,10 +96,10 @@ TEST(LinearSystem, LargeIntermediatesWithAnswersThatFit) {
     s[1][2] = {1, 2147483647};
     const TLinearSolution solution = SolveLinearSystem(s, 2);
     ASSERT_EQ(solution.Kind, TSolutionKind::Unique);
-    EXPECT_EQ(solution.Values[0].Num, 2147483646);
-    EXPECT_EQ(solution.Values[0].Den, 2147483647);
-    EXPECT_EQ(solution.Values[1].Num, 2147483646);
-    EXPECT_EQ(solution.Values[1].Den, 2147483647);
+    EXPECT_EQ(solution.Values[0].Num(), 2147483646);
+    EXPECT_EQ(solution.Values[0].Den(), 2147483647);
+    EXPECT_EQ(solution.Values[1].Num(), 2147483646);
+    EXPECT_EQ(solution.Values[1].Den(), 2147483647);
 
     // x/2 = 2^31 - 1: an answer beyond 32 bits.
     s[0][0] = {1, 2};

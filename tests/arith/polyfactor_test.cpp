@@ -43,7 +43,7 @@ TPolynomial Product(const TFactorList& f) {
 TPolynomial FromInts(const std::vector<int>& c) { // from x^0 upwards
     TPolynomial p;
     for (std::size_t i = 0; i < c.size(); ++i) {
-        p.Num[i] = c[i];
+        p.SetCoeff(int(i), {c[i], 1});
     }
     p = Normalized(p);
     return p;
@@ -63,12 +63,11 @@ std::vector<long> Divisors(long n) {
 
 // True when the integer polynomial f has no root p/q with p | f0, q | lead.
 bool HasNoRationalRoot(const TPolynomial& f) {
-    for (long p : Divisors(f.Num[0].ToLong())) {
-        for (long q : Divisors(f.Num[f.Degree].ToLong())) {
+    for (long p : Divisors(f.Num(0).ToLong())) {
+        for (long q : Divisors(f.Num(f.Degree()).ToLong())) {
             for (long sign : {1, -1}) {
                 TPolynomial at;
-                at.Num[0] = sign * p;
-                at.Den[0] = q;
+                at.SetCoeff(0, {sign * p, q});
                 TPolynomial value;
                 value = Compose(f, at);
                 if (PolyIsZero(value)) {
@@ -84,11 +83,11 @@ bool HasNoRationalRoot(const TPolynomial& f) {
 void ExpectIrreducible(const TFactorList& f) {
     for (int i = 0; i < FactorCount(f); ++i) {
         const TPolynomial& q = f[i];
-        if (q.Degree == 2) {
+        if (q.Degree() == 2) {
             TInteger root;
-            EXPECT_FALSE(ExactSqrt(q.Num[1] * q.Num[1] - 4 * q.Num[2] * q.Num[0], root))
+            EXPECT_FALSE(ExactSqrt(q.Num(1) * q.Num(1) - 4 * q.Num(2) * q.Num(0), root))
                 << PolyToText(q);
-        } else if (q.Degree == 3) {
+        } else if (q.Degree() == 3) {
             EXPECT_TRUE(HasNoRationalRoot(q)) << PolyToText(q);
         }
     }
@@ -253,14 +252,14 @@ TEST(PolyFactor, RecoversRandomProducts) {
             const bool quadratic = degree + 2 <= target && rng() % 2 == 0;
             TPolynomial q = FromInts(RandomFactor(rng, quadratic, degree > 6 ? 3 : 6));
             p = p * q;
-            degree += q.Degree;
+            degree += q.Degree();
             ++factors;
         }
         TFactorList f;
         PolyFactor(p, f);
         SCOPED_TRACE(PolyToText(p) + " -> " + ListText(f));
         EXPECT_TRUE(Product(f) == p);
-        EXPECT_EQ(FactorCount(f) - (f[0].Degree == 0 ? 1 : 0), factors);
+        EXPECT_EQ(FactorCount(f) - (f[0].Degree() == 0 ? 1 : 0), factors);
         ExpectIrreducible(f);
         // Equal factors stand side by side.
         for (int i = 0; i < FactorCount(f); ++i) {
@@ -297,7 +296,7 @@ TEST(PolyFactor, QuarticsSplitCompletely) {
             p = FromInts(quadratics[i]) * FromInts(quadratics[j]);
             TFactorList f;
             PolyFactor(p, f);
-            ASSERT_EQ(FactorCount(f) - (f[0].Degree == 0 ? 1 : 0),
+            ASSERT_EQ(FactorCount(f) - (f[0].Degree() == 0 ? 1 : 0),
                       pieces(quadratics[i]) + pieces(quadratics[j]))
                 << PolyToText(p) << " -> " << ListText(f);
         }
@@ -311,7 +310,7 @@ TEST(PolyFactor, QuarticsSplitCompletely) {
         p = a * b;
         TFactorList f;
         PolyFactor(p, f);
-        ASSERT_EQ(FactorCount(f) - (f[0].Degree == 0 ? 1 : 0), 2)
+        ASSERT_EQ(FactorCount(f) - (f[0].Degree() == 0 ? 1 : 0), 2)
             << PolyToText(p) << " -> " << ListText(f);
         EXPECT_TRUE(Product(f) == p);
     }
@@ -342,7 +341,7 @@ TEST(PolyGcdLcm, RandomProperties) {
         TPolynomial c = randomPoly(int(rng() % 2));
         TFactorList cf;
         PolyFactor(c, cf);
-        if (cf[0].Degree == 0 || a.Degree + c.Degree > 10 || b.Degree + c.Degree > 10) {
+        if (cf[0].Degree() == 0 || a.Degree() + c.Degree() > 10 || b.Degree() + c.Degree() > 10) {
             continue; // c primitive with positive leading coefficient
         }
         TPolynomial ac;

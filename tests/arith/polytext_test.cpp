@@ -10,6 +10,12 @@ using namespace arith;
 
 namespace {
 
+// A fraction's numerator and denominator exactly as a reader should leave them.
+struct TTyped {
+    TInteger num;
+    TInteger den;
+};
+
 TEST(PolyToText, Table) {
     struct Row {
         std::vector<std::int32_t> fields; // numerator, denominator pairs from x^0 upwards
@@ -34,15 +40,16 @@ TEST(PolyToText, Table) {
         EXPECT_EQ(PolyToText(p), row.text);
     }
     TPolynomial p;
-    p.Degree = 2;
-    p.Num = {0, 2, -1};
+    p.SetDegree(2);
+    p.SetCoeff(1, {2, 1});
+    p.SetCoeff(2, {-1, 1});
     EXPECT_EQ(PolyToTextVar(p, 'n'), "-n^2+2n");
 }
 
 TEST(ParseCoefficient, Table) {
     struct Row {
         const char* text;
-        TRational value;
+        TTyped value;
         int warnings;
     } rows[] = {
         {"", {0, 1}, 0},    {"3", {3, 1}, 0},       {"-3/4", {-3, 4}, 0},
@@ -53,7 +60,7 @@ TEST(ParseCoefficient, Table) {
         SCOPED_TRACE(row.text);
         TPolynomial c;
         EXPECT_EQ(ParseCoefficient(row.text, c), row.warnings == 0);
-        EXPECT_TRUE(c.Degree == 0 && c.Num[0] == row.value.Num && c.Den[0] == row.value.Den);
+        EXPECT_TRUE(c.Degree() == 0 && c.Num(0) == row.value.num && c.Den(0) == row.value.den);
     }
     TPolynomial c;
     EXPECT_THROW(ParseCoefficient("3 ", c), ConversionError);
@@ -142,8 +149,8 @@ TEST(ParsePolynomial, ReadsBackWhatPolyToTextWrites) {
         TPolynomial p, back;
         for (int k = 0; k <= kMaxDegree; ++k) {
             int kind = pick(random);
-            p.Num[k] = kind == 0 ? 0 : kind == 1 ? num(random) % 3 : num(random);
-            p.Den[k] = kind == 3 ? den(random) : 1;
+            const std::int32_t n = kind == 0 ? 0 : kind == 1 ? num(random) % 3 : num(random);
+            p.SetCoeff(k, TRational::AsTyped(n, kind == 3 ? den(random) : 1));
         }
         p = Normalized(p);
         std::string text = PolyToTextVar(p, 'n');

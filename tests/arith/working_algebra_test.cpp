@@ -366,7 +366,7 @@ TEST(WorkingAlgebraTest, SweepEndsInTheBoardAnswer) {
                 EXPECT_EQ(LastLines(*w, 1), MathToUnicode(RootsAnswer(roots, true))) << name;
                 ++solved;
             }
-            if (p.Degree == 2 || p.Degree == 3) {
+            if (p.Degree() == 2 || p.Degree() == 3) {
                 const TExtrema extrema = Answer(Extrema(p));
                 const auto w = ExtremaWorking(p, extrema);
                 ASSERT_TRUE(w.has_value()) << name;

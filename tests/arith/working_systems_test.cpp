@@ -492,7 +492,7 @@ TEST(WorkingSystemsTest, OperationsEndInTheBoardAnswer) {
             }
         }
         for (const char* e : exponents) {
-            if (P(a).Degree * std::stoi(e) > kMaxDegree) {
+            if (P(a).Degree() * std::stoi(e) > kMaxDegree) {
                 continue; // the window stops with its degree error
             }
             const auto [result, answer] = Computed(TOperation::Power, P(a), P(e));

@@ -24,9 +24,8 @@ import tempfile
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "oracle"))
-import algebra  # noqa: E402
-import others  # noqa: E402
 from driver import build_script  # noqa: E402
+from windows import WINDOWS  # noqa: E402
 
 # The radio groups the oracle selects by item number.
 GROUPS = {"RadioGroup1": ("PlusItem", "MinusItem")}
@@ -135,12 +134,8 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--window")
     args = parser.parse_args()
-    windows = {"enzan": algebra.Enzan(), "insuu": algebra.Insuu(), "niji": algebra.Niji(),
-               "koji": algebra.Koji(), "renritu": algebra.Renritu(), "renritu3": algebra.Renritu3(),
-               "hutei": algebra.Hutei(), "bibun": others.Bibun(), "sekibun": others.Sekibun(),
-               "sigma": others.Sigma(), "naibun": others.Naibun(), "junretu": others.Junretu()}
     failed = 0
-    for name, window in windows.items():
+    for name, window in WINDOWS.items():
         if args.window in (None, name, window.cls):
             failed += check_window(name, window, args, random.Random(f"{args.seed}:{name}"))
     print(f"solve: {failed} cases differ")

@@ -3,6 +3,8 @@
 // four-operations windows, in the manner of Working.h: one step per line,
 // every stated equality checked exactly (WorkingCheckError when a check
 // fails), ending in the board's answer. The examples are the Unicode forms.
+// Each working is written from the steps its solver records: see
+// EliminationSteps.h, HuteiSteps.h and OperationSteps.h.
 #pragma once
 
 #include "BoardNotation.h"

@@ -3,7 +3,10 @@
 // windows: their lines for textbook problems, and their last lines against
 // the board's answer over many inputs.
 #include "BoardNotation.h"
+#include "EliminationSteps.h"
 #include "Errors.h"
+#include "HuteiSteps.h"
+#include "OperationSteps.h"
 #include "WorkingSystems.h"
 
 #include "TestPolynomial.h"
@@ -499,6 +502,50 @@ TEST(WorkingSystemsTest, OperationsEndInTheBoardAnswer) {
         }
     }
     EXPECT_GE(count, 300);
+}
+
+// The solvers record the method a working states, for the writer and for
+// methods still to come.
+TEST(WorkingSystemsTest, StepsRecordTheMethod) {
+    const auto power = [](const char* f, const char* n) {
+        const auto [result, answer] = Computed(TOperation::Power, P(f), P(n));
+        return *SolveOperationSteps(TOperation::Power, P(f), P(n), result);
+    };
+    const auto method = [&](const char* f, const char* n) {
+        return std::get<TPolynomialPowerSteps>(power(f, n)).Method;
+    };
+    EXPECT_TRUE(std::holds_alternative<TBinomialExpansion>(method("x+1", "3")));
+    EXPECT_TRUE(std::holds_alternative<TRepeatedProduct>(method("x^2+x+1", "2")));
+    EXPECT_TRUE(std::holds_alternative<TPowerAsIs>(method("2x^3", "2")));
+    EXPECT_EQ(std::get<TConstantPowerSteps>(power("-2", "3")).Factors, 3);
+    EXPECT_EQ(std::get<TConstantPowerSteps>(power("2", "10")).Factors, 0);
+    EXPECT_TRUE(std::get<TConstantPowerSteps>(power("2", "-3")).Reciprocal);
+
+    const auto parts = [](const char* f, const char* g) {
+        const auto [result, answer] = Computed(TOperation::Multiply, P(f), P(g));
+        const auto steps = SolveOperationSteps(TOperation::Multiply, P(f), P(g), result);
+        return std::get<TProductSteps>(*steps).Parts.size();
+    };
+    EXPECT_EQ(parts("x+1", "x^2-2"), 2u); // the distributive law
+    EXPECT_EQ(parts("3", "x-1"), 0u);
+
+    // "1/2 x + y = 2", "x − y = 1": ①×2, one unknown cleared, then the two values.
+    int n = 0;
+    const TLinearSystem s = System("1/2 1 2 | 1 -1 1", n);
+    const auto linear = SolveEliminationSteps(s, n, SolveLinearSystem(s, n));
+    ASSERT_TRUE(linear);
+    ASSERT_EQ(linear->Steps.size(), 4u);
+    EXPECT_TRUE(std::holds_alternative<TClearDenominators>(linear->Steps[0]));
+    EXPECT_TRUE(std::holds_alternative<TEliminate>(linear->Steps[1]));
+    EXPECT_TRUE(std::holds_alternative<TBackSubstitute>(linear->Steps[3]));
+
+    const auto hutei = SolveHuteiSteps(29, 11, 5, true, *HuteiSolve(29, 11, 5, true).Answer, true);
+    ASSERT_TRUE(hutei);
+    EXPECT_EQ(std::count_if(hutei->Steps.begin(), hutei->Steps.end(),
+                            [](const THuteiStep& step) {
+                                return std::holds_alternative<TEuclidDivision>(step);
+                            }),
+              5);
 }
 
 } // namespace

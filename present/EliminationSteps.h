@@ -32,7 +32,7 @@ struct TIntegerEquation {
 
 // An equation as typed that reads 0 = d: "0 = 0 は常に成り立つ",
 // "0 = 3 は成り立たないので" (Holds false: no solution).
-struct TConstantEquation {
+struct TConstantRow {
     TRational Right;
     bool Holds = true;
 };
@@ -77,7 +77,7 @@ struct TBackSubstitute {
 };
 
 using TEliminationStep =
-    std::variant<TConstantEquation, TClearDenominators, TEliminate, TBackSubstitute>;
+    std::variant<TConstantRow, TClearDenominators, TEliminate, TBackSubstitute>;
 
 // The numbered equations of System, the steps, then LinearAnswer(Solution, Unknowns).
 struct TEliminationSteps {

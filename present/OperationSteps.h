@@ -21,7 +21,7 @@ struct TPolyTerm {
 
 // "(x² + 1) − (2x − 3) = x² + 1 − 2x + 3 = x² − 2x + 4": Terms are those of
 // F, then those of ±G, as they stand once the brackets are taken off.
-struct TSumSteps {
+struct TAdditionSteps {
     TOperation Operation = TOperation::Add; // Add or Subtract
     TPolynomial F, G;
     std::vector<TPolyTerm> Terms;
@@ -112,7 +112,7 @@ struct TSubstitutionSteps {
 };
 
 using TOperationSteps =
-    std::variant<TSumSteps, TProductSteps, TQuotientSteps, TCommonSteps, TPolynomialPowerSteps,
+    std::variant<TAdditionSteps, TProductSteps, TQuotientSteps, TCommonSteps, TPolynomialPowerSteps,
                  TConstantPowerSteps, TSubstitutionSteps>;
 
 // The steps of `operation` on f and g, given the result the window computed.

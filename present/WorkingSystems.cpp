@@ -182,7 +182,7 @@ class TEliminationWriter {
 public:
     explicit TEliminationWriter(int n, std::vector<TMath>& lines) : n_(n), lines_(lines) {}
 
-    void operator()(const TConstantEquation& step) const {
+    void operator()(const TConstantRow& step) const {
         lines_.push_back(MathRow({Equals(Number(0), Value(step.Right)),
                                   Word(step.Holds ? "は常に成り立つ" : "は成り立たないので")}));
     }
@@ -304,7 +304,7 @@ std::optional<TEliminationSteps> SolveEliminationSteps(const TLinearSystem& syst
         if (zero) {
             const TRational d = Reduced(system[row][n]);
             contradiction = !IsZero(d);
-            out.push_back(TConstantEquation{d, !contradiction});
+            out.push_back(TConstantRow{d, !contradiction});
             continue;
         }
         TIntegerEquation e;
@@ -975,7 +975,7 @@ std::optional<TMath> WriteOperation(const TOperationSteps& steps) {
     };
     return std::visit(
         TStepWriter{
-            [&](const TSumSteps& s) {
+            [&](const TAdditionSteps& s) {
                 return SumProductMath(OperationProblem(s.Operation, s.F, s.G), TermsInX(s.Terms),
                                       s.Value);
             },
@@ -1107,7 +1107,7 @@ TOperationSteps SumProductSteps(TOperation operation, const TPolynomial& f, cons
         Check((nf * ng) == steps.Value, "積");
         return steps;
     }
-    TSumSteps steps{operation, f, g, {}, Normalized(value)};
+    TAdditionSteps steps{operation, f, g, {}, Normalized(value)};
     AppendTerms(nf, {1, 1}, steps.Terms);
     AppendTerms(ng, {operation == TOperation::Add ? 1 : -1, 1}, steps.Terms);
     const TPolynomial expected = operation == TOperation::Add ? (nf + ng) : (nf - ng);

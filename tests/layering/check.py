@@ -8,7 +8,9 @@ Each folder includes only its own headers and those of the folders below it;
 exact/, solve/, present/ and problems/ include no toolkit header; a tool unit includes
 no other tool's header; the benchmarks in bench/ include no toolkit header
 (bench/startup times the program and may); and no wide-integer arithmetic is
-written in tools/.
+written in tools/; and no two headers define a type of the same name at
+namespace scope (two definitions of one name link into one program silently,
+and each file then destroys the other's objects with its own layout).
 Prints every breach as FILE:LINE and exits 1 if there is one.
 """
 import pathlib
@@ -18,6 +20,8 @@ import sys
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 QUOTED = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 ANGLED_QT = re.compile(r"^\s*#\s*include\s+<Q")
+# A type defined at namespace scope (not a forward declaration, not nested).
+TYPE = re.compile(r"^(?:struct|class|enum class|enum)\s+(T\w+)\b(?!\s*;)")
 ARITHMETIC = re.compile(r"__int128|\bWide\b|std::gcd|sqrt\(")
 
 # What each folder may include with quotes, besides its own headers.
@@ -63,6 +67,17 @@ def main():
                     breaches.append(f"{where}: a tool includes another tool ({name})")
                 elif name not in known[folder] and not any(name in known[f] for f in below):
                     breaches.append(f"{where}: {folder}/ includes {name} from above it")
+    defined = {}
+    for folder in ALLOWED:
+        for path in sorted((ROOT / folder).glob("*.h")):
+            for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+                match = TYPE.match(line)
+                if not match:
+                    continue
+                where = f"{path.relative_to(ROOT)}:{number}"
+                if match.group(1) in defined:
+                    breaches.append(f"{where}: {match.group(1)} is defined already at {defined[match.group(1)]}")
+                defined.setdefault(match.group(1), where)
     for path in sorted((ROOT / "bench").glob("*.cpp")):
         for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
             if ANGLED_QT.match(line):

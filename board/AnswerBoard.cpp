@@ -23,6 +23,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -268,6 +269,9 @@ void TAnswerBoard::ShowEntry(int index) {
     }
     const QSignalBlocker quiet(list_);
     list_->setCurrentRow(static_cast<int>(entries.size()) - 1 - index);
+    // Every entry is shown from its top, the problem first.
+    scroll_->verticalScrollBar()->setValue(0);
+    scroll_->horizontalScrollBar()->setValue(0);
 }
 
 const TBoardEntry* TAnswerBoard::Shown() const {

@@ -167,8 +167,8 @@ void TMainForm::ShowBoard() {
     board->setAttribute(Qt::WA_ShowWithoutActivating);
     board->show();
     board->raise();
-    // A platform that activates every window it shows gives the keyboard
-    // back; the window's own focus widget has kept the control typed in.
+    // Where the platform activates every window it shows, the window typed
+    // in takes the keyboard back, to the control that had it there.
     if (typing != nullptr && typing != board) {
         typing->activateWindow();
     }

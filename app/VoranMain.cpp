@@ -9,6 +9,7 @@
 #include "Zoom.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -154,7 +155,23 @@ void TMainForm::BuildViewMenu() {
     board->setToolTip(
         QStringLiteral("最後の計算の問題と答えを教科書の書き方で大きく表示します (Ctrl+B)"));
     viewMenu->setToolTipsVisible(true);
-    connect(board, &QAction::triggered, this, [this] { ShowChild("TAnswerBoard"); });
+    connect(board, &QAction::triggered, this, &TMainForm::ShowBoard);
+}
+
+void TMainForm::ShowBoard() {
+    QWidget* typing = QApplication::activeWindow();
+    auto* board = findChild<QWidget*>(QStringLiteral("TAnswerBoard"), Qt::FindDirectChildrenOnly);
+    if (board == nullptr) {
+        board = CreateChildWindow(this, *history_, "TAnswerBoard");
+    }
+    board->setAttribute(Qt::WA_ShowWithoutActivating);
+    board->show();
+    board->raise();
+    // Where the platform activates every window it shows, the window typed
+    // in takes the keyboard back, to the control that had it there.
+    if (typing != nullptr && typing != board) {
+        typing->activateWindow();
+    }
 }
 
 void TMainForm::SetZoom(int percent) {

@@ -18,6 +18,10 @@ public:
     // window not created yet is created first.
     void ShowChild(const char* className);
 
+    // Shows the answer board, or brings it to the front, and leaves the
+    // keyboard with the window that had it, so that typing goes on there.
+    void ShowBoard();
+
     // Scales every window to percent (100 to 300) and lays them out again.
     void SetZoom(int percent);
 

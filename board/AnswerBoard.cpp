@@ -23,6 +23,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -62,6 +63,16 @@ QString ItemText(const TBoardEntry& entry) {
 } // namespace
 
 void TBoardHistory::Add(TBoardEntry entry) {
+    if (entry.Row != 0) {
+        const auto same = std::find_if(entries_.begin(), entries_.end(), [&entry](const auto& e) {
+            return e.Row == entry.Row && e.Window == entry.Window;
+        });
+        if (same != entries_.end()) {
+            const int index = static_cast<int>(same - entries_.begin());
+            entries_.erase(same);
+            emit Replaced(index);
+        }
+    }
     if (entries_.size() == kHistoryLength) {
         entries_.erase(entries_.begin());
     }
@@ -193,6 +204,7 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
         }
     });
     connect(&history_, &TBoardHistory::Added, this, &TAnswerBoard::Follow);
+    connect(&history_, &TBoardHistory::Replaced, this, &TAnswerBoard::Unlist);
 
     resize(kFirstSize);
     MakeZoomable(this);
@@ -213,6 +225,17 @@ void TAnswerBoard::Follow() {
         list_->insertItem(0, ItemText(entries.back()));
     }
     ShowEntry(static_cast<int>(entries.size()) - 1);
+}
+
+void TAnswerBoard::Unlist(int index) {
+    // The list still holds every entry, newest first, the removed one with them.
+    const QSignalBlocker quiet(list_);
+    delete list_->takeItem(list_->count() - 1 - index);
+    if (shown_ > index) {
+        --shown_;
+    } else if (shown_ == index) {
+        shown_ = -1; // until Follow shows the entry that took its place
+    }
 }
 
 void TAnswerBoard::FillHistory() {
@@ -246,6 +269,9 @@ void TAnswerBoard::ShowEntry(int index) {
     }
     const QSignalBlocker quiet(list_);
     list_->setCurrentRow(static_cast<int>(entries.size()) - 1 - index);
+    // Every entry is shown from its top, the problem first.
+    scroll_->verticalScrollBar()->setValue(0);
+    scroll_->horizontalScrollBar()->setValue(0);
 }
 
 const TBoardEntry* TAnswerBoard::Shown() const {

@@ -27,11 +27,16 @@ class TBoardHistory : public QObject {
 public:
     using QObject::QObject;
 
+    // Adds the entry as the newest. An entry of a window's row (Row not 0)
+    // takes the place of the one the same row of the same window made
+    // before: that one leaves the history (Replaced), this one comes last.
     void Add(TBoardEntry entry);
     const std::vector<TBoardEntry>& Entries() const { return entries_; }
 
 signals:
     void Added();
+    // The entry at `index` has left the history for the newest, added after it.
+    void Replaced(int index);
 
 private:
     std::vector<TBoardEntry> entries_;
@@ -83,6 +88,7 @@ protected:
 private:
     void Follow();
     void FillHistory();
+    void Unlist(int index);
     void PlaceBeside();
 
     QWidget* main_;

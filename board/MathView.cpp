@@ -945,6 +945,8 @@ TMathView::TMathView(QWidget* parent) : QWidget(parent) {
 
 void TMathView::SetMath(arith::TMath math) {
     math_ = std::move(math);
+    // What a screen reader reads of the painted formula: its plain Unicode text.
+    setAccessibleDescription(QString::fromStdString(arith::MathToUnicode(math_)));
     Forget();
     updateGeometry();
     update();

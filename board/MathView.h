@@ -70,6 +70,8 @@ class TMathView : public QWidget {
 public:
     explicit TMathView(QWidget* parent = nullptr);
 
+    // Shows `math`; the view's accessible description becomes its plain
+    // Unicode text ("x = (−1 ± √3 i)/2"), read after the view's name.
     void SetMath(arith::TMath math);
     const arith::TMath& Math() const { return math_; }
 

@@ -32,6 +32,9 @@ struct TBoardEntry {
     std::function<arith::TGraph()> Plot; // the graph; empty where there is none
     std::string Message;                 // why it failed or stopped; empty with an answer
     std::string Text;                    // the answer as the fields hold it, one line per field
+    // The row of its window that an Enter chain is filling in, numbered by
+    // the window (0: none). The history keeps one entry per row: the last.
+    unsigned Row = 0;
 
     // The formulas, made once. A working that fails its own checks is left
     // out; the answer stands (so is any formula that cannot be made).

@@ -407,8 +407,36 @@ void ToolForm::Calculate(TProblemEntry solve, const char* command) {
     }
     if (result.Board) {
         result.Board->Window = windowTitle().toStdString();
+        result.Board->Row = EntryRow(input, result.FieldsRead);
         emit Calculated(*result.Board);
     }
+}
+
+unsigned ToolForm::EntryRow(const problems::TWindowInput& input,
+                            const std::vector<std::string>& fieldsRead) {
+    // The same problem goes on while every field read before keeps its text
+    // or was empty then: the chain has only filled in the fields after it.
+    const bool goesOn =
+        openRow_ != 0 && std::all_of(rowFields_.begin(), rowFields_.end(), [&input](const auto& f) {
+            return f.second.find_first_not_of(' ') == std::string::npos ||
+                   input.Field(f.first) == f.second;
+        });
+    if (!rowUnfinished_) {
+        // The row's last calculation (its last field, or a click) takes the
+        // row's entry, and the next calculation starts a new one.
+        const unsigned row = goesOn ? openRow_ : 0;
+        openRow_ = 0;
+        rowFields_.clear();
+        return row;
+    }
+    if (!goesOn) {
+        openRow_ = ++lastRow_;
+    }
+    rowFields_.clear();
+    for (const std::string& name : fieldsRead) {
+        rowFields_[name] = input.Field(name);
+    }
+    return openRow_;
 }
 
 void ToolForm::OnClick(QAbstractButton* button, std::function<void()> handler) {

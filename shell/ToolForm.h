@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <span>
 #include <string>
 #include <vector>
@@ -171,6 +172,10 @@ private:
     static void SetField(QLineEdit* edit, const std::string& text);
     // Ties the formula labels made since the last field to `field`.
     void TieLabels(QWidget* field);
+    // The row of the board's history that this calculation's entry belongs
+    // to (0: an entry of its own), from the fields it was given and read.
+    unsigned EntryRow(const problems::TWindowInput& input,
+                      const std::vector<std::string>& fieldsRead);
 
     std::vector<QWidget*> tabOrder_;
     std::vector<QLabel*> untiedLabels_;
@@ -179,4 +184,10 @@ private:
     int dx_;
     int dy_;
     bool placed_ = false;
+    // The row an Enter chain is filling in, while its problem is unfinished:
+    // its number (0: none open), the last number given, and the fields its
+    // last calculation read, with their texts then.
+    unsigned openRow_ = 0;
+    unsigned lastRow_ = 0;
+    std::map<std::string, std::string> rowFields_;
 };

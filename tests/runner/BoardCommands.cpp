@@ -8,6 +8,7 @@
 #include "GraphView.h"
 #include "MathView.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChart>
@@ -51,6 +52,23 @@ void ScriptRun::PrintBoard(const Command& /*command*/) {
     Print(QStringLiteral("board window=%1 problem=%2 answer=%3")
               .arg(board->findChild<QLabel*>(QStringLiteral("WindowLabel"))->text(),
                    unicode("ProblemView"), unicode("AnswerView")));
+}
+
+void ScriptRun::PrintBoardAccessible(const Command& /*command*/) {
+    const auto* board = AnswerBoard();
+    if (board == nullptr || board->ShownEntry() < 0) {
+        return Print(QStringLiteral("board-accessible none"));
+    }
+    for (const char* view : {"ProblemView", "AnswerView", "WorkingView"}) {
+        auto* math = board->findChild<TMathView*>(QLatin1String(view));
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(math);
+        if (!math->isVisibleTo(board) || face == nullptr) {
+            continue;
+        }
+        Print(
+            QStringLiteral("board-accessible %1: %2")
+                .arg(face->text(QAccessible::Name), Escaped(face->text(QAccessible::Description))));
+    }
 }
 
 void ScriptRun::PrintHistory(const Command& /*command*/) {

@@ -70,6 +70,8 @@ std::span<const CommandSpec> ScriptRun::Commands() {
         {"length", Operand::Control, Text::No, &ScriptRun::PrintLength},
         {"graphmarks", Operand::None, Text::No, &ScriptRun::PrintGraphMarks},
         {"graphpicture", Operand::None, Text::No, &ScriptRun::PrintGraphPicture},
+        {"keyboard", Operand::None, Text::No, &ScriptRun::PrintKeyboard},
+        {"board-accessible", Operand::None, Text::No, &ScriptRun::PrintBoardAccessible},
     };
     static_assert(Consistent(kCommands));
     return kCommands;

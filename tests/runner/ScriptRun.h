@@ -106,6 +106,7 @@ private:
     void PrintShown(const Command& command);
     void PrintRunning(const Command& command);
     void PrintZoom(const Command& command);
+    void PrintKeyboard(const Command& command);
 
     // --- the answer board and its graph --------------------------------------
     void PrintBoard(const Command& command);
@@ -117,6 +118,7 @@ private:
     void PrintGraphDrawn(const Command& command);
     void PrintGraphMarks(const Command& command);
     void PrintGraphPicture(const Command& command);
+    void PrintBoardAccessible(const Command& command);
 
     // --- the desktop ---------------------------------------------------------
     void PrintGeometry(const Command& command);

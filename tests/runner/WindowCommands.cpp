@@ -451,4 +451,20 @@ void ScriptRun::PrintZoom(const Command& /*command*/) {
     Print(QStringLiteral("zoom=%1%").arg(ZoomPercent()));
 }
 
+void ScriptRun::PrintKeyboard(const Command& /*command*/) {
+    Settle(); // a change of the active window arrives as posted events
+    const QWidget* window = QApplication::activeWindow();
+    if (window == nullptr) {
+        return Print(QStringLiteral("keyboard none"));
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    QString name = QStringLiteral("-");
+    if (focus != nullptr && focus != window) {
+        name = focus->objectName().isEmpty()
+                   ? QStringLiteral("(%1)").arg(QLatin1String(focus->metaObject()->className()))
+                   : focus->objectName();
+    }
+    Print(QStringLiteral("keyboard %1.%2").arg(window->objectName(), name));
+}
+
 } // namespace runner

@@ -155,6 +155,37 @@ void TMainForm::BuildViewMenu() {
         QStringLiteral("最後の計算の問題と答えを教科書の書き方で大きく表示します (Ctrl+B)"));
     viewMenu->setToolTipsVisible(true);
     connect(board, &QAction::triggered, this, [this] { ShowChild("TAnswerBoard"); });
+    AddPresentEntry(viewMenu);
+}
+
+void TMainForm::AddPresentEntry(QMenu* viewMenu) {
+    QAction* present = MakeEntry(viewMenu, "PresentMenu", QStringLiteral("発表モード(&P)"));
+    present->setCheckable(true);
+    present->setShortcut(QKeySequence(Qt::Key_F11));
+    present->setShortcutContext(Qt::ApplicationShortcut);
+    present->setToolTip(QStringLiteral("解答ボードを画面いっぱいに大きく映します。途中式は → か "
+                                       "Space で1行ずつ、Esc で終わります (F11)"));
+    connect(present, &QAction::triggered, this, [this, present](bool on) {
+        if (on) {
+            ShowChild("TAnswerBoard");
+        }
+        auto* board =
+            findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"), Qt::FindDirectChildrenOnly);
+        if (board == nullptr) {
+            present->setChecked(false);
+            return;
+        }
+        connect(board, &TAnswerBoard::PresentingChanged, present, &QAction::setChecked,
+                Qt::UniqueConnection);
+        board->SetPresenting(on);
+    });
+}
+
+void TMainForm::BoardGivesWay() {
+    if (auto* board =
+            findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"), Qt::FindDirectChildrenOnly)) {
+        board->GiveWay();
+    }
 }
 
 void TMainForm::SetZoom(int percent) {
@@ -170,15 +201,20 @@ void TMainForm::SetZoom(int percent) {
             tool->PlaceBelow(this);
         }
     }
+    BoardGivesWay();
 }
 
 void TMainForm::PlaceWindows(const QScreen* screen) {
     // Top edge 25 below the top of the screen's free area, centred across it.
+    // Where that leaves the answer board too little room on either side, and
+    // the left edge would leave it enough on the right, at the left edge.
     const QRect area = screen->availableGeometry();
     const QRect outer = frameGeometry();
-    MoveOnScreen(this,
-                 QPoint(area.left() + (area.width() - outer.width()) / 2, area.top() + kTopGap),
-                 screen, FrameMargins(this));
+    const int centred = area.left() + (area.width() - outer.width()) / 2;
+    const int least = kBoardLeastWidth + 2 * Zoomed(kWindowGap);
+    const bool leftEdge = centred - area.left() < least && area.width() - outer.width() >= least;
+    MoveOnScreen(this, QPoint(leftEdge ? area.left() : centred, area.top() + kTopGap), screen,
+                 FrameMargins(this));
     for (ToolForm* tool : findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
         if (!tool->Placed()) {
             tool->PlaceBelow(this);
@@ -227,6 +263,9 @@ void TMainForm::ShowChild(const char* className) {
     window->show();
     window->raise();
     window->activateWindow();
+    if (qobject_cast<ToolForm*>(window) != nullptr) {
+        BoardGivesWay();
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

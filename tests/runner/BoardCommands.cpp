@@ -275,10 +275,10 @@ void ScriptRun::PrintPresenting(const Command& /*command*/) {
     const auto* graph = board->findChild<TGraphView*>(QStringLiteral("GraphView"));
     const QString panes =
         QStringLiteral("history=%1 graph=%2")
-            .arg(history->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"),
-                 !graph->HasGraph()   ? QStringLiteral("none")
-                 : graph->isVisible() ? QStringLiteral("shown")
-                                      : QStringLiteral("hidden"));
+            .arg(history->isVisibleTo(board) ? QStringLiteral("shown") : QStringLiteral("hidden"),
+                 !graph->HasGraph()          ? QStringLiteral("none")
+                 : graph->isVisibleTo(board) ? QStringLiteral("shown")
+                                             : QStringLiteral("hidden"));
     if (!board->Presenting()) {
         return Print(QStringLiteral("presenting off ") + panes);
     }

@@ -192,7 +192,12 @@ void TMainForm::SetZoom(int percent) {
     SetZoomPercent(percent);
     // The menu bar's height follows its font, not the zoom factor exactly.
     auto* client = centralWidget();
-    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    zoomedSize_ = QSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    setFixedSize(zoomedSize_);
+    PlaceAfterZoom();
+}
+
+void TMainForm::PlaceAfterZoom() {
     PlaceWindows(ScreenOf(this));
     // The launcher has grown or shrunk: the tool windows already placed go
     // below it again, at the zoomed offsets.
@@ -238,6 +243,12 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FrameChanged();
+    // A window system that takes the zoomed size only later: everything is
+    // placed again around the launcher's new size once it has it.
+    if (placed_ && zoomedSize_.isValid() && size() == zoomedSize_) {
+        zoomedSize_ = QSize();
+        PlaceAfterZoom();
+    }
 }
 
 void TMainForm::FrameChanged() {

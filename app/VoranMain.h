@@ -48,8 +48,12 @@ private:
     // The answer board, where open, moves out of the way of the launcher and
     // the tool windows, or goes behind them.
     void BoardGivesWay();
+    // The launcher centred again, the tool windows below it and the board
+    // out of their way, at the zoom just set.
+    void PlaceAfterZoom();
 
     TBoardHistory* history_;
     bool placed_ = false;
     bool framed_ = false;
+    QSize zoomedSize_; // the size a zoom asked for, until the launcher has it
 };

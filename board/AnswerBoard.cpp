@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
@@ -30,6 +31,7 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
@@ -403,9 +405,21 @@ void TAnswerBoard::setVisible(bool visible) {
     if (visible && !placed_) {
         placed_ = true;
         const QByteArray saved = QSettings().value(QLatin1String(kGeometryKey)).toByteArray();
-        if (saved.isEmpty() || !restoreGeometry(saved)) {
-            PlaceBeside();
+        if ((saved.isEmpty() || !restoreGeometry(saved)) && !PlaceBeside()) {
+            // No room beside the others: the board opens behind them, the
+            // window in use staying in front.
+            QPointer<QWidget> inUse = QApplication::activeWindow();
+            QTimer::singleShot(0, this, [this, inUse] {
+                GiveWay();
+                if (inUse != nullptr && inUse->isVisible()) {
+                    inUse->activateWindow();
+                }
+            });
         }
+        // The board stacks on its own, not kept above the launcher as a
+        // dialog is: where it has no room it can go behind it.
+        create();
+        windowHandle()->setTransientParent(nullptr);
     }
     QWidget::setVisible(visible);
 }
@@ -422,7 +436,11 @@ bool TAnswerBoard::PlaceBeside() {
     const QScreen* screen = ScreenOf(main_);
     const QRect area = screen->availableGeometry();
     const QRect launcher = main_->frameGeometry();
+    // The board's frame is the launcher's, with a grip at its bottom that a
+    // window manager may add to a window that can be resized.
+    const QMargins own = FrameMargins(this);
     const QMargins frame = FrameMargins(main_);
+    const QMargins boardFrame = own.isNull() ? frame + QMargins(0, 0, 0, kWindowGap) : own;
     QList<QRect> windows{launcher};
     for (const ToolForm* tool : main_->findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
         if (tool->isVisible()) {
@@ -435,9 +453,10 @@ bool TAnswerBoard::PlaceBeside() {
     const QRect column(launcher.left() - Zoomed(kToolColumnLeft), launcher.bottom() + 1,
                        Zoomed(kToolColumnWidth), Zoomed(kToolColumnHeight));
     const QSize wanted =
-        QSize(Zoomed(kFirstSize.width()), Zoomed(kFirstSize.height())).grownBy(frame);
-    const QSize least = QSize(Zoomed(kBoardLeastWidth), Zoomed(kBoardLeastHeight)).grownBy(frame);
-    const QSize leastAnyZoom = QSize(kBoardLeastWidth, kBoardLeastHeight).grownBy(frame);
+        QSize(Zoomed(kFirstSize.width()), Zoomed(kFirstSize.height())).grownBy(boardFrame);
+    const QSize least =
+        QSize(Zoomed(kBoardLeastWidth), Zoomed(kBoardLeastHeight)).grownBy(boardFrame);
+    const QSize leastAnyZoom = QSize(kBoardLeastWidth, kBoardLeastHeight).grownBy(boardFrame);
     const int gap = Zoomed(kWindowGap);
     QRect room = FreeRoom(area, windows + QList<QRect>{column}, least, wanted, gap);
     if (room.isNull()) {
@@ -456,8 +475,8 @@ bool TAnswerBoard::PlaceBeside() {
     // Next to the windows it keeps clear of, and level with the launcher where it can be.
     const int left = room.right() == area.right() ? room.left() : room.right() + 1 - outer.width();
     const int top = std::clamp(launcher.top(), room.top(), room.bottom() + 1 - outer.height());
-    resize(outer.shrunkBy(frame));
-    MoveOnScreen(this, QPoint(left, top), screen, frame);
+    resize(outer.shrunkBy(boardFrame));
+    MoveOnScreen(this, QPoint(left, top), screen, boardFrame);
     return fits;
 }
 
@@ -482,6 +501,7 @@ void TAnswerBoard::GiveWay() {
         return;
     }
     // No room beside them: the board stays behind, the window in use on top.
+    lower();
     for (QWidget* w : others) {
         w->raise();
     }
@@ -579,7 +599,8 @@ void TAnswerBoard::SetPresenting(bool presenting) {
     }
     presenting_ = presenting;
     auto* sheetLayout = static_cast<QVBoxLayout*>(scroll_->widget()->layout());
-    const std::array<QWidget*, 5> texts{windowLabel_, problem_, answer_, working_, graph_};
+    const std::array<QWidget*, 6> texts{windowLabel_, problem_, answer_,
+                                        working_,     graph_,   workingLabel_};
     if (presenting) {
         normalGeometry_ = saveGeometry();
         normalFonts_.clear();
@@ -596,8 +617,8 @@ void TAnswerBoard::SetPresenting(bool presenting) {
         }
         const QRect whole = screen->geometry();
         const double scale = whole.height() / 1080.0;
-        const int pixels[] = {kPresentLabelPixels, kPresentProblemPixels, kPresentAnswerPixels,
-                              kPresentWorkingPixels, kPresentLabelPixels};
+        const int pixels[] = {kPresentLabelPixels,   kPresentProblemPixels, kPresentAnswerPixels,
+                              kPresentWorkingPixels, kPresentLabelPixels,   kPresentLabelPixels};
         for (std::size_t i = 0; i < texts.size(); ++i) {
             QFont font = texts[i]->font();
             font.setPixelSize(static_cast<int>(std::lround(pixels[i] * scale)));

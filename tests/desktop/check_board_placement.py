@@ -8,12 +8,12 @@ UI-script runner on the xcb platform, zooms, opens ２次方程式 with a
 calculation and the board (the board first, then the tool window, and the
 other way round), and reads the frames the window manager drew and the
 order it stacks them in. Then
-- every frame lies on the screen;
+- every frame that can lies on the screen;
 - the tool window leaves the launcher uncovered while it fits below or
   beside it;
 - the board overlaps neither while the screen has a free part of the
   board's least size (320 x 300 and its frame) 8 pixels (at 100%) clear of
-  them, and where it has none it lies behind both.
+  them, and where it has none a tool window opened after it is in front.
 
 Usage: check_board_placement.py --runner RUNNER
 Prints every frame checked and every breach; exits 1 if there is one.
@@ -101,7 +101,7 @@ def run_one(desktop, runner, zoom, order, where, breaches):
     (main, area), (tool, _), (board, _) = (found[w][-1] for w in WINDOWS)
     print(f"{where}: launcher {main}, tool {tool}, board {board}, screen {area}")
     for name, frame in zip(WINDOWS, (main, tool, board)):
-        if not frame.inside(area):
+        if not frame.inside(area) and frame.w <= area.w and frame.h <= area.h:
             breaches.append(f"{where}: {name} {frame} leaves the screen {area}")
     if tool.overlaps(main) and fits_beside(tool, main, area):
         breaches.append(f"{where}: the tool window {tool} covers the launcher {main}")
@@ -117,11 +117,12 @@ def run_one(desktop, runner, zoom, order, where, breaches):
     if free_room(area, [main, tool], least, GAP * zoom // 100):
         breaches.append(f"{where}: the board {board} covers the {' and '.join(covering)} though"
                         " the screen has room beside them")
+    # With no room, the tool window opened after the board is in front of it.
     order_of = {title: i for i, title in enumerate(stack)}
     board_at = order_of.get(titles.get("TAnswerBoard"), -1)
-    for name in ("TMainForm", "TNijiForm"):
-        if board.overlaps(found[name][-1][0]) and board_at > order_of.get(titles.get(name), -1):
-            breaches.append(f"{where}: the board lies over {name} with no room beside it")
+    if (order == "board, then tool" and board.overlaps(tool) and
+            board_at > order_of.get(titles.get("TNijiForm"), -1)):
+        breaches.append(f"{where}: the board lies over the tool window in use")
 
 
 def main():

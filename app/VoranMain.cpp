@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -26,6 +27,8 @@ constexpr int kColumnLeft[] = {8, 80, 152, 224, 296};
 constexpr int kRowTop[] = {8, 64, 120};
 constexpr QSize kClient(374, 179);
 constexpr int kTopGap = 25; // from the top of the screen's free area to the window's top
+// How long a window manager may take to frame a window just shown.
+constexpr int kFramedMs = 300;
 
 QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption,
                              QRect geometry) {
@@ -276,6 +279,8 @@ void TMainForm::ShowChild(const char* className) {
     window->activateWindow();
     if (qobject_cast<ToolForm*>(window) != nullptr) {
         BoardGivesWay();
+        // Again once the window manager has framed and placed the new window.
+        QTimer::singleShot(kFramedMs, this, &TMainForm::BoardGivesWay);
     }
 }
 

@@ -76,7 +76,9 @@ def stacking(display):
 
 
 def run_one(desktop, runner, zoom, order, where, breaches):
-    script = "keys TMainForm Ctrl++\n" * ZOOMS[zoom] + ORDERS[order]
+    # The window manager takes each zoomed size a moment later, as it would
+    # between a teacher's zooming and opening the next window.
+    script = "keys TMainForm Ctrl++\nwait 300\n" * ZOOMS[zoom] + ORDERS[order]
     script += "".join(f"frame {w}\nprint {w}\n" for w in WINDOWS)
     script += "geometry TAnswerBoard\nshown\nwait 1500\n"
     with tempfile.TemporaryDirectory() as folder:

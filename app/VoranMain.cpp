@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -27,6 +28,8 @@ constexpr int kColumnLeft[] = {8, 80, 152, 224, 296};
 constexpr int kRowTop[] = {8, 64, 120};
 constexpr QSize kClient(374, 179);
 constexpr int kTopGap = 25; // from the top of the screen's free area to the window's top
+// How long a window manager may take to frame a window just shown.
+constexpr int kFramedMs = 300;
 
 QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption,
                              QRect geometry) {
@@ -156,6 +159,7 @@ void TMainForm::BuildViewMenu() {
         QStringLiteral("最後の計算の問題と答えを教科書の書き方で大きく表示します (Ctrl+B)"));
     viewMenu->setToolTipsVisible(true);
     connect(board, &QAction::triggered, this, &TMainForm::ShowBoard);
+    AddPresentEntry(viewMenu);
 }
 
 void TMainForm::ShowBoard() {
@@ -174,11 +178,46 @@ void TMainForm::ShowBoard() {
     }
 }
 
+void TMainForm::AddPresentEntry(QMenu* viewMenu) {
+    QAction* present = MakeEntry(viewMenu, "PresentMenu", QStringLiteral("発表モード(&P)"));
+    present->setCheckable(true);
+    present->setShortcut(QKeySequence(Qt::Key_F11));
+    present->setShortcutContext(Qt::ApplicationShortcut);
+    present->setToolTip(QStringLiteral("解答ボードを画面いっぱいに大きく映します。途中式は → か "
+                                       "Space で1行ずつ、Esc で終わります (F11)"));
+    connect(present, &QAction::triggered, this, [this, present](bool on) {
+        if (on) {
+            ShowChild("TAnswerBoard");
+        }
+        auto* board =
+            findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"), Qt::FindDirectChildrenOnly);
+        if (board == nullptr) {
+            present->setChecked(false);
+            return;
+        }
+        connect(board, &TAnswerBoard::PresentingChanged, present, &QAction::setChecked,
+                Qt::UniqueConnection);
+        board->SetPresenting(on);
+    });
+}
+
+void TMainForm::BoardGivesWay() {
+    if (auto* board =
+            findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"), Qt::FindDirectChildrenOnly)) {
+        board->GiveWay();
+    }
+}
+
 void TMainForm::SetZoom(int percent) {
     SetZoomPercent(percent);
     // The menu bar's height follows its font, not the zoom factor exactly.
     auto* client = centralWidget();
-    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    zoomedSize_ = QSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    setFixedSize(zoomedSize_);
+    PlaceAfterZoom();
+}
+
+void TMainForm::PlaceAfterZoom() {
     PlaceWindows(ScreenOf(this));
     // The launcher has grown or shrunk: the tool windows already placed go
     // below it again, at the zoomed offsets.
@@ -187,15 +226,20 @@ void TMainForm::SetZoom(int percent) {
             tool->PlaceBelow(this);
         }
     }
+    BoardGivesWay();
 }
 
 void TMainForm::PlaceWindows(const QScreen* screen) {
     // Top edge 25 below the top of the screen's free area, centred across it.
+    // Where that leaves the answer board too little room on either side, and
+    // the left edge would leave it enough on the right, at the left edge.
     const QRect area = screen->availableGeometry();
     const QRect outer = frameGeometry();
-    MoveOnScreen(this,
-                 QPoint(area.left() + (area.width() - outer.width()) / 2, area.top() + kTopGap),
-                 screen, FrameMargins(this));
+    const int centred = area.left() + (area.width() - outer.width()) / 2;
+    const int least = kBoardLeastWidth + 2 * Zoomed(kWindowGap);
+    const bool leftEdge = centred - area.left() < least && area.width() - outer.width() >= least;
+    MoveOnScreen(this, QPoint(leftEdge ? area.left() : centred, area.top() + kTopGap), screen,
+                 FrameMargins(this));
     for (ToolForm* tool : findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
         if (!tool->Placed()) {
             tool->PlaceBelow(this);
@@ -219,6 +263,12 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FrameChanged();
+    // A window system that takes the zoomed size only later: everything is
+    // placed again around the launcher's new size once it has it.
+    if (placed_ && zoomedSize_.isValid() && size() == zoomedSize_) {
+        zoomedSize_ = QSize();
+        PlaceAfterZoom();
+    }
 }
 
 void TMainForm::FrameChanged() {
@@ -244,6 +294,11 @@ void TMainForm::ShowChild(const char* className) {
     window->show();
     window->raise();
     window->activateWindow();
+    if (qobject_cast<ToolForm*>(window) != nullptr) {
+        BoardGivesWay();
+        // Again once the window manager has framed and placed the new window.
+        QTimer::singleShot(kFramedMs, this, &TMainForm::BoardGivesWay);
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class QMenu;
 class QScreen;
 class TBoardHistory;
 
@@ -46,8 +47,17 @@ private:
     // The 表示(V) menu: zoom in, zoom out and back to 100%, and the answer
     // board, with shortcuts that work in every window of the program.
     void BuildViewMenu();
+    // 発表モード (F11 in every window), under the answer board's entry.
+    void AddPresentEntry(QMenu* viewMenu);
+    // The answer board, where open, moves out of the way of the launcher and
+    // the tool windows, or goes behind them.
+    void BoardGivesWay();
+    // The launcher centred again, the tool windows below it and the board
+    // out of their way, at the zoom just set.
+    void PlaceAfterZoom();
 
     TBoardHistory* history_;
     bool placed_ = false;
     bool framed_ = false;
+    QSize zoomedSize_; // the size a zoom asked for, until the launcher has it
 };

@@ -10,25 +10,33 @@
 #include "Zoom.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace {
 
@@ -40,12 +48,24 @@ constexpr int kAnswerPixels = 36;
 constexpr int kProblemPixels = 24;
 constexpr int kWorkingPixels = 20;
 constexpr int kListPixels = 14;
-// The board's first size, and the least width it takes beside the other windows.
+// The board's first size.
 constexpr QSize kFirstSize(520, 620);
-constexpr int kLeastWidth = 320;
-// What the launcher's column of tool windows takes, for those not made yet.
+// What the launcher's column of tool windows takes, for those not made yet:
+// from a little left of the launcher, this wide and this tall.
+constexpr int kToolColumnLeft = 80;
 constexpr int kToolColumnWidth = 700;
-constexpr int kGap = 8;
+constexpr int kToolColumnHeight = 260;
+// Where the panes' sizes and the history's and the graph's being shown are kept.
+constexpr const char* kPanesKey = "board/panes";
+constexpr const char* kHistoryShownKey = "board/history";
+constexpr const char* kGraphShownKey = "board/graph";
+// Text sizes while presenting, on a screen 1080 pixels high (and in
+// proportion on others), and the graph's share of the screen's height.
+constexpr int kPresentLabelPixels = 32;
+constexpr int kPresentProblemPixels = 56;
+constexpr int kPresentAnswerPixels = 84;
+constexpr int kPresentWorkingPixels = 48;
+constexpr double kPresentGraphShare = 0.6;
 
 QString OneLine(std::string text) {
     std::replace(text.begin(), text.end(), '\n', ';');
@@ -142,9 +162,8 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(windowLabel_);
-    layout->addWidget(scroll_, 3);
-    layout->addWidget(listLabel);
-    layout->addWidget(list_, 1);
+    BuildPanes(listLabel);
+    layout->addWidget(panes_);
 
     const struct {
         const char* Name;
@@ -263,7 +282,7 @@ void TAnswerBoard::ShowEntry(int index) {
     working_->setVisible(working.has_value());
     const std::optional<arith::TGraph>& graph = entry.Graph();
     graph_->SetGraph(graph);
-    graphBox_->setVisible(graph.has_value());
+    ShowPanes();
     for (QAction* action : graphActions_) {
         action->setEnabled(graph.has_value());
     }
@@ -272,6 +291,10 @@ void TAnswerBoard::ShowEntry(int index) {
     // Every entry is shown from its top, the problem first.
     scroll_->verticalScrollBar()->setValue(0);
     scroll_->horizontalScrollBar()->setValue(0);
+    if (presenting_) {
+        revealed_ = 0;
+        ShowRevealed();
+    }
 }
 
 const TBoardEntry* TAnswerBoard::Shown() const {
@@ -387,7 +410,12 @@ bool TAnswerBoard::eventFilter(QObject* watched, QEvent* event) {
 
 void TAnswerBoard::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    menu.addActions(actions());
+    for (QAction* action : actions()) {
+        if (std::find(presentActions_.begin(), presentActions_.end(), action) ==
+            presentActions_.end()) {
+            menu.addAction(action);
+        }
+    }
     menu.exec(event->globalPos());
 }
 
@@ -403,46 +431,289 @@ void TAnswerBoard::setVisible(bool visible) {
     if (visible && !placed_) {
         placed_ = true;
         const QByteArray saved = QSettings().value(QLatin1String(kGeometryKey)).toByteArray();
-        if (saved.isEmpty() || !restoreGeometry(saved)) {
-            PlaceBeside();
+        if ((saved.isEmpty() || !restoreGeometry(saved)) && !PlaceBeside()) {
+            // No room beside the others: the board opens behind them, the
+            // window in use staying in front.
+            QPointer<QWidget> inUse = QApplication::activeWindow();
+            QTimer::singleShot(0, this, [this, inUse] {
+                GiveWay();
+                if (inUse != nullptr && inUse->isVisible()) {
+                    inUse->activateWindow();
+                }
+            });
         }
+        // The board stacks on its own, not kept above the launcher as a
+        // dialog is: where it has no room it can go behind it.
+        create();
+        windowHandle()->setTransientParent(nullptr);
     }
     QWidget::setVisible(visible);
 }
 
 void TAnswerBoard::hideEvent(QHideEvent* event) {
+    SetPresenting(false); // a board closed while presenting opens as it was before
     QWidget::hideEvent(event);
-    QSettings().setValue(QLatin1String(kGeometryKey), saveGeometry());
+    QSettings settings;
+    settings.setValue(QLatin1String(kGeometryKey), saveGeometry());
+    settings.setValue(QLatin1String(kPanesKey), panes_->saveState());
 }
 
-void TAnswerBoard::PlaceBeside() {
+bool TAnswerBoard::PlaceBeside() {
     const QScreen* screen = ScreenOf(main_);
     const QRect area = screen->availableGeometry();
     const QRect launcher = main_->frameGeometry();
-    // The launcher, the tool windows made so far, and the column below the
-    // launcher where the others will go.
-    QRect taken = launcher | QRect(launcher.left(), launcher.bottom(), Zoomed(kToolColumnWidth),
-                                   area.bottom() - launcher.bottom());
-    for (const ToolForm* tool : main_->findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
-        taken |= tool->frameGeometry();
-    }
-    taken &= area;
+    // The board's frame is the launcher's, with a grip at its bottom that a
+    // window manager may add to a window that can be resized.
+    const QMargins own = FrameMargins(this);
     const QMargins frame = FrameMargins(main_);
-    const int gap = Zoomed(kGap);
-    const int rightRoom = area.right() - taken.right() - gap;
-    const int leftRoom = taken.left() - area.left() - gap;
-    const int outerWidth = Zoomed(kFirstSize.width()) + frame.left() + frame.right();
-    int width = outerWidth;
-    int left = area.right() + 1 - outerWidth; // no room: at the screen's right edge
-    if (rightRoom >= Zoomed(kLeastWidth) && rightRoom >= leftRoom) {
-        width = std::min(outerWidth, rightRoom);
-        left = taken.right() + 1 + gap;
-    } else if (leftRoom >= Zoomed(kLeastWidth)) {
-        width = std::min(outerWidth, leftRoom);
-        left = taken.left() - gap - width;
+    const QMargins boardFrame = own.isNull() ? frame + QMargins(0, 0, 0, kWindowGap) : own;
+    QList<QRect> windows{launcher};
+    for (const ToolForm* tool : main_->findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
+        if (tool->isVisible()) {
+            // One just shown may not have its frame yet: it gets the launcher's.
+            windows << OuterRect(tool, tool->frameGeometry().topLeft(), frame);
+        }
     }
-    const int height = std::min(Zoomed(kFirstSize.height()) + frame.top() + frame.bottom(),
-                                area.bottom() + 1 - launcher.top());
-    resize(width - frame.left() - frame.right(), height - frame.top() - frame.bottom());
-    MoveOnScreen(this, QPoint(left, launcher.top()), screen, frame);
+    // The column below the launcher where the tool windows not opened yet
+    // will go, kept free while that leaves the board its full least size.
+    const QRect column(launcher.left() - Zoomed(kToolColumnLeft), launcher.bottom() + 1,
+                       Zoomed(kToolColumnWidth), Zoomed(kToolColumnHeight));
+    const QSize wanted =
+        QSize(Zoomed(kFirstSize.width()), Zoomed(kFirstSize.height())).grownBy(boardFrame);
+    const QSize least =
+        QSize(Zoomed(kBoardLeastWidth), Zoomed(kBoardLeastHeight)).grownBy(boardFrame);
+    const QSize leastAnyZoom = QSize(kBoardLeastWidth, kBoardLeastHeight).grownBy(boardFrame);
+    const int gap = Zoomed(kWindowGap);
+    QRect room = FreeRoom(area, windows + QList<QRect>{column}, least, wanted, gap);
+    if (room.isNull()) {
+        room = FreeRoom(area, windows, least, wanted, gap);
+    }
+    if (room.isNull()) {
+        room = FreeRoom(area, windows, leastAnyZoom, wanted, gap);
+    }
+    const bool fits = !room.isNull();
+    if (!fits) {
+        // No room: full size at the screen's right edge.
+        room = QRect(area.right() + 1 - wanted.width(), launcher.top(), wanted.width(),
+                     area.bottom() + 1 - launcher.top());
+    }
+    const QSize outer = wanted.boundedTo(room.size());
+    // Next to the windows it keeps clear of, and level with the launcher where it can be.
+    const int left = room.right() == area.right() ? room.left() : room.right() + 1 - outer.width();
+    const int top = std::clamp(launcher.top(), room.top(), room.bottom() + 1 - outer.height());
+    resize(outer.shrunkBy(boardFrame));
+    MoveOnScreen(this, QPoint(left, top), screen, boardFrame);
+    return fits;
+}
+
+void TAnswerBoard::GiveWay() {
+    if (!isVisible() || presenting_) {
+        return;
+    }
+    QList<QWidget*> others{main_};
+    for (ToolForm* tool : main_->findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
+        if (tool->isVisible()) {
+            others << tool;
+        }
+    }
+    const QRect board = frameGeometry();
+    const QMargins frame = FrameMargins(main_);
+    if (std::none_of(others.begin(), others.end(), [&board, frame](const QWidget* w) {
+            return OuterRect(w, w->frameGeometry().topLeft(), frame).intersects(board);
+        })) {
+        return;
+    }
+    if (PlaceBeside()) {
+        return;
+    }
+    // No room beside them: the board stays behind, the window in use on top.
+    lower();
+    for (QWidget* w : others) {
+        w->raise();
+    }
+    if (QWidget* active = QApplication::activeWindow(); active != nullptr && active != this) {
+        active->raise();
+    }
+}
+
+void TAnswerBoard::BuildPanes(QWidget* listLabel) {
+    // While presenting, the graph stands in a column of its own beside the sheet.
+    graphColumn_ = new QWidget;
+    auto* columnLayout = new QVBoxLayout(graphColumn_);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    graphColumn_->hide();
+    auto* content = new QWidget;
+    auto* contentLayout = new QHBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(scroll_, 1);
+    contentLayout->addWidget(graphColumn_, 1);
+
+    historyPane_ = new QWidget;
+    auto* historyLayout = new QVBoxLayout(historyPane_);
+    historyLayout->setContentsMargins(0, 0, 0, 0);
+    historyLayout->addWidget(listLabel);
+    historyLayout->addWidget(list_);
+
+    panes_ = new QSplitter(Qt::Vertical);
+    panes_->setObjectName(QStringLiteral("BoardPanes"));
+    panes_->setChildrenCollapsible(false);
+    panes_->addWidget(content);
+    panes_->addWidget(historyPane_);
+    const QSettings settings;
+    if (!panes_->restoreState(settings.value(QLatin1String(kPanesKey)).toByteArray())) {
+        panes_->setSizes({3 * kFirstSize.height() / 4, kFirstSize.height() / 4});
+    }
+
+    const struct {
+        const char* Name;
+        const char* Caption;
+        const char* Key;
+        QAction** Action;
+    } checks[] = {
+        {"ShowHistoryMenu", "履歴を表示(&H)", kHistoryShownKey, &historyAction_},
+        {"ShowGraphMenu", "グラフを表示(&R)", kGraphShownKey, &graphAction_},
+    };
+    for (const auto& check : checks) {
+        auto* action = new QAction(QString::fromUtf8(check.Caption), this);
+        action->setObjectName(QString::fromLatin1(check.Name));
+        action->setCheckable(true);
+        action->setChecked(settings.value(QLatin1String(check.Key), true).toBool());
+        connect(action, &QAction::toggled, this, [this, key = check.Key](bool shown) {
+            QSettings().setValue(QLatin1String(key), shown);
+            ShowPanes();
+        });
+        addAction(action);
+        *check.Action = action;
+    }
+
+    const struct {
+        const char* Name;
+        QList<QKeySequence> Keys;
+        int Step; // 0: leave the mode
+    } keys[] = {
+        {"RevealNextAction", {QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_Space)}, 1},
+        {"RevealBackAction", {QKeySequence(Qt::Key_Left)}, -1},
+        {"LeavePresentingAction", {QKeySequence(Qt::Key_Escape)}, 0},
+    };
+    for (const auto& key : keys) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(key.Name));
+        action->setShortcuts(key.Keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(false);
+        const int step = key.Step;
+        connect(action, &QAction::triggered, this, [this, step] {
+            if (step == 0) {
+                SetPresenting(false);
+            } else {
+                RevealWorking(step);
+            }
+        });
+        addAction(action);
+        presentActions_.push_back(action);
+    }
+}
+
+void TAnswerBoard::ShowPanes() {
+    historyPane_->setVisible(historyAction_->isChecked() && !presenting_);
+    graphBox_->setVisible(graph_->HasGraph() && (graphAction_->isChecked() || presenting_));
+}
+
+void TAnswerBoard::SetPresenting(bool presenting) {
+    if (presenting == presenting_) {
+        return;
+    }
+    presenting_ = presenting;
+    auto* sheetLayout = static_cast<QVBoxLayout*>(scroll_->widget()->layout());
+    const std::array<QWidget*, 6> texts{windowLabel_, problem_, answer_,
+                                        working_,     graph_,   workingLabel_};
+    if (presenting) {
+        normalGeometry_ = saveGeometry();
+        normalFonts_.clear();
+        for (QWidget* text : texts) {
+            normalFonts_.push_back(text->font());
+        }
+        // The screen without the launcher, when there are two.
+        QScreen* screen = main_->screen();
+        for (QScreen* other : QGuiApplication::screens()) {
+            if (other != screen) {
+                screen = other;
+                break;
+            }
+        }
+        const QRect whole = screen->geometry();
+        const double scale = whole.height() / 1080.0;
+        const int pixels[] = {kPresentLabelPixels,   kPresentProblemPixels, kPresentAnswerPixels,
+                              kPresentWorkingPixels, kPresentLabelPixels,   kPresentLabelPixels};
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            QFont font = texts[i]->font();
+            font.setPixelSize(static_cast<int>(std::lround(pixels[i] * scale)));
+            texts[i]->setFont(font);
+        }
+        sheetLayout->removeWidget(graphBox_);
+        graphColumn_->layout()->addWidget(graphBox_);
+        graphBox_->setMaximumWidth(QWIDGETSIZE_MAX);
+        graph_->SetChartHeight(static_cast<int>(whole.height() * kPresentGraphShare));
+        graphColumn_->setVisible(graph_->HasGraph());
+        setGeometry(whole);
+        showFullScreen();
+        revealed_ = 0;
+        ShowRevealed();
+    } else {
+        for (std::size_t i = 0; i < texts.size() && i < normalFonts_.size(); ++i) {
+            texts[i]->setFont(normalFonts_[i]);
+        }
+        graphColumn_->layout()->removeWidget(graphBox_);
+        sheetLayout->insertWidget(2, graphBox_); // under the answer, as before
+        graph_->SetChartHeight(0);
+        graphColumn_->hide();
+        graphBox_->setMaximumWidth(scroll_->viewport()->width());
+        workingLabel_->setText(QStringLiteral("途中式"));
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        restoreGeometry(normalGeometry_);
+        ShowEntry(shown_);
+    }
+    ShowPanes();
+    for (QAction* action : presentActions_) {
+        action->setEnabled(presenting);
+    }
+    emit PresentingChanged(presenting);
+}
+
+int TAnswerBoard::WorkingLines() const {
+    const TBoardEntry* entry = Shown();
+    if (entry == nullptr || !entry->Math().Working) {
+        return 0;
+    }
+    const arith::TMath& working = *entry->Math().Working;
+    return working.Kind == arith::TMathKind::Lines ? static_cast<int>(working.Parts.size()) : 1;
+}
+
+void TAnswerBoard::RevealWorking(int step) {
+    revealed_ += step;
+    ShowRevealed();
+}
+
+void TAnswerBoard::ShowRevealed() {
+    const int lines = WorkingLines();
+    revealed_ = std::clamp(revealed_, 0, lines);
+    if (!presenting_ || lines == 0) {
+        return;
+    }
+    const arith::TMath& working = *Shown()->Math().Working;
+    if (working.Kind == arith::TMathKind::Lines) {
+        working_->SetMath(arith::MathLines(
+            std::vector<arith::TMath>(working.Parts.begin(), working.Parts.begin() + revealed_)));
+    } else {
+        working_->SetMath(revealed_ > 0 ? working : arith::MathRow({}));
+    }
+    workingLabel_->setText(QStringLiteral("途中式 %1 / %2 行（→ 次の行　← 戻る　Esc 終わる）")
+                               .arg(revealed_)
+                               .arg(lines));
+    // The line just revealed comes into sight.
+    QTimer::singleShot(0, this, [this] {
+        scroll_->ensureWidgetVisible(working_, 0, 0);
+        const QRect shown = working_->geometry();
+        scroll_->ensureVisible(shown.left(), shown.bottom(), 0, 0);
+    });
 }

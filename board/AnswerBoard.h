@@ -6,6 +6,8 @@
 
 #include "BoardEntry.h"
 
+#include <QByteArray>
+#include <QFont>
 #include <QObject>
 #include <QWidget>
 
@@ -15,6 +17,7 @@ class QAction;
 class QLabel;
 class QListWidget;
 class QScrollArea;
+class QSplitter;
 class TGraphView;
 
 class TMathView;
@@ -78,6 +81,25 @@ public:
     // windows, on the launcher's screen, where they leave room; later it
     // keeps the place and size the user gave it, also in the next run.
     void setVisible(bool visible) override;
+    // Where the board lies over the launcher or an open tool window, it moves
+    // to the room beside them, narrower if need be; with no room it stays
+    // and goes behind them.
+    void GiveWay();
+
+    // 発表モード: the board fills its screen (the one without the launcher
+    // when there are two) with the problem, the answer, the graph and the
+    // working in large type, the history hidden; the working is revealed a
+    // line at a time.
+    void SetPresenting(bool presenting);
+    bool Presenting() const { return presenting_; }
+    // Reveals the next line of the working (step 1) or hides the last one
+    // shown (step -1); the lines of the working and how many are revealed.
+    void RevealWorking(int step);
+    int WorkingLines() const;
+    int RevealedLines() const { return revealed_; }
+
+signals:
+    void PresentingChanged(bool presenting);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -89,7 +111,9 @@ private:
     void Follow();
     void FillHistory();
     void Unlist(int index);
-    void PlaceBeside();
+    // Places the board in the room beside the launcher and the open tool
+    // windows; false when there is none and it went to the screen's right edge.
+    bool PlaceBeside();
 
     QWidget* main_;
     const TBoardHistory& history_;
@@ -105,4 +129,20 @@ private:
     TGraphView* graph_;
     QScrollArea* scroll_;
     QListWidget* list_;
+
+    // The panes: the sheet (with the graph's column beside it while
+    // presenting) above the history; the user's sizes and choices are kept.
+    void BuildPanes(QWidget* listLabel);
+    void ShowPanes();
+    void ShowRevealed();
+    QSplitter* panes_ = nullptr;
+    QWidget* historyPane_ = nullptr;
+    QWidget* graphColumn_ = nullptr;
+    QAction* historyAction_ = nullptr;
+    QAction* graphAction_ = nullptr;
+    std::vector<QAction*> presentActions_; // enabled while presenting
+    bool presenting_ = false;
+    int revealed_ = 0;
+    QByteArray normalGeometry_;      // the board's place before presenting
+    std::vector<QFont> normalFonts_; // the text sizes before presenting
 };

@@ -615,6 +615,15 @@ void TGraphView::EnsureBuilt() {
     }
 }
 
+void TGraphView::SetChartHeight(int pixels) {
+    chartHeight_ = pixels;
+    view_->setFixedHeight(chartHeight_ > 0 ? chartHeight_ : Zoomed(kChartHeight));
+    built_ = false;
+    if (isVisible()) {
+        EnsureBuilt();
+    }
+}
+
 void TGraphView::showEvent(QShowEvent* event) {
     EnsureBuilt(); // a board that stays closed draws nothing
     QWidget::showEvent(event);
@@ -623,7 +632,7 @@ void TGraphView::showEvent(QShowEvent* event) {
 void TGraphView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
-        view_->setFixedHeight(Zoomed(kChartHeight));
+        view_->setFixedHeight(chartHeight_ > 0 ? chartHeight_ : Zoomed(kChartHeight));
         built_ = false;
         if (isVisible()) {
             EnsureBuilt();

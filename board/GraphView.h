@@ -34,6 +34,8 @@ public:
     // drawing of the same size; both empty without a graph.
     QImage Image();
     QByteArray Svg();
+    // The chart's height in pixels; 0 gives back the usual height at the zoom.
+    void SetChartHeight(int pixels);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -49,4 +51,5 @@ private:
     QChartView* view_;
     QLabel* legend_; // names what the chart draws, under it
     QLabel* notes_;
+    int chartHeight_ = 0;
 };

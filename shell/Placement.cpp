@@ -53,3 +53,55 @@ void MoveOnScreen(QWidget* window, QPoint topLeft, const QScreen* screen, QMargi
     const QRect outer = OuterRect(window, topLeft, expected);
     MoveFrame(window, ClampedTopLeft(outer, screen->availableGeometry()));
 }
+
+QRect FreeRoom(const QRect& area, const QList<QRect>& taken, QSize least, QSize wanted, int gap) {
+    // Every free rectangle worth having has each edge on an edge of the area
+    // or next to a taken one, so those edges are the only ones tried.
+    QList<QRect> blocked;
+    QList<int> lefts{area.left()};
+    QList<int> rights{area.right()};
+    QList<int> tops{area.top()};
+    QList<int> bottoms{area.bottom()};
+    for (const QRect& r : taken) {
+        const QRect grown = r.adjusted(-gap, -gap, gap, gap);
+        if (!grown.intersects(area)) {
+            continue;
+        }
+        blocked << grown;
+        lefts << grown.right() + 1;
+        rights << grown.left() - 1;
+        tops << grown.bottom() + 1;
+        bottoms << grown.top() - 1;
+    }
+    QRect best;
+    long long bestFit = -1;
+    long long bestArea = -1;
+    for (const int left : lefts) {
+        for (const int right : rights) {
+            if (left < area.left() || right > area.right() || right - left + 1 < least.width()) {
+                continue;
+            }
+            for (const int top : tops) {
+                for (const int bottom : bottoms) {
+                    const QRect room(QPoint(left, top), QPoint(right, bottom));
+                    if (top < area.top() || bottom > area.bottom() ||
+                        room.height() < least.height() ||
+                        std::any_of(blocked.begin(), blocked.end(),
+                                    [&room](const QRect& b) { return b.intersects(room); })) {
+                        continue;
+                    }
+                    const long long fit =
+                        static_cast<long long>(std::min(room.width(), wanted.width())) *
+                        std::min(room.height(), wanted.height());
+                    const long long size = static_cast<long long>(room.width()) * room.height();
+                    if (fit > bestFit || (fit == bestFit && size > bestArea)) {
+                        best = room;
+                        bestFit = fit;
+                        bestArea = size;
+                    }
+                }
+            }
+        }
+    }
+    return best;
+}

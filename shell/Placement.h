@@ -4,6 +4,7 @@
 // of the whole desktop, so a screen to the right of another starts at x > 0.
 #pragma once
 
+#include <QList>
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
@@ -36,3 +37,16 @@ void MoveFrame(QWidget* window, QPoint topLeft);
 // Moves the window's frame to topLeft, clamped to the available area of
 // `screen`, with the frame taken as in OuterRect.
 void MoveOnScreen(QWidget* window, QPoint topLeft, const QScreen* screen, QMargins expected);
+
+// The least room the answer board is given beside the other windows, in
+// pixels at any zoom; with less it goes behind them.
+inline constexpr int kBoardLeastWidth = 320;
+inline constexpr int kBoardLeastHeight = 300;
+// The gap the board keeps from the other windows, at 100%.
+inline constexpr int kWindowGap = 8;
+
+// The free part of `area` where a window of `wanted` outer size fits best
+// while it keeps `gap` away from every rectangle of `taken`: of the free
+// rectangles at least `least` large, the one that holds the most of
+// `wanted`, then the largest. A null rectangle when none is that large.
+QRect FreeRoom(const QRect& area, const QList<QRect>& taken, QSize least, QSize wanted, int gap);

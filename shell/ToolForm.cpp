@@ -16,6 +16,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStringList>
 #include <QStyle>
 #include <QVariant>
@@ -128,8 +129,27 @@ ToolForm::ToolForm(QWidget* mainWindow, QSize client, int dx, int dy)
 
 void ToolForm::PlaceBelow(const QWidget* mainWindow) {
     const QRect main = mainWindow->frameGeometry();
-    MoveOnScreen(this, QPoint(main.left() + Zoomed(dx_), main.top() + main.height() + Zoomed(dy_)),
-                 ScreenOf(mainWindow), FrameMargins(mainWindow));
+    const QScreen* screen = ScreenOf(mainWindow);
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = FrameMargins(mainWindow);
+    QPoint topLeft(main.left() + Zoomed(dx_), main.top() + main.height() + Zoomed(dy_));
+    // Kept whole on the screen, a window too tall for the room below the
+    // launcher would cover its lower buttons: it goes beside the launcher
+    // instead where there is room, else it stays below.
+    QRect below = OuterRect(this, topLeft, frame);
+    below.moveTopLeft(ClampedTopLeft(below, area));
+    if (below.intersects(main)) {
+        for (const QPoint beside : {QPoint(main.right() + 1, main.top()),
+                                    QPoint(main.left() - below.width(), main.top())}) {
+            QRect there(beside, below.size());
+            there.moveTopLeft(ClampedTopLeft(there, area));
+            if (!there.intersects(main)) {
+                topLeft = there.topLeft();
+                break;
+            }
+        }
+    }
+    MoveOnScreen(this, topLeft, screen, frame);
 }
 
 void ToolForm::setVisible(bool visible) {

@@ -25,6 +25,7 @@
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QTextDocumentFragment>
 
 #include <algorithm>
@@ -280,6 +281,33 @@ void ScriptRun::PrintGraphPicture(const Command& /*command*/) {
     const int widest = board->width();
     const bool fits = pngWidth <= widest && svgWidth >= 0 && svgWidth <= widest;
     Print(QStringLiteral("graphpicture fits=%1").arg(fits ? 1 : 0));
+}
+
+void ScriptRun::PrintPresenting(const Command& /*command*/) {
+    auto* board = AnswerBoard();
+    if (board == nullptr) {
+        return Print(QStringLiteral("presenting off"));
+    }
+    QApplication::processEvents();
+    const auto* history = board->findChild<QWidget*>(QStringLiteral("HistoryList"));
+    const auto* graph = board->findChild<TGraphView*>(QStringLiteral("GraphView"));
+    const QString panes =
+        QStringLiteral("history=%1 graph=%2")
+            .arg(history->isVisibleTo(board) ? QStringLiteral("shown") : QStringLiteral("hidden"),
+                 !graph->HasGraph()          ? QStringLiteral("none")
+                 : graph->isVisibleTo(board) ? QStringLiteral("shown")
+                                             : QStringLiteral("hidden"));
+    if (!board->Presenting()) {
+        return Print(QStringLiteral("presenting off ") + panes);
+    }
+    const auto* answer = board->findChild<TMathView*>(QStringLiteral("AnswerView"));
+    const bool full = board->isFullScreen() && board->geometry() == board->screen()->geometry();
+    Print(QStringLiteral("presenting on full=%1 %2 answer=%3px working=%4/%5")
+              .arg(full ? 1 : 0)
+              .arg(panes)
+              .arg(answer->PixelSize())
+              .arg(board->RevealedLines())
+              .arg(board->WorkingLines()));
 }
 
 } // namespace runner

@@ -72,6 +72,7 @@ std::span<const CommandSpec> ScriptRun::Commands() {
         {"graphpicture", Operand::None, Text::No, &ScriptRun::PrintGraphPicture},
         {"keyboard", Operand::None, Text::No, &ScriptRun::PrintKeyboard},
         {"board-accessible", Operand::None, Text::No, &ScriptRun::PrintBoardAccessible},
+        {"presenting", Operand::None, Text::No, &ScriptRun::PrintPresenting},
     };
     static_assert(Consistent(kCommands));
     return kCommands;

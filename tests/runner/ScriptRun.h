@@ -111,6 +111,7 @@ private:
     // --- the answer board and its graph --------------------------------------
     void PrintBoard(const Command& command);
     void PrintHistory(const Command& command);
+    void PrintPresenting(const Command& command);
     void PrintWorking(const Command& command);
     void PrintWorkingTree(const Command& command);
     void PrintGraph(const Command& command);

@@ -402,9 +402,12 @@ bool TAnswerBoard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TAnswerBoard::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    menu.addActions(actions());
-    menu.exec(event->globalPos());
+    // Opened without a loop of its own, as the fields' menus are, so that
+    // nothing waits on it.
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(actions());
+    menu->popup(event->globalPos());
 }
 
 void TAnswerBoard::keyPressEvent(QKeyEvent* event) {

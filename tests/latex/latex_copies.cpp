@@ -24,6 +24,7 @@
 #include <iostream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 
 using problems::TWindowInput;
@@ -31,167 +32,68 @@ using problems::TWindowResult;
 
 namespace {
 
+// A case: the command given, then "FIELD=TEXT" for each field and "+RADIO"
+// for each checked radio button.
 struct TCase {
     const char* Name;
     TWindowResult (*Solve)(const TWindowInput&);
-    const char* Command;
-    std::map<std::string, std::string> Fields;
-    std::set<std::string> Checked = {};
+    const char* Input;
 };
 
 const TCase kCases[] = {
-    {"niji surd",
-     &problems::SolveNiji,
-     "CalcButton",
-     {{"Edit2", "1"}, {"Edit1", "4"}, {"Edit0", "1"}}},
-    {"niji complex",
-     &problems::SolveNiji,
-     "CalcButton",
-     {{"Edit2", "1"}, {"Edit1", "1"}, {"Edit0", "1"}}},
-    {"niji fractions",
-     &problems::SolveNiji,
-     "CalcButton",
-     {{"Edit2", "6"}, {"Edit1", "5"}, {"Edit0", "1"}}},
-    {"koji decimals",
-     &problems::SolveKoji,
-     "CalcButton",
-     {{"Edit4", "0"}, {"Edit3", "1"}, {"Edit2", "0"}, {"Edit1", "-3"}, {"Edit0", "1"}}},
-    {"koji quartic",
-     &problems::SolveKoji,
-     "CalcButton",
-     {{"Edit4", "1"}, {"Edit3", "0"}, {"Edit2", "-5"}, {"Edit1", "0"}, {"Edit0", "6"}}},
-    {"insuu", &problems::SolveInsuu, "CalcButton", {{"Edit3", "-2"}, {"Edit1", "2"}}},
-    {"insuu irreducible", &problems::SolveInsuu, "CalcButton", {{"Edit2", "1"}, {"Edit0", "1"}}},
-    {"enzan add", &problems::SolveEnzan, "AddSButton", {{"EditF2", "1"}, {"EditG1", "-3"}}},
-    {"enzan multiply",
-     &problems::SolveEnzan,
-     "MulSButton",
-     {{"EditF1", "1"}, {"EditG1", "1"}, {"EditG0", "-1"}}},
-    {"enzan divide",
-     &problems::SolveEnzan,
-     "DivSButton",
-     {{"EditF2", "1"}, {"EditF1", "3"}, {"EditF0", "4"}, {"EditG1", "1"}, {"EditG0", "1"}}},
-    {"enzan power",
-     &problems::SolveEnzan,
-     "PowerSButton",
-     {{"EditF1", "1"}, {"EditF0", "1"}, {"EditG0", "3"}}},
-    {"enzan substitute",
-     &problems::SolveEnzan,
-     "EnterSButton",
-     {{"EditF2", "1"}, {"EditF0", "1"}, {"EditG1", "1"}, {"EditG0", "-3"}}},
-    {"enzan gcd",
-     &problems::SolveEnzan,
-     "GcdSButton",
-     {{"EditF2", "1"}, {"EditF0", "-4"}, {"EditG4", "1"}, {"EditG2", "-4"}}},
-    {"enzan lcm",
-     &problems::SolveEnzan,
-     "LcmSButton",
-     {{"EditF2", "1"}, {"EditF0", "-4"}, {"EditG4", "1"}, {"EditG2", "-4"}}},
-    {"renritu",
-     &problems::SolveRenritu,
-     "CalcButton",
-     {{"EditX1", "1/2"},
-      {"EditY1", "1/3"},
-      {"EditA1", "1"},
-      {"EditX2", "1"},
-      {"EditY2", "-1"},
-      {"EditA2", "0"}}},
-    {"renritu parallel",
-     &problems::SolveRenritu,
-     "CalcButton",
-     {{"EditX1", "1"},
-      {"EditY1", "1"},
-      {"EditA1", "1"},
-      {"EditX2", "2"},
-      {"EditY2", "2"},
-      {"EditA2", "3"}}},
-    {"renritu3",
-     &problems::SolveRenritu3,
-     "CalcButton",
-     {{"EditX1", "2"},
-      {"EditY1", "1"},
-      {"EditZ1", "1"},
-      {"EditA1", "1"},
-      {"EditX2", "1"},
-      {"EditY2", "2"},
-      {"EditZ2", "1"},
-      {"EditA2", "1"},
-      {"EditX3", "1"},
-      {"EditY3", "1"},
-      {"EditZ3", "2"},
-      {"EditA3", "1"}}},
-    {"hutei one",
-     &problems::SolveHutei,
-     "CalcButton",
-     {{"xEdit", "3"}, {"yEdit", "5"}, {"zEdit", "1"}},
-     {"OneRadio", "PlusItem"}},
-    {"hutei general",
-     &problems::SolveHutei,
-     "CalcButton",
-     {{"xEdit", "7"}, {"yEdit", "5"}, {"zEdit", "1"}},
-     {"AllRadio", "MinusItem"}},
-    {"bibun value",
-     &problems::SolveBibun,
-     "CalcButton",
-     {{"Edit3", "1"}, {"EditX", "2/4"}},
-     {"RadioKeisuu"}},
-    {"bibun tangent",
-     &problems::SolveBibun,
-     "CalcButton",
-     {{"Edit2", "1"}, {"Edit0", "1"}, {"EditX", "1/2"}},
-     {"RadioSessen"}},
-    {"bibun extrema",
-     &problems::SolveBibun,
-     "CalcButton",
-     {{"Edit3", "1"}, {"Edit2", "-3"}, {"Edit1", "1"}},
-     {"RadioKyokuchi"}},
-    {"bibun monotonic",
-     &problems::SolveBibun,
-     "CalcButton",
-     {{"Edit3", "1"}, {"Edit1", "1"}},
-     {"RadioKyokuchi"}},
-    {"sekibun",
-     &problems::SolveSekibun,
-     "CalcButton",
-     {{"Jotan", "-3/2"}, {"Katan", "1/3"}, {"Edit4", "2/5"}, {"Edit3", "-1"}, {"Edit0", "7"}}},
-    {"sigma number",
-     &problems::SolveSigma,
-     "CalcButton",
-     {{"kBeginEdit", "1"}, {"kEndEdit", "10"}, {"Edit2", "1/2"}}},
-    {"sigma n",
-     &problems::SolveSigma,
-     "CalcButton",
-     {{"kBeginEdit", "1"}, {"kEndEdit", "n+1"}, {"Edit3", "1"}}},
-    {"naibun internal",
-     &problems::SolveNaibun,
-     "CalcButton",
-     {{"EditX1", "1"},
-      {"EditY1", "2"},
-      {"EditX2", "5"},
-      {"EditY2", "4"},
-      {"EditM", "3"},
-      {"EditN", "2"}},
-     {"RadioNaibun"}},
-    {"naibun external",
-     &problems::SolveNaibun,
-     "CalcButton",
-     {{"EditX1", "1"},
-      {"EditY1", "2"},
-      {"EditX2", "5"},
-      {"EditY2", "4"},
-      {"EditM", "3"},
-      {"EditN", "1"}},
-     {"RadioGaibun"}},
-    {"naibun line",
-     &problems::SolveNaibun,
-     "CalcButton",
-     {{"EditX1", "0"}, {"EditY1", "-1/2"}, {"EditX2", "3"}, {"EditY2", "1"}},
-     {"RadioChokusen"}},
-    {"junretu factorial", &problems::SolveJunretu, "KaijoButton", {{"KaijoEdit", "10"}}},
-    {"junretu permutation", &problems::SolveJunretu, "PButton", {{"P1Edit", "7"}, {"P2Edit", "3"}}},
-    {"junretu combination", &problems::SolveJunretu, "CButton", {{"C1Edit", "7"}, {"C2Edit", "3"}}},
-    {"junretu overflow", &problems::SolveJunretu, "KaijoButton", {{"KaijoEdit", "400"}}},
+    {"niji surd", &problems::SolveNiji, "CalcButton Edit2=1 Edit1=4 Edit0=1"},
+    {"niji complex", &problems::SolveNiji, "CalcButton Edit2=1 Edit1=1 Edit0=1"},
+    {"koji decimals", &problems::SolveKoji, "CalcButton Edit3=1 Edit1=-3 Edit0=1"},
+    {"koji quartic", &problems::SolveKoji, "CalcButton Edit4=1 Edit2=-5 Edit0=6"},
+    {"insuu", &problems::SolveInsuu, "CalcButton Edit3=-2 Edit1=2"},
+    {"insuu irreducible", &problems::SolveInsuu, "CalcButton Edit2=1 Edit0=1"},
+    {"enzan add", &problems::SolveEnzan, "AddSButton EditF2=1 EditG1=-3"},
+    {"enzan divide", &problems::SolveEnzan,
+     "DivSButton EditF2=1 EditF1=3 EditF0=4 EditG1=1 EditG0=1"},
+    {"enzan power", &problems::SolveEnzan, "PowerSButton EditF1=1 EditF0=1 EditG0=3"},
+    {"enzan substitute", &problems::SolveEnzan,
+     "EnterSButton EditF2=1 EditF0=1 EditG1=1 EditG0=-3"},
+    {"enzan lcm", &problems::SolveEnzan, "LcmSButton EditF2=1 EditF0=-4 EditG4=1 EditG2=-4"},
+    {"renritu", &problems::SolveRenritu,
+     "CalcButton EditX1=1/2 EditY1=1/3 EditA1=1 EditX2=1 EditY2=-1 EditA2=0"},
+    {"renritu parallel", &problems::SolveRenritu,
+     "CalcButton EditX1=1 EditY1=1 EditA1=1 EditX2=2 EditY2=2 EditA2=3"},
+    {"renritu3", &problems::SolveRenritu3,
+     "CalcButton EditX1=2 EditY1=1 EditZ1=1 EditA1=1 EditX2=1 EditY2=2 EditZ2=1 EditA2=1 "
+     "EditX3=1 EditY3=1 EditZ3=2 EditA3=1"},
+    {"hutei one", &problems::SolveHutei, "CalcButton xEdit=3 yEdit=5 zEdit=1 +OneRadio +PlusItem"},
+    {"hutei general", &problems::SolveHutei, "CalcButton xEdit=7 yEdit=5 zEdit=1 +AllRadio"},
+    {"bibun value", &problems::SolveBibun, "CalcButton Edit3=1 EditX=2/4"},
+    {"bibun tangent", &problems::SolveBibun, "CalcButton Edit2=1 Edit0=1 EditX=1/2 +RadioSessen"},
+    {"bibun extrema", &problems::SolveBibun, "CalcButton Edit3=1 Edit2=-3 Edit1=1 +RadioKyokuchi"},
+    {"bibun monotonic", &problems::SolveBibun, "CalcButton Edit3=1 Edit1=1 +RadioKyokuchi"},
+    {"sekibun", &problems::SolveSekibun,
+     "CalcButton Jotan=-3/2 Katan=1/3 Edit4=2/5 Edit3=-1 Edit0=7"},
+    {"sigma number", &problems::SolveSigma, "CalcButton kBeginEdit=1 kEndEdit=10 Edit2=1/2"},
+    {"sigma n", &problems::SolveSigma, "CalcButton kBeginEdit=1 kEndEdit=n+1 Edit3=1"},
+    {"naibun internal", &problems::SolveNaibun,
+     "CalcButton EditX1=1 EditY1=2 EditX2=5 EditY2=4 EditM=3 EditN=2 +RadioNaibun"},
+    {"naibun line", &problems::SolveNaibun,
+     "CalcButton EditX1=0 EditY1=-1/2 EditX2=3 EditY2=1 +RadioChokusen"},
+    {"junretu factorial", &problems::SolveJunretu, "KaijoButton KaijoEdit=10"},
+    {"junretu combination", &problems::SolveJunretu, "CButton C1Edit=7 C2Edit=3"},
+    {"junretu overflow", &problems::SolveJunretu, "KaijoButton KaijoEdit=400"},
 };
+
+TWindowInput InputOf(const char* text) {
+    TWindowInput input;
+    std::istringstream words(text);
+    words >> input.Command;
+    for (std::string word; words >> word;) {
+        const std::size_t equals = word.find('=');
+        if (word[0] == '+') {
+            input.Checked.insert(word.substr(1));
+        } else {
+            input.Fields[word.substr(0, equals)] = word.substr(equals + 1);
+        }
+    }
+    return input;
+}
 
 // The Japanese code points in text (kana, kanji, full-width forms): any
 // other character beyond ASCII is left for LaTeX to refuse.
@@ -220,11 +122,7 @@ void CollectCodePoints(const std::string& text, std::set<unsigned>& points) {
 int main() {
     std::string body;
     for (const TCase& c : kCases) {
-        TWindowInput input;
-        input.Command = c.Command;
-        input.Fields = c.Fields;
-        input.Checked = c.Checked;
-        const TWindowResult result = c.Solve(input);
+        const TWindowResult result = c.Solve(InputOf(c.Input));
         if (!result.Board) {
             std::cerr << "no board entry for " << c.Name << '\n';
             return 1;

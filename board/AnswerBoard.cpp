@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AnswerBoard.h"
 
+#include "BoardNotation.h"
 #include "Fonts.h"
 #include "GraphView.h"
 #include "MathView.h"
@@ -45,6 +46,7 @@ constexpr const char* kGeometryKey = "board/geometry";
 constexpr std::size_t kHistoryLength = 1000;
 // Text sizes at 100 %: the tool windows' fields are 12 px.
 constexpr int kAnswerPixels = 36;
+constexpr int kDecimalPixels = 22;
 constexpr int kProblemPixels = 24;
 constexpr int kWorkingPixels = 20;
 constexpr int kListPixels = 14;
@@ -117,6 +119,12 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
     answer_->SetPixelSize(kAnswerPixels);
     answer_->setAccessibleName(QStringLiteral("答え"));
 
+    decimals_ = new TMathView;
+    decimals_->setObjectName(QStringLiteral("DecimalView"));
+    decimals_->SetPixelSize(kDecimalPixels);
+    decimals_->setAccessibleName(QStringLiteral("小数での値"));
+    decimals_->hide();
+
     workingLabel_ = new QLabel(QStringLiteral("途中式"));
     working_ = new TMathView;
     working_->setObjectName(QStringLiteral("WorkingView"));
@@ -140,6 +148,7 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
     auto* sheetLayout = new QVBoxLayout(sheet);
     sheetLayout->addWidget(problem_);
     sheetLayout->addWidget(answer_);
+    sheetLayout->addWidget(decimals_);
     sheetLayout->addWidget(graphBox_);
     sheetLayout->addSpacing(kWorkingPixels / 2);
     sheetLayout->addWidget(workingLabel_);
@@ -180,6 +189,9 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
          &TAnswerBoard::CopyWorkingUnicode},
         {"CopyWorkingLatexMenu", "途中式を LaTeX でコピー(&X)", QKeySequence(),
          &TAnswerBoard::CopyWorkingLatex},
+        {"CopyWholeMenu", "解答全体をコピー(&A)", QKeySequence(), &TAnswerBoard::CopyWhole},
+        {"CopyWholeLatexMenu", "解答全体を LaTeX でコピー(&T)", QKeySequence(),
+         &TAnswerBoard::CopyWholeLatex},
         {"CopyGraphMenu", "グラフをコピー(&G)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
          &TAnswerBoard::CopyGraph},
     };
@@ -276,6 +288,9 @@ void TAnswerBoard::ShowEntry(int index) {
     windowLabel_->setText(QString::fromStdString(entry.Window));
     problem_->SetMath(entry.Math().Problem);
     answer_->SetMath(entry.ShownAnswer());
+    const std::optional<arith::TMath>& decimals = entry.Math().Decimals;
+    decimals_->SetMath(decimals.value_or(arith::MathRow({})));
+    decimals_->setVisible(decimals.has_value());
     const std::optional<arith::TMath>& working = entry.Math().Working;
     working_->SetMath(working.value_or(arith::MathRow({})));
     workingLabel_->setVisible(working.has_value());
@@ -338,6 +353,33 @@ void TAnswerBoard::CopyWorkingLatex() const {
         entry != nullptr ? entry->CopiedWorking() : std::nullopt;
     if (working) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(arith::MathToLatex(*working)));
+    }
+}
+
+namespace {
+
+arith::TWholeAnswer WholeAnswer(const TBoardEntry& entry) {
+    return {entry.Math().Problem, entry.ShownAnswer(), entry.Math().Decimals,
+            entry.CopiedWorking()};
+}
+
+} // namespace
+
+void TAnswerBoard::CopyWhole() const {
+    if (const TBoardEntry* entry = Shown()) {
+        const arith::TWholeAnswer whole = WholeAnswer(*entry);
+        auto* data = new QMimeData;
+        data->setText(QString::fromStdString(arith::WholeAnswerUnicode(whole)));
+        data->setData(QStringLiteral("application/x-latex"),
+                      QByteArray::fromStdString(arith::WholeAnswerLatex(whole)));
+        QGuiApplication::clipboard()->setMimeData(data);
+    }
+}
+
+void TAnswerBoard::CopyWholeLatex() const {
+    if (const TBoardEntry* entry = Shown()) {
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(arith::WholeAnswerLatex(WholeAnswer(*entry))));
     }
 }
 
@@ -409,14 +451,17 @@ bool TAnswerBoard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TAnswerBoard::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
+    // Opened without a loop of its own, as the fields' menus are, so that
+    // nothing waits on it; the presentation keys are not offered there.
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction* action : actions()) {
         if (std::find(presentActions_.begin(), presentActions_.end(), action) ==
             presentActions_.end()) {
-            menu.addAction(action);
+            menu->addAction(action);
         }
     }
-    menu.exec(event->globalPos());
+    menu->popup(event->globalPos());
 }
 
 void TAnswerBoard::keyPressEvent(QKeyEvent* event) {

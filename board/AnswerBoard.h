@@ -66,6 +66,11 @@ public:
     // with every step even where the board shows it abridged.
     void CopyWorkingUnicode() const;
     void CopyWorkingLatex() const;
+    // Copies the problem, the answer, its decimals and the working of the
+    // entry shown, in one piece: as plain Unicode text (with the LaTeX form
+    // beside it on the clipboard, for editors that take LaTeX), or as LaTeX.
+    void CopyWhole() const;
+    void CopyWholeLatex() const;
     // Copies the graph of the entry shown, as a picture and as an SVG
     // drawing, or saves it as a PNG or SVG file (asking for the file's name).
     void CopyGraph() const;
@@ -129,6 +134,7 @@ private:
     TGraphView* graph_;
     QScrollArea* scroll_;
     QListWidget* list_;
+    TMathView* decimals_; // the answer's values in decimals, smaller, under it
 
     // The panes: the sheet (with the graph's column beside it while
     // presenting) above the history; the user's sizes and choices are kept.

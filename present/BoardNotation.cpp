@@ -533,4 +533,42 @@ TMath CommonAnswer(const TCommonPolynomial& common) {
     return FactorAnswer(common.Factors, 'x');
 }
 
+std::string WholeAnswerLatex(const TWholeAnswer& whole) {
+    // One row each, named in a comment, which costs no Japanese font.
+    std::vector<std::pair<std::string, const char*>> rows = {{MathToLatex(whole.Problem), "問題"},
+                                                             {MathToLatex(whole.Answer), "答え"}};
+    if (whole.Decimals) {
+        rows.emplace_back(MathToLatex(*whole.Decimals), "小数");
+    }
+    if (whole.Working) {
+        rows.emplace_back(MathToLatex(*whole.Working), "途中式");
+    }
+    std::string out = "\\begin{gather*}\n";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        out += rows[i].first;
+        out += i + 1 < rows.size() ? " \\\\ % " : " % ";
+        out += rows[i].second;
+        out += '\n';
+    }
+    out += "\\end{gather*}\n";
+    return out;
+}
+
+std::string WholeAnswerUnicode(const TWholeAnswer& whole) {
+    std::string out = "問題\n";
+    out += MathToUnicode(whole.Problem);
+    out += "\n答え\n";
+    out += MathToUnicode(whole.Answer);
+    if (whole.Decimals) {
+        out += '\n';
+        out += MathToUnicode(*whole.Decimals);
+    }
+    if (whole.Working) {
+        out += "\n途中式\n";
+        out += MathToUnicode(*whole.Working);
+    }
+    out += '\n';
+    return out;
+}
+
 } // namespace arith

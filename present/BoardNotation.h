@@ -17,6 +17,9 @@
 #include "Notation.h"
 #include "PolyOperations.h"
 
+#include <optional>
+#include <string>
+
 namespace arith {
 
 // Pieces.
@@ -155,5 +158,22 @@ TMath QuotientAnswer(const TQuotient& quotient);
 TMath PowerAnswer(const TPower& power);
 // The factored form: "(x − 2)(x + 2)".
 TMath CommonAnswer(const TCommonPolynomial& common);
+
+// A whole answer as one copy: the problem, the answer, its decimals and the
+// working, each where there is one.
+struct TWholeAnswer {
+    TMath Problem;
+    TMath Answer;
+    std::optional<TMath> Decimals;
+    std::optional<TMath> Working;
+};
+// As one LaTeX display: a gather* environment of amsmath with a row each
+// for the problem, the answer, its decimals and the working, each row
+// followed by a comment that names it. It needs a Japanese-capable engine
+// (upLaTeX, LuaLaTeX with luatexja) only where a Japanese word is part of
+// the formulas; every other character is one that plain LaTeX knows.
+std::string WholeAnswerLatex(const TWholeAnswer& whole);
+// As plain Unicode text, each part under its heading: "問題", "答え", "途中式".
+std::string WholeAnswerUnicode(const TWholeAnswer& whole);
 
 } // namespace arith

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -106,17 +108,19 @@ bool SpacedWord(const TMath& math) {
 
 // An operator is a sign of its own (unary) at the start of a row and after
 // another operator, a comma or a word: "−1", "= −1", "極大値 −2"; the
-// equals sign never is.
+// equals sign never is, and "≈" only where it marks a single value
+// ("x = ≈−1.2470, ≈0.44504"), not at the start or after a word ("≈ 0.0887").
 bool UnaryAt(const TMath& row, std::size_t i) {
     if (row.Parts[i].Text == "=") {
         return false; // a line going on from the one above starts "= …"
     }
+    const bool relation = row.Parts[i].Text == "≈";
     if (i == 0) {
-        return true;
+        return !relation;
     }
     const TMathKind previous = row.Parts[i - 1].Kind;
     return previous == TMathKind::Operator || previous == TMathKind::Punct ||
-           SpacedWord(row.Parts[i - 1]);
+           (!relation && SpacedWord(row.Parts[i - 1]));
 }
 
 bool BinaryAt(const TMath& row, std::size_t i) {
@@ -483,6 +487,152 @@ std::string Unicode(const TMath& math) {
 
 // LaTeX.
 
+// Appends a piece, with a space where it would otherwise run on into a
+// control word before it: "\cdots x", not "\cdotsx".
+void Append(std::string& out, const std::string& piece) {
+    if (!piece.empty() && std::isalpha(static_cast<unsigned char>(piece[0])) != 0) {
+        std::size_t i = out.size();
+        while (i > 0 && std::isalpha(static_cast<unsigned char>(out[i - 1])) != 0) {
+            --i;
+        }
+        if (i > 0 && i < out.size() && out[i - 1] == '\\') {
+            out += ' ';
+        }
+    }
+    out += piece;
+}
+
+// Characters that the formulas hold and LaTeX sets in math mode as commands
+// of its own (and of amsmath): plain LaTeX knows them without any package
+// for Unicode input.
+struct TLatexSymbol {
+    std::string_view Character;
+    const char* Latex;
+};
+constexpr std::array<TLatexSymbol, 18> kLatexSymbols = {{{"−", "-"},
+                                                         {"±", "\\pm"},
+                                                         {"∓", "\\mp"},
+                                                         {"×", "\\times"},
+                                                         {"÷", "\\div"},
+                                                         {"·", "\\cdot"},
+                                                         {"≈", "\\approx"},
+                                                         {"≠", "\\neq"},
+                                                         {"≤", "\\leq"},
+                                                         {"≥", "\\geq"},
+                                                         {"↗", "\\nearrow"},
+                                                         {"↘", "\\searrow"},
+                                                         {"…", "\\cdots"},
+                                                         {"′", "'"},
+                                                         {"√", "\\surd"},
+                                                         {"∫", "\\int"},
+                                                         {"Σ", "\\Sigma"},
+                                                         {"→", "\\to"}}};
+
+// A character of a formula's text in math mode: a symbol above, a raised
+// or lowered character as a script, a circled number "①" as the circled
+// digits; empty for a character that only text mode can set (a Japanese one).
+std::string LatexSymbol(std::string_view c) {
+    if (c.size() == 1) {
+        switch (c[0]) {
+        case '#':
+        case '$':
+        case '%':
+        case '&':
+        case '_':
+        case '{':
+        case '}':
+            return std::string("\\") + c[0];
+        case '\\':
+            return "\\backslash";
+        case '~':
+            return "\\sim";
+        case '^':
+            return "\\hat{}";
+        default:
+            return std::string(c);
+        }
+    }
+    for (const TLatexSymbol& symbol : kLatexSymbols) {
+        if (symbol.Character == c) {
+            return symbol.Latex;
+        }
+    }
+    for (const TScriptPair& pair : kSuperscripts) {
+        if (pair.second == c) {
+            return "^{" + LatexSymbol(pair.first) + "}";
+        }
+    }
+    for (const TScriptPair& pair : kSubscripts) {
+        if (pair.second == c) {
+            return "_{" + LatexSymbol(pair.first) + "}";
+        }
+    }
+    // ① to ⑳: U+2460 to U+2473.
+    if (c.size() == 3 && c.substr(0, 2) == "\xe2\x91" && static_cast<unsigned char>(c[2]) >= 0xa0 &&
+        static_cast<unsigned char>(c[2]) <= 0xb3) {
+        const int n = static_cast<unsigned char>(c[2]) - 0xa0 + 1;
+        return "\\text{\\textcircled{\\scriptsize " + std::to_string(n) + "}}";
+    }
+    return {};
+}
+
+// A character in text mode, inside \text{…}: the characters LaTeX reserves
+// written as its text commands, the rest as it is.
+std::string LatexTextCharacter(std::string_view c) {
+    if (c.size() != 1) {
+        return std::string(c);
+    }
+    switch (c[0]) {
+    case '#':
+    case '$':
+    case '%':
+    case '&':
+    case '_':
+    case '{':
+    case '}':
+        return std::string("\\") + c[0];
+    case '\\':
+        return "\\textbackslash{}";
+    case '~':
+        return "\\textasciitilde{}";
+    case '^':
+        return "\\textasciicircum{}";
+    case '<':
+        return "\\textless{}";
+    case '>':
+        return "\\textgreater{}";
+    case '|':
+        return "\\textbar{}";
+    default:
+        return std::string(c);
+    }
+}
+
+// Text set in math mode: numbers, letters, the comma, and signs of the
+// working such as "x₁"; a character only text mode knows goes into \text{…}.
+std::string LatexMathText(std::string_view text) {
+    std::string out;
+    std::string words; // a run of characters for text mode
+    const auto flush = [&] {
+        if (!words.empty()) {
+            Append(out, "\\text{" + words + "}");
+            words.clear();
+        }
+    };
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::string_view c = NextCodePoint(text, pos);
+        std::string symbol = LatexSymbol(c);
+        if (symbol.empty()) {
+            words += LatexTextCharacter(c);
+        } else {
+            flush();
+            Append(out, symbol);
+        }
+    }
+    flush();
+    return out;
+}
+
 std::string LatexOperator(const std::string& sign) {
     if (sign == "−") {
         return "-";
@@ -502,17 +652,16 @@ std::string LatexOperator(const std::string& sign) {
     if (sign == "·") {
         return "\\cdot";
     }
-    if (sign == "≈") {
-        return "\\approx";
-    }
-    return sign;
+    return LatexMathText(sign);
 }
 
 std::string Latex(const TMath& math);
 
 // A word in upright text; the spaces around it go inside the braces, where
 // math mode would drop them. "dx" after an integrand and the prime of f′ are
-// written as LaTeX writes them.
+// written as LaTeX writes them, and so are the signs among the words ("↗" as
+// \nearrow, "…" as \cdots), outside the braces: \text{…} holds only what
+// text mode can set, so that a word of signs needs no Unicode font at all.
 std::string LatexWord(const std::string& word, bool spaceBefore, bool spaceAfter) {
     if (word == "dx") {
         return "\\,dx";
@@ -523,15 +672,37 @@ std::string LatexWord(const std::string& word, bool spaceBefore, bool spaceAfter
     if (word == "!") {
         return "!";
     }
-    std::string out = "\\text{";
-    if (spaceBefore) {
-        out += ' ';
+    std::string out;
+    std::string text = spaceBefore ? " " : "";
+    const auto flush = [&] {
+        if (!text.empty()) {
+            Append(out, "\\text{" + text + "}");
+            text.clear();
+        }
+    };
+    for (std::size_t pos = 0; pos < word.size();) {
+        const std::string_view c = NextCodePoint(word, pos);
+        const bool ascii = c.size() == 1;
+        const std::string symbol = ascii ? std::string() : LatexSymbol(c);
+        if (symbol.empty()) {
+            text += LatexTextCharacter(c);
+        } else {
+            if (text == " ") {
+                Append(out, "\\ "); // a space before a sign, kept in math mode
+                text.clear();
+            }
+            flush();
+            Append(out, symbol);
+        }
     }
-    out += word;
     if (spaceAfter) {
-        out += ' ';
+        if (text.empty()) {
+            Append(out, "\\ ");
+        } else {
+            text += ' ';
+        }
     }
-    out += '}';
+    flush();
     return out;
 }
 
@@ -545,7 +716,7 @@ std::string LatexRow(const TMath& row) {
             i > 0 && SpaceBefore(row, i) && row.Parts[i - 1].Kind != TMathKind::Word;
         const bool after = i + 1 < n && SpaceBefore(row, i + 1);
         if (part.Kind == TMathKind::Word) {
-            out += LatexWord(part.Text, before, after);
+            Append(out, LatexWord(part.Text, before, after));
             continue;
         }
         if (part.Kind == TMathKind::Operator) {
@@ -555,8 +726,8 @@ std::string LatexRow(const TMath& row) {
                 out += sign;
                 out += ' ';
             } else {
-                out += sign;
-                if (sign[0] == '\\') {
+                Append(out, sign);
+                if (!sign.empty() && sign[0] == '\\') {
                     out += ' '; // "\pm i", not "\pmi"
                 }
             }
@@ -565,7 +736,7 @@ std::string LatexRow(const TMath& row) {
         if (i > 0 && row.Parts[i - 1].Kind == TMathKind::Root && part.Kind == TMathKind::Letter) {
             out += "\\,";
         }
-        out += Latex(part);
+        Append(out, Latex(part));
         if (part.Kind == TMathKind::Punct) {
             out += ' ';
         }
@@ -642,7 +813,7 @@ std::string Latex(const TMath& math) {
     case TMathKind::Number:
     case TMathKind::Letter:
     case TMathKind::Punct:
-        return math.Text;
+        return LatexMathText(math.Text);
     case TMathKind::Operator:
         return LatexOperator(math.Text);
     case TMathKind::Word:

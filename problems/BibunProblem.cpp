@@ -3,6 +3,7 @@
 
 #include "BoardNotation.h"
 #include "Calculus.h"
+#include "Decimals.h"
 #include "Graph.h"
 #include "Working.h"
 #include "WorkingAlgebra.h"
@@ -40,6 +41,7 @@ TWindowResult SolveBibun(const TWindowInput& input) {
                 c.Write("EditDX", PolyToText(value->At)); // echoed as typed: 2/4 stays 2/4
                 c.Write("EditAnsK", PolyToText(value->Value));
                 c.Answer([=] { return DerivativeAnswer(*value); }, {"EditAnsK"});
+                c.Decimals([=] { return ConstantDecimals(value->Value); });
                 c.Working([=] { return DerivativeWorking(f, a, *value); });
             }
             break;
@@ -63,6 +65,7 @@ TWindowResult SolveBibun(const TWindowInput& input) {
                 }
                 c.Answer([=] { return ExtremaAnswer(*extrema); },
                          {fields[0], fields[1], fields[2], fields[3]});
+                c.Decimals([=] { return ExtremaDecimals(*extrema); });
                 c.Working([=] { return ExtremaWorking(f, *extrema); });
                 c.Graph([=] { return ExtremaGraph(f, *extrema); });
             }

@@ -26,6 +26,9 @@ const TBoardMath& TBoardEntry::Math() const {
         math->Problem = Made(Problem).value_or(arith::MathRow({}));
         math->Answer = Made(Answer);
         math->Working = Made(Working);
+        if (math->Answer) {
+            math->Decimals = Made(Decimals);
+        }
         math_ = std::move(math);
     }
     return *math_;

@@ -18,6 +18,9 @@ struct TBoardMath {
     arith::TMath Problem;
     std::optional<arith::TMath> Answer;  // empty when the calculation failed or stopped
     std::optional<arith::TMath> Working; // empty where there is none
+    // The answer's values in decimals ("≈ −0.2679"); empty where it holds no
+    // fraction or root, or there is no answer.
+    std::optional<arith::TMath> Decimals;
 };
 
 struct TBoardEntry {
@@ -32,6 +35,7 @@ struct TBoardEntry {
     std::function<arith::TGraph()> Plot; // the graph; empty where there is none
     std::string Message;                 // why it failed or stopped; empty with an answer
     std::string Text;                    // the answer as the fields hold it, one line per field
+    std::function<std::optional<arith::TMath>()> Decimals; // the answer in decimals; may be empty
     // The row of its window that an Enter chain is filling in, numbered by
     // the window (0: none). The history keeps one entry per row: the last.
     unsigned Row = 0;

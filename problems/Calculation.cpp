@@ -164,6 +164,12 @@ void TCalculation::Graph(std::function<arith::TGraph()> graph) {
     }
 }
 
+void TCalculation::Decimals(std::function<std::optional<arith::TMath>()> decimals) {
+    if (entry_) {
+        entry_->Decimals = std::move(decimals);
+    }
+}
+
 void TCalculation::Warn(arith::TWarning warning) {
     if (input_.RowUnfinished && warning == arith::TWarning::ZeroCoefficients) {
         return; // the rest of the row is still to come

@@ -132,6 +132,8 @@ public:
     void Working(std::function<std::optional<arith::TMath>()> working,
                  std::function<std::optional<arith::TMath>()> whole = {});
     void Graph(std::function<arith::TGraph()> graph);
+    // The answer's values in decimals, where it holds a fraction or a root.
+    void Decimals(std::function<std::optional<arith::TMath>()> decimals);
 
     void Warn(arith::TWarning warning);
     void Warn(std::optional<arith::TWarning> warning);

@@ -2,6 +2,7 @@
 #include "KojiProblem.h"
 
 #include "BoardNotation.h"
+#include "Decimals.h"
 #include "Equations.h"
 #include "Graph.h"
 #include "InputText.h"
@@ -33,6 +34,7 @@ TWindowResult SolveKoji(const TWindowInput& input) {
         if (const auto roots = c.Accept(SolveByFactoring(p, typed))) {
             c.Write("EditAns", RootsText(*roots, true));
             c.Answer([=] { return RootsAnswer(*roots, true); }, {"EditAns"});
+            c.Decimals([=] { return RootsDecimals(*roots); });
             c.Working([=] {
                 const auto working = EquationWorking(p, *roots);
                 return working ? working : QuadraticWorking(p, *roots);

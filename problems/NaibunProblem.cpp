@@ -2,6 +2,7 @@
 #include "NaibunProblem.h"
 
 #include "BoardNotation.h"
+#include "Decimals.h"
 #include "Geometry.h"
 #include "Graph.h"
 #include "Working.h"
@@ -47,6 +48,7 @@ TWindowResult SolveNaibun(const TWindowInput& input) {
             c.Write(answerX, RatToText(point->X));
             c.Write(answerY, RatToText(point->Y));
             c.Answer([=] { return DivisionAnswer(*point); }, {answerX, answerY});
+            c.Decimals([=] { return PointDecimals(*point); });
             c.Working([=] { return DivisionWorking(kind, a, b, m, n, *point); });
             c.Graph([=] { return DivisionGraph(kind, a, b, *point); });
         }

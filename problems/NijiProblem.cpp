@@ -2,6 +2,7 @@
 #include "NijiProblem.h"
 
 #include "BoardNotation.h"
+#include "Decimals.h"
 #include "Equations.h"
 #include "Graph.h"
 #include "Working.h"
@@ -19,6 +20,7 @@ TWindowResult SolveNiji(const TWindowInput& input) {
         if (const auto roots = c.Accept(SolveByFactoring(p))) {
             c.Write("EditAns", RootsText(*roots, true));
             c.Answer([=] { return RootsAnswer(*roots, true); }, {"EditAns"});
+            c.Decimals([=] { return RootsDecimals(*roots); });
             c.Working([=] { return QuadraticWorking(p, *roots); });
             c.Graph([=] { return EquationGraph(p, *roots); });
         }

@@ -2,6 +2,7 @@
 #include "Renritu3Problem.h"
 
 #include "BoardNotation.h"
+#include "Decimals.h"
 #include "LinearSystem.h"
 #include "WorkingSystems.h"
 
@@ -37,6 +38,7 @@ TWindowResult SolveRenritu3(const TWindowInput& input) {
             c.Write(kAnswerNames[k], LinearValueText(solution, k));
         }
         c.Answer([=] { return LinearAnswer(solution, 3); }, {"EditAnsX", "EditAnsY", "EditAnsZ"});
+        c.Decimals([=] { return LinearDecimals(solution, 3); });
         c.Working([=] { return LinearWorking(system, 3, solution); });
     });
 }

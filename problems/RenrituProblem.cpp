@@ -2,6 +2,7 @@
 #include "RenrituProblem.h"
 
 #include "BoardNotation.h"
+#include "Decimals.h"
 #include "Graph.h"
 #include "LinearSystem.h"
 #include "WorkingSystems.h"
@@ -27,6 +28,7 @@ TWindowResult SolveRenritu(const TWindowInput& input) {
         c.Write("EditAnsX", LinearValueText(solution, 0));
         c.Write("EditAnsY", LinearValueText(solution, 1));
         c.Answer([=] { return LinearAnswer(solution, 2); }, {"EditAnsX", "EditAnsY"});
+        c.Decimals([=] { return LinearDecimals(solution, 2); });
         c.Working([=] { return LinearWorking(system, 2, solution); });
         c.Graph([=] { return LinearGraph(system, solution); });
     });

@@ -3,6 +3,7 @@
 
 #include "BoardNotation.h"
 #include "Calculus.h"
+#include "Decimals.h"
 #include "Graph.h"
 #include "Working.h"
 
@@ -22,6 +23,7 @@ TWindowResult SolveSekibun(const TWindowInput& input) {
         const TDefiniteIntegral integral = DefiniteIntegral(f, lower, upper);
         c.Write("EditAns", PolyToText(integral.Value));
         c.Answer([=] { return IntegralAnswer(integral); }, {"EditAns"});
+        c.Decimals([=] { return ConstantDecimals(integral.Value); });
         c.Working([=] { return IntegralWorking(f, lower, upper, integral); });
         c.Graph([=] { return IntegralGraph(f, lower, upper); });
     });

@@ -3,6 +3,7 @@
 
 #include "BoardNotation.h"
 #include "Calculus.h"
+#include "Decimals.h"
 #include "Graph.h"
 #include "Working.h"
 
@@ -24,6 +25,9 @@ TWindowResult SolveSigma(const TWindowInput& input) {
         if (const auto sum = c.Accept(SumOf(f, lower, upper))) {
             c.Write("EditAns", SumText(*sum));
             c.Answer([=] { return SumAnswer(*sum); }, {"EditAns"});
+            if (!sum->InN) {
+                c.Decimals([=] { return ConstantDecimals(sum->Value); });
+            }
             c.Working([=] { return SumWorking(f, lower, upper, *sum); });
             if (!sum->InN) {
                 c.Graph([=] { return SumGraph(f, lower, upper); });

@@ -3,8 +3,9 @@
 # Installs, only when missing, the Debian packages Vorantel needs:
 #   install-deps.sh --run    what building and running the program need (run.sh)
 #   install-deps.sh [--test] that and the test tools: GoogleTest, clang for the fuzz
-#                            targets, Google Benchmark, SymPy, Xvfb and openbox, and
-#                            the package tools (test.sh)
+#                            targets, Google Benchmark, SymPy, Xvfb and openbox,
+#                            plain LaTeX (the board's LaTeX copies are compiled),
+#                            and the package tools (test.sh)
 # Run as root it uses apt-get; otherwise it prints the apt-get line to run.
 set -euo pipefail
 
@@ -19,6 +20,7 @@ test_packages=(
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth openbox x11-utils
     python3-sympy
+    texlive-latex-base
     dpkg-dev file lintian appstream desktop-file-utils
 )
 

@@ -150,8 +150,19 @@ TEST(NotationTest, Forms) {
                               true, {false, true});
          },
          "x | … | −1/2 | …\n─────────────────\nf′(x) | + | 0 | −",
-         "\\begin{array}{c|ccc} x & \\text{…} & -\\frac{1}{2} & \\text{…} \\\\ \\hline "
+         "\\begin{array}{c|ccc} x & \\cdots & -\\frac{1}{2} & \\cdots \\\\ \\hline "
          "f'\\left(x\\right) & + & 0 & - \\end{array}"},
+        {"SignsOutsideText",
+         [] {
+             const auto t = [](TMathKind kind, const char* text) { return MathText(kind, text); };
+             return MathRow({t(TMathKind::Word, "↗"), t(TMathKind::Letter, "x₁"),
+                             t(TMathKind::Operator, "≠"), t(TMathKind::Letter, "y₂"),
+                             t(TMathKind::Word, "…①×3 より"), t(TMathKind::Word, "↘"),
+                             t(TMathKind::Word, "'a_b%{c}' の入力")});
+         },
+         "↗ x₁ ≠ y₂ …①×3 より ↘ 'a_b%{c}' の入力",
+         "\\nearrow\\ x_{1} \\neq y_{2}\\ \\cdots\\text{\\textcircled{\\scriptsize "
+         "1}}\\times\\text{3 より }\\searrow\\ \\text{'a\\_b\\%\\{c\\}' の入力}"},
         {"DivisionTableEmptyCells",
          [] {
              const auto n = [](const char* digits) { return MathText(TMathKind::Number, digits); };

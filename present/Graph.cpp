@@ -570,11 +570,13 @@ TGraph Placed(TGraph graph) {
 
 namespace {
 
-// Graphs of functions measured from 0 itself: the ones a textbook draws with
-// the origin O and the y-intercept.
+// Graphs of functions measured from 0 itself, with every marked point placed:
+// the ones a textbook draws with the origin O and the y-intercept.
 bool DrawnAsTextbook(const TGraph& graph) {
     return !graph.EqualScale && graph.Bars.empty() && graph.XOrigin.Num().IsZero() &&
            graph.YOrigin.Num().IsZero() &&
+           std::all_of(graph.Marks.begin(), graph.Marks.end(),
+                       [](const TGraphMark& m) { return Placeable(m.X) && Placeable(m.Y); }) &&
            std::any_of(graph.Curves.begin(), graph.Curves.end(),
                        [](const TGraphCurve& c) { return c.Role == TCurveRole::Function; });
 }

@@ -334,8 +334,8 @@ public:
                 ++end;
             }
             const QString radicand = shown.mid(root + 1, end - root - 1);
-            const double sign = std::min(width, 0.75 * digit);
-            const double start = x + (width - sign) / 2;
+            const double sign = std::min(width - digit / 16, 0.75 * digit);
+            const double start = x + digit / 16;
             const double top = baseline - 1.2 * digit;
             const double after = start + sign + metrics.horizontalAdvance(radicand) + digit / 8;
             QPainterPath path;
@@ -348,7 +348,8 @@ public:
             painter->drawPath(path);
             painter->setPen(brush().color());
             painter->drawText(QPointF(start + sign + digit / 16, baseline), radicand);
-            x += width + metrics.horizontalAdvance(radicand);
+            // The drawn sign is no wider than the glyph: the label keeps within its box.
+            x = start + sign + digit / 16 + metrics.horizontalAdvance(radicand);
             i = end;
         }
         painter->restore();

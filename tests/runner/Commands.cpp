@@ -70,6 +70,7 @@ std::span<const CommandSpec> ScriptRun::Commands() {
         {"length", Operand::Control, Text::No, &ScriptRun::PrintLength},
         {"graphmarks", Operand::None, Text::No, &ScriptRun::PrintGraphMarks},
         {"graphpicture", Operand::None, Text::No, &ScriptRun::PrintGraphPicture},
+        {"graphlabels", Operand::None, Text::No, &ScriptRun::PrintGraphLabels},
     };
     static_assert(Consistent(kCommands));
     return kCommands;

@@ -117,6 +117,7 @@ private:
     void PrintGraphDrawn(const Command& command);
     void PrintGraphMarks(const Command& command);
     void PrintGraphPicture(const Command& command);
+    void PrintGraphLabels(const Command& command);
 
     // --- the desktop ---------------------------------------------------------
     void PrintGeometry(const Command& command);

@@ -13,9 +13,11 @@
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
@@ -291,6 +293,72 @@ QScatterSeries* Mark(QChart* chart, const arith::TGraphMark& mark, const TColour
     return Attach(chart, series);
 }
 
+// A marked point's label. A square root in it is set as a textbook sets it,
+// with a drawn root sign whose bar runs over the whole radicand, rather than
+// as the font's √ glyph, whose short bar stops before the digits ("√ 17").
+class TMarkText : public QGraphicsSimpleTextItem {
+public:
+    using QGraphicsSimpleTextItem::QGraphicsSimpleTextItem;
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+               QWidget* widget) override {
+        const QString shown = text();
+        if (!shown.contains(kRoot)) {
+            QGraphicsSimpleTextItem::paint(painter, option, widget);
+            return;
+        }
+        const QFontMetricsF metrics(font());
+        const double baseline = metrics.ascent();
+        const double digit = metrics.tightBoundingRect(QStringLiteral("0")).height();
+        const double width = metrics.horizontalAdvance(kRoot);
+        QPen pen(brush().color());
+        pen.setWidthF(std::max(1.0, digit / 11));
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setFont(font());
+        double x = 0;
+        qsizetype i = 0;
+        while (i < shown.size()) {
+            const qsizetype root = shown.indexOf(kRoot, i);
+            const QString before = shown.mid(i, root < 0 ? -1 : root - i);
+            painter->setPen(brush().color());
+            painter->drawText(QPointF(x, baseline), before);
+            x += metrics.horizontalAdvance(before);
+            if (root < 0) {
+                break;
+            }
+            qsizetype end = root + 1;
+            while (end < shown.size() && shown[end].isDigit()) {
+                ++end;
+            }
+            const QString radicand = shown.mid(root + 1, end - root - 1);
+            const double sign = std::min(width - digit / 16, 0.75 * digit);
+            const double start = x + digit / 16;
+            const double top = baseline - 1.2 * digit;
+            const double after = start + sign + metrics.horizontalAdvance(radicand) + digit / 8;
+            QPainterPath path;
+            path.moveTo(start, baseline - 0.45 * digit);
+            path.lineTo(start + 0.22 * sign, baseline - 0.55 * digit);
+            path.lineTo(start + 0.5 * sign, baseline);
+            path.lineTo(start + sign, top);
+            path.lineTo(after, top);
+            painter->setPen(pen);
+            painter->drawPath(path);
+            painter->setPen(brush().color());
+            painter->drawText(QPointF(start + sign + digit / 16, baseline), radicand);
+            // The drawn sign is no wider than the glyph: the label keeps within its box.
+            x = start + sign + digit / 16 + metrics.horizontalAdvance(radicand);
+            i = end;
+        }
+        painter->restore();
+    }
+
+private:
+    static constexpr QChar kRoot{0x221A};
+};
+
 // A marked point's label, placed where it covers no other label or point.
 struct TMarkLabel {
     QGraphicsSimpleTextItem* Item;
@@ -299,12 +367,142 @@ struct TMarkLabel {
     QString Text; // whole; the item shows it shortened to the chart's width
 };
 
-// Each label goes above its point, or else below, right, left, higher
-// above or lower below, each moved into the chart where it sticks out at a
-// side, the first of these that stays clear of the points and of the
-// labels placed before it; above where none is clear.
-void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double radius) {
+// The chart's lines in pixels: curves, straight lines and the axes.
+std::vector<QList<QPointF>> LinesOnScreen(QChart* chart) {
+    std::vector<QList<QPointF>> lines;
+    for (QAbstractSeries* series : chart->series()) {
+        if (auto* line = qobject_cast<QLineSeries*>(series)) {
+            QList<QPointF>& pixels = lines.emplace_back();
+            for (const QPointF p : line->points()) {
+                pixels.append(chart->mapToPosition(p, series));
+            }
+        }
+    }
+    return lines;
+}
+
+bool Crosses(const std::vector<QList<QPointF>>& lines, const QRectF& box) {
+    return std::any_of(lines.begin(), lines.end(), [&](const QList<QPointF>& line) {
+        for (qsizetype i = 1; i < line.size(); ++i) {
+            QPointF a = line[i - 1];
+            QPointF b = line[i];
+            if (ClipSegment(a, b, box)) {
+                return true;
+            }
+        }
+        return false;
+    });
+}
+
+// An axis's name kept a quarter of a line clear of its tick labels: where a
+// layout left them touching (labels widened by fitted ticks after the axis
+// took its room), the name moves outwards, into a margin made wider for it
+// where the chart has no room left.
+void ClearTitle(QChart* chart, QCategoryAxis* axis) {
+    const bool across = axis->orientation() == Qt::Horizontal;
+    const QStringList names = axis->categoriesLabels();
+    const QRectF area = chart->plotArea();
+    QGraphicsTextItem* title = nullptr;
+    std::vector<QRectF> labels;
+    // The axes' texts lie some levels below the chart.
+    const QList<QGraphicsItem*> top = chart->childItems();
+    std::vector<QGraphicsItem*> items(top.begin(), top.end());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        for (QGraphicsItem* child : items[i]->childItems()) {
+            items.push_back(child);
+        }
+    }
+    for (QGraphicsItem* item : items) {
+        if (item->type() != QGraphicsTextItem::Type || !item->isVisible()) {
+            continue;
+        }
+        auto* text = static_cast<QGraphicsTextItem*>(item);
+        const QRectF r = text->sceneBoundingRect();
+        const bool side = across ? r.top() >= area.bottom() - 1 : r.right() <= area.left() + 1;
+        if (!side) {
+            continue;
+        }
+        if (title == nullptr && text->toPlainText() == axis->titleText()) {
+            title = text;
+        } else if (names.contains(text->toPlainText())) {
+            labels.push_back(r);
+        }
+    }
+    if (title == nullptr) {
+        return;
+    }
+    const QRectF t = title->sceneBoundingRect();
+    const double gap = QFontMetricsF(axis->labelsFont()).height() / 4;
+    double shift = 0;
+    for (const QRectF& r : labels) {
+        if (r.adjusted(-gap, -gap, gap, gap).intersects(t)) {
+            shift =
+                std::max(shift, across ? r.bottom() + gap - t.top() : t.right() - r.left() + gap);
+        }
+    }
+    if (shift <= 0) {
+        return;
+    }
+    const QRectF room = chart->rect();
+    const double free = across ? room.bottom() - t.bottom() : t.left() - room.left();
+    if (free >= shift) {
+        title->moveBy(across ? 0 : -shift, across ? shift : 0);
+        return;
+    }
+    QMargins margins = chart->margins();
+    const int more = static_cast<int>(std::ceil(shift - free));
+    if (across) {
+        margins.setBottom(margins.bottom() + more);
+    } else {
+        margins.setLeft(margins.left() + more);
+    }
+    chart->setMargins(margins); // a new layout, and this again
+}
+
+// The origin's label O, below and to the left of the origin as a textbook
+// sets it, or in another corner beside it where a curve runs there; none
+// where the origin is out of the plot area or every corner is crossed.
+void PlaceOrigin(QChart* chart, QGraphicsSimpleTextItem* origin,
+                 const std::vector<QList<QPointF>>& lines) {
+    if (origin == nullptr) {
+        return;
+    }
+    const QPointF p = chart->mapToPosition(QPointF(0, 0));
+    const QSizeF size = origin->boundingRect().size();
+    const double gap = size.height() / 8;
+    const QRectF corners[] = {
+        {p.x() - gap - size.width(), p.y() + gap / 2, size.width(), size.height()},
+        {p.x() + gap, p.y() + gap / 2, size.width(), size.height()},
+        {p.x() - gap - size.width(), p.y() - gap / 2 - size.height(), size.width(), size.height()},
+        {p.x() + gap, p.y() - gap / 2 - size.height(), size.width(), size.height()},
+    };
+    const QRectF area = chart->plotArea();
+    origin->hide();
+    if (!area.contains(p)) {
+        return;
+    }
+    for (const QRectF& corner : corners) {
+        // The axes meet at the corner's edge: only the curves may not cross it.
+        if (area.contains(corner) && !Crosses(lines, corner.adjusted(1, 1, -1, -1))) {
+            origin->setPos(corner.topLeft());
+            origin->show();
+            return;
+        }
+    }
+}
+
+// Each label goes above its point, or else below, right, left, at a corner
+// beside it, higher above or lower below, each moved into the chart where it
+// sticks out at a side: the first of these inside the plot area clear of the
+// points, the labels placed before it (and O) and the curves and axes, else
+// the first inside the chart clear of them, else of the points and labels
+// alone; above where none is clear.
+void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double radius,
+                 const std::vector<QList<QPointF>>& lines, QGraphicsSimpleTextItem* origin) {
     std::vector<QRectF> taken;
+    if (origin != nullptr && origin->isVisible()) {
+        taken.push_back(origin->sceneBoundingRect());
+    }
     std::vector<QPointF> points;
     for (const TMarkLabel& label : labels) {
         const QPointF p = chart->mapToPosition(label.At, label.Series);
@@ -327,6 +525,10 @@ void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double ra
             {p.x() - w / 2, p.y() + radius, w, h},
             {p.x() + radius + 2, p.y() - h / 2, w, h},
             {p.x() - radius - 2 - w, p.y() - h / 2, w, h},
+            {p.x() + radius, p.y() - radius - h, w, h},
+            {p.x() - radius - w, p.y() - radius - h, w, h},
+            {p.x() + radius, p.y() + radius, w, h},
+            {p.x() - radius - w, p.y() + radius, w, h},
             {p.x() - w / 2, p.y() - radius - 2 * h, w, h},
             {p.x() - w / 2, p.y() + radius + h, w, h},
         };
@@ -335,20 +537,43 @@ void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double ra
             candidate.moveLeft(std::clamp(candidate.left(), inside.left(),
                                           std::max(inside.left(), inside.right() - w)));
         }
-        QRectF chosen = candidates[0];
-        for (const QRectF& candidate : candidates) {
+        // Clear of the curves and axes as well where a place is, else of the
+        // points and labels only.
+        const auto clear = [&](const QRectF& candidate, const QRectF& within, bool ofLines) {
             // Half a line apart, so that "√3" and "2" do not read "√32".
             const QRectF apart = candidate.adjusted(-h / 2, 0, h / 2, 0);
-            const bool clear = inside.contains(candidate) &&
-                               std::none_of(taken.begin(), taken.end(),
-                                            [&](const QRectF& r) { return r.intersects(apart); });
-            if (clear) {
-                chosen = candidate;
-                break;
+            return within.contains(candidate) &&
+                   std::none_of(taken.begin(), taken.end(),
+                                [&](const QRectF& r) { return r.intersects(apart); }) &&
+                   !(ofLines && Crosses(lines, candidate));
+        };
+        QRectF chosen = candidates[0];
+        bool found = false;
+        // Inside the plot area first, off the axes' tick labels.
+        const struct {
+            QRectF Within;
+            bool OfLines;
+        } passes[] = {{chart->plotArea(), true}, {inside, true}, {inside, false}};
+        for (const auto& pass : passes) {
+            for (const QRectF& candidate : candidates) {
+                if (!found && clear(candidate, pass.Within, pass.OfLines)) {
+                    chosen = candidate;
+                    found = true;
+                }
             }
         }
         labels[i].Item->setPos(chosen.topLeft());
         taken.push_back(chosen);
+    }
+    // A label that had nowhere else to go keeps its place; O gives way.
+    if (origin != nullptr && origin->isVisible()) {
+        const QRectF o = origin->sceneBoundingRect();
+        const double gap = o.height() / 4;
+        for (const TMarkLabel& label : labels) {
+            if (label.Item->sceneBoundingRect().adjusted(-gap, 0, gap, 0).intersects(o)) {
+                origin->hide();
+            }
+        }
     }
 }
 
@@ -691,19 +916,38 @@ void TGraphView::Build() {
     auto ticks = std::make_shared<TShownTicks>();
     auto straights = std::make_shared<std::vector<TStraight>>();
     auto labels = std::make_shared<std::vector<TMarkLabel>>();
+    // The origin O, where the axes are drawn through 0 itself.
+    QGraphicsSimpleTextItem* origin = nullptr;
+    if (graph.XOrigin.Num().IsZero() && graph.YOrigin.Num().IsZero()) {
+        origin = new QGraphicsSimpleTextItem(QStringLiteral("O"), chart);
+        origin->setFont(small);
+        origin->setBrush(colours.Text);
+        origin->setZValue(kLabelZ);
+        origin->hide();
+    }
     const double markSize = std::max(8.0, small.pixelSize() * 0.7);
     connect(chart, &QChart::plotAreaChanged, chart,
             [chart, range, equalScale = graph.EqualScale,
              axes = TAxes{xAxis, yAxis, Text(graph.XName), Text(graph.YName)}, ticks, straights,
-             labels, markSize, metrics = QFontMetricsF(small)](const QRectF& area) {
+             labels, origin, markSize, metrics = QFontMetricsF(small)](const QRectF& area) {
                 FitTicks(range, equalScale, area, metrics, axes, *ticks);
+                // Once the axes have been laid out for the new ticks.
+                QMetaObject::invokeMethod(
+                    chart,
+                    [chart, x = axes.X, y = axes.Y] {
+                        ClearTitle(chart, x);
+                        ClearTitle(chart, y);
+                    },
+                    Qt::QueuedConnection);
                 QCategoryAxis* xAxis = axes.X;
                 QCategoryAxis* yAxis = axes.Y;
                 const QRectF box = ViewBox(xAxis->min(), xAxis->max(), yAxis->min(), yAxis->max());
                 for (const TStraight& line : *straights) {
                     CutToView(line, box);
                 }
-                PlaceLabels(chart, *labels, markSize / 2);
+                const std::vector<QList<QPointF>> lines = LinesOnScreen(chart);
+                PlaceOrigin(chart, origin, lines);
+                PlaceLabels(chart, *labels, markSize / 2, lines, origin);
             });
     const QRectF box = ViewBox(range.XMin, range.XMax, range.YMin, range.YMax);
     const auto straight = [&](QPointF a, QPointF b, const QPen& pen, const QString& name) {
@@ -782,7 +1026,7 @@ void TGraphView::Build() {
     }
     for (const arith::TGraphMark& mark : graph.Marks) {
         if (QScatterSeries* series = Mark(chart, mark, colours, markSize)) {
-            auto* item = new QGraphicsSimpleTextItem(Text(mark.Label), chart);
+            auto* item = new TMarkText(Text(mark.Label), chart);
             item->setFont(small);
             item->setBrush(colours.Text);
             item->setZValue(kLabelZ);

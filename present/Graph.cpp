@@ -23,6 +23,18 @@ constexpr int kRangeSamples = 200;
 // Bars up to this height are drawn to scale: the view's margins stay finite.
 constexpr double kTallestBar = 1e300;
 
+// A graph of functions takes in the origin where what it must show still
+// fills this share of the view's width (and of its height for y = 0).
+constexpr double kInterestingShare = 0.5;
+// A curve's turning region widens by this factor at a time, until the curve
+// rises or falls across it at least as far as it is wide and at least
+// kLeastChange of the view's height: a parabola drawn around its vertex alone
+// looks like a straight line. Around a single point (a vertex, a double root)
+// it widens to at most kMostWidened times its first width.
+constexpr double kWidenBy = 1.1;
+constexpr double kMostWidened = 20;
+constexpr double kLeastChange = 1.0 / 3;
+
 bool Placeable(double v) {
     return std::isfinite(v) && std::abs(v) <= kGraphLimit;
 }
@@ -556,6 +568,106 @@ TGraph Placed(TGraph graph) {
     return graph;
 }
 
+namespace {
+
+// Graphs of functions measured from 0 itself, with every marked point placed:
+// the ones a textbook draws with the origin O and the y-intercept.
+bool DrawnAsTextbook(const TGraph& graph) {
+    return !graph.EqualScale && graph.Bars.empty() && graph.XOrigin.Num().IsZero() &&
+           graph.YOrigin.Num().IsZero() &&
+           std::all_of(graph.Marks.begin(), graph.Marks.end(),
+                       [](const TGraphMark& m) { return Placeable(m.X) && Placeable(m.Y); }) &&
+           std::any_of(graph.Curves.begin(), graph.Curves.end(),
+                       [](const TGraphCurve& c) { return c.Role == TCurveRole::Function; });
+}
+
+// The drawn values of the graph's functions for x from `from` to `to`, and at
+// 0 where it lies between.
+TSpan CurveValues(const TGraph& graph, double from, double to) {
+    TSpan values;
+    for (const TGraphCurve& curve : graph.Curves) {
+        if (curve.Role != TCurveRole::Function) {
+            continue;
+        }
+        for (const auto& [x, y] : CurveSamples(graph, curve.F, from, to, kRangeSamples)) {
+            values.Add(y);
+        }
+        if (from < 0 && to > 0) {
+            values.Add(DrawnValue(graph, curve.F, 0));
+        }
+    }
+    return values;
+}
+
+TSpan Union(TSpan a, const TSpan& b) {
+    a.Add(b.Min);
+    a.Add(b.Max);
+    return a;
+}
+
+double Extent(const TSpan& span) {
+    return span.Empty() ? 0 : span.Max - span.Min;
+}
+
+// The spans xs and ys of what a graph of functions must show, widened as a
+// textbook draws it: around a curve's turns until the curve no longer looks
+// flat, and out to the origin and the y-intercept where what must show still
+// fills about half the view.
+void AsTextbook(const TGraph& graph, TSpan& xs, TSpan& ys) {
+    if (!DrawnAsTextbook(graph) || xs.Empty()) {
+        return;
+    }
+    TSpan turning = xs;
+    // A span widens to at most twice its width, so that it still fills half
+    // the view; a single value, opened as the view around one value is,
+    // further.
+    double most = 1 / kInterestingShare;
+    if (!(Extent(turning) > 1e-9 * std::max({1.0, std::abs(xs.Min), std::abs(xs.Max)}))) {
+        const double half = std::max(1.0, 0.1 * std::abs(xs.Min)) / 2;
+        turning.Min -= half;
+        turning.Max += half;
+        most = kMostWidened;
+    }
+    const double first = Extent(turning);
+    const bool turns =
+        !graph.Area &&
+        std::any_of(graph.Curves.begin(), graph.Curves.end(), [](const TGraphCurve& c) {
+            return c.Role == TCurveRole::Function && c.F.Degree() >= 2;
+        });
+    for (;;) {
+        TSpan shown = turning;
+        TSpan withOrigin = turning;
+        withOrigin.Add(0);
+        const bool origin = Extent(turning) >= kInterestingShare * Extent(withOrigin);
+        if (origin) {
+            shown = withOrigin;
+        }
+        const TSpan values = CurveValues(graph, shown.Min, shown.Max);
+        if (values.Empty()) {
+            return;
+        }
+        const TSpan all = Union(ys, values);
+        const double change = Extent(values);
+        const bool steep = change >= Extent(shown) && change >= kLeastChange * Extent(all);
+        if (!turns || steep || kWidenBy * Extent(turning) > most * first) {
+            xs = shown;
+            ys = all;
+            TSpan withZero = all;
+            withZero.Add(0);
+            if (origin && Extent(all) >= kInterestingShare * Extent(withZero)) {
+                ys = withZero;
+            }
+            return;
+        }
+        const double middle = (turning.Min + turning.Max) / 2;
+        const double half = kWidenBy * Extent(turning) / 2;
+        turning.Min = middle - half;
+        turning.Max = middle + half;
+    }
+}
+
+} // namespace
+
 TGraphRange ChooseRange(const TGraph& graph) {
     std::vector<std::pair<double, double>> kept;
     for (const TExactPoint& point : graph.Keep) {
@@ -587,8 +699,6 @@ TGraphRange ChooseRange(const TGraph& graph) {
         xs.Add(graph.Area->To);
     }
     TGraphRange range;
-    Widen(xs, range.XMin, range.XMax, range.XStep);
-
     TSpan ys;
     for (const TGraphMark& mark : graph.Marks) {
         if (Placeable(mark.X)) {
@@ -615,6 +725,8 @@ TGraphRange ChooseRange(const TGraph& graph) {
     if (graph.ShowXAxis) {
         ys.Add(0);
     }
+    AsTextbook(graph, xs, ys);
+    Widen(xs, range.XMin, range.XMax, range.XStep);
     // The functions over the span that must show (the middle of the view for a single x).
     const double from = xs.Empty() || xs.Min == xs.Max ? (3 * range.XMin + range.XMax) / 4 : xs.Min;
     const double to = xs.Empty() || xs.Min == xs.Max ? (range.XMin + 3 * range.XMax) / 4 : xs.Max;

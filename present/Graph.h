@@ -144,8 +144,12 @@ std::vector<std::pair<double, double>> CurveSamples(const TGraph& graph, const T
 // width (height) on each side; y = 0 inside when ShowXAxis; a curve's values
 // over the marked x span inside; a span of a single value opened around it
 // (constant functions, one point); limits rounded out to steps of 1, 2 or 5
-// times a power of ten, about six to the width. In drawn coordinates, from
-// the graph's origin.
+// times a power of ten, about six to the width. A graph of functions drawn
+// from 0 itself is shown as a textbook draws it: around a curve's turns
+// wide enough that the curve rises or falls across at least as far as the
+// span is wide and a third of the view's height (never flat), and out to
+// the origin O and the y-intercept where what must show still fills about
+// half the view. In drawn coordinates, from the graph's origin.
 TGraphRange ChooseRange(const TGraph& graph);
 // The graph measured from an origin chosen from its exact values, its drawn
 // coordinates filled in and its view chosen.

@@ -155,6 +155,12 @@ TEST(Graph, RangeShowsEveryMarkWithAMargin) {
          {"A(3, −1)", "B(3, 4)"},
          0},
         {"sum bars", [] { return SumGraph(P("x^3+2x"), P("1"), P("10")); }, {}, 0},
+        {"double root away from 0", [] { return Equation("x^2-6x+9"); }, {"3", "頂点 (3, 0)"}, 0},
+        {"complex roots above the x-axis", [] { return Equation("x^2-2x+5"); }, {"頂点 (1, 4)"}, 1},
+        {"roots beside the origin",
+         [] { return Equation("x^2-5x+6"); },
+         {"2", "3", "頂点 (5/2, −1/4)"},
+         0},
     };
     for (const TGraphCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -185,6 +191,62 @@ TEST(Graph, RangeShowsEveryMarkWithAMargin) {
         for (const TGraphBar& bar : graph.Bars) {
             ExpectInside(bar.K, r.XMin, r.XMax, "bar");
             ExpectInside(bar.Value, r.YMin, r.YMax, "bar");
+        }
+    }
+}
+
+// Graphs of functions as a textbook draws them: the origin and the
+// y-intercept in view where what must show still fills half the view, and
+// the curve rising across at least a third of the view's height.
+TEST(Graph, TextbookViews) {
+    const struct {
+        const char* Name;
+        std::function<TGraph()> Make;
+        TPolynomial F;
+        bool Origin, Intercept; // in view
+    } cases[] = {
+        {"double root at 3", [] { return Equation("x^2-6x+9"); }, P("x^2-6x+9"), true, true},
+        {"vertex (1, 4)", [] { return Equation("x^2-2x+5"); }, P("x^2-2x+5"), true, true},
+        {"roots 2 and 3", [] { return Equation("x^2-5x+6"); }, P("x^2-5x+6"), true, true},
+        {"roots 9 and 11: the origin would crowd them", [] { return Equation("x^2-20x+99"); },
+         P("x^2-20x+99"), false, false},
+        {"vertex high above the x-axis", [] { return Equation("x^2+100"); }, P("x^2+100"), true,
+         true},
+        {"tangent far above the x-axis: no y = 0",
+         [] {
+             const TPolynomial f = P("x^2+100");
+             return TangentGraph(f, P("1"), *TangentLine(f, P("1")).Answer);
+         },
+         P("x^2+100"), false, true},
+        {"area from 1 to 2: the origin at half the width",
+         [] { return IntegralGraph(P("x+1"), P("1"), P("2")); }, P("x+1"), true, true},
+        {"area from 1.01 to 2.01: just beyond",
+         [] { return IntegralGraph(P("x+1"), P("101/100"), P("201/100")); }, P("x+1"), false,
+         false},
+        {"roots 10¹¹ ± 1, measured from 10¹¹",
+         [] { return Equation("x^2-200000000000x+9999999999999999999999"); },
+         P("x^2-200000000000x+9999999999999999999999"), false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TGraph graph = c.Make();
+        const TGraphRange& r = graph.Range;
+        const double x = Drawn({}, graph.XOrigin);
+        const double y = Drawn({}, graph.YOrigin);
+        const double intercept = Drawn(Reduced(PolyCoeff(c.F, 0)), graph.YOrigin);
+        const bool across = r.XMin < x && x < r.XMax;
+        EXPECT_EQ(across && r.YMin < y && y < r.YMax, c.Origin);
+        EXPECT_EQ(across && r.YMin < intercept && intercept < r.YMax, c.Intercept);
+        if (c.F.Degree() >= 2 && x == 0) {
+            double low = r.YMax;
+            double high = r.YMin;
+            for (int i = 0; i <= 100; ++i) {
+                const double v = std::clamp(ApproxValue(c.F, r.XMin + (r.XMax - r.XMin) * i / 100),
+                                            r.YMin, r.YMax);
+                low = std::min(low, v);
+                high = std::max(high, v);
+            }
+            EXPECT_GE(high - low, (r.YMax - r.YMin) / 3);
         }
     }
 }

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -308,6 +309,97 @@ void ScriptRun::PrintPresenting(const Command& /*command*/) {
               .arg(answer->PixelSize())
               .arg(board->RevealedLines())
               .arg(board->WorkingLines()));
+namespace {
+
+// Whether the segment from a to b runs through box.
+bool Through(QPointF a, QPointF b, const QRectF& box) {
+    const QPointF d = b - a;
+    const double p[] = {-d.x(), d.x(), -d.y(), d.y()};
+    const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
+                        box.bottom() - a.y()};
+    double enter = 0;
+    double leave = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) {
+                return false;
+            }
+        } else if (p[i] < 0) {
+            enter = std::max(enter, q[i] / p[i]);
+        } else {
+            leave = std::min(leave, q[i] / p[i]);
+        }
+    }
+    return enter <= leave;
+}
+
+} // namespace
+
+void ScriptRun::PrintGraphLabels(const Command& /*command*/) {
+    const auto* view = main_->findChild<QChartView*>(QStringLiteral("GraphChart"));
+    if (view == nullptr || !view->isVisible() || view->chart() == nullptr) {
+        return Print(QStringLiteral("graphlabels none"));
+    }
+    QApplication::processEvents(); // the chart is laid out, its axis names moved
+    QApplication::processEvents();
+    QChart* chart = view->chart();
+    std::vector<std::vector<QPointF>> lines;
+    for (QAbstractSeries* series : chart->series()) {
+        if (auto* line = qobject_cast<QLineSeries*>(series)) {
+            std::vector<QPointF>& pixels = lines.emplace_back();
+            for (const QPointF p : line->points()) {
+                pixels.push_back(chart->mapToPosition(p, series));
+            }
+        }
+    }
+    int shown = 0;
+    int crossing = 0;
+    bool origin = false;
+    for (QGraphicsItem* item : view->scene()->items()) {
+        if (item->type() != QGraphicsSimpleTextItem::Type || !item->isVisible()) {
+            continue;
+        }
+        const auto* text = static_cast<QGraphicsSimpleTextItem*>(item);
+        if (text->text() == QLatin1String("O")) {
+            origin = true;
+            continue;
+        }
+        ++shown;
+        const QRectF box = text->sceneBoundingRect();
+        crossing += std::any_of(lines.begin(), lines.end(), [&](const std::vector<QPointF>& line) {
+            for (std::size_t i = 1; i < line.size(); ++i) {
+                if (Through(line[i - 1], line[i], box)) {
+                    return true;
+                }
+            }
+            return false;
+        });
+    }
+    // Each axis's name apart from every tick label of the chart.
+    QStringList titles;
+    for (QAbstractAxis* axis : chart->axes()) {
+        titles << axis->titleText();
+    }
+    std::vector<QRectF> names;
+    std::vector<QRectF> ticks;
+    for (QGraphicsItem* item : view->scene()->items()) {
+        if (item->type() == QGraphicsTextItem::Type && item->isVisible()) {
+            const auto* text = static_cast<QGraphicsTextItem*>(item);
+            (titles.contains(text->toPlainText()) ? names : ticks)
+                .push_back(text->sceneBoundingRect());
+        }
+    }
+    bool clear = names.size() == 2;
+    for (const QRectF& name : names) {
+        for (const QRectF& tick : ticks) {
+            clear = clear && !name.intersects(tick);
+        }
+    }
+    Print(QStringLiteral("graphlabels shown=%1 crossing=%2 origin=%3 titles=%4")
+              .arg(shown)
+              .arg(crossing)
+              .arg(origin ? 1 : 0)
+              .arg(clear ? QStringLiteral("clear") : QStringLiteral("touching")));
 }
 
 } // namespace runner

@@ -73,6 +73,7 @@ std::span<const CommandSpec> ScriptRun::Commands() {
         {"keyboard", Operand::None, Text::No, &ScriptRun::PrintKeyboard},
         {"board-accessible", Operand::None, Text::No, &ScriptRun::PrintBoardAccessible},
         {"presenting", Operand::None, Text::No, &ScriptRun::PrintPresenting},
+        {"graphlabels", Operand::None, Text::No, &ScriptRun::PrintGraphLabels},
     };
     static_assert(Consistent(kCommands));
     return kCommands;

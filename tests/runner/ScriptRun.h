@@ -120,6 +120,7 @@ private:
     void PrintGraphMarks(const Command& command);
     void PrintGraphPicture(const Command& command);
     void PrintBoardAccessible(const Command& command);
+    void PrintGraphLabels(const Command& command);
 
     // --- the desktop ---------------------------------------------------------
     void PrintGeometry(const Command& command);

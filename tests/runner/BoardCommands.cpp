@@ -309,6 +309,8 @@ void ScriptRun::PrintPresenting(const Command& /*command*/) {
               .arg(answer->PixelSize())
               .arg(board->RevealedLines())
               .arg(board->WorkingLines()));
+}
+
 namespace {
 
 // Whether the segment from a to b runs through box.

@@ -27,7 +27,7 @@ TPolynomial Product(std::initializer_list<const char*> factors) {
 void Factor(benchmark::State& state, TPolynomial p) {
     TFactorList f;
     for (auto _ : state) {
-        PolyFactor(p, f);
+        f = PolyFactor(p);
         benchmark::DoNotOptimize(f);
     }
 }
@@ -35,7 +35,7 @@ void Factor(benchmark::State& state, TPolynomial p) {
 void Gcd(benchmark::State& state, TPolynomial a, TPolynomial b) {
     TPolynomial g;
     for (auto _ : state) {
-        PolyGcd(a, b, g);
+        g = PolyGcd(a, b);
         benchmark::DoNotOptimize(g);
     }
 }
@@ -43,7 +43,7 @@ void Gcd(benchmark::State& state, TPolynomial a, TPolynomial b) {
 void Lcm(benchmark::State& state, TPolynomial a, TPolynomial b) {
     TPolynomial l;
     for (auto _ : state) {
-        PolyLcm(a, b, l);
+        l = PolyLcm(a, b);
         benchmark::DoNotOptimize(l);
     }
 }

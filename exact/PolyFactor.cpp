@@ -237,12 +237,12 @@ void ToPoly(const TIntPoly& p, TPolynomial& r) {
 
 } // namespace
 
-void PolyFactor(TPolynomial p, TFactorList& f) {
+TFactorList PolyFactor(TPolynomial p) {
     p = Normalized(p);
     if (PolyIsZero(p)) {
         throw ZeroDivideError();
     }
-    f = TFactorList{};
+    TFactorList f{};
     int next = 0;
     const TContentSplit split = ContentSplit(p);
     if (split.Content.Num() != 1 || split.Content.Den() != 1) {
@@ -252,7 +252,7 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
         if (next == 0) {
             f[next] = ConstantPolynomial({1, 1});
         }
-        return;
+        return f;
     }
 
     std::vector<TIntPoly> list;
@@ -280,11 +280,12 @@ void PolyFactor(TPolynomial p, TFactorList& f) {
     for (const TIntPoly& factor : list) {
         ToPoly(factor, f[next++]);
     }
+    return f;
 }
 
-void PolyGcd(TPolynomial a, TPolynomial b, TPolynomial& g) {
-    a = Normalized(a);
-    b = Normalized(b);
+TPolynomial PolyGcd(const TPolynomial& x, const TPolynomial& y) {
+    const TPolynomial a = Normalized(x);
+    const TPolynomial b = Normalized(y);
     if (PolyIsZero(a) || PolyIsZero(b)) {
         throw ZeroDivideError();
     }
@@ -296,14 +297,14 @@ void PolyGcd(TPolynomial a, TPolynomial b, TPolynomial& g) {
         const TInteger scale = Gcd(sa.Content.Num(), sb.Content.Num());
         fmpz_poly_scalar_mul_fmpz(common.Raw(), common.Raw(), scale.Raw());
     }
+    TPolynomial g;
     ToPoly(common, g);
+    return g;
 }
 
 // (a div g)(b div g) g, formed as a (b div g) since g divides a exactly.
-void PolyLcm(TPolynomial a, TPolynomial b, TPolynomial& l) {
-    TPolynomial g;
-    PolyGcd(a, b, g);
-    l = a * DivMod(b, g).Quotient;
+TPolynomial PolyLcm(const TPolynomial& a, const TPolynomial& b) {
+    return a * DivMod(b, PolyGcd(a, b)).Quotient;
 }
 
 } // namespace arith

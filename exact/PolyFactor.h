@@ -21,12 +21,12 @@ using TFactorList = std::array<TPolynomial, kMaxFactors>;
 // part factored as below; anything else as its factors by increasing root
 // (linear ones), then by increasing degree. The zero polynomial throws
 // ZeroDivideError.
-void PolyFactor(TPolynomial p, TFactorList& f);
+TFactorList PolyFactor(TPolynomial p);
 // The greatest common divisor: primitive with a positive leading coefficient,
 // times the gcd of the two contents when both are integers. A zero input
 // throws ZeroDivideError.
-void PolyGcd(TPolynomial a, TPolynomial b, TPolynomial& g);
+TPolynomial PolyGcd(const TPolynomial& a, const TPolynomial& b);
 // l = (a div g)(b div g) g with g = PolyGcd(a, b).
-void PolyLcm(TPolynomial a, TPolynomial b, TPolynomial& l);
+TPolynomial PolyLcm(const TPolynomial& a, const TPolynomial& b);
 
 } // namespace arith

@@ -92,7 +92,7 @@ TExtrema CubicExtrema(const TPolynomial& f, const TPolynomial& d) {
     TExtrema extrema;
     extrema.Derivative = d;
     TFactorList factors;
-    PolyFactor(d, factors);
+    factors = PolyFactor(d);
     const int k = factors[0].Degree() == 0 ? 1 : 0;
     const TPolynomial& g1 = factors[k];
     const TPolynomial& g2 = factors[k + 1];
@@ -280,7 +280,7 @@ TOutcome<TSum> SumOf(const TPolynomial& f, const TPolynomial& lower, const TPoly
     sum.Value = atUpper - ValueAt(sum.PartialSum, beforeLower);
     sum.InN = upper.Degree() != 0;
     if (sum.InN) {
-        PolyFactor(sum.Value, sum.Factors);
+        sum.Factors = PolyFactor(sum.Value);
     }
     return sum;
 }

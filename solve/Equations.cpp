@@ -49,7 +49,7 @@ TOutcome<TEquationRoots> SolveByFactoring(const TPolynomial& p, bool zeroIsIdent
         roots.Constant = true; // never 0, so there is nothing to factor
         return roots;
     }
-    PolyFactor(p, roots.Factors);
+    roots.Factors = PolyFactor(p);
     ReadRoots(roots);
     return roots;
 }

@@ -77,7 +77,7 @@ TOutcome<TFactorList> Factorize(const TPolynomial& p) {
         return TWarning::ZeroCoefficients;
     }
     TFactorList factors;
-    PolyFactor(p, factors);
+    factors = PolyFactor(p);
     return factors;
 }
 

@@ -53,13 +53,13 @@ void RequireNonZero(const TPolynomial& p) {
 }
 
 // The gcd or lcm of two non-zero polynomials, with its factor list.
-TCommonPolynomial Common(void (*operation)(TPolynomial, TPolynomial, TPolynomial&),
+TCommonPolynomial Common(TPolynomial (*operation)(const TPolynomial&, const TPolynomial&),
                          const TPolynomial& f, const TPolynomial& g) {
     RequireNonZero(f);
     RequireNonZero(g);
     TCommonPolynomial common;
-    operation(f, g, common.Value);
-    PolyFactor(common.Value, common.Factors);
+    common.Value = operation(f, g);
+    common.Factors = PolyFactor(common.Value);
     return common;
 }
 

@@ -167,15 +167,14 @@ TEST(PolyFactor, Table) {
     };
     for (const Row& row : rows) {
         TFactorList f;
-        PolyFactor(P(row.p), f);
+        f = PolyFactor(P(row.p));
         EXPECT_EQ(ListText(f), row.list) << row.p;
         EXPECT_TRUE(Product(f) == P(row.p)) << row.p;
     }
 }
 
 TEST(PolyFactor, ZeroFails) {
-    TFactorList f;
-    EXPECT_THROW(PolyFactor(TPolynomial{}, f), ZeroDivideError);
+    EXPECT_THROW(PolyFactor(TPolynomial{}), ZeroDivideError);
 }
 
 TEST(PolyGcdLcm, Table) {
@@ -201,15 +200,14 @@ TEST(PolyGcdLcm, Table) {
     for (const Row& row : rows) {
         TPolynomial g;
         TPolynomial l;
-        PolyGcd(P(row.a), P(row.b), g);
-        PolyLcm(P(row.a), P(row.b), l);
+        g = PolyGcd(P(row.a), P(row.b));
+        l = PolyLcm(P(row.a), P(row.b));
         EXPECT_EQ(PolyToText(g), row.gcd) << row.a << " / " << row.b;
         EXPECT_EQ(PolyToText(l), row.lcm) << row.a << " / " << row.b;
     }
-    TPolynomial g;
-    EXPECT_THROW(PolyGcd(P("x"), TPolynomial{}, g), ZeroDivideError);
-    EXPECT_THROW(PolyLcm(TPolynomial{}, P("x"), g), ZeroDivideError);
-    EXPECT_THROW(PolyLcm(P("x^6+1"), P("x^5+2"), g), DegreeError);
+    EXPECT_THROW(PolyGcd(P("x"), TPolynomial{}), ZeroDivideError);
+    EXPECT_THROW(PolyLcm(TPolynomial{}, P("x")), ZeroDivideError);
+    EXPECT_THROW(PolyLcm(P("x^6+1"), P("x^5+2")), DegreeError);
 }
 
 // A random integer factor: linear p1 x + p0 with p1 > 0, or an irreducible
@@ -256,7 +254,7 @@ TEST(PolyFactor, RecoversRandomProducts) {
             ++factors;
         }
         TFactorList f;
-        PolyFactor(p, f);
+        f = PolyFactor(p);
         SCOPED_TRACE(PolyToText(p) + " -> " + ListText(f));
         EXPECT_TRUE(Product(f) == p);
         EXPECT_EQ(FactorCount(f) - (f[0].Degree() == 0 ? 1 : 0), factors);
@@ -295,7 +293,7 @@ TEST(PolyFactor, QuarticsSplitCompletely) {
             TPolynomial p;
             p = FromInts(quadratics[i]) * FromInts(quadratics[j]);
             TFactorList f;
-            PolyFactor(p, f);
+            f = PolyFactor(p);
             ASSERT_EQ(FactorCount(f) - (f[0].Degree() == 0 ? 1 : 0),
                       pieces(quadratics[i]) + pieces(quadratics[j]))
                 << PolyToText(p) << " -> " << ListText(f);
@@ -309,7 +307,7 @@ TEST(PolyFactor, QuarticsSplitCompletely) {
         TPolynomial p;
         p = a * b;
         TFactorList f;
-        PolyFactor(p, f);
+        f = PolyFactor(p);
         ASSERT_EQ(FactorCount(f) - (f[0].Degree() == 0 ? 1 : 0), 2)
             << PolyToText(p) << " -> " << ListText(f);
         EXPECT_TRUE(Product(f) == p);
@@ -340,7 +338,7 @@ TEST(PolyGcdLcm, RandomProperties) {
         }
         TPolynomial c = randomPoly(int(rng() % 2));
         TFactorList cf;
-        PolyFactor(c, cf);
+        cf = PolyFactor(c);
         if (cf[0].Degree() == 0 || a.Degree() + c.Degree() > 10 || b.Degree() + c.Degree() > 10) {
             continue; // c primitive with positive leading coefficient
         }
@@ -349,7 +347,7 @@ TEST(PolyGcdLcm, RandomProperties) {
         ac = a * c;
         bc = b * c;
         TPolynomial g;
-        PolyGcd(ac, bc, g);
+        g = PolyGcd(ac, bc);
         EXPECT_TRUE(g == c) << PolyToText(ac) << " / " << PolyToText(bc);
 
         // For any a and b: g divides both, the lcm is divisible by both.
@@ -357,8 +355,8 @@ TEST(PolyGcdLcm, RandomProperties) {
         TPolynomial y = randomPoly(int(rng() % 5) + 1);
         x = x * c;
         TPolynomial l;
-        PolyGcd(x, y, g);
-        PolyLcm(x, y, l);
+        g = PolyGcd(x, y);
+        l = PolyLcm(x, y);
         for (const TPolynomial& dividend : {x, y}) {
             EXPECT_TRUE(PolyIsZero(DivMod(dividend, g).Remainder));
             EXPECT_TRUE(PolyIsZero(DivMod(l, dividend).Remainder));

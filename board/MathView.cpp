@@ -480,13 +480,18 @@ TBox TSetter::Power(const TMath& math, qreal scale) {
     return box;
 }
 
+// The shape of a bracket: round, square or a brace.
+enum class TBracketShape { Round, Square, Brace };
+
 // The font's bracket glyph as an outline, stretched to run from y = -top to
 // y = bottom and widened a little as it grows; its advance comes back in
 // `width`.
-QPainterPath Bracket(const QFont& font, bool closing, bool square, qreal top, qreal bottom,
+QPainterPath Bracket(const QFont& font, bool closing, TBracketShape shape, qreal top, qreal bottom,
                      qreal& width) {
-    const QString glyph = square ? (closing ? QStringLiteral("]") : QStringLiteral("["))
-                                 : (closing ? QStringLiteral(")") : QStringLiteral("("));
+    static const QString kGlyphs[][2] = {{QStringLiteral("("), QStringLiteral(")")},
+                                         {QStringLiteral("["), QStringLiteral("]")},
+                                         {QStringLiteral("{"), QStringLiteral("}")}};
+    const QString& glyph = kGlyphs[static_cast<int>(shape)][closing ? 1 : 0];
     QPainterPath path;
     path.addText(0, 0, font, glyph);
     const QRectF drawn = path.boundingRect();
@@ -511,8 +516,11 @@ TBox TSetter::Paren(const TMath& math, qreal scale, bool square) {
     const qreal bottom = std::max(half - style.Axis, style.ParenDesc);
     qreal openWidth = 0;
     qreal closeWidth = 0;
-    const QPainterPath open = Bracket(style.Upright, false, square, top, bottom, openWidth);
-    QPainterPath close = Bracket(style.Upright, true, square, top, bottom, closeWidth);
+    const TBracketShape shape = square             ? TBracketShape::Square
+                                : math.Text == "{" ? TBracketShape::Brace
+                                                   : TBracketShape::Round;
+    const QPainterPath open = Bracket(style.Upright, false, shape, top, bottom, openWidth);
+    QPainterPath close = Bracket(style.Upright, true, shape, top, bottom, closeWidth);
     const qreal gap = 0.03 * style.Em;
     TBox box;
     box.Items.push_back(Drawn(TMathShape::Fill, TMathKind::Paren, open));
@@ -655,7 +663,9 @@ TBox TSetter::Count(const TMath& math, qreal scale) {
 
 // Rows one below the other, each cell centred in its column; a rule above
 // the rows that have one, across the whole table, and after a header column
-// a rule from top to bottom. The first row's baseline is the table's.
+// a rule from top to bottom. A long division's cells are right-aligned, its
+// rules partial and its bracket drawn after the divisor (see MathTable).
+// The first row's baseline is the table's.
 TBox TSetter::Table(const TMath& math, qreal scale) {
     const TStyle& style = Style(scale);
     const qreal em = style.Em;
@@ -690,6 +700,8 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
     TBox box;
     box.Width = widths.empty() ? 0 : x - columnGap;
     const bool header = arith::TableHeaderColumn(math) && widths.size() > 1;
+    // A long division's terms stand right-aligned, as its columns of powers are written.
+    const bool division = math.Text.find(')') != std::string::npos;
     const qreal ruleX = header ? lefts[1] - columnGap / 2 : 0;
     qreal baseline = 0;
     qreal bottom = 0; // the lowest point set so far
@@ -700,24 +712,50 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
             ascent = std::max(ascent, cell.Ascent);
             descent = std::max(descent, cell.Descent);
         }
-        const bool rule = arith::TableRuleAbove(math, i);
+        const char kind = arith::TableRule(math, i);
+        // The span of the rule above the row: the whole table, or for a long
+        // division from its bracket on, or under the cells of the row above.
+        const bool rule = kind == '-' || kind == ')' || kind == '_';
+        qreal ruleLeft = 0;
+        qreal ruleRight = box.Width;
+        if (kind == ')' && lefts.size() > 1) {
+            ruleLeft = lefts[1] - columnGap / 2;
+        } else if (kind == '_' && i > 0) {
+            const std::vector<arith::TMath>& above = math.Parts[i - 1].Parts;
+            std::size_t first = above.size();
+            std::size_t last = 0;
+            for (std::size_t j = 0; j < above.size() && j < widths.size(); ++j) {
+                if (!arith::TableCellEmpty(above[j])) {
+                    first = std::min(first, j);
+                    last = j;
+                }
+            }
+            ruleLeft = first < above.size() ? lefts[first] : 0;
+            ruleRight = first < above.size() ? lefts[last] + widths[last] : 0;
+        }
+        const QRectF span(ruleLeft, 0, ruleRight - ruleLeft, style.Rule);
+        qreal ruleY = 0;
         if (i == 0) {
             box.Ascent = ascent + (rule ? rowGap / 2 + style.Rule : 0);
-            if (rule) {
-                box.Items.push_back(
-                    Rule(TMathKind::Table, QRectF(0, -box.Ascent, box.Width, style.Rule)));
-            }
+            ruleY = -box.Ascent + style.Rule / 2;
         } else {
-            const qreal ruleY = bottom + rowGap / 2;
-            if (rule) {
-                box.Items.push_back(Rule(TMathKind::Table,
-                                         QRectF(0, ruleY - style.Rule / 2, box.Width, style.Rule)));
-            }
+            ruleY = bottom + rowGap / 2;
             baseline = ruleY + rowGap / 2 + ascent;
+        }
+        if (rule && span.width() > 0) {
+            box.Items.push_back(Rule(TMathKind::Table, span.translated(0, ruleY - style.Rule / 2)));
+        }
+        if (kind == ')' && lefts.size() > 1) {
+            // The division's bracket, from the rule down to the foot of the row.
+            qreal width = 0;
+            QPainterPath bracket = Bracket(style.Upright, true, TBracketShape::Round,
+                                           baseline - ruleY, descent, width);
+            bracket.translate(ruleLeft - 0.2 * width, baseline);
+            box.Items.push_back(Drawn(TMathShape::Fill, TMathKind::Table, bracket));
         }
         for (std::size_t j = 0; j < cells[i].size(); ++j) {
             const TBox& cell = cells[i][j];
-            box.Add(cell, lefts[j] + (widths[j] - cell.Width) / 2, baseline);
+            box.Add(cell, lefts[j] + (widths[j] - cell.Width) / (division ? 1 : 2), baseline);
         }
         bottom = baseline + descent;
     }

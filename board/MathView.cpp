@@ -691,17 +691,19 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
     // Every row at least as tall as a line of text, so that empty cells keep their place.
     const qreal minAscent = style.ParenAsc;
     const qreal minDescent = style.ParenDesc;
+    // A long division's terms stand right-aligned and closer, as its columns
+    // of powers are written, with room for the bracket after the divisor.
+    const bool division = math.Text.find(')') != std::string::npos;
+    const qreal termGap = division ? 0.35 * em : columnGap;
     std::vector<qreal> lefts;
     qreal x = 0;
     for (std::size_t j = 0; j < widths.size(); ++j) {
         lefts.push_back(x);
-        x += widths[j] + columnGap;
+        x += widths[j] + (j == 0 ? columnGap : termGap);
     }
     TBox box;
-    box.Width = widths.empty() ? 0 : x - columnGap;
+    box.Width = widths.empty() ? 0 : x - (widths.size() == 1 ? columnGap : termGap);
     const bool header = arith::TableHeaderColumn(math) && widths.size() > 1;
-    // A long division's terms stand right-aligned, as its columns of powers are written.
-    const bool division = math.Text.find(')') != std::string::npos;
     const qreal ruleX = header ? lefts[1] - columnGap / 2 : 0;
     qreal baseline = 0;
     qreal bottom = 0; // the lowest point set so far
@@ -718,8 +720,15 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
         const bool rule = kind == '-' || kind == ')' || kind == '_';
         qreal ruleLeft = 0;
         qreal ruleRight = box.Width;
+        qreal bracketWidth = 0;
+        QPainterPath bracket;
         if (kind == ')' && lefts.size() > 1) {
-            ruleLeft = lefts[1] - columnGap / 2;
+            // The bracket centred between the divisor and the dividend, the
+            // rule from its top.
+            const qreal top = (i == 0 ? ascent : ascent + rowGap / 2) + style.Rule / 2;
+            bracket =
+                Bracket(style.Upright, true, TBracketShape::Round, top, descent, bracketWidth);
+            ruleLeft = lefts[1] - columnGap / 2 - bracketWidth / 2;
         } else if (kind == '_' && i > 0) {
             const std::vector<arith::TMath>& above = math.Parts[i - 1].Parts;
             std::size_t first = above.size();
@@ -745,12 +754,8 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
         if (rule && span.width() > 0) {
             box.Items.push_back(Rule(TMathKind::Table, span.translated(0, ruleY - style.Rule / 2)));
         }
-        if (kind == ')' && lefts.size() > 1) {
-            // The division's bracket, from the rule down to the foot of the row.
-            qreal width = 0;
-            QPainterPath bracket = Bracket(style.Upright, true, TBracketShape::Round,
-                                           baseline - ruleY, descent, width);
-            bracket.translate(ruleLeft - 0.2 * width, baseline);
+        if (!bracket.isEmpty()) {
+            bracket.translate(ruleLeft, baseline);
             box.Items.push_back(Drawn(TMathShape::Fill, TMathKind::Table, bracket));
         }
         for (std::size_t j = 0; j < cells[i].size(); ++j) {

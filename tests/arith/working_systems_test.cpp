@@ -570,6 +570,26 @@ TEST(WorkingSystemsTest, StepsRecordTheMethod) {
     EXPECT_EQ(parts("x+1", "x^2-2"), 2u); // the distributive law
     EXPECT_EQ(parts("3", "x-1"), 0u);
 
+    // A long division step per term of the quotient, each row reaching down
+    // to the next product's last power; none by a constant.
+    const auto division = [](const char* f, const char* g) {
+        const auto [result, answer] = Computed(TOperation::Divide, P(f), P(g));
+        return std::get<TQuotientSteps>(
+                   *SolveOperationSteps(TOperation::Divide, P(f), P(g), result))
+            .LongDivision;
+    };
+    const auto textbook = division("x^3-2x^2+x-5", "x-2");
+    ASSERT_TRUE(textbook);
+    ASSERT_EQ(textbook->Steps.size(), 2u);
+    EXPECT_EQ(textbook->Steps[0].Lowest, 0); // x³ − 2x² leaves 0x² + x, then the last product
+    EXPECT_EQ(textbook->Steps[0].Left, P("x-5"));
+    EXPECT_EQ(textbook->Steps[1].Left, P("-3"));
+    const auto longer = division("x^5+1", "x^2+1");
+    ASSERT_TRUE(longer);
+    EXPECT_EQ(longer->Steps.size(), 2u); // x³ and −x: no step for the missing x²
+    EXPECT_EQ(longer->Steps[0].Lowest, 1);
+    EXPECT_FALSE(division("x^2+1", "3"));
+
     // "1/2 x + y = 2", "x − y = 1": ①×2, one unknown cleared, then the two values.
     int n = 0;
     const TLinearSystem s = System("1/2 1 2 | 1 -1 1", n);

@@ -480,13 +480,18 @@ TBox TSetter::Power(const TMath& math, qreal scale) {
     return box;
 }
 
+// The shape of a bracket: round, square or a brace.
+enum class TBracketShape { Round, Square, Brace };
+
 // The font's bracket glyph as an outline, stretched to run from y = -top to
 // y = bottom and widened a little as it grows; its advance comes back in
 // `width`.
-QPainterPath Bracket(const QFont& font, bool closing, bool square, qreal top, qreal bottom,
+QPainterPath Bracket(const QFont& font, bool closing, TBracketShape shape, qreal top, qreal bottom,
                      qreal& width) {
-    const QString glyph = square ? (closing ? QStringLiteral("]") : QStringLiteral("["))
-                                 : (closing ? QStringLiteral(")") : QStringLiteral("("));
+    static const QString kGlyphs[][2] = {{QStringLiteral("("), QStringLiteral(")")},
+                                         {QStringLiteral("["), QStringLiteral("]")},
+                                         {QStringLiteral("{"), QStringLiteral("}")}};
+    const QString& glyph = kGlyphs[static_cast<int>(shape)][closing ? 1 : 0];
     QPainterPath path;
     path.addText(0, 0, font, glyph);
     const QRectF drawn = path.boundingRect();
@@ -511,8 +516,11 @@ TBox TSetter::Paren(const TMath& math, qreal scale, bool square) {
     const qreal bottom = std::max(half - style.Axis, style.ParenDesc);
     qreal openWidth = 0;
     qreal closeWidth = 0;
-    const QPainterPath open = Bracket(style.Upright, false, square, top, bottom, openWidth);
-    QPainterPath close = Bracket(style.Upright, true, square, top, bottom, closeWidth);
+    const TBracketShape shape = square             ? TBracketShape::Square
+                                : math.Text == "{" ? TBracketShape::Brace
+                                                   : TBracketShape::Round;
+    const QPainterPath open = Bracket(style.Upright, false, shape, top, bottom, openWidth);
+    QPainterPath close = Bracket(style.Upright, true, shape, top, bottom, closeWidth);
     const qreal gap = 0.03 * style.Em;
     TBox box;
     box.Items.push_back(Drawn(TMathShape::Fill, TMathKind::Paren, open));
@@ -655,7 +663,9 @@ TBox TSetter::Count(const TMath& math, qreal scale) {
 
 // Rows one below the other, each cell centred in its column; a rule above
 // the rows that have one, across the whole table, and after a header column
-// a rule from top to bottom. The first row's baseline is the table's.
+// a rule from top to bottom. A long division's cells are right-aligned, its
+// rules partial and its bracket drawn after the divisor (see MathTable).
+// The first row's baseline is the table's.
 TBox TSetter::Table(const TMath& math, qreal scale) {
     const TStyle& style = Style(scale);
     const qreal em = style.Em;
@@ -681,14 +691,18 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
     // Every row at least as tall as a line of text, so that empty cells keep their place.
     const qreal minAscent = style.ParenAsc;
     const qreal minDescent = style.ParenDesc;
+    // A long division's terms stand right-aligned and closer, as its columns
+    // of powers are written, with room for the bracket after the divisor.
+    const bool division = math.Text.find(')') != std::string::npos;
+    const qreal termGap = division ? 0.35 * em : columnGap;
     std::vector<qreal> lefts;
     qreal x = 0;
     for (std::size_t j = 0; j < widths.size(); ++j) {
         lefts.push_back(x);
-        x += widths[j] + columnGap;
+        x += widths[j] + (j == 0 ? columnGap : termGap);
     }
     TBox box;
-    box.Width = widths.empty() ? 0 : x - columnGap;
+    box.Width = widths.empty() ? 0 : x - (widths.size() == 1 ? columnGap : termGap);
     const bool header = arith::TableHeaderColumn(math) && widths.size() > 1;
     const qreal ruleX = header ? lefts[1] - columnGap / 2 : 0;
     qreal baseline = 0;
@@ -700,24 +714,53 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
             ascent = std::max(ascent, cell.Ascent);
             descent = std::max(descent, cell.Descent);
         }
-        const bool rule = arith::TableRuleAbove(math, i);
+        const char kind = arith::TableRule(math, i);
+        // The span of the rule above the row: the whole table, or for a long
+        // division from its bracket on, or under the cells of the row above.
+        const bool rule = kind == '-' || kind == ')' || kind == '_';
+        qreal ruleLeft = 0;
+        qreal ruleRight = box.Width;
+        qreal bracketWidth = 0;
+        QPainterPath bracket;
+        if (kind == ')' && lefts.size() > 1) {
+            // The bracket centred between the divisor and the dividend, the
+            // rule from its top.
+            const qreal top = (i == 0 ? ascent : ascent + rowGap / 2) + style.Rule / 2;
+            bracket =
+                Bracket(style.Upright, true, TBracketShape::Round, top, descent, bracketWidth);
+            ruleLeft = lefts[1] - columnGap / 2 - bracketWidth / 2;
+        } else if (kind == '_' && i > 0) {
+            const std::vector<arith::TMath>& above = math.Parts[i - 1].Parts;
+            std::size_t first = above.size();
+            std::size_t last = 0;
+            for (std::size_t j = 0; j < above.size() && j < widths.size(); ++j) {
+                if (!arith::TableCellEmpty(above[j])) {
+                    first = std::min(first, j);
+                    last = j;
+                }
+            }
+            ruleLeft = first < above.size() ? lefts[first] : 0;
+            ruleRight = first < above.size() ? lefts[last] + widths[last] : 0;
+        }
+        const QRectF span(ruleLeft, 0, ruleRight - ruleLeft, style.Rule);
+        qreal ruleY = 0;
         if (i == 0) {
             box.Ascent = ascent + (rule ? rowGap / 2 + style.Rule : 0);
-            if (rule) {
-                box.Items.push_back(
-                    Rule(TMathKind::Table, QRectF(0, -box.Ascent, box.Width, style.Rule)));
-            }
+            ruleY = -box.Ascent + style.Rule / 2;
         } else {
-            const qreal ruleY = bottom + rowGap / 2;
-            if (rule) {
-                box.Items.push_back(Rule(TMathKind::Table,
-                                         QRectF(0, ruleY - style.Rule / 2, box.Width, style.Rule)));
-            }
+            ruleY = bottom + rowGap / 2;
             baseline = ruleY + rowGap / 2 + ascent;
+        }
+        if (rule && span.width() > 0) {
+            box.Items.push_back(Rule(TMathKind::Table, span.translated(0, ruleY - style.Rule / 2)));
+        }
+        if (!bracket.isEmpty()) {
+            bracket.translate(ruleLeft, baseline);
+            box.Items.push_back(Drawn(TMathShape::Fill, TMathKind::Table, bracket));
         }
         for (std::size_t j = 0; j < cells[i].size(); ++j) {
             const TBox& cell = cells[i][j];
-            box.Add(cell, lefts[j] + (widths[j] - cell.Width) / 2, baseline);
+            box.Add(cell, lefts[j] + (widths[j] - cell.Width) / (division ? 1 : 2), baseline);
         }
         bottom = baseline + descent;
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -61,13 +62,29 @@ TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
     return table;
 }
 
+TMath MathTable(std::vector<std::vector<TMath>> rows, const std::string& rules) {
+    TMath table = MathTable(std::move(rows), false, {});
+    for (std::size_t i = 0; i < rules.size() && i < table.Text.size(); ++i) {
+        table.Text[i] = rules[i];
+    }
+    return table;
+}
+
 bool TableHeaderColumn(const TMath& table) {
     return !table.Text.empty() && table.Text[0] == '|';
 }
 
 bool TableRuleAbove(const TMath& table, std::size_t row) {
+    return TableRule(table, row) == '-';
+}
+
+char TableRule(const TMath& table, std::size_t row) {
     const std::size_t at = row + (TableHeaderColumn(table) ? 1 : 0);
-    return at < table.Text.size() && table.Text[at] == '-';
+    return at < table.Text.size() ? table.Text[at] : '.';
+}
+
+bool TableCellEmpty(const TMath& cell) {
+    return cell.Kind == TMathKind::Row && cell.Parts.empty();
 }
 
 namespace {
@@ -364,7 +381,92 @@ const std::vector<TMath>& Cells(const TMath& row) {
     return row.Kind == TMathKind::Row ? row.Parts : none;
 }
 
+// Whether a table is a long division, set in columns with partial rules.
+bool LongDivision(const TMath& table) {
+    return table.Text.find_first_of(")_") != std::string::npos;
+}
+
+// The first and last non-empty cells of a row, or none.
+std::optional<std::pair<std::size_t, std::size_t>> Filled(const std::vector<TMath>& cells) {
+    std::optional<std::pair<std::size_t, std::size_t>> span;
+    for (std::size_t j = 0; j < cells.size(); ++j) {
+        if (!TableCellEmpty(cells[j])) {
+            span = std::pair(span ? span->first : j, j);
+        }
+    }
+    return span;
+}
+
+// A long division in columns: each cell right-aligned in its column, the
+// columns one space apart and ") " or two spaces after the first.
+std::string UnicodeLongDivision(const TMath& table) {
+    std::vector<std::vector<std::string>> texts;
+    std::vector<std::size_t> widths;
+    for (const TMath& row : table.Parts) {
+        std::vector<std::string> line;
+        for (const TMath& cell : Cells(row)) {
+            line.push_back(Unicode(cell));
+            if (widths.size() < line.size()) {
+                widths.push_back(0);
+            }
+            widths[line.size() - 1] = std::max(widths[line.size() - 1], CodePoints(line.back()));
+        }
+        texts.push_back(std::move(line));
+    }
+    std::vector<std::size_t> starts;
+    std::size_t x = 0;
+    for (std::size_t j = 0; j < widths.size(); ++j) {
+        starts.push_back(x);
+        x += widths[j] + (j == 0 ? 3 : 1);
+    }
+    const std::size_t end = widths.empty() ? 0 : x - 1;
+    const auto rule = [](std::size_t from, std::size_t to) {
+        std::string line(from, ' ');
+        for (std::size_t k = from; k < to; ++k) {
+            line += "─";
+        }
+        return line;
+    };
+    std::string out;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const char kind = TableRule(table, i);
+        if (kind == ')' && starts.size() > 1) {
+            out += rule(starts[1] - 2, end) + "\n";
+        } else if (kind == '_' && i > 0) {
+            if (const auto span = Filled(Cells(table.Parts[i - 1]))) {
+                out +=
+                    rule(starts[span->first], starts[span->second] + widths[span->second]) + "\n";
+            }
+        } else if (kind == '-') {
+            out += rule(0, end) + "\n";
+        }
+        std::string line;
+        std::size_t at = 0; // the code points written
+        for (std::size_t j = 0; j < texts[i].size(); ++j) {
+            const std::size_t from = starts[j] + widths[j] - CodePoints(texts[i][j]);
+            line.append(from - at, ' ');
+            line += texts[i][j];
+            at = starts[j] + widths[j];
+            if (j == 0) {
+                line += kind == ')' ? " )" : "  ";
+                at += 2;
+            }
+        }
+        while (!line.empty() && line.back() == ' ') {
+            line.pop_back();
+        }
+        out += line;
+        if (i + 1 < texts.size()) {
+            out += '\n';
+        }
+    }
+    return out;
+}
+
 std::string UnicodeTable(const TMath& table) {
+    if (LongDivision(table)) {
+        return UnicodeLongDivision(table);
+    }
     std::vector<std::string> rows;
     std::size_t longest = 0;
     for (const TMath& row : table.Parts) {
@@ -456,6 +558,12 @@ std::string Unicode(const TMath& math) {
         return out + "^" + Bracketed(Unicode(exponent));
     }
     case TMathKind::Paren:
+        if (math.Text == "{") {
+            std::string out = "{";
+            out += Unicode(PartAt(math, 0));
+            out += '}';
+            return out;
+        }
         return Bracketed(Unicode(PartAt(math, 0)));
     case TMathKind::Integral:
         return "∫" + UnicodeLimits(PartAt(math, 0), PartAt(math, 1)) + " " +
@@ -765,10 +873,54 @@ std::string Braced(const std::string& text) {
     return "{" + text + "}";
 }
 
+// A long division: right-aligned columns, "\big)" after the divisor and
+// \cline for its rules.
+std::string LatexLongDivision(const TMath& table, std::size_t columns) {
+    std::string out = "\\begin{array}{";
+    out += std::string(columns, 'r');
+    out += '}';
+    const auto cline = [](std::size_t from, std::size_t to) {
+        std::string rule = "\\cline{";
+        rule += std::to_string(from + 1);
+        rule += '-';
+        rule += std::to_string(to + 1);
+        rule += "} ";
+        return rule;
+    };
+    for (std::size_t i = 0; i < table.Parts.size(); ++i) {
+        out += i > 0 ? " \\\\ " : " ";
+        const char kind = TableRule(table, i);
+        if (kind == ')' && columns > 1) {
+            out += cline(1, columns - 1);
+        } else if (kind == '_' && i > 0) {
+            if (const auto span = Filled(Cells(table.Parts[i - 1]))) {
+                out += cline(span->first, span->second);
+            }
+        } else if (kind == '-') {
+            out += "\\hline ";
+        }
+        const std::vector<TMath>& cells = Cells(table.Parts[i]);
+        for (std::size_t j = 0; j < cells.size(); ++j) {
+            if (j > 0) {
+                out += " & ";
+            }
+            out += Latex(cells[j]);
+            if (j == 0 && kind == ')') {
+                out += "\\,\\big)";
+            }
+        }
+    }
+    out += " \\end{array}";
+    return out;
+}
+
 std::string LatexTable(const TMath& table) {
     std::size_t columns = 0;
     for (const TMath& row : table.Parts) {
         columns = std::max(columns, Cells(row).size());
+    }
+    if (LongDivision(table)) {
+        return LatexLongDivision(table, columns);
     }
     std::string out = "\\begin{array}{";
     for (std::size_t j = 0; j < columns; ++j) {
@@ -830,6 +982,12 @@ std::string Latex(const TMath& math) {
         return b + "^" + Braced(Latex(PartAt(math, 1)));
     }
     case TMathKind::Paren:
+        if (math.Text == "{") {
+            std::string out = "\\left\\{";
+            out += Latex(PartAt(math, 0));
+            out += "\\right\\}";
+            return out;
+        }
         return "\\left(" + Latex(PartAt(math, 0)) + "\\right)";
     case TMathKind::Integral:
         return "\\int_" + Braced(Compact(Latex(PartAt(math, 0)))) + "^" +

@@ -25,7 +25,8 @@ enum class TMathKind {
     Fraction, // Parts: numerator, denominator; stacked
     Root,     // Parts: radicand; √ with its bar over the radicand
     Power,    // Parts: base, exponent
-    Paren,    // Parts: body, in round brackets as tall as the body
+    Paren,    // Parts: body, in round brackets as tall as the body; Text "{" for braces,
+              // as a bracket that holds round ones is written: {2 − (−1)}³
     Integral, // Parts: lower limit, upper limit, integrand; ∫ then the integrand, which
               // ends with the Word "dx"
     Sum,      // Parts: below (as "k=1"), above, summand; Σ then the summand
@@ -57,9 +58,19 @@ TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text = {})
 // characters are "."): "|.-." is a header column and a rule above row 1.
 TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
                 const std::vector<bool>& ruleAbove);
+// A long division (筆算) uses two more rule characters: ")" for the row of
+// the dividend, whose first cell is the divisor, with a ")" after that
+// column and a rule above the row from there to the right; "_" for a rule
+// above the row under the cells of the row above it only, from its first
+// non-empty cell to its last. `rules` is one character per row.
+TMath MathTable(std::vector<std::vector<TMath>> rows, const std::string& rules);
 // The rules of a Table as its Text records them.
 bool TableHeaderColumn(const TMath& table);
 bool TableRuleAbove(const TMath& table, std::size_t row);
+// The rule character of a row: '-', ')', '_' or '.' for none.
+char TableRule(const TMath& table, std::size_t row);
+// Whether a table cell is empty: a row of no parts.
+bool TableCellEmpty(const TMath& cell);
 
 // The plain Unicode form, as a student would type it without a formula
 // editor: "x = (−1 ± √3 i)/2", "∫₁³ (x² − 1) dx", "₇C₃", "[x³]₀²". Lines are
@@ -78,7 +89,9 @@ bool TableRuleAbove(const TMath& table, std::size_t row);
 // form ("∫₋₁²", "Σₖ₌₁ⁿ⁺¹"); otherwise both are written "∫_(1/2)^(3)",
 // spaces left out. Counts are "₇C₃", or "C(n, r)" when n or r is not plain
 // digits. A table is a line per row, its cells joined by " | ", with a line
-// of "─" as long as the longest row above each ruled row.
+// of "─" as long as the longest row above each ruled row; a long division
+// is set in columns instead, each cell right-aligned, ") " after the divisor
+// and its partial rules of "─" under the cells they rule.
 std::string MathToUnicode(const TMath& math);
 // The LaTeX form for worksheets: "x = \frac{-1 \pm \sqrt{3}\,i}{2}". Lines
 // become rows of an aligned environment, each aligned left:
@@ -88,7 +101,9 @@ std::string MathToUnicode(const TMath& math);
 // "\int_{1}^{3} … \,dx" and "\sum_{k=1}^{n} …", counts "{}_{7}\mathrm{C}_{3}",
 // square brackets with limits "\left[ … \right]_{0}^{2}", the dot "\cdot".
 // A table is an array of centred columns, "|" after a header column and
-// \hline above a ruled row: "\begin{array}{c|cc} x & 1 & 2 \\ \hline y & 3 & 4 \end{array}".
+// \hline above a ruled row: "\begin{array}{c|cc} x & 1 & 2 \\ \hline y & 3 & 4 \end{array}";
+// a long division's rules are \cline under the columns they rule, its
+// bracket "\big)" after the divisor.
 std::string MathToLatex(const TMath& math);
 
 } // namespace arith

@@ -42,8 +42,29 @@ struct TDivisionLine {
     TPolynomial Dividend, Divisor, Quotient, Remainder;
 };
 
-// The division, then the board's quotient and remainder.
+// One step of a long division (筆算): the quotient's term Term, the
+// product Divisor × Term under what is left so far, and below the rule what
+// is left after taking it away, as far down as Lowest, the lowest power the
+// next product reaches (0 for the last step, whose row is the remainder).
+struct TLongDivisionStep {
+    TPolyTerm Term;
+    TPolynomial Product;
+    TPolynomial Left;
+    int Lowest = 0;
+};
+
+// The long division set as a textbook sets it, powers in columns: the
+// quotient on top, "divisor ) dividend", then each step's two rows. A power
+// missing from the dividend or quotient is left as a gap.
+struct TLongDivision {
+    TPolynomial Dividend, Divisor, Quotient;
+    std::vector<TLongDivisionStep> Steps;
+};
+
+// The long division where there is one, the division line, then the
+// board's quotient and remainder.
 struct TQuotientSteps {
+    std::optional<TLongDivision> LongDivision;
     TDivisionLine Division;
     TQuotient Quotient;
 };
@@ -116,8 +137,11 @@ using TOperationSteps =
                  TConstantPowerSteps, TSubstitutionSteps>;
 
 // The steps of `operation` on f and g, given the result the window computed.
-// A product is written by the distributive law where both factors have
-// more than one term; a power of two terms by the binomial theorem, of one
+// A quotient is worked as a long division where the divisor has x in it
+// and the dividend's degree is at least the divisor's, every number in it
+// of at most 12 digits; otherwise only as f = g·q + r. A product is
+// written by the distributive law where both factors have more than one
+// term; a power of two terms by the binomial theorem, of one
 // term as it stands, of more as repeated products; a constant power with
 // its factors written out for an exponent of 2 to 6. None for a sum,
 // difference, product, gcd or lcm with a zero operand, for a zero divisor,

@@ -108,11 +108,6 @@ TMath SignedInt(const TInteger& n) {
     return Signed({n, 1});
 }
 
-// "F(2)", "F(x)".
-TMath Applied(const char* function, TMath argument) {
-    return MathRow({Letter(function), Paren(std::move(argument))});
-}
-
 // Sums.
 
 // Σₖ₌₁ˣ kⁱ for i = 0 to 3 as polynomials in x: x, x(x + 1)/2,
@@ -143,38 +138,89 @@ TPolynomial PowerSum(int i) {
     return s;
 }
 
-// The formula of Σₖ₌₁ᵐ kⁱ with m put in: "n(n + 1)/2", "10·11/2",
-// "(2n)(2n + 1)(4n + 1)/6", "(n(n + 1)/2)²".
-TMath PowerSumFormula(int i, const TPolynomial& m) {
-    const bool number = Normalized(m).Degree() == 0;
+// Factors in n side by side, "n(n + 1)(2n + 1)", a factor without brackets
+// first ("n(n − 1)" for n − 1 and n), a factor repeated at once as a power
+// ("n(n + 1)²"); numbers joined by the dot: "10·11·21".
+TMath ProductInN(std::vector<TPolynomial> factors) {
+    bool number = true;
+    for (const TPolynomial& p : factors) {
+        number = number && Normalized(p).Degree() == 0;
+    }
     const auto bare = [](const TMath& math) {
         return math.Parts.size() == 1 && math.Parts[0].Kind != TMathKind::Fraction;
     };
-    const auto factor = [&](const TPolynomial& p, bool first) {
-        TMath math = PolynomialMath(p, 'n');
-        return number || (first && bare(math)) ? math : Paren(std::move(math));
-    };
-    // A factor without brackets goes first: "n(n − 1)/2" for m = n − 1.
-    const auto product = [&](std::vector<TPolynomial> factors) {
-        std::stable_partition(factors.begin(), factors.end(), [&](const TPolynomial& p) {
-            return !number && bare(PolynomialMath(p, 'n'));
-        });
-        std::vector<TMath> parts;
-        for (std::size_t k = 0; k < factors.size(); ++k) {
-            parts.push_back(factor(factors[k], k == 0));
+    std::stable_partition(factors.begin(), factors.end(), [&](const TPolynomial& p) {
+        return !number && bare(PolynomialMath(p, 'n'));
+    });
+    std::vector<TMath> parts;
+    for (std::size_t k = 0; k < factors.size(); ++k) {
+        int times = 1;
+        while (!number && k + 1 < factors.size() && factors[k + 1] == factors[k]) {
+            ++k;
+            ++times;
         }
-        return number ? Product(std::move(parts)) : MathRow(std::move(parts));
-    };
+        TMath math = PolynomialMath(factors[k], 'n');
+        if (!number && (parts.size() > 0 || !bare(math))) {
+            math = Paren(std::move(math));
+        }
+        parts.push_back(times > 1 ? Power(std::move(math), times) : std::move(math));
+    }
+    return number ? Product(std::move(parts)) : MathRow(std::move(parts));
+}
+
+// The formula of Σₖ₌₁ᵐ kⁱ with m put in: "n(n + 1)/2", "10·11/2",
+// "(2n)(2n + 1)(4n + 1)/6", "(n(n + 1)/2)²".
+TMath PowerSumFormula(int i, const TPolynomial& m) {
     const TPolynomial m1 = m + Monomial({1, 1}, 0);
     switch (i) {
     case 0:
-        return factor(m, true);
+        return Normalized(m).Degree() == 0 ? PolynomialMath(m, 'n') : ProductInN({m});
     case 1:
-        return Fraction(product({m, m1}), Number(2));
+        return Fraction(ProductInN({m, m1}), Number(2));
     case 2:
-        return Fraction(product({m, m1, m + m + Monomial({1, 1}, 0)}), Number(6));
+        return Fraction(ProductInN({m, m1, m + m + Monomial({1, 1}, 0)}), Number(6));
     default:
-        return Power(Paren(Fraction(product({m, m1}), Number(2))), 2);
+        return Power(Paren(Fraction(ProductInN({m, m1}), Number(2))), 2);
+    }
+}
+
+// In braces: "{(2n + 1) + 3}".
+TMath Braces(TMath body) {
+    return MathParts(TMathKind::Paren, {std::move(body)}, "{");
+}
+
+// The formula of Σₖ₌₁ᵐ kⁱ as a textbook states it, a fraction before the
+// factors: "n", "(1/2)n(n + 1)", "(1/6)n(n + 1)(2n + 1)", "{(1/2)n(n + 1)}²".
+TMath FactoredPowerSum(int i, const TPolynomial& m) {
+    const TPolynomial m1 = m + Monomial({1, 1}, 0);
+    const TMath half = MathRow({Fraction(Number(1), Number(2)), ProductInN({m, m1})});
+    switch (i) {
+    case 0:
+        return ProductInN({m});
+    case 1:
+        return half;
+    case 2:
+        return MathRow(
+            {Fraction(Number(1), Number(6)), ProductInN({m, m1, m + m + Monomial({1, 1}, 0)})});
+    default:
+        return Power(Braces(half), 2);
+    }
+}
+
+// What is left of Σₖ₌₁ᵐ kⁱ's formula once its fraction and m(m + 1) (both)
+// or m are taken out: its factors, none for 1.
+std::vector<TPolynomial> FormulaRest(int i, const TPolynomial& m, bool both) {
+    const TPolynomial m1 = m + Monomial({1, 1}, 0);
+    const TPolynomial twice = m + m1;
+    switch (i) {
+    case 0:
+        return {};
+    case 1:
+        return both ? std::vector<TPolynomial>{} : std::vector<TPolynomial>{m1};
+    case 2:
+        return both ? std::vector<TPolynomial>{twice} : std::vector<TPolynomial>{m1, twice};
+    default:
+        return both ? std::vector<TPolynomial>{m, m1} : std::vector<TPolynomial>{m, m1, m1};
     }
 }
 
@@ -200,6 +246,32 @@ TMath ScaledSum(const TPolynomial& f, const std::function<TMath(int)>& unit, boo
             }
         }
         parts.push_back(unit(i));
+    }
+    return parts.empty() ? MathRow({Number(0)}) : MathRow(std::move(parts));
+}
+
+// c₃u₃ + … with the factored formulas as the units, "4·(1/6)n(n + 1)(2n + 1)
+// − 4·(1/2)n(n + 1) + n": the dot after a coefficient, except before Σ1's m.
+TMath FactoredFormulas(const TPolynomial& f, const TPolynomial& m) {
+    std::vector<TMath> parts;
+    for (int i = Normalized(f).Degree(); i >= 0; --i) {
+        const TRational c = Reduced(PolyCoeff(f, i));
+        if (c == TRational{}) {
+            continue;
+        }
+        if (Negative(c)) {
+            parts.push_back(Op("−"));
+        } else if (!parts.empty()) {
+            parts.push_back(Op("+"));
+        }
+        const TRational size = Negative(c) ? -c : c;
+        if (size != TRational{1, 1}) {
+            parts.push_back(RationalMath(size));
+            if (i > 0) {
+                parts.push_back(Dot());
+            }
+        }
+        parts.push_back(FactoredPowerSum(i, m));
     }
     return parts.empty() ? MathRow({Number(0)}) : MathRow(std::move(parts));
 }
@@ -333,6 +405,50 @@ TPolynomial PowerSums(const TPolynomial& f, const TPolynomial& m, bool final,
     }
     const bool single = terms == 1 && PolyCoeff(g, g.Degree()) == TRational{1, 1};
     steps.push_back(TSumSteps::TPowerSums{g, m, value, !single, final});
+    return value;
+}
+
+// Σₖ₌₁ᵐ f(k) for m in n by the factored formulas, their common factor taken
+// out where there are two or more: the fraction that clears every formula's
+// denominator and m(m + 1), or m where Σ1 is among them.
+TPolynomial FactoredPowerSums(const TPolynomial& f, const TPolynomial& m,
+                              std::vector<TSumSteps::TStep>& steps) {
+    const TPolynomial value = PowerSums(f, m, true, steps);
+    std::get<TSumSteps::TPowerSums>(steps.back()).Factored = true;
+    const TPolynomial g = Normalized(f);
+    std::vector<int> powers;
+    for (int i = g.Degree(); i >= 0; --i) {
+        if (PolyCoeff(g, i) != TRational{}) {
+            powers.push_back(i);
+        }
+    }
+    if (powers.size() < 2) {
+        return value;
+    }
+    const TRational fractions[] = {{1, 1}, {1, 2}, {1, 6}, {1, 4}};
+    const auto scaled = [&](int i) { return Reduced(PolyCoeff(g, i) * fractions[i]); };
+    TInteger lcm = 1;
+    for (int i : powers) {
+        lcm = Abs(IntLcm(lcm, scaled(i).Den()));
+    }
+    TInteger gcd = 0;
+    for (int i : powers) {
+        gcd = Gcd(gcd, Reduced(scaled(i) * TRational{lcm, 1}).Num());
+    }
+    TSumSteps::TCommonFactor common{m, Reduced({gcd, lcm}), powers.back() > 0, {}, {}};
+    for (int i : powers) {
+        const TRational part = Reduced(scaled(i) * TRational{lcm, gcd});
+        Check(IsInteger(part), "共通因数");
+        common.Parts.push_back({part.Num(), i});
+        TPolynomial term = Monomial(part, 0);
+        for (const TPolynomial& factor : FormulaRest(i, m, common.Both)) {
+            term = term * factor;
+        }
+        common.Inside = common.Inside + term;
+    }
+    const TPolynomial taken = common.Both ? m * (m + Monomial({1, 1}, 0)) : Normalized(m);
+    Check(Monomial(common.Scale, 0) * taken * common.Inside == value, "共通因数");
+    steps.push_back(std::move(common));
     return value;
 }
 
@@ -503,7 +619,8 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
     return steps ? std::optional(WriteQuadraticSteps(*steps)) : std::nullopt;
 }
 
-// Equal limits give 0 at once; otherwise F(b) − F(a) by the antiderivative.
+// Equal limits give 0 at once; a quadratic with both limits as roots the
+// formula −(a/6)(β − α)³; otherwise F(b) − F(a) by the antiderivative.
 std::optional<TIntegralSteps> SolveIntegralSteps(const TPolynomial& f, const TPolynomial& lower,
                                                  const TPolynomial& upper,
                                                  const TDefiniteIntegral& integral) {
@@ -516,16 +633,31 @@ std::optional<TIntegralSteps> SolveIntegralSteps(const TPolynomial& f, const TPo
         steps.Steps = {S::TEqualLimits{}};
         return steps;
     }
+    const TPolynomial g = Normalized(f);
+    if (g.Degree() == 2 && g(a) == TRational{} && g(b) == TRational{}) {
+        // f = c(x − a)(x − b), whose integral from a to b is −(c/6)(b − a)³.
+        const TRational c = Reduced(PolyCoeff(g, 2));
+        const TPolynomial x = Monomial({1, 1}, 1);
+        Check(Monomial(c, 0) * (x - Monomial(a, 0)) * (x - Monomial(b, 0)) == g, "因数分解");
+        const TRational width = b - a;
+        const TRational value = Reduced(TRational{-1, 6} * c * width * width * width);
+        Check(ConstantPolynomial(value) == integral.Value, "1/6 公式");
+        steps.Steps = {S::TSixthFormula{c, a, b}, S::TValue{}};
+        return steps;
+    }
     // F, checked by differentiating it back.
     const TPolynomial& F = integral.Antiderivative;
-    Check(Derivative(F) == f, "原始関数");
+    Check(Derivative(F) == f && Constant(F) == TRational{}, "原始関数");
     const TRational atUpper = F(b);
     const TRational atLower = F(a);
     Check((atUpper == Constant(integral.AtUpper)) && (atLower == Constant(integral.AtLower)),
           "F(b), F(a)");
     Check(ConstantPolynomial(atUpper - atLower) == integral.Value, "F(b) − F(a)");
-    steps.Steps = {S::TAntiderivative{F}, S::TBracket{F, a, b},
-                   S::TDifference{a, b, atLower, atUpper}, S::TValue{}};
+    steps.Steps = {S::TBracket{F, a, b}, S::TSubstituted{F, a, b}};
+    if (a != TRational{}) {
+        steps.Steps.push_back(S::TDifference{atLower, atUpper});
+    }
+    steps.Steps.push_back(S::TValue{});
     return steps;
 }
 
@@ -536,18 +668,50 @@ TMath WriteIntegralSteps(const TIntegralSteps& steps) {
     const TMath answer = IntegralAnswer(steps.Integral);
     const TStepWriter write{
         [&](const S::TEqualLimits&) { lines.push_back(Equals(problem, answer)); },
-        [&](const S::TAntiderivative& step) {
-            lines.push_back(Equals(Applied("F", Letter("x")), PolynomialMath(step.F)));
-        },
         [&](const S::TBracket& step) {
             lines.push_back(Equals(
                 problem, MathParts(TMathKind::Bracket, {PolynomialMath(step.F), Value(step.Lower),
                                                         Value(step.Upper)})));
         },
+        [&](const S::TSubstituted& step) {
+            const TPolynomial F = Normalized(step.F);
+            int terms = 0;
+            for (int i = 0; i <= F.Degree(); ++i) {
+                terms += PolyCoeff(F, i) == TRational{} ? 0 : 1;
+            }
+            const bool braced = terms > 1 || Negative(PolyCoeff(F, F.Degree()));
+            const auto at = [&](const TRational& x) {
+                TMath put = Substituted(F, x);
+                return braced ? Braces(std::move(put)) : put;
+            };
+            if (step.Lower == TRational{}) {
+                lines.push_back(Continued(Substituted(F, step.Upper)));
+            } else {
+                lines.push_back(Continued(MathRow({at(step.Upper), Op("−"), at(step.Lower)})));
+            }
+        },
         [&](const S::TDifference& step) {
-            lines.push_back(Continued(
-                MathRow({Applied("F", Value(step.Upper)), Op("−"), Applied("F", Value(step.Lower)),
-                         Op("="), Value(step.AtUpper), Op("−"), Signed(step.AtLower)})));
+            lines.push_back(
+                Continued(MathRow({Value(step.AtUpper), Op("−"), Signed(step.AtLower)})));
+        },
+        [&](const S::TSixthFormula& step) {
+            // ∫ c(x − α)(x − β) dx, then −(c/6)(β − α)³ with c/6 as c over 6.
+            const auto less = [](const TRational& root) {
+                TMath math = PolynomialMath(Monomial({1, 1}, 1) - Monomial(root, 0));
+                return root == TRational{} ? math : Paren(std::move(math));
+            };
+            const TMath factors = MathRow({less(step.Lower), less(step.Upper)});
+            const TMath integrand = TermsMath({{step.Coefficient, factors}});
+            lines.push_back(Equals(
+                problem, MathParts(TMathKind::Integral, {Value(step.Lower), Value(step.Upper),
+                                                         MathRow({integrand, Word("dx")})})));
+            const TRational& c = step.Coefficient;
+            const TMath sixth = IsInteger(c) ? Fraction(IntegerMath(c.Num()), Number(6))
+                                             : Value(c * TRational{1, 6});
+            // β − α, in braces where α is negative: "{2 − (−1)}".
+            TMath width = MathRow({Value(step.Upper), Op("−"), Signed(step.Lower)});
+            width = Negative(step.Lower) ? Braces(std::move(width)) : Paren(std::move(width));
+            lines.push_back(Continued(MathRow({Op("−"), sixth, Power(width, 3)})));
         },
         [&](const S::TValue&) { lines.push_back(Continued(answer)); },
     };
@@ -583,7 +747,9 @@ std::optional<TSumSteps> SolveSumSteps(const TPolynomial& f, const TPolynomial& 
     }
     S steps{g, lower, u, {}, sum};
     TPolynomial total;
-    if (*l == 1) {
+    if (*l == 1 && u.Degree() > 0) {
+        total = FactoredPowerSums(g, u, steps.Steps);
+    } else if (*l == 1) {
         total = PowerSums(g, u, true, steps.Steps);
     } else if (*l < 1) {
         // The terms from k = 0 down, the lower ones turned round:
@@ -650,8 +816,11 @@ TMath WriteSumSteps(const TSumSteps& steps) {
             const TPolynomial& m = step.Upper;
             const bool number = Normalized(m).Degree() == 0;
             const TMath head = SumProblem(g, one, m);
-            const TMath formulas = ScaledSum(
+            TMath formulas = ScaledSum(
                 g, [&](int i) { return PowerSumFormula(i, m); }, number);
+            if (step.Factored) {
+                formulas = FactoredFormulas(g, m);
+            }
             if (step.Split) {
                 const TMath split = ScaledSum(
                     g,
@@ -666,10 +835,47 @@ TMath WriteSumSteps(const TSumSteps& steps) {
             }
             last = formulas;
             const TMath expanded = PolynomialMath(step.Value, 'n');
-            if (!SameForm(expanded, formulas) && !(step.Final && SameForm(answer, formulas))) {
+            if (!step.Factored && !SameForm(expanded, formulas) &&
+                !(step.Final && SameForm(answer, formulas))) {
                 lines.push_back(Continued(expanded));
                 last = expanded;
             }
+        },
+        [&](const S::TCommonFactor& step) {
+            const TPolynomial& m = step.Upper;
+            const auto taken = [&] {
+                std::vector<TMath> parts;
+                if (step.Scale != TRational{1, 1}) {
+                    parts.push_back(Value(step.Scale));
+                }
+                parts.push_back(step.Both ? ProductInN({m, m + Monomial({1, 1}, 0)})
+                                          : ProductInN({m}));
+                return parts;
+            };
+            // Each formula's part: "2(n + 1)(2n + 1)", "− 6(n + 1)", "+ 3".
+            std::vector<TMath> inside;
+            for (const S::TCommonPart& part : step.Parts) {
+                const std::vector<TPolynomial> rest = FormulaRest(part.Power, m, step.Both);
+                if (part.Coefficient.Sign() < 0) {
+                    inside.push_back(Op("−"));
+                } else if (!inside.empty()) {
+                    inside.push_back(Op("+"));
+                }
+                const TInteger size = Abs(part.Coefficient);
+                if (size != 1 || rest.empty()) {
+                    inside.push_back(Number(size));
+                }
+                if (!rest.empty()) {
+                    inside.push_back(ProductInN(rest));
+                }
+            }
+            std::vector<TMath> parts = taken();
+            parts.push_back(Braces(MathRow(std::move(inside))));
+            lines.push_back(Continued(MathRow(std::move(parts))));
+            std::vector<TMath> multiplied = taken();
+            multiplied.push_back(Paren(PolynomialMath(step.Inside, 'n')));
+            last = MathRow(std::move(multiplied));
+            lines.push_back(Continued(last));
         },
         [&](const S::TAddUp& step) {
             std::vector<TMath> parts = {PolynomialMath(step.Whole, 'n')};

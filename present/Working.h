@@ -81,32 +81,47 @@ std::optional<TQuadraticSteps> SolveQuadraticSteps(const TPolynomial& p,
 TMath WriteQuadraticSteps(const TQuadraticSteps& steps);
 std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots& roots);
 
-// ∫ from lower to upper of f by the antiderivative F:
-//   F(x) = (1/3)x³ − x
+// ∫ from lower to upper of f by the antiderivative F, the limits put in:
 //   ∫₋₁² (x² − 1) dx = [(1/3)x³ − x]₋₁²
-//   = F(2) − F(−1) = 2/3 − 2/3
+//   = {(1/3)·2³ − 2} − {(1/3)·(−1)³ − (−1)}
+//   = 2/3 − 2/3
 //   = 0
+// A quadratic that vanishes at both limits α and β is a(x − α)(x − β), and
+// its integral −(a/6)(β − α)³:
+//   ∫₋₁² (x² − x − 2) dx = ∫₋₁² (x + 1)(x − 2) dx
+//   = −(1/6){2 − (−1)}³
+//   = −9/2
 // Equal limits give the one line "∫₁¹ x dx = 0".
 struct TIntegralSteps {
     // "∫₁¹ x dx = 0": the problem and its answer on one line.
     struct TEqualLimits {};
-    // "F(x) = (1/3)x³ − x".
-    struct TAntiderivative {
-        TPolynomial F;
-    };
     // "∫₋₁² (x² − 1) dx = [(1/3)x³ − x]₋₁²".
     struct TBracket {
         TPolynomial F;
         TRational Lower, Upper;
     };
-    // "= F(2) − F(−1) = 2/3 − 2/3".
-    struct TDifference {
+    // "= {(1/3)·2³ − 2} − {(1/3)·(−1)³ − (−1)}": F(b) − F(a) with the limits
+    // put in, braced where F has more than one term or a leading minus;
+    // "= (1/3)·2³ − 2" alone for a lower limit of 0, where F(0) = 0.
+    struct TSubstituted {
+        TPolynomial F;
         TRational Lower, Upper;
+    };
+    // "= 2/3 − 2/3": F(b) − F(a) as numbers (left out for a lower limit of 0).
+    struct TDifference {
         TRational AtLower, AtUpper;
+    };
+    // "∫₋₁² (x² − x − 2) dx = ∫₋₁² (x + 1)(x − 2) dx", then
+    // "= −(1/6){2 − (−1)}³": the integrand as Coefficient(x − Lower)(x − Upper)
+    // and the formula with a = Coefficient, α = Lower, β = Upper.
+    struct TSixthFormula {
+        TRational Coefficient;
+        TRational Lower, Upper;
     };
     // "= 0": the answer.
     struct TValue {};
-    using TStep = std::variant<TEqualLimits, TAntiderivative, TBracket, TDifference, TValue>;
+    using TStep =
+        std::variant<TEqualLimits, TBracket, TSubstituted, TDifference, TSixthFormula, TValue>;
 
     TPolynomial Integrand, Lower, Upper; // as the problem writes them
     std::vector<TStep> Steps;
@@ -120,11 +135,17 @@ std::optional<TMath> IntegralWorking(const TPolynomial& f, const TPolynomial& lo
                                      const TPolynomial& upper, const TDefiniteIntegral& integral);
 
 // Σ f(k) for a summand of degree at most 3 from an integer lower limit,
-// split into the power sums and their formulas:
-//   Σₖ₌₁ⁿ (k² + 1) = Σₖ₌₁ⁿ k² + Σₖ₌₁ⁿ 1
-//   = n(n + 1)(2n + 1)/6 + n
-//   = (1/3)n³ + (1/2)n² + (7/6)n
-//   = (1/6)n(2n² + 3n + 7)
+// split into the power sums and their formulas. From k = 1 to an upper limit
+// in n the formulas are products and their common factor is taken out:
+//   Σₖ₌₁ⁿ (k² + k) = Σₖ₌₁ⁿ k² + Σₖ₌₁ⁿ k
+//   = (1/6)n(n + 1)(2n + 1) + (1/2)n(n + 1)
+//   = (1/6)n(n + 1){(2n + 1) + 3}
+//   = (1/6)n(n + 1)(2n + 4)
+//   = (1/3)n(n + 1)(n + 2)
+// otherwise they are multiplied out:
+//   Σₖ₌₁¹⁰ (3k² − 2) = 3Σₖ₌₁¹⁰ k² − 2Σₖ₌₁¹⁰ 1
+//   = 3·10·11·21/6 − 2·10
+//   = 1135
 // A lower limit l above 1 first writes the sum as Σₖ₌₁ᵘ − Σₖ₌₁ˡ⁻¹; one of
 // 0 or below as f(0) + Σₖ₌₁ᵘ f(k) + Σₖ₌₁⁻ˡ f(−k).
 struct TSumSteps {
@@ -144,11 +165,29 @@ struct TSumSteps {
     //   = n(n + 1)(2n + 1)/6 + n                (on the first line when not)
     //   = (1/3)n³ + (1/2)n² + (7/6)n            (the Value)
     // the Value left out where it reads as the formulas, or where Final (the
-    // answer follows) and the answer reads as the formulas.
+    // answer follows) and the answer reads as the formulas. Factored formulas
+    // are products, "(1/6)n(n + 1)(2n + 1)", "{(1/2)n(n + 1)}²", and the Value
+    // is never written: the common factor or the answer follows.
     struct TPowerSums {
         TPolynomial Summand, Upper, Value;
         bool Split = true;
         bool Final = false;
+        bool Factored = false;
+    };
+    // "= (1/6)n(n + 1){(2n + 1) + 3}", then "= (1/6)n(n + 1)(2n + 4)": the
+    // factored formulas' common factor Scale·m(m + 1) taken out (Scale·m where
+    // Σ1 is among them, Both false); each Σkⁱ leaves Coefficient times the
+    // rest of its formula, and Inside is their sum multiplied out.
+    struct TCommonPart {
+        TInteger Coefficient;
+        int Power = 0;
+    };
+    struct TCommonFactor {
+        TPolynomial Upper;
+        TRational Scale;
+        bool Both = true;
+        std::vector<TCommonPart> Parts;
+        TPolynomial Inside;
     };
     // "Σₖ₌₋₂ⁿ f(k) = (1/3)n³ + … + 1 + 5", "Σₖ₌₃ⁿ f(k) = (1/3)n³ + … − 5": the
     // split sums' values put together, then "= Total" unless it reads the same.
@@ -161,7 +200,7 @@ struct TSumSteps {
         std::vector<TConstantPart> Parts;
         TPolynomial Total;
     };
-    using TStep = std::variant<TSplitRange, TPowerSums, TAddUp>;
+    using TStep = std::variant<TSplitRange, TPowerSums, TCommonFactor, TAddUp>;
 
     TPolynomial Summand, Lower, Upper; // as the problem writes them
     std::vector<TStep> Steps;

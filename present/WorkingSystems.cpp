@@ -8,6 +8,7 @@
 #include "WorkingSteps.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -857,6 +858,100 @@ TMath DivisionMath(const TDivisionLine& line) {
                   MathRow({std::move(product), Op("+"), std::move(remainder)}));
 }
 
+// Whether every coefficient of p has at most `digits` digits above and below.
+bool ShortCoefficients(const TPolynomial& p, std::size_t digits) {
+    const TPolynomial q = Normalized(p);
+    for (int i = 0; i <= q.Degree(); ++i) {
+        const TRational c = Reduced(PolyCoeff(q, i));
+        if (c.Num().LongerThan(digits) || c.Den().LongerThan(digits)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The long division of the line's f by g, one step per term of the
+// quotient, checked against the line's quotient and remainder; none where
+// g is a constant, f's degree is below g's or a number in it would be
+// longer than a table should hold.
+std::optional<TLongDivision> LongDivisionOf(const TDivisionLine& line) {
+    constexpr std::size_t kDigits = 12;
+    const TPolynomial f = Normalized(line.Dividend);
+    const TPolynomial g = Normalized(line.Divisor);
+    const int n = g.Degree();
+    if (n < 1 || PolyIsZero(f) || f.Degree() < n || !ShortCoefficients(f, kDigits) ||
+        !ShortCoefficients(g, kDigits)) {
+        return std::nullopt;
+    }
+    TLongDivision division{f, g, line.Quotient, {}};
+    TPolynomial quotient;
+    TPolynomial left = f;
+    while (!PolyIsZero(left) && left.Degree() >= n) {
+        const int power = left.Degree() - n;
+        const TRational c = Reduced(PolyCoeff(left, left.Degree()) / PolyCoeff(g, n));
+        const TPolynomial product = Monomial(c, power) * g;
+        const TPolynomial next = Normalized(left - product);
+        Check(PolyIsZero(next) || next.Degree() < left.Degree(), "筆算の引き算");
+        left = next;
+        quotient = quotient + Monomial(c, power);
+        // The terms brought down reach the power of the next product's last term.
+        const int lowest = !PolyIsZero(left) && left.Degree() >= n ? left.Degree() - n : 0;
+        if (!ShortCoefficients(product, kDigits) || !ShortCoefficients(left, kDigits)) {
+            return std::nullopt;
+        }
+        division.Steps.push_back({{c, power}, product, left, lowest});
+    }
+    Check(quotient == line.Quotient && left == line.Remainder &&
+              ShortCoefficients(quotient, kDigits),
+          "筆算の商と余り");
+    return division;
+}
+
+// The table of a long division: after the divisor's column a column for
+// the term of each power of the dividend, each below its highest with a
+// column for its sign before it. A row's first term carries its own sign.
+TMath LongDivisionTable(const TLongDivision& division) {
+    const int top = division.Dividend.Degree();
+    const std::size_t columns = 2 * static_cast<std::size_t>(top + 1);
+    // The terms of p down to the power `lowest` in their columns, "0" for none.
+    const auto row = [&](TMath first, const TPolynomial& p, int lowest) {
+        std::vector<TMath> cells(columns, MathRow({}));
+        cells[0] = std::move(first);
+        bool lead = true;
+        for (int i = top; i >= lowest; --i) {
+            const TRational c = Reduced(PolyCoeff(p, i));
+            if (IsZero(c)) {
+                continue;
+            }
+            const std::size_t at = 1 + 2 * static_cast<std::size_t>(top - i);
+            const bool negative = Negative(c);
+            TMath term = PolynomialMath(Monomial(negative ? -c : c, i));
+            if (lead) {
+                cells[at] = negative ? MathRow({Op("−"), std::move(term)}) : std::move(term);
+            } else {
+                Check(i < top, "筆算の列");
+                cells[at - 1] = Op(negative ? "−" : "+");
+                cells[at] = std::move(term);
+            }
+            lead = false;
+        }
+        if (lead) {
+            cells[columns - 1] = Number(0);
+        }
+        return cells;
+    };
+    std::vector<std::vector<TMath>> rows = {
+        row(MathRow({}), division.Quotient, 0),
+        row(PolynomialMath(division.Divisor), division.Dividend, 0)};
+    std::string rules = ".)";
+    for (const TLongDivisionStep& step : division.Steps) {
+        rows.push_back(row(MathRow({}), step.Product, 0));
+        rows.push_back(row(MathRow({}), step.Left, step.Lowest));
+        rules += "._";
+    }
+    return MathTable(std::move(rows), rules);
+}
+
 // The terms of sign·p from the highest power down.
 void AppendTerms(const TPolynomial& p, const TRational& sign, std::vector<TPolyTerm>& terms) {
     const TPolynomial q = Normalized(p);
@@ -995,6 +1090,9 @@ std::optional<TMath> WriteOperation(const TOperationSteps& steps) {
                                       std::move(middle), s.Value);
             },
             [&](const TQuotientSteps& s) -> std::optional<TMath> {
+                if (s.LongDivision) {
+                    lines.push_back(LongDivisionTable(*s.LongDivision));
+                }
                 lines.push_back(DivisionMath(s.Division));
                 lines.push_back(QuotientAnswer(s.Quotient));
                 return MathLines(std::move(lines));
@@ -1225,12 +1323,16 @@ std::optional<TOperationSteps> SolveOperationSteps(TOperation operation, const T
             return std::nullopt;
         }
         return SumProductSteps(operation, f, g, result.Value);
-    case TOperation::Divide:
+    case TOperation::Divide: {
         if (PolyIsZero(Normalized(g))) {
             return std::nullopt;
         }
-        return TQuotientSteps{Division(f, g, result.Quotient.Quotient, result.Quotient.Remainder),
-                              result.Quotient};
+        TQuotientSteps steps{std::nullopt,
+                             Division(f, g, result.Quotient.Quotient, result.Quotient.Remainder),
+                             result.Quotient};
+        steps.LongDivision = LongDivisionOf(steps.Division);
+        return steps;
+    }
     case TOperation::Gcd:
     case TOperation::Lcm: {
         if (PolyIsZero(Normalized(f)) || PolyIsZero(Normalized(g))) {

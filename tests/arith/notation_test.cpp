@@ -170,6 +170,30 @@ TEST(NotationTest, Forms) {
                               {false, false});
          },
          "2 | 1 | 3\n |  | 2", "\\begin{array}{ccc} 2 & 1 & 3 \\\\  &  & 2 \\end{array}"},
+        // A long division: right-aligned columns, the bracket after the
+        // divisor, a rule from it and one under the cells of the row above.
+        {"LongDivisionRules",
+         [] {
+             const auto n = [](const char* digits) { return MathText(TMathKind::Number, digits); };
+             const TMath e = MathRow({});
+             return MathTable({{e, e, n("1")},
+                               {MathText(TMathKind::Letter, "a"), n("2"), n("3")},
+                               {e, n("4"), e},
+                               {e, n("5"), n("6")}},
+                              ".)._");
+         },
+         "      1\n  ─────\na ) 2 3\n    4\n    ─\n    5 6",
+         "\\begin{array}{rrr}  &  & 1 \\\\ \\cline{2-3} a\\,\\big) & 2 & 3 \\\\  & 4 &  "
+         "\\\\ \\cline{2-2}  & 5 & 6 \\end{array}"},
+        {"Braces",
+         [] {
+             return MathParts(
+                 TMathKind::Paren,
+                 {MathRow({MathText(TMathKind::Number, "2"), MathText(TMathKind::Operator, "−"),
+                           MathText(TMathKind::Number, "1")})},
+                 "{");
+         },
+         "{2 − 1}", "\\left\\{2 - 1\\right\\}"},
     };
     for (const FormRow& row : rows) {
         const TMath math = row.build();

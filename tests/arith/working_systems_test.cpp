@@ -283,10 +283,45 @@ std::optional<TMath> Operation(TOperation op, const std::string& f, const std::s
 
 TEST(WorkingSystemsTest, Operations) {
     const LinesRow rows[] = {
+        // A long division: a gap for the missing power, terms brought down
+        // as far as the next product reaches, the remainder on the last row.
         {"DivisionWithRemainder",
          [] { return Operation(TOperation::Divide, "2x^3-3x^2+4", "x^2-x+1"); },
+         "                          2x − 1\n"
+         "           ─────────────────────\n"
+         "x² − x + 1 ) 2x³ − 3x²       + 4\n"
+         "             2x³ − 2x² +  2x\n"
+         "             ───────────────\n"
+         "                   −x² −  2x + 4\n"
+         "                   −x² +   x − 1\n"
+         "                   ─────────────\n"
+         "                         −3x + 5\n"
          "2x³ − 3x² + 4 = (x² − x + 1)(2x − 1) − 3x + 5\n"
          "2x − 1 余り −3x + 5"},
+        {"DivisionGapsInTheQuotient",
+         [] { return Operation(TOperation::Divide, "x^4-1", "x^2+1"); },
+         "                 x²   − 1\n"
+         "       ──────────────────\n"
+         "x² + 1 ) x⁴           − 1\n"
+         "         x⁴   +  x²\n"
+         "         ──────────\n"
+         "                −x²   − 1\n"
+         "                −x²   − 1\n"
+         "                ─────────\n"
+         "                        0\n"
+         "x⁴ − 1 = (x² + 1)(x² − 1) + 0\n"
+         "x² − 1 余り 0"},
+        // No long division by a constant or by a polynomial of a higher degree.
+        {"DivisionByAConstant", [] { return Operation(TOperation::Divide, "x^2+1", "3"); },
+         "x² + 1 = 3((1/3)x² + 1/3) + 0\n"
+         "(1/3)x² + 1/3 余り 0"},
+        {"DivisionOfALowerDegree", [] { return Operation(TOperation::Divide, "x", "x^2+1"); },
+         "x = 0·(x² + 1) + x\n"
+         "0 余り x"},
+        {"DivisionOfLongerNumbersAsALine",
+         [] { return Operation(TOperation::Divide, "1234567890123x^2+1", "x-1"); },
+         "1234567890123x² + 1 = (x − 1)(1234567890123x + 1234567890123) + 1234567890124\n"
+         "1234567890123x + 1234567890123 余り 1234567890124"},
         {"GcdScaled", [] { return Operation(TOperation::Gcd, "2x^2+2x", "4x^2-4"); },
          "2x² + 2x = (1/2)·(4x² − 4) + 2x + 2\n"
          "4x² − 4 = (2x + 2)(2x − 2) + 0\n"
@@ -322,6 +357,12 @@ TEST(WorkingSystemsTest, Operations) {
     const LinesRow steps[] = {
         {"DivisionByFraction", [] { return Operation(TOperation::Divide, "x^2+1", "2x+1"); },
          "x² + 1 = (2x + 1)((1/2)x − 1/4) + 5/4"},
+        {"LongDivisionBringsDownToTheNextProduct",
+         [] { return Operation(TOperation::Divide, "2x^3-3x^2+4", "2x-1"); },
+         "               −2x²"},
+        {"LongDivisionOfTwelveDigits",
+         [] { return Operation(TOperation::Divide, "123456789012x^2+1", "x-1"); },
+         "                                         123456789013"},
         {"GcdNotCoprime", [] { return Operation(TOperation::Gcd, "x^3-1", "x^2-1"); },
          "最大公約数は x − 1"},
         {"TrinomialPower", [] { return Operation(TOperation::Power, "x^2+x+1", "3"); },
@@ -528,6 +569,26 @@ TEST(WorkingSystemsTest, StepsRecordTheMethod) {
     };
     EXPECT_EQ(parts("x+1", "x^2-2"), 2u); // the distributive law
     EXPECT_EQ(parts("3", "x-1"), 0u);
+
+    // A long division step per term of the quotient, each row reaching down
+    // to the next product's last power; none by a constant.
+    const auto division = [](const char* f, const char* g) {
+        const auto [result, answer] = Computed(TOperation::Divide, P(f), P(g));
+        return std::get<TQuotientSteps>(
+                   *SolveOperationSteps(TOperation::Divide, P(f), P(g), result))
+            .LongDivision;
+    };
+    const auto textbook = division("x^3-2x^2+x-5", "x-2");
+    ASSERT_TRUE(textbook);
+    ASSERT_EQ(textbook->Steps.size(), 2u);
+    EXPECT_EQ(textbook->Steps[0].Lowest, 0); // x³ − 2x² leaves 0x² + x, then the last product
+    EXPECT_EQ(textbook->Steps[0].Left, P("x-5"));
+    EXPECT_EQ(textbook->Steps[1].Left, P("-3"));
+    const auto longer = division("x^5+1", "x^2+1");
+    ASSERT_TRUE(longer);
+    EXPECT_EQ(longer->Steps.size(), 2u); // x³ and −x: no step for the missing x²
+    EXPECT_EQ(longer->Steps[0].Lowest, 1);
+    EXPECT_FALSE(division("x^2+1", "3"));
 
     // "1/2 x + y = 2", "x − y = 1": ①×2, one unknown cleared, then the two values.
     int n = 0;

@@ -107,21 +107,53 @@ std::optional<TMath> Integral(const std::string& f, const std::string& a, const 
 TEST(WorkingTest, Integral) {
     const LinesRow rows[] = {
         {"Textbook", [] { return Integral("x^2-1", "-1", "2"); },
-         "F(x) = (1/3)x³ − x\n"
          "∫₋₁² (x² − 1) dx = [(1/3)x³ − x]₋₁²\n"
-         "= F(2) − F(−1) = 2/3 − 2/3\n"
+         "= {(1/3)·2³ − 2} − {(1/3)·(−1)³ − (−1)}\n"
+         "= 2/3 − 2/3\n"
          "= 0"},
         {"NegativeLowerValue", [] { return Integral("3x^2-2x+1", "1", "3"); },
-         "F(x) = x³ − x² + x\n"
          "∫₁³ (3x² − 2x + 1) dx = [x³ − x² + x]₁³\n"
-         "= F(3) − F(1) = 21 − 1\n"
+         "= {3³ − 3² + 3} − {1³ − 1² + 1}\n"
+         "= 21 − 1\n"
          "= 20"},
-        {"FractionLimit", [] { return Integral("x", "-1/2", "1"); },
-         "F(x) = (1/2)x²\n"
+        {"FractionLimitOneTerm", [] { return Integral("x", "-1/2", "1"); },
          "∫_(−1/2)^(1) x dx = [(1/2)x²]_(−1/2)^(1)\n"
-         "= F(1) − F(−1/2) = 1/2 − 1/8\n"
+         "= (1/2)·1² − (1/2)·(−1/2)²\n"
+         "= 1/2 − 1/8\n"
          "= 3/8"},
+        {"LowerZero", [] { return Integral("-x^2", "0", "3"); },
+         "∫₀³ −x² dx = [−(1/3)x³]₀³\n"
+         "= −(1/3)·3³\n"
+         "= −9"},
         {"EqualLimits", [] { return Integral("x^2", "2", "2"); }, "∫₂² x² dx = 0"},
+        // Both limits roots of a quadratic: the 1/6 formula, in either order.
+        {"Sixth", [] { return Integral("x^2-x-2", "-1", "2"); },
+         "∫₋₁² (x² − x − 2) dx = ∫₋₁² (x + 1)(x − 2) dx\n"
+         "= −(1/6){2 − (−1)}³\n"
+         "= −9/2"},
+        {"SixthReversedWithCoefficient", [] { return Integral("2x^2-2x-4", "2", "-1"); },
+         "∫₂⁻¹ (2x² − 2x − 4) dx = ∫₂⁻¹ 2(x − 2)(x + 1) dx\n"
+         "= −(2/6)(−1 − 2)³\n"
+         "= 9"},
+        {"SixthFractionRoots", [] { return Integral("-6x^2+x+1", "-1/3", "1/2"); },
+         "∫_(−1/3)^(1/2) (−6x² + x + 1) dx = ∫_(−1/3)^(1/2) −6(x + 1/3)(x − 1/2) dx\n"
+         "= −(−6/6){1/2 − (−1/3)}³\n"
+         "= 125/216"},
+        {"SixthRootAtZero", [] { return Integral("x^2-2x", "0", "2"); },
+         "∫₀² (x² − 2x) dx = ∫₀² x(x − 2) dx\n"
+         "= −(1/6)(2 − 0)³\n"
+         "= −4/3"},
+        // Near misses: one limit a root, a cubic with both limits roots.
+        {"OneLimitARoot", [] { return Integral("x^2-x-2", "-1", "3"); },
+         "∫₋₁³ (x² − x − 2) dx = [(1/3)x³ − (1/2)x² − 2x]₋₁³\n"
+         "= {(1/3)·3³ − (1/2)·3² − 2·3} − {(1/3)·(−1)³ − (1/2)·(−1)² − 2·(−1)}\n"
+         "= −3/2 − 7/6\n"
+         "= −8/3"},
+        {"CubicBothRoots", [] { return Integral("x^3-x", "-1", "1"); },
+         "∫₋₁¹ (x³ − x) dx = [(1/4)x⁴ − (1/2)x²]₋₁¹\n"
+         "= {(1/4)·1⁴ − (1/2)·1²} − {(1/4)·(−1)⁴ − (1/2)·(−1)²}\n"
+         "= −1/4 − (−1/4)\n"
+         "= 0"},
     };
     ExpectLines(std::begin(rows), std::end(rows));
 }
@@ -134,14 +166,35 @@ TEST(WorkingTest, Sum) {
     const LinesRow rows[] = {
         {"SquaresPlusOne", [] { return Sum("x^2+1", "1", "n"); },
          "Σₖ₌₁ⁿ (k² + 1) = Σₖ₌₁ⁿ k² + Σₖ₌₁ⁿ 1\n"
-         "= n(n + 1)(2n + 1)/6 + n\n"
-         "= (1/3)n³ + (1/2)n² + (7/6)n\n"
+         "= (1/6)n(n + 1)(2n + 1) + n\n"
+         "= (1/6)n{(n + 1)(2n + 1) + 6}\n"
          "= (1/6)n(2n² + 3n + 7)"},
         {"Cubic", [] { return Sum("2x^3-x", "1", "n"); },
          "Σₖ₌₁ⁿ (2k³ − k) = 2Σₖ₌₁ⁿ k³ − Σₖ₌₁ⁿ k\n"
-         "= 2(n(n + 1)/2)² − n(n + 1)/2\n"
-         "= (1/2)n⁴ + n³ − (1/2)n\n"
+         "= 2·{(1/2)n(n + 1)}² − (1/2)n(n + 1)\n"
+         "= (1/2)n(n + 1){n(n + 1) − 1}\n"
          "= (1/2)n(n + 1)(n² + n − 1)"},
+        {"KTimesKPlusOne", [] { return Sum("x^2+x", "1", "n"); },
+         "Σₖ₌₁ⁿ (k² + k) = Σₖ₌₁ⁿ k² + Σₖ₌₁ⁿ k\n"
+         "= (1/6)n(n + 1)(2n + 1) + (1/2)n(n + 1)\n"
+         "= (1/6)n(n + 1){(2n + 1) + 3}\n"
+         "= (1/6)n(n + 1)(2n + 4)\n"
+         "= (1/3)n(n + 1)(n + 2)"},
+        {"OddSquares", [] { return Sum("4x^2-4x+1", "1", "n"); },
+         "Σₖ₌₁ⁿ (4k² − 4k + 1) = 4Σₖ₌₁ⁿ k² − 4Σₖ₌₁ⁿ k + Σₖ₌₁ⁿ 1\n"
+         "= 4·(1/6)n(n + 1)(2n + 1) − 4·(1/2)n(n + 1) + n\n"
+         "= (1/3)n{2(n + 1)(2n + 1) − 6(n + 1) + 3}\n"
+         "= (1/3)n(4n² − 1)\n"
+         "= (1/3)n(2n + 1)(2n − 1)"},
+        {"K", [] { return Sum("x", "1", "n"); }, "Σₖ₌₁ⁿ k = (1/2)n(n + 1)"},
+        {"CubesOnly", [] { return Sum("x^3", "1", "n"); },
+         "Σₖ₌₁ⁿ k³ = {(1/2)n(n + 1)}²\n"
+         "= (1/4)n²(n + 1)²"},
+        {"CubesAndConstantToNMinusOne", [] { return Sum("x^3+1", "1", "n-1"); },
+         "Σₖ₌₁ⁿ⁻¹ (k³ + 1) = Σₖ₌₁ⁿ⁻¹ k³ + Σₖ₌₁ⁿ⁻¹ 1\n"
+         "= {(1/2)n(n − 1)}² + (n − 1)\n"
+         "= (1/4)(n − 1){n²(n − 1) + 4}\n"
+         "= (1/4)(n − 1)(n³ − n² + 4)"},
         {"Number", [] { return Sum("3x^2-2", "1", "10"); },
          "Σₖ₌₁¹⁰ (3k² − 2) = 3Σₖ₌₁¹⁰ k² − 2Σₖ₌₁¹⁰ 1\n"
          "= 3·10·11·21/6 − 2·10\n"
@@ -155,8 +208,7 @@ TEST(WorkingTest, Sum) {
          "Σₖ₌₃ⁿ k² = (1/3)n³ + (1/2)n² + (1/6)n − 5\n"
          "= (1/6)(n − 2)(2n² + 7n + 15)"},
         {"UpperTwoN", [] { return Sum("x", "1", "2n"); },
-         "Σₖ₌₁²ⁿ k = (2n)(2n + 1)/2\n"
-         "= 2n² + n\n"
+         "Σₖ₌₁²ⁿ k = (1/2)(2n)(2n + 1)\n"
          "= n(2n + 1)"},
         {"LowerAndNumber", [] { return Sum("2x+1", "4", "6"); },
          "Σₖ₌₄⁶ (2k + 1) = Σₖ₌₁⁶ (2k + 1) − Σₖ₌₁³ (2k + 1)\n"

@@ -133,6 +133,14 @@ class Enzan:
             g = [exponent] + [""] * 5 if rng.random() < 0.9 else g
         return {"op": op, **dict(zip(self.F, f)), **dict(zip(self.G, g))}
 
+    # Long divisions: a textbook's, one with gaps in the dividend and the
+    # quotient, and a divisor with a fractional quotient.
+    FIXED = [
+        {"op": "DivSButton", **dict(zip(F, ["-5", "1", "-2", "1", "", ""])), **dict(zip(G, ["-2", "1", "", "", "", ""]))},
+        {"op": "DivSButton", **dict(zip(F, ["-1", "", "", "", "1", ""])), **dict(zip(G, ["1", "", "1", "", "", ""]))},
+        {"op": "DivSButton", **dict(zip(F, ["4", "", "-3", "2", "", ""])), **dict(zip(G, ["-1", "2", "", "", "", ""]))},
+    ]
+
     def big(self, rng):
         op = rng.choice(self.OPS)
         k = rng.random()

@@ -194,7 +194,15 @@ class Sekibun:
             coeffs = coeffs + [""] * (6 - len(coeffs))
         return {"Jotan": limits[0], "Katan": limits[1], **dict(zip(self.E, coeffs))}
 
-    FIXED = [{"Jotan": "101", "Katan": "100", **dict(zip(E, ["", "", "", "", "1", ""]))}]
+    # The textbook's integrals: the limits put in, and the 1/6 formula with
+    # both limits as roots, in either order and with a leading coefficient.
+    FIXED = [
+        {"Jotan": "101", "Katan": "100", **dict(zip(E, ["", "", "", "", "1", ""]))},
+        {"Jotan": "2", "Katan": "-1", **dict(zip(E, ["-1", "", "1", "", "", ""]))},
+        {"Jotan": "2", "Katan": "-1", **dict(zip(E, ["-2", "-1", "1", "", "", ""]))},
+        {"Jotan": "-1", "Katan": "2", **dict(zip(E, ["-4", "-2", "2", "", "", ""]))},
+        {"Jotan": "1/2", "Katan": "-1/3", **dict(zip(E, ["-1", "-1", "6", "", "", ""]))},
+    ]
 
     def commands(self, case):
         fields = [("Jotan", case["Jotan"]), ("Katan", case["Katan"])] + [(c, case[c]) for c in reversed(self.E)]
@@ -267,7 +275,14 @@ class Sigma:
             case.update(zip(self.E, coeffs + [""] * (4 - len(coeffs))))
         return case
 
-    FIXED = [{"kEndEdit": "310", "upper": sp.Integer(310), "kBeginEdit": "300", **dict(zip(E, ["", "", "", "1"]))}]
+    # The textbook's sums to n: k(k + 1), (2k − 1)², k, and k³ with k.
+    FIXED = [
+        {"kEndEdit": "310", "upper": sp.Integer(310), "kBeginEdit": "300", **dict(zip(E, ["", "", "", "1"]))},
+        {"kEndEdit": "n", "upper": N, "kBeginEdit": "1", **dict(zip(E, ["", "1", "1", ""]))},
+        {"kEndEdit": "n", "upper": N, "kBeginEdit": "1", **dict(zip(E, ["1", "-4", "4", ""]))},
+        {"kEndEdit": "n", "upper": N, "kBeginEdit": "1", **dict(zip(E, ["", "1", "", ""]))},
+        {"kEndEdit": "n-1", "upper": N - 1, "kBeginEdit": "1", **dict(zip(E, ["", "1", "", "1"]))},
+    ]
 
     def commands(self, case):
         fields = [("kEndEdit", case["kEndEdit"]), ("kBeginEdit", case["kBeginEdit"])] + [(c, case[c]) for c in reversed(self.E)]

@@ -358,6 +358,9 @@ def judge_division(table, reader, verdict):
     the divisor times each result moved one column on, and their sums; the
     last sum, the remainder, is 0. Other tables (増減表) are not judged here."""
     rows = [parts(row) for row in parts(table)]
+    if ")" in table.get("t", ""):
+        judge_long_division(table, reader, verdict)
+        return
     if table.get("t") != "|..-":  # a division's rules: a header column, a rule above the sums
         return
 
@@ -378,6 +381,92 @@ def judge_division(table, reader, verdict):
     holds = holds and all(middle[i] == a * bottom[i - 1] for i in range(1, len(top)))
     if not holds:
         verdict.false.append(f"synthetic division by {a}: {top} / {middle} / {bottom}")
+
+
+def judge_long_division(table, reader, verdict):
+    """A long division (筆算), rules ".)" then "._" per step: the quotient on
+    top, the divisor and the dividend, then per term of the quotient the
+    divisor times that term and what is left below it, each term in the
+    column of its power (after the divisor's column a term column per power
+    from the dividend's degree down, each below the highest with a sign
+    column before it). Each product must be the divisor times the
+    quotient's next term and cancel the leading term of what is left; each
+    row below agrees with what is left on its columns, nothing left above
+    them; the last row is the whole remainder, of a lower degree than the
+    divisor."""
+    rules = table.get("t", "")
+    rows = [parts(row) for row in parts(table)]
+    name = f"long division {rules}"
+    if not (rules.startswith(".)") and rules[2:] == "._" * ((len(rows) - 2) // 2) and len(rows) % 2 == 0):
+        verdict.false.append(f"{name}: not a long division's rules")
+        return
+    width = len(rows[1])
+    top = width // 2 - 1  # the dividend's degree
+    if width < 2 or width % 2 == 1 or any(len(row) != width for row in rows):
+        verdict.false.append(f"{name}: rows of {[len(row) for row in rows]} cells")
+        return
+
+    def terms(row):
+        """The row's polynomial and its columns' powers, each term checked to
+        stand in the column of its power."""
+        value, powers = sp.Integer(0), []
+        for j in range(1, width, 2):
+            sign, cell = items(row[j - 1]) if j > 1 else [], items(row[j])
+            power = top - (j - 1) // 2
+            if not cell:
+                if sign:
+                    raise ValueError(f"a sign without a term at x^{power}")
+                continue
+            term = reader.sum(sign + cell) if sign else reader.sum(cell)
+            poly = sp.Poly(term, X)
+            if len(poly.terms()) != 1 or (term != 0 and poly.degree() != power):
+                raise ValueError(f"{term} in the column of x^{power}")
+            value += term
+            powers.append(power)
+        return sp.expand(value), powers
+
+    try:
+        divisor = reader.sum(items(rows[1][0]))
+        quotient, _ = terms(rows[0])
+        dividend, _ = terms(rows[1])
+        steps = [(terms(rows[i]), terms(rows[i + 1])) for i in range(2, len(rows), 2)]
+    except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError, IndexError, sp.PolynomialError) as e:
+        verdict.false.append(f"{name}: {e}")
+        return
+    verdict.checked += 1
+    g = sp.Poly(divisor, X)
+    left = sp.Poly(dividend, X)
+    q = sp.Poly(0, X)
+    problems = []
+    for number, ((product, _), (shown, powers)) in enumerate(steps):
+        term, rest = sp.div(sp.Poly(product, X), g)
+        if not rest.is_zero or len(term.terms()) != 1 or left.is_zero:
+            problems.append(f"product {product} is not {divisor} times a term")
+            break
+        before = left
+        q, left = q + term, left - sp.Poly(product, X)
+        if not left.is_zero and left.degree() >= before.degree():
+            problems.append(f"{product} does not take away the leading term of {before.as_expr()}")
+            break
+        last = number + 1 == len(steps)
+        if last:
+            if sp.expand(shown - left.as_expr()) != 0:
+                problems.append(f"the last row {shown} is not the remainder {left.as_expr()}")
+        elif powers:
+            low, high = min(powers), max(powers)
+            for p in range(0, top + 1):
+                want = left.as_expr().coeff(X, p) if p else left.as_expr().subs(X, 0)
+                have = shown.coeff(X, p) if p else shown.subs(X, 0)
+                if (low <= p <= high and have != want) or (p > high and want != 0):
+                    problems.append(f"row {shown} disagrees with {left.as_expr()} at x^{p}")
+                    break
+    if not problems:
+        if sp.expand(q.as_expr() - quotient) != 0:
+            problems.append(f"the quotient {quotient} is not {q.as_expr()}")
+        elif not left.is_zero and left.degree() >= g.degree():
+            problems.append(f"the remainder {left.as_expr()} is not of a lower degree than {divisor}")
+    if problems:
+        verdict.false.append(f"{name}: " + "; ".join(problems))
 
 
 def judge_together(pending, relation, verdict):

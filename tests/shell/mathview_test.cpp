@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -243,6 +244,39 @@ std::vector<TPlacement> Placements() {
              EXPECT_NEAR(five.Rect.center().x(), seven.Rect.center().x(), 1);
              EXPECT_GT(seven.Rect.top(), two.Rect.bottom());
              EXPECT_TRUE(Find(l, TMathShape::Rule, TMathKind::Table).empty());
+         }},
+        {"LongDivisionBracketAndPartialRules",
+         P(TMathKind::Table,
+           {Row({Row({}), Row({}), N("1")}), Row({L("a"), N("2"), N("3")}),
+            Row({Row({}), N("4"), Row({})}), Row({Row({}), N("5"), N("6")})},
+           ".)._"),
+         [](const TMathLayout& l) {
+             const TMathBox a = Text(l, TMathKind::Letter, "a");
+             const TMathBox two = Text(l, TMathKind::Number, "2");
+             const TMathBox three = Text(l, TMathKind::Number, "3");
+             const TMathBox four = Text(l, TMathKind::Number, "4");
+             const TMathBox six = Text(l, TMathKind::Number, "6");
+             std::vector<TMathBox> rules = Find(l, TMathShape::Rule, TMathKind::Table);
+             ASSERT_EQ(rules.size(), 2u);
+             std::sort(rules.begin(), rules.end(), [](const TMathBox& x, const TMathBox& y) {
+                 return x.Rect.top() < y.Rect.top();
+             });
+             // Over the dividend from the bracket on, clear of the divisor.
+             EXPECT_GT(rules[0].Rect.left(), a.Rect.right());
+             EXPECT_LT(rules[0].Rect.left(), two.Rect.left());
+             EXPECT_GE(rules[0].Rect.right(), three.Rect.right());
+             EXPECT_LT(rules[0].Rect.bottom(), two.Rect.top());
+             // Under the product's cell only.
+             EXPECT_LE(rules[1].Rect.left(), four.Rect.left() + 0.5);
+             EXPECT_GE(rules[1].Rect.right(), four.Rect.right() - 0.5);
+             EXPECT_LT(rules[1].Rect.right(), six.Rect.left());
+             EXPECT_GT(rules[1].Rect.top(), four.Rect.bottom());
+             // The bracket between the divisor and the dividend, as tall as its row.
+             const std::vector<TMathBox> bracket = Find(l, TMathShape::Fill, TMathKind::Table);
+             ASSERT_EQ(bracket.size(), 1u);
+             EXPECT_GT(bracket[0].Rect.left(), a.Rect.right());
+             EXPECT_LT(bracket[0].Rect.right(), two.Rect.left());
+             EXPECT_LE(bracket[0].Rect.top(), two.Rect.top());
          }},
         {"MalformedFractionSetWithoutItsParts", P(TMathKind::Fraction, {}),
          [](const TMathLayout& l) {

@@ -862,7 +862,42 @@ arith::TMath Narrowed(const arith::TMath& math) {
 
 } // namespace
 
-TMathLayout LayoutMath(const arith::TMath& math, const QFont& font, int maxWidth) {
+namespace {
+
+qreal Widest(const std::vector<TBox>& lines) {
+    qreal widest = 0;
+    for (const TBox& line : lines) {
+        widest = std::max(widest, line.Width);
+    }
+    return widest;
+}
+
+// `line` wrapped to `width`; where it stays wider, set again in a smaller
+// size in proportion, down to `leastPixels`.
+std::vector<TBox> Fitted(TSetter& setter, const TMath& line, const QFont& font, qreal width,
+                         int leastPixels) {
+    std::vector<TBox> wrapped = setter.Wrap(line, width);
+    if (leastPixels <= 0) {
+        return wrapped;
+    }
+    int pixels = PixelsOf(font);
+    qreal widest = Widest(wrapped);
+    while (widest > width && pixels > leastPixels) {
+        // Smaller text wraps differently, so the size is settled again.
+        const int guess = static_cast<int>(std::floor(pixels * width / widest));
+        pixels = std::max(leastPixels, std::min(pixels - 1, guess));
+        QFont smaller = font;
+        smaller.setPixelSize(pixels);
+        TSetter small(smaller);
+        wrapped = small.Wrap(line, width);
+        widest = Widest(wrapped);
+    }
+    return wrapped;
+}
+
+} // namespace
+
+TMathLayout LayoutMath(const arith::TMath& math, const QFont& font, int maxWidth, int leastPixels) {
     TSetter setter(font);
     const TStyle& style = setter.Style(1);
     const qreal margin = 0.2 * style.Em;
@@ -871,12 +906,12 @@ TMathLayout LayoutMath(const arith::TMath& math, const QFont& font, int maxWidth
     std::vector<TBox> lines;
     if (math.Kind == TMathKind::Lines) {
         for (const TMath& line : math.Parts) {
-            std::vector<TBox> wrapped = setter.Wrap(line, width);
+            std::vector<TBox> wrapped = Fitted(setter, line, font, width, leastPixels);
             lines.insert(lines.end(), std::make_move_iterator(wrapped.begin()),
                          std::make_move_iterator(wrapped.end()));
         }
     } else {
-        lines = setter.Wrap(math, width);
+        lines = Fitted(setter, math, font, width, leastPixels);
     }
 
     TMathLayout layout;
@@ -958,6 +993,15 @@ void TMathView::SetPixelSize(int pixels) {
     setFont(f); // the font change lays the formula out afresh
 }
 
+void TMathView::SetLeastPixelSize(int pixels) {
+    if (pixels != leastPixels_) {
+        leastPixels_ = pixels;
+        Forget();
+        updateGeometry();
+        update();
+    }
+}
+
 int TMathView::PixelSize() const {
     return PixelsOf(font());
 }
@@ -971,7 +1015,7 @@ const TMathLayout& TMathView::LayoutAt(int width) const {
     if (cache_.size() == kCachedWidths) {
         cache_.pop_front();
     }
-    cache_.push_back({width, LayoutMath(math_, font(), width)});
+    cache_.push_back({width, LayoutMath(math_, font(), width, leastPixels_)});
     return cache_.back().Layout;
 }
 
@@ -982,8 +1026,8 @@ int TMathView::heightForWidth(int width) const {
 QSize TMathView::minimumSizeHint() const {
     if (narrowest_ < 0) {
         // Set as narrow as it goes, the widest part that cannot be broken.
-        narrowest_ =
-            static_cast<int>(std::ceil(LayoutMath(Narrowed(math_), font(), 1).Bounds.width()));
+        narrowest_ = static_cast<int>(
+            std::ceil(LayoutMath(Narrowed(math_), font(), 1, leastPixels_).Bounds.width()));
     }
     return {narrowest_, heightForWidth(std::max(narrowest_, width()))};
 }

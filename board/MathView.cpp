@@ -798,6 +798,20 @@ std::vector<TBox> TSetter::Wrap(const TMath& math, qreal width) {
         if (!empty() && x + pieces[i].Lead + segment > width &&
             (segment <= width - indent || !canSplit)) {
             newLine(indent);
+        } else if (!empty() && i > 0 && pieces[i - 1].Math->Kind == TMathKind::Punct) {
+            // After a comma, the item up to the next one goes to the next
+            // line whole where it fits there but not here: "x = 1 − √2," then
+            // "1 + √2", not "1" left behind.
+            qreal item = 0;
+            for (std::size_t k = i; k < pieces.size(); ++k) {
+                if (k > i && pieces[k - 1].Math->Kind == TMathKind::Punct) {
+                    break;
+                }
+                item += (k > i ? pieces[k].Lead : 0) + pieces[k].Box.Width;
+            }
+            if (x + pieces[i].Lead + item > width && item <= width - indent) {
+                newLine(indent);
+            }
         }
         for (std::size_t k = i; k < end; ++k) {
             const TPiece& piece = pieces[k];

@@ -601,8 +601,10 @@ bool TAnswerBoard::PlaceBeside() {
     }
     const bool fits = !room.isNull();
     if (!fits) {
-        // No room: full size at the screen's right edge.
-        room = QRect(area.right() + 1 - wanted.width(), launcher.top(), wanted.width(),
+        // No room: full size at the screen's right edge, no wider than the
+        // screen (at 300 % the full size is wider than a laptop's screen).
+        const int width = std::min(wanted.width(), area.width());
+        room = QRect(area.right() + 1 - width, launcher.top(), width,
                      area.bottom() + 1 - launcher.top());
     }
     const QSize outer = wanted.boundedTo(room.size());

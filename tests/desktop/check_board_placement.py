@@ -8,7 +8,8 @@ UI-script runner on the xcb platform, zooms, opens ２次方程式 with a
 calculation and the board (the board first, then the tool window, and the
 other way round), and reads the frames the window manager drew and the
 order it stacks them in. Then
-- every frame that can lies on the screen;
+- every frame that can lies on the screen, and the board's is never larger
+  than the screen;
 - the tool window leaves the launcher uncovered while it fits below or
   beside it;
 - the board overlaps neither while the screen has a free part of the
@@ -110,6 +111,8 @@ def run_one(desktop, runner, zoom, order, where, breaches):
     for name, frame in zip(WINDOWS, (main, tool, board)):
         if not frame.inside(area) and frame.w <= area.w and frame.h <= area.h:
             breaches.append(f"{where}: {name} {frame} leaves the screen {area}")
+    if board.w > area.w or board.h > area.h:
+        breaches.append(f"{where}: the board {board} is larger than the screen {area}")
     if tool.overlaps(main) and fits_beside(tool, main, area):
         breaches.append(f"{where}: the tool window {tool} covers the launcher {main}")
     covering = [name for name, r in (("launcher", main), ("tool window", tool)) if board.overlaps(r)]

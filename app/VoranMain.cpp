@@ -170,7 +170,14 @@ void TMainForm::ShowBoard() {
     }
     board->setAttribute(Qt::WA_ShowWithoutActivating);
     board->show();
-    board->raise();
+    // In front, unless it would cover the launcher or a tool window; again
+    // once the window manager has framed it.
+    if (auto* answerBoard = qobject_cast<TAnswerBoard*>(board)) {
+        answerBoard->BringForward();
+        QTimer::singleShot(kFramedMs, this, &TMainForm::BoardGivesWay);
+    } else {
+        board->raise();
+    }
     // Where the platform activates every window it shows, the window typed
     // in takes the keyboard back, to the control that had it there.
     if (typing != nullptr && typing != board) {

@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -23,6 +24,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QSaveFile>
 #include <QScreen>
@@ -67,7 +69,16 @@ constexpr int kPresentLabelPixels = 32;
 constexpr int kPresentProblemPixels = 56;
 constexpr int kPresentAnswerPixels = 84;
 constexpr int kPresentWorkingPixels = 48;
+constexpr int kPresentDecimalPixels = 40;
 constexpr double kPresentGraphShare = 0.6;
+// While presenting, a line too wide for the sheet (a table of signs) is set
+// smaller to fit, but not below this size.
+constexpr int kPresentLeastPixels = 30;
+// The graph's height, at 100 %, as dragged by the bar under it: kept here,
+// and never lower or taller than these.
+constexpr const char* kGraphHeightKey = "board/graphHeight";
+constexpr int kGraphLeastHeight = 120;
+constexpr int kGraphMostHeight = 1200;
 
 QString OneLine(std::string text) {
     std::replace(text.begin(), text.end(), '\n', ';');
@@ -81,6 +92,55 @@ QString ItemText(const TBoardEntry& entry) {
              OneLine(arith::MathToUnicode(entry.Math().Problem)),
              OneLine(arith::MathToUnicode(entry.ShownAnswer())));
 }
+
+// The bar under the graph: dragged up or down, it makes the graph lower or
+// taller; the height is kept, at 100 %, for the next time.
+class TGraphGrip : public QFrame {
+public:
+    explicit TGraphGrip(TGraphView* graph) : graph_(graph) {
+        setObjectName(QStringLiteral("GraphGrip"));
+        setFrameShape(QFrame::HLine);
+        setFrameShadow(QFrame::Sunken);
+        setFixedHeight(8);
+        setCursor(Qt::SizeVerCursor);
+        setToolTip(QStringLiteral("上下にドラッグするとグラフの高さを変えられます"));
+        const int saved = QSettings().value(QLatin1String(kGraphHeightKey), 0).toInt();
+        if (saved > 0) {
+            graph_->SetUsualChartHeight(std::clamp(saved, kGraphLeastHeight, kGraphMostHeight));
+        }
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        from_ = event->globalPosition().y();
+        height_ = graph_->ChartHeight();
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if ((event->buttons() & Qt::LeftButton) == 0) {
+            return;
+        }
+        const double zoom = ZoomPercent() / 100.0;
+        const double pixels = height_ + event->globalPosition().y() - from_;
+        const int usual = std::clamp(static_cast<int>(std::lround(pixels / zoom)),
+                                     kGraphLeastHeight, kGraphMostHeight);
+        if (usual != usual_) {
+            usual_ = usual;
+            graph_->SetUsualChartHeight(usual);
+        }
+    }
+    void mouseReleaseEvent(QMouseEvent* /*event*/) override {
+        if (usual_ > 0) {
+            QSettings().setValue(QLatin1String(kGraphHeightKey), usual_);
+        }
+        usual_ = 0;
+    }
+
+private:
+    TGraphView* graph_;
+    double from_ = 0;
+    int height_ = 0;
+    int usual_ = 0; // the height being dragged to, at 100 %
+};
 
 } // namespace
 
@@ -126,6 +186,7 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
     decimals_->hide();
 
     workingLabel_ = new QLabel(QStringLiteral("途中式"));
+    workingLabel_->setWordWrap(true); // the keys' hint while presenting is long
     working_ = new TMathView;
     working_->setObjectName(QStringLiteral("WorkingView"));
     working_->SetPixelSize(kWorkingPixels);
@@ -140,6 +201,8 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
     graphLabel->setBuddy(graph_);
     graphLayout->addWidget(graphLabel);
     graphLayout->addWidget(graph_);
+    graphGrip_ = new TGraphGrip(graph_);
+    graphLayout->addWidget(graphGrip_);
     graphBox_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     graphBox_->hide();
 
@@ -538,8 +601,10 @@ bool TAnswerBoard::PlaceBeside() {
     }
     const bool fits = !room.isNull();
     if (!fits) {
-        // No room: full size at the screen's right edge.
-        room = QRect(area.right() + 1 - wanted.width(), launcher.top(), wanted.width(),
+        // No room: full size at the screen's right edge, no wider than the
+        // screen (at 300 % the full size is wider than a laptop's screen).
+        const int width = std::min(wanted.width(), area.width());
+        room = QRect(area.right() + 1 - width, launcher.top(), width,
                      area.bottom() + 1 - launcher.top());
     }
     const QSize outer = wanted.boundedTo(room.size());
@@ -551,27 +616,42 @@ bool TAnswerBoard::PlaceBeside() {
     return fits;
 }
 
-void TAnswerBoard::GiveWay() {
-    if (!isVisible() || presenting_) {
-        return;
-    }
+QList<QWidget*> TAnswerBoard::Others() const {
     QList<QWidget*> others{main_};
     for (ToolForm* tool : main_->findChildren<ToolForm*>(Qt::FindDirectChildrenOnly)) {
         if (tool->isVisible()) {
             others << tool;
         }
     }
+    return others;
+}
+
+bool TAnswerBoard::CoversOthers() const {
+    const QList<QWidget*> others = Others();
     const QRect board = frameGeometry();
     const QMargins frame = FrameMargins(main_);
-    if (std::none_of(others.begin(), others.end(), [&board, frame](const QWidget* w) {
-            return OuterRect(w, w->frameGeometry().topLeft(), frame).intersects(board);
-        })) {
+    return std::any_of(others.begin(), others.end(), [&board, frame](const QWidget* w) {
+        return OuterRect(w, w->frameGeometry().topLeft(), frame).intersects(board);
+    });
+}
+
+void TAnswerBoard::BringForward() {
+    if (presenting_ || !CoversOthers()) {
+        raise();
+    } else {
+        GiveWay();
+    }
+}
+
+void TAnswerBoard::GiveWay() {
+    if (!isVisible() || presenting_ || !CoversOthers()) {
         return;
     }
     if (PlaceBeside()) {
         return;
     }
     // No room beside them: the board stays behind, the window in use on top.
+    const QList<QWidget*> others = Others();
     lower();
     for (QWidget* w : others) {
         w->raise();
@@ -590,8 +670,9 @@ void TAnswerBoard::BuildPanes(QWidget* listLabel) {
     auto* content = new QWidget;
     auto* contentLayout = new QHBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
-    contentLayout->addWidget(scroll_, 1);
-    contentLayout->addWidget(graphColumn_, 1);
+    // The sheet the wider: a table of signs needs the room more than the graph.
+    contentLayout->addWidget(scroll_, 3);
+    contentLayout->addWidget(graphColumn_, 2);
 
     historyPane_ = new QWidget;
     auto* historyLayout = new QVBoxLayout(historyPane_);
@@ -662,6 +743,7 @@ void TAnswerBoard::BuildPanes(QWidget* listLabel) {
 void TAnswerBoard::ShowPanes() {
     historyPane_->setVisible(historyAction_->isChecked() && !presenting_);
     graphBox_->setVisible(graph_->HasGraph() && (graphAction_->isChecked() || presenting_));
+    graphGrip_->setVisible(!presenting_);
 }
 
 void TAnswerBoard::SetPresenting(bool presenting) {
@@ -670,8 +752,8 @@ void TAnswerBoard::SetPresenting(bool presenting) {
     }
     presenting_ = presenting;
     auto* sheetLayout = static_cast<QVBoxLayout*>(scroll_->widget()->layout());
-    const std::array<QWidget*, 6> texts{windowLabel_, problem_, answer_,
-                                        working_,     graph_,   workingLabel_};
+    const std::array<QWidget*, 7> texts{windowLabel_,  problem_, answer_,  working_,
+                                        workingLabel_, graph_,   decimals_};
     if (presenting) {
         normalGeometry_ = saveGeometry();
         normalFonts_.clear();
@@ -689,11 +771,15 @@ void TAnswerBoard::SetPresenting(bool presenting) {
         const QRect whole = screen->geometry();
         const double scale = whole.height() / 1080.0;
         const int pixels[] = {kPresentLabelPixels,   kPresentProblemPixels, kPresentAnswerPixels,
-                              kPresentWorkingPixels, kPresentLabelPixels,   kPresentLabelPixels};
+                              kPresentWorkingPixels, kPresentLabelPixels,   kPresentLabelPixels,
+                              kPresentDecimalPixels};
         for (std::size_t i = 0; i < texts.size(); ++i) {
             QFont font = texts[i]->font();
             font.setPixelSize(static_cast<int>(std::lround(pixels[i] * scale)));
             texts[i]->setFont(font);
+        }
+        for (TMathView* view : {problem_, answer_, decimals_, working_}) {
+            view->SetLeastPixelSize(static_cast<int>(std::lround(kPresentLeastPixels * scale)));
         }
         sheetLayout->removeWidget(graphBox_);
         graphColumn_->layout()->addWidget(graphBox_);
@@ -707,6 +793,9 @@ void TAnswerBoard::SetPresenting(bool presenting) {
     } else {
         for (std::size_t i = 0; i < texts.size() && i < normalFonts_.size(); ++i) {
             texts[i]->setFont(normalFonts_[i]);
+        }
+        for (TMathView* view : {problem_, answer_, decimals_, working_}) {
+            view->SetLeastPixelSize(0);
         }
         graphColumn_->layout()->removeWidget(graphBox_);
         sheetLayout->insertWidget(2, graphBox_); // under the answer, as before
@@ -755,8 +844,13 @@ void TAnswerBoard::ShowRevealed() {
     workingLabel_->setText(QStringLiteral("途中式 %1 / %2 行（→ 次の行　← 戻る　Esc 終わる）")
                                .arg(revealed_)
                                .arg(lines));
-    // The line just revealed comes into sight.
+    // The line just revealed comes into sight; before the first, the problem.
     QTimer::singleShot(0, this, [this] {
+        if (revealed_ == 0) {
+            scroll_->verticalScrollBar()->setValue(0);
+            scroll_->horizontalScrollBar()->setValue(0);
+            return;
+        }
         scroll_->ensureWidgetVisible(working_, 0, 0);
         const QRect shown = working_->geometry();
         scroll_->ensureVisible(shown.left(), shown.bottom(), 0, 0);

@@ -90,6 +90,9 @@ public:
     // to the room beside them, narrower if need be; with no room it stays
     // and goes behind them.
     void GiveWay();
+    // Brings the board to the front (Ctrl+B) where it covers neither the
+    // launcher nor an open tool window; where it would, it gives way instead.
+    void BringForward();
 
     // 発表モード: the board fills its screen (the one without the launcher
     // when there are two) with the problem, the answer, the graph and the
@@ -119,6 +122,9 @@ private:
     // Places the board in the room beside the launcher and the open tool
     // windows; false when there is none and it went to the screen's right edge.
     bool PlaceBeside();
+    // The launcher and the open tool windows, and whether the board lies over one of them.
+    QList<QWidget*> Others() const;
+    bool CoversOthers() const;
 
     QWidget* main_;
     const TBoardHistory& history_;
@@ -151,4 +157,5 @@ private:
     int revealed_ = 0;
     QByteArray normalGeometry_;      // the board's place before presenting
     std::vector<QFont> normalFonts_; // the text sizes before presenting
+    QWidget* graphGrip_ = nullptr;   // the bar that sets the graph's height
 };

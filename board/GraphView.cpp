@@ -459,6 +459,82 @@ void ClearTitle(QChart* chart, QCategoryAxis* axis) {
     chart->setMargins(margins); // a new layout, and this again
 }
 
+// The axes' tick labels, as the chart has laid them out: those below the
+// plot area (the x-axis's) and those left of it (the y-axis's), without the
+// axes' names.
+void TickLabels(QChart* chart, std::vector<QGraphicsTextItem*>& across,
+                std::vector<QGraphicsTextItem*>& up) {
+    QStringList titles;
+    for (QAbstractAxis* axis : chart->axes()) {
+        titles << axis->titleText();
+    }
+    const QRectF area = chart->plotArea();
+    const QList<QGraphicsItem*> top = chart->childItems();
+    std::vector<QGraphicsItem*> items(top.begin(), top.end());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        for (QGraphicsItem* child : items[i]->childItems()) {
+            items.push_back(child);
+        }
+    }
+    for (QGraphicsItem* item : items) {
+        if (item->type() != QGraphicsTextItem::Type || !item->isVisible()) {
+            continue;
+        }
+        auto* text = static_cast<QGraphicsTextItem*>(item);
+        if (titles.contains(text->toPlainText()) || text->toPlainText().isEmpty()) {
+            continue;
+        }
+        const QRectF r = text->sceneBoundingRect();
+        if (r.top() >= area.bottom() - 1) {
+            across.push_back(text);
+        } else if (r.right() <= area.left() + 1) {
+            up.push_back(text);
+        }
+    }
+}
+
+// At the lower left corner, the y-axis's lowest label, centred on the bottom
+// of the plot, can touch the x-axis's first one, centred on its left edge:
+// "-12" and "-2" run together. The x label then moves right, to start clear
+// of the y labels (as a label of the plot's left edge); where that would
+// crowd the next x label, the y label moves up above its grid line, and
+// where that would crowd the y label above it, the y label is left out.
+void ClearCorner(QChart* chart) {
+    std::vector<QGraphicsTextItem*> across;
+    std::vector<QGraphicsTextItem*> up;
+    TickLabels(chart, across, up);
+    if (across.empty() || up.empty()) {
+        return;
+    }
+    const auto box = [](const QGraphicsTextItem* item) { return item->sceneBoundingRect(); };
+    std::sort(across.begin(), across.end(),
+              [&box](const auto* a, const auto* b) { return box(a).left() < box(b).left(); });
+    std::sort(up.begin(), up.end(),
+              [&box](const auto* a, const auto* b) { return box(a).bottom() > box(b).bottom(); });
+    const QRectF x = box(across[0]);
+    const QRectF y = box(up[0]);
+    // The boxes hold a margin round the text; a quarter of a line more is kept between them.
+    const double gap = y.height() / 4;
+    if (!y.adjusted(-gap, -gap, gap, gap).intersects(x)) {
+        return;
+    }
+    double right = 0;
+    for (const QGraphicsTextItem* item : up) {
+        right = std::max(right, box(item).right());
+    }
+    const double aside = right + gap - x.left();
+    if (across.size() < 2 || x.right() + aside + gap <= box(across[1]).left()) {
+        across[0]->moveBy(aside, 0);
+        return;
+    }
+    const double lift = y.bottom() + gap - x.top();
+    if (up.size() < 2 || y.top() - lift >= box(up[1]).bottom()) {
+        up[0]->moveBy(0, -lift);
+        return;
+    }
+    up[0]->hide();
+}
+
 // The origin's label O, below and to the left of the origin as a textbook
 // sets it, or in another corner beside it where a curve runs there; none
 // where the origin is out of the plot area or every corner is crossed.
@@ -842,11 +918,24 @@ void TGraphView::EnsureBuilt() {
 
 void TGraphView::SetChartHeight(int pixels) {
     chartHeight_ = pixels;
-    view_->setFixedHeight(chartHeight_ > 0 ? chartHeight_ : Zoomed(kChartHeight));
+    view_->setFixedHeight(chartHeight_ > 0 ? chartHeight_ : UsualHeight());
     built_ = false;
     if (isVisible()) {
         EnsureBuilt();
     }
+}
+
+void TGraphView::SetUsualChartHeight(int pixels) {
+    usualHeight_ = pixels;
+    SetChartHeight(chartHeight_);
+}
+
+int TGraphView::UsualHeight() const {
+    return Zoomed(usualHeight_ > 0 ? usualHeight_ : kChartHeight);
+}
+
+int TGraphView::ChartHeight() const {
+    return view_->minimumHeight();
 }
 
 void TGraphView::showEvent(QShowEvent* event) {
@@ -857,7 +946,7 @@ void TGraphView::showEvent(QShowEvent* event) {
 void TGraphView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
-        view_->setFixedHeight(chartHeight_ > 0 ? chartHeight_ : Zoomed(kChartHeight));
+        view_->setFixedHeight(chartHeight_ > 0 ? chartHeight_ : UsualHeight());
         built_ = false;
         if (isVisible()) {
             EnsureBuilt();
@@ -937,6 +1026,7 @@ void TGraphView::Build() {
                     [chart, x = axes.X, y = axes.Y] {
                         ClearTitle(chart, x);
                         ClearTitle(chart, y);
+                        ClearCorner(chart);
                     },
                     Qt::QueuedConnection);
                 QCategoryAxis* xAxis = axes.X;

@@ -36,6 +36,11 @@ public:
     QByteArray Svg();
     // The chart's height in pixels; 0 gives back the usual height at the zoom.
     void SetChartHeight(int pixels);
+    // The usual height at 100 % (the zoom scales it); 0 gives back the
+    // program's own.
+    void SetUsualChartHeight(int pixels);
+    // The height the chart is drawn in, in pixels.
+    int ChartHeight() const;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -52,4 +57,6 @@ private:
     QLabel* legend_; // names what the chart draws, under it
     QLabel* notes_;
     int chartHeight_ = 0;
+    int usualHeight_ = 0; // at 100 %; 0 for kChartHeight
+    int UsualHeight() const;
 };

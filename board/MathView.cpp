@@ -841,6 +841,20 @@ std::vector<TBox> TSetter::Wrap(const TMath& math, qreal width) {
         if (!empty() && x + pieces[i].Lead + segment > width &&
             (segment <= width - indent || !canSplit)) {
             newLine(indent);
+        } else if (!empty() && i > 0 && pieces[i - 1].Math->Kind == TMathKind::Punct) {
+            // After a comma, the item up to the next one goes to the next
+            // line whole where it fits there but not here: "x = 1 − √2," then
+            // "1 + √2", not "1" left behind.
+            qreal item = 0;
+            for (std::size_t k = i; k < pieces.size(); ++k) {
+                if (k > i && pieces[k - 1].Math->Kind == TMathKind::Punct) {
+                    break;
+                }
+                item += (k > i ? pieces[k].Lead : 0) + pieces[k].Box.Width;
+            }
+            if (x + pieces[i].Lead + item > width && item <= width - indent) {
+                newLine(indent);
+            }
         }
         for (std::size_t k = i; k < end; ++k) {
             const TPiece& piece = pieces[k];
@@ -905,7 +919,42 @@ arith::TMath Narrowed(const arith::TMath& math) {
 
 } // namespace
 
-TMathLayout LayoutMath(const arith::TMath& math, const QFont& font, int maxWidth) {
+namespace {
+
+qreal Widest(const std::vector<TBox>& lines) {
+    qreal widest = 0;
+    for (const TBox& line : lines) {
+        widest = std::max(widest, line.Width);
+    }
+    return widest;
+}
+
+// `line` wrapped to `width`; where it stays wider, set again in a smaller
+// size in proportion, down to `leastPixels`.
+std::vector<TBox> Fitted(TSetter& setter, const TMath& line, const QFont& font, qreal width,
+                         int leastPixels) {
+    std::vector<TBox> wrapped = setter.Wrap(line, width);
+    if (leastPixels <= 0) {
+        return wrapped;
+    }
+    int pixels = PixelsOf(font);
+    qreal widest = Widest(wrapped);
+    while (widest > width && pixels > leastPixels) {
+        // Smaller text wraps differently, so the size is settled again.
+        const int guess = static_cast<int>(std::floor(pixels * width / widest));
+        pixels = std::max(leastPixels, std::min(pixels - 1, guess));
+        QFont smaller = font;
+        smaller.setPixelSize(pixels);
+        TSetter small(smaller);
+        wrapped = small.Wrap(line, width);
+        widest = Widest(wrapped);
+    }
+    return wrapped;
+}
+
+} // namespace
+
+TMathLayout LayoutMath(const arith::TMath& math, const QFont& font, int maxWidth, int leastPixels) {
     TSetter setter(font);
     const TStyle& style = setter.Style(1);
     const qreal margin = 0.2 * style.Em;
@@ -914,12 +963,12 @@ TMathLayout LayoutMath(const arith::TMath& math, const QFont& font, int maxWidth
     std::vector<TBox> lines;
     if (math.Kind == TMathKind::Lines) {
         for (const TMath& line : math.Parts) {
-            std::vector<TBox> wrapped = setter.Wrap(line, width);
+            std::vector<TBox> wrapped = Fitted(setter, line, font, width, leastPixels);
             lines.insert(lines.end(), std::make_move_iterator(wrapped.begin()),
                          std::make_move_iterator(wrapped.end()));
         }
     } else {
-        lines = setter.Wrap(math, width);
+        lines = Fitted(setter, math, font, width, leastPixels);
     }
 
     TMathLayout layout;
@@ -1001,6 +1050,15 @@ void TMathView::SetPixelSize(int pixels) {
     setFont(f); // the font change lays the formula out afresh
 }
 
+void TMathView::SetLeastPixelSize(int pixels) {
+    if (pixels != leastPixels_) {
+        leastPixels_ = pixels;
+        Forget();
+        updateGeometry();
+        update();
+    }
+}
+
 int TMathView::PixelSize() const {
     return PixelsOf(font());
 }
@@ -1014,7 +1072,7 @@ const TMathLayout& TMathView::LayoutAt(int width) const {
     if (cache_.size() == kCachedWidths) {
         cache_.pop_front();
     }
-    cache_.push_back({width, LayoutMath(math_, font(), width)});
+    cache_.push_back({width, LayoutMath(math_, font(), width, leastPixels_)});
     return cache_.back().Layout;
 }
 
@@ -1025,8 +1083,8 @@ int TMathView::heightForWidth(int width) const {
 QSize TMathView::minimumSizeHint() const {
     if (narrowest_ < 0) {
         // Set as narrow as it goes, the widest part that cannot be broken.
-        narrowest_ =
-            static_cast<int>(std::ceil(LayoutMath(Narrowed(math_), font(), 1).Bounds.width()));
+        narrowest_ = static_cast<int>(
+            std::ceil(LayoutMath(Narrowed(math_), font(), 1, leastPixels_).Bounds.width()));
     }
     return {narrowest_, heightForWidth(std::max(narrowest_, width()))};
 }

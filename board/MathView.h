@@ -52,7 +52,10 @@ struct TMathLayout {
 // `maxWidth`: a row breaks before an operator or after a comma at its top
 // level, continuing with an indent, and a number breaks between digits. A
 // part that cannot be broken, such as a wide fraction, may stay wider.
-TMathLayout LayoutMath(const arith::TMath& math, const QFont& font, int maxWidth);
+// With `leastPixels` above 0, a line that stays wider than `maxWidth` (a
+// table, a long fraction) is set smaller, down to that size, until it fits.
+TMathLayout LayoutMath(const arith::TMath& math, const QFont& font, int maxWidth,
+                       int leastPixels = 0);
 
 // Paints a layout at `origin` in `color`.
 void PaintMath(QPainter& painter, const TMathLayout& layout, const QPointF& origin,
@@ -80,6 +83,10 @@ public:
     // zoomable: the zoom then scales it with the rest.
     void SetPixelSize(int pixels);
     int PixelSize() const;
+    // The smallest size a line too wide for the view may be set in, so that
+    // it fits without scrolling; 0 (the default) keeps every line at the
+    // view's size. Beyond that size, the view is widened and scrolls.
+    void SetLeastPixelSize(int pixels);
 
     // The layout at `width` (cached: the last few widths are kept until the
     // formula or the font changes).
@@ -104,4 +111,5 @@ private:
     };
     mutable std::deque<TCached> cache_; // references stay valid until evicted
     mutable int narrowest_ = -1;        // the minimum width, once known
+    int leastPixels_ = 0;
 };

@@ -8,12 +8,14 @@ UI-script runner on the xcb platform, zooms, opens ２次方程式 with a
 calculation and the board (the board first, then the tool window, and the
 other way round), and reads the frames the window manager drew and the
 order it stacks them in. Then
-- every frame that can lies on the screen;
+- every frame that can lies on the screen, and the board's is never larger
+  than the screen;
 - the tool window leaves the launcher uncovered while it fits below or
   beside it;
 - the board overlaps neither while the screen has a free part of the
   board's least size (320 x 300 and its frame) 8 pixels (at 100%) clear of
-  them, and where it has none a tool window opened after it is in front.
+  them, and where it has none it lies behind the windows it overlaps, also
+  when Ctrl+B is pressed again in the tool window.
 
 Usage: check_board_placement.py --runner RUNNER
 Prints every frame checked and every breach; exits 1 if there is one.
@@ -42,6 +44,8 @@ click TNijiForm.CalcButton
 ORDERS = {
     "tool, then board": CALCULATION + "keys TNijiForm Ctrl+B\n",
     "board, then tool": "keys TMainForm Ctrl+B\n" + CALCULATION,
+    "board, tool, Ctrl+B again": "keys TMainForm Ctrl+B\n" + CALCULATION + "wait 500\n"
+    "keys TNijiForm Ctrl+B\n",
 }
 WINDOWS = ("TMainForm", "TNijiForm", "TAnswerBoard")
 
@@ -79,6 +83,8 @@ def run_one(desktop, runner, zoom, order, where, breaches):
     # The window manager takes each zoomed size a moment later, as it would
     # between a teacher's zooming and opening the next window.
     script = "keys TMainForm Ctrl++\nwait 300\n" * ZOOMS[zoom] + ORDERS[order]
+    # The frames and the stacking once the board has settled beside or behind the others.
+    script += "wait 500\n"
     script += "".join(f"frame {w}\nprint {w}\n" for w in WINDOWS)
     script += "geometry TAnswerBoard\nshown\nwait 1500\n"
     with tempfile.TemporaryDirectory() as folder:
@@ -105,6 +111,8 @@ def run_one(desktop, runner, zoom, order, where, breaches):
     for name, frame in zip(WINDOWS, (main, tool, board)):
         if not frame.inside(area) and frame.w <= area.w and frame.h <= area.h:
             breaches.append(f"{where}: {name} {frame} leaves the screen {area}")
+    if board.w > area.w or board.h > area.h:
+        breaches.append(f"{where}: the board {board} is larger than the screen {area}")
     if tool.overlaps(main) and fits_beside(tool, main, area):
         breaches.append(f"{where}: the tool window {tool} covers the launcher {main}")
     covering = [name for name, r in (("launcher", main), ("tool window", tool)) if board.overlaps(r)]
@@ -119,12 +127,12 @@ def run_one(desktop, runner, zoom, order, where, breaches):
     if free_room(area, [main, tool], least, GAP * zoom // 100):
         breaches.append(f"{where}: the board {board} covers the {' and '.join(covering)} though"
                         " the screen has room beside them")
-    # With no room, the tool window opened after the board is in front of it.
+    # With no room, the board lies behind every window it overlaps.
     order_of = {title: i for i, title in enumerate(stack)}
     board_at = order_of.get(titles.get("TAnswerBoard"), -1)
-    if (order == "board, then tool" and board.overlaps(tool) and
-            board_at > order_of.get(titles.get("TNijiForm"), -1)):
-        breaches.append(f"{where}: the board lies over the tool window in use")
+    for name, window, frame in (("launcher", "TMainForm", main), ("tool window", "TNijiForm", tool)):
+        if board.overlaps(frame) and board_at > order_of.get(titles.get(window), -1):
+            breaches.append(f"{where}: the board lies over the {name}")
 
 
 def main():

@@ -24,9 +24,12 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScatterSeries>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextDocumentFragment>
 
 #include <algorithm>
@@ -402,6 +405,81 @@ void ScriptRun::PrintGraphLabels(const Command& /*command*/) {
               .arg(crossing)
               .arg(origin ? 1 : 0)
               .arg(clear ? QStringLiteral("clear") : QStringLiteral("touching")));
+}
+
+void ScriptRun::PrintBoardView(const Command& /*command*/) {
+    auto* board = AnswerBoard();
+    if (board == nullptr || !board->isVisible()) {
+        return Print(QStringLiteral("boardview none"));
+    }
+    Settle(); // the sheet is laid out for what it shows, and scrolled
+    const auto* area = board->findChild<QScrollArea*>(QStringLiteral("AnswerArea"));
+    const auto* problem = board->findChild<QWidget*>(QStringLiteral("ProblemView"));
+    const QRect seen = area->viewport()->rect();
+    const QRect at(problem->mapTo(area->viewport(), QPoint(0, 0)), problem->size());
+    const bool fits = area->widget()->width() <= area->viewport()->width();
+    const auto* graph = board->findChild<TGraphView*>(QStringLiteral("GraphView"));
+    const QString height = !graph->HasGraph() || !graph->isVisibleTo(board)
+                               ? QStringLiteral("none")
+                               : QString::number(graph->ChartHeight());
+    Print(QStringLiteral("boardview top=%1 problem=%2 fits=%3 graph=%4")
+              .arg(area->verticalScrollBar()->value() == 0 ? 1 : 0)
+              .arg(seen.contains(at) ? 1 : 0)
+              .arg(fits ? 1 : 0)
+              .arg(height));
+}
+
+void ScriptRun::PrintGraphTicks(const Command& /*command*/) {
+    const auto* view = main_->findChild<QChartView*>(QStringLiteral("GraphChart"));
+    if (view == nullptr || !view->isVisible() || view->chart() == nullptr) {
+        return Print(QStringLiteral("graphticks none"));
+    }
+    QApplication::processEvents(); // the chart is laid out, its labels moved
+    QApplication::processEvents();
+    QStringList titles;
+    for (QAbstractAxis* axis : view->chart()->axes()) {
+        titles << axis->titleText();
+    }
+    std::vector<QRectF> ticks;
+    for (QGraphicsItem* item : view->scene()->items()) {
+        if (item->type() == QGraphicsTextItem::Type && item->isVisible()) {
+            const auto* text = static_cast<QGraphicsTextItem*>(item);
+            if (!titles.contains(text->toPlainText()) && !text->toPlainText().isEmpty()) {
+                ticks.push_back(text->sceneBoundingRect());
+            }
+        }
+    }
+    // Two tick labels closer than an eighth of a line read as one.
+    int touching = 0;
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        for (std::size_t j = i + 1; j < ticks.size(); ++j) {
+            const double gap = ticks[i].height() / 8;
+            touching += ticks[i].adjusted(-gap, -gap, gap, gap).intersects(ticks[j]) ? 1 : 0;
+        }
+    }
+    Print(QStringLiteral("graphticks labels=%1 touching=%2").arg(ticks.size()).arg(touching));
+}
+
+void ScriptRun::Drag(const Command& command) {
+    auto* control = FindControlAs<QWidget>(command, "a control");
+    if (!control->isVisible()) {
+        throw ScriptError(QStringLiteral("%1 is not shown").arg(Name(command)));
+    }
+    // Pressed in the middle, moved by the distance in steps, let go there; the
+    // mouse's places on the screen, as the control may move under it.
+    const QPointF from = control->mapToGlobal(QRectF(control->rect()).center());
+    const auto send = [control](QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, control->mapFromGlobal(at), at, button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(control, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    constexpr int kSteps = 4;
+    for (int i = 1; i <= kSteps; ++i) {
+        send(QEvent::MouseMove, from + QPointF(command.point) * i / kSteps, Qt::LeftButton);
+    }
+    send(QEvent::MouseButtonRelease, from + QPointF(command.point), Qt::NoButton);
+    Settle();
 }
 
 } // namespace runner

@@ -74,6 +74,9 @@ std::span<const CommandSpec> ScriptRun::Commands() {
         {"board-accessible", Operand::None, Text::No, &ScriptRun::PrintBoardAccessible},
         {"presenting", Operand::None, Text::No, &ScriptRun::PrintPresenting},
         {"graphlabels", Operand::None, Text::No, &ScriptRun::PrintGraphLabels},
+        {"boardview", Operand::None, Text::No, &ScriptRun::PrintBoardView},
+        {"graphticks", Operand::None, Text::No, &ScriptRun::PrintGraphTicks},
+        {"drag", Operand::Control, Text::Place, &ScriptRun::Drag},
     };
     static_assert(Consistent(kCommands));
     return kCommands;

@@ -121,6 +121,9 @@ private:
     void PrintGraphPicture(const Command& command);
     void PrintBoardAccessible(const Command& command);
     void PrintGraphLabels(const Command& command);
+    void PrintBoardView(const Command& command);
+    void PrintGraphTicks(const Command& command);
+    void Drag(const Command& command);
 
     // --- the desktop ---------------------------------------------------------
     void PrintGeometry(const Command& command);

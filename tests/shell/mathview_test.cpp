@@ -368,6 +368,60 @@ INSTANTIATE_TEST_SUITE_P(
                     TWrapping{"LongRowAtItsOperators", LongSum(30), 500, ""}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// Roots listed after a comma: where the last does not fit, it goes to the
+// next line whole rather than leave its first number behind.
+TEST(MathLayout, AfterACommaTheNextItemMovesWhole) {
+    const TMath root = P(TMathKind::Root, {N("2")});
+    const TMath roots =
+        Row({L("x"), O("="), N("1"), O("−"), root, T(TMathKind::Punct, ","), N("1"), O("+"), root});
+    const int width = static_cast<int>(LayoutMath(roots, Font(), kWide).Bounds.width()) - kPixels;
+    const TMathLayout layout = LayoutMath(roots, Font(), width);
+    ASSERT_EQ(layout.Baselines.size(), 2u);
+    const std::vector<TMathBox> ones = Find(layout, TMathShape::Text, TMathKind::Number, "1");
+    ASSERT_EQ(ones.size(), 2u);
+    EXPECT_EQ(ones[0].Baseline, layout.Baselines[0]);
+    EXPECT_EQ(ones[1].Baseline, layout.Baselines[1]);
+}
+
+// A line that cannot be wrapped to the width, set smaller where the view
+// allows it: within the width when the least size permits, never below the
+// least size, and the text lines around it left at full size.
+TEST(MathLayout, TooWideLinesSetSmallerDownToTheLeastSize) {
+    std::vector<TMath> cells;
+    for (int i = 0; i < 12; ++i) {
+        cells.push_back(P(TMathKind::Fraction, {N("12345"), N("7")}));
+    }
+    const TMath table = P(TMathKind::Table, {Row(cells), Row(cells)});
+    const TMath lines = P(TMathKind::Lines, {Row({L("x"), O("="), N("1")}), table});
+    const double natural = LayoutMath(table, Font(), kWide).Bounds.width();
+    const struct {
+        const char* Name;
+        int Width;
+        int Least;
+        bool Fits;
+    } cases[] = {
+        {"half as wide, least a quarter", static_cast<int>(natural / 2), kPixels / 4, true},
+        {"a tenth as wide, least a half", static_cast<int>(natural / 10), kPixels / 2, false},
+        {"no least size", static_cast<int>(natural / 2), 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TMathLayout layout = LayoutMath(lines, Font(), c.Width, c.Least);
+        EXPECT_EQ(layout.Bounds.width() <= c.Width, c.Fits);
+        int smallest = kPixels;
+        for (const TMathBox& box : layout.Boxes) {
+            if (box.Shape == TMathShape::Text) {
+                smallest = std::min(smallest, box.Font.pixelSize());
+                if (box.Text == QStringLiteral("x")) {
+                    EXPECT_EQ(box.Font.pixelSize(), kPixels);
+                }
+            }
+        }
+        EXPECT_GE(smallest, c.Least);
+        EXPECT_EQ(smallest<kPixels * 7 / 10, c.Least> 0);
+    }
+}
+
 TEST(MathLayout, TwiceTheFontTwiceTheSize) {
     const TMath math =
         Row({L("x"), O("="), P(TMathKind::Fraction, {P(TMathKind::Root, {N("3")}), N("2")})});

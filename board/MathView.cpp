@@ -691,6 +691,12 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
     box.Width = widths.empty() ? 0 : x - columnGap;
     const bool header = arith::TableHeaderColumn(math) && widths.size() > 1;
     const qreal ruleX = header ? lefts[1] - columnGap / 2 : 0;
+    // A last column set apart: its rule runs down to the lowest horizontal
+    // rule, and the horizontal rules stop at it.
+    const bool apart = arith::TableLastColumnApart(math) && widths.size() > 1;
+    const qreal apartX = apart ? lefts.back() - columnGap / 2 : 0;
+    const qreal ruleWidth = apart ? apartX : box.Width;
+    qreal apartBottom = 0;
     qreal baseline = 0;
     qreal bottom = 0; // the lowest point set so far
     for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -705,13 +711,14 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
             box.Ascent = ascent + (rule ? rowGap / 2 + style.Rule : 0);
             if (rule) {
                 box.Items.push_back(
-                    Rule(TMathKind::Table, QRectF(0, -box.Ascent, box.Width, style.Rule)));
+                    Rule(TMathKind::Table, QRectF(0, -box.Ascent, ruleWidth, style.Rule)));
             }
         } else {
             const qreal ruleY = bottom + rowGap / 2;
             if (rule) {
                 box.Items.push_back(Rule(TMathKind::Table,
-                                         QRectF(0, ruleY - style.Rule / 2, box.Width, style.Rule)));
+                                         QRectF(0, ruleY - style.Rule / 2, ruleWidth, style.Rule)));
+                apartBottom = ruleY;
             }
             baseline = ruleY + rowGap / 2 + ascent;
         }
@@ -722,6 +729,12 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
         bottom = baseline + descent;
     }
     box.Descent = std::max(bottom, 0.0);
+    if (apart) {
+        const qreal top = -box.Ascent;
+        const qreal end = apartBottom > 0 ? apartBottom : box.Descent;
+        box.Items.push_back(
+            Rule(TMathKind::Table, QRectF(apartX - style.Rule / 2, top, style.Rule, end - top)));
+    }
     if (header) {
         const qreal top = -box.Ascent;
         box.Items.push_back(Rule(

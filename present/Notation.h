@@ -52,13 +52,18 @@ TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text = {})
 
 // A table, as a sign chart or a synthetic division is set: cells centred in
 // their columns. Its Text holds the rules: "|" first when the first column
-// is a header column, with a vertical rule after it, then one character per
-// row, "-" for a horizontal rule above that row and "." for none (missing
-// characters are "."): "|.-." is a header column and a rule above row 1.
+// is a header column, with a vertical rule after it, then ":" when the last
+// column is set off by a vertical rule before it (as the divisor of a
+// synthetic division is), then one character per row, "-" for a horizontal
+// rule above that row and "." for none (missing characters are "."):
+// "|.-." is a header column and a rule above row 1. Beside a last column so
+// set off, the vertical rule runs down to the lowest horizontal rule, and
+// the horizontal rules stop at it.
 TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
-                const std::vector<bool>& ruleAbove);
+                const std::vector<bool>& ruleAbove, bool lastColumnApart = false);
 // The rules of a Table as its Text records them.
 bool TableHeaderColumn(const TMath& table);
+bool TableLastColumnApart(const TMath& table);
 bool TableRuleAbove(const TMath& table, std::size_t row);
 
 // The plain Unicode form, as a student would type it without a formula
@@ -88,7 +93,9 @@ std::string MathToUnicode(const TMath& math);
 // "\int_{1}^{3} … \,dx" and "\sum_{k=1}^{n} …", counts "{}_{7}\mathrm{C}_{3}",
 // square brackets with limits "\left[ … \right]_{0}^{2}", the dot "\cdot".
 // A table is an array of centred columns, "|" after a header column and
-// \hline above a ruled row: "\begin{array}{c|cc} x & 1 & 2 \\ \hline y & 3 & 4 \end{array}".
+// \hline above a ruled row: "\begin{array}{c|cc} x & 1 & 2 \\ \hline y & 3 & 4 \end{array}";
+// a last column set apart has its rule in each cell above the lowest rule,
+// "\multicolumn{1}{|c}{1}", and the rules stop at it: "\cline{1-4}".
 std::string MathToLatex(const TMath& math);
 
 } // namespace arith

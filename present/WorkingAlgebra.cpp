@@ -1511,12 +1511,16 @@ TMath WriteFactorSteps(const TFactorSteps& steps) {
     const std::vector<TFactoringStep>& done = steps.Factoring.Steps;
     const TMath whole = PolynomialMath(steps.Polynomial);
     const TMath answer = FactorAnswer(steps.Answer);
-    // A chain on p itself that ends in the answer has stated it.
+    // A chain on p itself, or p as the product of its factors of degree 2
+    // or more, that ends in the answer has stated it.
     bool stated = false;
-    if (!done.empty() && std::holds_alternative<TPatternChain>(done.back())) {
-        const TPatternChain& chain = std::get<TPatternChain>(done.back());
-        stated = chain.Polynomial == Normalized(steps.Polynomial) &&
-                 SameForm(FormMath(std::get<TProductForm>(chain.Forms.back())), answer);
+    const TPolynomial p = Normalized(steps.Polynomial);
+    const TFactoringStep* last = done.empty() ? nullptr : &done.back();
+    if (const auto* chain = last ? std::get_if<TPatternChain>(last) : nullptr) {
+        stated = chain->Polynomial == p &&
+                 SameForm(FormMath(std::get<TProductForm>(chain->Forms.back())), answer);
+    } else if (const auto* higher = last ? std::get_if<THigherFactors>(last) : nullptr) {
+        stated = higher->Polynomial == p && SameForm(ProductMath(higher->Factors), answer);
     }
     if (SameForm(answer, whole)) {
         lines.push_back(answer);

@@ -61,6 +61,7 @@ TEST(AlgebraStepsTest, FactorRoutes) {
         {"CommonFactor", "2x^3-10x^2+12x", {F<TCommonFactor>(), F<TSumAndProduct>()}},
         {"FactorTheorem", "x^3-6x^2+11x-6", then(theorem, F<TSumAndProduct>())},
         {"IrreducibleCubic", "x^3+x+1", then(none, F<TIrreducibleCubic>())},
+        {"QuadraticFactors", "x^4+2x^3+3x^2+2x+1", then(none, F<THigherFactors>())},
         {"IrreducibleQuartic", "x^4+x+1", then(none, F<TIrreducible>())},
         // A formula before the factor theorem, and a near miss of each.
         {"DifferenceOfSquares", "4x^2-25", {F<TPatternChain>()}},

@@ -98,6 +98,13 @@ TEST(WorkingAlgebraTest, Lines) {
          "よって 2x⁴ − 4x³ + 2x² = 2x²(x − 1)²"},
         {"FactorAddingASquare", [] { return Factor("x^4+x^2+1"); },
          "x⁴ + x² + 1 = (x² + 1)² − x² = (x² − x + 1)(x² + x + 1)"},
+        {"FactorIntoQuadratics", [] { return Factor("x^4+2x^3+3x^2+2x+1"); },
+         "P(x) = x⁴ + 2x³ + 3x² + 2x + 1 とおく\n"
+         "P(x) = 0 の有理数解の候補は ±(定数項の約数)/(最高次の係数の約数) より\n"
+         "±1\n"
+         "どの候補 a でも P(a) ≠ 0 なので P(x) は1次の因数をもたない\n"
+         "(x² + x + 1)² = x⁴ + 2x³ + 3x² + 2x + 1 を確かめて\n"
+         "P(x) = (x² + x + 1)²"},
         {"FactorIrreducibleCubic", [] { return Factor("x^3+x+1"); },
          "P(x) = x³ + x + 1 とおく\n"
          "P(x) = 0 の有理数解の候補は ±(定数項の約数)/(最高次の係数の約数) より\n"

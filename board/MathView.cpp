@@ -705,6 +705,12 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
     box.Width = widths.empty() ? 0 : x - (widths.size() == 1 ? columnGap : termGap);
     const bool header = arith::TableHeaderColumn(math) && widths.size() > 1;
     const qreal ruleX = header ? lefts[1] - columnGap / 2 : 0;
+    // A last column set apart: its rule runs down to the lowest horizontal
+    // rule, and the horizontal rules stop at it.
+    const bool apart = arith::TableLastColumnApart(math) && widths.size() > 1;
+    const qreal apartX = apart ? lefts.back() - columnGap / 2 : 0;
+    const qreal ruleWidth = apart ? apartX : box.Width;
+    qreal apartBottom = 0;
     qreal baseline = 0;
     qreal bottom = 0; // the lowest point set so far
     for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -719,7 +725,7 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
         // division from its bracket on, or under the cells of the row above.
         const bool rule = kind == '-' || kind == ')' || kind == '_';
         qreal ruleLeft = 0;
-        qreal ruleRight = box.Width;
+        qreal ruleRight = ruleWidth;
         qreal bracketWidth = 0;
         QPainterPath bracket;
         if (kind == ')' && lefts.size() > 1) {
@@ -749,6 +755,9 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
             ruleY = -box.Ascent + style.Rule / 2;
         } else {
             ruleY = bottom + rowGap / 2;
+            if (rule) {
+                apartBottom = ruleY;
+            }
             baseline = ruleY + rowGap / 2 + ascent;
         }
         if (rule && span.width() > 0) {
@@ -765,6 +774,12 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
         bottom = baseline + descent;
     }
     box.Descent = std::max(bottom, 0.0);
+    if (apart) {
+        const qreal top = -box.Ascent;
+        const qreal end = apartBottom > 0 ? apartBottom : box.Descent;
+        box.Items.push_back(
+            Rule(TMathKind::Table, QRectF(apartX - style.Rule / 2, top, style.Rule, end - top)));
+    }
     if (header) {
         const qreal top = -box.Ascent;
         box.Items.push_back(Rule(

@@ -61,12 +61,13 @@ struct TRootFound {
     TPolynomial Factor;           // s x − r for Root = r/s in lowest terms
 };
 
-// Synthetic division by x − a, a table: the coefficients with a to their
-// left, the products, then the quotient's coefficients and the remainder 0:
-//   1 | 1 | −6 | 11 | −6
-//     |   |  1 | −5 |  6
-//   ────────────────────
-//     | 1 | −5 |  6 |  0
+// Synthetic division by x − a, a table: the coefficients with a at the
+// right end of their row, set apart by a rule, the products, then the
+// quotient's coefficients and the remainder 0:
+//   1 | −6 | 11 | −6 | 1
+//     |  1 | −5 |  6 |
+//   ──────────────────
+//   1 | −5 |  6 |  0
 struct TSyntheticDivision {
     TRational Root;                      // a
     std::vector<TRational> Coefficients; // highest degree first
@@ -115,6 +116,69 @@ struct THigherFactors {
     std::vector<TPolynomial> Factors;
 };
 
+// The sides of a chain that factors by a formula, each between "=" signs.
+
+// A² − B²: "x² − 3²", "(x²)² − 4²", "(x² + 1)² − x²".
+struct TSquaresForm {
+    TPolynomial A;
+    TPolynomial B;
+};
+
+// A³ + B³ or A³ − B³: "(2x)³ + 3³".
+struct TCubesForm {
+    TPolynomial A;
+    TPolynomial B;
+    bool Plus = false;
+};
+
+// A² ± 2·A·B + B²: "x² + 2·x·3 + 3²".
+struct TSquareForm {
+    TPolynomial A;
+    TPolynomial B;
+    bool Plus = false;
+};
+
+// A³ ± 3·A²·B + 3·A·B² ± B³: "x³ + 3·x²·2 + 3·x·2² + 2³".
+struct TCubeForm {
+    TPolynomial A;
+    TPolynomial B;
+    bool Plus = false;
+};
+
+// Two groups of terms with their common factors: "x²(x + 1) − (x + 1)", the
+// sum of Outer[k]·Inner.
+struct TGroupedForm {
+    std::vector<TPolynomial> Outer;
+    TPolynomial Inner;
+};
+
+// A product of factors, in X = x^k when InX: "(X − 1)(X − 4)".
+struct TProductForm {
+    std::vector<TPolynomial> Factors;
+    bool InX = false;
+};
+
+// The polynomial in X = x^k: "X² − 5X + 4".
+struct TInXForm {
+    TPolynomial Polynomial; // in X
+};
+
+using TChainForm = std::variant<TSquaresForm, TCubesForm, TSquareForm, TCubeForm, TGroupedForm,
+                                TProductForm, TInXForm>;
+
+// A polynomial factored by the formulas, as one chain, each factor that
+// splits further by a formula split on the next side:
+//   x⁴ − 16 = (x²)² − 4² = (x² + 4)(x² − 4) = (x² + 4)(x + 2)(x − 2)
+// with X = x^k put in first (Power k) for a·x^2k + b·x^k + c:
+//   x² = X とおくと
+//   x⁴ − 5x² + 4 = X² − 5X + 4 = (X − 1)(X − 4) = (x² − 1)(x² − 4) = (x + 1)(x − 1)(x + 2)(x − 2)
+// The last side is a product; its factors are those the chain finds.
+struct TPatternChain {
+    TPolynomial Polynomial;
+    int Power = 0;
+    std::vector<TChainForm> Forms;
+};
+
 // A monic quadratic with integer roots split by two integers m, n of sum b
 // and product c:
 //   和が −5, 積が 6 となる2数は −2, −3 なので
@@ -161,7 +225,7 @@ struct TNonSquareDiscriminant {
 using TFactoringStep =
     std::variant<TCommonFactor, TNamePolynomial, TRootCandidates, TRootFound, TSyntheticDivision,
                  TDivided, TNoLinearFactor, TIrreducibleCubic, TIrreducible, THigherFactors,
-                 TSumAndProduct, TFormulaSplit, TNonSquareDiscriminant>;
+                 TSumAndProduct, TFormulaSplit, TNonSquareDiscriminant, TPatternChain>;
 
 // The factoring as far as it goes and what it finds: the common factor
 // Content·x^XPower and primitive integer factors with positive leading
@@ -174,8 +238,9 @@ struct TFactoringSteps {
     std::vector<TPolynomial> Factors;
 };
 
-// The working of factoring p: the steps, then, where the product reads
-// otherwise than p, "よって 2x³ − 2x = 2x(x − 1)(x + 1)", then FactorAnswer of Answer.
+// The working of factoring p: the steps, then "よって 2x³ − 2x = 2x(x − 1)(x + 1)"
+// with FactorAnswer of Answer, unless a chain on p itself already ends in
+// it; where p does not factor, FactorAnswer of Answer alone.
 struct TFactorSteps {
     TPolynomial Polynomial;
     TFactoringSteps Factoring;
@@ -218,8 +283,26 @@ struct TApproximateRoots {
     TFactorRoots Group;
 };
 
-using TRootStep =
-    std::variant<TConstantEquation, TLinearRoot, TFormulaRoots, TNoRealRoots, TApproximateRoots>;
+// a·x⁴ + b·x² + c = 0 whose quadratic in X = x² splits, solved for X:
+//   x² = X とおくと X² − 5X + 4 = 0
+//   (X − 1)(X − 4) = 0 より X = 1, 4
+struct TQuadraticInX {
+    TPolynomial InX;
+    std::vector<TPolynomial> Factors; // in X
+    std::vector<TRational> Roots;     // X, each once
+};
+
+// Then x from x² = X: ±u for a square, the pair of roots otherwise:
+//   x² = 4 より x = ±2
+//   x² = −2 より x = ±√2 i
+struct TSquareEquals {
+    TRational Value;
+    std::optional<TRational> Root; // u > 0 with u² = Value
+    std::optional<TQuadRoots> Pair;
+};
+
+using TRootStep = std::variant<TConstantEquation, TLinearRoot, TFormulaRoots, TNoRealRoots,
+                               TApproximateRoots, TQuadraticInX, TSquareEquals>;
 
 // The working of p = 0: the factoring (none for a constant p), then, where
 // the product reads otherwise than p, "(x − 1)(x² + x + 1) = 0 より", the
@@ -232,19 +315,27 @@ struct TEquationSteps {
 };
 
 // The factoring of p as FactorWorking shows it: the common factor out, then
-// while the degree is 3 or more the factor theorem on the candidates (or,
-// where they are too many, on the root of a linear factor of the list) and
-// synthetic division, then the quadratic left split by two numbers of the
-// right sum and product when monic with integer roots, else by the root
-// formula. None below degree 2, for nothing but a common factor, for a
-// coefficient too large to list the candidates of, and where a factor of
+// for what is left the first formula that fits (a difference of squares,
+// a sum or difference of cubes, a perfect square or cube, grouping a cubic
+// whose two halves share a factor, X = x² or x³ in a three-term
+// polynomial whose quadratic in X splits, a difference of squares made by
+// adding and taking away a square), each factor it leaves that still
+// splits factored the same way; without one, for degree 3 or more the
+// factor theorem on the candidates (or, where they are too many, on the
+// root of a linear factor of the list) and synthetic division, then the
+// quotient factored the same way, and a quadratic split by two numbers of
+// the right sum and product when monic with integer roots, else by the
+// root formula. None below degree 2, for nothing but a common factor, for
+// a coefficient too large to list the candidates of, and where a factor of
 // degree 4 or more is left that cannot be shown to be irreducible.
 std::optional<TFactorSteps> SolveFactorSteps(const TPolynomial& p, const TFactorList& factors);
 TMath WriteFactorSteps(const TFactorSteps& steps);
 
-// p = 0 as EquationWorking shows it: factored as above (without the lines
-// on a quadratic that does not split), then each factor's roots. None below
-// degree 3 for a non-constant p, and where the factoring gives none.
+// p = 0 as EquationWorking shows it: for a·x⁴ + b·x² + c without a common
+// factor whose quadratic in X = x² splits, X and then x from x² = X;
+// otherwise factored as above (without the lines on a quadratic that does
+// not split), then each factor's roots. None below degree 3 for a
+// non-constant p, and where the factoring gives none.
 std::optional<TEquationSteps> SolveEquationSteps(const TPolynomial& p, const TEquationRoots& roots);
 TMath WriteEquationSteps(const TEquationSteps& steps);
 

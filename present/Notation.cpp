@@ -46,11 +46,14 @@ TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text) {
 }
 
 TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
-                const std::vector<bool>& ruleAbove) {
+                const std::vector<bool>& ruleAbove, bool lastColumnApart) {
     TMath table;
     table.Kind = TMathKind::Table;
     if (headerColumn) {
         table.Text += '|';
+    }
+    if (lastColumnApart) {
+        table.Text += ':';
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         table.Text += i < ruleAbove.size() && ruleAbove[i] ? '-' : '.';
@@ -74,12 +77,18 @@ bool TableHeaderColumn(const TMath& table) {
     return !table.Text.empty() && table.Text[0] == '|';
 }
 
+bool TableLastColumnApart(const TMath& table) {
+    const std::size_t at = TableHeaderColumn(table) ? 1 : 0;
+    return at < table.Text.size() && table.Text[at] == ':';
+}
+
 bool TableRuleAbove(const TMath& table, std::size_t row) {
     return TableRule(table, row) == '-';
 }
 
 char TableRule(const TMath& table, std::size_t row) {
-    const std::size_t at = row + (TableHeaderColumn(table) ? 1 : 0);
+    const std::size_t at =
+        row + (TableHeaderColumn(table) ? 1 : 0) + (TableLastColumnApart(table) ? 1 : 0);
     return at < table.Text.size() ? table.Text[at] : '.';
 }
 
@@ -472,7 +481,12 @@ std::string UnicodeTable(const TMath& table) {
     for (const TMath& row : table.Parts) {
         std::string line;
         const std::vector<TMath>& cells = Cells(row);
-        for (std::size_t j = 0; j < cells.size(); ++j) {
+        // Empty cells at the end of a row leave no trace.
+        std::size_t count = cells.size();
+        while (count > 1 && Unicode(cells[count - 1]).empty()) {
+            --count;
+        }
+        for (std::size_t j = 0; j < count; ++j) {
             if (j > 0) {
                 line += " | ";
             }
@@ -930,17 +944,38 @@ std::string LatexTable(const TMath& table) {
         }
     }
     out += '}';
+    // A last column set apart: its rule runs down to the lowest horizontal rule.
+    const bool apart = TableLastColumnApart(table) && columns > 1;
+    std::size_t ruled = table.Parts.size(); // the rows above the lowest rule
+    for (std::size_t i = table.Parts.size(); i-- > 1;) {
+        if (TableRuleAbove(table, i)) {
+            ruled = i;
+            break;
+        }
+    }
     for (std::size_t i = 0; i < table.Parts.size(); ++i) {
         out += i > 0 ? " \\\\ " : " ";
         if (TableRuleAbove(table, i)) {
-            out += "\\hline ";
+            if (apart) {
+                out += "\\cline{1-";
+                out += std::to_string(columns - 1);
+                out += "} ";
+            } else {
+                out += "\\hline ";
+            }
         }
         const std::vector<TMath>& cells = Cells(table.Parts[i]);
         for (std::size_t j = 0; j < cells.size(); ++j) {
             if (j > 0) {
                 out += " & ";
             }
-            out += Latex(cells[j]);
+            if (apart && j + 1 == columns && i < ruled) {
+                out += "\\multicolumn{1}{|c}{";
+                out += Latex(cells[j]);
+                out += '}';
+            } else {
+                out += Latex(cells[j]);
+            }
         }
     }
     out += " \\end{array}";

@@ -53,11 +53,15 @@ TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text = {})
 
 // A table, as a sign chart or a synthetic division is set: cells centred in
 // their columns. Its Text holds the rules: "|" first when the first column
-// is a header column, with a vertical rule after it, then one character per
-// row, "-" for a horizontal rule above that row and "." for none (missing
-// characters are "."): "|.-." is a header column and a rule above row 1.
+// is a header column, with a vertical rule after it, then ":" when the last
+// column is set off by a vertical rule before it (as the divisor of a
+// synthetic division is), then one character per row, "-" for a horizontal
+// rule above that row and "." for none (missing characters are "."):
+// "|.-." is a header column and a rule above row 1. Beside a last column so
+// set off, the vertical rule runs down to the lowest horizontal rule, and
+// the horizontal rules stop at it.
 TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
-                const std::vector<bool>& ruleAbove);
+                const std::vector<bool>& ruleAbove, bool lastColumnApart = false);
 // A long division (筆算) uses two more rule characters: ")" for the row of
 // the dividend, whose first cell is the divisor, with a ")" after that
 // column and a rule above the row from there to the right; "_" for a rule
@@ -66,6 +70,7 @@ TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
 TMath MathTable(std::vector<std::vector<TMath>> rows, const std::string& rules);
 // The rules of a Table as its Text records them.
 bool TableHeaderColumn(const TMath& table);
+bool TableLastColumnApart(const TMath& table);
 bool TableRuleAbove(const TMath& table, std::size_t row);
 // The rule character of a row: '-', ')', '_' or '.' for none.
 char TableRule(const TMath& table, std::size_t row);
@@ -103,7 +108,9 @@ std::string MathToUnicode(const TMath& math);
 // A table is an array of centred columns, "|" after a header column and
 // \hline above a ruled row: "\begin{array}{c|cc} x & 1 & 2 \\ \hline y & 3 & 4 \end{array}";
 // a long division's rules are \cline under the columns they rule, its
-// bracket "\big)" after the divisor.
+// bracket "\big)" after the divisor; a last column set apart has its rule in each cell above the
+// lowest rule,
+// "\multicolumn{1}{|c}{1}", and the rules stop at it: "\cline{1-4}".
 std::string MathToLatex(const TMath& math);
 
 } // namespace arith

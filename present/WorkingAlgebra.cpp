@@ -8,8 +8,10 @@
 #include "WorkingSteps.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace arith {
@@ -240,13 +242,19 @@ void NoLinearFactor(int name, const TPolynomial& rest, const TFactorList& list,
         out.Factors.push_back(rest);
         return;
     }
+    // The list's factors of degree 2 or more that divide rest, as often as they do.
     std::vector<TPolynomial> higher;
+    TPolynomial left = rest;
     for (const TPolynomial& f : list) {
         if (PolyIsZero(f)) {
             break;
         }
         if (DegreeOf(f) >= 2) {
-            higher.push_back(f);
+            const TPolyDivision division = DivMod(left, f);
+            if (PolyIsZero(division.Remainder)) {
+                higher.push_back(f);
+                left = Normalized(division.Quotient);
+            }
         }
     }
     if (higher.size() < 2) {
@@ -307,8 +315,372 @@ void LastFactor(const TPolynomial& rest, bool equation, TFactoringSteps& out) {
     }
 }
 
-// Factors p: the common factor out, the factor theorem while the degree is
-// 3 or more (each quotient named in turn), the quadratic left split (for an
+// Factoring by the formulas.
+
+// The integer whose cube is n, if there is one.
+std::optional<TInteger> ExactCbrt(const TInteger& n) {
+    const TInteger size = Abs(n);
+    TInteger low = 0;
+    TInteger high = Power(TInteger(2), size.Bits() / 3 + 1);
+    while (low < high) { // the least r with r³ ≥ |n|
+        const TInteger middle = (low + high) / TInteger(2);
+        if (middle * middle * middle < size) {
+            low = middle + TInteger(1);
+        } else {
+            high = middle;
+        }
+    }
+    if (low * low * low != size) {
+        return std::nullopt;
+    }
+    return n.Sign() < 0 ? -low : low;
+}
+
+std::optional<TInteger> ExactSquareRoot(const TInteger& n) {
+    TInteger root;
+    if (n.Sign() < 0 || !ExactSqrt(n, root)) {
+        return std::nullopt;
+    }
+    return root;
+}
+
+// The degrees of p's non-zero terms, highest first.
+std::vector<int> TermDegrees(const TPolynomial& p) {
+    std::vector<int> degrees;
+    for (int i = DegreeOf(p); i >= 0; --i) {
+        if (!IsZero(Coeff(p, i))) {
+            degrees.push_back(i);
+        }
+    }
+    return degrees;
+}
+
+TInteger IntegerCoeff(const TPolynomial& p, int i) {
+    return IntegerValue(Coeff(p, i));
+}
+
+// Whether the integer polynomial p has no common factor but 1 (and −1).
+bool Primitive(const TPolynomial& p) {
+    TInteger content = 0;
+    for (int i = 0; i <= DegreeOf(p); ++i) {
+        content = Gcd(content, IntegerCoeff(p, i));
+    }
+    return Abs(content) == TInteger(1);
+}
+
+TPolynomial Term(const TInteger& c, int degree) {
+    return Monomial(TRational{c, 1}, degree);
+}
+
+// A formula's first side and the factors it gives.
+struct TSplit {
+    TChainForm Form;
+    std::vector<TPolynomial> Factors;
+};
+
+// a·x^n + c as A² − B² or A³ ± B³, squares first: "x⁶ − 1 = (x³)² − 1²".
+std::optional<TSplit> SplitTwoTerms(const TPolynomial& f) {
+    const std::vector<int> degrees = TermDegrees(f);
+    if (degrees.size() != 2 || degrees[1] != 0) {
+        return std::nullopt;
+    }
+    const int n = degrees[0];
+    const TInteger a = IntegerCoeff(f, n);
+    const TInteger c = IntegerCoeff(f, 0);
+    if (a.Sign() <= 0) {
+        return std::nullopt;
+    }
+    if (n % 2 == 0 && c.Sign() < 0) {
+        const std::optional<TInteger> alpha = ExactSquareRoot(a);
+        const std::optional<TInteger> beta = ExactSquareRoot(-c);
+        if (alpha && beta) {
+            const TPolynomial A = Term(*alpha, n / 2);
+            const TPolynomial B = Term(*beta, 0);
+            return TSplit{TSquaresForm{A, B}, {A + B, A - B}};
+        }
+    }
+    if (n % 3 == 0) {
+        const std::optional<TInteger> alpha = ExactCbrt(a);
+        const std::optional<TInteger> beta = ExactCbrt(Abs(c));
+        if (alpha && beta) {
+            const TPolynomial A = Term(*alpha, n / 3);
+            const TPolynomial B = Term(*beta, 0);
+            const bool plus = c.Sign() > 0;
+            // A³ + B³ = (A + B)(A² − AB + B²), A³ − B³ = (A − B)(A² + AB + B²)
+            const TPolynomial linear = plus ? A + B : A - B;
+            const TPolynomial square = plus ? A * A - A * B + B * B : A * A + A * B + B * B;
+            return TSplit{TCubesForm{A, B, plus}, {linear, square}};
+        }
+    }
+    return std::nullopt;
+}
+
+// (αx^k ± β)² for k = 1, 2 and (αx ± β)³, written out.
+std::optional<TSplit> SplitPerfectPower(const TPolynomial& f) {
+    const std::vector<int> degrees = TermDegrees(f);
+    const int n = DegreeOf(f);
+    const TInteger a = IntegerCoeff(f, n);
+    if (a.Sign() <= 0) {
+        return std::nullopt;
+    }
+    if (degrees.size() == 3 && (n == 2 || n == 4) && degrees[1] == n / 2 && degrees[2] == 0) {
+        const std::optional<TInteger> alpha = ExactSquareRoot(a);
+        const std::optional<TInteger> beta = ExactSquareRoot(IntegerCoeff(f, 0));
+        const TInteger b = IntegerCoeff(f, n / 2);
+        if (alpha && beta && Abs(b) == TInteger(2) * *alpha * *beta) {
+            const TPolynomial A = Term(*alpha, n / 2);
+            const TPolynomial B = Term(*beta, 0);
+            const bool plus = b.Sign() > 0;
+            const TPolynomial root = plus ? A + B : A - B;
+            return TSplit{TSquareForm{A, B, plus}, {root, root}};
+        }
+    }
+    if (degrees.size() == 4 && n == 3) {
+        const std::optional<TInteger> alpha = ExactCbrt(a);
+        const std::optional<TInteger> beta = ExactCbrt(IntegerCoeff(f, 0));
+        if (alpha && beta) {
+            const TPolynomial root = Term(*alpha, 1) + Term(*beta, 0);
+            if (root * root * root == f) {
+                const TPolynomial A = Term(*alpha, 1);
+                const TPolynomial B = Term(Abs(*beta), 0);
+                return TSplit{TCubeForm{A, B, beta->Sign() > 0}, {root, root, root}};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// ax³ + bx² + cx + d with ad = bc as x²(ax + b) + k(ax + b), the common
+// factor's content taken into the first group: "2x²(x + 2) + 3(x + 2)".
+std::optional<TSplit> SplitByGrouping(const TPolynomial& f) {
+    if (DegreeOf(f) != 3 || TermDegrees(f).size() != 4) {
+        return std::nullopt;
+    }
+    const TInteger a = IntegerCoeff(f, 3);
+    const TInteger b = IntegerCoeff(f, 2);
+    const TInteger c = IntegerCoeff(f, 1);
+    const TInteger d = IntegerCoeff(f, 0);
+    if (a * d != b * c) {
+        return std::nullopt;
+    }
+    const TInteger g = IntGcd(a, b);
+    const TPolynomial inner = Term(a / g, 1) + Term(b / g, 0);
+    const TInteger k = c / (a / g);
+    const TPolynomial first = Term(g, 2);
+    const TPolynomial second = Term(k, 0);
+    Check((first * inner + second * inner) == f, "組み合わせ");
+    return TSplit{TGroupedForm{{first, second}, inner}, {inner, first + second}};
+}
+
+// Equal factors side by side, in the order they first come.
+std::vector<TPolynomial> Gathered(const std::vector<TPolynomial>& factors) {
+    std::vector<TPolynomial> out;
+    for (const TPolynomial& f : factors) {
+        const auto last = std::find(out.rbegin(), out.rend(), f);
+        out.insert(last == out.rend() ? out.end() : last.base(), f);
+    }
+    return out;
+}
+
+// The factors again, each that is a difference of squares or a sum or
+// difference of cubes split; none when none splits.
+std::optional<std::vector<TPolynomial>> SplitFurther(const std::vector<TPolynomial>& factors) {
+    std::vector<TPolynomial> out;
+    bool split = false;
+    for (const TPolynomial& f : factors) {
+        if (std::optional<TSplit> s = SplitTwoTerms(f)) {
+            out.insert(out.end(), s->Factors.begin(), s->Factors.end());
+            split = true;
+        } else {
+            out.push_back(f);
+        }
+    }
+    if (!split) {
+        return std::nullopt;
+    }
+    return Gathered(out);
+}
+
+// a·x^2k + b·x^k + c for k = 2, 3 whose aX² + bX + c splits: the chain
+// through X = x^k. None for any other f.
+std::optional<TPatternChain> ChainInX(const TPolynomial& f) {
+    const std::vector<int> degrees = TermDegrees(f);
+    const int n = DegreeOf(f);
+    if (degrees.size() != 3 || (n != 4 && n != 6) || degrees[1] != n / 2 || degrees[2] != 0) {
+        return std::nullopt;
+    }
+    const int k = n / 2;
+    const TInteger a = IntegerCoeff(f, n);
+    const TInteger b = IntegerCoeff(f, k);
+    const TInteger c = IntegerCoeff(f, 0);
+    const std::optional<TInteger> root = ExactSquareRoot(b * b - TInteger(4) * a * c);
+    if (!root) {
+        return std::nullopt;
+    }
+    TPolynomial inX;
+    PolySetCoeff(inX, 2, {a, 1});
+    PolySetCoeff(inX, 1, {b, 1});
+    PolySetCoeff(inX, 0, {c, 1});
+    inX = Normalized(inX);
+    const TRational two_a{TInteger(2) * a, 1};
+    const std::vector<TPolynomial> linear{
+        LinearFactor(Reduced((TRational{-b, 1} - TRational{*root, 1}) / two_a)),
+        LinearFactor(Reduced((TRational{-b, 1} + TRational{*root, 1}) / two_a))};
+    Check((linear[0] * linear[1]) == inX, "X の2次式の因数分解");
+    std::vector<TPolynomial> back;
+    for (const TPolynomial& l : linear) {
+        back.push_back(Term(IntegerCoeff(l, 1), k) + Term(IntegerCoeff(l, 0), 0));
+    }
+    Check(ProductOf({1, 1}, 0, back) == f, "x^k を戻して");
+    return TPatternChain{
+        f, k, {TInXForm{inX}, TProductForm{Gathered(linear), true}, TProductForm{Gathered(back)}}};
+}
+
+// α²x⁴ + bx² + m² as (αx² ± m)² − (tx)², the square of t in 2α(±m) − b:
+// "x⁴ + x² + 1 = (x² + 1)² − x²".
+std::optional<TSplit> SplitByAddingASquare(const TPolynomial& f) {
+    const std::vector<int> degrees = TermDegrees(f);
+    if (DegreeOf(f) != 4 || degrees.back() != 0 ||
+        std::any_of(degrees.begin(), degrees.end(), [](int d) { return d % 2 != 0; })) {
+        return std::nullopt;
+    }
+    const std::optional<TInteger> alpha = ExactSquareRoot(IntegerCoeff(f, 4));
+    const std::optional<TInteger> m = ExactSquareRoot(IntegerCoeff(f, 0));
+    if (!alpha || !m) {
+        return std::nullopt;
+    }
+    const TInteger b = IntegerCoeff(f, 2);
+    for (const TInteger& s : {*m, -*m}) {
+        const std::optional<TInteger> t = ExactSquareRoot(TInteger(2) * *alpha * s - b);
+        if (t && t->Sign() > 0) {
+            const TPolynomial A = Term(*alpha, 2) + Term(s, 0);
+            const TPolynomial B = Term(*t, 1);
+            return TSplit{TSquaresForm{A, B}, {A + B, A - B}};
+        }
+    }
+    return std::nullopt;
+}
+
+// x² − 1² and x³ ± 1³ only repeat x² − 1 and x³ ± 1.
+bool SaysNothingNew(const TChainForm& form) {
+    const auto plain = [](const TPolynomial& a, const TPolynomial& b) {
+        return PolyIsX(a) && PolyIsOne(b);
+    };
+    if (const auto* squares = std::get_if<TSquaresForm>(&form)) {
+        return plain(squares->A, squares->B);
+    }
+    if (const auto* cubes = std::get_if<TCubesForm>(&form)) {
+        return plain(cubes->A, cubes->B);
+    }
+    return false;
+}
+
+// The chain of the first formula that fits f, each factor that splits
+// further by a formula split on a side of its own.
+std::optional<TPatternChain> PatternChain(const TPolynomial& f) {
+    if (!Primitive(f)) {
+        return std::nullopt;
+    }
+    std::optional<TSplit> split = SplitTwoTerms(f);
+    for (const auto& next : {SplitPerfectPower, SplitByGrouping}) {
+        if (!split) {
+            split = next(f);
+        }
+    }
+    std::optional<TPatternChain> chain;
+    if (split) {
+        Check(ProductOf({1, 1}, 0, split->Factors) == f, "公式による因数分解");
+        chain = TPatternChain{f, 0, {split->Form, TProductForm{Gathered(split->Factors)}}};
+        if (SaysNothingNew(split->Form)) {
+            chain->Forms.erase(chain->Forms.begin());
+        }
+    } else {
+        // X = x² where the quadratic in X splits, otherwise a square added and taken away.
+        chain = ChainInX(f);
+        if (!chain) {
+            split = SplitByAddingASquare(f);
+            if (!split) {
+                return std::nullopt;
+            }
+            Check(ProductOf({1, 1}, 0, split->Factors) == f, "平方の差");
+            chain = TPatternChain{f, 0, {split->Form, TProductForm{split->Factors}}};
+        }
+    }
+    for (int guard = 0; guard < kMaxDegree; ++guard) {
+        const std::vector<TPolynomial>& last = std::get<TProductForm>(chain->Forms.back()).Factors;
+        std::optional<std::vector<TPolynomial>> further = SplitFurther(last);
+        if (!further) {
+            break;
+        }
+        Check(ProductOf({1, 1}, 0, *further) == f, "公式による因数分解");
+        chain->Forms.push_back(TProductForm{std::move(*further)});
+    }
+    return chain;
+}
+
+// What factoring the common factor out leaves, and where the steps go.
+struct TFactoring {
+    const TFactorList& List;
+    bool Equation = false;
+    int Names = 0; // the polynomials named so far
+    TFactoringSteps& Out;
+};
+
+bool Listed(const TFactorList& list, const TPolynomial& f) {
+    for (const TPolynomial& g : list) {
+        if (PolyIsZero(g)) {
+            break;
+        }
+        if (g == f) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Factors f, an integer polynomial with a positive leading coefficient and
+// no common factor: by the first formula that fits, each factor it leaves
+// that the list does not hold factored the same way; otherwise from degree
+// 3 by the factor theorem (each polynomial named in turn) and then the
+// quotient the same way; a quadratic left split. False where the working
+// cannot be shown (more names than there are).
+bool FactorRest(const TPolynomial& f, TFactoring& c) {
+    if (DegreeOf(f) <= 1) {
+        c.Out.Factors.push_back(f);
+        return true;
+    }
+    if (std::optional<TPatternChain> chain = PatternChain(f)) {
+        const std::vector<TPolynomial> found = std::get<TProductForm>(chain->Forms.back()).Factors;
+        c.Out.Steps.push_back(std::move(*chain));
+        for (const TPolynomial& g : found) {
+            if (DegreeOf(g) <= 1 || Listed(c.List, g)) {
+                c.Out.Factors.push_back(g);
+            } else if (!FactorRest(g, c)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    if (DegreeOf(f) >= 3) {
+        if (c.Names == kNameCount) {
+            return false;
+        }
+        const int name = c.Names++;
+        c.Out.Steps.push_back(TNamePolynomial{name, f});
+        const std::optional<std::vector<TRational>> candidates = Candidates(f);
+        c.Out.Steps.push_back(TRootCandidates{name, candidates});
+        const std::optional<TRational> found = FindRoot(f, candidates, c.List);
+        if (!found) {
+            NoLinearFactor(name, f, c.List, c.Out);
+            return true;
+        }
+        return FactorRest(DivideByRoot(name, f, *found, c.Out), c);
+    }
+    LastFactor(f, c.Equation, c.Out);
+    return true;
+}
+
+// Factors p: the common factor out, then the rest (see FactorRest; for an
 // equation a quadratic that does not split is left without a word). None
 // where the working cannot be shown (see SolveFactorSteps). The factors
 // come in the order they are found.
@@ -338,23 +710,10 @@ std::optional<TFactoringSteps> SolveFactoring(const TPolynomial& p, const TFacto
     if (out.XPower > 0 || (out.Content != TRational{1, 1})) {
         out.Steps.push_back(TCommonFactor{p, out.Content, out.XPower, q});
     }
-
-    TPolynomial rest = q;
-    for (int name = 0; DegreeOf(rest) >= 3; ++name) {
-        if (name == kNameCount) {
-            return std::nullopt;
-        }
-        out.Steps.push_back(TNamePolynomial{name, rest});
-        const std::optional<std::vector<TRational>> candidates = Candidates(rest);
-        out.Steps.push_back(TRootCandidates{name, candidates});
-        const std::optional<TRational> found = FindRoot(rest, candidates, list);
-        if (!found) {
-            NoLinearFactor(name, rest, list, out);
-            return out;
-        }
-        rest = DivideByRoot(name, rest, *found, out);
+    TFactoring rest{list, equation, 0, out};
+    if (!FactorRest(q, rest)) {
+        return std::nullopt;
     }
-    LastFactor(rest, equation, out);
     return out;
 }
 
@@ -373,6 +732,21 @@ void OrderAsListed(const TPolynomial& p, const TFactorList& list, TFactoringStep
         f.Factors.begin(), f.Factors.end(),
         [&rank](const TPolynomial& a, const TPolynomial& b) { return rank(a) < rank(b); });
     Check(ProductOf(f.Content, f.XPower, f.Factors) == p, "因数分解");
+}
+
+// A chain on p itself that is the whole factoring ends in the factors as
+// the list orders them, so that it states the answer.
+void EndChainAsListed(const TPolynomial& p, TFactoringSteps& f) {
+    if (f.Steps.size() != 1 || !std::holds_alternative<TPatternChain>(f.Steps[0])) {
+        return;
+    }
+    TPatternChain& chain = std::get<TPatternChain>(f.Steps[0]);
+    std::vector<TPolynomial>& last = std::get<TProductForm>(chain.Forms.back()).Factors;
+    if (chain.Polynomial != Normalized(p) || last.size() != f.Factors.size()) {
+        return;
+    }
+    Check(ProductOf({1, 1}, 0, last) == ProductOf({1, 1}, 0, f.Factors), "因数の並べかえ");
+    last = f.Factors;
 }
 
 // The roots of one factor's group, checked against the factor: x = r for
@@ -471,8 +845,77 @@ std::optional<TFactorSteps> SolveFactorSteps(const TPolynomial& p, const TFactor
     }
     Check(listed == p, "因数分解の答え");
     OrderAsListed(p, factors, *factoring);
+    EndChainAsListed(p, *factoring);
     return TFactorSteps{p, std::move(*factoring), factors};
 }
+
+namespace {
+
+// a·x⁴ + b·x² + c = 0, an integer polynomial without a common factor and
+// with a > 0, whose quadratic in X = x² splits: X, then x from each x² = X,
+// every group of roots from one of them. None for any other p.
+std::optional<TEquationSteps> SolveInX(const TPolynomial& p, const TEquationRoots& roots) {
+    const TPolynomial f = Normalized(p);
+    for (int i = 0; i <= DegreeOf(f); ++i) {
+        if (!IsInteger(Coeff(f, i))) {
+            return std::nullopt;
+        }
+    }
+    if (DegreeOf(f) != 4 || !Primitive(f) || Negative(Coeff(f, 4))) {
+        return std::nullopt;
+    }
+    const std::optional<TPatternChain> chain = ChainInX(f);
+    if (!chain || chain->Power != 2) {
+        return std::nullopt;
+    }
+    const TPolynomial inX = std::get<TInXForm>(chain->Forms[0]).Polynomial;
+    const std::vector<TPolynomial>& factors = std::get<TProductForm>(chain->Forms[1]).Factors;
+    TQuadraticInX solved{inX, factors, {}};
+    for (const TPolynomial& factor : factors) {
+        const TRational r = Reduced(-Coeff(factor, 0) / Coeff(factor, 1));
+        Check(IsZero(inX(r)), "X の値");
+        if (std::find(solved.Roots.begin(), solved.Roots.end(), r) == solved.Roots.end()) {
+            solved.Roots.push_back(r);
+        }
+    }
+    TEquationSteps steps{p, std::nullopt, {solved}, roots};
+    std::size_t used = 0; // the groups of roots accounted for
+    const auto group = [&roots, &used](const TPolynomial& factor) {
+        const auto at =
+            std::find_if(roots.Groups.begin(), roots.Groups.end(),
+                         [&factor](const TFactorRoots& g) { return g.Factor == factor; });
+        Check(at != roots.Groups.end(), "因数と解");
+        ++used;
+        return *at;
+    };
+    for (const TRational& r : solved.Roots) {
+        Check(!IsZero(r), "x² = X の解");
+        const std::optional<TInteger> num = ExactSquareRoot(r.Num());
+        const std::optional<TInteger> den = ExactSquareRoot(r.Den());
+        if (Negative(r) || !num || !den) {
+            // x² = r from the irreducible factor s x² − t of the list, r = t/s.
+            const TPolynomial factor = LinearFactor(r);
+            const TPolynomial square =
+                Term(IntegerCoeff(factor, 1), 2) + Term(IntegerCoeff(factor, 0), 0);
+            const TFactorRoots g = group(square);
+            Check(g.Pair.has_value() && g.Pair->P.IsZero() && !g.Pair->D.IsZero() &&
+                      TRational(g.Pair->Q * g.Pair->Q * g.Pair->R, g.Pair->D * g.Pair->D) == r,
+                  "x² = X の解");
+            steps.Roots.push_back(TSquareEquals{r, std::nullopt, g.Pair});
+            continue;
+        }
+        const TRational u{*num, *den};
+        for (const TRational& x : {u, -u}) {
+            const TFactorRoots g = group(LinearFactor(x));
+            Check(g.Root.has_value() && *g.Root == x, "x² = X の解");
+        }
+        steps.Roots.push_back(TSquareEquals{r, u, std::nullopt});
+    }
+    Check(used == roots.Groups.size(), "因数と解");
+    return steps;
+}
+
+} // namespace
 
 std::optional<TEquationSteps> SolveEquationSteps(const TPolynomial& p,
                                                  const TEquationRoots& roots) {
@@ -484,11 +927,15 @@ std::optional<TEquationSteps> SolveEquationSteps(const TPolynomial& p,
     if (DegreeOf(p) < 3) {
         return std::nullopt;
     }
+    if (std::optional<TEquationSteps> inX = SolveInX(p, roots)) {
+        return inX;
+    }
     std::optional<TFactoringSteps> factoring = SolveFactoring(Normalized(p), roots.Factors, true);
     if (!factoring) {
         return std::nullopt;
     }
     OrderAsListed(p, roots.Factors, *factoring);
+    EndChainAsListed(p, *factoring);
     // Each factor found gives the roots of one group, and each group belongs to a factor.
     std::vector<TPolynomial> found = factoring->Factors;
     if (factoring->XPower > 0) {
@@ -663,7 +1110,8 @@ TMath CandidateList(const std::vector<TRational>& values) {
 }
 
 // A product of factors as written after "=": "2x(x − 1)²(x² + 1)".
-TMath ProductMath(const TRational& content, int xPower, const std::vector<TPolynomial>& factors) {
+TMath ProductMath(const TRational& content, int xPower, const std::vector<TPolynomial>& factors,
+                  char letter = 'x') {
     std::vector<TMath> parts;
     const TRational c = Reduced(content);
     const bool unit = c == TRational{1, 1};
@@ -682,7 +1130,7 @@ TMath ProductMath(const TRational& content, int xPower, const std::vector<TPolyn
         while (k + run < factors.size() && (factors[k] == factors[k + run])) {
             ++run;
         }
-        TMath factor = PolynomialMath(factors[k]);
+        TMath factor = PolynomialMath(factors[k], letter);
         if (bracket || run > 1) {
             factor = Paren(std::move(factor));
         }
@@ -693,8 +1141,8 @@ TMath ProductMath(const TRational& content, int xPower, const std::vector<TPolyn
     return MathRow(std::move(parts));
 }
 
-TMath ProductMath(const std::vector<TPolynomial>& factors) {
-    return ProductMath({1, 1}, 0, factors);
+TMath ProductMath(const std::vector<TPolynomial>& factors, char letter = 'x') {
+    return ProductMath({1, 1}, 0, factors, letter);
 }
 
 // "D = b² − 4·a·c = disc".
@@ -756,21 +1204,108 @@ void WriteStep(const TRootFound& s, TLines& lines) {
                              PolynomialMath(s.Factor), Word("を因数にもつ")}));
 }
 
+// The divisor at the right end of the first row, set apart by a rule that
+// runs down to the rule above the results.
 void WriteStep(const TSyntheticDivision& s, TLines& lines) {
-    std::vector<TMath> top{Value(s.Root)};
-    std::vector<TMath> middle{MathRow({}), MathRow({})};
-    std::vector<TMath> bottom{MathRow({})};
+    std::vector<TMath> top;
+    std::vector<TMath> middle{MathRow({})};
+    std::vector<TMath> bottom;
     for (const TRational& c : s.Coefficients) {
         top.push_back(Value(c));
     }
+    top.push_back(Value(s.Root));
     for (const TRational& c : s.Products) {
         middle.push_back(Value(c));
     }
+    middle.push_back(MathRow({}));
     for (const TRational& c : s.Results) {
         bottom.push_back(Value(c));
     }
-    lines.push_back(MathTable({std::move(top), std::move(middle), std::move(bottom)}, true,
-                              {false, false, true}));
+    lines.push_back(MathTable({std::move(top), std::move(middle), std::move(bottom)}, false,
+                              {false, false, true}, true));
+}
+
+// A raised to e: "x²", "3²", "(x²)²", "(2x)³", "(x² + 1)²".
+TMath PowerOf(const TPolynomial& a, int e) {
+    const bool bare = PolyIsX(a) || (DegreeOf(a) == 0 && !Negative(Coeff(a, 0)));
+    TMath base = PolynomialMath(a);
+    return Power(bare ? std::move(base) : Paren(std::move(base)), e);
+}
+
+// A as a factor after "·": "x", "2x", "x²", "3".
+TMath FactorOf(const TPolynomial& a) {
+    return PolynomialMath(a);
+}
+
+TMath FormMath(const TSquaresForm& f) {
+    return MathRow({PowerOf(f.A, 2), Op("−"), PowerOf(f.B, 2)});
+}
+
+TMath FormMath(const TCubesForm& f) {
+    return MathRow({PowerOf(f.A, 3), Op(f.Plus ? "+" : "−"), PowerOf(f.B, 3)});
+}
+
+TMath FormMath(const TSquareForm& f) {
+    return MathRow({PowerOf(f.A, 2), Op(f.Plus ? "+" : "−"), Number(2), Dot(), FactorOf(f.A), Dot(),
+                    FactorOf(f.B), Op("+"), PowerOf(f.B, 2)});
+}
+
+TMath FormMath(const TCubeForm& f) {
+    const char* sign = f.Plus ? "+" : "−";
+    return MathRow({PowerOf(f.A, 3), Op(sign), Number(3), Dot(), PowerOf(f.A, 2), Dot(),
+                    FactorOf(f.B), Op("+"), Number(3), Dot(), FactorOf(f.A), Dot(), PowerOf(f.B, 2),
+                    Op(sign), PowerOf(f.B, 3)});
+}
+
+// "x²(x + 1) − (x + 1)", "2x²(x + 2) + 3(x + 2)".
+TMath FormMath(const TGroupedForm& f) {
+    std::vector<TMath> parts;
+    for (const TPolynomial& outer : f.Outer) {
+        const TRational c = Coeff(outer, DegreeOf(outer));
+        if (Negative(c)) {
+            parts.push_back(Op("−"));
+        } else if (!parts.empty()) {
+            parts.push_back(Op("+"));
+        }
+        const TPolynomial size = Negative(c) ? ConstantPolynomial({-1, 1}) * outer : outer;
+        if (!PolyIsOne(size)) {
+            parts.push_back(PolynomialMath(size));
+        }
+        parts.push_back(Paren(PolynomialMath(f.Inner)));
+    }
+    return MathRow(std::move(parts));
+}
+
+TMath FormMath(const TProductForm& f) {
+    return ProductMath(f.Factors, f.InX ? 'X' : 'x');
+}
+
+TMath FormMath(const TInXForm& f) {
+    return PolynomialMath(f.Polynomial, 'X');
+}
+
+// The chain's first two forms beside the polynomial, each further form on a
+// line of its own that goes on from the one above: "= (x² + 4)(x + 2)(x − 2)".
+void WriteStep(const TPatternChain& s, TLines& lines) {
+    if (s.Power > 0) {
+        lines.push_back(MathRow({Equals(Power(X(), s.Power), Letter("X")), Word("とおくと")}));
+    }
+    std::vector<TMath> first{PolynomialMath(s.Polynomial)};
+    for (std::size_t k = 0; k < s.Forms.size(); ++k) {
+        TMath form = std::visit([](const auto& f) { return FormMath(f); }, s.Forms[k]);
+        if (k < 2) {
+            first.push_back(Op("="));
+            first.push_back(std::move(form));
+            continue;
+        }
+        if (k == 2) {
+            lines.push_back(MathRow(std::move(first)));
+        }
+        lines.push_back(MathRow({Op("="), std::move(form)}));
+    }
+    if (s.Forms.size() <= 2) {
+        lines.push_back(MathRow(std::move(first)));
+    }
 }
 
 void WriteStep(const TDivided& s, TLines& lines) {
@@ -891,6 +1426,29 @@ void WriteStep(const TApproximateRoots& s, TLines& lines) {
     lines.push_back(MathRow({Word("実数解を小数で近似すると"), RootsAnswer(alone, false)}));
 }
 
+void WriteStep(const TQuadraticInX& s, TLines& lines) {
+    lines.push_back(MathRow({Equals(Power(X(), 2), Letter("X")), Word("とおくと"),
+                             Equals(PolynomialMath(s.InX, 'X'), Number(0))}));
+    std::vector<TMath> values;
+    for (const TRational& r : s.Roots) {
+        if (!values.empty()) {
+            values.push_back(Comma());
+        }
+        values.push_back(Value(r));
+    }
+    lines.push_back(MathRow({Equals(ProductMath(s.Factors, 'X'), Number(0)), Word("より"),
+                             Equals(Letter("X"), MathRow(std::move(values)))}));
+}
+
+void WriteStep(const TSquareEquals& s, TLines& lines) {
+    const TMath x = s.Root ? MathRow({Op("±"), Value(*s.Root)})
+                           : RootFormulaMath(s.Pair->P, s.Pair->Q, s.Pair->R, s.Pair->D, "±");
+    lines.push_back(MathRow({Equals(Power(X(), 2), Value(s.Value)), Word("より"), Equals(X(), x)}));
+    if (s.Pair && !s.Pair->Simplest) {
+        lines.push_back(SurdMayReduce());
+    }
+}
+
 // The lines of each extrema step.
 
 void WriteStep(const TDerivativeLine& s, TLines& lines) {
@@ -950,13 +1508,25 @@ void WriteStep(const TSignChart& s, TLines& lines) {
 
 TMath WriteFactorSteps(const TFactorSteps& steps) {
     TLines lines = FactoringLines(steps.Factoring);
-    const TFactoringSteps& f = steps.Factoring;
-    const TMath product = ProductMath(f.Content, f.XPower, f.Factors);
-    if (!SameForm(product, PolynomialMath(steps.Polynomial))) {
-        lines.push_back(
-            MathRow({Word("よって"), Equals(PolynomialMath(steps.Polynomial), product)}));
+    const std::vector<TFactoringStep>& done = steps.Factoring.Steps;
+    const TMath whole = PolynomialMath(steps.Polynomial);
+    const TMath answer = FactorAnswer(steps.Answer);
+    // A chain on p itself, or p as the product of its factors of degree 2
+    // or more, that ends in the answer has stated it.
+    bool stated = false;
+    const TPolynomial p = Normalized(steps.Polynomial);
+    const TFactoringStep* last = done.empty() ? nullptr : &done.back();
+    if (const auto* chain = last ? std::get_if<TPatternChain>(last) : nullptr) {
+        stated = chain->Polynomial == p &&
+                 SameForm(FormMath(std::get<TProductForm>(chain->Forms.back())), answer);
+    } else if (const auto* higher = last ? std::get_if<THigherFactors>(last) : nullptr) {
+        stated = higher->Polynomial == p && SameForm(ProductMath(higher->Factors), answer);
     }
-    lines.push_back(FactorAnswer(steps.Answer));
+    if (SameForm(answer, whole)) {
+        lines.push_back(answer);
+    } else if (!stated) {
+        lines.push_back(MathRow({Word("よって"), Equals(whole, answer)}));
+    }
     return MathLines(std::move(lines));
 }
 

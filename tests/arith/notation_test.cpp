@@ -194,6 +194,17 @@ TEST(NotationTest, Forms) {
                  "{");
          },
          "{2 − 1}", "\\left\\{2 - 1\\right\\}"},
+        // The divisor at the right end: its rule stops at the rule above the sums.
+        {"DivisionTableDivisorApart",
+         [] {
+             const auto n = [](const char* digits) { return MathText(TMathKind::Number, digits); };
+             return MathTable(
+                 {{n("1"), n("1"), n("1")}, {MathRow({}), n("1"), MathRow({})}, {n("1"), n("2")}},
+                 false, {false, false, true}, true);
+         },
+         "1 | 1 | 1\n | 1\n─────────\n1 | 2",
+         "\\begin{array}{ccc} 1 & 1 & \\multicolumn{1}{|c}{1} \\\\  & 1 & \\multicolumn{1}{|c}{} "
+         "\\\\ \\cline{1-2} 1 & 2 \\end{array}"},
     };
     for (const FormRow& row : rows) {
         const TMath math = row.build();

@@ -285,7 +285,36 @@ class Insuu:
     def big(self, rng):
         return dict(zip(self.E, coefficient_fields(big_factors(rng, rng.randrange(1, 5)), 5, rng)))
 
-    FIXED = [dict(zip(E, ["1/2", "110001/2", "1500055000", "1500000000", ""]))]
+    # Then the textbook's formulas (constant term first): X = x², a square
+    # added and taken away, squares twice, cubes, a perfect square and cube,
+    # grouping, the factor theorem, and near misses of each.
+    FIXED = list(
+        map(
+            lambda coeffs, E=E: dict(zip(E, coeffs)),
+            (
+                ["1/2", "110001/2", "1500055000", "1500000000", ""],
+                ["4", "", "-5", "", "1"],
+                ["1", "", "1", "", "1"],
+                ["-6", "", "-1", "", "1"],
+                ["4", "", "", "", "1"],
+                ["-16", "", "", "", "1"],
+                ["2", "", "1", "", "1"],
+                ["-6", "11", "-6", "1", ""],
+                ["-8", "", "", "1", ""],
+                ["27", "", "", "8", ""],
+                ["-9", "", "", "1", ""],
+                ["-9", "", "1", "", ""],
+                ["-25", "", "4", "", ""],
+                ["9", "6", "1", "", ""],
+                ["8", "6", "1", "", ""],
+                ["8", "12", "6", "1", ""],
+                ["-1", "-1", "1", "1", ""],
+                ["2", "1", "1", "1", ""],
+                ["1", "-2", "", "", "1"],
+                ["1", "-1", "", "-1", "1"],
+            ),
+        )
+    )
 
     def commands(self, case):
         return set_lines(self.cls, [(c, case[c]) for c in reversed(self.E)]) + [f"click {self.cls}.CalcButton"]
@@ -378,6 +407,14 @@ class Koji:
             ["-99999999999998", "299999999999994", "-300000000000000", "100000000000000", ""],
             ["1", "-1" + "0" * 100, "", "1", ""],
                 ["7" * 100, "-" + "3" * 99, "1" + "0" * 99, "", "-" + "9" * 100],
+                # X = x², with rational, surd and imaginary roots, and a double X
+                ["4", "", "-5", "", "1"],
+                ["-6", "", "-1", "", "1"],
+                ["3", "", "-7", "", "2"],
+                ["1", "", "-2", "", "1"],
+                ["1", "", "1", "", "1"],
+                ["-8", "", "", "1", ""],
+                ["-1", "-1", "1", "1", ""],
             ),
         )
     )

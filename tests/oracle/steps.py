@@ -20,7 +20,8 @@ equal:
                       combination of the given equations
   - a chain the working calls false ("0 = 4となり成り立たないので") must be false.
 A letter that names a value ("D") or a formula in the coefficients (b² − 4ac)
-makes its side unreadable; "P(x) = …" defines P for the lines below it.
+makes its side unreadable; "P(x) = …" defines P for the lines below it, and
+"x² = X とおくと" puts x² for X in them.
 The working's last lines must state the board's answer.
 """
 
@@ -68,6 +69,7 @@ class Reader:
 
     def __init__(self, functions=None):
         self.functions = dict(functions or {})
+        self.variables = {}  # X of "x² = X とおくと", as an expression in x
 
     def value(self, nodes):
         values = self.values(nodes)
@@ -149,6 +151,8 @@ class Reader:
             value, at = UNKNOWNS[text], at + 1
         elif kind == "Letter" and text == "i":
             value, at = sp.I, at + 1
+        elif kind == "Letter" and text in self.variables:
+            value, at = self.variables[text], at + 1
         elif kind == "Letter":
             raise Named(text)
         elif kind == "Fraction" and all(factorial_of(items(p)) is not None for p in parts(node)):
@@ -254,7 +258,11 @@ def chains(line):
             side = []
         elif node["k"] == "Word" and node.get("t") not in ("!", "…", "dx") and not is_name(node):
             text = node.get("t", "")
-            close("false" if "成り立たない" in text else "equation" if text.startswith("…") else "")
+            close(
+                "false"
+                if "成り立たない" in text
+                else "equation" if text.startswith("…") else "define" if text.startswith("とおく") else ""
+            )
             continue
         elif node["k"] == "Table" or is_op(node, "<", ">", "≤", "≥", "≠"):
             close()
@@ -354,29 +362,39 @@ def check(tree, relation=None, functions=None):
 
 
 def judge_division(table, reader, verdict):
-    """A synthetic division (組立除法): the divisor and the coefficients,
-    the divisor times each result moved one column on, and their sums; the
-    last sum, the remainder, is 0. Other tables (増減表) are not judged here."""
+    """A synthetic division (組立除法): the coefficients with the divisor
+    set apart at the right end of their row, under them the divisor times
+    each sum moved one column on, and the sums; the last sum, the
+    remainder, is 0. Other tables (増減表) are not judged here."""
     rows = [parts(row) for row in parts(table)]
     if ")" in table.get("t", ""):
         judge_long_division(table, reader, verdict)
         return
-    if table.get("t") != "|..-":  # a division's rules: a header column, a rule above the sums
+    if table.get("t") != ":..-":  # a division's rules: the divisor apart, a rule above the sums
         return
 
     def cell(node):
         cells = items(node)
         return sp.Integer(0) if not cells else reader.value(cells)
 
-    if len(rows) != 3 or not all(len(row) == len(rows[0]) for row in rows) or len(rows[0]) < 3:
+    verdict.checked += 1
+    shape = len(rows) == 3 and len(rows[0]) >= 3
+    shape = shape and len(rows[1]) == len(rows[0]) and len(rows[2]) == len(rows[0]) - 1
+    if not shape:
+        verdict.false.append(f"synthetic division of the wrong shape: {[len(row) for row in rows]}")
         return
     try:
-        a = cell(rows[0][0])
-        top, middle, bottom = ([cell(c) for c in row[1:]] for row in rows)
+        a = cell(rows[0][-1])
+        top = [cell(c) for c in rows[0][:-1]]
+        middle = [cell(c) for c in rows[1][:-1]]
+        bottom = [cell(c) for c in rows[2]]
+        aside = items(rows[1][-1])
     except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError, IndexError):
+        verdict.checked -= 1
+        verdict.skipped += 1
+        verdict.unread.append("a synthetic division")
         return
-    verdict.checked += 1
-    holds = middle[0] == 0 and bottom[-1] == 0
+    holds = middle[0] == 0 and bottom[-1] == 0 and not aside
     holds = holds and all(bottom[i] == top[i] + middle[i] for i in range(len(top)))
     holds = holds and all(middle[i] == a * bottom[i - 1] for i in range(1, len(top)))
     if not holds:
@@ -493,7 +511,25 @@ def judge_together(pending, relation, verdict):
         verdict.unread.append(f"{show(chain)} (an equation with nothing to judge it by)")
 
 
+def substitution(chain, reader):
+    """The letter and its value of "x² = X とおくと": a lone capital letter,
+    which stands for the side before it from here on."""
+    if len(chain) != 2 or len(chain[1]) != 1:
+        return None
+    node = chain[1][0]
+    text = node.get("t", "")
+    if node["k"] != "Letter" or not re.fullmatch("[A-Z]", text):
+        return None
+    try:
+        return text, reader.value(chain[0])
+    except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError, IndexError):
+        return None
+
+
 def judge_chain(chain, after, reader, relation, verdict, pending):
+    if after == "define" and (named := substitution(chain, reader)) is not None:
+        reader.variables[named[0]] = named[1]
+        return
     # a leading label ("判別式 D", "最小公倍数は …") stays out: chains()
     # already ends a chain at a word, so only a lone name remains to skip
     sides = []
@@ -549,8 +585,8 @@ def judge_chain(chain, after, reader, relation, verdict, pending):
             verdict.checked += 1
             if not (equal(a, right[0]) and equal(b, right[1]) or equal(a, right[1]) and equal(b, right[0])):
                 verdict.false.append(f"{show(chain)}: {a}, {b} ≠ {right[0]}, {right[1]}")
-        elif len(left) == 1 and left[0] in (X, Y, Z):
-            # a list of solutions: x = 1, −2
+        elif len(left) == 1 and (left[0] in (X, Y, Z) or relation is not None and relation[0] == "roots"):
+            # a list of solutions: x = 1, −2; X = 1, 4 for X = x²
             for value in right:
                 judge_pair(left[0], value, chain, relation, verdict, pending)
         else:
@@ -569,7 +605,8 @@ def judge_pair(left, right, chain, relation, verdict, pending, after=""):
         return
     # an equation rather than an identity: "… = 0", "x = …", or any line of
     # a system or a straight line; elsewhere x is a polynomial's variable
-    if relation is None or relation[0] == "roots" and not ({left, right} & {0, X}):
+    # (x² = 4 is one: a side without x cannot be a polynomial that x names)
+    if relation is None or relation[0] == "roots" and not (not left.free_symbols or not right.free_symbols or X in (left, right)):
         verdict.checked += 1
         verdict.false.append(f"{show(chain)}: not an identity")
         return

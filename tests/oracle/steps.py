@@ -519,13 +519,18 @@ def flat(nodes):
 def ends_in(working_text, answer_text):
     """Whether the working's last lines state the board's answer, line by
     line: the same line, or one that ends in it ("f′(0) = 12·0 + 11 = 11"
-    for "f′(0) = 11", " = −24(x − 1)(2x + 5)" for the factored product)."""
+    for "f′(0) = 11", " = −24(x − 1)(2x + 5)" for the factored product);
+    a last line ending in "(n は整数)" holds the answer's lines parted by
+    commas."""
 
     def plain(text):
         return text.replace(" ", "")
 
     answer = [plain(line) for line in answer_text.split("\n")]
     lines = [plain(line).removeprefix("=") for line in working_text.split("\n")]
+    if lines and lines[-1].endswith("(nは整数)"):
+        # every solution on one line: "x = 5n + 2, y = −3n − 1 (n は整数)"
+        lines[-1:] = lines[-1].removesuffix("(nは整数)").split(",")
     if len(lines) < len(answer):
         return False
     for line, want in zip(lines[-len(answer) :], answer):

@@ -61,8 +61,18 @@ TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
     return table;
 }
 
+TMath MathGridTable(std::vector<std::vector<TMath>> rows, const std::vector<bool>& ruleAbove) {
+    TMath table = MathTable(std::move(rows), true, ruleAbove);
+    table.Text[0] = '#';
+    return table;
+}
+
 bool TableHeaderColumn(const TMath& table) {
-    return !table.Text.empty() && table.Text[0] == '|';
+    return !table.Text.empty() && (table.Text[0] == '|' || table.Text[0] == '#');
+}
+
+bool TableGrid(const TMath& table) {
+    return !table.Text.empty() && table.Text[0] == '#';
 }
 
 bool TableRuleAbove(const TMath& table, std::size_t row) {
@@ -364,17 +374,24 @@ const std::vector<TMath>& Cells(const TMath& row) {
     return row.Kind == TMathKind::Row ? row.Parts : none;
 }
 
+// Cells parted by " | ", a rule line above the rows that have one; a table
+// ruled throughout has "| " and " |" at the ends of its rows and a rule line
+// above and below them all.
 std::string UnicodeTable(const TMath& table) {
+    const bool grid = TableGrid(table);
     std::vector<std::string> rows;
     std::size_t longest = 0;
     for (const TMath& row : table.Parts) {
-        std::string line;
+        std::string line = grid ? "| " : "";
         const std::vector<TMath>& cells = Cells(row);
         for (std::size_t j = 0; j < cells.size(); ++j) {
             if (j > 0) {
                 line += " | ";
             }
             line += Unicode(cells[j]);
+        }
+        if (grid) {
+            line += " |";
         }
         longest = std::max(longest, CodePoints(line));
         rows.push_back(std::move(line));
@@ -385,7 +402,7 @@ std::string UnicodeTable(const TMath& table) {
     }
     std::string out;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (TableRuleAbove(table, i)) {
+        if (TableRuleAbove(table, i) || (grid && i == 0)) {
             out += rule;
             out += '\n';
         }
@@ -393,6 +410,10 @@ std::string UnicodeTable(const TMath& table) {
         if (i + 1 < rows.size()) {
             out += '\n';
         }
+    }
+    if (grid) {
+        out += '\n';
+        out += rule;
     }
     return out;
 }
@@ -770,17 +791,22 @@ std::string LatexTable(const TMath& table) {
     for (const TMath& row : table.Parts) {
         columns = std::max(columns, Cells(row).size());
     }
+    // A table ruled throughout: "|c|c|…|", \hline above and below it all.
+    const bool grid = TableGrid(table);
     std::string out = "\\begin{array}{";
+    if (grid) {
+        out += '|';
+    }
     for (std::size_t j = 0; j < columns; ++j) {
         out += 'c';
-        if (j == 0 && TableHeaderColumn(table) && columns > 1) {
+        if (grid || (j == 0 && TableHeaderColumn(table) && columns > 1)) {
             out += '|';
         }
     }
     out += '}';
     for (std::size_t i = 0; i < table.Parts.size(); ++i) {
         out += i > 0 ? " \\\\ " : " ";
-        if (TableRuleAbove(table, i)) {
+        if (TableRuleAbove(table, i) || (grid && i == 0)) {
             out += "\\hline ";
         }
         const std::vector<TMath>& cells = Cells(table.Parts[i]);
@@ -790,6 +816,9 @@ std::string LatexTable(const TMath& table) {
             }
             out += Latex(cells[j]);
         }
+    }
+    if (grid) {
+        out += " \\\\ \\hline";
     }
     out += " \\end{array}";
     return out;

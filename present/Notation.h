@@ -52,13 +52,19 @@ TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text = {})
 
 // A table, as a sign chart or a synthetic division is set: cells centred in
 // their columns. Its Text holds the rules: "|" first when the first column
-// is a header column, with a vertical rule after it, then one character per
-// row, "-" for a horizontal rule above that row and "." for none (missing
-// characters are "."): "|.-." is a header column and a rule above row 1.
+// is a header column, with a vertical rule after it, or "#" for a table
+// ruled throughout, with a frame and a vertical rule between every two
+// columns; then one character per row, "-" for a horizontal rule above that
+// row and "." for none (missing characters are "."): "|.-." is a header
+// column and a rule above row 1.
 TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
                 const std::vector<bool>& ruleAbove);
-// The rules of a Table as its Text records them.
+// A table ruled throughout, as a sign chart (増減表) is printed: "#".
+TMath MathGridTable(std::vector<std::vector<TMath>> rows, const std::vector<bool>& ruleAbove);
+// The rules of a Table as its Text records them; a table ruled throughout
+// has a header column too.
 bool TableHeaderColumn(const TMath& table);
+bool TableGrid(const TMath& table);
 bool TableRuleAbove(const TMath& table, std::size_t row);
 
 // The plain Unicode form, as a student would type it without a formula

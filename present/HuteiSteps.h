@@ -121,9 +121,9 @@ struct THuteiSteps {
 // first; where the gcd divides c, its back substitution, the solution times
 // c/gcd and, where the window shows another one, the shift to it; for
 // general, the equation numbered first and every solution from the
-// difference of it and that solution. Checks every
-// stated equality against `solution` (WorkingCheckError); solution is not
-// read where there is no integer solution. None when a and b are both 0.
+// difference of it and that solution. Checks every stated equality against
+// `solution` (WorkingCheckError); solution is not read where there is no
+// integer solution. None when a and b are both 0.
 std::optional<THuteiSteps> SolveHuteiSteps(const TInteger& a, const TInteger& b, const TInteger& c,
                                            bool plus, const THuteiSolution& solution, bool general);
 

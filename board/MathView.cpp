@@ -126,6 +126,7 @@ private:
     TBox Sum(const TMath& math, qreal scale);
     TBox Count(const TMath& math, qreal scale);
     TBox Table(const TMath& math, qreal scale);
+    TBox Arrow(bool rising, qreal scale);
     // The space between two neighbours neither of which is an operator or a
     // comma.
     qreal Gap(TMathKind before, TMathKind after, qreal scale);
@@ -236,6 +237,9 @@ TBox TSetter::Set(const TMath& math, qreal scale) {
     case TMathKind::Letter:
         return Text(text, style.Italic, math.Kind);
     case TMathKind::Word: {
+        if (math.Text == "↗" || math.Text == "↘") {
+            return Arrow(math.Text == "↗", scale);
+        }
         // A function's name with its primes, "f′", is a letter too.
         static const QRegularExpression kNamed(QStringLiteral("^[A-Za-z]′+$"));
         return Text(text, kNamed.match(text).hasMatch() ? style.Italic : style.Upright, math.Kind);
@@ -663,9 +667,11 @@ TBox TSetter::Count(const TMath& math, qreal scale) {
 
 // Rows one below the other, each cell centred in its column; a rule above
 // the rows that have one, across the whole table, and after a header column
-// a rule from top to bottom. A long division's cells are right-aligned, its
-// rules partial and its bracket drawn after the divisor (see MathTable).
-// The first row's baseline is the table's.
+// a rule from top to bottom. A table ruled throughout has a rule between
+// every two columns and a frame, half a gap clear of the cells. A long
+// division's cells are right-aligned, its rules partial and its bracket
+// drawn after the divisor (see MathTable). The first row's baseline is the
+// table's.
 TBox TSetter::Table(const TMath& math, qreal scale) {
     const TStyle& style = Style(scale);
     const qreal em = style.Em;
@@ -695,14 +701,17 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
     // of powers are written, with room for the bracket after the divisor.
     const bool division = math.Text.find(')') != std::string::npos;
     const qreal termGap = division ? 0.35 * em : columnGap;
+    const bool grid = arith::TableGrid(math) && !widths.empty();
+    const qreal frame =
+        grid ? columnGap / 2 + style.Rule : 0; // from the frame's outer edge to a cell
     std::vector<qreal> lefts;
-    qreal x = 0;
+    qreal x = frame;
     for (std::size_t j = 0; j < widths.size(); ++j) {
         lefts.push_back(x);
         x += widths[j] + (j == 0 ? columnGap : termGap);
     }
     TBox box;
-    box.Width = widths.empty() ? 0 : x - (widths.size() == 1 ? columnGap : termGap);
+    box.Width = widths.empty() ? 0 : x - (widths.size() == 1 ? columnGap : termGap) + frame;
     const bool header = arith::TableHeaderColumn(math) && widths.size() > 1;
     const qreal ruleX = header ? lefts[1] - columnGap / 2 : 0;
     // A last column set apart: its rule runs down to the lowest horizontal
@@ -723,7 +732,7 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
         const char kind = arith::TableRule(math, i);
         // The span of the rule above the row: the whole table, or for a long
         // division from its bracket on, or under the cells of the row above.
-        const bool rule = kind == '-' || kind == ')' || kind == '_';
+        const bool rule = kind == '-' || kind == ')' || kind == '_' || (grid && i == 0);
         qreal ruleLeft = 0;
         qreal ruleRight = ruleWidth;
         qreal bracketWidth = 0;
@@ -773,18 +782,61 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
         }
         bottom = baseline + descent;
     }
+    if (grid) {
+        bottom += rowGap / 2;
+        box.Items.push_back(Rule(TMathKind::Table, QRectF(0, bottom, box.Width, style.Rule)));
+        bottom += style.Rule;
+    }
     box.Descent = std::max(bottom, 0.0);
+    const qreal top = -box.Ascent;
+    const auto down = [&](qreal left, qreal end) {
+        box.Items.push_back(Rule(TMathKind::Table, QRectF(left, top, style.Rule, end - top)));
+    };
     if (apart) {
-        const qreal top = -box.Ascent;
-        const qreal end = apartBottom > 0 ? apartBottom : box.Descent;
-        box.Items.push_back(
-            Rule(TMathKind::Table, QRectF(apartX - style.Rule / 2, top, style.Rule, end - top)));
+        down(apartX - style.Rule / 2, apartBottom > 0 ? apartBottom : box.Descent);
     }
-    if (header) {
-        const qreal top = -box.Ascent;
-        box.Items.push_back(Rule(
-            TMathKind::Table, QRectF(ruleX - style.Rule / 2, top, style.Rule, box.Descent - top)));
+    if (grid) {
+        down(0, box.Descent);
+        for (std::size_t j = 1; j < lefts.size(); ++j) {
+            down(lefts[j] - columnGap / 2 - style.Rule / 2, box.Descent);
+        }
+        down(box.Width - style.Rule, box.Descent);
+    } else if (header) {
+        down(ruleX - style.Rule / 2, box.Descent);
     }
+    return box;
+}
+
+// "↗" and "↘" of a sign chart, drawn rather than taken from a font, whose
+// arrows are often thin or small: a shaft as heavy as a stroke of the text
+// across the height of a digit, centred on the axis, and a filled head.
+TBox TSetter::Arrow(bool rising, qreal scale) {
+    const TStyle& style = Style(scale);
+    const qreal em = style.Em;
+    const qreal half = 0.36 * em; // half the square the arrow crosses
+    const qreal side = 0.12 * em;
+    const qreal pen = std::max(1.0, 0.085 * em);
+    const QPointF centre(side + half, -style.Axis);
+    const QPointF tail = centre + QPointF(-half, rising ? half : -half);
+    const QPointF tip = centre + QPointF(half, rising ? -half : half);
+    // The head: a triangle along the shaft, its base across it.
+    const QPointF along = (tip - tail) / std::hypot(tip.x() - tail.x(), tip.y() - tail.y());
+    const QPointF across(-along.y(), along.x());
+    const qreal length = 0.34 * em;
+    const qreal width = 0.16 * em;
+    const QPointF base = tip - along * length;
+    QPainterPath head(tip);
+    head.lineTo(base + across * width);
+    head.lineTo(base - across * width);
+    head.closeSubpath();
+    QPainterPath shaft(tail);
+    shaft.lineTo(base + along * (0.2 * length));
+    TBox box;
+    box.Items.push_back(Drawn(TMathShape::Stroke, TMathKind::Word, shaft, pen));
+    box.Items.push_back(Drawn(TMathShape::Fill, TMathKind::Word, head));
+    box.Width = 2 * (side + half);
+    box.Ascent = style.Axis + half + pen;
+    box.Descent = std::max(0.0, half - style.Axis + pen);
     return box;
 }
 

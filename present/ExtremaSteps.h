@@ -63,8 +63,8 @@ struct TChartPoint {
     TSurd Value;
 };
 
-// The sign chart (the rules under x and f′(x)), its columns an interval,
-// then each point followed by an interval:
+// The sign chart (framed, ruled between all its rows and columns), its
+// columns an interval, then each point followed by an interval:
 //   x     | … | −1     | … | 1      | …
 //   f′(x) | + | 0      | − | 0      | +
 //   f(x)  | ↗ | 極大 2 | ↘ | 極小 −2 | ↗

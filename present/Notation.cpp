@@ -73,8 +73,18 @@ TMath MathTable(std::vector<std::vector<TMath>> rows, const std::string& rules) 
     return table;
 }
 
+TMath MathGridTable(std::vector<std::vector<TMath>> rows, const std::vector<bool>& ruleAbove) {
+    TMath table = MathTable(std::move(rows), true, ruleAbove);
+    table.Text[0] = '#';
+    return table;
+}
+
 bool TableHeaderColumn(const TMath& table) {
-    return !table.Text.empty() && table.Text[0] == '|';
+    return !table.Text.empty() && (table.Text[0] == '|' || table.Text[0] == '#');
+}
+
+bool TableGrid(const TMath& table) {
+    return !table.Text.empty() && table.Text[0] == '#';
 }
 
 bool TableLastColumnApart(const TMath& table) {
@@ -472,14 +482,18 @@ std::string UnicodeLongDivision(const TMath& table) {
     return out;
 }
 
+// Cells parted by " | ", a rule line above the rows that have one; a table
+// ruled throughout has "| " and " |" at the ends of its rows and a rule line
+// above and below them all.
 std::string UnicodeTable(const TMath& table) {
     if (LongDivision(table)) {
         return UnicodeLongDivision(table);
     }
+    const bool grid = TableGrid(table);
     std::vector<std::string> rows;
     std::size_t longest = 0;
     for (const TMath& row : table.Parts) {
-        std::string line;
+        std::string line = grid ? "| " : "";
         const std::vector<TMath>& cells = Cells(row);
         // Empty cells at the end of a row leave no trace.
         std::size_t count = cells.size();
@@ -492,6 +506,9 @@ std::string UnicodeTable(const TMath& table) {
             }
             line += Unicode(cells[j]);
         }
+        if (grid) {
+            line += " |";
+        }
         longest = std::max(longest, CodePoints(line));
         rows.push_back(std::move(line));
     }
@@ -501,7 +518,7 @@ std::string UnicodeTable(const TMath& table) {
     }
     std::string out;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (TableRuleAbove(table, i)) {
+        if (TableRuleAbove(table, i) || (grid && i == 0)) {
             out += rule;
             out += '\n';
         }
@@ -509,6 +526,10 @@ std::string UnicodeTable(const TMath& table) {
         if (i + 1 < rows.size()) {
             out += '\n';
         }
+    }
+    if (grid) {
+        out += '\n';
+        out += rule;
     }
     return out;
 }
@@ -936,10 +957,15 @@ std::string LatexTable(const TMath& table) {
     if (LongDivision(table)) {
         return LatexLongDivision(table, columns);
     }
+    // A table ruled throughout: "|c|c|…|", \hline above and below it all.
+    const bool grid = TableGrid(table);
     std::string out = "\\begin{array}{";
+    if (grid) {
+        out += '|';
+    }
     for (std::size_t j = 0; j < columns; ++j) {
         out += 'c';
-        if (j == 0 && TableHeaderColumn(table) && columns > 1) {
+        if (grid || (j == 0 && TableHeaderColumn(table) && columns > 1)) {
             out += '|';
         }
     }
@@ -955,7 +981,7 @@ std::string LatexTable(const TMath& table) {
     }
     for (std::size_t i = 0; i < table.Parts.size(); ++i) {
         out += i > 0 ? " \\\\ " : " ";
-        if (TableRuleAbove(table, i)) {
+        if (TableRuleAbove(table, i) || (grid && i == 0)) {
             if (apart) {
                 out += "\\cline{1-";
                 out += std::to_string(columns - 1);
@@ -977,6 +1003,9 @@ std::string LatexTable(const TMath& table) {
                 out += Latex(cells[j]);
             }
         }
+    }
+    if (grid) {
+        out += " \\\\ \\hline";
     }
     out += " \\end{array}";
     return out;

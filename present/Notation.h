@@ -53,13 +53,14 @@ TMath MathParts(TMathKind kind, std::vector<TMath> parts, std::string text = {})
 
 // A table, as a sign chart or a synthetic division is set: cells centred in
 // their columns. Its Text holds the rules: "|" first when the first column
-// is a header column, with a vertical rule after it, then ":" when the last
-// column is set off by a vertical rule before it (as the divisor of a
-// synthetic division is), then one character per row, "-" for a horizontal
-// rule above that row and "." for none (missing characters are "."):
-// "|.-." is a header column and a rule above row 1. Beside a last column so
-// set off, the vertical rule runs down to the lowest horizontal rule, and
-// the horizontal rules stop at it.
+// is a header column, with a vertical rule after it, or "#" for a table
+// ruled throughout, with a frame and a vertical rule between every two
+// columns; then ":" when the last column is set off by a vertical rule
+// before it (as the divisor of a synthetic division is), then one character
+// per row, "-" for a horizontal rule above that row and "." for none
+// (missing characters are "."): "|.-." is a header column and a rule above
+// row 1. Beside a last column so set off, the vertical rule runs down to the
+// lowest horizontal rule, and the horizontal rules stop at it.
 TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
                 const std::vector<bool>& ruleAbove, bool lastColumnApart = false);
 // A long division (筆算) uses two more rule characters: ")" for the row of
@@ -68,8 +69,12 @@ TMath MathTable(std::vector<std::vector<TMath>> rows, bool headerColumn,
 // above the row under the cells of the row above it only, from its first
 // non-empty cell to its last. `rules` is one character per row.
 TMath MathTable(std::vector<std::vector<TMath>> rows, const std::string& rules);
-// The rules of a Table as its Text records them.
+// A table ruled throughout, as a sign chart (増減表) is printed: "#".
+TMath MathGridTable(std::vector<std::vector<TMath>> rows, const std::vector<bool>& ruleAbove);
+// The rules of a Table as its Text records them; a table ruled throughout
+// has a header column too.
 bool TableHeaderColumn(const TMath& table);
+bool TableGrid(const TMath& table);
 bool TableLastColumnApart(const TMath& table);
 bool TableRuleAbove(const TMath& table, std::size_t row);
 // The rule character of a row: '-', ')', '_' or '.' for none.

@@ -1501,7 +1501,7 @@ void WriteStep(const TSignChart& s, TLines& lines) {
                MathRow({Word(point.Maximum ? "極大" : "極小"), SurdMath(point.Value)}));
         interval(s.Intervals[k + 1]);
     }
-    lines.push_back(MathTable(std::move(chart), true, {false, true, true}));
+    lines.push_back(MathGridTable(std::move(chart), {false, true, true}));
 }
 
 } // namespace

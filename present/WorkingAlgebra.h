@@ -66,9 +66,9 @@ std::optional<TMath> EquationWorking(const TPolynomial& p, const TEquationRoots&
 //   f(x)  | ↗ | 極大 2 | ↘ | 極小 −2 | ↗
 //   x = −1 で極大値 2
 //   x = 1 で極小値 −2
-// (the chart with rules under x and f′(x)); a cubic whose f′(x) has no two
-// real roots shows its discriminant instead. The last two lines are
-// ExtremaAnswer.
+// (the chart framed and ruled between all its rows and columns); a cubic
+// whose f′(x) has no two real roots shows its discriminant instead. The
+// last two lines are ExtremaAnswer.
 std::optional<TMath> ExtremaWorking(const TPolynomial& f, const TExtrema& extrema);
 
 } // namespace arith

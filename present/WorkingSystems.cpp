@@ -530,6 +530,13 @@ template <typename... Kinds> std::size_t CountSteps(const std::vector<THuteiStep
     return count;
 }
 
+// "x = 5n + 2, y = −3n − 1 (n は整数)": every solution, the board's answer on one line.
+TMath EverySolutionLine(const THuteiSolution& solution) {
+    TMath answer = HuteiAnswer(solution, true);
+    return MathRow(
+        {std::move(answer.Parts[0]), Comma(), std::move(answer.Parts[1]), Word("(n は整数)")});
+}
+
 TMath WriteHutei(const THuteiSteps& steps, TStepRun run) {
     const TInteger& a = steps.A;
     const TInteger& bb = steps.B;
@@ -610,14 +617,18 @@ TMath WriteHutei(const THuteiSteps& steps, TStepRun run) {
             });
         },
         [&](const TScaleUp& step) {
+            const std::string label = step.Numbered ? Circled(1) : std::string();
             if (step.K == 1) {
                 lines.push_back(MathRow(
-                    {Word("よって"), PutIn(a, bb, c, SignedInt(step.X), SignedInt(step.Y))}));
+                    {Word("よって"),
+                     Numbered(PutIn(a, bb, c, SignedInt(step.X), SignedInt(step.Y)), label)}));
                 return;
             }
-            lines.push_back(MathRow({Word("両辺に"), IntegerMath(step.K), Word("を掛けて"),
-                                     PutIn(a, bb, c, ScaledFactor(step.XGcd, step.K, step.X),
-                                           ScaledFactor(step.YGcd, step.K, step.Y))}));
+            lines.push_back(
+                MathRow({Word("両辺に"), IntegerMath(step.K), Word("を掛けて"),
+                         Numbered(PutIn(a, bb, c, ScaledFactor(step.XGcd, step.K, step.X),
+                                        ScaledFactor(step.YGcd, step.K, step.Y)),
+                                  label)}));
         },
         [&](const TShift& step) {
             const TScaleUp& from = step.From;
@@ -627,7 +638,16 @@ TMath WriteHutei(const THuteiSteps& steps, TStepRun run) {
                                      Shifted("y", ShiftedFrom(from.YGcd, from.K, from.Y),
                                              step.StepY, step.Shift, solution.Y),
                                      Word("とすると")}));
-            lines.push_back(PutIn(a, bb, c, SignedInt(solution.X), SignedInt(solution.Y)));
+            lines.push_back(Numbered(PutIn(a, bb, c, SignedInt(solution.X), SignedInt(solution.Y)),
+                                     step.Numbered ? Circled(1) : std::string()));
+        },
+        [&](const TNumberedEquation&) {
+            lines.push_back(Numbered(HuteiProblem(a, bb, c, true), Circled(0)));
+        },
+        [&](const TZeroSolution&) {
+            lines.push_back(
+                MathRow({Equals(Letter("x"), Number(0)), Comma(), Equals(Letter("y"), Number(0)),
+                         Word("とすると"), PutIn(a, bb, c, Number(0), Number(0))}));
         },
         [&](const TEverySolution& step) {
             // a factor 1 needs no bracket: "x + 4 = −9y".
@@ -638,35 +658,90 @@ TMath WriteHutei(const THuteiSteps& steps, TStepRun run) {
             const auto sides = [&](const TInteger& left, const TInteger& right) {
                 return Equals(side(left, "x", solution.X), side(right, "y", solution.Y));
             };
-            lines.push_back(MathRow({Word("辺々引いて"), sides(step.Left, step.Right)}));
+            // The equation the multiples are read from: ③ after ① − ②, ① for c = 0.
+            const std::string label = Circled(step.Subtracted ? 2 : 0);
+            const std::string coprimeLabel = step.Gcd == 1 ? label : std::string();
+            if (step.Subtracted) {
+                const TMath difference =
+                    TermsMath({{{a, 1}, LessInteger("x", solution.X, a != 1)},
+                               {{bb, 1}, LessInteger("y", solution.Y, bb != 1)}});
+                lines.push_back(MathRow({Word("① − ② より"), Equals(difference, Number(0))}));
+                lines.push_back(MathRow(
+                    {Word("すなわち"), Numbered(sides(step.Left, step.Right), coprimeLabel)}));
+            } else {
+                lines.push_back(MathRow({HuteiProblem(a, bb, c, true), Word("より"),
+                                         Numbered(sides(step.Left, step.Right), coprimeLabel)}));
+            }
             if (step.Gcd != 1) {
                 std::string divided = "両辺を ";
                 divided += AnswerDigits(step.Gcd);
                 divided += " で割って";
-                lines.push_back(MathRow(
-                    {Word(std::move(divided)), sides(step.LeftCoprime, step.RightCoprime)}));
+                lines.push_back(
+                    MathRow({Word(std::move(divided)),
+                             Numbered(sides(step.LeftCoprime, step.RightCoprime), label)}));
             }
-            std::string coprime = AnswerDigits(Abs(step.LeftCoprime));
-            coprime += " と ";
-            coprime += AnswerDigits(Abs(step.RightCoprime));
-            coprime += " は互いに素なので";
-            lines.push_back(MathRow({Word(std::move(coprime)),
-                                     Equals(LessInteger("x", solution.X, false),
-                                            TermsMath({{{solution.XStep, 1}, Letter("n")}})),
-                                     Comma(),
-                                     Equals(LessInteger("y", solution.Y, false),
-                                            TermsMath({{{solution.YStep, 1}, Letter("n")}})),
-                                     Word("(n は整数)")}));
-            for (const TMath& line : HuteiAnswer(solution, general).Parts) {
-                lines.push_back(line);
+            const TMath xPart = LessInteger("x", solution.X, false);
+            const bool multiple = Abs(step.RightCoprime) != 1; // a multiple of 1 goes unsaid
+            if (multiple) {
+                std::string reason;
+                if (step.LeftCoprime == 1) {
+                    reason = label + "より";
+                } else {
+                    reason = AnswerDigits(step.LeftCoprime);
+                    reason += " と ";
+                    reason += AnswerDigits(Abs(step.RightCoprime));
+                    reason += " は互いに素であるから";
+                }
+                std::string times = "は ";
+                times += AnswerDigits(Abs(step.RightCoprime));
+                times += " の倍数である";
+                lines.push_back(MathRow({Word(std::move(reason)), xPart, Word(std::move(times))}));
             }
+            std::vector<TMath> put;
+            if (multiple) {
+                put.push_back(Word("よって"));
+            }
+            put.push_back(Equals(xPart, TermsMath({{{solution.XStep, 1}, Letter("n")}})));
+            put.push_back(Word("とおくと"));
+            put.push_back(Word(label + "より"));
+            put.push_back(Equals(LessInteger("y", solution.Y, false),
+                                 TermsMath({{{solution.YStep, 1}, Letter("n")}})));
+            lines.push_back(MathRow(std::move(put)));
+            lines.push_back(EverySolutionLine(solution));
         },
-        [&](const THuteiAnswerStep&) { lines.push_back(HuteiAnswer(solution, general)); },
+        [&](const THuteiAnswerStep&) {
+            lines.push_back(general ? EverySolutionLine(solution) : HuteiAnswer(solution, general));
+        },
     };
     for (const THuteiStep& step : steps.Steps) {
         std::visit(write, step);
     }
     return MathLines(std::move(lines));
+}
+
+} // namespace
+
+namespace {
+
+// Every solution from Left (x − x₀) = Right (y − y₀), a (x − x₀) + bb (y − y₀) = 0
+// moved round with Left > 0, checked against the window's solution.
+TEverySolution EverySolution(const TInteger& a, const TInteger& bb, const TInteger& c,
+                             const THuteiSolution& solution, bool subtracted) {
+    const TInteger g = Gcd(a, bb);
+    TEverySolution step{subtracted, g, a, -bb, 0, 0};
+    if (step.Left.Sign() < 0) {
+        step.Left = -step.Left;
+        step.Right = -step.Right;
+    }
+    step.LeftCoprime = step.Left / g;
+    step.RightCoprime = step.Right / g;
+    // x − x₀ = XStep·n put in LeftCoprime (x − x₀) = RightCoprime (y − y₀) gives y − y₀ = YStep·n.
+    Check(a * solution.X + bb * solution.Y == c && a * solution.XStep + bb * solution.YStep == 0 &&
+              Gcd(step.LeftCoprime, step.RightCoprime) == 1 &&
+              Abs(solution.XStep) == Abs(step.RightCoprime) &&
+              step.LeftCoprime * solution.XStep == step.RightCoprime * solution.YStep,
+          "一般解");
+    return step;
 }
 
 } // namespace
@@ -696,6 +771,23 @@ std::optional<THuteiSteps> SolveHuteiSteps(const TInteger& a, const TInteger& b,
         out.push_back(TReadOff{onlyY, k, value});
         out.push_back(THuteiAnswerStep{});
         return steps;
+    }
+
+    // c = 0: x = y = 0 is a solution, and every solution is read off the equation itself.
+    if (c.IsZero() && solution.X.IsZero() && solution.Y.IsZero()) {
+        if (general) {
+            out.push_back(EverySolution(a, bb, c, solution, false));
+        } else {
+            out.push_back(TZeroSolution{});
+            out.push_back(THuteiAnswerStep{});
+        }
+        return steps;
+    }
+
+    // Every solution is the difference of the equation, numbered first, and one solution.
+    const bool numbered = general && (c % Gcd(a, b)).IsZero();
+    if (numbered) {
+        out.push_back(TNumberedEquation{});
     }
 
     // Euclid's algorithm on p = max(|a|, |b|), q = min(|a|, |b|): r[i - 1] = r[i] t[i] + r[i + 1].
@@ -759,29 +851,27 @@ std::optional<THuteiSteps> SolveHuteiSteps(const TInteger& a, const TInteger& b,
     scaled.X = scaled.XGcd * scaled.K;
     scaled.Y = scaled.YGcd * scaled.K;
     Check(a * scaled.X + bb * scaled.Y == c, "解の代入");
+    const bool shifted = solution.X != scaled.X || solution.Y != scaled.Y;
+    scaled.Numbered = numbered && !shifted;
     out.push_back(scaled);
 
     // The window's own particular solution, along (bb/g, −a/g).
     const TInteger sx = bb / g;
     const TInteger sy = -a / g;
-    if (solution.X != scaled.X || solution.Y != scaled.Y) {
+    if (shifted) {
         Check(((solution.X - scaled.X) % sx).IsZero(), "解の平行移動");
         const TInteger shift = (solution.X - scaled.X) / sx;
         Check(scaled.X + sx * shift == solution.X && scaled.Y + sy * shift == solution.Y,
               "解の平行移動");
         Check(a * solution.X + bb * solution.Y == c, "解の代入");
-        out.push_back(TShift{scaled, shift, sx, sy});
+        out.push_back(TShift{scaled, shift, sx, sy, numbered});
     }
     if (!general) {
         out.push_back(THuteiAnswerStep{});
         return steps;
     }
 
-    // a(x − X) = −bb(y − Y), the coprime quotients, then every solution.
-    Check(a * solution.XStep + bb * solution.YStep == 0 && Abs(solution.XStep) == Abs(sx) &&
-              Abs(solution.YStep) == Abs(sy),
-          "一般解");
-    out.push_back(TEverySolution{g, a, -bb, a / g, -bb / g});
+    out.push_back(EverySolution(a, bb, c, solution, true));
     return steps;
 }
 

@@ -152,6 +152,19 @@ TEST(NotationTest, Forms) {
          "x | … | −1/2 | …\n─────────────────\nf′(x) | + | 0 | −",
          "\\begin{array}{c|ccc} x & \\cdots & -\\frac{1}{2} & \\cdots \\\\ \\hline "
          "f'\\left(x\\right) & + & 0 & - \\end{array}"},
+        {"SignChartRuledThroughout",
+         [] {
+             const auto t = [](TMathKind kind, const char* text) { return MathText(kind, text); };
+             return MathGridTable({{t(TMathKind::Letter, "x"), t(TMathKind::Word, "…"),
+                                    t(TMathKind::Number, "0"), t(TMathKind::Word, "…")},
+                                   {t(TMathKind::Letter, "y"), t(TMathKind::Word, "↗"),
+                                    t(TMathKind::Number, "1"), t(TMathKind::Word, "↘")}},
+                                  {false, true});
+         },
+         "─────────────────\n| x | … | 0 | … |\n─────────────────\n| y | ↗ | 1 | ↘ |\n"
+         "─────────────────",
+         "\\begin{array}{|c|c|c|c|} \\hline x & \\cdots & 0 & \\cdots \\\\ \\hline y & "
+         "\\nearrow & 1 & \\searrow \\\\ \\hline \\end{array}"},
         {"SignsOutsideText",
          [] {
              const auto t = [](TMathKind kind, const char* text) { return MathText(kind, text); };

@@ -146,6 +146,7 @@ std::optional<TMath> Hutei(long a, long b, long c, bool plus, bool general) {
 TEST(WorkingSystemsTest, Hutei) {
     const LinesRow rows[] = {
         {"CoprimeGeneral", [] { return Hutei(29, 11, 5, true, true); },
+         "29x + 11y = 5 …①\n"
          "29 = 11·2 + 7\n"
          "11 = 7·1 + 4\n"
          "7 = 4·1 + 3\n"
@@ -156,11 +157,34 @@ TEST(WorkingSystemsTest, Hutei) {
          "= 4 − (7 − 4·1) = 7·(−1) + 4·2\n"
          "= 7·(−1) + (11 − 7·1)·2 = 11·2 − 7·3\n"
          "= 11·2 − (29 − 11·2)·3 = 29·(−3) + 11·8\n"
-         "両辺に 5 を掛けて 29·(−15) + 11·40 = 5\n"
-         "辺々引いて 29(x + 15) = −11(y − 40)\n"
-         "29 と 11 は互いに素なので x + 15 = 11n, y − 40 = −29n (n は整数)\n"
-         "x = 11n − 15\n"
-         "y = −29n + 40"},
+         "両辺に 5 を掛けて 29·(−15) + 11·40 = 5 …②\n"
+         "① − ② より 29(x + 15) + 11(y − 40) = 0\n"
+         "すなわち 29(x + 15) = −11(y − 40) …③\n"
+         "29 と 11 は互いに素であるから x + 15 は 11 の倍数である\n"
+         "よって x + 15 = 11n とおくと ③より y − 40 = −29n\n"
+         "x = 11n − 15, y = −29n + 40 (n は整数)"},
+        {"CommonFactor", [] { return Hutei(6, 4, 2, true, true); },
+         "6x + 4y = 2 …①\n"
+         "6 = 4·1 + 2\n"
+         "4 = 2·2 + 0\n"
+         "gcd(6, 4) = 2\n"
+         "2 = 6 − 4·1\n"
+         "よって 6·1 + 4·(−1) = 2 …②\n"
+         "① − ② より 6(x − 1) + 4(y + 1) = 0\n"
+         "すなわち 6(x − 1) = −4(y + 1)\n"
+         "両辺を 2 で割って 3(x − 1) = −2(y + 1) …③\n"
+         "3 と 2 は互いに素であるから x − 1 は 2 の倍数である\n"
+         "よって x − 1 = 2n とおくと ③より y + 1 = −3n\n"
+         "x = 2n + 1, y = −3n − 1 (n は整数)"},
+        {"ZeroC", [] { return Hutei(6, 4, 0, true, true); },
+         "6x + 4y = 0 より 6x = −4y\n"
+         "両辺を 2 で割って 3x = −2y …①\n"
+         "3 と 2 は互いに素であるから x は 2 の倍数である\n"
+         "よって x = 2n とおくと ①より y = −3n\n"
+         "x = 2n, y = −3n (n は整数)"},
+        {"ZeroCOneSolution", [] { return Hutei(3, 5, 0, true, false); },
+         "x = 0, y = 0 とすると 3·0 + 5·0 = 0\n"
+         "x = 0, y = 0"},
         {"GcdDoesNotDivideC", [] { return Hutei(4, 6, 7, true, true); },
          "6 = 4·1 + 2\n"
          "4 = 2·2 + 0\n"
@@ -174,8 +198,7 @@ TEST(WorkingSystemsTest, Hutei) {
         {"ZeroA", [] { return Hutei(0, 3, 9, true, true); },
          "3y = 9 より y = 3\n"
          "x はどんな整数でもよいので\n"
-         "x = n\n"
-         "y = 3"},
+         "x = n, y = 3 (n は整数)"},
         {"ZeroBOneSolution", [] { return Hutei(-4, 0, 12, false, false); },
          "−4x = 12 より x = −3\n"
          "y はどんな整数でもよいので 例えば\n"
@@ -188,10 +211,24 @@ TEST(WorkingSystemsTest, Hutei) {
     const LinesRow steps[] = {
         {"CoprimeOne", [] { return Hutei(29, 11, 5, true, false); }, "x = −15, y = 40"},
         {"GcdDividesC", [] { return Hutei(2000, 666, 10, true, true); },
-         "両辺を 2 で割って 1000(x − 5) = −333(y + 15)"},
+         "両辺を 2 で割って 1000(x − 5) = −333(y + 15) …③"},
         {"NegativeA", [] { return Hutei(-3, 5, 7, true, true); },
-         "両辺に 7 を掛けて −3·(−14) + 5·(−7) = 7"},
-        {"MinusMode", [] { return Hutei(3, 5, 1, false, true); }, "辺々引いて 3(x − 2) = 5(y − 1)"},
+         "両辺に 7 を掛けて −3·(−14) + 5·(−7) = 7 …②"},
+        {"NegativeAMovedRound", [] { return Hutei(-3, 5, 7, true, true); },
+         "すなわち 3(x + 14) = 5(y + 7) …③"},
+        {"NegativeB", [] { return Hutei(3, -5, 1, true, true); },
+         "よって x − 2 = −5n とおくと ③より y − 1 = −3n"},
+        {"MinusMode", [] { return Hutei(3, 5, 1, false, true); },
+         "① − ② より 3(x − 2) − 5(y − 1) = 0"},
+        {"QuotientOne", [] { return Hutei(6, 3, 9, true, true); },
+         "x = n とおくと ③より y − 3 = −2n"},
+        {"CoefficientOne", [] { return Hutei(1, 3, 5, true, true); },
+         "③より x − 5 は 3 の倍数である"},
+        {"ShiftedAndNumbered",
+         [] {
+             return HuteiWorking(3, 5, 1, false, THuteiSolution{-3, -2, 5, 3}, true);
+         },
+         "3·(−3) − 5·(−2) = 1 …②"},
         {"OneDividesTheOther", [] { return Hutei(6, 3, 9, true, true); }, "3 = 6·0 + 3"},
         {"ShiftedToTheWindowsSolution",
          [] {
@@ -200,6 +237,16 @@ TEST(WorkingSystemsTest, Hutei) {
          "x = 2 − 5·1 = −3, y = 1 − 3·1 = −2 とすると"},
     };
     ExpectLine(std::begin(steps), std::end(steps));
+}
+
+// Every solution as the working's last line states it: "x = 5n + 2, y = −3n − 1 (n は整数)".
+TMath HuteiLastLine(const THuteiSolution& s, bool general) {
+    TMath answer = HuteiAnswer(s, general);
+    if (!general) {
+        return answer;
+    }
+    return MathRow({answer.Parts[0], MathText(TMathKind::Punct, ","), answer.Parts[1],
+                    MathText(TMathKind::Word, "(n は整数)")});
 }
 
 // The working ends in the answer: its last lines read as the board's
@@ -424,7 +471,7 @@ TEST(WorkingSystemsTest, HuteiEndsInTheBoardAnswer) {
         if (a == 0 && b == 0) {
             EXPECT_FALSE(working.has_value()) << name;
         } else if (solved.Answer) {
-            ExpectEndsIn(working, HuteiAnswer(*solved.Answer, general), name);
+            ExpectEndsIn(working, HuteiLastLine(*solved.Answer, general), name);
         } else {
             ASSERT_TRUE(working.has_value()) << name;
             EXPECT_TRUE(MathToUnicode(*working).ends_with("整数解はありません")) << name;
@@ -462,7 +509,7 @@ TEST(WorkingSystemsTest, HuteiAbridgedWhereLong) {
             EXPECT_NE(Text(shown).find(std::string("\n") + row.note + "\n"), std::string::npos)
                 << row.name;
         }
-        ExpectEndsIn(shown, HuteiAnswer(s, true), row.name);
+        ExpectEndsIn(shown, HuteiLastLine(s, true), row.name);
     }
 }
 
@@ -499,7 +546,7 @@ TEST(WorkingSystemsTest, HuteiBeyondTheLimitOfAnAnswer) {
         for (TStepRun run : {TStepRun::Whole, TStepRun::Abridged}) {
             const std::optional<TMath> made = HuteiWorking(a, b, c, plus, t, i % 4 < 2, run);
             ASSERT_TRUE(made) << name;
-            ExpectEndsIn(made, HuteiAnswer(t, i % 4 < 2), name);
+            ExpectEndsIn(made, HuteiLastLine(t, i % 4 < 2), name);
         }
     }
 }

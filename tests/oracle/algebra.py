@@ -641,7 +641,13 @@ class Hutei:
         return {"xEdit": str(a), "yEdit": str(b), "zEdit": str(c), "sign": rng.randrange(2), "mode": rng.choice(["OneRadio", "AllRadio"])}
 
     FIXED = [{"xEdit": "3", "yEdit": "5", "zEdit": z, "sign": sign, "mode": m}
-             for z in ("2000000000", "9" * 500) for sign in (0, 1) for m in ("OneRadio", "AllRadio")]
+             for z in ("2000000000", "9" * 500) for sign in (0, 1) for m in ("OneRadio", "AllRadio")] + [
+        # every solution as a textbook finds it: one solution, ① − ②, the coprime factors
+        {"xEdit": a, "yEdit": b, "zEdit": c, "sign": sign, "mode": "AllRadio"}
+        for a, b, c, sign in (("3", "5", "1", 0), ("228", "1073292", "77", 1), ("7", "5", "1", 1),
+                              ("-3", "5", "7", 0), ("6", "4", "2", 0), ("6", "4", "0", 0), ("29", "11", "5", 0),
+                              ("2023", "1219", "7", 1), ("377", "233", "1", 0))
+    ]
 
     def commands(self, case):
         return set_lines(self.cls, [(c, case[c]) for c in ("xEdit", "yEdit", "zEdit")]) + [

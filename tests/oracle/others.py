@@ -77,6 +77,13 @@ class Bibun:
         coeffs = coeffs + [""] * (5 - len(coeffs))
         return {"mode": mode, "EditX": big_text(big_rational(rng, 1, 20), rng), **dict(zip(self.E, coeffs))}
 
+    # sign charts as a textbook draws them: x³ − 3x² + 1, falling −x³ + 3x, no extremum x³ + x
+    FIXED = [
+        {"mode": "RadioKyokuchi", "EditX": "", **dict(zip(E, ["1", "", "-3", "1", ""]))},
+        {"mode": "RadioKyokuchi", "EditX": "", **dict(zip(E, ["", "3", "", "-1", ""]))},
+        {"mode": "RadioKyokuchi", "EditX": "", **dict(zip(E, ["", "1", "", "1", ""]))},
+    ]
+
     @staticmethod
     def cubic(rng):
         """Coefficients (constant first) of a cubic whose derivative is

@@ -21,7 +21,9 @@ equal:
   - a chain the working calls false ("0 = 4となり成り立たないので") must be false.
 A letter that names a value ("D") or a formula in the coefficients (b² − 4ac)
 makes its side unreadable; "P(x) = …" defines P for the lines below it, and
-"x² = X とおくと" puts x² for X in them.
+"x² = X とおくと" puts x² for X in them. Tables are judged whole: a
+synthetic division (組立除法) by its sums and products, a long division (筆算)
+by its products and differences, a sign chart (増減表) against f and f′.
 The working's last lines must state the board's answer.
 """
 
@@ -358,7 +360,66 @@ def check(tree, relation=None, functions=None):
         for node in items(line):
             if node["k"] == "Table":
                 judge_division(node, reader, verdict)
+                judge_sign_chart(node, reader, verdict)
     return verdict
+
+
+def judge_sign_chart(table, reader, verdict):
+    """A sign chart (増減表) of f: x, f′(x), f(x) with a column "…" before,
+    between and after the points. At each point f′ is 0 and f has the value
+    the chart states, a 極大 where f′ turns from + to −, a 極小 where it turns
+    from − to +; in each interval f′ has the sign stated at a point inside it,
+    and the arrow goes with the sign."""
+    rows = [parts(row) for row in parts(table)]
+    if len(rows) != 3 or "f" not in reader.functions or "f′" not in reader.functions:
+        return
+    if [flat(items(row[0])) if row else "" for row in rows] != ["x", "f′(x)", "f(x)"]:
+        return
+    f, d = reader.functions["f"], reader.functions["f′"]
+    verdict.checked += 1
+    width = len(rows[0])
+    if width % 2 or any(len(row) != width for row in rows):
+        verdict.false.append(f"sign chart of {width} columns, rows of {[len(r) for r in rows]}")
+        return
+    try:
+        points = [reader.value(items(rows[0][j])) for j in range(2, width, 2)]
+    except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError, IndexError):
+        verdict.checked -= 1
+        verdict.skipped += 1
+        verdict.unread.append("a sign chart's x")
+        return
+    wrong = []
+    if any(not equal(points[k], points[k + 1]) and sp.simplify(points[k + 1] - points[k]) < 0 for k in range(len(points) - 1)):
+        wrong.append(f"points not in order: {points}")
+    # a point inside each interval: one left of the first point, the middles, one right of the last
+    inside = [points[0] - 1] + [(points[k] + points[k + 1]) / 2 for k in range(len(points) - 1)] + [points[-1] + 1]
+    signs = []
+    for k, x in enumerate(inside):
+        sign_cell, arrow_cell = items(rows[1][1 + 2 * k]), items(rows[2][1 + 2 * k])
+        sign = flat(sign_cell)
+        value = sp.sign(sp.simplify(d.subs(X, x)))
+        signs.append(sign)
+        if {"+": 1, "−": -1}.get(sign) != value:
+            wrong.append(f"f′ is {value} near x = {x}, the chart says {sign!r}")
+        if flat(arrow_cell) != {"+": "↗", "−": "↘"}.get(sign):
+            wrong.append(f"{flat(arrow_cell)!r} under {sign!r}")
+    for k, x in enumerate(points):
+        zero, cell = items(rows[1][2 + 2 * k]), items(rows[2][2 + 2 * k])
+        if flat(zero) != "0" or not equal(d.subs(X, x), sp.Integer(0)):
+            wrong.append(f"f′({x}) = {d.subs(X, x)}, the chart says {flat(zero)!r}")
+        want = {("+", "−"): "極大", ("−", "+"): "極小"}.get((signs[k], signs[k + 1]))
+        if not cell or cell[0].get("t") != want:
+            wrong.append(f"at x = {x} the chart says {flat(cell)!r}, not {want}")
+            continue
+        try:
+            stated = reader.value(cell[1:])
+        except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError, IndexError):
+            wrong.append(f"an unreadable value at x = {x}: {flat(cell)!r}")
+            continue
+        if not equal(stated, f.subs(X, x)):
+            wrong.append(f"f({x}) = {sp.simplify(f.subs(X, x))}, the chart says {stated}")
+    if wrong:
+        verdict.false.append("sign chart: " + "; ".join(wrong[:3]))
 
 
 def judge_division(table, reader, verdict):
@@ -645,13 +706,18 @@ def flat(nodes):
 def ends_in(working_text, answer_text):
     """Whether the working's last lines state the board's answer, line by
     line: the same line, or one that ends in it ("f′(0) = 12·0 + 11 = 11"
-    for "f′(0) = 11", " = −24(x − 1)(2x + 5)" for the factored product)."""
+    for "f′(0) = 11", " = −24(x − 1)(2x + 5)" for the factored product);
+    a last line ending in "(n は整数)" holds the answer's lines parted by
+    commas."""
 
     def plain(text):
         return text.replace(" ", "")
 
     answer = [plain(line) for line in answer_text.split("\n")]
     lines = [plain(line).removeprefix("=") for line in working_text.split("\n")]
+    if lines and lines[-1].endswith("(nは整数)"):
+        # every solution on one line: "x = 5n + 2, y = −3n − 1 (n は整数)"
+        lines[-1:] = lines[-1].removesuffix("(nは整数)").split(",")
     if len(lines) < len(answer):
         return False
     for line, want in zip(lines[-len(answer) :], answer):

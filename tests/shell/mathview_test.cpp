@@ -235,6 +235,52 @@ std::vector<TPlacement> Placements() {
              EXPECT_LE(down.Rect.top(), x.Rect.top());
              EXPECT_GE(down.Rect.bottom(), y.Rect.bottom());
          }},
+        {"TableRuledThroughoutFramedArrowsDrawn",
+         P(TMathKind::Table,
+           {Row({L("x"), N("1"), N("20")}), Row({L("y"), T(TMathKind::Word, "↗"), N("3")})}, "#.-"),
+         [em](const TMathLayout& l) {
+             const TMathBox x = Text(l, TMathKind::Letter, "x");
+             const TMathBox one = Text(l, TMathKind::Number, "1");
+             const TMathBox twenty = Text(l, TMathKind::Number, "20");
+             const TMathBox three = Text(l, TMathKind::Number, "3");
+             std::vector<TMathBox> across;
+             std::vector<TMathBox> down;
+             for (const TMathBox& rule : Find(l, TMathShape::Rule, TMathKind::Table)) {
+                 (rule.Rect.width() > rule.Rect.height() ? across : down).push_back(rule);
+             }
+             // The frame's top and bottom and the rule between the rows; the
+             // frame's sides and a rule between every two columns.
+             ASSERT_EQ(across.size(), 3u);
+             ASSERT_EQ(down.size(), 4u);
+             std::sort(down.begin(), down.end(), [](const TMathBox& a, const TMathBox& b) {
+                 return a.Rect.left() < b.Rect.left();
+             });
+             EXPECT_LT(down[0].Rect.right(), x.Rect.left());
+             EXPECT_GT(down[1].Rect.left(), x.Rect.right());
+             EXPECT_LT(down[1].Rect.right(), one.Rect.left());
+             EXPECT_GT(down[2].Rect.left(), one.Rect.right());
+             EXPECT_LT(down[2].Rect.right(), twenty.Rect.left());
+             EXPECT_GT(down[3].Rect.left(), twenty.Rect.right());
+             QRectF frame;
+             for (const TMathBox& rule : across) {
+                 frame |= rule.Rect;
+             }
+             EXPECT_LT(frame.top(), x.Rect.top());
+             EXPECT_GT(frame.bottom(), three.Rect.bottom());
+             // The arrow: strokes as tall as a digit, not a glyph of the font.
+             EXPECT_TRUE(Find(l, TMathShape::Text, TMathKind::Word).empty());
+             QRectF arrow;
+             for (const TMathBox& part : Find(l, TMathShape::Stroke, TMathKind::Word)) {
+                 arrow |= part.Rect;
+             }
+             for (const TMathBox& part : Find(l, TMathShape::Fill, TMathKind::Word)) {
+                 arrow |= part.Rect;
+             }
+             EXPECT_GT(arrow.height(), 0.6 * em);
+             EXPECT_GT(arrow.width(), 0.6 * em);
+             EXPECT_NEAR(arrow.center().x(), one.Rect.center().x(), 1);
+             EXPECT_GT(arrow.top(), across[0].Rect.bottom());
+         }},
         {"TableEmptyCellsKeepTheirColumns",
          P(TMathKind::Table, {Row({N("2"), N("1"), N("5")}), Row({Row({}), Row({}), N("7")})}),
          [](const TMathLayout& l) {

@@ -509,7 +509,7 @@ struct TLatexSymbol {
     std::string_view Character;
     const char* Latex;
 };
-constexpr std::array<TLatexSymbol, 18> kLatexSymbols = {{{"−", "-"},
+constexpr std::array<TLatexSymbol, 20> kLatexSymbols = {{{"−", "-"},
                                                          {"±", "\\pm"},
                                                          {"∓", "\\mp"},
                                                          {"×", "\\times"},
@@ -526,7 +526,10 @@ constexpr std::array<TLatexSymbol, 18> kLatexSymbols = {{{"−", "-"},
                                                          {"√", "\\surd"},
                                                          {"∫", "\\int"},
                                                          {"Σ", "\\Sigma"},
-                                                         {"→", "\\to"}}};
+                                                         {"→", "\\to"},
+                                                         // the strokes of a cross table's "╲╱"
+                                                         {"╲", "\\backslash"},
+                                                         {"╱", "/"}}};
 
 // A character of a formula's text in math mode: a symbol above, a raised
 // or lowered character as a script, a circled number "①" as the circled

@@ -27,8 +27,8 @@ namespace arith {
 //   …
 //   P(x) = (x − 1)(x² − 5x + 6)
 // again on the quotient while its degree is 3 or more, then the quadratic
-// split by two numbers of the right sum and product, or by the root
-// formula; a polynomial without rational roots as the product of its
+// split by two numbers of the right sum and product, or by たすき掛け with
+// its cross table; a polynomial without rational roots as the product of its
 // factors, checked by multiplying them out. The last line is FactorAnswer.
 // None below degree 2, for a constant or coefficients too large to list
 // the candidates, and where a factor of degree 4 or more is left that

@@ -56,7 +56,8 @@ TEST(AlgebraStepsTest, FactorRoutes) {
     };
     const Row rows[] = {
         {"MonicIntegerRoots", "x^2-5x+6", {F<TSumAndProduct>()}},
-        {"FractionalRoots", "2x^2-x-1", {F<TFormulaSplit>()}},
+        {"FractionalRoots", "2x^2-x-1", {F<TCrossMultiplication>()}},
+        {"FractionalDoubleRoot", "4x^2-4x+1", {F<TCrossMultiplication>()}},
         {"NonSquare", "x^2+x+1", {F<TNonSquareDiscriminant>()}},
         {"CommonFactor", "2x^3-2x", {F<TCommonFactor>(), F<TSumAndProduct>()}},
         {"FactorTheorem", "x^3-6x^2+11x-6", then(theorem, F<TSumAndProduct>())},

@@ -277,7 +277,8 @@ class Insuu:
     def big(self, rng):
         return dict(zip(self.E, coefficient_fields(big_factors(rng, rng.randrange(1, 5)), 5, rng)))
 
-    FIXED = [dict(zip(E, ["1/2", "110001/2", "1500055000", "1500000000", ""]))]
+    # A product with an x⁴ term, and 6x² + x − 2 = (2x − 1)(3x + 2) by たすき掛け.
+    FIXED = [dict(zip(E, ["1/2", "110001/2", "1500055000", "1500000000", ""])), dict(zip(E, ["-2", "1", "6", "", ""]))]
 
     def commands(self, case):
         return set_lines(self.cls, [(c, case[c]) for c in reversed(self.E)]) + [f"click {self.cls}.CalcButton"]
@@ -318,7 +319,25 @@ class Niji:
             return dict(zip(self.E, [big_text(big_rational(rng), rng), big_text(big_rational(rng), rng), ""]))
         return dict(zip(self.E, coefficient_fields(big_factors(rng, 2), 3, rng)))
 
-    FIXED = [dict(zip(E, ["", "-1/50001", "1/50000"])), dict(zip(E, ["-1/65537", "", "1/65536"]))]
+    # Tiny coefficients, then one equation of each textbook method: the sum
+    # and product, たすき掛け, D/4, the root formula, square roots (real and
+    # imaginary), complex roots, the factor x, a square.
+    FIXED = [dict(zip(E, ["", "-1/50001", "1/50000"])), dict(zip(E, ["-1/65537", "", "1/65536"]))] + list(
+        map(
+            lambda coeffs, E=E: dict(zip(E, coeffs)),
+            (
+                ["6", "-5", "1"],
+                ["-2", "1", "6"],
+                ["1", "4", "1"],
+                ["1", "-3", "1"],
+                ["-8", "", "1"],
+                ["4", "0", "1"],
+                ["1", "1", "1"],
+                ["", "3", "2"],
+                ["1", "-4", "4"],
+            ),
+        )
+    )
 
     commands = Insuu.commands
     prints = Insuu.prints

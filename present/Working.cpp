@@ -336,10 +336,6 @@ TPolynomial PowerSums(const TPolynomial& f, const TPolynomial& m, bool final,
     return value;
 }
 
-} // namespace
-
-namespace {
-
 using TQuadraticStep = TQuadraticSteps::TStep;
 
 // p times r, every coefficient reduced.
@@ -351,7 +347,7 @@ TPolynomial Scaled(const TPolynomial& p, const TRational& r) {
     return Normalized(out);
 }
 
-// Whether the rational roots r₁ ≤ r₂ are the answer's, and r₁ ≤ r₂ solve p = 0.
+// Checks that r₁ ≤ r₂ solve p = 0 and are the answer's roots.
 void CheckRationalRoots(const TPolynomial& p, const TRational& r1, const TRational& r2,
                         const TEquationRoots& roots) {
     Check(r2 >= r1 && p(r1) == TRational{} && p(r2) == TRational{}, "解の代入");

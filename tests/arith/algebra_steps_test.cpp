@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <variant>
@@ -70,6 +71,33 @@ TEST(AlgebraStepsTest, FactorRoutes) {
             SolveFactorSteps(P(row.p), *Factorize(P(row.p)).Answer);
         ASSERT_TRUE(steps.has_value()) << row.name;
         EXPECT_EQ(KindsOf(steps->Factoring.Steps), row.kinds) << row.name;
+    }
+}
+
+// たすき掛け's split: rows in order of a₁, then c₁; none without rational
+// roots, with a common factor or a negative x² coefficient.
+TEST(AlgebraStepsTest, CrossTable) {
+    const struct {
+        const char* p;
+        std::optional<std::array<long, 4>> table; // a₁, c₁, a₂, c₂
+    } rows[] = {
+        {"6x^2+x-2", std::array<long, 4>{2, -1, 3, 2}},
+        {"4x^2+4x-3", std::array<long, 4>{2, -1, 2, 3}},
+        {"4x^2-4x+1", std::array<long, 4>{2, -1, 2, -1}},
+        {"x^2-5x+6", std::array<long, 4>{1, -3, 1, -2}},
+        {"2x^2+4x+2", std::nullopt},
+        {"2x^2+x+1", std::nullopt},
+        {"2x^2-3", std::nullopt},
+        {"-6x^2-x+2", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        const std::optional<TCrossTable> table = CrossTableOf(P(row.p));
+        ASSERT_EQ(table.has_value(), row.table.has_value()) << row.p;
+        if (table) {
+            const auto& [a1, c1, a2, c2] = *row.table;
+            EXPECT_TRUE(table->A1 == a1 && table->C1 == c1 && table->A2 == a2 && table->C2 == c2)
+                << row.p;
+        }
     }
 }
 

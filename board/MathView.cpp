@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <string_view>
 
 namespace {
 
@@ -477,7 +478,13 @@ TBox TSetter::Power(const TMath& math, qreal scale) {
     TBox box = Set(baseMath, scale);
     const TBox exponent = Set(PartOf(math, 1), ScriptScale(scale));
     const qreal raise = std::max(0.42 * style.Em, box.Ascent - 0.55 * exponent.Ascent);
-    const qreal x = box.Width + (baseMath.Kind == TMathKind::Letter ? 0.0 : 0.03) * style.Em;
+    qreal x = box.Width + (baseMath.Kind == TMathKind::Letter ? 0.0 : 0.03) * style.Em;
+    if (baseMath.Text.ends_with("′")) {
+        // The prime of b′² reaches past its advance, where the exponent would go.
+        const QFontMetricsF metrics(style.Italic);
+        x = std::max(x, metrics.tightBoundingRect(QString::fromStdString(baseMath.Text)).right() +
+                            0.02 * style.Em);
+    }
     box.Add(exponent, x, -raise);
     box.Cover(exponent, -raise);
     box.Width = x + exponent.Width;
@@ -665,13 +672,23 @@ TBox TSetter::Count(const TMath& math, qreal scale) {
     return box;
 }
 
+// Whether cell j of row i of a table is the word `text`.
+bool CellIs(const TMath& table, std::size_t i, std::size_t j, std::string_view text) {
+    if (i >= table.Parts.size() || table.Parts[i].Kind != TMathKind::Row) {
+        return false;
+    }
+    const std::vector<TMath>& cells = table.Parts[i].Parts;
+    return j < cells.size() && cells[j].Kind == TMathKind::Word && cells[j].Text == text;
+}
+
 // Rows one below the other, each cell centred in its column; a rule above
 // the rows that have one, across the whole table, and after a header column
 // a rule from top to bottom. A table ruled throughout has a rule between
 // every two columns and a frame, half a gap clear of the cells. A long
 // division's cells are right-aligned, its rules partial and its bracket
-// drawn after the divisor (see MathTable). The first row's baseline is the
-// table's.
+// drawn after the divisor (see MathTable). A cross table's crossing, a cell
+// "╲╱" above a cell "╱╲", is drawn as one ╳ through both rows. The first
+// row's baseline is the table's.
 TBox TSetter::Table(const TMath& math, qreal scale) {
     const TStyle& style = Style(scale);
     const qreal em = style.Em;
@@ -693,6 +710,17 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
             widths[j] = std::max(widths[j], set[j].Width);
         }
         cells.push_back(std::move(set));
+    }
+    // A crossing wide enough for its strokes to lean as a textbook's do.
+    const auto crossing = [&math](std::size_t i, std::size_t j) {
+        return CellIs(math, i, j, "╲╱") && CellIs(math, i + 1, j, "╱╲");
+    };
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        for (std::size_t j = 0; j < cells[i].size(); ++j) {
+            if (crossing(i, j)) {
+                widths[j] = std::max(widths[j], 2.2 * em);
+            }
+        }
     }
     // Every row at least as tall as a line of text, so that empty cells keep their place.
     const qreal minAscent = style.ParenAsc;
@@ -722,6 +750,8 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
     qreal apartBottom = 0;
     qreal baseline = 0;
     qreal bottom = 0; // the lowest point set so far
+    std::vector<qreal> tops;
+    std::vector<qreal> bottoms;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         qreal ascent = minAscent;
         qreal descent = minDescent;
@@ -777,10 +807,31 @@ TBox TSetter::Table(const TMath& math, qreal scale) {
             box.Items.push_back(Drawn(TMathShape::Fill, TMathKind::Table, bracket));
         }
         for (std::size_t j = 0; j < cells[i].size(); ++j) {
+            if (crossing(i, j) || (i > 0 && crossing(i - 1, j))) {
+                continue;
+            }
             const TBox& cell = cells[i][j];
             box.Add(cell, lefts[j] + (widths[j] - cell.Width) / (division ? 1 : 2), baseline);
         }
+        tops.push_back(baseline - ascent);
         bottom = baseline + descent;
+        bottoms.push_back(bottom);
+    }
+    for (std::size_t i = 0; i + 1 < cells.size(); ++i) {
+        for (std::size_t j = 0; j < cells[i].size(); ++j) {
+            if (!crossing(i, j)) {
+                continue;
+            }
+            const qreal left = lefts[j] + 0.15 * em;
+            const qreal right = lefts[j] + widths[j] - 0.15 * em;
+            const qreal top = tops[i] + 0.1 * em;
+            const qreal low = bottoms[i + 1] - 0.1 * em;
+            QPainterPath cross(QPointF(left, top));
+            cross.lineTo(right, low);
+            cross.moveTo(right, top);
+            cross.lineTo(left, low);
+            box.Items.push_back(Drawn(TMathShape::Stroke, TMathKind::Table, cross, style.Rule));
+        }
     }
     if (grid) {
         bottom += rowGap / 2;

@@ -8,6 +8,7 @@
 // overload in the writer.
 #pragma once
 
+#include "CrossMultiplication.h"
 #include "Equations.h"
 #include "Notation.h"
 #include "PolyFactor.h"
@@ -192,7 +193,22 @@ struct TSumAndProduct {
     std::array<TPolynomial, 2> Factors;
 };
 
-// Any other quadratic with rational roots, by the root formula:
+// A quadratic with rational roots and integer coefficients without a
+// common factor, its x² coefficient other than 1, by たすき掛け: the cross
+// table, then the product:
+//   2 | ╲╱ | −1 | → | −3
+//   3 | ╱╲ | 2  | → | 4
+//   ────────────────────
+//   6 |    | −2 |   | 1
+//   6x² + x − 2 = (2x − 1)(3x + 2)
+struct TCrossMultiplication {
+    TPolynomial Quadratic;
+    TCrossTable Table;
+    std::array<TPolynomial, 2> Factors;
+};
+
+// Any other quadratic with rational roots (one whose coefficients keep a
+// common factor), by the root formula:
 //   2x² − x − 1 = 0 を解の公式で解くと
 //   x = (1 ± √9)/4 = −1/2, 1
 //   2x² − x − 1 = 2(x + 1/2)(x − 1) = (2x + 1)(x − 1)
@@ -225,7 +241,8 @@ struct TNonSquareDiscriminant {
 using TFactoringStep =
     std::variant<TCommonFactor, TNamePolynomial, TRootCandidates, TRootFound, TSyntheticDivision,
                  TDivided, TNoLinearFactor, TIrreducibleCubic, TIrreducible, THigherFactors,
-                 TSumAndProduct, TFormulaSplit, TNonSquareDiscriminant, TPatternChain>;
+                 TSumAndProduct, TCrossMultiplication, TFormulaSplit, TNonSquareDiscriminant,
+                 TPatternChain>;
 
 // The factoring as far as it goes and what it finds: the common factor
 // Content·x^XPower and primitive integer factors with positive leading
@@ -324,8 +341,8 @@ struct TEquationSteps {
 // factor theorem on the candidates (or, where they are too many, on the
 // root of a linear factor of the list) and synthetic division, then the
 // quotient factored the same way, and a quadratic split by two numbers of
-// the right sum and product when monic with integer roots, else by the
-// root formula. None below degree 2, for nothing but a common factor, for
+// the right sum and product when monic with integer roots, else by
+// たすき掛け. None below degree 2, for nothing but a common factor, for
 // a coefficient too large to list the candidates of, and where a factor of
 // degree 4 or more is left that cannot be shown to be irreducible.
 std::optional<TFactorSteps> SolveFactorSteps(const TPolynomial& p, const TFactorList& factors);

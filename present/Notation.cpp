@@ -652,7 +652,7 @@ struct TLatexSymbol {
     std::string_view Character;
     const char* Latex;
 };
-constexpr std::array<TLatexSymbol, 18> kLatexSymbols = {{{"−", "-"},
+constexpr std::array<TLatexSymbol, 20> kLatexSymbols = {{{"−", "-"},
                                                          {"±", "\\pm"},
                                                          {"∓", "\\mp"},
                                                          {"×", "\\times"},
@@ -669,7 +669,10 @@ constexpr std::array<TLatexSymbol, 18> kLatexSymbols = {{{"−", "-"},
                                                          {"√", "\\surd"},
                                                          {"∫", "\\int"},
                                                          {"Σ", "\\Sigma"},
-                                                         {"→", "\\to"}}};
+                                                         {"→", "\\to"},
+                                                         // the strokes of a cross table's "╲╱"
+                                                         {"╲", "\\backslash"},
+                                                         {"╱", "/"}}};
 
 // A character of a formula's text in math mode: a symbol above, a raised
 // or lowered character as a script, a circled number "①" as the circled

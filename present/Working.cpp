@@ -452,13 +452,90 @@ TPolynomial FactoredPowerSums(const TPolynomial& f, const TPolynomial& m,
     return value;
 }
 
+using TQuadraticStep = TQuadraticSteps::TStep;
+
+// p times r, every coefficient reduced.
+TPolynomial Scaled(const TPolynomial& p, const TRational& r) {
+    TPolynomial out;
+    for (int i = 0; i <= Normalized(p).Degree(); ++i) {
+        PolySetCoeff(out, i, Reduced(PolyCoeff(p, i) * r));
+    }
+    return Normalized(out);
+}
+
+// Checks that r₁ ≤ r₂ solve p = 0 and are the answer's roots.
+void CheckRationalRoots(const TPolynomial& p, const TRational& r1, const TRational& r2,
+                        const TEquationRoots& roots) {
+    Check(r2 >= r1 && p(r1) == TRational{} && p(r2) == TRational{}, "解の代入");
+    Check(SameValues({r1, r2}, AnswerRoots(roots)), "解");
+}
+
+// ax² + c = 0 by square roots: x² = −c/a, x = ±√(−c/a).
+TQuadraticSteps::TSquareRoot SquareRootStep(const TInteger& a, const TInteger& c,
+                                            const TEquationRoots& roots) {
+    const TRational k = Reduced({-c, a});
+    TQuadraticSteps::TSquareRoot step{a, -c, k, std::nullopt, 0, 0, 1, true};
+    TInteger num;
+    TInteger den;
+    if (k.Num().Sign() >= 0 && ExactSqrt(k.Num(), num) && ExactSqrt(k.Den(), den)) {
+        // x = ±√k, a rational.
+        const TRational root = Reduced({num, den});
+        Check(root * root == k, "平方根");
+        Check(SameValues({root, -root}, AnswerRoots(roots)), "解");
+        step.Root = root;
+        return step;
+    }
+    // ±√k = ±Q√R/D as the answer writes it: (Q√R/D)² = Q²R/D² is k.
+    Check(roots.Groups.size() == 1 && roots.Groups[0].Pair && roots.Groups[0].Pair->P.IsZero(),
+          "解");
+    const TQuadRoots& pair = *roots.Groups[0].Pair;
+    step.Q = Abs(pair.Q);
+    step.R = pair.R;
+    step.D = pair.D;
+    step.Complete = pair.Simplest;
+    Check(!step.D.IsZero() && TRational{step.Q * step.Q * step.R, step.D * step.D} == k, "平方根");
+    return step;
+}
+
+// Rational roots r₁ ≤ r₂ of ax² + bx + c (integers, no common factor, a > 0):
+// a square for a double root, the sum and product for a = 1, otherwise
+// たすき掛け.
+TQuadraticStep FactoredStep(const TPolynomial& p, const TInteger& a, const TInteger& b,
+                            const TInteger& c, const TRational& r1, const TRational& r2) {
+    using S = TQuadraticSteps;
+    if (a == 1) {
+        // (x + m)(x + n) with m = −r₁ ≥ n = −r₂.
+        Check(IsInteger(r1) && IsInteger(r2), "整数解");
+        const TInteger m = -r1.Num();
+        const TInteger n = -r2.Num();
+        const std::array<TPolynomial, 2> factors = {
+            Monomial({1, 1}, 1) + ConstantPolynomial({m, 1}),
+            Monomial({1, 1}, 1) + ConstantPolynomial({n, 1})};
+        Check(m + n == b && m * n == c && factors[0] * factors[1] == p, "和と積");
+        if (r1 == r2) {
+            return S::TPerfectSquare{factors[0], r1};
+        }
+        return S::TSumAndProduct{b, c, m, n, factors, {r1, r2}};
+    }
+    const std::optional<TCrossTable> table = CrossTableOf(p);
+    Check(table.has_value(), "たすき掛け");
+    const std::array<TPolynomial, 2> factors = CrossFactors(*table);
+    if (r1 == r2) {
+        Check(factors[0] == factors[1], "平方の形");
+        return S::TPerfectSquare{factors[0], r1};
+    }
+    return S::TCrossSplit{*table, factors, {r1, r2}};
+}
+
 } // namespace
 
-// Fractional coefficients or a negative x² coefficient are cleared first;
-// then the discriminant, and a double root by −b/(2a), two roots by the
-// root formula with √D simplified.
+// Integer coefficients without a common factor and with a positive x² term
+// first; then square roots for b = 0, the factor x for c = 0, factoring
+// where the roots are rational and the root formula (by D/4 for an even b)
+// where they are not.
 std::optional<TQuadraticSteps> SolveQuadraticSteps(const TPolynomial& p,
                                                    const TEquationRoots& roots) {
+    using S = TQuadraticSteps;
     const TPolynomial q = Normalized(p);
     if (q.Degree() != 2 || roots.Constant) {
         return std::nullopt;
@@ -466,81 +543,101 @@ std::optional<TQuadraticSteps> SolveQuadraticSteps(const TPolynomial& p,
     TQuadraticSteps steps;
     steps.Roots = roots;
 
-    // Integer coefficients with a positive x² term: both sides times the
-    // lcm of the denominators, negated for a negative x² coefficient.
-    TInteger scale = 1;
+    // Both sides times the lcm of the denominators, negated for a negative
+    // x² coefficient; then divided by the common factor, negated where the
+    // x² coefficient is still negative.
+    TInteger lcm = 1;
     for (int i = 0; i <= 2; ++i) {
-        scale = Abs(IntLcm(scale, PolyCoeff(q, i).Den()));
+        lcm = Abs(IntLcm(lcm, PolyCoeff(q, i).Den()));
     }
-    if (Negative(PolyCoeff(q, 2))) {
-        scale = -scale;
+    const bool negative = Negative(PolyCoeff(q, 2));
+    TPolynomial scaled = q;
+    if (lcm != 1) {
+        const TInteger scale = negative ? -lcm : lcm;
+        scaled = Scaled(q, {scale, 1});
+        steps.Steps.push_back(S::TClearDenominators{scale, scaled});
     }
     TInteger coefficient[3];
-    TPolynomial scaled;
     for (int i = 0; i <= 2; ++i) {
-        const TRational c = Reduced(PolyCoeff(q, i) * TRational{scale, 1});
+        const TRational c = Reduced(PolyCoeff(scaled, i));
         Check(c.Den() == 1, "分母を払う");
         coefficient[i] = c.Num();
-        PolySetCoeff(scaled, i, c);
     }
-    scaled = Normalized(scaled);
-    if (scale != 1) {
-        steps.Steps.push_back(TQuadraticSteps::TClearDenominators{scale, scaled});
+    TInteger divisor = Gcd(Gcd(coefficient[0], coefficient[1]), coefficient[2]);
+    if (coefficient[2].Sign() < 0) {
+        divisor = -divisor;
+    }
+    if (divisor != 1) {
+        scaled = Scaled(scaled, {1, divisor});
+        for (TInteger& c : coefficient) {
+            c = DivExact(c, divisor);
+        }
+        steps.Steps.push_back(S::TDivideCommon{divisor, scaled});
     }
     const TInteger& a = coefficient[2];
     const TInteger& b = coefficient[1];
     const TInteger& c = coefficient[0];
+    Check(a.Sign() > 0 && Gcd(Gcd(a, b), c) == 1, "係数の整理");
 
-    const TInteger discriminant = b * b - 4 * a * c;
-    const int sign = discriminant.Sign();
-    steps.Steps.push_back(TQuadraticSteps::TDiscriminant{a, b, c, discriminant});
-    steps.Steps.push_back(TQuadraticSteps::TRootKind{sign});
-
-    if (sign == 0) {
-        // The double root −b/(2a).
-        const TRational root = Reduced({-b, 2 * a});
-        Check(scaled(root) == TRational{}, "重解の代入");
-        const std::vector<TRational> answer = AnswerRoots(roots);
-        Check(answer.size() == 1 && (answer[0] == root), "重解");
-        steps.Steps.push_back(TQuadraticSteps::TDoubleRoot{a, b, root});
+    if (b.IsZero()) {
+        steps.Steps.push_back(SquareRootStep(a, c, roots));
+        return steps;
+    }
+    if (c.IsZero()) {
+        // x(ax + b) = 0.
+        const TPolynomial rest = Monomial({a, 1}, 1) + ConstantPolynomial({b, 1});
+        Check(Monomial({1, 1}, 1) * rest == scaled, "共通因数");
+        TRational r1 = Reduced({-b, a});
+        TRational r2;
+        if (r1 > r2) {
+            std::swap(r1, r2);
+        }
+        CheckRationalRoots(scaled, r1, r2, roots);
+        steps.Steps.push_back(S::TCommonX{rest, {r1, r2}});
         return steps;
     }
 
-    // √D = s√r, r square-free and signed as D; r = ±1 when |D| is a square.
-    // Irrational roots already hold r, which gives s without factoring |D| again.
-    TSquareSplit split;
-    if (roots.Groups.size() == 1 && roots.Groups[0].Pair) {
-        const TQuadRoots& pair = *roots.Groups[0].Pair;
-        split.Free = Abs(pair.R);
-        split.Complete = pair.Simplest;
-        Check(!split.Free.IsZero() && ExactSqrt(Abs(discriminant) / split.Free, split.Root),
-              "√D の簡約");
-    } else {
-        split = SquarePart(Abs(discriminant));
+    const TInteger discriminant = b * b - 4 * a * c;
+    TInteger s;
+    if (discriminant.Sign() >= 0 && ExactSqrt(discriminant, s)) {
+        const TRational r1 = Reduced({-b - s, 2 * a});
+        const TRational r2 = Reduced({-b + s, 2 * a});
+        CheckRationalRoots(scaled, r1, r2, roots);
+        steps.Steps.push_back(FactoredStep(scaled, a, b, c, r1, r2));
+        return steps;
     }
-    const TInteger& s = split.Root;
-    const TInteger r = sign < 0 ? -split.Free : split.Free;
-    Check(s * s * split.Free == Abs(discriminant), "√D の簡約");
-    steps.Steps.push_back(TQuadraticSteps::TSimplifyRoot{discriminant, s, r, split.Complete});
 
-    if (r == 1) {
-        // Rational roots (−b ± s)/(2a).
-        const TRational first = Reduced({-b + s, 2 * a});
-        const TRational second = Reduced({-b - s, 2 * a});
-        Check(scaled(first) == TRational{} && scaled(second) == TRational{}, "解の代入");
-        Check(SameValues({first, second}, AnswerRoots(roots)), "解");
-    } else {
-        // (P ± Q√R)/D in lowest terms, checked by the sum and product of the roots.
-        TInteger g = Gcd(Gcd(b, s), 2 * a);
-        const TInteger P = DivExact(-b, g);
-        const TInteger Q = DivExact(s, g);
-        const TInteger D = DivExact(2 * a, g);
-        Check(2 * P * a == -b * D && (P * P - Q * Q * r) * a == c * D * D, "解と係数の関係");
-        Check(roots.Groups.size() == 1 && roots.Groups[0].Pair &&
-                  SamePair(P, Q, r, D, *roots.Groups[0].Pair),
-              "解");
-    }
-    steps.Steps.push_back(TQuadraticSteps::TRootFormula{a, b, discriminant, s, r});
+    // The root formula, by b′ = b/2 and D/4 = b′² − ac where b is even.
+    const bool half = b % 2 == 0;
+    const TInteger b1 = half ? DivExact(b, 2) : b;
+    const TInteger d = half ? b1 * b1 - a * c : discriminant;
+    const int sign = d.Sign();
+    Check(sign != 0, "判別式");
+    steps.Steps.push_back(S::TDiscriminant{a, b1, c, d, half});
+    steps.Steps.push_back(S::TRootKind{sign, half});
+
+    // √d = s√r, r square-free and signed as d, from the answer's r, which
+    // spares factoring |d| again.
+    Check(roots.Groups.size() == 1 && roots.Groups[0].Pair, "解");
+    const TQuadRoots& pair = *roots.Groups[0].Pair;
+    TSquareSplit split;
+    split.Free = Abs(pair.R);
+    split.Complete = pair.Simplest;
+    Check(!split.Free.IsZero() && ExactSqrt(Abs(d) / split.Free, split.Root), "√D の簡約");
+    s = split.Root;
+    const TInteger r = sign < 0 ? -split.Free : split.Free;
+    Check(s * s * split.Free == Abs(d) && r != 1, "√D の簡約");
+    steps.Steps.push_back(S::TSimplifyRoot{d, s, r, split.Complete});
+
+    // (P ± Q√R)/D in lowest terms, checked by the sum and product of the roots.
+    const TInteger denominator = half ? a : 2 * a;
+    const TInteger g = Gcd(Gcd(b1, s), denominator);
+    const TInteger P = DivExact(-b1, g);
+    const TInteger Q = DivExact(s, g);
+    const TInteger D = DivExact(denominator, g);
+    Check(2 * P * a == -b * D && (P * P - Q * Q * r) * a == c * D * D, "解と係数の関係");
+    Check(SamePair(P, Q, r, D, pair), "解");
+    steps.Steps.push_back(S::TRootFormula{a, b1, d, s, r, half});
     return steps;
 }
 
@@ -548,37 +645,110 @@ TMath WriteQuadraticSteps(const TQuadraticSteps& steps) {
     using S = TQuadraticSteps;
     std::vector<TMath> lines;
     const TMath answer = RootsAnswer(steps.Roots, true);
-    // 2a and −b as the formula writes them: "2·2", "−(−4)", nothing for b = 0.
+    bool stated = false; // whether a line has stated the roots
+    const TMath x = Letter("x");
+    // 2a and −b as the formula writes them: "2·2", "−(−4)".
     const auto twoA = [](const TInteger& a) { return Product({Number(2), Number(a)}); };
-    const auto minusB = [](const TInteger& b) {
-        return b.IsZero() ? MathRow({}) : MathRow({Op("−"), SignedInt(b)});
+    const auto minusB = [](const TInteger& b) { return MathRow({Op("−"), SignedInt(b)}); };
+    // "D", "D/4".
+    const auto named = [](bool half) {
+        return half ? Fraction(Letter("D"), Number(4)) : Letter("D");
+    };
+    // "(x − 2)(x − 3) = 0 より x = 2, 3".
+    const auto solved = [&](TMath product, const std::vector<TRational>& roots) {
+        std::vector<TMath> list;
+        for (const TRational& r : roots) {
+            if (!list.empty()) {
+                list.push_back(Comma());
+            }
+            list.push_back(Value(r));
+        }
+        lines.push_back(MathRow({Equals(std::move(product), Number(0)), Word("より"),
+                                 Equals(x, MathRow(std::move(list)))}));
+        stated = true;
+    };
+    const auto factors = [](const std::array<TPolynomial, 2>& f) {
+        return MathRow({Paren(PolynomialMath(f[0])), Paren(PolynomialMath(f[1]))});
     };
     const TStepWriter write{
         [&](const S::TClearDenominators& step) {
             lines.push_back(MathRow({Word("両辺に"), IntegerMath(step.Scale), Word("を掛けて"),
                                      EquationProblem(step.Scaled)}));
         },
-        [&](const S::TDiscriminant& step) {
+        [&](const S::TDivideCommon& step) {
+            lines.push_back(step.Divisor == -1
+                                ? MathRow({Word("両辺に"), IntegerMath(step.Divisor),
+                                           Word("を掛けて"), EquationProblem(step.Divided)})
+                                : MathRow({Word("両辺を"), IntegerMath(step.Divisor),
+                                           Word("で割って"), EquationProblem(step.Divided)}));
+        },
+        [&](const S::TSquareRoot& step) {
+            const TMath square = Power(x, 2);
+            if (step.K == TRational{}) {
+                lines.push_back(Equals(x, Number(0)));
+                stated = true;
+                return;
+            }
+            if (step.A != 1) {
+                lines.push_back(
+                    Equals(MathRow({Number(step.A), square}), IntegerMath(step.MinusC)));
+            }
+            lines.push_back(Equals(square, Value(step.K)));
+            if (step.Root) {
+                lines.push_back(Equals(x, MathRow({Op("±"), Value(*step.Root)})));
+                stated = true;
+                return;
+            }
+            const TMath root = MathRow({Op("±"), Root(Value(step.K))});
+            const TMath simplified = RootFormulaMath(0, step.Q, step.R, step.D, "±");
+            TMath line = Equals(x, root);
+            if (!SameForm(root, simplified)) {
+                line = MathRow({std::move(line), Op("="), simplified});
+            }
+            lines.push_back(std::move(line));
+            if (step.Complete) {
+                stated = true;
+            } else {
+                lines.push_back(SurdMayReduce());
+            }
+        },
+        [&](const S::TCommonX& step) {
+            solved(MathRow({x, Paren(PolynomialMath(step.Rest))}), {step.Roots[0], step.Roots[1]});
+        },
+        [&](const S::TPerfectSquare& step) {
+            solved(Power(Paren(PolynomialMath(step.Base)), 2), {step.Root});
+        },
+        [&](const S::TSumAndProduct& step) {
             lines.push_back(
-                MathRow({Word("判別式"), Letter("D"), Op("="), Power(Letter("b"), 2), Op("−"),
-                         Number(4), Letter("a"), Letter("c"), Op("="), Power(SignedInt(step.B), 2),
-                         Op("−"), Number(4), Dot(), SignedInt(step.A), Dot(), SignedInt(step.C),
-                         Op("="), IntegerMath(step.D)}));
+                MathRow({Word("和が"), IntegerMath(step.Sum), Comma(), Word("積が"),
+                         IntegerMath(step.Product), Word("となる2数は"), IntegerMath(step.M),
+                         Comma(), IntegerMath(step.N), Word("なので")}));
+            solved(factors(step.Factors), {step.Roots[0], step.Roots[1]});
+        },
+        [&](const S::TCrossSplit& step) {
+            lines.push_back(CrossTableMath(step.Table));
+            solved(factors(step.Factors), {step.Roots[0], step.Roots[1]});
+        },
+        [&](const S::TDiscriminant& step) {
+            std::vector<TMath> parts = {Word("判別式"), Letter("D")};
+            if (step.Half) {
+                parts.insert(parts.end(), {Word("について"), named(true), Op("="),
+                                           Power(Letter("b′"), 2), Op("−"), Letter("a"),
+                                           Letter("c"), Op("="), Power(SignedInt(step.B), 2),
+                                           Op("−"), SignedInt(step.A), Dot(), SignedInt(step.C)});
+            } else {
+                parts.insert(parts.end(),
+                             {Op("="), Power(Letter("b"), 2), Op("−"), Number(4), Letter("a"),
+                              Letter("c"), Op("="), Power(SignedInt(step.B), 2), Op("−"), Number(4),
+                              Dot(), SignedInt(step.A), Dot(), SignedInt(step.C)});
+            }
+            parts.insert(parts.end(), {Op("="), IntegerMath(step.D)});
+            lines.push_back(MathRow(std::move(parts)));
         },
         [&](const S::TRootKind& step) {
-            lines.push_back(MathRow({Letter("D"),
-                                     Op(step.Sign > 0   ? ">"
-                                        : step.Sign < 0 ? "<"
-                                                        : "="),
-                                     Number(0), Word("より"),
-                                     Word(step.Sign > 0   ? "異なる2つの実数解"
-                                          : step.Sign < 0 ? "異なる2つの虚数解"
-                                                          : "重解")}));
-        },
-        [&](const S::TDoubleRoot& step) {
-            lines.push_back(Equals(
-                Letter("x"),
-                Fraction(step.B.IsZero() ? MathRow({Number(0)}) : minusB(step.B), twoA(step.A))));
+            lines.push_back(
+                MathRow({named(step.Half), Op(step.Sign > 0 ? ">" : "<"), Number(0), Word("より"),
+                         Word(step.Sign > 0 ? "異なる2つの実数解" : "異なる2つの虚数解")}));
         },
         [&](const S::TSimplifyRoot& step) {
             const TMath simplified = RootFormulaMath(0, step.S, step.R, 1, "+");
@@ -591,26 +761,34 @@ TMath WriteQuadraticSteps(const TQuadraticSteps& steps) {
             }
         },
         [&](const S::TRootFormula& step) {
-            // x = (−b ± √D)/(2a), then with √D simplified, then reduced,
-            // unless that reads as the answer.
-            TMath formula = Equals(
-                Letter("x"), Fraction(MathRow({minusB(step.B), Op("±"), Root(IntegerMath(step.D))}),
-                                      twoA(step.A)));
-            const TMath spelled = RootFormulaMath(-step.B, step.S, step.R, 2 * step.A, "±");
+            // x = (−b ± √D)/(2a) or (−b′ ± √(D/4))/a, then with √D simplified,
+            // each unless it reads as the answer.
+            const TMath top = MathRow({minusB(step.B), Op("±"), Root(IntegerMath(step.D))});
+            const TMath formula = !step.Half    ? Fraction(top, twoA(step.A))
+                                  : step.A == 1 ? top
+                                                : Fraction(top, Number(step.A));
+            const TMath spelled =
+                RootFormulaMath(-step.B, step.S, step.R, step.Half ? step.A : 2 * step.A, "±");
             const TMath answerRight =
                 answer.Parts.size() > 2
                     ? MathRow(std::vector<TMath>(answer.Parts.begin() + 2, answer.Parts.end()))
                     : answer;
-            if (!SameForm(spelled, answerRight)) {
-                formula = MathRow({std::move(formula), Op("="), spelled});
+            if (SameForm(formula, answerRight)) {
+                return;
             }
-            lines.push_back(std::move(formula));
+            TMath line = Equals(x, formula);
+            if (!SameForm(spelled, answerRight) && !SameForm(spelled, formula)) {
+                line = MathRow({std::move(line), Op("="), spelled});
+            }
+            lines.push_back(std::move(line));
         },
     };
     for (const S::TStep& step : steps.Steps) {
         std::visit(write, step);
     }
-    lines.push_back(answer);
+    if (!stated) {
+        lines.push_back(answer);
+    }
     return MathLines(std::move(lines));
 }
 

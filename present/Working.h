@@ -16,27 +16,35 @@
 
 #include "Calculus.h"
 #include "Counting.h"
+#include "CrossMultiplication.h"
 #include "Equations.h"
 #include "Geometry.h"
 #include "Notation.h"
 
+#include <array>
 #include <optional>
 #include <variant>
 #include <vector>
 
 namespace arith {
 
-// A quadratic p = 0 (none for another degree), with fractional
-// coefficients first cleared ("両辺に 6 を掛けて …") and a negative x²
-// coefficient made positive, by the root formula:
-//   判別式 D = b² − 4ac = 3² − 4·2·(−2) = 25
-//   D > 0 より 異なる2つの実数解
-//   √25 = 5
-//   x = (−3 ± √25)/(2·2) = (−3 ± 5)/4
-//   x = −2, 1/2
-// (a double root as x = −b/(2a), "x = −(−4)/(2·4)"). The roots are read
-// off the root formula even where p factors; the answer lists them as the
-// board does.
+// A quadratic p = 0 (none for another degree) by the method a textbook
+// takes for it. Fractional coefficients are first cleared ("両辺に 6 を掛け
+// て …"), a common factor divided out and a negative x² coefficient made
+// positive ("両辺を −2 で割って …"); then, for ax² + bx + c = 0:
+//   b = 0, by square roots:       x² = 8 / x = ±√8 = ±2√2
+//   c = 0, by the common factor:  x(x − 3) = 0 より x = 0, 3
+//   a square (D = 0):             (2x − 1)² = 0 より x = 1/2
+//   rational roots, a = 1:        和が −5, 積が 6 となる2数は −2, −3 なので
+//                                 (x − 2)(x − 3) = 0 より x = 2, 3
+//   rational roots, a ≠ 1:        the cross table of たすき掛け, then
+//                                 (2x − 1)(3x + 2) = 0 より x = −2/3, 1/2
+//   any other, by the root formula, with D/4 where b is even:
+//     判別式 D について D/4 = b′² − ac = 2² − 1·1 = 3
+//     D/4 > 0 より 異なる2つの実数解
+//     x = −2 ± √3
+// Real roots are listed in increasing order; the last line states the
+// board's answer, those roots in any order.
 struct TQuadraticSteps {
     // "両辺に 6 を掛けて 2x² + 3x − 2 = 0": both sides times the lcm of the
     // denominators, negated when the x² coefficient is negative.
@@ -44,37 +52,83 @@ struct TQuadraticSteps {
         TInteger Scale;
         TPolynomial Scaled;
     };
-    // "判別式 D = b² − 4ac = 3² − 4·2·(−2) = 25", the integer coefficients put in.
+    // "両辺を 2 で割って x² − 2x − 3 = 0": both sides divided by the common
+    // factor of the integer coefficients, negated when the x² coefficient is
+    // negative; "両辺に −1 を掛けて …" for a divisor of −1.
+    struct TDivideCommon {
+        TInteger Divisor;
+        TPolynomial Divided;
+    };
+    // ax² + c = 0 by square roots: "2x² = 3" (left out for a = 1), "x² = 3/2",
+    // then "x = ±√(3/2) = ±√6/2", "x = ±2" for a square, "x = 0" for 0, and
+    // "x = ±√(−4) = ±2i" for a negative K. The root is Root where K is the
+    // square of a rational, else Q√R/D (R < 0 for a negative K; Complete as
+    // the roots' Simplest).
+    struct TSquareRoot {
+        TInteger A, MinusC;
+        TRational K;
+        std::optional<TRational> Root;
+        TInteger Q, R, D;
+        bool Complete = true;
+    };
+    // "x(2x + 3) = 0 より x = −3/2, 0": c = 0, x taken out.
+    struct TCommonX {
+        TPolynomial Rest;
+        std::array<TRational, 2> Roots; // increasing
+    };
+    // "(2x − 1)² = 0 より x = 1/2": D = 0 with a and c squares.
+    struct TPerfectSquare {
+        TPolynomial Base;
+        TRational Root;
+    };
+    // "和が −5, 積が 6 となる2数は −2, −3 なので" and
+    // "(x − 2)(x − 3) = 0 より x = 2, 3": x² + bx + c = (x + m)(x + n) with
+    // m + n = b and mn = c, m > n.
+    struct TSumAndProduct {
+        TInteger Sum, Product, M, N;
+        std::array<TPolynomial, 2> Factors;
+        std::array<TRational, 2> Roots; // increasing
+    };
+    // The cross table of ax² + bx + c = (a₁x + c₁)(a₂x + c₂), then
+    // "(2x − 1)(3x + 2) = 0 より x = −2/3, 1/2".
+    struct TCrossSplit {
+        TCrossTable Table;
+        std::array<TPolynomial, 2> Factors;
+        std::array<TRational, 2> Roots; // increasing
+    };
+    // "判別式 D = b² − 4ac = 1² − 4·1·1 = −3", or where Half (b = 2b′)
+    // "判別式 D について D/4 = b′² − ac = 2² − 1·1 = 3", with B = b′ and D the
+    // value D/4.
     struct TDiscriminant {
         TInteger A, B, C;
         TInteger D;
+        bool Half = false;
     };
-    // "D > 0 より 異なる2つの実数解", "D < 0 より 異なる2つの虚数解", "D = 0 より 重解".
+    // "D > 0 より 異なる2つの実数解", "D/4 < 0 より 異なる2つの虚数解".
     struct TRootKind {
         int Sign = 0;
-    };
-    // "x = −(−4)/(2·4)": the double root −b/(2a) ("0/(2·3)" for b = 0).
-    struct TDoubleRoot {
-        TInteger A, B;
-        TRational Root;
+        bool Half = false;
     };
     // "√72 = 6√2" (left out where nothing simplifies): √D = S√R, R square-free
-    // with the sign of D, ±1 when |D| is a square. Not Complete where |D| was too
-    // long to factor: a line says the root may simplify further.
+    // with the sign of D. Not Complete where |D| was too long to factor: a
+    // line says the root may simplify further.
     struct TSimplifyRoot {
         TInteger D, S, R;
         bool Complete = true;
     };
-    // "x = (−3 ± √25)/(2·2) = (−3 ± 5)/4": the root formula, then with √D
-    // simplified and in lowest terms, left out where that reads as the answer.
+    // "x = (−(−4) ± √72)/(2·1) = (4 ± 6√2)/2", where Half (B = b′, D = D/4)
+    // "x = (−2 ± √7)/3", "x = −(−2) ± √18": the root formula, then with √D
+    // simplified, each left out where it reads as the answer.
     struct TRootFormula {
         TInteger A, B, D, S, R;
+        bool Half = false;
     };
-    using TStep = std::variant<TClearDenominators, TDiscriminant, TRootKind, TDoubleRoot,
-                               TSimplifyRoot, TRootFormula>;
+    using TStep = std::variant<TClearDenominators, TDivideCommon, TSquareRoot, TCommonX,
+                               TPerfectSquare, TSumAndProduct, TCrossSplit, TDiscriminant,
+                               TRootKind, TSimplifyRoot, TRootFormula>;
 
     std::vector<TStep> Steps;
-    TEquationRoots Roots; // the answer, "x = −2, 1/2", after the steps
+    TEquationRoots Roots; // the answer, "x = −2, 1/2", after the formula's steps
 };
 std::optional<TQuadraticSteps> SolveQuadraticSteps(const TPolynomial& p,
                                                    const TEquationRoots& roots);

@@ -171,7 +171,8 @@ TPolynomial ProductOf(const TRational& content, int xPower,
 
 // A quadratic with rational roots as the product of its two linear factors:
 // by two integers of the right sum and product when it is monic with
-// integer roots, otherwise by the root formula.
+// integer roots, otherwise by たすき掛け, and by the root formula for one
+// whose coefficients keep a common factor.
 void SplitQuadratic(const TPolynomial& q, TFactoringSteps& out) {
     const TRational a = Coeff(q, 2);
     const TRational b = Coeff(q, 1);
@@ -192,6 +193,11 @@ void SplitQuadratic(const TPolynomial& q, TFactoringSteps& out) {
         const TRational n = Reduced(-r2);
         Check(((m + n) == b) && ((m * n) == c), "和と積");
         out.Steps.push_back(TSumAndProduct{q, b, c, m, n, {f1, f2}});
+    } else if (const std::optional<TCrossTable> table = CrossTableOf(q)) {
+        // ax² + bx + c = (a₁x + c₁)(a₂x + c₂), the factors as the table's rows.
+        const std::array<TPolynomial, 2> factors = CrossFactors(*table);
+        Check((factors[0] * factors[1]) == q, "たすき掛け");
+        out.Steps.push_back(TCrossMultiplication{q, *table, factors});
     } else {
         TFormulaSplit split{q, a, Reduced(-b), disc, two_a, root.IsZero(), {r1, r2}, {f1, f2}, {}};
         if (!IsInteger(r1) || !IsInteger(r2)) {
@@ -1346,6 +1352,11 @@ void WriteStep(const TSumAndProduct& s, TLines& lines) {
     lines.push_back(Equals(PolynomialMath(s.Quadratic), ProductMath({s.Factors[0], s.Factors[1]})));
 }
 
+void WriteStep(const TCrossMultiplication& s, TLines& lines) {
+    lines.push_back(CrossTableMath(s.Table));
+    lines.push_back(Equals(PolynomialMath(s.Quadratic), ProductMath({s.Factors[0], s.Factors[1]})));
+}
+
 void WriteStep(const TFormulaSplit& s, TLines& lines) {
     TMath formula;
     if (s.DoubleRoot) {
@@ -1522,6 +1533,11 @@ TMath WriteFactorSteps(const TFactorSteps& steps) {
     } else if (const auto* higher = last ? std::get_if<THigherFactors>(last) : nullptr) {
         stated = higher->Polynomial == p && SameForm(ProductMath(higher->Factors), answer);
     }
+    // So has a quadratic split alone, whose last line is p as the product.
+    const TFactoringSteps& f = steps.Factoring;
+    const TMath product = ProductMath(f.Content, f.XPower, f.Factors);
+    stated = stated || (!lines.empty() && (SameForm(lines.back(), Equals(whole, product)) ||
+                                           SameForm(lines.back(), Equals(whole, answer))));
     if (SameForm(answer, whole)) {
         lines.push_back(answer);
     } else if (!stated) {

@@ -35,7 +35,7 @@ namespace arith {
 //   …
 //   P(x) = (x − 1)(x² − 5x + 6)
 // and the quotient factored the same way, a quadratic split by two numbers
-// of the right sum and product, or by the root formula; a polynomial
+// of the right sum and product, or by たすき掛け with its cross table; a polynomial
 // without rational roots as the product of its factors, checked by
 // multiplying them out. The answer, FactorAnswer, is stated once: the last
 // line is "よって p = answer" or a chain on p ending in it, or the answer

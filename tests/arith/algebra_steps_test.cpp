@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <variant>
@@ -56,7 +57,8 @@ TEST(AlgebraStepsTest, FactorRoutes) {
     };
     const Row rows[] = {
         {"MonicIntegerRoots", "x^2-5x+6", {F<TSumAndProduct>()}},
-        {"FractionalRoots", "2x^2-x-1", {F<TFormulaSplit>()}},
+        {"FractionalRoots", "2x^2-x-1", {F<TCrossMultiplication>()}},
+        {"SquareBeforeCross", "4x^2-4x+1", {F<TPatternChain>()}},
         {"NonSquare", "x^2+x+1", {F<TNonSquareDiscriminant>()}},
         {"CommonFactor", "2x^3-10x^2+12x", {F<TCommonFactor>(), F<TSumAndProduct>()}},
         {"FactorTheorem", "x^3-6x^2+11x-6", then(theorem, F<TSumAndProduct>())},
@@ -127,6 +129,33 @@ TEST(AlgebraStepsTest, ChainForms) {
         const auto& chain = std::get<TPatternChain>(steps->Factoring.Steps.front());
         EXPECT_EQ(chain.Power, row.power) << row.name;
         EXPECT_EQ(KindsOf(chain.Forms), row.forms) << row.name;
+    }
+}
+
+// たすき掛け's split: rows in order of a₁, then c₁; none without rational
+// roots, with a common factor or a negative x² coefficient.
+TEST(AlgebraStepsTest, CrossTable) {
+    const struct {
+        const char* p;
+        std::optional<std::array<long, 4>> table; // a₁, c₁, a₂, c₂
+    } rows[] = {
+        {"6x^2+x-2", std::array<long, 4>{2, -1, 3, 2}},
+        {"4x^2+4x-3", std::array<long, 4>{2, -1, 2, 3}},
+        {"4x^2-4x+1", std::array<long, 4>{2, -1, 2, -1}},
+        {"x^2-5x+6", std::array<long, 4>{1, -3, 1, -2}},
+        {"2x^2+4x+2", std::nullopt},
+        {"2x^2+x+1", std::nullopt},
+        {"2x^2-3", std::nullopt},
+        {"-6x^2-x+2", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        const std::optional<TCrossTable> table = CrossTableOf(P(row.p));
+        ASSERT_EQ(table.has_value(), row.table.has_value()) << row.p;
+        if (table) {
+            const auto& [a1, c1, a2, c2] = *row.table;
+            EXPECT_TRUE(table->A1 == a1 && table->C1 == c1 && table->A2 == a2 && table->C2 == c2)
+                << row.p;
+        }
     }
 }
 

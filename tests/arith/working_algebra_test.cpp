@@ -62,7 +62,7 @@ TEST(WorkingAlgebraTest, Lines) {
          "和が −5, 積が 6 となる2数は −2, −3 なので\n"
          "x² − 5x + 6 = (x − 2)(x − 3)\n"
          "よって x³ − 6x² + 11x − 6 = (x − 1)(x − 2)(x − 3)"},
-        {"FactorFractionalRootByFormula", [] { return Factor("2x^3-3x^2-3x+2"); },
+        {"FactorQuadraticByTasuki", [] { return Factor("2x^3-3x^2-3x+2"); },
          "P(x) = 2x³ − 3x² − 3x + 2 とおく\n"
          "P(x) = 0 の有理数解の候補は ±(定数項の約数)/(最高次の係数の約数) より\n"
          "±1, ±2, ±1/2\n"
@@ -73,9 +73,11 @@ TEST(WorkingAlgebraTest, Lines) {
          "────────────────────\n"
          "2 | −5 | 2 | 0\n"
          "P(x) = (x + 1)(2x² − 5x + 2)\n"
-         "2x² − 5x + 2 = 0 を解の公式で解くと\n"
-         "x = (5 ± √9)/4 = 1/2, 2\n"
-         "2x² − 5x + 2 = 2(x − 1/2)(x − 2) = (2x − 1)(x − 2)\n"
+         "1 | ╲╱ | −2 | → | −4\n"
+         "2 | ╱╲ | −1 | → | −1\n"
+         "────────────────────\n"
+         "2 |  | 2 |  | −5\n"
+         "2x² − 5x + 2 = (x − 2)(2x − 1)\n"
          "よって 2x³ − 3x² − 3x + 2 = (x + 1)(x − 2)(2x − 1)"},
         {"FactorFractionalRootFirst", [] { return Factor("2x^3+x^2+x-1"); },
          "P(x) = 2x³ + x² + x − 1 とおく\n"

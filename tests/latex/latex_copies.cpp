@@ -43,6 +43,8 @@ struct TCase {
 const TCase kCases[] = {
     {"niji surd", &problems::SolveNiji, "CalcButton Edit2=1 Edit1=4 Edit0=1"},
     {"niji complex", &problems::SolveNiji, "CalcButton Edit2=1 Edit1=1 Edit0=1"},
+    {"niji tasuki", &problems::SolveNiji, "CalcButton Edit2=6 Edit1=1 Edit0=-2"},
+    {"niji square root", &problems::SolveNiji, "CalcButton Edit2=2 Edit0=-3"},
     {"koji decimals", &problems::SolveKoji, "CalcButton Edit3=1 Edit1=-3 Edit0=1"},
     {"koji quartic", &problems::SolveKoji, "CalcButton Edit4=1 Edit2=-5 Edit0=6"},
     {"insuu", &problems::SolveInsuu, "CalcButton Edit3=-2 Edit1=2"},

@@ -287,7 +287,8 @@ class Insuu:
 
     # Then the textbook's formulas (constant term first): X = x², a square
     # added and taken away, squares twice, cubes, a perfect square and cube,
-    # grouping, the factor theorem, and near misses of each.
+    # grouping, the factor theorem, and near misses of each; and
+    # 6x² + x − 2 = (2x − 1)(3x + 2) by たすき掛け.
     FIXED = list(
         map(
             lambda coeffs, E=E: dict(zip(E, coeffs)),
@@ -312,6 +313,7 @@ class Insuu:
                 ["2", "1", "1", "1", ""],
                 ["1", "-2", "", "", "1"],
                 ["1", "-1", "", "-1", "1"],
+                ["-2", "1", "6", "", ""],
             ),
         )
     )
@@ -355,7 +357,25 @@ class Niji:
             return dict(zip(self.E, [big_text(big_rational(rng), rng), big_text(big_rational(rng), rng), ""]))
         return dict(zip(self.E, coefficient_fields(big_factors(rng, 2), 3, rng)))
 
-    FIXED = [dict(zip(E, ["", "-1/50001", "1/50000"])), dict(zip(E, ["-1/65537", "", "1/65536"]))]
+    # Tiny coefficients, then one equation of each textbook method: the sum
+    # and product, たすき掛け, D/4, the root formula, square roots (real and
+    # imaginary), complex roots, the factor x, a square.
+    FIXED = [dict(zip(E, ["", "-1/50001", "1/50000"])), dict(zip(E, ["-1/65537", "", "1/65536"]))] + list(
+        map(
+            lambda coeffs, E=E: dict(zip(E, coeffs)),
+            (
+                ["6", "-5", "1"],
+                ["-2", "1", "6"],
+                ["1", "4", "1"],
+                ["1", "-3", "1"],
+                ["-8", "", "1"],
+                ["4", "0", "1"],
+                ["1", "1", "1"],
+                ["", "3", "2"],
+                ["1", "-4", "4"],
+            ),
+        )
+    )
 
     commands = Insuu.commands
     prints = Insuu.prints

@@ -348,6 +348,7 @@ def check(tree, relation=None, functions=None):
     verdict = Verdict()
     reader = Reader(functions)
     last = None  # the last side of the line before, which "= …" continues
+    crossed = None  # the product of a cross table on the line before
     for line in parts(tree) if tree["k"] == "Lines" else [tree]:
         found, tail = chains(line)
         pending = []  # equations of this line that only hold together
@@ -357,10 +358,14 @@ def check(tree, relation=None, functions=None):
             judge_chain(chain, after, reader, relation, verdict, pending)
         judge_together(pending, relation, verdict)
         last = tail or last
+        if crossed is not None:
+            judge_cross_product(line, crossed, reader, verdict)
+            crossed = None
         for node in items(line):
             if node["k"] == "Table":
                 judge_division(node, reader, verdict)
                 judge_sign_chart(node, reader, verdict)
+                crossed = judge_cross(node, reader, verdict)
     return verdict
 
 
@@ -548,6 +553,50 @@ def judge_long_division(table, reader, verdict):
         verdict.false.append(f"{name}: " + "; ".join(problems))
 
 
+CROSS = ("╲╱", "╱╲")  # the crossing cells of a cross table (たすき掛け)
+
+
+def judge_cross(table, reader, verdict):
+    """A cross table (たすき掛け) of ax² + bx + c = (a₁x + c₁)(a₂x + c₂):
+        a₁ ╲╱ c₁ → a₂c₁
+        a₂ ╱╲ c₂ → a₁c₂
+        ───────────────
+        a       c     b
+    a₁a₂ = a, c₁c₂ = c, each cross product, and their sum b. Gives the
+    product (a₁x + c₁)(a₂x + c₂), which the next line must state; None for
+    any other table."""
+    rows = [parts(row) for row in parts(table)]
+    if len(rows) != 3 or any(len(row) != 5 for row in rows):
+        return None
+    if tuple(rows[i][1].get("t") for i in (0, 1)) != CROSS:
+        return None
+    try:
+        (a1, c1, p1), (a2, c2, p2), (a, c, b) = ([reader.value(items(row[k])) for k in (0, 2, 4)] for row in rows)
+    except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError, IndexError):
+        verdict.skipped += 1
+        verdict.unread.append("a cross table")
+        return None
+    verdict.checked += 1
+    if not (a1 * a2 == a and c1 * c2 == c and p1 == a2 * c1 and p2 == a1 * c2 and p1 + p2 == b):
+        verdict.false.append(f"cross table {a1}, {c1} / {a2}, {c2}: {p1}, {p2} / {a}, {c}, {b}")
+    return sp.expand((a1 * X + c1) * (a2 * X + c2))
+
+
+def judge_cross_product(line, product, reader, verdict):
+    """The line after a cross table states its product: one of its sides
+    is (a₁x + c₁)(a₂x + c₂)."""
+    verdict.checked += 1
+    for chain, _ in chains(line)[0]:
+        for side in chain:
+            try:
+                values = reader.values(side) if side else []
+            except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError, IndexError):
+                continue
+            if any(sp.expand(v - product) == 0 for v in values):
+                return
+    verdict.false.append(f"a cross table of {product} not stated on the line after it")
+
+
 def judge_together(pending, relation, verdict):
     """Equations of one line that state one solution together ("x = 24,
     y = 16", "x − 1 = 6n, y + 1 = −5n"): solved for the unknowns, they must
@@ -667,7 +716,13 @@ def judge_pair(left, right, chain, relation, verdict, pending, after=""):
     # an equation rather than an identity: "… = 0", "x = …", or any line of
     # a system or a straight line; elsewhere x is a polynomial's variable
     # (x² = 4 is one: a side without x cannot be a polynomial that x names)
-    if relation is None or relation[0] == "roots" and not (not left.free_symbols or not right.free_symbols or X in (left, right)):
+    if (
+        relation is None
+        or relation[0] == "roots"
+        and not (not left.free_symbols or not right.free_symbols or X in (left, right))
+        and not ({left, right} & {0, X})
+        and not term_against_number(left, right)
+    ):
         verdict.checked += 1
         verdict.false.append(f"{show(chain)}: not an identity")
         return
@@ -678,6 +733,15 @@ def judge_pair(left, right, chain, relation, verdict, pending, after=""):
     verdict.checked += 1
     if not agrees:
         verdict.false.append(f"{show(chain)}: {left} = {right} disagrees with the problem")
+
+
+def term_against_number(left, right):
+    """An equation solved by square roots: a term in x against a number,
+    "x² = 8", "2x² = 3"."""
+    for term, number in ((left, right), (right, left)):
+        if term.free_symbols == {X} and not number.free_symbols and sp.Poly(term, X).is_monomial:
+            return True
+    return False
 
 
 def show(chain):
@@ -720,6 +784,8 @@ def ends_in(working_text, answer_text):
         lines[-1:] = lines[-1].removesuffix("(nは整数)").split(",")
     if len(lines) < len(answer):
         return False
+    if len(answer) == 1 and same_roots(lines[-1], answer[0]):
+        return True
     for line, want in zip(lines[-len(answer) :], answer):
         if line.endswith(want):
             continue
@@ -727,3 +793,27 @@ def ends_in(working_text, answer_text):
         if not (sep and line.startswith(left) and line.rpartition("=")[2] == want.rpartition("=")[2]):
             return False
     return True
+
+
+def same_roots(line, answer):
+    """Whether a line ending in "x = …" lists the roots of the answer
+    "x = …" in any order ("x=−2,1" for "x=1,−2"), each "a ± b" as its two
+    values ("x=±2" for "x=2,−2"); texts without spaces."""
+
+    def roots(text):
+        head, sep, listed = text.rpartition("x=")
+        if not sep or "≈" in listed:
+            return None
+        values = []
+        for item in listed.rpartition("=")[2].split(","):
+            at = item.find("±")
+            if at < 0:
+                values.append(item)
+            elif at == 0:
+                values += [item[1:], "−" + item[1:]]
+            else:
+                values += [item[:at] + "+" + item[at + 1 :], item[:at] + "−" + item[at + 1 :]]
+        return sorted(values)
+
+    listed = roots(line)
+    return listed is not None and listed == roots(answer) and answer.startswith("x=")

@@ -324,6 +324,20 @@ std::vector<TPlacement> Placements() {
              EXPECT_LT(bracket[0].Rect.right(), two.Rect.left());
              EXPECT_LE(bracket[0].Rect.top(), two.Rect.top());
          }},
+        {"CrossTableCrossingDrawnThroughBothRows",
+         P(TMathKind::Table, {Row({N("2"), T(TMathKind::Word, "╲╱"), N("1")}),
+                              Row({N("3"), T(TMathKind::Word, "╱╲"), N("5")})}),
+         [em](const TMathLayout& l) {
+             const TMathBox cross = One(l, TMathShape::Stroke, TMathKind::Table);
+             const TMathBox two = Text(l, TMathKind::Number, "2");
+             const TMathBox five = Text(l, TMathKind::Number, "5");
+             EXPECT_TRUE(Find(l, TMathShape::Text, TMathKind::Word).empty());
+             EXPECT_GT(cross.Rect.left(), two.Rect.right());
+             EXPECT_LT(cross.Rect.right(), five.Rect.left());
+             EXPECT_LT(cross.Rect.top(), two.Rect.bottom());
+             EXPECT_GT(cross.Rect.bottom(), five.Rect.top());
+             EXPECT_GT(cross.Rect.width(), 1.5 * em);
+         }},
         {"MalformedFractionSetWithoutItsParts", P(TMathKind::Fraction, {}),
          [](const TMathLayout& l) {
              EXPECT_EQ(Find(l, TMathShape::Rule, TMathKind::Fraction).size(), 1u);

@@ -597,11 +597,30 @@ def judge_cross_product(line, product, reader, verdict):
     verdict.false.append(f"a cross table of {product} not stated on the line after it")
 
 
+def judge_alone(difference, line, verdict):
+    """One equation of a line on its own where the problem is the line
+    L(x, y) = 0 with a coefficient 0: "3y = 6 より y = 2" is L times a
+    constant; "x = n" or "例えば y = 0" gives a value to an unknown that L
+    does not hold. True where judged (and it holds); any other equation
+    stays unjudged."""
+    free = difference.free_symbols
+    if free and free <= {X, Y} and not sp.simplify(difference / line).free_symbols:
+        verdict.checked += 1
+        return True
+    unknowns = free & {X, Y}
+    if len(unknowns) == 1 and free <= unknowns | {N} and not unknowns & line.free_symbols:
+        verdict.checked += 1
+        return True
+    return False
+
+
 def judge_together(pending, relation, verdict):
     """Equations of one line that state one solution together ("x = 24,
     y = 16", "x − 1 = 6n, y + 1 = −5n"): solved for the unknowns, they must
     solve the problem's equation (for every n)."""
     unknowns = sorted(set().union(*(d.free_symbols for d, _ in pending)) & {X, Y, Z}, key=str) if pending else []
+    if len(pending) == 1 and relation is not None and relation[0] == "line" and judge_alone(pending[0][0], relation[1], verdict):
+        return
     solutions = []
     if len(pending) > 1 and relation is not None and relation[0] in ("line", "point") and unknowns:
         solutions = sp.solve([d for d, _ in pending], unknowns, dict=True)

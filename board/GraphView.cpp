@@ -364,7 +364,7 @@ struct TMarkLabel {
     QGraphicsSimpleTextItem* Item;
     QScatterSeries* Series;
     QPointF At;
-    QString Text; // whole; the item shows it shortened to the chart's width
+    QString Text; // whole; the item shows it shortened to the plot area's width
 };
 
 // The chart's lines in pixels: curves, straight lines and the axes.
@@ -568,11 +568,13 @@ void PlaceOrigin(QChart* chart, QGraphicsSimpleTextItem* origin,
 }
 
 // Each label goes above its point, or else below, right, left, at a corner
-// beside it, higher above or lower below, each moved into the chart where it
-// sticks out at a side: the first of these inside the plot area clear of the
-// points, the labels placed before it (and O) and the curves and axes, else
-// the first inside the chart clear of them, else of the points and labels
-// alone; above where none is clear.
+// beside it, higher above or lower below, each moved into the plot area where
+// it sticks out at a side; else it slides along those sides, across above and
+// below the point, up and down beside it. The first of these inside the plot
+// area clear of the points, the labels placed before it (and O) and the
+// curves and axes is taken, else the first clear of the points and labels
+// alone. The plot area holds it, so it never covers a tick label or an axis's
+// name; where nothing is clear it goes above, kept inside.
 void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double radius,
                  const std::vector<QList<QPointF>>& lines, QGraphicsSimpleTextItem* origin) {
     std::vector<QRectF> taken;
@@ -585,18 +587,18 @@ void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double ra
         points.push_back(p);
         taken.emplace_back(p.x() - radius, p.y() - radius, 2 * radius, 2 * radius);
     }
-    const QRectF inside = chart->rect();
+    const QRectF plot = chart->plotArea();
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        // A label wider than the chart (a surd of hundreds of digits) is
+        // A label wider than the plot (a surd of hundreds of digits) is
         // shortened in its middle; the answer above the graph holds it whole.
         const QFontMetricsF metrics(labels[i].Item->font());
         labels[i].Item->setText(
-            metrics.elidedText(labels[i].Text, Qt::ElideMiddle, 0.9 * inside.width()));
+            metrics.elidedText(labels[i].Text, Qt::ElideMiddle, 0.9 * plot.width()));
         const QSizeF size = labels[i].Item->boundingRect().size();
         const QPointF p = points[i];
         const double w = size.width();
         const double h = size.height();
-        QRectF candidates[] = {
+        std::vector<QRectF> candidates = {
             {p.x() - w / 2, p.y() - radius - h, w, h},
             {p.x() - w / 2, p.y() + radius, w, h},
             {p.x() + radius + 2, p.y() - h / 2, w, h},
@@ -608,36 +610,44 @@ void PlaceLabels(QChart* chart, const std::vector<TMarkLabel>& labels, double ra
             {p.x() - w / 2, p.y() - radius - 2 * h, w, h},
             {p.x() - w / 2, p.y() + radius + h, w, h},
         };
-        // Each moved across into the chart where it sticks out at a side.
+        // Slid along a side in steps of half a line, from one end of the
+        // label at the point to the other, nearest the middle first.
+        const auto slide = [&candidates, h](QRectF middle, QPointF along, double reach) {
+            for (double by = h / 2; by <= reach; by += h / 2) {
+                candidates.push_back(middle.translated(by * along));
+                candidates.push_back(middle.translated(-by * along));
+            }
+        };
+        slide(candidates[0], {1, 0}, w / 2);
+        slide(candidates[1], {1, 0}, w / 2);
+        slide(candidates[2], {0, 1}, h / 2 + radius);
+        slide(candidates[3], {0, 1}, h / 2 + radius);
+        slide(candidates[8], {1, 0}, w / 2);
+        slide(candidates[9], {1, 0}, w / 2);
+        // Each moved across into the plot area where it sticks out at a side.
         for (QRectF& candidate : candidates) {
-            candidate.moveLeft(std::clamp(candidate.left(), inside.left(),
-                                          std::max(inside.left(), inside.right() - w)));
+            candidate.moveLeft(
+                std::clamp(candidate.left(), plot.left(), std::max(plot.left(), plot.right() - w)));
         }
         // Clear of the curves and axes as well where a place is, else of the
         // points and labels only.
-        const auto clear = [&](const QRectF& candidate, const QRectF& within, bool ofLines) {
+        const auto clear = [&](const QRectF& candidate, bool ofLines) {
             // Half a line apart, so that "√3" and "2" do not read "√32".
             const QRectF apart = candidate.adjusted(-h / 2, 0, h / 2, 0);
-            return within.contains(candidate) &&
+            return plot.contains(candidate) &&
                    std::none_of(taken.begin(), taken.end(),
                                 [&](const QRectF& r) { return r.intersects(apart); }) &&
                    !(ofLines && Crosses(lines, candidate));
         };
-        QRectF chosen = candidates[0];
-        bool found = false;
-        // Inside the plot area first, off the axes' tick labels.
-        const struct {
-            QRectF Within;
-            bool OfLines;
-        } passes[] = {{chart->plotArea(), true}, {inside, true}, {inside, false}};
-        for (const auto& pass : passes) {
-            for (const QRectF& candidate : candidates) {
-                if (!found && clear(candidate, pass.Within, pass.OfLines)) {
-                    chosen = candidate;
-                    found = true;
-                }
-            }
-        }
+        const auto found = std::find_if(candidates.begin(), candidates.end(),
+                                        [&](const QRectF& c) { return clear(c, true); });
+        const auto loose = std::find_if(candidates.begin(), candidates.end(),
+                                        [&](const QRectF& c) { return clear(c, false); });
+        QRectF chosen = found != candidates.end()   ? *found
+                        : loose != candidates.end() ? *loose
+                                                    : candidates[0];
+        chosen.moveTop(
+            std::clamp(chosen.top(), plot.top(), std::max(plot.top(), plot.bottom() - h)));
         labels[i].Item->setPos(chosen.topLeft());
         taken.push_back(chosen);
     }

@@ -460,6 +460,69 @@ void ScriptRun::PrintGraphTicks(const Command& /*command*/) {
     Print(QStringLiteral("graphticks labels=%1 touching=%2").arg(ticks.size()).arg(touching));
 }
 
+void ScriptRun::PrintGraphRoom(const Command& /*command*/) {
+    const auto* view = main_->findChild<QChartView*>(QStringLiteral("GraphChart"));
+    if (view == nullptr || !view->isVisible() || view->chart() == nullptr) {
+        return Print(QStringLiteral("graphroom none"));
+    }
+    QApplication::processEvents(); // the chart is laid out, its labels placed
+    QApplication::processEvents();
+    const QChart* chart = view->chart();
+    QStringList titles;
+    for (QAbstractAxis* axis : chart->axes()) {
+        titles << axis->titleText();
+    }
+    std::vector<QRectF> names;
+    std::vector<QRectF> ticks;
+    for (QGraphicsItem* item : view->scene()->items()) {
+        if (item->type() == QGraphicsTextItem::Type && item->isVisible()) {
+            const auto* text = static_cast<QGraphicsTextItem*>(item);
+            if (!text->toPlainText().isEmpty()) {
+                (titles.contains(text->toPlainText()) ? names : ticks)
+                    .push_back(text->sceneBoundingRect());
+            }
+        }
+    }
+    // The marked points' labels, and O with them where it is shown.
+    std::vector<QRectF> marks;
+    std::vector<QRectF> labels;
+    for (QGraphicsItem* item : view->scene()->items()) {
+        if (item->type() == QGraphicsSimpleTextItem::Type && item->isVisible()) {
+            const auto* text = static_cast<QGraphicsSimpleTextItem*>(item);
+            labels.push_back(text->sceneBoundingRect());
+            if (text->text() != QLatin1String("O")) {
+                marks.push_back(labels.back());
+            }
+        }
+    }
+    const auto covering = [](const QRectF& label, const std::vector<QRectF>& others) {
+        return std::any_of(others.begin(), others.end(),
+                           [&](const QRectF& other) { return label.intersects(other); });
+    };
+    // A pixel's rounding at the plot area's edge does not count.
+    const QRectF area = chart->plotArea().adjusted(-1, -1, 1, 1);
+    int outside = 0;
+    int onTicks = 0;
+    int onTitles = 0;
+    for (const QRectF& label : marks) {
+        outside += area.contains(label) ? 0 : 1;
+        onTicks += covering(label, ticks) ? 1 : 0;
+        onTitles += covering(label, names) ? 1 : 0;
+    }
+    int overlapping = 0;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        for (std::size_t j = i + 1; j < labels.size(); ++j) {
+            overlapping += labels[i].intersects(labels[j]) ? 1 : 0;
+        }
+    }
+    Print(QStringLiteral("graphroom labels=%1 outside=%2 ticks=%3 titles=%4 overlapping=%5")
+              .arg(marks.size())
+              .arg(outside)
+              .arg(onTicks)
+              .arg(onTitles)
+              .arg(overlapping));
+}
+
 void ScriptRun::Drag(const Command& command) {
     auto* control = FindControlAs<QWidget>(command, "a control");
     if (!control->isVisible()) {

@@ -77,6 +77,7 @@ std::span<const CommandSpec> ScriptRun::Commands() {
         {"boardview", Operand::None, Text::No, &ScriptRun::PrintBoardView},
         {"graphticks", Operand::None, Text::No, &ScriptRun::PrintGraphTicks},
         {"drag", Operand::Control, Text::Place, &ScriptRun::Drag},
+        {"graphroom", Operand::None, Text::No, &ScriptRun::PrintGraphRoom},
     };
     static_assert(Consistent(kCommands));
     return kCommands;

@@ -123,6 +123,7 @@ private:
     void PrintGraphLabels(const Command& command);
     void PrintBoardView(const Command& command);
     void PrintGraphTicks(const Command& command);
+    void PrintGraphRoom(const Command& command);
     void Drag(const Command& command);
 
     // --- the desktop ---------------------------------------------------------

@@ -29,10 +29,6 @@ TMath Fraction(TMath num, TMath den) {
     return MathParts(TMathKind::Fraction, {std::move(num), std::move(den)});
 }
 
-TMath Root(TMath radicand) {
-    return MathParts(TMathKind::Root, {std::move(radicand)});
-}
-
 // Exact values.
 
 TRational Constant(const TPolynomial& p) {
@@ -474,7 +470,7 @@ void CheckRationalRoots(const TPolynomial& p, const TRational& r1, const TRation
 TQuadraticSteps::TSquareRoot SquareRootStep(const TInteger& a, const TInteger& c,
                                             const TEquationRoots& roots) {
     const TRational k = Reduced({-c, a});
-    TQuadraticSteps::TSquareRoot step{a, -c, k, std::nullopt, 0, 0, 1, true};
+    TQuadraticSteps::TSquareRoot step{a, -c, k, std::nullopt, std::nullopt};
     TInteger num;
     TInteger den;
     if (k.Num().Sign() >= 0 && ExactSqrt(k.Num(), num) && ExactSqrt(k.Den(), den)) {
@@ -485,15 +481,11 @@ TQuadraticSteps::TSquareRoot SquareRootStep(const TInteger& a, const TInteger& c
         step.Root = root;
         return step;
     }
-    // ±√k = ±Q√R/D as the answer writes it: (Q√R/D)² = Q²R/D² is k.
-    Check(roots.Groups.size() == 1 && roots.Groups[0].Pair && roots.Groups[0].Pair->P.IsZero(),
-          "解");
+    // ±√k = ±Q√R/D as the answer writes it.
+    Check(roots.Groups.size() == 1 && roots.Groups[0].Pair, "解");
     const TQuadRoots& pair = *roots.Groups[0].Pair;
-    step.Q = Abs(pair.Q);
-    step.R = pair.R;
-    step.D = pair.D;
-    step.Complete = pair.Simplest;
-    Check(!step.D.IsZero() && TRational{step.Q * step.Q * step.R, step.D * step.D} == k, "平方根");
+    Check(SquareRootsOf(pair, k), "平方根");
+    step.Pair = pair;
     return step;
 }
 
@@ -699,14 +691,8 @@ TMath WriteQuadraticSteps(const TQuadraticSteps& steps) {
                 stated = true;
                 return;
             }
-            const TMath root = MathRow({Op("±"), Root(Value(step.K))});
-            const TMath simplified = RootFormulaMath(0, step.Q, step.R, step.D, "±");
-            TMath line = Equals(x, root);
-            if (!SameForm(root, simplified)) {
-                line = MathRow({std::move(line), Op("="), simplified});
-            }
-            lines.push_back(std::move(line));
-            if (step.Complete) {
+            lines.push_back(Equals(x, PlusMinusRoot(step.K, *step.Pair)));
+            if (step.Pair->Simplest) {
                 stated = true;
             } else {
                 lines.push_back(SurdMayReduce());

@@ -62,14 +62,13 @@ struct TQuadraticSteps {
     // ax² + c = 0 by square roots: "2x² = 3" (left out for a = 1), "x² = 3/2",
     // then "x = ±√(3/2) = ±√6/2", "x = ±2" for a square, "x = 0" for 0, and
     // "x = ±√(−4) = ±2i" for a negative K. The root is Root where K is the
-    // square of a rational, else Q√R/D (R < 0 for a negative K; Complete as
-    // the roots' Simplest).
+    // square of a rational, else the answer's pair ±Q√R/D (R < 0 for a
+    // negative K).
     struct TSquareRoot {
         TInteger A, MinusC;
         TRational K;
         std::optional<TRational> Root;
-        TInteger Q, R, D;
-        bool Complete = true;
+        std::optional<TQuadRoots> Pair;
     };
     // "x(2x + 3) = 0 より x = −3/2, 0": c = 0, x taken out.
     struct TCommonX {

@@ -859,23 +859,33 @@ TMath WriteIntegralSteps(const TIntegralSteps& steps) {
                 Continued(MathRow({Value(step.AtUpper), Op("−"), Signed(step.AtLower)})));
         },
         [&](const S::TSixthFormula& step) {
-            // ∫ c(x − α)(x − β) dx, then −(c/6)(β − α)³ with c/6 as c over 6.
+            // c∫ (x − α)(x − β) dx with c taken out, then c times the formula
+            // −(1/6)(β − α)³: "2·{−(1/6)}{2 − (−1)}³", the product read as
+            // "−(1/6)…" for c = 1 and as "(1/6)…" for c = −1.
             const auto less = [](const TRational& root) {
                 TMath math = PolynomialMath(Monomial({1, 1}, 1) - Monomial(root, 0));
                 return root == TRational{} ? math : Paren(std::move(math));
             };
             const TMath factors = MathRow({less(step.Lower), less(step.Upper)});
-            const TMath integrand = TermsMath({{step.Coefficient, factors}});
-            lines.push_back(Equals(
-                problem, MathParts(TMathKind::Integral, {Value(step.Lower), Value(step.Upper),
-                                                         MathRow({integrand, Word("dx")})})));
+            const TMath integral =
+                MathParts(TMathKind::Integral,
+                          {Value(step.Lower), Value(step.Upper), MathRow({factors, Word("dx")})});
             const TRational& c = step.Coefficient;
-            const TMath sixth = IsInteger(c) ? Fraction(IntegerMath(c.Num()), Number(6))
-                                             : Value(c * TRational{1, 6});
+            lines.push_back(Equals(problem, TermsMath({{c, integral}})));
             // β − α, in braces where α is negative: "{2 − (−1)}".
             TMath width = MathRow({Value(step.Upper), Op("−"), Signed(step.Lower)});
             width = Negative(step.Lower) ? Braces(std::move(width)) : Paren(std::move(width));
-            lines.push_back(Continued(MathRow({Op("−"), sixth, Power(width, 3)})));
+            const TMath sixth = Fraction(Number(1), Number(6));
+            const TMath formula = MathRow({Op("−"), sixth});
+            TMath times;
+            if (c == TRational{1, 1}) {
+                times = formula;
+            } else if (c == TRational{-1, 1}) {
+                times = sixth;
+            } else {
+                times = TermsMath({{c, MathRow({Dot(), Braces(formula)})}});
+            }
+            lines.push_back(Continued(MathRow({times, Power(width, 3)})));
         },
         [&](const S::TValue&) { lines.push_back(Continued(answer)); },
     };

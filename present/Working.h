@@ -139,11 +139,15 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
 //   = {(1/3)·2³ − 2} − {(1/3)·(−1)³ − (−1)}
 //   = 2/3 − 2/3
 //   = 0
-// A quadratic that vanishes at both limits α and β is a(x − α)(x − β), and
-// its integral −(a/6)(β − α)³:
+// A quadratic that vanishes at both limits α and β is a(x − α)(x − β); a
+// is taken out and the integral is a times −(1/6)(β − α)³:
 //   ∫₋₁² (x² − x − 2) dx = ∫₋₁² (x + 1)(x − 2) dx
 //   = −(1/6){2 − (−1)}³
 //   = −9/2
+//   ∫₋₁² (2x² − 2x − 4) dx = 2∫₋₁² (x + 1)(x − 2) dx
+//   = 2·{−(1/6)}{2 − (−1)}³
+//   = −9
+// and for a = −1 "= −∫₋₁² (x + 1)(x − 2) dx", "= (1/6){2 − (−1)}³".
 // Equal limits give the one line "∫₁¹ x dx = 0".
 struct TIntegralSteps {
     // "∫₁¹ x dx = 0": the problem and its answer on one line.
@@ -164,9 +168,10 @@ struct TIntegralSteps {
     struct TDifference {
         TRational AtLower, AtUpper;
     };
-    // "∫₋₁² (x² − x − 2) dx = ∫₋₁² (x + 1)(x − 2) dx", then
-    // "= −(1/6){2 − (−1)}³": the integrand as Coefficient(x − Lower)(x − Upper)
-    // and the formula with a = Coefficient, α = Lower, β = Upper.
+    // "∫₋₁² (2x² − 2x − 4) dx = 2∫₋₁² (x + 1)(x − 2) dx", then
+    // "= 2·{−(1/6)}{2 − (−1)}³": the integrand as Coefficient(x − Lower)(x − Upper)
+    // with the Coefficient taken out, and it times the formula with
+    // α = Lower, β = Upper.
     struct TSixthFormula {
         TRational Coefficient;
         TRational Lower, Upper;

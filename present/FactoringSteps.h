@@ -287,6 +287,17 @@ struct TFormulaRoots {
     TQuadRoots Roots;
 };
 
+// A quadratic factor ax² + c by square roots, x² = −c/a (Value), then the
+// roots as the answer writes them:
+//   x² − 3 = 0 より x² = 3 よって x = ±√3
+//   2x² − 3 = 0 より x² = 3/2 よって x = ±√(3/2) = ±√6/2
+//   x² + 2 = 0 より x² = −2 よって x = ±√(−2) = ±√2 i
+struct TSquareRootRoots {
+    TPolynomial Factor;
+    TRational Value;
+    TQuadRoots Roots;
+};
+
 // A factor of even degree 3 or more without real roots:
 //   x⁴ + x + 1 = 0 は実数解をもたない
 struct TNoRealRoots {
@@ -318,8 +329,8 @@ struct TSquareEquals {
     std::optional<TQuadRoots> Pair;
 };
 
-using TRootStep = std::variant<TConstantEquation, TLinearRoot, TFormulaRoots, TNoRealRoots,
-                               TApproximateRoots, TQuadraticInX, TSquareEquals>;
+using TRootStep = std::variant<TConstantEquation, TLinearRoot, TFormulaRoots, TSquareRootRoots,
+                               TNoRealRoots, TApproximateRoots, TQuadraticInX, TSquareEquals>;
 
 // The working of p = 0: the factoring (none for a constant p), then, where
 // the product reads otherwise than p, "(x − 1)(x² + x + 1) = 0 より", the
@@ -351,7 +362,8 @@ TMath WriteFactorSteps(const TFactorSteps& steps);
 // p = 0 as EquationWorking shows it: for a·x⁴ + b·x² + c without a common
 // factor whose quadratic in X = x² splits, X and then x from x² = X;
 // otherwise factored as above (without the lines on a quadratic that does
-// not split), then each factor's roots. None below degree 3 for a
+// not split), then each factor's roots (by square roots for a quadratic
+// factor without an x term). None below degree 3 for a
 // non-constant p, and where the factoring gives none.
 std::optional<TEquationSteps> SolveEquationSteps(const TPolynomial& p, const TEquationRoots& roots);
 TMath WriteEquationSteps(const TEquationSteps& steps);

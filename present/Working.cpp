@@ -29,10 +29,6 @@ TMath Fraction(TMath num, TMath den) {
     return MathParts(TMathKind::Fraction, {std::move(num), std::move(den)});
 }
 
-TMath Root(TMath radicand) {
-    return MathParts(TMathKind::Root, {std::move(radicand)});
-}
-
 // Exact values.
 
 TRational Constant(const TPolynomial& p) {
@@ -474,7 +470,7 @@ void CheckRationalRoots(const TPolynomial& p, const TRational& r1, const TRation
 TQuadraticSteps::TSquareRoot SquareRootStep(const TInteger& a, const TInteger& c,
                                             const TEquationRoots& roots) {
     const TRational k = Reduced({-c, a});
-    TQuadraticSteps::TSquareRoot step{a, -c, k, std::nullopt, 0, 0, 1, true};
+    TQuadraticSteps::TSquareRoot step{a, -c, k, std::nullopt, std::nullopt};
     TInteger num;
     TInteger den;
     if (k.Num().Sign() >= 0 && ExactSqrt(k.Num(), num) && ExactSqrt(k.Den(), den)) {
@@ -485,15 +481,11 @@ TQuadraticSteps::TSquareRoot SquareRootStep(const TInteger& a, const TInteger& c
         step.Root = root;
         return step;
     }
-    // ±√k = ±Q√R/D as the answer writes it: (Q√R/D)² = Q²R/D² is k.
-    Check(roots.Groups.size() == 1 && roots.Groups[0].Pair && roots.Groups[0].Pair->P.IsZero(),
-          "解");
+    // ±√k = ±Q√R/D as the answer writes it.
+    Check(roots.Groups.size() == 1 && roots.Groups[0].Pair, "解");
     const TQuadRoots& pair = *roots.Groups[0].Pair;
-    step.Q = Abs(pair.Q);
-    step.R = pair.R;
-    step.D = pair.D;
-    step.Complete = pair.Simplest;
-    Check(!step.D.IsZero() && TRational{step.Q * step.Q * step.R, step.D * step.D} == k, "平方根");
+    Check(SquareRootsOf(pair, k), "平方根");
+    step.Pair = pair;
     return step;
 }
 
@@ -699,14 +691,8 @@ TMath WriteQuadraticSteps(const TQuadraticSteps& steps) {
                 stated = true;
                 return;
             }
-            const TMath root = MathRow({Op("±"), Root(Value(step.K))});
-            const TMath simplified = RootFormulaMath(0, step.Q, step.R, step.D, "±");
-            TMath line = Equals(x, root);
-            if (!SameForm(root, simplified)) {
-                line = MathRow({std::move(line), Op("="), simplified});
-            }
-            lines.push_back(std::move(line));
-            if (step.Complete) {
+            lines.push_back(Equals(x, PlusMinusRoot(step.K, *step.Pair)));
+            if (step.Pair->Simplest) {
                 stated = true;
             } else {
                 lines.push_back(SurdMayReduce());
@@ -873,23 +859,33 @@ TMath WriteIntegralSteps(const TIntegralSteps& steps) {
                 Continued(MathRow({Value(step.AtUpper), Op("−"), Signed(step.AtLower)})));
         },
         [&](const S::TSixthFormula& step) {
-            // ∫ c(x − α)(x − β) dx, then −(c/6)(β − α)³ with c/6 as c over 6.
+            // c∫ (x − α)(x − β) dx with c taken out, then c times the formula
+            // −(1/6)(β − α)³: "2·{−(1/6)}{2 − (−1)}³", the product read as
+            // "−(1/6)…" for c = 1 and as "(1/6)…" for c = −1.
             const auto less = [](const TRational& root) {
                 TMath math = PolynomialMath(Monomial({1, 1}, 1) - Monomial(root, 0));
                 return root == TRational{} ? math : Paren(std::move(math));
             };
             const TMath factors = MathRow({less(step.Lower), less(step.Upper)});
-            const TMath integrand = TermsMath({{step.Coefficient, factors}});
-            lines.push_back(Equals(
-                problem, MathParts(TMathKind::Integral, {Value(step.Lower), Value(step.Upper),
-                                                         MathRow({integrand, Word("dx")})})));
+            const TMath integral =
+                MathParts(TMathKind::Integral,
+                          {Value(step.Lower), Value(step.Upper), MathRow({factors, Word("dx")})});
             const TRational& c = step.Coefficient;
-            const TMath sixth = IsInteger(c) ? Fraction(IntegerMath(c.Num()), Number(6))
-                                             : Value(c * TRational{1, 6});
+            lines.push_back(Equals(problem, TermsMath({{c, integral}})));
             // β − α, in braces where α is negative: "{2 − (−1)}".
             TMath width = MathRow({Value(step.Upper), Op("−"), Signed(step.Lower)});
             width = Negative(step.Lower) ? Braces(std::move(width)) : Paren(std::move(width));
-            lines.push_back(Continued(MathRow({Op("−"), sixth, Power(width, 3)})));
+            const TMath sixth = Fraction(Number(1), Number(6));
+            const TMath formula = MathRow({Op("−"), sixth});
+            TMath times;
+            if (c == TRational{1, 1}) {
+                times = formula;
+            } else if (c == TRational{-1, 1}) {
+                times = sixth;
+            } else {
+                times = TermsMath({{c, MathRow({Dot(), Braces(formula)})}});
+            }
+            lines.push_back(Continued(MathRow({times, Power(width, 3)})));
         },
         [&](const S::TValue&) { lines.push_back(Continued(answer)); },
     };

@@ -62,14 +62,13 @@ struct TQuadraticSteps {
     // ax² + c = 0 by square roots: "2x² = 3" (left out for a = 1), "x² = 3/2",
     // then "x = ±√(3/2) = ±√6/2", "x = ±2" for a square, "x = 0" for 0, and
     // "x = ±√(−4) = ±2i" for a negative K. The root is Root where K is the
-    // square of a rational, else Q√R/D (R < 0 for a negative K; Complete as
-    // the roots' Simplest).
+    // square of a rational, else the answer's pair ±Q√R/D (R < 0 for a
+    // negative K).
     struct TSquareRoot {
         TInteger A, MinusC;
         TRational K;
         std::optional<TRational> Root;
-        TInteger Q, R, D;
-        bool Complete = true;
+        std::optional<TQuadRoots> Pair;
     };
     // "x(2x + 3) = 0 より x = −3/2, 0": c = 0, x taken out.
     struct TCommonX {
@@ -140,11 +139,15 @@ std::optional<TMath> QuadraticWorking(const TPolynomial& p, const TEquationRoots
 //   = {(1/3)·2³ − 2} − {(1/3)·(−1)³ − (−1)}
 //   = 2/3 − 2/3
 //   = 0
-// A quadratic that vanishes at both limits α and β is a(x − α)(x − β), and
-// its integral −(a/6)(β − α)³:
+// A quadratic that vanishes at both limits α and β is a(x − α)(x − β); a
+// is taken out and the integral is a times −(1/6)(β − α)³:
 //   ∫₋₁² (x² − x − 2) dx = ∫₋₁² (x + 1)(x − 2) dx
 //   = −(1/6){2 − (−1)}³
 //   = −9/2
+//   ∫₋₁² (2x² − 2x − 4) dx = 2∫₋₁² (x + 1)(x − 2) dx
+//   = 2·{−(1/6)}{2 − (−1)}³
+//   = −9
+// and for a = −1 "= −∫₋₁² (x + 1)(x − 2) dx", "= (1/6){2 − (−1)}³".
 // Equal limits give the one line "∫₁¹ x dx = 0".
 struct TIntegralSteps {
     // "∫₁¹ x dx = 0": the problem and its answer on one line.
@@ -165,9 +168,10 @@ struct TIntegralSteps {
     struct TDifference {
         TRational AtLower, AtUpper;
     };
-    // "∫₋₁² (x² − x − 2) dx = ∫₋₁² (x + 1)(x − 2) dx", then
-    // "= −(1/6){2 − (−1)}³": the integrand as Coefficient(x − Lower)(x − Upper)
-    // and the formula with a = Coefficient, α = Lower, β = Upper.
+    // "∫₋₁² (2x² − 2x − 4) dx = 2∫₋₁² (x + 1)(x − 2) dx", then
+    // "= 2·{−(1/6)}{2 − (−1)}³": the integrand as Coefficient(x − Lower)(x − Upper)
+    // with the Coefficient taken out, and it times the formula with
+    // α = Lower, β = Upper.
     struct TSixthFormula {
         TRational Coefficient;
         TRational Lower, Upper;

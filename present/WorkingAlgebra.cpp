@@ -756,8 +756,9 @@ void EndChainAsListed(const TPolynomial& p, TFactoringSteps& f) {
 }
 
 // The roots of one factor's group, checked against the factor: x = r for
-// a linear factor (none for x, whose x = 0 says it all), the root formula
-// for a quadratic, the decimals or no real roots for a higher degree.
+// a linear factor (none for x, whose x = 0 says it all), square roots for
+// a quadratic without an x term, the root formula for any other, the
+// decimals or no real roots for a higher degree.
 std::optional<TRootStep> RootStep(const TFactorRoots& group) {
     if (group.Approximated()) {
         // A real polynomial of odd degree has a real root.
@@ -781,6 +782,12 @@ std::optional<TRootStep> RootStep(const TFactorRoots& group) {
               (TRational{2 * x.P, x.D} == (-Coeff(group.Factor, 1) / a)) &&
               (TRational{x.P * x.P - x.Q * x.Q * x.R, x.D * x.D} == (Coeff(group.Factor, 0) / a)),
           "2次式の解");
+    if (IsZero(Coeff(group.Factor, 1))) {
+        // ax² + c = 0: x² = −c/a.
+        const TRational k = Reduced(-Coeff(group.Factor, 0) / a);
+        Check(steps::SquareRootsOf(x, k), "平方根");
+        return TSquareRootRoots{group.Factor, k, x};
+    }
     return TFormulaRoots{group.Factor, x};
 }
 
@@ -904,9 +911,7 @@ std::optional<TEquationSteps> SolveInX(const TPolynomial& p, const TEquationRoot
             const TPolynomial square =
                 Term(IntegerCoeff(factor, 1), 2) + Term(IntegerCoeff(factor, 0), 0);
             const TFactorRoots g = group(square);
-            Check(g.Pair.has_value() && g.Pair->P.IsZero() && !g.Pair->D.IsZero() &&
-                      TRational(g.Pair->Q * g.Pair->Q * g.Pair->R, g.Pair->D * g.Pair->D) == r,
-                  "x² = X の解");
+            Check(g.Pair.has_value() && steps::SquareRootsOf(*g.Pair, r), "x² = X の解");
             steps.Roots.push_back(TSquareEquals{r, std::nullopt, g.Pair});
             continue;
         }
@@ -1422,6 +1427,14 @@ void WriteStep(const TFormulaRoots& s, TLines& lines) {
     lines.push_back(MathRow({Zero(s.Factor), Word("を解の公式で解くと"),
                              Equals(X(), RootFormulaMath(x.P, x.Q, x.R, x.D, "±"))}));
     if (!x.Simplest) {
+        lines.push_back(SurdMayReduce());
+    }
+}
+
+void WriteStep(const TSquareRootRoots& s, TLines& lines) {
+    lines.push_back(MathRow({Zero(s.Factor), Word("より"), Equals(Power(X(), 2), Value(s.Value)),
+                             Word("よって"), Equals(X(), PlusMinusRoot(s.Value, s.Roots))}));
+    if (!s.Roots.Simplest) {
         lines.push_back(SurdMayReduce());
     }
 }

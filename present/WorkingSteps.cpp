@@ -40,6 +40,10 @@ TMath Equals(TMath left, TMath right) {
     return MathRow({std::move(left), Op("="), std::move(right)});
 }
 
+TMath Root(TMath radicand) {
+    return MathParts(TMathKind::Root, {std::move(radicand)});
+}
+
 TMath SurdMayReduce() {
     return MathText(TMathKind::Word, "√ の中の数が " + std::to_string(kCompleteDigits) +
                                          " 桁を超えるため、さらに簡単にできる場合があります");
@@ -61,6 +65,17 @@ TMath Factor(const TRational& r) {
 
 bool SameForm(const TMath& a, const TMath& b) {
     return MathToUnicode(a) == MathToUnicode(b);
+}
+
+bool SquareRootsOf(const TQuadRoots& roots, const TRational& k) {
+    return roots.P.IsZero() && !roots.D.IsZero() &&
+           TRational{roots.Q * roots.Q * roots.R, roots.D * roots.D} == k;
+}
+
+TMath PlusMinusRoot(const TRational& k, const TQuadRoots& roots) {
+    const TMath root = MathRow({Op("±"), Root(Value(k))});
+    const TMath simplified = RootFormulaMath(0, Abs(roots.Q), roots.R, roots.D, "±");
+    return SameForm(root, simplified) ? root : MathRow({root, Op("="), simplified});
 }
 
 } // namespace arith::steps

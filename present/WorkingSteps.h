@@ -5,6 +5,7 @@
 
 #include "Notation.h"
 #include "Polynomial.h"
+#include "Quadratic.h"
 #include "Rational.h"
 
 namespace arith::steps {
@@ -19,6 +20,7 @@ TMath Paren(TMath body);
 TMath Power(TMath base, const TInteger& exponent);
 TMath Dot();
 TMath Equals(TMath left, TMath right);
+TMath Root(TMath radicand);
 
 // Values in a formula: "3", "−2", "1/2"; after a sign in brackets when
 // negative, "(−2)"; as a factor also when a fraction, "3·(1/2)".
@@ -32,5 +34,12 @@ bool SameForm(const TMath& a, const TMath& b);
 // The line after a square root whose number was too long to factor
 // completely (TSquareSplit::Complete): the root may simplify further.
 TMath SurdMayReduce();
+
+// x² = k by square roots, k not the square of a rational: whether ±Q√R/D
+// (P = 0) are the roots, (Q√R/D)² = k; and "±√(3/2) = ±√6/2" (the root
+// of k, then the roots as the answer writes them where that reads
+// otherwise; "±√(−4) = ±2i" for a negative k).
+bool SquareRootsOf(const TQuadRoots& roots, const TRational& k);
+TMath PlusMinusRoot(const TRational& k, const TQuadRoots& roots);
 
 } // namespace arith::steps

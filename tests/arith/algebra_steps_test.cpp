@@ -162,6 +162,9 @@ TEST(AlgebraStepsTest, CrossTable) {
 TEST(AlgebraStepsTest, EquationRoutes) {
     const Row rows[] = {
         {"LinearAndFormula", "x^3-1", {R<TLinearRoot>(), R<TFormulaRoots>()}},
+        {"SquareRoots", "x^3-x^2-3x+3", {R<TLinearRoot>(), R<TSquareRootRoots>()}},
+        {"SquareRootsImaginary", "x^3-x^2+2x-2", {R<TLinearRoot>(), R<TSquareRootRoots>()}},
+        {"XTermKeepsFormula", "x^3-x^2-3x-1", {R<TLinearRoot>(), R<TFormulaRoots>()}},
         {"ZeroRootSaysItAll", "x^3-x", {R<TLinearRoot>(), R<TLinearRoot>()}},
         {"Approximated", "x^3-3x+1", {R<TApproximateRoots>()}},
         {"NoRealRoots", "x^4+x+1", {R<TNoRealRoots>()}},

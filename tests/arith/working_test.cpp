@@ -159,14 +159,23 @@ TEST(WorkingTest, Integral) {
          "∫₋₁² (x² − x − 2) dx = ∫₋₁² (x + 1)(x − 2) dx\n"
          "= −(1/6){2 − (−1)}³\n"
          "= −9/2"},
+        // A leading coefficient other than 1 taken out before the formula.
         {"SixthReversedWithCoefficient", [] { return Integral("2x^2-2x-4", "2", "-1"); },
-         "∫₂⁻¹ (2x² − 2x − 4) dx = ∫₂⁻¹ 2(x − 2)(x + 1) dx\n"
-         "= −(2/6)(−1 − 2)³\n"
+         "∫₂⁻¹ (2x² − 2x − 4) dx = 2∫₂⁻¹ (x − 2)(x + 1) dx\n"
+         "= 2·{−1/6}(−1 − 2)³\n"
          "= 9"},
         {"SixthFractionRoots", [] { return Integral("-6x^2+x+1", "-1/3", "1/2"); },
-         "∫_(−1/3)^(1/2) (−6x² + x + 1) dx = ∫_(−1/3)^(1/2) −6(x + 1/3)(x − 1/2) dx\n"
-         "= −(−6/6){1/2 − (−1/3)}³\n"
+         "∫_(−1/3)^(1/2) (−6x² + x + 1) dx = −6∫_(−1/3)^(1/2) (x + 1/3)(x − 1/2) dx\n"
+         "= −6·{−1/6}{1/2 − (−1/3)}³\n"
          "= 125/216"},
+        {"SixthMinusOne", [] { return Integral("-x^2+x+2", "-1", "2"); },
+         "∫₋₁² (−x² + x + 2) dx = −∫₋₁² (x + 1)(x − 2) dx\n"
+         "= (1/6){2 − (−1)}³\n"
+         "= 9/2"},
+        {"SixthFractionCoefficient", [] { return Integral("1/2x^2-1/2x-1", "-1", "2"); },
+         "∫₋₁² ((1/2)x² − (1/2)x − 1) dx = (1/2)∫₋₁² (x + 1)(x − 2) dx\n"
+         "= (1/2)·{−1/6}{2 − (−1)}³\n"
+         "= −9/4"},
         {"SixthRootAtZero", [] { return Integral("x^2-2x", "0", "2"); },
          "∫₀² (x² − 2x) dx = ∫₀² x(x − 2) dx\n"
          "= −(1/6)(2 − 0)³\n"

@@ -202,13 +202,16 @@ class Sekibun:
         return {"Jotan": limits[0], "Katan": limits[1], **dict(zip(self.E, coeffs))}
 
     # The textbook's integrals: the limits put in, and the 1/6 formula with
-    # both limits as roots, in either order and with a leading coefficient.
+    # both limits as roots, in either order and with a leading coefficient
+    # (2, −6, −1 and 1/2).
     FIXED = [
         {"Jotan": "101", "Katan": "100", **dict(zip(E, ["", "", "", "", "1", ""]))},
         {"Jotan": "2", "Katan": "-1", **dict(zip(E, ["-1", "", "1", "", "", ""]))},
         {"Jotan": "2", "Katan": "-1", **dict(zip(E, ["-2", "-1", "1", "", "", ""]))},
         {"Jotan": "-1", "Katan": "2", **dict(zip(E, ["-4", "-2", "2", "", "", ""]))},
         {"Jotan": "1/2", "Katan": "-1/3", **dict(zip(E, ["-1", "-1", "6", "", "", ""]))},
+        {"Jotan": "2", "Katan": "-1", **dict(zip(E, ["2", "1", "-1", "", "", ""]))},
+        {"Jotan": "2", "Katan": "-1", **dict(zip(E, ["-1", "-1/2", "1/2", "", "", ""]))},
     ]
 
     def commands(self, case):

@@ -394,6 +394,25 @@ bool Crosses(const std::vector<QList<QPointF>>& lines, const QRectF& box) {
     });
 }
 
+// The chart's visible texts (tick labels, axis names), which lie some levels
+// below the chart's own item.
+std::vector<QGraphicsTextItem*> VisibleTexts(QChart* chart) {
+    const QList<QGraphicsItem*> top = chart->childItems();
+    std::vector<QGraphicsItem*> items(top.begin(), top.end());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        for (QGraphicsItem* child : items[i]->childItems()) {
+            items.push_back(child);
+        }
+    }
+    std::vector<QGraphicsTextItem*> texts;
+    for (QGraphicsItem* item : items) {
+        if (item->type() == QGraphicsTextItem::Type && item->isVisible()) {
+            texts.push_back(static_cast<QGraphicsTextItem*>(item));
+        }
+    }
+    return texts;
+}
+
 // An axis's name kept a quarter of a line clear of its tick labels: where a
 // layout left them touching (labels widened by fitted ticks after the axis
 // took its room), the name moves outwards, into a margin made wider for it
@@ -404,19 +423,7 @@ void ClearTitle(QChart* chart, QCategoryAxis* axis) {
     const QRectF area = chart->plotArea();
     QGraphicsTextItem* title = nullptr;
     std::vector<QRectF> labels;
-    // The axes' texts lie some levels below the chart.
-    const QList<QGraphicsItem*> top = chart->childItems();
-    std::vector<QGraphicsItem*> items(top.begin(), top.end());
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        for (QGraphicsItem* child : items[i]->childItems()) {
-            items.push_back(child);
-        }
-    }
-    for (QGraphicsItem* item : items) {
-        if (item->type() != QGraphicsTextItem::Type || !item->isVisible()) {
-            continue;
-        }
-        auto* text = static_cast<QGraphicsTextItem*>(item);
+    for (QGraphicsTextItem* text : VisibleTexts(chart)) {
         const QRectF r = text->sceneBoundingRect();
         const bool side = across ? r.top() >= area.bottom() - 1 : r.right() <= area.left() + 1;
         if (!side) {
@@ -469,18 +476,7 @@ void TickLabels(QChart* chart, std::vector<QGraphicsTextItem*>& across,
         titles << axis->titleText();
     }
     const QRectF area = chart->plotArea();
-    const QList<QGraphicsItem*> top = chart->childItems();
-    std::vector<QGraphicsItem*> items(top.begin(), top.end());
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        for (QGraphicsItem* child : items[i]->childItems()) {
-            items.push_back(child);
-        }
-    }
-    for (QGraphicsItem* item : items) {
-        if (item->type() != QGraphicsTextItem::Type || !item->isVisible()) {
-            continue;
-        }
-        auto* text = static_cast<QGraphicsTextItem*>(item);
+    for (QGraphicsTextItem* text : VisibleTexts(chart)) {
         if (titles.contains(text->toPlainText()) || text->toPlainText().isEmpty()) {
             continue;
         }

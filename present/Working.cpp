@@ -221,8 +221,9 @@ std::vector<TPolynomial> FormulaRest(int i, const TPolynomial& m, bool both) {
 }
 
 // c₃u₃ + c₂u₂ + c₁u₁ + c₀u₀ for the non-zero coefficients, with the product
-// dot after a coefficient where the unit is a product of numbers.
-TMath ScaledSum(const TPolynomial& f, const std::function<TMath(int)>& unit, bool dot) {
+// dot after a coefficient where dot(i) says the unit uᵢ is a product of numbers.
+TMath ScaledSum(const TPolynomial& f, const std::function<TMath(int)>& unit,
+                const std::function<bool(int)>& dot) {
     std::vector<TMath> parts;
     for (int i = Normalized(f).Degree(); i >= 0; --i) {
         const TRational c = Reduced(PolyCoeff(f, i));
@@ -237,7 +238,7 @@ TMath ScaledSum(const TPolynomial& f, const std::function<TMath(int)>& unit, boo
         const TRational size = Negative(c) ? -c : c;
         if (size != TRational{1, 1}) {
             parts.push_back(RationalMath(size));
-            if (dot) {
+            if (dot(i)) {
                 parts.push_back(Dot());
             }
         }
@@ -249,27 +250,8 @@ TMath ScaledSum(const TPolynomial& f, const std::function<TMath(int)>& unit, boo
 // c₃u₃ + … with the factored formulas as the units, "4·(1/6)n(n + 1)(2n + 1)
 // − 4·(1/2)n(n + 1) + n": the dot after a coefficient, except before Σ1's m.
 TMath FactoredFormulas(const TPolynomial& f, const TPolynomial& m) {
-    std::vector<TMath> parts;
-    for (int i = Normalized(f).Degree(); i >= 0; --i) {
-        const TRational c = Reduced(PolyCoeff(f, i));
-        if (c == TRational{}) {
-            continue;
-        }
-        if (Negative(c)) {
-            parts.push_back(Op("−"));
-        } else if (!parts.empty()) {
-            parts.push_back(Op("+"));
-        }
-        const TRational size = Negative(c) ? -c : c;
-        if (size != TRational{1, 1}) {
-            parts.push_back(RationalMath(size));
-            if (i > 0) {
-                parts.push_back(Dot());
-            }
-        }
-        parts.push_back(FactoredPowerSum(i, m));
-    }
-    return parts.empty() ? MathRow({Number(0)}) : MathRow(std::move(parts));
+    return ScaledSum(
+        f, [&](int i) { return FactoredPowerSum(i, m); }, [](int i) { return i > 0; });
 }
 
 // Counting.
@@ -991,7 +973,7 @@ TMath WriteSumSteps(const TSumSteps& steps) {
             const bool number = Normalized(m).Degree() == 0;
             const TMath head = SumProblem(g, one, m);
             TMath formulas = ScaledSum(
-                g, [&](int i) { return PowerSumFormula(i, m); }, number);
+                g, [&](int i) { return PowerSumFormula(i, m); }, [number](int) { return number; });
             if (step.Factored) {
                 formulas = FactoredFormulas(g, m);
             }
@@ -1001,7 +983,7 @@ TMath WriteSumSteps(const TSumSteps& steps) {
                     [&](int i) {
                         return SumProblem(Monomial({1, 1}, i), one, m);
                     },
-                    false);
+                    [](int) { return false; });
                 lines.push_back(Equals(head, split));
                 lines.push_back(Continued(formulas));
             } else {

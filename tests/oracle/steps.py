@@ -702,6 +702,8 @@ def judge_chain(chain, after, reader, relation, verdict, pending):
         left, right = sides[number], sides[number + 1]
         if NAMED in (left, right):
             continue
+        if left is not None and right is None and approximate_roots(left, chain[number + 1], reader, relation, verdict):
+            continue
         if left is None or right is None:
             verdict.skipped += 1
             verdict.unread.append(show(chain))
@@ -721,6 +723,42 @@ def judge_chain(chain, after, reader, relation, verdict, pending):
         else:
             verdict.skipped += 1
             verdict.unread.append(show(chain))
+
+
+def approximate_roots(left, side, reader, relation, verdict):
+    """x = 0, ≈0.4750: roots of the problem's P, the exact ones exactly and
+    each after "≈" a real root rounded to the digits it shows. True where
+    the side was read so."""
+    if left != [X] or relation is None or relation[0] != "roots" or not any(is_op(n, "≈") for n in side):
+        return False
+    segments = [[]]
+    for node in side:
+        if node["k"] == "Punct" and node.get("t") == ",":
+            segments.append([])
+        else:
+            segments[-1].append(node)
+    poly = sp.Poly(relation[1], X)
+    real = [r for r in poly.nroots(n=40, maxsteps=200) if abs(sp.im(r)) < sp.Float("1e-30")]
+    for segment in segments:
+        if segment and is_op(segment[0], "≈"):
+            text = flat(segment[1:]).replace("−", "-").replace(" ", "")
+            try:
+                value = sp.Float(text, 40)
+            except (TypeError, ValueError):
+                return False
+            places = len(text.split(".")[1]) if "." in text else 0
+            verdict.checked += 1
+            if not any(abs(sp.re(r) - value) <= sp.Float(10) ** -places for r in real):
+                verdict.false.append(f"≈{text}: no real root of {relation[1]} rounds to it")
+        else:
+            try:
+                value = reader.value(segment)
+            except (Unreadable, TypeError, ValueError, ZeroDivisionError, AttributeError, IndexError):
+                return False
+            verdict.checked += 1
+            if not equal(relation[1].subs(X, value), sp.Integer(0)):
+                verdict.false.append(f"x = {value}: not a root of {relation[1]}")
+    return True
 
 
 def judge_pair(left, right, chain, relation, verdict, pending, after=""):

@@ -290,35 +290,6 @@ TMath FactorialMath(const TInteger& n) {
 
 // Points and lines.
 
-// c₂aⁱ + … with a put in, a negative or fractional a in brackets: "3·(−2)² − 2".
-TMath Substituted(const TPolynomial& p, const TRational& a) {
-    std::vector<TMath> parts;
-    for (int i = Normalized(p).Degree(); i >= 0; --i) {
-        const TRational c = Reduced(PolyCoeff(p, i));
-        if (c == TRational{}) {
-            continue;
-        }
-        if (Negative(c)) {
-            parts.push_back(Op("−"));
-        } else if (!parts.empty()) {
-            parts.push_back(Op("+"));
-        }
-        const TRational size = Negative(c) ? -c : c;
-        if (i == 0) {
-            parts.push_back(Value(size));
-            continue;
-        }
-        const bool unit = size == TRational{1, 1};
-        if (!unit) {
-            parts.push_back(RationalMath(size));
-            parts.push_back(Dot());
-        }
-        // A lone a needs brackets only for its sign: "− 1/2", "+ (−3)".
-        parts.push_back(i > 1 ? Power(Factor(a), i) : unit ? Signed(a) : Factor(a));
-    }
-    return parts.empty() ? MathRow({Number(0)}) : MathRow(std::move(parts));
-}
-
 // "x − 1", "y + 2", "x": the letter less the value.
 TMath LessValue(const char* letter, const TRational& value) {
     return TermsMath({{{1, 1}, Letter(letter)}, {Reduced(value * TRational{-1, 1}), MathRow({})}});

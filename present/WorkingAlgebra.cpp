@@ -1057,34 +1057,6 @@ TMath DerivativeName() {
     return Applied("f′", X());
 }
 
-// c₃a³ + c₂a² + … with a put in: "2·(−1)³ − 3·(−1)² − 3·(−1) + 2".
-TMath Substituted(const TPolynomial& p, const TRational& a) {
-    std::vector<TMath> parts;
-    for (int i = DegreeOf(p); i >= 0; --i) {
-        const TRational c = Coeff(p, i);
-        if (IsZero(c)) {
-            continue;
-        }
-        if (Negative(c)) {
-            parts.push_back(Op("−"));
-        } else if (!parts.empty()) {
-            parts.push_back(Op("+"));
-        }
-        const TRational size = Negative(c) ? -c : c;
-        if (i == 0) {
-            parts.push_back(Value(size));
-            continue;
-        }
-        const bool unit = size == TRational{1, 1};
-        if (!unit) {
-            parts.push_back(RationalMath(size));
-            parts.push_back(Op("·"));
-        }
-        parts.push_back(i > 1 ? Power(Factor(a), i) : unit ? Signed(a) : Factor(a));
-    }
-    return parts.empty() ? MathRow({Number(0)}) : MathRow(std::move(parts));
-}
-
 // Values as a sum: "−2 − 3 + 3 + 2".
 TMath SumOf(const std::vector<TRational>& values) {
     std::vector<TMath> parts;

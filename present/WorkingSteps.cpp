@@ -78,4 +78,32 @@ TMath PlusMinusRoot(const TRational& k, const TQuadRoots& roots) {
     return SameForm(root, simplified) ? root : MathRow({root, Op("="), simplified});
 }
 
+TMath Substituted(const TPolynomial& p, const TRational& a) {
+    std::vector<TMath> parts;
+    for (int i = Normalized(p).Degree(); i >= 0; --i) {
+        const TRational c = Reduced(PolyCoeff(p, i));
+        if (c == TRational{}) {
+            continue;
+        }
+        if (Negative(c)) {
+            parts.push_back(Op("−"));
+        } else if (!parts.empty()) {
+            parts.push_back(Op("+"));
+        }
+        const TRational size = Negative(c) ? -c : c;
+        if (i == 0) {
+            parts.push_back(Value(size));
+            continue;
+        }
+        const bool unit = size == TRational{1, 1};
+        if (!unit) {
+            parts.push_back(RationalMath(size));
+            parts.push_back(Dot());
+        }
+        // A lone a needs brackets only for its sign: "− 1/2", "+ (−3)".
+        parts.push_back(i > 1 ? Power(Factor(a), i) : unit ? Signed(a) : Factor(a));
+    }
+    return parts.empty() ? MathRow({Number(0)}) : MathRow(std::move(parts));
+}
+
 } // namespace arith::steps

@@ -28,6 +28,10 @@ TMath Value(const TRational& r);
 TMath Signed(const TRational& r);
 TMath Factor(const TRational& r);
 
+// p with a put in for x, term by term, a negative or fractional a in
+// brackets: "3·(−2)² − 2", "2·(−1)³ − 3·(−1)² − 3·(−1) + 2".
+TMath Substituted(const TPolynomial& p, const TRational& a);
+
 // Whether two forms read the same, so that a step that changes nothing is left out.
 bool SameForm(const TMath& a, const TMath& b);
 

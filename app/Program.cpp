@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "FirstPaint.h"
 #include "Fonts.h"
+#include "GraphCheck.h"
 #include "SolveCommand.h"
 #include "Startup.h"
 #include "VoranMain.h"
@@ -37,6 +38,9 @@ constexpr int kWarmUpDelayMs = 100;
 
 int RunProgram(int argc, char* argv[], const std::function<void(QWidget*)>& beforeShow) {
     if (const std::optional<int> status = RunSolveCommand(argc, argv)) {
+        return *status;
+    }
+    if (const std::optional<int> status = RunGraphCheck(argc, argv)) {
         return *status;
     }
     if (const std::optional<int> status = RunCommandLine(argc, argv)) {

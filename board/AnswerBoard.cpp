@@ -3,7 +3,7 @@
 
 #include "BoardNotation.h"
 #include "Fonts.h"
-#include "GraphView.h"
+#include "GraphPane.h"
 #include "MathView.h"
 #include "MessageBoxes.h"
 #include "Placement.h"
@@ -97,7 +97,7 @@ QString ItemText(const TBoardEntry& entry) {
 // taller; the height is kept, at 100 %, for the next time.
 class TGraphGrip : public QFrame {
 public:
-    explicit TGraphGrip(TGraphView* graph) : graph_(graph) {
+    explicit TGraphGrip(TGraphPane* graph) : graph_(graph) {
         setObjectName(QStringLiteral("GraphGrip"));
         setFrameShape(QFrame::HLine);
         setFrameShadow(QFrame::Sunken);
@@ -136,7 +136,7 @@ protected:
     }
 
 private:
-    TGraphView* graph_;
+    TGraphPane* graph_;
     double from_ = 0;
     int height_ = 0;
     int usual_ = 0; // the height being dragged to, at 100 %
@@ -197,7 +197,7 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
     auto* graphLayout = new QVBoxLayout(graphBox_);
     graphLayout->setContentsMargins(0, kWorkingPixels / 2, 0, 0);
     auto* graphLabel = new QLabel(QStringLiteral("グラフ"));
-    graph_ = new TGraphView;
+    graph_ = new TGraphPane;
     graphLabel->setBuddy(graph_);
     graphLayout->addWidget(graphLabel);
     graphLayout->addWidget(graph_);
@@ -447,7 +447,13 @@ void TAnswerBoard::CopyWholeLatex() const {
 }
 
 void TAnswerBoard::CopyGraph() const {
-    graph_->EnsureBuilt();
+    if (!graph_->HasGraph()) {
+        return;
+    }
+    if (!graph_->EnsureBuilt()) {
+        ErrorBox(graph_->Failure(), const_cast<TAnswerBoard*>(this));
+        return;
+    }
     const QImage image = graph_->Image();
     if (image.isNull()) {
         return;
@@ -469,7 +475,6 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 bool TAnswerBoard::WriteGraphPng(const QString& path) const {
-    graph_->EnsureBuilt();
     const QImage image = graph_->Image();
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -478,13 +483,15 @@ bool TAnswerBoard::WriteGraphPng(const QString& path) const {
 }
 
 bool TAnswerBoard::WriteGraphSvg(const QString& path) const {
-    graph_->EnsureBuilt();
     return WriteFile(path, graph_->Svg());
 }
 
 void TAnswerBoard::SaveGraphPng() {
     if (!graph_->HasGraph()) {
         return;
+    }
+    if (!graph_->EnsureBuilt()) {
+        return ErrorBox(graph_->Failure(), this);
     }
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("グラフを PNG で保存"),
                                                       QStringLiteral("graph.png"),
@@ -497,6 +504,9 @@ void TAnswerBoard::SaveGraphPng() {
 void TAnswerBoard::SaveGraphSvg() {
     if (!graph_->HasGraph()) {
         return;
+    }
+    if (!graph_->EnsureBuilt()) {
+        return ErrorBox(graph_->Failure(), this);
     }
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("グラフを SVG で保存"),
                                                       QStringLiteral("graph.svg"),

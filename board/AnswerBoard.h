@@ -18,7 +18,7 @@ class QLabel;
 class QListWidget;
 class QScrollArea;
 class QSplitter;
-class TGraphView;
+class TGraphPane;
 
 class TMathView;
 
@@ -80,7 +80,7 @@ public:
     // written, when there is no graph or the file cannot be written.
     bool WriteGraphPng(const QString& path) const;
     bool WriteGraphSvg(const QString& path) const;
-    const TGraphView* GraphView() const { return graph_; }
+    const TGraphPane* GraphView() const { return graph_; }
 
     // Where the board goes the first time: beside the launcher and the tool
     // windows, on the launcher's screen, where they leave room; later it
@@ -137,7 +137,7 @@ private:
     TMathView* working_;
     QWidget* graphBox_;
     std::vector<QAction*> graphActions_; // enabled while a graph is shown
-    TGraphView* graph_;
+    TGraphPane* graph_;
     QScrollArea* scroll_;
     QListWidget* list_;
     TMathView* decimals_; // the answer's values in decimals, smaller, under it

@@ -186,6 +186,26 @@ void ApplyZoom(QWidget* window) {
     }
 }
 
+void JoinZoom(QWidget* child) {
+    const QWidget* parent = child->parentWidget();
+    if (parent == nullptr || !parent->property(kBaseGeometry).isValid()) {
+        return; // the window is still at its first layout, recorded when first scaled
+    }
+    const double back = 1.0 / Factor();
+    QList<QWidget*> widgets{child};
+    widgets += child->findChildren<QWidget*>(); // each after its parent
+    for (QWidget* w : widgets) {
+        if (w->property(kBaseGeometry).isValid()) {
+            continue;
+        }
+        w->setProperty(kBaseGeometry, Scaled(w->geometry(), back));
+        w->setProperty(kBaseFont, w->testAttribute(Qt::WA_SetFont)
+                                      ? QVariant(Scaled(w->font(), back))
+                                      : w->parentWidget()->property(kBaseFont));
+        w->setProperty(kBaseFixed, w->minimumSize() == w->maximumSize());
+    }
+}
+
 int Zoomed(int pixels) {
     return Scale(pixels, Factor());
 }

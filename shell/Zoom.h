@@ -26,5 +26,10 @@ void MakeZoomable(QWidget* window);
 // Scales a window and everything in it from its 100% layout to the zoom in
 // force: positions, sizes, fixed sizes and fonts.
 void ApplyZoom(QWidget* window);
+// Takes in a widget made inside a window that the zoom has scaled already:
+// records its 100% layout (its parent's 100% font, unless it has one of its
+// own, and its geometry at 100%), so that the next zoom scales it from there
+// and not from the size it was made at.
+void JoinZoom(QWidget* child);
 // A length at the zoom in force.
 int Zoomed(int pixels);

@@ -3,6 +3,7 @@
 
 #include "FirstPaint.h"
 #include "FirstPaintProbe.h"
+#include "GraphPane.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -76,6 +77,9 @@ void Run(QWidget* main, const QStringList& script) {
     AfterFirstPaint(boardWindow, [boardStart, shownNs] {
         std::printf("board_open shown_ns=%lld painted_ns=%lld\n", static_cast<long long>(shownNs),
                     static_cast<long long>(MonotonicNs() - boardStart));
+        if (GraphPartLoadNs() > 0) {
+            std::printf("graph_part load_ns=%lld\n", GraphPartLoadNs());
+        }
         std::fflush(stdout);
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     });

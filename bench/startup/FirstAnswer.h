@@ -14,7 +14,10 @@
 // launcher's menu and prints
 //   board_open shown_ns=S painted_ns=P
 // S being how long the menu entry took (making and showing the board) and P
-// the time to the board's first paint; then it ends. Without the variable it does nothing.
+// the time to the board's first paint (with the graph, where the calculation
+// has one), and, where the board loaded the graph library for it,
+//   graph_part load_ns=L
+// L being how long the loading took; then it ends. Without the variable it does nothing.
 #pragma once
 
 class QWidget;

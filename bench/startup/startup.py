@@ -13,10 +13,21 @@ difference is the start-up. The window manager has mapped the window by
 then, since a window is painted only once it is exposed. The peak memory is
 the process's maximum resident set over its whole life (wait4's ru_maxrss),
 which lasts --settle-ms after the first paint so that work the program does
-after showing its window is counted too.
+after showing its window is counted too; these runs draw no graph, so the
+peak is the peak before the first graph.
+
+Then the first graph, in as many alternating runs of the programs other
+than the minimal one: each is started with VORANTEL_FIRST_ANSWER
+(FirstAnswer.h) solving x² − 5x + 6 = 0 in ２次方程式 and opening the answer
+board, and the time from choosing 解答ボード to the board's first paint, with
+the graph drawn, is taken; it includes loading the graph library, whose own
+time the program prints beside it. The program finds the library of its
+build through VORANTEL_GRAPH_LIBRARY (BUILD/lib/vorantel), as bench/startup
+is not where the program lies.
 
 Usage: bench/startup/startup.py [--build build-rel] [--runs 15] [--also NAME=PATH]...
-Prints medians, minima and maxima, their ratios, and the load average.
+Prints medians, minima and maxima, their ratios, the first graph's times,
+and the load average.
 Not part of ./test.sh.
 """
 import argparse
@@ -94,6 +105,29 @@ def launch(program, env):
             int(fields["hwm_kb"]) / 1024, usage.ru_maxrss / 1024)
 
 
+# ２次方程式 with x² − 5x + 6 = 0, whose board entry has a graph.
+GRAPH_SCRIPT = "NijiButton;CalcButton;EditAns;Edit2=1;Edit1=-5;Edit0=6"
+
+
+def first_graph(program, env):
+    """One run: (ms from choosing the board to its first paint with the graph,
+    ms the graph library took to load or None where the program links it)."""
+    env = dict(env, VORANTEL_FIRST_ANSWER=GRAPH_SCRIPT)
+    env.pop("VORANTEL_FIRST_PAINT", None)
+    output = subprocess.run([program], env=env, capture_output=True, text=True,
+                            timeout=30).stdout
+    board = load = None
+    for line in output.splitlines():
+        fields = dict(item.split("=", 1) for item in line.split()[1:] if "=" in item)
+        if line.startswith("board_open "):
+            board = int(fields["painted_ns"]) / 1e6
+        elif line.startswith("graph_part "):
+            load = int(fields["load_ns"]) / 1e6
+    if board is None:
+        sys.exit(f"startup.py: {program} drew no board: {output!r}")
+    return board, load
+
+
 def row(name, values, unit):
     return (f"{name:<28} {statistics.median(values):8.1f} {min(values):8.1f} "
             f"{max(values):8.1f}  {unit}")
@@ -142,6 +176,9 @@ def main():
                    if not key.startswith(("QT_", "LC_"))}
             env.update(DISPLAY=desktop.display, QT_QPA_PLATFORM="xcb", LANG=args.lang,
                        XDG_CONFIG_HOME=config, VORANTEL_FIRST_PAINT=str(args.settle_ms))
+            library = build / "lib/vorantel/libvorantel_graph.so"
+            if library.exists():
+                env["VORANTEL_GRAPH_LIBRARY"] = str(library)
             for path in programs.values():
                 launch(path, env)  # untimed: fills the file cache
             for round_ in range(args.runs):
@@ -151,6 +188,12 @@ def main():
                 order = names[shift:] + names[:shift]
                 for name in order:
                     results[name].append(launch(programs[name], env))
+            graphs = {name: [] for name in programs if name != "minimal"}
+            for round_ in range(args.runs):
+                names = list(graphs)
+                shift = round_ % len(names)
+                for name in names[shift:] + names[:shift]:
+                    graphs[name].append(first_graph(programs[name], env))
     finally:
         desktop.close()
     load_after = os.getloadavg()
@@ -174,6 +217,14 @@ def main():
         print(f"ratio of the medians, {name} / minimal")
         for index, label in enumerate(labels):
             print(f"  {label:<26} {medians[(name, index)] / medians[('minimal', index)]:8.2f}x")
+    print("first graph (２次方程式, then 解答ボード), "
+          f"{args.runs} runs each, alternating")
+    for name, runs in graphs.items():
+        print(name)
+        print(row("  board painted with graph", [run[0] for run in runs], "ms"))
+        loads = [run[1] for run in runs if run[1] is not None]
+        if loads:
+            print(row("  of which library load", loads, "ms"))
 
 
 if __name__ == "__main__":

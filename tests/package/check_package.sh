@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with cpack and checks it as a desktop would see it:
 # its control fields, every file it installs and nothing else, the program
-# starting from the unpacked tree (--version), the desktop entry, metainfo and
-# manual page valid, and no error from lintian.
+# starting from the unpacked tree (--version) and drawing a graph with the
+# graph library it loads from its private folder, the desktop entry, metainfo
+# and manual page valid, and no error from lintian.
 # Usage: check_package.sh BUILD_DIR VERSION
 # Exits 77 (skipped) when a packaging tool is missing; install-deps.sh --test
 # installs them all.
@@ -13,7 +14,7 @@ build=$1
 version=$2
 id=org.example.Vorantel
 
-for tool in cpack dpkg-deb dpkg-shlibdeps lintian appstreamcli desktop-file-validate file; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian appstreamcli desktop-file-validate file objdump; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (scripts/install-deps.sh --test installs it)"
         exit 77
@@ -44,7 +45,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Priority)" = optional ] || fail "Priority is '$(field Priority)'"
 depends=$(field Depends)
 for need in libc6 libstdc++6 libflint17 libgmp10 libqt6core6 libqt6gui6 libqt6widgets6 \
-    qt6-qpa-plugins libqt6svg6 fonts-ipafont-gothic fonts-ipafont-mincho fonts-texgyre; do
+    libqt6charts6 qt6-qpa-plugins libqt6svg6 fonts-ipafont-gothic fonts-ipafont-mincho fonts-texgyre; do
     case ", $depends," in
         *", $need,"* | *", $need ("*) ;;
         *) fail "Depends lacks $need: $depends" ;;
@@ -58,6 +59,7 @@ dpkg-deb -x "$deb" "$root"
 icons=usr/share/icons/hicolor
 expected=(
     usr/bin/vorantel
+    usr/lib/vorantel/libvorantel_graph.so
     usr/share/applications/$id.desktop
     usr/share/metainfo/$id.metainfo.xml
     usr/share/man/man1/vorantel.1.gz
@@ -86,6 +88,18 @@ fi
 printed=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/vorantel" --version) ||
     fail "vorantel --version failed"
 [ "$printed" = "Vorantel $version" ] || fail "vorantel --version printed '$printed'"
+
+# The program links no chart, SVG or OpenGL library: it loads the graph
+# library from /usr/lib/vorantel, found from the unpacked tree as installed,
+# and draws a graph with it offscreen.
+needed=$(objdump -p "$root/usr/bin/vorantel" | awk '$1 == "NEEDED" { print $2 }')
+if grep -E 'Qt6(Charts|Svg|OpenGL)' <<<"$needed"; then
+    fail "vorantel links the libraries of the graph library itself"
+fi
+printed=$(env -u DISPLAY -u WAYLAND_DISPLAY -u VORANTEL_GRAPH_LIBRARY \
+    "$root/usr/bin/vorantel" --graph-check 2>&1) || fail "vorantel --graph-check failed: $printed"
+echo "$printed"
+grep -q "^graph-check ok image=" <<<"$printed" || fail "vorantel --graph-check printed '$printed'"
 
 # The desktop entry starts that program and names that icon; the metainfo
 # names the desktop entry.

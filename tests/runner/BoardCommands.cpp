@@ -5,7 +5,7 @@
 
 #include "AnswerBoard.h"
 #include "BoardText.h"
-#include "GraphView.h"
+#include "GraphPane.h"
 #include "MathView.h"
 
 #include <QAccessible>
@@ -267,7 +267,7 @@ void ScriptRun::PrintGraphMarks(const Command& /*command*/) {
 void ScriptRun::PrintGraphPicture(const Command& /*command*/) {
     auto* board = AnswerBoard();
     auto* view =
-        board == nullptr ? nullptr : board->findChild<TGraphView*>(QStringLiteral("GraphView"));
+        board == nullptr ? nullptr : board->findChild<TGraphPane*>(QStringLiteral("GraphPane"));
     if (view == nullptr || !view->HasGraph()) {
         return Print(QStringLiteral("graphpicture none"));
     }
@@ -294,7 +294,7 @@ void ScriptRun::PrintPresenting(const Command& /*command*/) {
     }
     QApplication::processEvents();
     const auto* history = board->findChild<QWidget*>(QStringLiteral("HistoryList"));
-    const auto* graph = board->findChild<TGraphView*>(QStringLiteral("GraphView"));
+    const auto* graph = board->findChild<TGraphPane*>(QStringLiteral("GraphPane"));
     const QString panes =
         QStringLiteral("history=%1 graph=%2")
             .arg(history->isVisibleTo(board) ? QStringLiteral("shown") : QStringLiteral("hidden"),
@@ -418,7 +418,7 @@ void ScriptRun::PrintBoardView(const Command& /*command*/) {
     const QRect seen = area->viewport()->rect();
     const QRect at(problem->mapTo(area->viewport(), QPoint(0, 0)), problem->size());
     const bool fits = area->widget()->width() <= area->viewport()->width();
-    const auto* graph = board->findChild<TGraphView*>(QStringLiteral("GraphView"));
+    const auto* graph = board->findChild<TGraphPane*>(QStringLiteral("GraphPane"));
     const QString height = !graph->HasGraph() || !graph->isVisibleTo(board)
                                ? QStringLiteral("none")
                                : QString::number(graph->ChartHeight());

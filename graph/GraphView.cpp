@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GraphView.h"
 
-#include "Zoom.h"
-
 #include <QAreaSeries>
 #include <QBuffer>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -871,7 +870,8 @@ QString LegendText(const QList<QAbstractSeries*>& series, const QColor& base) {
 
 } // namespace
 
-TGraphView::TGraphView(QWidget* parent) : QWidget(parent) {
+TGraphView::TGraphView(QWidget* parent, int (*zoomPercent)())
+    : QWidget(parent), zoomPercent_(zoomPercent) {
     setObjectName(QStringLiteral("GraphView"));
     setAccessibleName(QStringLiteral("グラフ"));
     view_ = new QChartView(this);
@@ -937,7 +937,8 @@ void TGraphView::SetUsualChartHeight(int pixels) {
 }
 
 int TGraphView::UsualHeight() const {
-    return Zoomed(usualHeight_ > 0 ? usualHeight_ : kChartHeight);
+    const int usual = usualHeight_ > 0 ? usualHeight_ : kChartHeight;
+    return static_cast<int>(std::lround(usual * (ZoomPercent() / 100.0)));
 }
 
 int TGraphView::ChartHeight() const {
@@ -1170,4 +1171,36 @@ QByteArray TGraphView::Svg() {
     render(&painter, QPoint(), QRegion(drawn));
     painter.end();
     return bytes;
+}
+
+void TGraphView::Paint(QPainter& painter, const QRectF& area, const arith::TGraph& graph,
+                       int (*zoomPercent)()) {
+    if (area.isEmpty()) {
+        return;
+    }
+    TGraphView view(nullptr, zoomPercent);
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.setFixedWidth(static_cast<int>(area.width()));
+    view.SetChartHeight(static_cast<int>(area.height()));
+    view.SetGraph(graph);
+    view.show();
+    // The chart lays out its axes and labels from the event loop.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (view.legend_->isVisibleTo(&view)) {
+        // The legend goes under the chart, inside the area too.
+        const int legend = view.legend_->heightForWidth(view.width());
+        view.SetChartHeight(std::max(1, static_cast<int>(area.height()) - legend));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    const QRect drawn = view.Drawn();
+    if (drawn.isEmpty()) {
+        return;
+    }
+    const double scale =
+        std::min({1.0, area.width() / drawn.width(), area.height() / drawn.height()});
+    painter.save();
+    painter.translate(area.topLeft());
+    painter.scale(scale, scale);
+    view.render(&painter, QPoint(), QRegion(drawn));
+    painter.restore();
 }

@@ -75,7 +75,7 @@ class Desktop:
                                  capture_output=True, text=True).stdout
             return "window id" in out
 
-        wait_for(managed, 10, "openbox")
+        wait_for(managed, 30, "openbox")  # slow to start on a busy machine
 
     def close(self):
         for process in (self.openbox, self.xvfb):

@@ -393,8 +393,13 @@ void TAnswerBoard::ShowEntry(int index) {
     for (QAction* action : graphActions_) {
         action->setEnabled(graph.has_value());
     }
+    // The row clicked is current already: setting it again would undo a
+    // choice of several rows made with Ctrl or Shift.
     const QSignalBlocker quiet(list_);
-    list_->setCurrentRow(static_cast<int>(entries.size()) - 1 - index);
+    const int row = static_cast<int>(entries.size()) - 1 - index;
+    if (list_->currentRow() != row) {
+        list_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    }
     // Every entry is shown from its top, the problem first.
     scroll_->verticalScrollBar()->setValue(0);
     scroll_->horizontalScrollBar()->setValue(0);

@@ -7,7 +7,8 @@ check_handouts.py --runner VORANTEL-SCRIPT SCRIPT...
 Each script is copied into a fresh folder and run there with --check (its
 transcript, page counts included, must match). Every calculation in it is
 followed by `board` and `working`, so the transcript lists the history,
-oldest first. For each `savepdf`/`savepdfkey FILE N...` the PDF's text
+oldest first; a `savepdf` without N takes the entries the last `chosen`
+printed. For each `savepdf`/`savepdfkey FILE N...` the PDF's text
 (pdftotext -layout) must hold, for every entry N, its window's name and the
 words and numbers of its problem, answer and every working line; a
 `savepdf` handout must keep each entry on the page of its caption; and
@@ -39,6 +40,7 @@ def squeezed(text):
 def read_script(path):
     """The entries (window, problem, answer, working lines) and the handouts."""
     entries, handouts = [], []
+    menu = []  # what the board's menu takes, as the last `chosen` printed it
     for line in path.read_text(encoding="utf-8").splitlines():
         if line.startswith("> board "):
             m = re.match(r"> board window=(.*) problem=(.*) answer=(.*)$", line)
@@ -46,10 +48,12 @@ def read_script(path):
             entries.append({"window": m[1], "lines": lines, "working": []})
         elif line.startswith("> working ") and line != "> working none":
             entries[-1]["working"] = line[len("> working "):].split("\\n")
+        elif line.startswith("> chosen ") and line != "> chosen none":
+            menu = [int(n) for n in line.split()[2:]]
         elif line.startswith(("savepdf ", "savepdfkey ")):
             words = line.split()
-            numbers = [int(n) for n in words[2:]]
-            chosen = [entries[len(entries) - 1 - n] for n in numbers] or [entries[-1]]
+            numbers = [int(n) for n in words[2:]] or menu
+            chosen = [entries[len(entries) - 1 - n] for n in numbers]
             handouts.append((words[0], words[1], chosen))
     return entries, handouts
 

@@ -143,7 +143,8 @@ void ScriptRun::SavePdfKey(const Command& command) {
 }
 
 // savepdf FILE [N...]: the history's entries N (as `history` numbers them)
-// or the entry shown, as a handout in FILE (relative to the script's folder).
+// or those the board's menu takes, as a handout in FILE (relative to the
+// script's folder).
 void ScriptRun::SaveHandout(const Command& command, const char* name, bool key) {
     const auto* board = AnswerBoard();
     if (board == nullptr) {
@@ -164,8 +165,8 @@ void ScriptRun::SaveHandout(const Command& command, const char* name, bool key) 
         }
         entries.push_back(&history[history.size() - 1 - static_cast<std::size_t>(n)]);
     }
-    if (words.isEmpty() && board->Shown() != nullptr) {
-        entries.push_back(board->Shown());
+    if (words.isEmpty()) {
+        entries = board->Chosen();
     }
     const int pages = WriteHandoutPdf(
         file, entries, key ? THandoutLayout::ProblemsFirst : THandoutLayout::Together,
@@ -174,6 +175,21 @@ void ScriptRun::SaveHandout(const Command& command, const char* name, bool key) 
               .arg(QLatin1String(name), QFileInfo(file).fileName())
               .arg(pages > 0 ? 1 : 0)
               .arg(pages));
+}
+
+// The entries the board's 印刷… and PDF に保存… take, numbered as `history` numbers them.
+void ScriptRun::PrintChosen(const Command& /*command*/) {
+    const auto* board = AnswerBoard();
+    if (board == nullptr) {
+        throw ScriptError(QStringLiteral("the answer board has not been opened"));
+    }
+    const std::vector<TBoardEntry>& history = main_->History().Entries();
+    QStringList numbers;
+    for (const TBoardEntry* entry : board->Chosen()) {
+        numbers << QString::number(&history.back() - entry);
+    }
+    Print(QStringLiteral("chosen %1")
+              .arg(numbers.isEmpty() ? QStringLiteral("none") : numbers.join(QLatin1Char(' '))));
 }
 
 void ScriptRun::PrintGraphDrawn(const Command& /*command*/) {

@@ -80,6 +80,7 @@ std::span<const CommandSpec> ScriptRun::Commands() {
         {"graphroom", Operand::None, Text::No, &ScriptRun::PrintGraphRoom},
         {"savepdf", Operand::Text, Text::Any, &ScriptRun::SavePdf},
         {"savepdfkey", Operand::Text, Text::Any, &ScriptRun::SavePdfKey},
+        {"chosen", Operand::None, Text::No, &ScriptRun::PrintChosen},
     };
     static_assert(Consistent(kCommands));
     return kCommands;

@@ -126,6 +126,7 @@ private:
     void PrintGraphRoom(const Command& command);
     void Drag(const Command& command);
     void SavePdf(const Command& command);
+    void PrintChosen(const Command& command);
     void SavePdfKey(const Command& command);
     void SaveHandout(const Command& command, const char* name, bool key);
 

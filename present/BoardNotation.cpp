@@ -573,10 +573,17 @@ std::string WholeAnswerUnicode(const TWholeAnswer& whole) {
 
 namespace {
 
-// Text for a LaTeX heading, its special characters escaped.
+// Text for a LaTeX heading, its special characters escaped and ∑ set as a sign.
 std::string LatexText(const std::string& text) {
     std::string out;
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        // The summation sign, the title of the sums' window, is a formula's.
+        if (text.compare(i, 3, "∑") == 0) {
+            out += "$\\sum$";
+            i += 2;
+            continue;
+        }
         switch (c) {
         case '#':
         case '$':

@@ -165,7 +165,12 @@ int main(int argc, char* argv[]) {
                                         entry.Math().Decimals, entry.CopiedWorking()};
         body += std::string("% ") + c.Name + "\n" + arith::WholeAnswerLatex(whole);
         body += "\\[ " + arith::MathToLatex(entry.ShownAnswer()) + " \\]\n\n";
-        answers.push_back({entry.Window, whole, entry.Graph().has_value()});
+        // The windows name the entries; here the case does, with the signs
+        // a heading has to escape, and the sums' window's title.
+        const std::string title =
+            std::string(c.Name) +
+            (c.Solve == &problems::SolveSigma ? " ∑ 100% #1 a_b {c} ~ ^ \\" : "");
+        answers.push_back({title, whole, entry.Graph().has_value()});
     }
     if (document) {
         std::string exported = arith::HandoutLatex(answers);

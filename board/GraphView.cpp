@@ -1181,6 +1181,7 @@ void PaintGraph(QPainter& painter, const QRectF& rect, const arith::TGraph& grap
     constexpr int kLetterPixels = 12;
     TGraphView view;
     view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.setAttribute(Qt::WA_QuitOnClose, false); // its going is no window closing
     view.setPalette(QApplication::style()->standardPalette());
     view.setFont(GothicFont(kLetterPixels));
     view.resize(static_cast<int>(rect.width()), static_cast<int>(rect.height()));

@@ -2,6 +2,12 @@
 // Where a handout's pieces land: a block kept on one page where it fits, a
 // taller one broken between its pieces, headings kept with what follows.
 #include "Handout.h"
+#include "NijiProblem.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
 
 #include <gtest/gtest.h>
 
@@ -57,5 +63,31 @@ TEST_P(PaginateTest, PlacesEachPiece) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Handout, PaginateTest, testing::ValuesIn(kCases));
+
+// A printer paints at its own resolution (600, 1200 dpi): the handout is
+// set in the same places, on as many pages, as in a PDF file.
+TEST(HandoutTest, PagesDoNotDependOnTheResolution) {
+    problems::TWindowInput input;
+    input.Command = "CalcButton";
+    input.Fields = {{"Edit2", "1"}, {"Edit1", "4"}, {"Edit0", "1"}};
+    const problems::TWindowResult result = problems::SolveNiji(input);
+    ASSERT_TRUE(result.Board.has_value());
+    const std::vector<const TBoardEntry*> entries(5, &*result.Board);
+    for (const THandoutLayout layout : {THandoutLayout::Together, THandoutLayout::ProblemsFirst}) {
+        std::vector<int> pages;
+        for (const int dpi : {96, 600, 1200}) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter writer(&buffer);
+            writer.setResolution(dpi);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                             QMarginsF(0, 0, 0, 0)));
+            pages.push_back(PaintHandout(writer, entries, layout, QDate(2026, 4, 1)));
+        }
+        EXPECT_GT(pages[0], 1);
+        EXPECT_EQ(pages[1], pages[0]);
+        EXPECT_EQ(pages[2], pages[0]);
+    }
+}
 
 } // namespace

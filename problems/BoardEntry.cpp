@@ -62,3 +62,21 @@ const std::optional<arith::TGraph>& TBoardEntry::Graph() const {
     }
     return *graph_;
 }
+
+const std::string& TBoardEntry::ProblemLine() const {
+    if (!lines_) {
+        lines_ = std::make_shared<const std::pair<std::string, std::string>>(
+            arith::MathToUnicode(Math().Problem), arith::MathToUnicode(ShownAnswer()));
+    }
+    return lines_->first;
+}
+
+const std::string& TBoardEntry::AnswerLine() const {
+    ProblemLine();
+    return lines_->second;
+}
+
+void TBoardEntry::SetLines(std::string problem, std::string answer) {
+    lines_ = std::make_shared<const std::pair<std::string, std::string>>(std::move(problem),
+                                                                         std::move(answer));
+}

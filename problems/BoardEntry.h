@@ -7,11 +7,13 @@
 
 #include "Graph.h"
 #include "Notation.h"
+#include "WindowInput.h"
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 // The formulas of a calculation.
 struct TBoardMath {
@@ -39,6 +41,12 @@ struct TBoardEntry {
     // The row of its window that an Enter chain is filling in, numbered by
     // the window (0: none). The history keeps one entry per row: the last.
     unsigned Row = 0;
+    // Where it was made and what it was given: the window's class and its
+    // input, so that the calculation can be made again or put back into the
+    // window; and when (UTC, ISO 8601), as the history file keeps it.
+    std::string WindowClass;
+    problems::TWindowInput Input;
+    std::string Time;
 
     // The formulas, made once. A working that fails its own checks is left
     // out; the answer stands (so is any formula that cannot be made).
@@ -51,8 +59,15 @@ struct TBoardEntry {
     // The graph, made once, the first time the board shows it; empty where
     // there is none or it cannot be made.
     const std::optional<arith::TGraph>& Graph() const;
+    // The problem and the answer shown, as plain Unicode, as the history
+    // lists them; made once. An entry read back from the history file is
+    // given them, so that listing it makes no formula.
+    const std::string& ProblemLine() const;
+    const std::string& AnswerLine() const;
+    void SetLines(std::string problem, std::string answer);
 
 private:
     mutable std::shared_ptr<const TBoardMath> math_;
     mutable std::shared_ptr<const std::optional<arith::TGraph>> graph_;
+    mutable std::shared_ptr<const std::pair<std::string, std::string>> lines_;
 };

@@ -540,14 +540,14 @@ bool TAnswerBoard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TAnswerBoard::contextMenuEvent(QContextMenuEvent* event) {
-    // Opened without a loop of its own, as the fields' menus are, so that
-    // nothing waits on it; the presentation keys are not offered there.
     // On an entry of the history, the menu is that entry's.
     const QPoint inList = list_->viewport()->mapFromGlobal(event->globalPos());
     if (const QListWidgetItem* item = list_->itemAt(inList);
-        item != nullptr && list_->viewport()->rect().contains(inList)) {
+        item != nullptr && list_->isVisible() && list_->viewport()->rect().contains(inList)) {
         ShowEntry(static_cast<int>(history_.Entries().size()) - 1 - list_->row(item));
     }
+    // Opened without a loop of its own, as the fields' menus are, so that
+    // nothing waits on it; the presentation keys are not offered there.
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction* action : actions()) {

@@ -50,8 +50,9 @@ std::optional<THistoryRecord> ParseEntry(const QByteArray& bytes) {
     for (auto field = fields.begin(); field != fields.end(); ++field) {
         record.Input.Fields[field.key().toStdString()] = S(field.value());
     }
-    for (const QJsonValue radio : entry.value(QLatin1String("checked")).toArray()) {
-        record.Input.Checked.insert(S(radio));
+    const QJsonArray checked = entry.value(QLatin1String("checked")).toArray();
+    for (qsizetype i = 0; i < checked.size(); ++i) {
+        record.Input.Checked.insert(S(checked.at(i)));
     }
     record.Input.RowUnfinished = entry.value(QLatin1String("rowUnfinished")).toBool();
     record.Time = S(entry.value(QLatin1String("time")));
@@ -233,7 +234,7 @@ THistoryRecord RecordOf(const TBoardEntry& entry) {
     record.Answer = entry.AnswerLine();
     record.Text = entry.Text;
     record.Message = entry.Message;
-    record.Answered = entry.Math().Answer.has_value();
+    record.Answered = entry.Answered();
     record.Graph = entry.Plot && entry.Answer;
     return record;
 }
@@ -251,7 +252,7 @@ TBoardEntry EntryOf(const THistoryRecord& record, const THistoryRestorer& restor
     entry.Time = record.Time;
     entry.Text = record.Text;
     entry.Message = record.Message;
-    entry.SetLines(record.Problem, record.Answer);
+    entry.SetLines(record.Problem, record.Answer, record.Answered);
     // Should the window no longer make it, the board shows the lines kept.
     entry.Problem = [remade, problem = record.Problem] {
         const TBoardEntry* made = remade->Get();

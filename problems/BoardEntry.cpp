@@ -3,6 +3,8 @@
 
 #include "Errors.h"
 
+#include <utility>
+
 namespace {
 
 // What make() writes, or nothing should it fail: the board then leaves the
@@ -64,19 +66,35 @@ const std::optional<arith::TGraph>& TBoardEntry::Graph() const {
 }
 
 const std::string& TBoardEntry::ProblemLine() const {
-    if (!lines_) {
-        lines_ = std::make_shared<const std::pair<std::string, std::string>>(
-            arith::MathToUnicode(Math().Problem), arith::MathToUnicode(ShownAnswer()));
-    }
-    return lines_->first;
+    MakeLines();
+    return lines_->Problem;
 }
 
 const std::string& TBoardEntry::AnswerLine() const {
-    ProblemLine();
-    return lines_->second;
+    MakeLines();
+    return lines_->Answer;
 }
 
-void TBoardEntry::SetLines(std::string problem, std::string answer) {
-    lines_ = std::make_shared<const std::pair<std::string, std::string>>(std::move(problem),
-                                                                         std::move(answer));
+bool TBoardEntry::Answered() const {
+    MakeLines();
+    return lines_->Answered;
+}
+
+void TBoardEntry::MakeLines() const {
+    if (lines_) {
+        return;
+    }
+    // Only the problem and the answer: the working stays unmade until shown.
+    const arith::TMath problem =
+        math_ ? math_->Problem : Made(Problem).value_or(arith::MathRow({}));
+    const std::optional<arith::TMath> answer = math_ ? math_->Answer : Made(Answer);
+    lines_ = std::make_shared<const TLines>(TLines{
+        arith::MathToUnicode(problem),
+        arith::MathToUnicode(answer.value_or(arith::MathText(arith::TMathKind::Word, Message))),
+        answer.has_value()});
+}
+
+void TBoardEntry::SetLines(std::string problem, std::string answer, bool answered) {
+    lines_ =
+        std::make_shared<const TLines>(TLines{std::move(problem), std::move(answer), answered});
 }

@@ -13,7 +13,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 
 // The formulas of a calculation.
 struct TBoardMath {
@@ -64,10 +63,17 @@ struct TBoardEntry {
     // given them, so that listing it makes no formula.
     const std::string& ProblemLine() const;
     const std::string& AnswerLine() const;
-    void SetLines(std::string problem, std::string answer);
+    bool Answered() const; // whether AnswerLine is an answer, not a message
+    void SetLines(std::string problem, std::string answer, bool answered);
 
 private:
     mutable std::shared_ptr<const TBoardMath> math_;
     mutable std::shared_ptr<const std::optional<arith::TGraph>> graph_;
-    mutable std::shared_ptr<const std::pair<std::string, std::string>> lines_;
+    struct TLines {
+        std::string Problem;
+        std::string Answer;
+        bool Answered;
+    };
+    void MakeLines() const;
+    mutable std::shared_ptr<const TLines> lines_;
 };

@@ -107,12 +107,14 @@ public:
         problems::TWindowResult result = window.Solve(input);
         read_.insert(result.FieldsRead.begin(), result.FieldsRead.end());
         PrintResult(window, result, !script_);
-        for (const problems::TFieldText& field : result.Fields) {
-            input.Fields[field.Name] = field.Text;
-        }
         if (result.Board) {
             result.Board->Window = window.Caption;
+            result.Board->WindowClass = window.Class;
+            result.Board->Input = input; // as given, before the answers are written
             shown_ = std::move(result.Board);
+        }
+        for (const problems::TFieldText& field : result.Fields) {
+            input.Fields[field.Name] = field.Text;
         }
         return true;
     }

@@ -4,6 +4,7 @@
 #include "AnswerBoard.h"
 #include "Fonts.h"
 #include "Handout.h"
+#include "MessageBoxes.h"
 #include "Placement.h"
 #include "ToolForm.h"
 #include "WindowRegistry.h"
@@ -114,6 +115,9 @@ TMainForm::TMainForm(QWidget* parent)
     QAction* versionEntry =
         MakeEntry(helpMenu, "VersionMenu", QStringLiteral("バージョン情報(&A)"));
     connect(versionEntry, &QAction::triggered, this, [this] { ShowChild("TVersionForm"); });
+
+    connect(history_, &TBoardHistory::Notice, this,
+            [this](const QString& text) { NoticeBox(text, this); });
 
     setFixedSize(kClient.width(), kClient.height() + menuBar()->sizeHint().height());
     MakeZoomable(this);
@@ -340,6 +344,28 @@ void TMainForm::ShowChild(const char* className) {
         BoardGivesWay();
         // Again once the window manager has framed and placed the new window.
         QTimer::singleShot(kFramedMs, this, &TMainForm::BoardGivesWay);
+    }
+}
+
+void TMainForm::LoadHistory() {
+    history_->Load();
+}
+
+void TMainForm::Reopen(int index) {
+    const std::vector<TBoardEntry>& entries = history_->Entries();
+    if (index < 0 || index >= static_cast<int>(entries.size())) {
+        return;
+    }
+    const TBoardEntry& entry = entries[static_cast<std::size_t>(index)];
+    const TWindowEntry* window = FindWindow(entry.WindowClass);
+    if (window == nullptr || window->Solve == nullptr) {
+        return;
+    }
+    const problems::TWindowInput input = entry.Input;
+    ShowChild(window->Class);
+    if (auto* tool =
+            findChild<ToolForm*>(QString::fromLatin1(window->Class), Qt::FindDirectChildrenOnly)) {
+        tool->Reopen(input);
     }
 }
 

@@ -29,6 +29,12 @@ public:
     // The calculations made in the tool windows since the program started,
     // for the answer board.
     TBoardHistory& History() { return *history_; }
+    // Reads the history file, once (after the first paint, so that it never
+    // holds the window back); a file that could not be read is told of here.
+    void LoadHistory();
+    // 入力に戻す: opens the window of history entry `index` as its button
+    // would, with the entry's input in it and the answers cleared.
+    void Reopen(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;

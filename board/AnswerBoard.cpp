@@ -49,8 +49,6 @@
 namespace {
 
 constexpr const char* kGeometryKey = "board/geometry";
-// The board keeps this many calculations; older ones leave the history.
-constexpr std::size_t kHistoryLength = 1000;
 // Text sizes at 100 %: the tool windows' fields are 12 px.
 constexpr int kAnswerPixels = 36;
 constexpr int kDecimalPixels = 22;
@@ -93,9 +91,8 @@ QString OneLine(std::string text) {
 // A row of the history: "window: problem → answer".
 QString ItemText(const TBoardEntry& entry) {
     return QStringLiteral("%1: %2 → %3")
-        .arg(QString::fromStdString(entry.Window),
-             OneLine(arith::MathToUnicode(entry.Math().Problem)),
-             OneLine(arith::MathToUnicode(entry.ShownAnswer())));
+        .arg(QString::fromStdString(entry.Window), OneLine(entry.ProblemLine()),
+             OneLine(entry.AnswerLine()));
 }
 
 // The bar under the graph: dragged up or down, it makes the graph lower or
@@ -149,25 +146,7 @@ private:
 
 } // namespace
 
-void TBoardHistory::Add(TBoardEntry entry) {
-    if (entry.Row != 0) {
-        const auto same = std::find_if(entries_.begin(), entries_.end(), [&entry](const auto& e) {
-            return e.Row == entry.Row && e.Window == entry.Window;
-        });
-        if (same != entries_.end()) {
-            const int index = static_cast<int>(same - entries_.begin());
-            entries_.erase(same);
-            emit Replaced(index);
-        }
-    }
-    if (entries_.size() == kHistoryLength) {
-        entries_.erase(entries_.begin());
-    }
-    entries_.push_back(std::move(entry));
-    emit Added();
-}
-
-TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
+TAnswerBoard::TAnswerBoard(QWidget* main, TBoardHistory& history)
     : QWidget(main, Qt::Window), main_(main), history_(history) {
     setObjectName(QStringLiteral("TAnswerBoard"));
     setWindowTitle(QStringLiteral("解答ボード"));
@@ -320,6 +299,23 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
         addAction(action);
     }
     addAction(HandoutLayoutMenu(this)->menuAction());
+    // The history's own entries: the shown entry back into its window, and emptying it.
+    auto* reopen = new QAction(QStringLiteral("入力に戻す(&O)"), this);
+    reopen->setObjectName(QStringLiteral("ReopenMenu"));
+    connect(reopen, &QAction::triggered, this, [this] {
+        if (shown_ >= 0) {
+            emit ReopenRequested(shown_);
+        }
+    });
+    addAction(reopen);
+    auto* clear = new QAction(QStringLiteral("履歴を消去(&E)..."), this);
+    clear->setObjectName(QStringLiteral("ClearHistoryMenu"));
+    connect(clear, &QAction::triggered, this, &TAnswerBoard::AskClearHistory);
+    addAction(clear);
+    // Double-click or Enter on an entry.
+    connect(list_, &QListWidget::activated, this, [this](const QModelIndex& item) {
+        emit ReopenRequested(static_cast<int>(history_.Entries().size()) - 1 - item.row());
+    });
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) {
@@ -328,12 +324,41 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
     });
     connect(&history_, &TBoardHistory::Added, this, &TAnswerBoard::Follow);
     connect(&history_, &TBoardHistory::Replaced, this, &TAnswerBoard::Unlist);
+    connect(&history_, &TBoardHistory::Reset, this, &TAnswerBoard::Refill);
 
     resize(kFirstSize);
     MakeZoomable(this);
+    Refill();
+}
+
+void TAnswerBoard::Refill() {
     FillHistory();
     if (!history_.Entries().empty()) {
         ShowEntry(static_cast<int>(history_.Entries().size()) - 1);
+        return;
+    }
+    // Nothing to show: the sheet is blank.
+    shown_ = -1;
+    windowLabel_->clear();
+    for (TMathView* view : {problem_, answer_, decimals_, working_}) {
+        view->SetMath(arith::MathRow({}));
+    }
+    for (QWidget* part : {static_cast<QWidget*>(decimals_), static_cast<QWidget*>(working_),
+                          static_cast<QWidget*>(workingLabel_)}) {
+        part->hide();
+    }
+    graph_->SetGraph(std::nullopt);
+    ShowPanes();
+    for (QAction* action : graphActions_) {
+        action->setEnabled(false);
+    }
+}
+
+void TAnswerBoard::AskClearHistory() {
+    if (QuestionBox(QStringLiteral("履歴の計算 %1 件をすべて消去します。よろしいですか？")
+                        .arg(history_.Entries().size()),
+                    this)) {
+        history_.Clear();
     }
 }
 
@@ -636,6 +661,12 @@ bool TAnswerBoard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TAnswerBoard::contextMenuEvent(QContextMenuEvent* event) {
+    // On an entry of the history, the menu is that entry's.
+    const QPoint inList = list_->viewport()->mapFromGlobal(event->globalPos());
+    if (const QListWidgetItem* item = list_->itemAt(inList);
+        item != nullptr && list_->isVisible() && list_->viewport()->rect().contains(inList)) {
+        ShowEntry(static_cast<int>(history_.Entries().size()) - 1 - list_->row(item));
+    }
     // Opened without a loop of its own, as the fields' menus are, so that
     // nothing waits on it; the presentation keys are not offered there.
     auto* menu = new QMenu(this);

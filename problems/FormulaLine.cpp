@@ -158,6 +158,11 @@ public:
                 ++i;
             }
         }
+        // Separators at the end (a new line after the last equation) end nothing.
+        while (rest.size() > 1 &&
+               (rest[rest.size() - 2].IsSymbol(',') || rest[rest.size() - 2].IsSymbol(';'))) {
+            rest.erase(rest.end() - 2);
+        }
         tokens_ = std::move(rest);
         const TToken& lead = tokens_.front();
         const TToken& next = tokens_.size() > 1 ? tokens_[1] : tokens_.front();

@@ -17,6 +17,10 @@ namespace {
 
 // Brackets may nest this deep; deeper lines are refused, never read recursively.
 constexpr int kMaxNesting = 40;
+// The longest line read, in characters: room for every field of the
+// largest window filled with numbers of 500 digits, in full-width digits.
+constexpr std::size_t kMaxLineLength = 20000;
+constexpr const char* kLongLineText = "式が長すぎます（20000 文字まで）";
 // A typed number may have this many digits; beyond it no window could take
 // it (the fields hold 500), and reading it would only cost time.
 constexpr std::size_t kMaxNumberDigits = 5000;
@@ -96,6 +100,9 @@ std::vector<TChar> Characters(std::string_view line, std::vector<std::string>& t
             valid = (static_cast<unsigned char>(line[i + k]) & 0xC0) == 0x80;
         }
         const std::size_t position = typed.size() + 1;
+        if (position > kMaxLineLength) {
+            throw TFailure{0, kLongLineText};
+        }
         if (!valid) {
             typed.emplace_back("\xEF\xBF\xBD");
             throw TFailure{position, {}};

@@ -95,13 +95,13 @@ const TFormRow kForms[] = {
     {"ｘ²＝５ｘ－６", "TNijiForm", "CalcButton", "", "Edit2=1 Edit1=-5 Edit0=6"},
     {"6 = x^2 + x", "TNijiForm", "CalcButton", "", "Edit2=1 Edit1=1 Edit0=-6"},
     {"(x-1)(x+2)=0", "TNijiForm", "CalcButton", "", "Edit2=1 Edit1=1 Edit0=-2"},
-    {"x^3 = 2x - 1", "TKojiForm", "CalcButton", "", "Edit3=1 Edit1=-2 Edit0=1"},
+    {"x^3 = 2x - 1;", "TKojiForm", "CalcButton", "", "Edit3=1 Edit1=-2 Edit0=1"},
     {"x⁴=1", "TKojiForm", "CalcButton", "", "Edit4=1 Edit0=-1"},
     {"x^3+x^2 = x^2+8", "TKojiForm", "CalcButton", "", "Edit3=1 Edit0=-8"},
     // 連立方程式 and 3元1次方程式: "," ";" or new lines between the equations.
     {"x+y=3, x-y=1", "TRenrituForm", "CalcButton", "",
      "EditX1=1 EditY1=1 EditA1=3 EditX2=1 EditY2=-1 EditA2=1"},
-    {"2x = 3y + 1\n x = 5", "TRenrituForm", "CalcButton", "",
+    {"2x = 3y + 1\n x = 5\n", "TRenrituForm", "CalcButton", "",
      "EditX1=2 EditY1=-3 EditA1=1 EditX2=1 EditA2=5"},
     {"ｘ＋ｙ＝０；ｘ－２ｙ＝３", "TRenrituForm", "CalcButton", "",
      "EditX1=1 EditY1=1 EditA1=0 EditX2=1 EditY2=-2 EditA2=3"},
@@ -300,15 +300,18 @@ TEST(FormulaLine, LongNumbersReachTheWindow) {
 
 // Lines built to take long are refused at once.
 TEST(FormulaLine, LongLinesStayFast) {
-    const std::string nested = std::string(100000, '(') + "x" + std::string(100000, ')');
-    std::string sum;
-    for (int i = 0; i < 20000; ++i) {
-        sum += "(x+y+z+k+n+1)^2";
+    const std::string nested = std::string(9000, '(') + "x" + std::string(9000, ')');
+    std::string product;
+    for (int i = 0; i < 1000; ++i) {
+        product += "(x+y+z+k+n+1)^2";
     }
+    const std::string tooLong(20001, '1');
     const auto start = std::chrono::steady_clock::now();
-    for (const std::string& line : {nested, sum, std::string("((x+y+z+k+n+1)^5)^2")}) {
+    for (const std::string& line : {nested, product, std::string("((x+y+z+k+n+1)^5)^2"), tooLong}) {
         EXPECT_TRUE(std::holds_alternative<TFormulaRefusal>(RecognizeFormula(line)));
     }
+    EXPECT_EQ(std::get<TFormulaRefusal>(RecognizeFormula(tooLong)).Message,
+              "式が長すぎます（20000 文字まで）");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 

@@ -28,6 +28,7 @@
 // the polynomial type's wording.
 #include "FormulaLine.h"
 
+#include "Errors.h"
 #include "FormulaParser.h"
 #include "Messages.h"
 #include "Polynomial.h"
@@ -702,8 +703,8 @@ private:
             // The power's degree beyond the polynomial type: refused before
             // the window would form it (the exponent may have any size).
             const arith::TInteger power = arith::TInteger::FromDigits(n.Text);
-            if (!f.IsConstant() &&
-                (!power.FitsLong() || power.ToLong() * f.Degree(X) > arith::kMaxDegree)) {
+            if (!f.IsConstant() && (power > arith::TInteger(arith::kMaxDegree) ||
+                                    power.ToLong() * f.Degree(X) > arith::kMaxDegree)) {
                 throw TFailure{0, arith::kDegreeFailureText};
             }
             TFormulaProblem problem = Enzan("PowerSButton", f, TFormulaPoly{});
@@ -735,6 +736,10 @@ TFormulaReading RecognizeFormula(std::string_view line) {
     try {
         Tokenize(line, tokens);
         return TFormulaReader(tokens.Tokens).Read();
+    } catch (const arith::CalcError& e) {
+        // The arithmetic's own failures, which the reading guards against
+        // before they arise, would read as they do in a window.
+        return TFormulaRefusal{e.what(), 0};
     } catch (const TFailure& failure) {
         if (!failure.Message.empty()) {
             return TFormulaRefusal{failure.Message, failure.Position};

@@ -409,7 +409,7 @@ TFormulaPoly TFormulaPoly::Power(const TInteger& n) const {
             const bool negative = arith::Negative(c) && n.IsOdd();
             return Constant(TRational{negative ? -1 : 1});
         }
-    } else if (!n.FitsLong() || n.ToLong() * TotalDegree() > kMaxFormulaDegree) {
+    } else if (n > TInteger(kMaxFormulaDegree) || n.ToLong() * TotalDegree() > kMaxFormulaDegree) {
         TooHigh();
     }
     TFormulaPoly power = Constant(TRational{1});

@@ -147,8 +147,11 @@ bool IsAsciiLetter(char32_t c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-constexpr std::u32string_view kWords[] = {U"整数解", U"整数", U"接線", U"極値", U"内分", U"外分"};
-constexpr std::string_view kWordTexts[] = {"整数解", "整数", "接線", "極値", "内分", "外分"};
+// The words, longest first; "の整数解" (3x+5y=1 の整数解) is the word itself.
+constexpr std::u32string_view kWords[] = {U"の整数解", U"の整数", U"整数解", U"整数",
+                                          U"接線",     U"極値",   U"内分",   U"外分"};
+constexpr std::string_view kWordTexts[] = {"整数解", "整数", "整数解", "整数",
+                                           "接線",   "極値", "内分",   "外分"};
 constexpr std::string_view kNames[] = {"tangent", "gcd", "lcm", "int", "sum"};
 constexpr std::string_view kSymbols = "+-*/^()[],;=!:'_";
 
@@ -494,7 +497,9 @@ private:
 
     TFormulaPoly Power(int depth) {
         TFormulaPoly base = Primary(depth);
-        while (Peek().IsSymbol('^')) {
+        // One exponent: x^2^3 is read by some as (x^2)^3 and by others as
+        // x^(2^3), and is refused at the second "^".
+        if (Peek().IsSymbol('^')) {
             ++at_;
             const bool bracketed = Peek().IsSymbol('(');
             if (bracketed) {

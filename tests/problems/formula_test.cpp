@@ -110,7 +110,8 @@ const TFormRow kForms[] = {
      "EditA3=5"},
     // 不定方程式: the sign of y's coefficient on the window's buttons.
     {"3x+5y=1 整数解", "THuteiForm", "CalcButton", "PlusItem AllRadio", "xEdit=3 yEdit=5 zEdit=1"},
-    {"整数 7x-5y=1", "THuteiForm", "CalcButton", "MinusItem AllRadio", "xEdit=7 yEdit=5 zEdit=1"},
+    {"7x-5y=1 の整数解", "THuteiForm", "CalcButton", "MinusItem AllRadio",
+     "xEdit=7 yEdit=5 zEdit=1"},
     {"３ｘ＝１－５ｙ（整数解）", "THuteiForm", "CalcButton", "PlusItem AllRadio",
      "xEdit=3 yEdit=5 zEdit=1"},
     // 順列・組合せ
@@ -195,6 +196,7 @@ const TRefusalRow kRefusals[] = {
     {"", 0, "式を入力して下さい。"},
     {"   ", 0, "式を入力して下さい。"},
     {"x2+1", 2, "2 文字目の「2」が読めません。"},
+    {"x^2^3", 4, "4 文字目の「^」が読めません。"},
     {"1/x", 2, "2 文字目の「/」が読めません。"},
     {"x+y=3", 3, "3 文字目の「y」が読めません。"},          // one equation in two letters
     {"x+y=1, x-z=2", 10, "10 文字目の「z」が読めません。"}, // z in a system of two

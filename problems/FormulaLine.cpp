@@ -19,9 +19,10 @@
 // field is left empty where the coefficient is zero (each coefficient
 // window reads an empty field as 0, as the x² field of x³-2x+1). A field
 // that holds a value rather than a coefficient (a right-hand side, a
-// limit, a coordinate, a ratio, a count, the point a) gets "0" typed. Every
-// number is written reduced ("3/4", "-2"), decimals as the fractions they
-// are; a number the window cannot take (more than 500 digits, a fraction
+// limit, a coordinate, a ratio, the point a) gets "0" typed. Every number
+// is written reduced ("3/4", "-2"), decimals as the fractions they are,
+// except the whole numbers of nCr, nPr, n! and (f)^n, typed with the digits
+// as they stand; a number the window cannot take (more than 500 digits, a fraction
 // where it counts in integers) is typed all the same, so that the window
 // refuses it with its own message. Only what no field can hold is refused
 // here: a degree beyond the window's fields, with the window's caption and

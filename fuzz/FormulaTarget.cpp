@@ -131,10 +131,10 @@ std::string Term(const TRational& c, char letter, int power, unsigned style) {
     if (power >= 1) {
         variable = letter;
         if (power > 1) {
-            variable += style % 5 == 1 ? std::string(power == 2   ? "²"
-                                                     : power == 3 ? "³"
-                                                                  : "⁴")
-                                       : "^" + std::to_string(power);
+            variable += style % 5 == 1 && power <= 4 ? std::string(power == 2   ? "²"
+                                                                   : power == 3 ? "³"
+                                                                                : "⁴")
+                                                     : "^" + std::to_string(power);
         }
     }
     switch (style % 5) {

@@ -152,6 +152,7 @@ const TFormRow kForms[] = {
     {"(x+1)×(x-1)", "TEnzanForm", "MulSButton", "", "EditF1=1 EditF0=1 EditG1=1 EditG0=-1"},
     {"(x^3-1) ÷ (x-1)", "TEnzanForm", "DivSButton", "", "EditF3=1 EditF0=-1 EditG1=1 EditG0=-1"},
     {"(x+1)^3", "TEnzanForm", "PowerSButton", "", "EditF1=1 EditF0=1 EditG0=3"},
+    {"（ｘ＋１）＾（３）", "TEnzanForm", "PowerSButton", "", "EditF1=1 EditF0=1 EditG0=3"},
     {"gcd(x^2-1, x^2+x)", "TEnzanForm", "GcdSButton", "", "EditF2=1 EditF0=-1 EditG2=1 EditG1=1"},
     {"lcm(x-1, (x+1)(x-1))", "TEnzanForm", "LcmSButton", "",
      "EditF1=1 EditF0=-1 EditG2=1 EditG0=-1"},
@@ -289,10 +290,11 @@ TEST(FormulaLine, WindowAnswersAsByHand) {
 // window refuses it with its own message.
 TEST(FormulaLine, LongNumbersReachTheWindow) {
     const std::string n(501, '9');
-    const TFormulaReading reading = RecognizeFormula("x^2=" + n);
+    const std::string line = std::string("x^2=") + n;
+    const TFormulaReading reading = RecognizeFormula(line);
     const auto* problem = std::get_if<TFormulaProblem>(&reading);
     ASSERT_NE(problem, nullptr);
-    EXPECT_EQ(problem->Fields.at("Edit0"), "-" + n);
+    EXPECT_EQ(problem->Fields.at("Edit0"), std::string("-") + n);
     const TWindowResult result =
         Answer(problem->Window, problem->Command, problem->Fields, problem->Checked);
     ASSERT_TRUE(result.Stopped);

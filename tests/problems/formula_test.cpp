@@ -253,7 +253,13 @@ struct TSameRow {
 };
 
 const TSameRow kSame[] = {
-    {"x^3 - 2x + 1 = 0", "Edit3=1 Edit1=-2 Edit0=1", ""},
+    // Zeros typed where the line leaves a field empty: the window reads both alike.
+    {"x^3 - 2x + 1 = 0", "Edit4=0 Edit3=1 Edit2=0 Edit1=-2 Edit0=1", ""},
+    {"2x² = 8", "Edit2=2 Edit1=0 Edit0=-8", ""},
+    {"x+y+z=6; x-y=0; 2x+z=5",
+     "EditX1=1 EditY1=1 EditZ1=1 EditA1=6 EditX2=1 EditY2=-1 EditZ2=0 EditA2=0 EditX3=2 "
+     "EditY3=0 EditZ3=1 EditA3=5",
+     ""},
     {"(2x-1)(x+3)", "Edit2=2 Edit1=5 Edit0=-3", ""},
     {"2x+3y=7, x-y=1", "EditX1=2 EditY1=3 EditA1=7 EditX2=1 EditY2=-1 EditA2=1", ""},
     {"7x - 5y = 1 整数解", "xEdit=7 yEdit=5 zEdit=1", "MinusItem AllRadio"},

@@ -321,6 +321,9 @@ TEST(FormulaLine, LongLinesStayFast) {
     for (const std::string& line : {nested, product, std::string("((x+y+z+k+n+1)^5)^2"), tooLong}) {
         EXPECT_TRUE(std::holds_alternative<TFormulaRefusal>(RecognizeFormula(line)));
     }
+    // A power of a number of thousands of digits: typed, for the window to refuse.
+    EXPECT_TRUE(std::holds_alternative<TFormulaProblem>(
+        RecognizeFormula("((x · 66662^6-13333) · 6^6661)")));
     EXPECT_EQ(std::get<TFormulaRefusal>(RecognizeFormula(tooLong)).Message,
               "式が長すぎます（20000 文字まで）");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));

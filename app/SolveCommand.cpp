@@ -2,7 +2,7 @@
 #include "SolveCommand.h"
 
 #include "BoardText.h"
-#include "FormulaWindow.h"
+#include "FormulaLine.h"
 #include "WindowRegistry.h"
 
 #include <QString>
@@ -139,7 +139,7 @@ public:
         }
         refused_.reset();
         const auto& problem = std::get<problems::TFormulaProblem>(reading);
-        const TWindowEntry* window = FormulaWindow(problem);
+        const TWindowEntry* window = FindWindow(problem.Window);
         if (window == nullptr || window->Solve == nullptr) {
             return false;
         }

@@ -4,7 +4,7 @@
 #include "AnswerBoard.h"
 #include "Fonts.h"
 #include "FormulaEdit.h"
-#include "FormulaWindow.h"
+#include "FormulaLine.h"
 #include "MessageBoxes.h"
 #include "Placement.h"
 #include "ToolForm.h"
@@ -163,7 +163,7 @@ void TMainForm::EnterFormula(const QString& line) {
         return;
     }
     const auto& problem = std::get<problems::TFormulaProblem>(reading);
-    const TWindowEntry* entry = FormulaWindow(problem);
+    const TWindowEntry* entry = FindWindow(problem.Window);
     if (entry == nullptr) {
         ErrorBox(QStringLiteral("式の行き先のウィンドウがありません: %1")
                      .arg(QString::fromStdString(problem.Window)),

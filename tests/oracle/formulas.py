@@ -42,6 +42,13 @@ def value(text):
         return None
 
 
+def typed(text):
+    """A number written as it was typed into its field (the field writes it
+    back so), its digits in ASCII; a sign + left out."""
+    text = normalize(text)
+    return text[1:] if text.startswith("+") else text
+
+
 def values(case, fields):
     read = [value(case[f]) for f in fields]
     return None if any(v is None for v in read) else read
@@ -197,9 +204,9 @@ def bibun(case, rng):
     f = f"f(x) = {polynomial(coeffs, rng)}"
     mode = case["mode"]
     if mode == "RadioKeisuu":
-        return finish(f"{f}, f'({number(at)})", rng)
+        return finish(f"{f}, f'({typed(case['EditX'])})", rng)
     if mode == "RadioSessen":
-        return finish(f"{f}, 接線 x={number(at)}", rng)
+        return finish(f"{f}, 接線 x={typed(case['EditX'])}", rng)
     if coeffs[4] != 0:
         return None  # the extrema mode leaves x⁴ out
     return finish(f"{f}, 極値", rng)
@@ -213,13 +220,14 @@ def sekibun(case, rng):
     if "" in (normalize(case["Jotan"]), normalize(case["Katan"])):
         return None
     f = polynomial(coeffs, rng)
-    a, b = number(lower), number(upper)
+    a, b = typed(case["Katan"]), typed(case["Jotan"])
     k = rng.random()
     if k < 0.5:
         return finish(f"∫[{a},{b}] {f} dx", rng)
     if k < 0.8 or "/" in a + b or "-" in a + b:
         return finish(f"int({f}, {a}, {b})", rng)
-    return finish(f"∫_{a}^{b} {f} dx", rng)
+    # Spaces join digits: the integrand goes in brackets after the upper end.
+    return finish(f"∫_{a}^{b} ({f}) dx", rng)
 
 
 def sigma(case, rng):
@@ -235,19 +243,22 @@ def sigma(case, rng):
         end = sp.Poly(upper, n)
     except sp.PolynomialError:
         return None
-    end_text = number(upper) if end.degree() <= 0 else polynomial(list(reversed(end.all_coeffs())), rng, "n")
+    if end.degree() <= 0:
+        end_text = typed(case["kEndEdit"]) if _PLAIN.fullmatch(typed(case["kEndEdit"])) else number(upper)
+    else:
+        end_text = polynomial(list(reversed(end.all_coeffs())), rng, "n")
     f = polynomial(coeffs, rng, "k")
     if rng.random() < 0.6:
         summand = f"({f})" if degree(coeffs) > 0 and sum(c != 0 for c in coeffs) > 1 else f
-        return finish(f"Σ[k={number(lower)},{end_text}] {summand}", rng)
-    return finish(f"sum({f}, k, {number(lower)}, {end_text})", rng)
+        return finish(f"Σ[k={typed(case['kBeginEdit'])},{end_text}] {summand}", rng)
+    return finish(f"sum({f}, k, {typed(case['kBeginEdit'])}, {end_text})", rng)
 
 
 def naibun(case, rng):
     read = values(case, ["EditX1", "EditY1", "EditX2", "EditY2", "EditM", "EditN"])
     if read is None or case["mode"] == "RadioChokusen" or any(normalize(case[f]) == "" for f in ("EditM", "EditN")):
         return None
-    x1, y1, x2, y2, m, n = (number(v) for v in read)
+    x1, y1, x2, y2, m, n = (typed(case[f]) for f in ("EditX1", "EditY1", "EditX2", "EditY2", "EditM", "EditN"))
     if read[4] < 0 or read[5] < 0:
         return None  # a negative ratio chooses the external division itself
     line = f"A({x1},{y1}), B({x2},{y2}), {m}:{n}"
@@ -269,7 +280,7 @@ def junretu(case, rng):
     return finish(numbers[0] + letter + numbers[1], rng)
 
 
-ENZAN_SIGNS = {"AddSButton": ["+"], "SubSButton": ["-", "−"], "MulSButton": ["×", "・", ""], "DivSButton": ["÷"]}
+ENZAN_SIGNS = {"AddSButton": ["+"], "SubSButton": ["-", "−"], "MulSButton": ["×", "・"], "DivSButton": ["÷"]}
 
 
 def enzan(case, rng):
@@ -280,7 +291,8 @@ def enzan(case, rng):
         return None
     pf, pg = polynomial(f, rng), polynomial(g, rng)
     if op in ENZAN_SIGNS:
-        return finish(f"({pf}) {rng.choice(ENZAN_SIGNS[op])} ({pg})".replace(")  (", ")("), rng)
+        # (f)(g) side by side is a product to factorise, not an operation
+        return finish(f"({pf}) {rng.choice(ENZAN_SIGNS[op])} ({pg})", rng)
     if op == "PowerSButton":
         if degree(g) > 0 or g[0] < 0 or g[0].q != 1:
             return None

@@ -224,7 +224,7 @@ int RunScript(const char* path) {
         } else if (windowName == "TMainForm" && control == "FormulaEdit") {
             if (verb == "set" || verb == "type") {
                 formula = verb == "set" ? text : formula + text;
-            } else if (verb == "key" && (text == "Return" || text == "Enter")) {
+            } else if (verb == "key" && text == "Enter") {
                 if (!session.Formula(formula)) {
                     return ScriptError(where, "no window to solve for the line " + formula);
                 }

@@ -28,8 +28,8 @@
 // the runner prints for them: the commands show, click, set, select, print,
 // board, working, working-tree and graph on the tool windows, and click
 // TMainForm.BoardMenu (the board shows entries once it is opened); set, type,
-// print and key Return on TMainForm.FormulaEdit, the launcher's formula line,
-// where Return calculates the line as --formula does. Clear
+// print and key Enter on TMainForm.FormulaEdit, the launcher's formula line,
+// where Enter calculates the line as --formula does. Clear
 // gives the fields back their first texts and keeps the modes. Any other
 // command is an error.
 #pragma once

@@ -73,7 +73,7 @@ def build_script(window, cases, formulas=None):
         if formulas is None:
             lines.extend(window.commands(case))
         else:
-            lines += [f"set TMainForm.FormulaEdit {formulas[number]}", "key TMainForm.FormulaEdit Return"]
+            lines += [f"set TMainForm.FormulaEdit {formulas[number]}", "key TMainForm.FormulaEdit Enter"]
         lines.extend(f"print {window.cls}.{c}" for c in window.prints(case))
         lines.append("board")
         lines.append("working")

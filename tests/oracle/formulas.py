@@ -46,6 +46,8 @@ def typed(text):
     """A number written as it was typed into its field (the field writes it
     back so), its digits in ASCII; a sign + left out."""
     text = normalize(text)
+    if text == "":
+        return "0"  # an empty field reads as 0
     return text[1:] if text.startswith("+") else text
 
 
@@ -191,6 +193,8 @@ def hutei(case, rng):
     if read is None or normalize(case["zEdit"]) == "" or 0 in read[:2]:
         return None
     a, b, c = read
+    if b < 0:
+        return None  # the line writes 5x - 8y one way: the sign's radio button and y's field 8
     b = b if case["sign"] == 0 else -b
     left = join([term(a, "x", 1, rng), term(b, "y", 1, rng)], rng)
     return finish(f"{left} = {number(c)} " + rng.choice(["整数", "整数解", "(整数)"]), rng)

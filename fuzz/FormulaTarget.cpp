@@ -131,24 +131,24 @@ std::string Term(const TRational& c, char letter, int power, unsigned style) {
     if (power >= 1) {
         variable = letter;
         if (power > 1) {
-            variable += style % 5 == 1 ? std::string(power == 2   ? "²"
-                                                     : power == 3 ? "³"
-                                                                  : "⁴")
-                                       : "^" + std::to_string(power);
+            variable += style % 5 == 1 && power <= 4 ? std::string(power == 2   ? "²"
+                                                                   : power == 3 ? "³"
+                                                                                : "⁴")
+                                                     : std::string("^") + std::to_string(power);
         }
     }
     switch (style % 5) {
     case 3: // written out: 3*x*x
-        term += num + (den == "1" ? "" : "/" + den);
+        term += num + (den == "1" ? "" : std::string("/") + den);
         for (int i = 0; i < power; ++i) {
             term += "*";
             term += letter;
         }
         return term;
     case 4: // the denominator after the letter: 3x^2/4
-        return term + num + variable + (den == "1" ? "" : "/" + den);
+        return term + num + variable + (den == "1" ? "" : std::string("/") + den);
     default:
-        term += num + (den == "1" ? "" : "/" + den) + variable;
+        term += num + (den == "1" ? "" : std::string("/") + den) + variable;
         return style % 5 == 2 ? Widened(term) : term;
     }
 }
@@ -214,9 +214,9 @@ void Structured(TBytes& bytes) {
         }
         for (int r = 0; r < 2; ++r) {
             const std::string n = std::to_string(r + 1);
-            const TRational read[3] = {FieldValue(*problem, "EditX" + n),
-                                       FieldValue(*problem, "EditY" + n),
-                                       FieldValue(*problem, "EditA" + n)};
+            const TRational read[3] = {FieldValue(*problem, std::string("EditX") + n),
+                                       FieldValue(*problem, std::string("EditY") + n),
+                                       FieldValue(*problem, std::string("EditA") + n)};
             // The equation as typed, or with its sides exchanged.
             const bool same =
                 read[0] == rows[r][0] && read[1] == rows[r][1] && read[2] == rows[r][2];

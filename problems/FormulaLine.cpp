@@ -691,11 +691,14 @@ private:
             }
             return p;
         };
-        if (op.IsSymbol('^') && At(*close + 2).Kind == TKind::Number &&
-            At(*close + 3).Kind == TKind::End) {
-            const TToken& n = At(*close + 2);
+        // The exponent written bare or in brackets of its own: (f)^3, (f)^(3).
+        const bool bracketed = At(*close + 2).IsSymbol('(') && At(*close + 4).IsSymbol(')');
+        const std::size_t exponentAt = *close + (bracketed ? 3 : 2);
+        if (op.IsSymbol('^') && At(exponentAt).Kind == TKind::Number &&
+            At(exponentAt + (bracketed ? 2 : 1)).Kind == TKind::End) {
+            const TToken& n = At(exponentAt);
             if (n.Text.find('.') != std::string::npos) {
-                Unreadable(*close + 2);
+                Unreadable(exponentAt);
             }
             const TFormulaPoly f = inside(0, *close);
             if (f.Degree(X) > 5) {

@@ -39,6 +39,7 @@ constexpr char32_t kSubscriptBase = 0x2080;
 struct TChar {
     char32_t Code;
     std::size_t Position;
+    bool Spaced = false; // after a space: "1 2" is two numbers, never 12
 };
 
 std::size_t SequenceLength(unsigned char byte) {
@@ -92,6 +93,7 @@ char32_t Mapped(char32_t c) {
 // Decodes the line; a byte that breaks UTF-8 fails at once.
 std::vector<TChar> Characters(std::string_view line, std::vector<std::string>& typed) {
     std::vector<TChar> chars;
+    bool spaced = false;
     for (std::size_t i = 0; i < line.size();) {
         const auto lead = static_cast<unsigned char>(line[i]);
         std::size_t length = SequenceLength(lead);
@@ -119,7 +121,8 @@ std::vector<TChar> Characters(std::string_view line, std::vector<std::string>& t
         if (length == 3) {
             const std::string ascii = arith::NormalizeInput(piece);
             if (ascii.empty()) {
-                continue; // a space
+                spaced = true; // the ideographic space
+                continue;
             }
             if (ascii.size() == 1) {
                 code = static_cast<unsigned char>(ascii[0]);
@@ -127,9 +130,11 @@ std::vector<TChar> Characters(std::string_view line, std::vector<std::string>& t
         }
         code = Mapped(code);
         if (code == ' ' || code == '\t' || code == '\r') {
+            spaced = true;
             continue;
         }
-        chars.push_back({code, position});
+        chars.push_back({code, position, spaced});
+        spaced = false;
     }
     return chars;
 }
@@ -161,7 +166,7 @@ template <typename Text> bool Spells(const std::vector<TChar>& chars, std::size_
         return false;
     }
     for (std::size_t k = 0; k < text.size(); ++k) {
-        if (chars[i + k].Code != static_cast<char32_t>(text[k])) {
+        if (chars[i + k].Code != static_cast<char32_t>(text[k]) || (k > 0 && chars[i + k].Spaced)) {
             return false;
         }
     }
@@ -185,7 +190,8 @@ void Tokenize(std::string_view line, TTokens& result) {
         if (IsDigit(c) || (c == '.' && i + 1 < chars.size() && IsDigit(chars[i + 1].Code))) {
             token.Kind = TKind::Number;
             bool point = false;
-            while (i < chars.size() &&
+            const std::size_t first = i;
+            while (i < chars.size() && (i == first || !chars[i].Spaced) &&
                    (IsDigit(chars[i].Code) || (chars[i].Code == '.' && !point))) {
                 point = point || chars[i].Code == '.';
                 token.Text += static_cast<char>(chars[i++].Code);
@@ -201,7 +207,8 @@ void Tokenize(std::string_view line, TTokens& result) {
             token.Kind = TKind::Number;
             token.Subscript = !raised;
             token.Superscript = raised;
-            while (i < chars.size() &&
+            const std::size_t first = i;
+            while (i < chars.size() && (i == first || !chars[i].Spaced) &&
                    (raised ? IsSuperscript(chars[i].Code) : IsSubscript(chars[i].Code))) {
                 token.Text += static_cast<char>('0' + (chars[i++].Code - base));
             }
@@ -412,6 +419,9 @@ TFormulaPoly TFormulaPoly::Power(const TInteger& n) const {
             const bool negative = arith::Negative(c) && n.IsOdd();
             return Constant(TRational{negative ? -1 : 1});
         }
+        // By squaring, not one factor at a time: 6^6000 is thousands of products.
+        const auto e = static_cast<unsigned long>(n.ToLong());
+        return Constant(TRational{arith::Power(c.Num(), e), arith::Power(c.Den(), e)});
     } else if (n > TInteger(kMaxFormulaDegree) || n.ToLong() * TotalDegree() > kMaxFormulaDegree) {
         TooHigh();
     }

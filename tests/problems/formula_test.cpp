@@ -152,6 +152,7 @@ const TFormRow kForms[] = {
     {"(x+1)×(x-1)", "TEnzanForm", "MulSButton", "", "EditF1=1 EditF0=1 EditG1=1 EditG0=-1"},
     {"(x^3-1) ÷ (x-1)", "TEnzanForm", "DivSButton", "", "EditF3=1 EditF0=-1 EditG1=1 EditG0=-1"},
     {"(x+1)^3", "TEnzanForm", "PowerSButton", "", "EditF1=1 EditF0=1 EditG0=3"},
+    {"（ｘ＋１）＾（３）", "TEnzanForm", "PowerSButton", "", "EditF1=1 EditF0=1 EditG0=3"},
     {"gcd(x^2-1, x^2+x)", "TEnzanForm", "GcdSButton", "", "EditF2=1 EditF0=-1 EditG2=1 EditG1=1"},
     {"lcm(x-1, (x+1)(x-1))", "TEnzanForm", "LcmSButton", "",
      "EditF1=1 EditF0=-1 EditG2=1 EditG0=-1"},
@@ -196,6 +197,7 @@ const TRefusalRow kRefusals[] = {
     {"", 0, "式を入力して下さい。"},
     {"   ", 0, "式を入力して下さい。"},
     {"x2+1", 2, "2 文字目の「2」が読めません。"},
+    {"1 0C3", 3, "3 文字目の「0」が読めません。"},
     {"x^2^3", 4, "4 文字目の「^」が読めません。"},
     {"1/x", 2, "2 文字目の「/」が読めません。"},
     {"x+y=3", 3, "3 文字目の「y」が読めません。"},          // one equation in two letters
@@ -251,7 +253,13 @@ struct TSameRow {
 };
 
 const TSameRow kSame[] = {
-    {"x^3 - 2x + 1 = 0", "Edit3=1 Edit1=-2 Edit0=1", ""},
+    // Zeros typed where the line leaves a field empty: the window reads both alike.
+    {"x^3 - 2x + 1 = 0", "Edit4=0 Edit3=1 Edit2=0 Edit1=-2 Edit0=1", ""},
+    {"2x² = 8", "Edit2=2 Edit1=0 Edit0=-8", ""},
+    {"x+y+z=6; x-y=0; 2x+z=5",
+     "EditX1=1 EditY1=1 EditZ1=1 EditA1=6 EditX2=1 EditY2=-1 EditZ2=0 EditA2=0 EditX3=2 "
+     "EditY3=0 EditZ3=1 EditA3=5",
+     ""},
     {"(2x-1)(x+3)", "Edit2=2 Edit1=5 Edit0=-3", ""},
     {"2x+3y=7, x-y=1", "EditX1=2 EditY1=3 EditA1=7 EditX2=1 EditY2=-1 EditA2=1", ""},
     {"7x - 5y = 1 整数解", "xEdit=7 yEdit=5 zEdit=1", "MinusItem AllRadio"},
@@ -289,10 +297,11 @@ TEST(FormulaLine, WindowAnswersAsByHand) {
 // window refuses it with its own message.
 TEST(FormulaLine, LongNumbersReachTheWindow) {
     const std::string n(501, '9');
-    const TFormulaReading reading = RecognizeFormula("x^2=" + n);
+    const std::string line = std::string("x^2=") + n;
+    const TFormulaReading reading = RecognizeFormula(line);
     const auto* problem = std::get_if<TFormulaProblem>(&reading);
     ASSERT_NE(problem, nullptr);
-    EXPECT_EQ(problem->Fields.at("Edit0"), "-" + n);
+    EXPECT_EQ(problem->Fields.at("Edit0"), std::string("-") + n);
     const TWindowResult result =
         Answer(problem->Window, problem->Command, problem->Fields, problem->Checked);
     ASSERT_TRUE(result.Stopped);
@@ -312,6 +321,9 @@ TEST(FormulaLine, LongLinesStayFast) {
     for (const std::string& line : {nested, product, std::string("((x+y+z+k+n+1)^5)^2"), tooLong}) {
         EXPECT_TRUE(std::holds_alternative<TFormulaRefusal>(RecognizeFormula(line)));
     }
+    // A power of a number of thousands of digits: typed, for the window to refuse.
+    EXPECT_TRUE(std::holds_alternative<TFormulaProblem>(
+        RecognizeFormula("((x · 66662^6-13333) · 6^6661)")));
     EXPECT_EQ(std::get<TFormulaRefusal>(RecognizeFormula(tooLong)).Message,
               "式が長すぎます（20000 文字まで）");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));

@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "FormulaEdit.h"
 #include "FormulaLine.h"
+#include "Handout.h"
 #include "MessageBoxes.h"
 #include "Placement.h"
 #include "ToolForm.h"
@@ -101,6 +102,8 @@ TMainForm::TMainForm(QWidget* parent)
                 [this, windowClass] { ShowChild(windowClass); });
         connect(entry, &QAction::triggered, this, [this, windowClass] { ShowChild(windowClass); });
     }
+    goMenu->addSeparator();
+    AddHandoutEntries(goMenu);
     goMenu->addSeparator();
     QAction* exitEntry = MakeEntry(goMenu, "ExitMenu", QStringLiteral("終了(&X)"));
     connect(exitEntry, &QAction::triggered, this, &QWidget::close);
@@ -239,6 +242,38 @@ void TMainForm::BuildViewMenu() {
     viewMenu->setToolTipsVisible(true);
     connect(board, &QAction::triggered, this, &TMainForm::ShowBoard);
     AddPresentEntry(viewMenu);
+}
+
+void TMainForm::AddHandoutEntries(QMenu* goMenu) {
+    const struct {
+        const char* Name;
+        const char* Caption;
+        QKeySequence Key;
+        void (TAnswerBoard::*Take)();
+    } entries[] = {
+        {"GoPrintMenu", "印刷(&P)...", QKeySequence::Print, &TAnswerBoard::PrintHandout},
+        {"GoSavePdfMenu", "PDF に保存(&D)...", QKeySequence(), &TAnswerBoard::SaveHandoutPdf},
+        {"GoExportLatexMenu", "エクスポート (LaTeX)(&E)...", QKeySequence(),
+         &TAnswerBoard::ExportLatex},
+    };
+    for (const auto& entry : entries) {
+        QAction* action = MakeEntry(goMenu, entry.Name, QString::fromUtf8(entry.Caption));
+        action->setShortcut(entry.Key);
+        // The board takes what it shows or what is chosen in its history; one
+        // not opened yet is made, hidden, and takes the newest calculation.
+        connect(action, &QAction::triggered, this, [this, member = entry.Take] {
+            auto* board = findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
+                                                   Qt::FindDirectChildrenOnly);
+            if (board == nullptr) {
+                board =
+                    qobject_cast<TAnswerBoard*>(CreateChildWindow(this, *history_, "TAnswerBoard"));
+            }
+            if (board != nullptr) {
+                (board->*member)();
+            }
+        });
+    }
+    goMenu->addMenu(HandoutLayoutMenu(goMenu));
 }
 
 void TMainForm::ShowBoard() {

@@ -57,6 +57,9 @@ private:
     // The 表示(V) menu: zoom in, zoom out and back to 100%, and the answer
     // board, with shortcuts that work in every window of the program.
     void BuildViewMenu();
+    // 印刷…, PDF に保存… and エクスポート (LaTeX)… of the board's entries,
+    // and the handout's layout, in the 実行(G) menu.
+    void AddHandoutEntries(QMenu* goMenu);
     // 発表モード (F11 in every window), under the answer board's entry.
     void AddPresentEntry(QMenu* viewMenu);
     // The answer board, where open, moves out of the way of the launcher and

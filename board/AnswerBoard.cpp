@@ -4,6 +4,7 @@
 #include "BoardNotation.h"
 #include "Fonts.h"
 #include "GraphView.h"
+#include "Handout.h"
 #include "MathView.h"
 #include "MessageBoxes.h"
 #include "Placement.h"
@@ -15,6 +16,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
@@ -26,6 +28,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
@@ -230,6 +235,8 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("HistoryList"));
     list_->setAccessibleName(QStringLiteral("計算の履歴"));
+    // Several entries can be chosen (Ctrl, Shift) for a handout or an export.
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     listLabel->setBuddy(list_);
 
     auto* layout = new QVBoxLayout(this);
@@ -291,6 +298,28 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
     for (QAction* action : graphActions_) {
         action->setEnabled(false); // until an entry with a graph is shown
     }
+
+    const struct {
+        const char* Name;
+        const char* Caption;
+        QKeySequence Key;
+        void (TAnswerBoard::*Take)();
+    } handouts[] = {
+        {"PrintMenu", "印刷(&P)...", QKeySequence::Print, &TAnswerBoard::PrintHandout},
+        {"SavePdfMenu", "PDF に保存(&D)...", QKeySequence(), &TAnswerBoard::SaveHandoutPdf},
+        {"ExportLatexMenu", "エクスポート (LaTeX)(&E)...", QKeySequence(),
+         &TAnswerBoard::ExportLatex},
+    };
+    for (const auto& handout : handouts) {
+        auto* action = new QAction(QString::fromUtf8(handout.Caption), this);
+        action->setObjectName(QString::fromLatin1(handout.Name));
+        action->setShortcut(handout.Key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this,
+                [this, member = handout.Take] { (this->*member)(); });
+        addAction(action);
+    }
+    addAction(HandoutLayoutMenu(this)->menuAction());
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) {
@@ -364,8 +393,13 @@ void TAnswerBoard::ShowEntry(int index) {
     for (QAction* action : graphActions_) {
         action->setEnabled(graph.has_value());
     }
+    // The row clicked is current already: setting it again would undo a
+    // choice of several rows made with Ctrl or Shift.
     const QSignalBlocker quiet(list_);
-    list_->setCurrentRow(static_cast<int>(entries.size()) - 1 - index);
+    const int row = static_cast<int>(entries.size()) - 1 - index;
+    if (list_->currentRow() != row) {
+        list_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    }
     // Every entry is shown from its top, the problem first.
     scroll_->verticalScrollBar()->setValue(0);
     scroll_->horizontalScrollBar()->setValue(0);
@@ -480,6 +514,94 @@ bool TAnswerBoard::WriteGraphPng(const QString& path) const {
 bool TAnswerBoard::WriteGraphSvg(const QString& path) const {
     graph_->EnsureBuilt();
     return WriteFile(path, graph_->Svg());
+}
+
+void TAnswerBoard::ExportLatex() {
+    std::vector<arith::TTitledAnswer> answers;
+    for (const TBoardEntry* entry : Chosen()) {
+        answers.push_back({entry->Window, WholeAnswer(*entry), entry->Graph().has_value()});
+    }
+    if (answers.empty()) {
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("LaTeX でエクスポート"),
+        QStringLiteral("解答-%1.tex")
+            .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))),
+        QStringLiteral("LaTeX 文書 (*.tex)"));
+    if (!path.isEmpty() &&
+        !WriteFile(path, QByteArray::fromStdString(arith::HandoutLatex(answers)))) {
+        ErrorBox(QStringLiteral("%1 に保存できませんでした").arg(path), this);
+    }
+}
+
+std::vector<const TBoardEntry*> TAnswerBoard::Chosen() const {
+    const auto& entries = history_.Entries();
+    std::vector<int> rows;
+    for (const QListWidgetItem* item : list_->selectedItems()) {
+        rows.push_back(list_->row(item));
+    }
+    std::vector<const TBoardEntry*> chosen;
+    if (rows.size() > 1) {
+        // The list is newest first: its last rows are the oldest entries.
+        std::sort(rows.rbegin(), rows.rend());
+        for (const int row : rows) {
+            chosen.push_back(&entries[entries.size() - 1 - static_cast<std::size_t>(row)]);
+        }
+    } else if (const TBoardEntry* shown = Shown()) {
+        chosen.push_back(shown);
+    }
+    return chosen;
+}
+
+void TAnswerBoard::PrintHandout() {
+    if (Chosen().empty()) {
+        return;
+    }
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        WarningBox(QStringLiteral("プリンターが設定されていません。PDF に保存… を使ってください。"),
+                   this);
+        return;
+    }
+    // Copies of the entries: the preview paints them again whenever its
+    // settings change.
+    std::vector<TBoardEntry> copies;
+    for (const TBoardEntry* entry : Chosen()) {
+        copies.push_back(*entry);
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true); // the handout keeps margins of its own
+    printer.setDocName(QStringLiteral("Vorantel 解答"));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("印刷プレビュー"));
+    const THandoutLayout layout = ChosenHandoutLayout();
+    const QDate today = QDate::currentDate();
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&copies, layout, today](QPrinter* device) {
+                std::vector<const TBoardEntry*> entries;
+                for (const TBoardEntry& entry : copies) {
+                    entries.push_back(&entry);
+                }
+                PaintHandout(*device, entries, layout, today);
+            });
+    preview.exec();
+}
+
+void TAnswerBoard::SaveHandoutPdf() {
+    const std::vector<const TBoardEntry*> chosen = Chosen();
+    if (chosen.empty()) {
+        return;
+    }
+    const QDate today = QDate::currentDate();
+    const QString name =
+        QStringLiteral("解答-%1.pdf").arg(today.toString(QStringLiteral("yyyy-MM-dd")));
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF に保存"), name,
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (!path.isEmpty() && WriteHandoutPdf(path, chosen, ChosenHandoutLayout(), today) == 0) {
+        ErrorBox(QStringLiteral("%1 に保存できませんでした").arg(path), this);
+    }
 }
 
 void TAnswerBoard::SaveGraphPng() {

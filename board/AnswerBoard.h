@@ -82,6 +82,17 @@ public:
     bool WriteGraphSvg(const QString& path) const;
     const TGraphView* GraphView() const { return graph_; }
 
+    // The entries a handout or an export takes: those chosen in the history,
+    // oldest first, where more than one is chosen; else the entry shown.
+    std::vector<const TBoardEntry*> Chosen() const;
+    // Prints the chosen entries as a handout, in the layout chosen in the
+    // menu, after a preview; where no printer is set up, says so.
+    void PrintHandout();
+    // Saves the chosen entries as a PDF handout, asking for the file's name.
+    void SaveHandoutPdf();
+    // Writes the chosen entries as one LaTeX document, asking for the file's name.
+    void ExportLatex();
+
     // Where the board goes the first time: beside the launcher and the tool
     // windows, on the launcher's screen, where they leave room; later it
     // keeps the place and size the user gave it, also in the next run.

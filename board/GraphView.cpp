@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GraphView.h"
 
+#include "Fonts.h"
 #include "Zoom.h"
 
+#include <QApplication>
 #include <QAreaSeries>
 #include <QBuffer>
 #include <QCategoryAxis>
@@ -19,6 +21,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScatterSeries>
+#include <QStyle>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
@@ -1170,4 +1173,34 @@ QByteArray TGraphView::Svg() {
     render(&painter, QPoint(), QRegion(drawn));
     painter.end();
     return bytes;
+}
+
+void PaintGraph(QPainter& painter, const QRectF& rect, const arith::TGraph& graph) {
+    // A view of its own, laid out but never on the screen, in the light
+    // palette whatever the program's, with the page's letters.
+    constexpr int kLetterPixels = 12;
+    TGraphView view;
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.setAttribute(Qt::WA_QuitOnClose, false); // its going is no window closing
+    view.setPalette(QApplication::style()->standardPalette());
+    view.setFont(GothicFont(kLetterPixels));
+    view.resize(static_cast<int>(rect.width()), static_cast<int>(rect.height()));
+    view.SetChartHeight(static_cast<int>(rect.height()));
+    view.SetGraph(graph);
+    view.show();
+    view.EnsureBuilt();
+    // The chart lays itself out, and its labels find their places, in posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    const QRect drawn = view.Drawn();
+    if (drawn.isEmpty()) {
+        return;
+    }
+    const double scale =
+        std::min({1.0, rect.width() / drawn.width(), rect.height() / drawn.height()});
+    painter.save();
+    painter.translate(rect.left() + (rect.width() - scale * drawn.width()) / 2, rect.top());
+    painter.scale(scale, scale);
+    view.render(&painter, QPoint(), QRegion(drawn));
+    painter.restore();
 }

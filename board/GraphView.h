@@ -17,6 +17,8 @@
 class QChart;
 class QChartView;
 class QLabel;
+class QPainter;
+class QRectF;
 
 class TGraphView : public QWidget {
     Q_OBJECT
@@ -47,6 +49,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    friend void PaintGraph(QPainter& painter, const QRectF& rect, const arith::TGraph& graph);
     void Build();
     // The part of the view the chart and its legend take; empty without a graph.
     QRect Drawn() const;
@@ -60,3 +63,8 @@ private:
     int usualHeight_ = 0; // at 100 %; 0 for kChartHeight
     int UsualHeight() const;
 };
+
+// Draws `graph` as the board draws it, its chart and legend, in black on
+// white, as large as fits in `rect` (centred across it, at its top): for a
+// printed page, where it stays drawn in lines and letters.
+void PaintGraph(QPainter& painter, const QRectF& rect, const arith::TGraph& graph);

@@ -78,6 +78,9 @@ std::span<const CommandSpec> ScriptRun::Commands() {
         {"graphticks", Operand::None, Text::No, &ScriptRun::PrintGraphTicks},
         {"drag", Operand::Control, Text::Place, &ScriptRun::Drag},
         {"graphroom", Operand::None, Text::No, &ScriptRun::PrintGraphRoom},
+        {"savepdf", Operand::Text, Text::Any, &ScriptRun::SavePdf},
+        {"savepdfkey", Operand::Text, Text::Any, &ScriptRun::SavePdfKey},
+        {"chosen", Operand::None, Text::No, &ScriptRun::PrintChosen},
     };
     static_assert(Consistent(kCommands));
     return kCommands;

@@ -125,6 +125,10 @@ private:
     void PrintGraphTicks(const Command& command);
     void PrintGraphRoom(const Command& command);
     void Drag(const Command& command);
+    void SavePdf(const Command& command);
+    void PrintChosen(const Command& command);
+    void SavePdfKey(const Command& command);
+    void SaveHandout(const Command& command, const char* name, bool key);
 
     // --- the desktop ---------------------------------------------------------
     void PrintGeometry(const Command& command);

@@ -3,6 +3,8 @@
 
 #include "AnswerBoard.h"
 #include "Fonts.h"
+#include "FormulaEdit.h"
+#include "FormulaLine.h"
 #include "Handout.h"
 #include "MessageBoxes.h"
 #include "Placement.h"
@@ -10,6 +12,7 @@
 #include "WindowRegistry.h"
 #include "Zoom.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,7 +25,10 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
+
+#include <variant>
 
 namespace {
 
@@ -72,6 +78,7 @@ TMainForm::TMainForm(QWidget* parent)
     auto* client = new QWidget(this);
     client->setFixedSize(kClient);
     setCentralWidget(client);
+    BuildFormulaBar();
 
     auto* separator = new QFrame(client);
     separator->setFrameShape(QFrame::HLine);
@@ -119,9 +126,80 @@ TMainForm::TMainForm(QWidget* parent)
     connect(history_, &TBoardHistory::Notice, this,
             [this](const QString& text) { NoticeBox(text, this); });
 
-    setFixedSize(kClient.width(), kClient.height() + menuBar()->sizeHint().height());
+    setFixedSize(kClient.width(), kClient.height() + BarsHeight());
     MakeZoomable(this);
     PlaceWindows(QGuiApplication::primaryScreen()); // the program opens on the primary screen
+}
+
+void TMainForm::BuildFormulaBar() {
+    // A bar of its own under the menu bar, so that the buttons below keep
+    // their places; it cannot be moved, floated or hidden.
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("FormulaBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    formulaEdit_ = new TFormulaEdit(bar);
+    formulaEdit_->setObjectName(QStringLiteral("FormulaEdit"));
+    formulaEdit_->setAccessibleName(QStringLiteral("問題の式"));
+    formulaEdit_->setPlaceholderText(QStringLiteral("例: x^2-5x+6=0"));
+    formulaEdit_->setToolTip(QStringLiteral(
+        "問題を教科書の書き方で入力して Enter を押すと、その計算のウィンドウに入れて計算します。"
+        "↑ と ↓ で前に入力した式を呼び出せます"));
+    bar->addWidget(formulaEdit_);
+    addToolBar(Qt::TopToolBarArea, bar);
+    formulaBar_ = bar;
+    connect(formulaEdit_, &TFormulaEdit::Entered, this, &TMainForm::EnterFormula);
+    // The line has the keyboard when the program starts.
+    setFocusProxy(formulaEdit_);
+    formulaEdit_->setFocus();
+}
+
+int TMainForm::BarsHeight() const {
+    return menuBar()->sizeHint().height() + formulaBar_->sizeHint().height();
+}
+
+void TMainForm::EnterFormula(const QString& line) {
+    const problems::TFormulaReading reading = problems::RecognizeFormula(line.toStdString());
+    if (const auto* refusal = std::get_if<problems::TFormulaRefusal>(&reading)) {
+        WarningBox(QString::fromStdString(refusal->Message), this);
+        formulaEdit_->setFocus();
+        formulaEdit_->PointAt(refusal->Position);
+        return;
+    }
+    const auto& problem = std::get<problems::TFormulaProblem>(reading);
+    const TWindowEntry* entry = FindWindow(problem.Window);
+    if (entry == nullptr) {
+        ErrorBox(QStringLiteral("式の行き先のウィンドウがありません: %1")
+                     .arg(QString::fromStdString(problem.Window)),
+                 this);
+        return;
+    }
+    ShowChild(entry->Class);
+    auto* window =
+        findChild<QWidget*>(QString::fromLatin1(entry->Class), Qt::FindDirectChildrenOnly);
+    if (window == nullptr) {
+        return;
+    }
+    // As typing by hand would leave the window: every field written, then the
+    // modes clicked in order, so that the window's own mode logic runs, then
+    // the command clicked, so that its own calculation shows the answer.
+    for (const auto& [field, text] : problem.Fields) {
+        if (auto* edit = window->findChild<QLineEdit*>(QString::fromStdString(field))) {
+            edit->setText(QString::fromStdString(text));
+            edit->setCursorPosition(0);
+        }
+    }
+    const auto click = [window](const std::string& name) {
+        if (auto* button = window->findChild<QAbstractButton*>(QString::fromStdString(name))) {
+            button->click();
+        }
+    };
+    for (const std::string& radio : problem.Checked) {
+        click(radio);
+    }
+    click(problem.Command);
 }
 
 void TMainForm::BuildViewMenu() {
@@ -258,7 +336,7 @@ void TMainForm::SetZoom(int percent) {
     SetZoomPercent(percent);
     // The menu bar's height follows its font, not the zoom factor exactly.
     auto* client = centralWidget();
-    zoomedSize_ = QSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    zoomedSize_ = QSize(client->width(), client->height() + BarsHeight());
     setFixedSize(zoomedSize_);
     PlaceAfterZoom();
 }

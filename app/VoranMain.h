@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The launcher: twelve tool buttons, Exit, and the menu bar.
+// The launcher: the formula line, twelve tool buttons, Exit, and the menu bar.
 #pragma once
 
 #include <QMainWindow>
@@ -7,6 +7,8 @@
 class QMenu;
 class QScreen;
 class TBoardHistory;
+class TFormulaEdit;
+class QToolBar;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -43,6 +45,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The formula line under the menu bar, with the keyboard at start.
+    void BuildFormulaBar();
+    // The menu bar's and the formula bar's heights together.
+    int BarsHeight() const;
+    // Opens the window of a problem typed on the formula line, fills it as
+    // typing would and calculates there; a line that is not recognised gets
+    // its message, and the cursor goes to the place it points at.
+    void EnterFormula(const QString& line);
     // Centres the window at the top of the screen's free area and puts each
     // tool window that has not been shown yet below it.
     void PlaceWindows(const QScreen* screen);
@@ -66,6 +76,8 @@ private:
     void PlaceAfterZoom();
 
     TBoardHistory* history_;
+    QToolBar* formulaBar_ = nullptr;
+    TFormulaEdit* formulaEdit_ = nullptr;
     bool placed_ = false;
     bool framed_ = false;
     QSize zoomedSize_; // the size a zoom asked for, until the launcher has it

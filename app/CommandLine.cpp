@@ -10,6 +10,7 @@ namespace {
 constexpr const char* kHelpText =
     "Usage: vorantel [--help] [--version] [toolkit options]\n"
     "       vorantel --solve W FIELD=TEXT ... [--click C ...] [--board]\n"
+    "       vorantel --formula TEXT [--board]\n"
     "Vorantel: exact answers for secondary-school algebra and calculus,\n"
     "with a Japanese user interface.\n"
     "\n"
@@ -20,6 +21,10 @@ constexpr const char* kHelpText =
     "               button or clicks a command button (CalcButton by default);\n"
     "               prints the messages and answers as the UI scripts do, and\n"
     "               with --board the answer board's problem, working and graph\n"
+    "  --formula TEXT  recognise TEXT as a problem typed on the launcher's\n"
+    "               formula line (\"x^2-5x+6=0\") and calculate it as --solve\n"
+    "               does in its window; a line that is not recognised prints\n"
+    "               its message and position and exits with status 1\n"
     "\n"
     "The toolkit's own options, such as -platform NAME, are passed on.\n"
     "Windows open on the display named by DISPLAY (X11) or WAYLAND_DISPLAY.\n";

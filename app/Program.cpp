@@ -61,7 +61,9 @@ int RunProgram(int argc, char* argv[], const std::function<void(QWidget*)>& befo
     // of milliseconds, would run before the window system's first expose
     // reaches the window and hold back its first paint; the delay lets the
     // painted window be flushed and the window manager's frame paint too.
+    // The history file is read then too, before any calculation can be made.
     AfterFirstPaint(main.get(), [window = main.get()] {
+        QTimer::singleShot(0, window, [window] { window->LoadHistory(); });
         QTimer::singleShot(kWarmUpDelayMs, window, [] {
             arith::WarmUp();
             WarmUpFieldText();

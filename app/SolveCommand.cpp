@@ -2,6 +2,7 @@
 #include "SolveCommand.h"
 
 #include "BoardText.h"
+#include "FormulaLine.h"
 #include "WindowRegistry.h"
 
 #include <QString>
@@ -14,6 +15,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -31,19 +33,24 @@ int Usage(const std::string& why) {
     return 2;
 }
 
+// A message box as the UI scripts print it.
+void PrintMessage(const problems::TMessage& message) {
+    if (message.Type == problems::TMessage::Kind::Warning) {
+        PrintLine(
+            QStringLiteral("message [%1] warning: %2")
+                .arg(QString::fromUtf8(problems::kWarningCaption), OneLineEscaped(message.Text)));
+    } else {
+        PrintLine(
+            QStringLiteral("message [%1] error: %2.")
+                .arg(QString::fromUtf8(problems::kErrorCaption), OneLineEscaped(message.Text)));
+    }
+}
+
 // A click as --solve prints it; a script prints the messages alone (its own
 // print commands show the fields).
 void PrintResult(const TWindowEntry& window, const problems::TWindowResult& result, bool fields) {
     for (const problems::TMessage& message : result.Messages) {
-        if (message.Type == problems::TMessage::Kind::Warning) {
-            PrintLine(QStringLiteral("message [%1] warning: %2")
-                          .arg(QString::fromUtf8(problems::kWarningCaption),
-                               OneLineEscaped(message.Text)));
-        } else {
-            PrintLine(
-                QStringLiteral("message [%1] error: %2.")
-                    .arg(QString::fromUtf8(problems::kErrorCaption), OneLineEscaped(message.Text)));
-        }
+        PrintMessage(message);
     }
     if (!fields) {
         return;
@@ -107,15 +114,50 @@ public:
         problems::TWindowResult result = window.Solve(input);
         read_.insert(result.FieldsRead.begin(), result.FieldsRead.end());
         PrintResult(window, result, !script_);
+        if (result.Board) {
+            result.Board->Window = window.Caption;
+            result.Board->WindowClass = window.Class;
+            result.Board->Input = input; // as given, before the answers are written
+            shown_ = std::move(result.Board);
+        }
         for (const problems::TFieldText& field : result.Fields) {
             input.Fields[field.Name] = field.Text;
         }
-        if (result.Board) {
-            result.Board->Window = window.Caption;
-            shown_ = std::move(result.Board);
-        }
         return true;
     }
+
+    // Recognises a problem typed on the launcher's formula line and
+    // calculates it as the launcher does: every field of its window written,
+    // its radio buttons checked in order, its command clicked. A line that is
+    // not recognised prints its message as the warning box shows it. False
+    // for a line that names no window (that of no calculation) or a control
+    // the window does not have.
+    bool Formula(const std::string& line) {
+        const problems::TFormulaReading reading = problems::RecognizeFormula(line);
+        if (const auto* refusal = std::get_if<problems::TFormulaRefusal>(&reading)) {
+            PrintMessage({problems::TMessage::Kind::Warning, refusal->Message});
+            refused_ = *refusal;
+            return true;
+        }
+        refused_.reset();
+        const auto& problem = std::get<problems::TFormulaProblem>(reading);
+        const TWindowEntry* window = FindWindow(problem.Window);
+        if (window == nullptr || window->Solve == nullptr) {
+            return false;
+        }
+        problems::TWindowInput& input = State(*window);
+        for (const auto& [field, text] : problem.Fields) {
+            input.Fields[field] = text;
+        }
+        for (const std::string& radio : problem.Checked) {
+            if (!window->CheckRadio(input, radio)) {
+                return false;
+            }
+        }
+        return Click(*window, problem.Command);
+    }
+    // The refusal of the latest formula line, if it was refused.
+    const std::optional<problems::TFormulaRefusal>& Refused() const { return refused_; }
 
     // The entry the board shows: the latest, once the board is open (a
     // script opens it; a command line's board is open from the start).
@@ -129,6 +171,7 @@ private:
     std::map<std::string, problems::TWindowInput> states_;
     std::optional<TBoardEntry> shown_;
     std::set<std::string> read_;
+    std::optional<problems::TFormulaRefusal> refused_;
     bool script_;
     bool boardOpen_;
 };
@@ -151,6 +194,7 @@ int RunScript(const char* path) {
         return ScriptError(path, "cannot be read");
     }
     TSession session(true);
+    std::string formula; // the launcher's formula line
     std::string line;
     for (int number = 1; std::getline(file, line); ++number) {
         const std::string where = std::string(path) + ":" + std::to_string(number);
@@ -179,6 +223,19 @@ int RunScript(const char* path) {
             }
         } else if (windowName == "TMainForm" && verb == "click" && control == "BoardMenu") {
             session.OpenBoard();
+        } else if (windowName == "TMainForm" && control == "FormulaEdit") {
+            if (verb == "set" || verb == "type") {
+                formula = verb == "set" ? text : formula + text;
+            } else if (verb == "key" && text == "Enter") {
+                if (!session.Formula(formula)) {
+                    return ScriptError(where, "no window to solve for the line " + formula);
+                }
+            } else if (verb == "print") {
+                PrintLine(QStringLiteral("TMainForm.FormulaEdit = %1")
+                              .arg(QString::fromStdString(formula)));
+            } else {
+                return ScriptError(where, "not a command of the formula line: " + line);
+            }
         } else if (const TWindowEntry* window = SolvableWindow(windowName)) {
             problems::TWindowInput& state = session.State(*window);
             if (verb == "show" && control.empty()) {
@@ -217,6 +274,30 @@ int RunScript(const char* path) {
     return 0;
 }
 
+// `--formula TEXT [--board]`: the line recognised and calculated as the
+// launcher does, printed as --solve prints the same fields and clicks.
+int RunFormula(int argc, char* argv[]) {
+    const bool board = argc == 4 && std::strcmp(argv[3], "--board") == 0;
+    if (argc != 3 && !board) {
+        return Usage("--formula needs one line, and --board only after it");
+    }
+    TSession session(false);
+    if (!session.Formula(argv[2])) {
+        std::fprintf(stderr, "vorantel: the line was read for a window that cannot calculate it\n");
+        return 2;
+    }
+    if (const auto& refused = session.Refused()) {
+        PrintLine(QStringLiteral("position %1").arg(refused->Position));
+        std::fflush(stdout);
+        return 1;
+    }
+    if (board) {
+        PrintBoard(session.Shown());
+    }
+    std::fflush(stdout);
+    return 0;
+}
+
 } // namespace
 
 std::optional<int> RunSolveCommand(int argc, char* argv[]) {
@@ -225,6 +306,9 @@ std::optional<int> RunSolveCommand(int argc, char* argv[]) {
     }
     if (std::strcmp(argv[1], "--solve-script") == 0) {
         return argc == 3 ? RunScript(argv[2]) : Usage("--solve-script needs one file");
+    }
+    if (std::strcmp(argv[1], "--formula") == 0) {
+        return RunFormula(argc, argv);
     }
     if (std::strcmp(argv[1], "--solve") != 0) {
         return std::nullopt;

@@ -14,19 +14,29 @@
 // lines follow: "board window=… problem=… answer=…", "working …" and the
 // "graph …" lines.
 //
+//   vorantel --formula TEXT [--board]
+//
+// recognises TEXT as a problem typed on the launcher's formula line and
+// prints what --solve prints for the window, fields, radio buttons and
+// command it was recognised as. A line that is not recognised prints its
+// message, as above, and "position N", the place it points at (0: the line
+// as a whole), and ends with status 1.
+//
 //   vorantel --solve-script FILE
 //
 // runs the calculations of a UI script without the windows and prints what
 // the runner prints for them: the commands show, click, set, select, print,
 // board, working, working-tree and graph on the tool windows, and click
-// TMainForm.BoardMenu (the board shows entries once it is opened). Clear
+// TMainForm.BoardMenu (the board shows entries once it is opened); set, type,
+// print and key Enter on TMainForm.FormulaEdit, the launcher's formula line,
+// where Enter calculates the line as --formula does. Clear
 // gives the fields back their first texts and keeps the modes. Any other
 // command is an error.
 #pragma once
 
 #include <optional>
 
-// Runs --solve or --solve-script when argv[1] is that option and gives the exit status: 0, or 2
-// for a window, field or control that does not exist or a bad command line.
-// Gives nothing for any other command line.
+// Runs --solve, --formula or --solve-script when argv[1] is that option and gives the exit status:
+// 0, or 2 for a window, field or control that does not exist or a bad command line. Gives nothing
+// for any other command line.
 std::optional<int> RunSolveCommand(int argc, char* argv[]);

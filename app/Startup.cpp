@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -66,16 +67,25 @@ void ApplySavedZoom(TMainForm* main) {
     }
 }
 
+// The history is kept in the user's data folder.
+void KeepHistory(TMainForm* main) {
+    main->History().UseFile(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                QStringLiteral("/history.jsonl"),
+                            &RemakeEntry);
+}
+
 } // namespace
 
 TMainForm* CreateMainWindow() {
     auto* main = new TMainForm;
+    KeepHistory(main);
     ApplySavedZoom(main);
     return main;
 }
 
 TMainForm* CreateWindows() {
     auto* main = new TMainForm;
+    KeepHistory(main);
     std::vector<const TWindowEntry*> order;
     for (const TWindowEntry& entry : Windows()) {
         order.push_back(&entry);

@@ -3,11 +3,16 @@
 
 #include "AnswerBoard.h"
 #include "Fonts.h"
+#include "FormulaEdit.h"
+#include "FormulaLine.h"
+#include "Handout.h"
+#include "MessageBoxes.h"
 #include "Placement.h"
 #include "ToolForm.h"
 #include "WindowRegistry.h"
 #include "Zoom.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,7 +25,10 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
+
+#include <variant>
 
 namespace {
 
@@ -70,6 +78,7 @@ TMainForm::TMainForm(QWidget* parent)
     auto* client = new QWidget(this);
     client->setFixedSize(kClient);
     setCentralWidget(client);
+    BuildFormulaBar();
 
     auto* separator = new QFrame(client);
     separator->setFrameShape(QFrame::HLine);
@@ -94,6 +103,8 @@ TMainForm::TMainForm(QWidget* parent)
         connect(entry, &QAction::triggered, this, [this, windowClass] { ShowChild(windowClass); });
     }
     goMenu->addSeparator();
+    AddHandoutEntries(goMenu);
+    goMenu->addSeparator();
     QAction* exitEntry = MakeEntry(goMenu, "ExitMenu", QStringLiteral("終了(&X)"));
     connect(exitEntry, &QAction::triggered, this, &QWidget::close);
 
@@ -112,9 +123,83 @@ TMainForm::TMainForm(QWidget* parent)
         MakeEntry(helpMenu, "VersionMenu", QStringLiteral("バージョン情報(&A)"));
     connect(versionEntry, &QAction::triggered, this, [this] { ShowChild("TVersionForm"); });
 
-    setFixedSize(kClient.width(), kClient.height() + menuBar()->sizeHint().height());
+    connect(history_, &TBoardHistory::Notice, this,
+            [this](const QString& text) { NoticeBox(text, this); });
+
+    setFixedSize(kClient.width(), kClient.height() + BarsHeight());
     MakeZoomable(this);
     PlaceWindows(QGuiApplication::primaryScreen()); // the program opens on the primary screen
+}
+
+void TMainForm::BuildFormulaBar() {
+    // A bar of its own under the menu bar, so that the buttons below keep
+    // their places; it cannot be moved, floated or hidden.
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("FormulaBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    formulaEdit_ = new TFormulaEdit(bar);
+    formulaEdit_->setObjectName(QStringLiteral("FormulaEdit"));
+    formulaEdit_->setAccessibleName(QStringLiteral("問題の式"));
+    formulaEdit_->setPlaceholderText(QStringLiteral("例: x^2-5x+6=0"));
+    formulaEdit_->setToolTip(QStringLiteral(
+        "問題を教科書の書き方で入力して Enter を押すと、その計算のウィンドウに入れて計算します。"
+        "↑ と ↓ で前に入力した式を呼び出せます"));
+    bar->addWidget(formulaEdit_);
+    addToolBar(Qt::TopToolBarArea, bar);
+    formulaBar_ = bar;
+    connect(formulaEdit_, &TFormulaEdit::Entered, this, &TMainForm::EnterFormula);
+    // The line has the keyboard when the program starts.
+    setFocusProxy(formulaEdit_);
+    formulaEdit_->setFocus();
+}
+
+int TMainForm::BarsHeight() const {
+    return menuBar()->sizeHint().height() + formulaBar_->sizeHint().height();
+}
+
+void TMainForm::EnterFormula(const QString& line) {
+    const problems::TFormulaReading reading = problems::RecognizeFormula(line.toStdString());
+    if (const auto* refusal = std::get_if<problems::TFormulaRefusal>(&reading)) {
+        WarningBox(QString::fromStdString(refusal->Message), this);
+        formulaEdit_->setFocus();
+        formulaEdit_->PointAt(refusal->Position);
+        return;
+    }
+    const auto& problem = std::get<problems::TFormulaProblem>(reading);
+    const TWindowEntry* entry = FindWindow(problem.Window);
+    if (entry == nullptr) {
+        ErrorBox(QStringLiteral("式の行き先のウィンドウがありません: %1")
+                     .arg(QString::fromStdString(problem.Window)),
+                 this);
+        return;
+    }
+    ShowChild(entry->Class);
+    auto* window =
+        findChild<QWidget*>(QString::fromLatin1(entry->Class), Qt::FindDirectChildrenOnly);
+    if (window == nullptr) {
+        return;
+    }
+    // As typing by hand would leave the window: every field written, then the
+    // modes clicked in order, so that the window's own mode logic runs, then
+    // the command clicked, so that its own calculation shows the answer.
+    for (const auto& [field, text] : problem.Fields) {
+        if (auto* edit = window->findChild<QLineEdit*>(QString::fromStdString(field))) {
+            edit->setText(QString::fromStdString(text));
+            edit->setCursorPosition(0);
+        }
+    }
+    const auto click = [window](const std::string& name) {
+        if (auto* button = window->findChild<QAbstractButton*>(QString::fromStdString(name))) {
+            button->click();
+        }
+    };
+    for (const std::string& radio : problem.Checked) {
+        click(radio);
+    }
+    click(problem.Command);
 }
 
 void TMainForm::BuildViewMenu() {
@@ -160,6 +245,38 @@ void TMainForm::BuildViewMenu() {
     viewMenu->setToolTipsVisible(true);
     connect(board, &QAction::triggered, this, &TMainForm::ShowBoard);
     AddPresentEntry(viewMenu);
+}
+
+void TMainForm::AddHandoutEntries(QMenu* goMenu) {
+    const struct {
+        const char* Name;
+        const char* Caption;
+        QKeySequence Key;
+        void (TAnswerBoard::*Take)();
+    } entries[] = {
+        {"GoPrintMenu", "印刷(&P)...", QKeySequence::Print, &TAnswerBoard::PrintHandout},
+        {"GoSavePdfMenu", "PDF に保存(&D)...", QKeySequence(), &TAnswerBoard::SaveHandoutPdf},
+        {"GoExportLatexMenu", "エクスポート (LaTeX)(&E)...", QKeySequence(),
+         &TAnswerBoard::ExportLatex},
+    };
+    for (const auto& entry : entries) {
+        QAction* action = MakeEntry(goMenu, entry.Name, QString::fromUtf8(entry.Caption));
+        action->setShortcut(entry.Key);
+        // The board takes what it shows or what is chosen in its history; one
+        // not opened yet is made, hidden, and takes the newest calculation.
+        connect(action, &QAction::triggered, this, [this, member = entry.Take] {
+            auto* board = findChild<TAnswerBoard*>(QStringLiteral("TAnswerBoard"),
+                                                   Qt::FindDirectChildrenOnly);
+            if (board == nullptr) {
+                board =
+                    qobject_cast<TAnswerBoard*>(CreateChildWindow(this, *history_, "TAnswerBoard"));
+            }
+            if (board != nullptr) {
+                (board->*member)();
+            }
+        });
+    }
+    goMenu->addMenu(HandoutLayoutMenu(goMenu));
 }
 
 void TMainForm::ShowBoard() {
@@ -219,7 +336,7 @@ void TMainForm::SetZoom(int percent) {
     SetZoomPercent(percent);
     // The menu bar's height follows its font, not the zoom factor exactly.
     auto* client = centralWidget();
-    zoomedSize_ = QSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    zoomedSize_ = QSize(client->width(), client->height() + BarsHeight());
     setFixedSize(zoomedSize_);
     PlaceAfterZoom();
 }
@@ -305,6 +422,28 @@ void TMainForm::ShowChild(const char* className) {
         BoardGivesWay();
         // Again once the window manager has framed and placed the new window.
         QTimer::singleShot(kFramedMs, this, &TMainForm::BoardGivesWay);
+    }
+}
+
+void TMainForm::LoadHistory() {
+    history_->Load();
+}
+
+void TMainForm::Reopen(int index) {
+    const std::vector<TBoardEntry>& entries = history_->Entries();
+    if (index < 0 || index >= static_cast<int>(entries.size())) {
+        return;
+    }
+    const TBoardEntry& entry = entries[static_cast<std::size_t>(index)];
+    const TWindowEntry* window = FindWindow(entry.WindowClass);
+    if (window == nullptr || window->Solve == nullptr) {
+        return;
+    }
+    const problems::TWindowInput input = entry.Input;
+    ShowChild(window->Class);
+    if (auto* tool =
+            findChild<ToolForm*>(QString::fromLatin1(window->Class), Qt::FindDirectChildrenOnly)) {
+        tool->Reopen(input);
     }
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The launcher: twelve tool buttons, Exit, and the menu bar.
+// The launcher: the formula line, twelve tool buttons, Exit, and the menu bar.
 #pragma once
 
 #include <QMainWindow>
@@ -7,6 +7,8 @@
 class QMenu;
 class QScreen;
 class TBoardHistory;
+class TFormulaEdit;
+class QToolBar;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -29,6 +31,12 @@ public:
     // The calculations made in the tool windows since the program started,
     // for the answer board.
     TBoardHistory& History() { return *history_; }
+    // Reads the history file, once (after the first paint, so that it never
+    // holds the window back); a file that could not be read is told of here.
+    void LoadHistory();
+    // 入力に戻す: opens the window of history entry `index` as its button
+    // would, with the entry's input in it and the answers cleared.
+    void Reopen(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,6 +45,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The formula line under the menu bar, with the keyboard at start.
+    void BuildFormulaBar();
+    // The menu bar's and the formula bar's heights together.
+    int BarsHeight() const;
+    // Opens the window of a problem typed on the formula line, fills it as
+    // typing would and calculates there; a line that is not recognised gets
+    // its message, and the cursor goes to the place it points at.
+    void EnterFormula(const QString& line);
     // Centres the window at the top of the screen's free area and puts each
     // tool window that has not been shown yet below it.
     void PlaceWindows(const QScreen* screen);
@@ -47,6 +63,9 @@ private:
     // The 表示(V) menu: zoom in, zoom out and back to 100%, and the answer
     // board, with shortcuts that work in every window of the program.
     void BuildViewMenu();
+    // 印刷…, PDF に保存… and エクスポート (LaTeX)… of the board's entries,
+    // and the handout's layout, in the 実行(G) menu.
+    void AddHandoutEntries(QMenu* goMenu);
     // 発表モード (F11 in every window), under the answer board's entry.
     void AddPresentEntry(QMenu* viewMenu);
     // The answer board, where open, moves out of the way of the launcher and
@@ -57,6 +76,8 @@ private:
     void PlaceAfterZoom();
 
     TBoardHistory* history_;
+    QToolBar* formulaBar_ = nullptr;
+    TFormulaEdit* formulaEdit_ = nullptr;
     bool placed_ = false;
     bool framed_ = false;
     QSize zoomedSize_; // the size a zoom asked for, until the launcher has it

@@ -21,6 +21,7 @@
 #include "VoranInsuu.h"
 #include "VoranJunretu.h"
 #include "VoranKoji.h"
+#include "VoranMain.h"
 #include "VoranNaibun.h"
 #include "VoranNiji.h"
 #include "VoranRenritu.h"
@@ -258,7 +259,12 @@ const TWindowEntry* FindWindow(std::string_view className) {
 QWidget* CreateChildWindow(QWidget* main, TBoardHistory& history, const char* className) {
     QWidget* window = nullptr;
     if (std::strcmp(className, "TAnswerBoard") == 0) {
-        window = new TAnswerBoard(main, history);
+        history.Load(); // the board lists what the file holds from the start
+        auto* board = new TAnswerBoard(main, history);
+        if (auto* launcher = qobject_cast<TMainForm*>(main)) {
+            QObject::connect(board, &TAnswerBoard::ReopenRequested, launcher, &TMainForm::Reopen);
+        }
+        window = board;
     } else if (const TWindowEntry* entry = FindWindow(className)) {
         window = entry->Create(main);
         window->setObjectName(QString::fromLatin1(entry->Class));
@@ -272,4 +278,19 @@ QWidget* CreateChildWindow(QWidget* main, TBoardHistory& history, const char* cl
         ApplyZoom(window);
     }
     return window;
+}
+
+std::optional<TBoardEntry> RemakeEntry(const std::string& className,
+                                       const problems::TWindowInput& input) {
+    const TWindowEntry* window = FindWindow(className);
+    if (window == nullptr || window->Solve == nullptr) {
+        return std::nullopt;
+    }
+    problems::TWindowResult result = window->Solve(input);
+    if (result.Board) {
+        result.Board->Window = window->Caption;
+        result.Board->WindowClass = window->Class;
+        result.Board->Input = input;
+    }
+    return std::move(result.Board);
 }

@@ -7,7 +7,9 @@
 
 #include "Calculation.h"
 
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -65,3 +67,9 @@ const TWindowEntry* FindWindow(std::string_view className);
 // window's calculations go into `history`. nullptr for a name that is none
 // of them.
 QWidget* CreateChildWindow(QWidget* main, TBoardHistory& history, const char* className);
+
+// A calculation made again from its window's class and input, as the board's
+// entry (nullopt for a class that is no tool window, or a calculation that
+// names no problem): the history's entries read from its file are remade so.
+std::optional<TBoardEntry> RemakeEntry(const std::string& className,
+                                       const problems::TWindowInput& input);

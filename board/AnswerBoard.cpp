@@ -4,6 +4,7 @@
 #include "BoardNotation.h"
 #include "Fonts.h"
 #include "GraphPane.h"
+#include "Handout.h"
 #include "MathView.h"
 #include "MessageBoxes.h"
 #include "Placement.h"
@@ -15,6 +16,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
@@ -26,6 +28,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
@@ -44,8 +49,6 @@
 namespace {
 
 constexpr const char* kGeometryKey = "board/geometry";
-// The board keeps this many calculations; older ones leave the history.
-constexpr std::size_t kHistoryLength = 1000;
 // Text sizes at 100 %: the tool windows' fields are 12 px.
 constexpr int kAnswerPixels = 36;
 constexpr int kDecimalPixels = 22;
@@ -88,9 +91,8 @@ QString OneLine(std::string text) {
 // A row of the history: "window: problem → answer".
 QString ItemText(const TBoardEntry& entry) {
     return QStringLiteral("%1: %2 → %3")
-        .arg(QString::fromStdString(entry.Window),
-             OneLine(arith::MathToUnicode(entry.Math().Problem)),
-             OneLine(arith::MathToUnicode(entry.ShownAnswer())));
+        .arg(QString::fromStdString(entry.Window), OneLine(entry.ProblemLine()),
+             OneLine(entry.AnswerLine()));
 }
 
 // The bar under the graph: dragged up or down, it makes the graph lower or
@@ -144,25 +146,7 @@ private:
 
 } // namespace
 
-void TBoardHistory::Add(TBoardEntry entry) {
-    if (entry.Row != 0) {
-        const auto same = std::find_if(entries_.begin(), entries_.end(), [&entry](const auto& e) {
-            return e.Row == entry.Row && e.Window == entry.Window;
-        });
-        if (same != entries_.end()) {
-            const int index = static_cast<int>(same - entries_.begin());
-            entries_.erase(same);
-            emit Replaced(index);
-        }
-    }
-    if (entries_.size() == kHistoryLength) {
-        entries_.erase(entries_.begin());
-    }
-    entries_.push_back(std::move(entry));
-    emit Added();
-}
-
-TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
+TAnswerBoard::TAnswerBoard(QWidget* main, TBoardHistory& history)
     : QWidget(main, Qt::Window), main_(main), history_(history) {
     setObjectName(QStringLiteral("TAnswerBoard"));
     setWindowTitle(QStringLiteral("解答ボード"));
@@ -230,6 +214,8 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("HistoryList"));
     list_->setAccessibleName(QStringLiteral("計算の履歴"));
+    // Several entries can be chosen (Ctrl, Shift) for a handout or an export.
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     listLabel->setBuddy(list_);
 
     auto* layout = new QVBoxLayout(this);
@@ -292,6 +278,45 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
         action->setEnabled(false); // until an entry with a graph is shown
     }
 
+    const struct {
+        const char* Name;
+        const char* Caption;
+        QKeySequence Key;
+        void (TAnswerBoard::*Take)();
+    } handouts[] = {
+        {"PrintMenu", "印刷(&P)...", QKeySequence::Print, &TAnswerBoard::PrintHandout},
+        {"SavePdfMenu", "PDF に保存(&D)...", QKeySequence(), &TAnswerBoard::SaveHandoutPdf},
+        {"ExportLatexMenu", "エクスポート (LaTeX)(&E)...", QKeySequence(),
+         &TAnswerBoard::ExportLatex},
+    };
+    for (const auto& handout : handouts) {
+        auto* action = new QAction(QString::fromUtf8(handout.Caption), this);
+        action->setObjectName(QString::fromLatin1(handout.Name));
+        action->setShortcut(handout.Key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this,
+                [this, member = handout.Take] { (this->*member)(); });
+        addAction(action);
+    }
+    addAction(HandoutLayoutMenu(this)->menuAction());
+    // The history's own entries: the shown entry back into its window, and emptying it.
+    auto* reopen = new QAction(QStringLiteral("入力に戻す(&O)"), this);
+    reopen->setObjectName(QStringLiteral("ReopenMenu"));
+    connect(reopen, &QAction::triggered, this, [this] {
+        if (shown_ >= 0) {
+            emit ReopenRequested(shown_);
+        }
+    });
+    addAction(reopen);
+    auto* clear = new QAction(QStringLiteral("履歴を消去(&E)..."), this);
+    clear->setObjectName(QStringLiteral("ClearHistoryMenu"));
+    connect(clear, &QAction::triggered, this, &TAnswerBoard::AskClearHistory);
+    addAction(clear);
+    // Double-click or Enter on an entry.
+    connect(list_, &QListWidget::activated, this, [this](const QModelIndex& item) {
+        emit ReopenRequested(static_cast<int>(history_.Entries().size()) - 1 - item.row());
+    });
+
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) {
             ShowEntry(static_cast<int>(history_.Entries().size()) - 1 - row);
@@ -299,12 +324,41 @@ TAnswerBoard::TAnswerBoard(QWidget* main, const TBoardHistory& history)
     });
     connect(&history_, &TBoardHistory::Added, this, &TAnswerBoard::Follow);
     connect(&history_, &TBoardHistory::Replaced, this, &TAnswerBoard::Unlist);
+    connect(&history_, &TBoardHistory::Reset, this, &TAnswerBoard::Refill);
 
     resize(kFirstSize);
     MakeZoomable(this);
+    Refill();
+}
+
+void TAnswerBoard::Refill() {
     FillHistory();
     if (!history_.Entries().empty()) {
         ShowEntry(static_cast<int>(history_.Entries().size()) - 1);
+        return;
+    }
+    // Nothing to show: the sheet is blank.
+    shown_ = -1;
+    windowLabel_->clear();
+    for (TMathView* view : {problem_, answer_, decimals_, working_}) {
+        view->SetMath(arith::MathRow({}));
+    }
+    for (QWidget* part : {static_cast<QWidget*>(decimals_), static_cast<QWidget*>(working_),
+                          static_cast<QWidget*>(workingLabel_)}) {
+        part->hide();
+    }
+    graph_->SetGraph(std::nullopt);
+    ShowPanes();
+    for (QAction* action : graphActions_) {
+        action->setEnabled(false);
+    }
+}
+
+void TAnswerBoard::AskClearHistory() {
+    if (QuestionBox(QStringLiteral("履歴の計算 %1 件をすべて消去します。よろしいですか？")
+                        .arg(history_.Entries().size()),
+                    this)) {
+        history_.Clear();
     }
 }
 
@@ -364,8 +418,13 @@ void TAnswerBoard::ShowEntry(int index) {
     for (QAction* action : graphActions_) {
         action->setEnabled(graph.has_value());
     }
+    // The row clicked is current already: setting it again would undo a
+    // choice of several rows made with Ctrl or Shift.
     const QSignalBlocker quiet(list_);
-    list_->setCurrentRow(static_cast<int>(entries.size()) - 1 - index);
+    const int row = static_cast<int>(entries.size()) - 1 - index;
+    if (list_->currentRow() != row) {
+        list_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    }
     // Every entry is shown from its top, the problem first.
     scroll_->verticalScrollBar()->setValue(0);
     scroll_->horizontalScrollBar()->setValue(0);
@@ -486,6 +545,94 @@ bool TAnswerBoard::WriteGraphSvg(const QString& path) const {
     return WriteFile(path, graph_->Svg());
 }
 
+void TAnswerBoard::ExportLatex() {
+    std::vector<arith::TTitledAnswer> answers;
+    for (const TBoardEntry* entry : Chosen()) {
+        answers.push_back({entry->Window, WholeAnswer(*entry), entry->Graph().has_value()});
+    }
+    if (answers.empty()) {
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("LaTeX でエクスポート"),
+        QStringLiteral("解答-%1.tex")
+            .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))),
+        QStringLiteral("LaTeX 文書 (*.tex)"));
+    if (!path.isEmpty() &&
+        !WriteFile(path, QByteArray::fromStdString(arith::HandoutLatex(answers)))) {
+        ErrorBox(QStringLiteral("%1 に保存できませんでした").arg(path), this);
+    }
+}
+
+std::vector<const TBoardEntry*> TAnswerBoard::Chosen() const {
+    const auto& entries = history_.Entries();
+    std::vector<int> rows;
+    for (const QListWidgetItem* item : list_->selectedItems()) {
+        rows.push_back(list_->row(item));
+    }
+    std::vector<const TBoardEntry*> chosen;
+    if (rows.size() > 1) {
+        // The list is newest first: its last rows are the oldest entries.
+        std::sort(rows.rbegin(), rows.rend());
+        for (const int row : rows) {
+            chosen.push_back(&entries[entries.size() - 1 - static_cast<std::size_t>(row)]);
+        }
+    } else if (const TBoardEntry* shown = Shown()) {
+        chosen.push_back(shown);
+    }
+    return chosen;
+}
+
+void TAnswerBoard::PrintHandout() {
+    if (Chosen().empty()) {
+        return;
+    }
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        WarningBox(QStringLiteral("プリンターが設定されていません。PDF に保存… を使ってください。"),
+                   this);
+        return;
+    }
+    // Copies of the entries: the preview paints them again whenever its
+    // settings change.
+    std::vector<TBoardEntry> copies;
+    for (const TBoardEntry* entry : Chosen()) {
+        copies.push_back(*entry);
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true); // the handout keeps margins of its own
+    printer.setDocName(QStringLiteral("Vorantel 解答"));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("印刷プレビュー"));
+    const THandoutLayout layout = ChosenHandoutLayout();
+    const QDate today = QDate::currentDate();
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&copies, layout, today](QPrinter* device) {
+                std::vector<const TBoardEntry*> entries;
+                for (const TBoardEntry& entry : copies) {
+                    entries.push_back(&entry);
+                }
+                PaintHandout(*device, entries, layout, today);
+            });
+    preview.exec();
+}
+
+void TAnswerBoard::SaveHandoutPdf() {
+    const std::vector<const TBoardEntry*> chosen = Chosen();
+    if (chosen.empty()) {
+        return;
+    }
+    const QDate today = QDate::currentDate();
+    const QString name =
+        QStringLiteral("解答-%1.pdf").arg(today.toString(QStringLiteral("yyyy-MM-dd")));
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF に保存"), name,
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (!path.isEmpty() && WriteHandoutPdf(path, chosen, ChosenHandoutLayout(), today) == 0) {
+        ErrorBox(QStringLiteral("%1 に保存できませんでした").arg(path), this);
+    }
+}
+
 void TAnswerBoard::SaveGraphPng() {
     if (!graph_->HasGraph()) {
         return;
@@ -524,6 +671,12 @@ bool TAnswerBoard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TAnswerBoard::contextMenuEvent(QContextMenuEvent* event) {
+    // On an entry of the history, the menu is that entry's.
+    const QPoint inList = list_->viewport()->mapFromGlobal(event->globalPos());
+    if (const QListWidgetItem* item = list_->itemAt(inList);
+        item != nullptr && list_->isVisible() && list_->viewport()->rect().contains(inList)) {
+        ShowEntry(static_cast<int>(history_.Entries().size()) - 1 - list_->row(item));
+    }
     // Opened without a loop of its own, as the fields' menus are, so that
     // nothing waits on it; the presentation keys are not offered there.
     auto* menu = new QMenu(this);

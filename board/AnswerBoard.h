@@ -5,12 +5,14 @@
 #pragma once
 
 #include "BoardEntry.h"
+#include "HistoryFile.h"
 
 #include <QByteArray>
 #include <QFont>
 #include <QObject>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -19,37 +21,59 @@ class QListWidget;
 class QScrollArea;
 class QSplitter;
 class TGraphPane;
+class THistoryStore;
 
 class TMathView;
 
-// The calculations of this run, oldest first. The launcher keeps it from
-// the start, so the board, made when first opened, lists them all.
+// The calculations made in the tool windows, oldest first, kept in the
+// history file from one run to the next where the launcher gives it one.
+// The launcher keeps it from the start, so the board, made when first
+// opened, lists them all.
 class TBoardHistory : public QObject {
     Q_OBJECT
 
 public:
-    using QObject::QObject;
+    explicit TBoardHistory(QObject* parent = nullptr);
+    ~TBoardHistory() override;
+
+    // Keeps the history in the file at `path`, read by Load; the entries
+    // read back are made again by `restore` when first shown.
+    void UseFile(const QString& path, THistoryRestorer restore);
+    // Reads the file, once; Add and Clear read it first where nothing has.
+    // Says what went wrong through Notice, and lists anew through Reset.
+    void Load();
 
     // Adds the entry as the newest. An entry of a window's row (Row not 0)
     // takes the place of the one the same row of the same window made
     // before: that one leaves the history (Replaced), this one comes last.
     void Add(TBoardEntry entry);
+    // Empties the history and its file.
+    void Clear();
     const std::vector<TBoardEntry>& Entries() const { return entries_; }
 
 signals:
     void Added();
     // The entry at `index` has left the history for the newest, added after it.
     void Replaced(int index);
+    // The history is another now (read from the file, or emptied).
+    void Reset();
+    // What the user should know about the history file (it could not be read).
+    void Notice(const QString& text);
 
 private:
+    void Save(bool whole);
+
     std::vector<TBoardEntry> entries_;
+    std::unique_ptr<THistoryStore> store_;
+    THistoryRestorer restore_;
+    bool loaded_ = false;
 };
 
 class TAnswerBoard : public QWidget {
     Q_OBJECT
 
 public:
-    TAnswerBoard(QWidget* main, const TBoardHistory& history);
+    TAnswerBoard(QWidget* main, TBoardHistory& history);
 
     // Shows entry `index` of the history (oldest first).
     void ShowEntry(int index);
@@ -82,6 +106,17 @@ public:
     bool WriteGraphSvg(const QString& path) const;
     const TGraphPane* GraphView() const { return graph_; }
 
+    // The entries a handout or an export takes: those chosen in the history,
+    // oldest first, where more than one is chosen; else the entry shown.
+    std::vector<const TBoardEntry*> Chosen() const;
+    // Prints the chosen entries as a handout, in the layout chosen in the
+    // menu, after a preview; where no printer is set up, says so.
+    void PrintHandout();
+    // Saves the chosen entries as a PDF handout, asking for the file's name.
+    void SaveHandoutPdf();
+    // Writes the chosen entries as one LaTeX document, asking for the file's name.
+    void ExportLatex();
+
     // Where the board goes the first time: beside the launcher and the tool
     // windows, on the launcher's screen, where they leave room; later it
     // keeps the place and size the user gave it, also in the next run.
@@ -106,8 +141,14 @@ public:
     int WorkingLines() const;
     int RevealedLines() const { return revealed_; }
 
+    // Asks whether to empty the history (default No) and empties it on Yes.
+    void AskClearHistory();
+
 signals:
     void PresentingChanged(bool presenting);
+    // 入力に戻す on entry `index` of the history: its window should open with
+    // the entry's input (double-click or Enter in the list, or the menu).
+    void ReopenRequested(int index);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -119,6 +160,7 @@ private:
     void Follow();
     void FillHistory();
     void Unlist(int index);
+    void Refill(); // the history is another: list it anew, show its newest entry
     // Places the board in the room beside the launcher and the open tool
     // windows; false when there is none and it went to the screen's right edge.
     bool PlaceBeside();
@@ -127,7 +169,7 @@ private:
     bool CoversOthers() const;
 
     QWidget* main_;
-    const TBoardHistory& history_;
+    TBoardHistory& history_;
     int shown_ = -1;
     bool placed_ = false;
     QLabel* windowLabel_;

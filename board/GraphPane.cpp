@@ -78,12 +78,13 @@ long long GraphPartLoadNs() {
     return loadNs;
 }
 
-bool DrawGraph(QPainter& painter, const QRectF& area, const arith::TGraph& graph) {
+bool DrawGraph(QPainter& painter, const QRectF& area, const arith::TGraph& graph,
+               const QFont& letters) {
     TGraphPart* part = LoadGraphPart();
     if (part == nullptr) {
         return false;
     }
-    part->Paint(painter, area, graph);
+    part->Paint(painter, area, graph, letters);
     return true;
 }
 

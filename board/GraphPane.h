@@ -15,6 +15,7 @@
 
 #include <optional>
 
+class QFont;
 class QLabel;
 class QPainter;
 class QRectF;
@@ -63,6 +64,8 @@ private:
 TGraphPart* LoadGraphPart(QString* why = nullptr);
 // How long loading the library took, in ns; 0 until it is loaded.
 long long GraphPartLoadNs();
-// Paints graph into area on painter through the graph library; false, with
-// nothing painted, when the library cannot be loaded.
-bool DrawGraph(QPainter& painter, const QRectF& area, const arith::TGraph& graph);
+// Paints graph into area on painter through the graph library, in black on
+// white with the given letters (see TGraphPart::Paint); false, with nothing
+// painted, when the library cannot be loaded.
+bool DrawGraph(QPainter& painter, const QRectF& area, const arith::TGraph& graph,
+               const QFont& letters);

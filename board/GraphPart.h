@@ -14,6 +14,7 @@
 
 #include <optional>
 
+class QFont;
 class QPainter;
 class QRectF;
 class QWidget;
@@ -51,8 +52,10 @@ public:
     // A new view, a child of parent.
     virtual TGraphDrawing* MakeView(QWidget* parent) = 0;
     // Paints the graph, its chart and legend, into area on painter (a page
-    // or a picture), in the default palette; the notes are left to the caller.
-    virtual void Paint(QPainter& painter, const QRectF& area, const arith::TGraph& graph) = 0;
+    // or a picture) in black on white with the given letters, as large as
+    // fits (centred across it, at its top); the notes are left to the caller.
+    virtual void Paint(QPainter& painter, const QRectF& area, const arith::TGraph& graph,
+                       const QFont& letters) = 0;
 
 protected:
     ~TGraphPart() = default; // lives as long as the library
@@ -61,7 +64,7 @@ protected:
 // The library's one entry, a C function of this name and type. It answers
 // nullptr to a program built against another version of this header.
 inline constexpr char kGraphPartEntry[] = "VorantelGraphPart";
-inline constexpr int kGraphPartVersion = 1;
+inline constexpr int kGraphPartVersion = 2;
 extern "C" {
 using TGraphPartEntry = TGraphPart* (*)(int version, const TGraphHost* host);
 }

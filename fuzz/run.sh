@@ -3,7 +3,8 @@
 # Builds the fuzz targets with clang (AddressSanitizer, UndefinedBehaviorSanitizer,
 # libFuzzer) in build-asan/, the sanitizer build of ./test.sh, and runs every target for SECONDS each (default 10):
 # readers (the number and polynomial readers), problems (every window's
-# problem entry without the windows) and windows (every tool window), the first
+# problem entry without the windows), windows (every tool window) and formula
+# (the formula line and the windows it fills), the first
 # byte of an input picking the window.
 # Any finding (crash, sanitizer report, input slower than the time limit, memory
 # beyond the limit) fails the run; its input is left in build-asan/findings/.
@@ -19,7 +20,7 @@ seconds=${1:-10}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(readers problems windows)
+    targets=(readers problems windows formula)
 fi
 jobs=${FUZZ_JOBS:-$(nproc)}
 

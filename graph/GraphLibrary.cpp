@@ -14,8 +14,9 @@ public:
         return new TGraphView(parent, host_.ZoomPercent);
     }
 
-    void Paint(QPainter& painter, const QRectF& area, const arith::TGraph& graph) override {
-        TGraphView::Paint(painter, area, graph, host_.ZoomPercent);
+    void Paint(QPainter& painter, const QRectF& area, const arith::TGraph& graph,
+               const QFont& letters) override {
+        TGraphView::Paint(painter, area, graph, host_.ZoomPercent, letters);
     }
 
 private:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GraphView.h"
 
+#include <QApplication>
 #include <QAreaSeries>
 #include <QBuffer>
 #include <QCategoryAxis>
@@ -18,6 +19,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScatterSeries>
+#include <QStyle>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
@@ -1174,24 +1176,25 @@ QByteArray TGraphView::Svg() {
 }
 
 void TGraphView::Paint(QPainter& painter, const QRectF& area, const arith::TGraph& graph,
-                       int (*zoomPercent)()) {
+                       int (*zoomPercent)(), const QFont& letters) {
     if (area.isEmpty()) {
         return;
     }
+    // A view of its own, laid out but never on the screen, in the light
+    // palette whatever the program's, with the page's letters.
     TGraphView view(nullptr, zoomPercent);
     view.setAttribute(Qt::WA_DontShowOnScreen);
-    view.setFixedWidth(static_cast<int>(area.width()));
+    view.setAttribute(Qt::WA_QuitOnClose, false); // its going is no window closing
+    view.setPalette(QApplication::style()->standardPalette());
+    view.setFont(letters);
+    view.resize(static_cast<int>(area.width()), static_cast<int>(area.height()));
     view.SetChartHeight(static_cast<int>(area.height()));
     view.SetGraph(graph);
     view.show();
-    // The chart lays out its axes and labels from the event loop.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (view.legend_->isVisibleTo(&view)) {
-        // The legend goes under the chart, inside the area too.
-        const int legend = view.legend_->heightForWidth(view.width());
-        view.SetChartHeight(std::max(1, static_cast<int>(area.height()) - legend));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
+    view.EnsureBuilt();
+    // The chart lays itself out, and its labels find their places, in posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     const QRect drawn = view.Drawn();
     if (drawn.isEmpty()) {
         return;
@@ -1199,7 +1202,7 @@ void TGraphView::Paint(QPainter& painter, const QRectF& area, const arith::TGrap
     const double scale =
         std::min({1.0, area.width() / drawn.width(), area.height() / drawn.height()});
     painter.save();
-    painter.translate(area.topLeft());
+    painter.translate(area.left() + (area.width() - scale * drawn.width()) / 2, area.top());
     painter.scale(scale, scale);
     view.render(&painter, QPoint(), QRegion(drawn));
     painter.restore();

@@ -19,7 +19,10 @@
 
 class QChart;
 class QChartView;
+class QFont;
 class QLabel;
+class QPainter;
+class QRectF;
 
 // Exported for the tools that link the library (the graph benchmark); the
 // program itself reaches it only through TGraphPart.
@@ -49,10 +52,11 @@ public:
     // The height the chart is drawn in, in pixels.
     int ChartHeight() const override;
 
-    // Paints the graph's chart and legend into area, scaled down where they
-    // would not fit, by a view of its own that is never shown on screen.
+    // Paints the graph's chart and legend in black on white with the given
+    // letters, as large as fits in area (centred across it, at its top), by a
+    // view of its own that is never shown on screen: for a printed page.
     static void Paint(QPainter& painter, const QRectF& area, const arith::TGraph& graph,
-                      int (*zoomPercent)());
+                      int (*zoomPercent)(), const QFont& letters);
 
 protected:
     void changeEvent(QEvent* event) override;

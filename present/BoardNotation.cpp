@@ -571,4 +571,67 @@ std::string WholeAnswerUnicode(const TWholeAnswer& whole) {
     return out;
 }
 
+namespace {
+
+// Text for a LaTeX heading, its special characters escaped and ∑ set as a sign.
+std::string LatexText(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        // The summation sign, the title of the sums' window, is a formula's.
+        if (text.compare(i, 3, "∑") == 0) {
+            out += "$\\sum$";
+            i += 2;
+            continue;
+        }
+        switch (c) {
+        case '#':
+        case '$':
+        case '%':
+        case '&':
+        case '_':
+        case '{':
+        case '}':
+            out += '\\';
+            out += c;
+            break;
+        case '\\':
+            out += "\\textbackslash{}";
+            break;
+        case '^':
+            out += "\\^{}";
+            break;
+        case '~':
+            out += "\\~{}";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string HandoutLatex(const std::vector<TTitledAnswer>& answers) {
+    std::string out = "% Vorantel: lualatex で組版します\n"
+                      "\\documentclass[a4paper]{article}\n"
+                      "\\usepackage{luatexja}\n"
+                      "\\usepackage{amsmath}\n"
+                      "\\begin{document}\n";
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        out += "\n\\section*{(";
+        out += std::to_string(i + 1);
+        out += ") ";
+        out += LatexText(answers[i].Window);
+        out += "}\n";
+        out += WholeAnswerLatex(answers[i].Whole);
+        if (answers[i].Graph) {
+            out += "% グラフは省略しています\n";
+        }
+    }
+    out += "\n\\end{document}\n";
+    return out;
+}
+
 } // namespace arith

@@ -19,6 +19,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace arith {
 
@@ -175,5 +176,19 @@ struct TWholeAnswer {
 std::string WholeAnswerLatex(const TWholeAnswer& whole);
 // As plain Unicode text, each part under its heading: "問題", "答え", "途中式".
 std::string WholeAnswerUnicode(const TWholeAnswer& whole);
+
+// A whole answer with the title of the window it was made in, and whether
+// it has a graph (which a LaTeX document leaves out, with a note).
+struct TTitledAnswer {
+    std::string Window;
+    TWholeAnswer Whole;
+    bool Graph = false;
+};
+// Whole answers as one complete LaTeX document for LuaLaTeX (the class
+// article with luatexja and amsmath): each under a heading "(1) window",
+// as WholeAnswerLatex writes it. The Japanese words are the headings' and
+// those inside the formulas' \text{…}; the package line is a line of its
+// own, "\usepackage{luatexja}".
+std::string HandoutLatex(const std::vector<TTitledAnswer>& answers);
 
 } // namespace arith

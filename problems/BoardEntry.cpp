@@ -3,6 +3,8 @@
 
 #include "Errors.h"
 
+#include <utility>
+
 namespace {
 
 // What make() writes, or nothing should it fail: the board then leaves the
@@ -61,4 +63,38 @@ const std::optional<arith::TGraph>& TBoardEntry::Graph() const {
         graph_ = std::make_shared<const std::optional<arith::TGraph>>(std::move(graph));
     }
     return *graph_;
+}
+
+const std::string& TBoardEntry::ProblemLine() const {
+    MakeLines();
+    return lines_->Problem;
+}
+
+const std::string& TBoardEntry::AnswerLine() const {
+    MakeLines();
+    return lines_->Answer;
+}
+
+bool TBoardEntry::Answered() const {
+    MakeLines();
+    return lines_->Answered;
+}
+
+void TBoardEntry::MakeLines() const {
+    if (lines_) {
+        return;
+    }
+    // Only the problem and the answer: the working stays unmade until shown.
+    const arith::TMath problem =
+        math_ ? math_->Problem : Made(Problem).value_or(arith::MathRow({}));
+    const std::optional<arith::TMath> answer = math_ ? math_->Answer : Made(Answer);
+    lines_ = std::make_shared<const TLines>(TLines{
+        arith::MathToUnicode(problem),
+        arith::MathToUnicode(answer.value_or(arith::MathText(arith::TMathKind::Word, Message))),
+        answer.has_value()});
+}
+
+void TBoardEntry::SetLines(std::string problem, std::string answer, bool answered) {
+    lines_ =
+        std::make_shared<const TLines>(TLines{std::move(problem), std::move(answer), answered});
 }

@@ -7,6 +7,7 @@
 
 #include "Graph.h"
 #include "Notation.h"
+#include "WindowInput.h"
 
 #include <functional>
 #include <memory>
@@ -39,6 +40,12 @@ struct TBoardEntry {
     // The row of its window that an Enter chain is filling in, numbered by
     // the window (0: none). The history keeps one entry per row: the last.
     unsigned Row = 0;
+    // Where it was made and what it was given: the window's class and its
+    // input, so that the calculation can be made again or put back into the
+    // window; and when (UTC, ISO 8601), as the history file keeps it.
+    std::string WindowClass;
+    problems::TWindowInput Input;
+    std::string Time;
 
     // The formulas, made once. A working that fails its own checks is left
     // out; the answer stands (so is any formula that cannot be made).
@@ -51,8 +58,22 @@ struct TBoardEntry {
     // The graph, made once, the first time the board shows it; empty where
     // there is none or it cannot be made.
     const std::optional<arith::TGraph>& Graph() const;
+    // The problem and the answer shown, as plain Unicode, as the history
+    // lists them; made once. An entry read back from the history file is
+    // given them, so that listing it makes no formula.
+    const std::string& ProblemLine() const;
+    const std::string& AnswerLine() const;
+    bool Answered() const; // whether AnswerLine is an answer, not a message
+    void SetLines(std::string problem, std::string answer, bool answered);
 
 private:
     mutable std::shared_ptr<const TBoardMath> math_;
     mutable std::shared_ptr<const std::optional<arith::TGraph>> graph_;
+    struct TLines {
+        std::string Problem;
+        std::string Answer;
+        bool Answered;
+    };
+    void MakeLines() const;
+    mutable std::shared_ptr<const TLines> lines_;
 };

@@ -15,6 +15,7 @@
 #include "Outcome.h"
 #include "Polynomial.h"
 #include "Rational.h"
+#include "WindowInput.h"
 
 #include <functional>
 #include <initializer_list>
@@ -33,20 +34,6 @@ inline constexpr const char* kAnswerText = "answer";
 // The captions of the two message boxes.
 inline constexpr const char* kWarningCaption = "警告";
 inline constexpr const char* kErrorCaption = "Vorantel";
-
-// What a window holds when one of its commands is given.
-struct TWindowInput {
-    std::string Command = "CalcButton";        // the button clicked (or Entered)
-    std::map<std::string, std::string> Fields; // each field's text as typed (UTF-8)
-    std::set<std::string> Checked;             // the radio buttons that are checked
-    // Enter in a coefficient field before the last of its row: a row still
-    // all zero stops without its warning, which only the last field gives.
-    bool RowUnfinished = false;
-
-    // The text of a field; a field the window does not hand over is empty.
-    const std::string& Field(const std::string& name) const;
-    bool IsChecked(const std::string& radio) const { return Checked.count(radio) != 0; }
-};
 
 // A message box: a warning of the window's own checks, or the general error
 // box of a failure that abandoned the calculation (its text without the

@@ -15,7 +15,7 @@
 namespace problems {
 
 struct TFormulaProblem {
-    std::string Window;                 // the window's class, as the registry names it ("VoranNiji")
+    std::string Window; // the window's class, as the registry names it ("TNijiForm")
     std::string Command = "CalcButton"; // the command button that calculates
     // Every input field of the window (never an answer field) with the text
     // to type into it; "" leaves the field empty.

@@ -5,6 +5,7 @@
 #   install-deps.sh [--test] that and the test tools: GoogleTest, clang for the fuzz
 #                            targets, Google Benchmark, SymPy, Xvfb and openbox,
 #                            plain LaTeX (the board's LaTeX copies are compiled),
+#                            poppler-utils (the PDF handouts' text is checked),
 #                            and the package tools (test.sh)
 # Run as root it uses apt-get; otherwise it prints the apt-get line to run.
 set -euo pipefail
@@ -20,7 +21,7 @@ test_packages=(
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth openbox x11-utils
     python3-sympy
-    texlive-latex-base
+    texlive-latex-base poppler-utils
     dpkg-dev file lintian appstream desktop-file-utils
 )
 

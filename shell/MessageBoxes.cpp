@@ -30,6 +30,24 @@ void ErrorBox(const QString& text, QWidget* parent) {
     ShowBox(QMessageBox::Critical, QStringLiteral("Vorantel"), text + QLatin1Char('.'), parent);
 }
 
+void NoticeBox(const QString& text, QWidget* parent) {
+    ShowBox(QMessageBox::Information, QStringLiteral("Vorantel"), text, parent);
+}
+
+bool QuestionBox(const QString& text, QWidget* parent) {
+    if (boxHook != nullptr) {
+        boxHook(QStringLiteral("Vorantel"), text);
+        return false;
+    }
+    if (parent == nullptr) {
+        parent = QApplication::activeWindow();
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Vorantel"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void SetMessageBoxHook(MessageBoxHook hook) {
     boxHook = hook;
 }

@@ -11,6 +11,12 @@ class QWidget;
 void WarningBox(const QString& text, QWidget* parent = nullptr);
 // Modal, caption "Vorantel", error icon, one OK button; the text is followed by ".".
 void ErrorBox(const QString& text, QWidget* parent = nullptr);
+// Modal, caption "Vorantel", information icon, one OK button: something the
+// user should know that stops nothing.
+void NoticeBox(const QString& text, QWidget* parent = nullptr);
+// Modal, caption "Vorantel", question icon, Yes and No, No the default;
+// true on Yes.
+bool QuestionBox(const QString& text, QWidget* parent = nullptr);
 
 // For tools that drive the windows without a user: while a hook is set, every
 // box calls it with its caption and text instead of showing itself. The

@@ -242,6 +242,7 @@ ToolForm::TCommandButtons ToolForm::AddCommandButtons(QPoint topLeft, int step,
     TCommandButtons buttons;
     buttons.Clear = AddButton("ClearButton", QStringLiteral("クリア"), place);
     buttons.Clear->setAccessibleName(QStringLiteral("クリア"));
+    clear_ = clear;
     OnClick(buttons.Clear, std::move(clear));
     if (calc) {
         place.translate(step, 0);
@@ -427,8 +428,45 @@ void ToolForm::Calculate(TProblemEntry solve, const char* command) {
     }
     if (result.Board) {
         result.Board->Window = windowTitle().toStdString();
+        result.Board->WindowClass = objectName().toStdString();
+        result.Board->Input = input;
         result.Board->Row = EntryRow(input, result.FieldsRead);
         emit Calculated(*result.Board);
+    }
+}
+
+void ToolForm::Reopen(const problems::TWindowInput& input) {
+    if (clear_) {
+        Guarded(clear_);
+    }
+    // An Enter chain open before is over: the next calculation starts an entry.
+    openRow_ = 0;
+    rowFields_.clear();
+    // Twice over: a radio button that another one's mode enables comes second.
+    const QList<QRadioButton*> radios = findChildren<QRadioButton*>();
+    for (QRadioButton* radio : radios) {
+        if (input.IsChecked(radio->objectName().toStdString()) && radio->isEnabled()) {
+            radio->click();
+        }
+    }
+    for (QRadioButton* radio : radios) {
+        if (input.IsChecked(radio->objectName().toStdString()) && radio->isEnabled() &&
+            !radio->isChecked()) {
+            radio->click();
+        }
+    }
+    // The answer fields keep what Clear left in them.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        const auto field = input.Fields.find(edit->objectName().toStdString());
+        if (field != input.Fields.end() && qobject_cast<TAnswerEdit*>(edit) == nullptr) {
+            SetField(edit, field->second);
+        }
+    }
+    const auto first = std::find_if(tabOrder_.begin(), tabOrder_.end(), [](const QWidget* w) {
+        return qobject_cast<const QLineEdit*>(w) != nullptr && TakesFocusStep(w);
+    });
+    if (first != tabOrder_.end()) {
+        (*first)->setFocus(Qt::OtherFocusReason);
     }
 }
 

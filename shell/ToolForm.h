@@ -58,6 +58,12 @@ public:
     // group boxes) and unchecked radio buttons, wrapping at the end.
     void FocusSteps(int n);
 
+    // Puts a calculation's input back, ready to change and calculate again:
+    // the window cleared as Clear leaves it (answers at their first text),
+    // its radio buttons clicked as given (the mode follows), the other
+    // fields given their texts, the focus on the first field. Calculates nothing.
+    void Reopen(const problems::TWindowInput& input);
+
 signals:
     // A calculation that named its problem has ended, with its answer or
     // with the message that stopped it.
@@ -178,6 +184,7 @@ private:
                       const std::vector<std::string>& fieldsRead);
 
     std::vector<QWidget*> tabOrder_;
+    std::function<void()> clear_; // what the Clear button does
     std::vector<QLabel*> untiedLabels_;
     bool rowUnfinished_ = false; // the running calculation comes from an unfinished row
     bool abandoned_ = false;     // it stopped on unreadable fields or a failure

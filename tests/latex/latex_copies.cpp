@@ -26,6 +26,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 using problems::TWindowInput;
 using problems::TWindowResult;
@@ -128,10 +129,31 @@ void CollectCodePoints(const std::string& text, std::set<unsigned>& points) {
     }
 }
 
+// The preamble that stands in for a Japanese engine: each Japanese
+// character of `text` declared as text only.
+std::string TextOnlyDeclarations(const std::string& text) {
+    std::set<unsigned> points;
+    CollectCodePoints(text, points);
+    std::string out = "\\tracinglostchars=2\n"
+                      "\\newcommand\\TextOnly{\\ifmmode\\errmessage{A character for text "
+                      "mode stands in math mode}\\else ?\\fi}\n";
+    for (unsigned point : points) {
+        char declaration[64];
+        std::snprintf(declaration, sizeof declaration,
+                      "\\DeclareUnicodeCharacter{%04X}{\\TextOnly}\n", point);
+        out += declaration;
+    }
+    return out;
+}
+
 } // namespace
 
-int main() {
+// With --document, the exported document of every case, its Japanese
+// package replaced by the declarations; otherwise the copies one by one.
+int main(int argc, char* argv[]) {
+    const bool document = argc > 1 && std::string(argv[1]) == "--document";
     std::string body;
+    std::vector<arith::TTitledAnswer> answers;
     for (const TCase& c : kCases) {
         const TWindowResult result = c.Solve(InputOf(c.Input));
         if (!result.Board) {
@@ -143,20 +165,30 @@ int main() {
                                         entry.Math().Decimals, entry.CopiedWorking()};
         body += std::string("% ") + c.Name + "\n" + arith::WholeAnswerLatex(whole);
         body += "\\[ " + arith::MathToLatex(entry.ShownAnswer()) + " \\]\n\n";
+        // The windows name the entries; here the case does, with the signs
+        // a heading has to escape, and the sums' window's title.
+        const std::string title =
+            std::string(c.Name) +
+            (c.Solve == &problems::SolveSigma ? " ∑ 100% #1 a_b {c} ~ ^ \\" : "");
+        answers.push_back({title, whole, entry.Graph().has_value()});
     }
-    std::set<unsigned> points;
-    CollectCodePoints(body, points);
-    std::string document = "\\documentclass{article}\n\\usepackage{amsmath}\n"
-                           "\\tracinglostchars=2\n"
-                           "\\newcommand\\TextOnly{\\ifmmode\\errmessage{A character for text "
-                           "mode stands in math mode}\\else ?\\fi}\n";
-    for (unsigned point : points) {
-        char declaration[64];
-        std::snprintf(declaration, sizeof declaration,
-                      "\\DeclareUnicodeCharacter{%04X}{\\TextOnly}\n", point);
-        document += declaration;
+    if (document) {
+        std::string exported = arith::HandoutLatex(answers);
+        const std::string package = "\\usepackage{luatexja}\n";
+        const std::size_t at = exported.find(package);
+        if (at == std::string::npos) {
+            std::cerr << "the document names no luatexja\n";
+            return 1;
+        }
+        exported.replace(at, package.size(), TextOnlyDeclarations(exported));
+        std::cout << exported;
+        return 0;
     }
-    document += "\\begin{document}\n" + body + "\\end{document}\n";
-    std::cout << document;
+    std::string copies = "\\documentclass{article}\n\\usepackage{amsmath}\n";
+    copies += TextOnlyDeclarations(body);
+    copies += "\\begin{document}\n";
+    copies += body;
+    copies += "\\end{document}\n";
+    std::cout << copies;
     return 0;
 }

@@ -62,13 +62,18 @@ class Shown:
         return "; ".join(parts)
 
 
-def build_script(window, cases):
+def build_script(window, cases, formulas=None):
+    """The script of the cases; with formulas, each case is typed as its
+    formula on the launcher's line instead of into the fields."""
     lines = [f"show {window.cls}", "click TMainForm.BoardMenu"]
     for number, case in enumerate(cases):
         lines.append(f"# case {number}")
         lines.append(f"print {window.cls}")
         lines.append(f"click {window.cls}.ClearButton")
-        lines.extend(window.commands(case))
+        if formulas is None:
+            lines.extend(window.commands(case))
+        else:
+            lines += [f"set TMainForm.FormulaEdit {formulas[number]}", "key TMainForm.FormulaEdit Enter"]
         lines.extend(f"print {window.cls}.{c}" for c in window.prints(case))
         lines.append("board")
         lines.append("working")
@@ -117,11 +122,11 @@ def split_transcript(window, cases, output):
     return chunks
 
 
-def run_window(window, cases, runner):
+def run_window(window, cases, runner, formulas=None):
     with tempfile.TemporaryDirectory(prefix="vorantel-oracle-") as folder:
         path = os.path.join(folder, f"{window.cls}.vsc")
         with open(path, "w", encoding="utf-8") as f:
-            f.write(build_script(window, cases))
+            f.write(build_script(window, cases, formulas))
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8")
         done = subprocess.run(runner + [path], capture_output=True, text=True, env=env, encoding="utf-8")
     if done.returncode != 0:
@@ -148,3 +153,16 @@ def judge(window, case, shown):
     except Exception as exc:  # a text the readers cannot take is a disagreement too
         return f"a well-formed answer ({type(exc).__name__}: {exc})"
     return None
+
+
+def same_answers(window, case, by_fields, by_formula):
+    """None when the formula's calculation shows what the fields' did (the
+    answers printed, the messages, the board's answer), else what the fields
+    showed."""
+    controls = window.prints(case)
+    shown = [by_formula.texts.get(c) for c in controls]
+    wanted = [by_fields.texts.get(c) for c in controls]
+    answer = (lambda board: None if board is None else board[2])
+    if shown == wanted and by_formula.messages == by_fields.messages and answer(by_formula.board) == answer(by_fields.board):
+        return None
+    return by_fields.describe()

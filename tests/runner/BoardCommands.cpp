@@ -6,6 +6,7 @@
 #include "AnswerBoard.h"
 #include "BoardText.h"
 #include "GraphPane.h"
+#include "Handout.h"
 #include "MathView.h"
 
 #include <QAccessible>
@@ -13,6 +14,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGraphicsScene>
@@ -129,6 +132,64 @@ void ScriptRun::SaveGraph(const Command& command) {
                          : head.contains("<svg")    ? "svg"
                                                     : "unknown";
     Print(QStringLiteral("savegraph %1 ok=1 format=%2").arg(name, QLatin1String(format)));
+}
+
+void ScriptRun::SavePdf(const Command& command) {
+    SaveHandout(command, "savepdf", false);
+}
+
+void ScriptRun::SavePdfKey(const Command& command) {
+    SaveHandout(command, "savepdfkey", true);
+}
+
+// savepdf FILE [N...]: the history's entries N (as `history` numbers them)
+// or those the board's menu takes, as a handout in FILE (relative to the
+// script's folder).
+void ScriptRun::SaveHandout(const Command& command, const char* name, bool key) {
+    const auto* board = AnswerBoard();
+    if (board == nullptr) {
+        throw ScriptError(QStringLiteral("the answer board has not been opened"));
+    }
+    QStringList words = command.text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QString file = words.takeFirst();
+    if (QFileInfo(file).isRelative()) {
+        file = QFileInfo(script_.path).dir().filePath(file);
+    }
+    const std::vector<TBoardEntry>& history = main_->History().Entries();
+    std::vector<const TBoardEntry*> entries;
+    for (const QString& word : words) {
+        bool number = false;
+        const int n = word.toInt(&number);
+        if (!number || n < 0 || n >= static_cast<int>(history.size())) {
+            throw ScriptError(QStringLiteral("'%1' is no entry of the history").arg(word));
+        }
+        entries.push_back(&history[history.size() - 1 - static_cast<std::size_t>(n)]);
+    }
+    if (words.isEmpty()) {
+        entries = board->Chosen();
+    }
+    const int pages = WriteHandoutPdf(
+        file, entries, key ? THandoutLayout::ProblemsFirst : THandoutLayout::Together,
+        QDate::currentDate());
+    Print(QStringLiteral("%1 %2 ok=%3 pages=%4")
+              .arg(QLatin1String(name), QFileInfo(file).fileName())
+              .arg(pages > 0 ? 1 : 0)
+              .arg(pages));
+}
+
+// The entries the board's 印刷… and PDF に保存… take, numbered as `history` numbers them.
+void ScriptRun::PrintChosen(const Command& /*command*/) {
+    const auto* board = AnswerBoard();
+    if (board == nullptr) {
+        throw ScriptError(QStringLiteral("the answer board has not been opened"));
+    }
+    const std::vector<TBoardEntry>& history = main_->History().Entries();
+    QStringList numbers;
+    for (const TBoardEntry* entry : board->Chosen()) {
+        numbers << QString::number(&history.back() - entry);
+    }
+    Print(QStringLiteral("chosen %1")
+              .arg(numbers.isEmpty() ? QStringLiteral("none") : numbers.join(QLatin1Char(' '))));
 }
 
 void ScriptRun::PrintGraphDrawn(const Command& /*command*/) {

@@ -78,6 +78,14 @@ std::span<const CommandSpec> ScriptRun::Commands() {
         {"graphticks", Operand::None, Text::No, &ScriptRun::PrintGraphTicks},
         {"drag", Operand::Control, Text::Place, &ScriptRun::Drag},
         {"graphroom", Operand::None, Text::No, &ScriptRun::PrintGraphRoom},
+        {"savepdf", Operand::Text, Text::Any, &ScriptRun::SavePdf},
+        {"savepdfkey", Operand::Text, Text::Any, &ScriptRun::SavePdfKey},
+        {"chosen", Operand::None, Text::No, &ScriptRun::PrintChosen},
+        {"restart", Operand::None, Text::No, &ScriptRun::Restart},
+        {"reopen", Operand::Text, Text::ItemNumber, &ScriptRun::Reopen},
+        {"answer", Operand::Text, Text::Any, &ScriptRun::SetAnswer},
+        {"historyfile", Operand::Text, Text::FileName, &ScriptRun::PutHistoryFile},
+        {"datafiles", Operand::None, Text::No, &ScriptRun::PrintDataFiles},
     };
     static_assert(Consistent(kCommands));
     return kCommands;

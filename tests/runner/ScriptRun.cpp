@@ -9,11 +9,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -50,8 +54,8 @@ QString IconName(QMessageBox::Icon icon) {
 class MessageBoxCloser : public QObject {
 public:
     MessageBoxCloser(std::function<void(const QString&)> print,
-                     std::function<void(const QString&)> fail)
-        : print_(std::move(print)), fail_(std::move(fail)) {}
+                     std::function<void(const QString&)> fail, QString* answer)
+        : print_(std::move(print)), fail_(std::move(fail)), answer_(answer) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -70,11 +74,20 @@ private:
         print_(QStringLiteral("message [%1] %2: %3")
                    .arg(box->windowTitle(), IconName(box->icon()), text));
         QPointer<QMessageBox> guard(box);
-        QTimer::singleShot(0, box, [guard] {
+        // A question takes the answer the script gave for it, once.
+        QAbstractButton* answer = nullptr;
+        if (!answer_->isEmpty()) {
+            answer =
+                box->button(*answer_ == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No);
+            if (answer != nullptr) {
+                answer_->clear();
+            }
+        }
+        QTimer::singleShot(0, box, [guard, answer] {
             if (guard == nullptr || !guard->isVisible()) {
                 return;
             }
-            QAbstractButton* ok = guard->button(QMessageBox::Ok);
+            QAbstractButton* ok = answer != nullptr ? answer : guard->button(QMessageBox::Ok);
             if (ok == nullptr && !guard->buttons().isEmpty()) {
                 ok = guard->buttons().first();
             }
@@ -93,6 +106,7 @@ private:
 
     std::function<void(const QString&)> print_;
     std::function<void(const QString&)> fail_;
+    QString* answer_;
 };
 
 // Every object named `name` inside `root`, without descending into other
@@ -112,24 +126,40 @@ void Collect(QObject* root, const QString& name, QList<QObject*>& found) {
 
 } // namespace
 
+ScriptRun::ScriptRun(const Script& script, const QString& dataFolder) : script_(script) {
+    if (dataFolder.isEmpty()) {
+        ownData_ = std::make_unique<QTemporaryDir>();
+        dataHome_ = ownData_->path();
+    } else {
+        dataHome_ = dataFolder;
+    }
+}
+
+QString ScriptRun::DataFolder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 void ScriptRun::Run(QApplication& app) {
-    MessageBoxCloser closer([this](const QString& text) { Print(text); },
-                            [this](const QString& text) { Fail(text); });
+    // A message names the data folder as <data>, and a file put aside by its
+    // time as <time>, so that transcripts do not depend on either.
+    const auto masked = [this](QString text) {
+        text.replace(QDir::toNativeSeparators(DataFolder()), QLatin1String("<data>"));
+        static const QRegularExpression stamp(QStringLiteral("\\.bad-\\d{8}-\\d{6}"));
+        return text.replace(stamp, QStringLiteral(".bad-<time>"));
+    };
+    MessageBoxCloser closer([this, masked](const QString& text) { Print(masked(text)); },
+                            [this](const QString& text) { Fail(text); }, &answer_);
     app.installEventFilter(&closer);
     systemPalette_ = QApplication::palette();
 
-    // Every script starts at 100% with nothing remembered, whatever the last one did.
+    // Every script starts at 100% with nothing remembered, whatever the last
+    // one did, and with a data folder of its own.
     if (ZoomPercent() != 100) {
         SetZoomPercent(100);
     }
     QSettings().clear();
-    main_.reset(CreateWindows());
-    main_->show();
-    try {
-        Activate(main_.get());
-    } catch (const ScriptError& e) {
-        Fail(QString::fromUtf8(e.what()));
-    }
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome_));
+    StartProgram();
 
     for (const Command& command : script_.commands) {
         current_ = command.line;
@@ -153,6 +183,19 @@ void ScriptRun::Run(QApplication& app) {
 // handler runs in the program; a QCoreApplication::exit() during the
 // command (the main window closing) ends that loop early, which is how
 // the end of the program is noticed.
+void ScriptRun::StartProgram() {
+    main_.reset(CreateWindows());
+    main_->show();
+    try {
+        Activate(main_.get());
+    } catch (const ScriptError& e) {
+        Fail(QString::fromUtf8(e.what()));
+    }
+    // As the program reads its history once it has been painted.
+    main_->LoadHistory();
+    Settle();
+}
+
 void ScriptRun::RunOne(const Command& command) {
     if (quit_) {
         // The loops return at once after exit(); run the rest directly.

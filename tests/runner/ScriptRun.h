@@ -38,7 +38,9 @@ void Activate(QWidget* window);
 // the transcript, each line with the script line of the command that printed it.
 class ScriptRun {
 public:
-    explicit ScriptRun(const Script& script) : script_(script) {}
+    // The history file and the rest of the user's data go into `dataFolder`
+    // where given (it is kept as it is), else into an empty folder of the run's own.
+    explicit ScriptRun(const Script& script, const QString& dataFolder = {});
 
     // Every command the scripts know, one row each.
     static std::span<const CommandSpec> Commands();
@@ -125,6 +127,10 @@ private:
     void PrintGraphTicks(const Command& command);
     void PrintGraphRoom(const Command& command);
     void Drag(const Command& command);
+    void SavePdf(const Command& command);
+    void PrintChosen(const Command& command);
+    void SavePdfKey(const Command& command);
+    void SaveHandout(const Command& command, const char* name, bool key);
 
     // --- the desktop ---------------------------------------------------------
     void PrintGeometry(const Command& command);
@@ -138,6 +144,16 @@ private:
     void PrintIcon(const Command& command);
     void SetLanguage(const Command& command);
 
+    // --- the program's life and its history file -----------------------------
+    void StartProgram();
+    void Restart(const Command& command);
+    void Reopen(const Command& command);
+    void SetAnswer(const Command& command);
+    void PutHistoryFile(const Command& command);
+    void PrintDataFiles(const Command& command);
+    // The folder the program keeps its data in (QStandardPaths::AppDataLocation).
+    QString DataFolder() const;
+
     const Script& script_;
     std::unique_ptr<TMainForm> main_;
     std::vector<Printed> transcript_;
@@ -147,6 +163,10 @@ private:
     QPalette systemPalette_;
     bool languageChanged_ = false;
     QTemporaryDir saved_; // where savegraph writes a relative FILE
+    std::unique_ptr<QTemporaryDir> ownData_;
+    QString dataHome_; // XDG_DATA_HOME while the script runs
+    // How the next question box is answered: "yes", "no", or empty for its first button.
+    QString answer_;
 };
 
 } // namespace runner

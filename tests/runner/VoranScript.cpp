@@ -2,7 +2,7 @@
 // vorantel-script: drives the real windows headlessly from a UI script and
 // prints what they show, so that window behaviour can be tested as data.
 //
-// Usage: vorantel-script [--check] FILE...
+// Usage: vorantel-script [--check] [--data DIR] FILE...
 //
 // README.md, section "UI scripts", describes the script language, every
 // command and what it prints, the transcript check and the exit status.
@@ -68,7 +68,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 }
 
 int Usage() {
-    WriteLine(stderr, QStringLiteral("usage: vorantel-script [--check] FILE..."));
+    WriteLine(stderr, QStringLiteral("usage: vorantel-script [--check] [--data DIR] FILE..."));
     return kExitError;
 }
 
@@ -89,10 +89,14 @@ int main(int argc, char* argv[]) {
 
     bool check = false;
     QStringList files;
+    QString dataFolder; // --data: every script's data there, kept; else each its own, empty
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    for (const QString& argument : arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
         if (argument == QLatin1String("--check")) {
             check = true;
+        } else if (argument == QLatin1String("--data") && i + 1 < arguments.size()) {
+            dataFolder = arguments[++i];
         } else if (argument.startsWith(QLatin1String("-"))) {
             return Usage();
         } else {
@@ -116,7 +120,7 @@ int main(int argc, char* argv[]) {
                 QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
                 QApplication::exec();
             }
-            runner::ScriptRun run(script);
+            runner::ScriptRun run(script, dataFolder);
             run.Run(app);
             restart = run.QuitRequested();
             errors = run.Errors();

@@ -10,7 +10,8 @@ board's board/working/graph lines) must equal what the runner prints for the
 same calculation. A case that leaves the board without an entry of its own
 is compared without the board (the runner's board still shows the case before).
 The oracle's own script of the cases, run by `vorantel --solve-script`, must
-print exactly the runner's transcript of it.
+print exactly the runner's transcript of it, and so must its script of the
+cases typed on the launcher's formula line.
 
   check_solve.py --vorantel PATH --runner PATH [--cases N] [--seed S] [--window NAME]
 Exits 1 on any difference, printing the case's inputs and both outputs.
@@ -25,6 +26,7 @@ import tempfile
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "oracle"))
 from driver import build_script  # noqa: E402
+from formulas import formula  # noqa: E402
 from windows import WINDOWS  # noqa: E402
 
 # The radio groups the oracle selects by item number.
@@ -107,23 +109,36 @@ def check_window(name, window, args, rng):
     if len(shown) != len(cases):
         print(f"{name}: the runner printed {len(shown)} cases of {len(cases)}")
         failed += 1
+    failed += same_transcripts(name, build_script(window, cases), args)
+    # The cases typed on the launcher's formula line: the launcher's Enter and
+    # the script's must fill, calculate and refuse alike.
+    formula_rng = random.Random(f"{args.seed}:{name}:formula")
+    typed = [(case, line) for case in cases if (line := formula(name, case, formula_rng)) is not None]
+    if typed:
+        script = build_script(window, [case for case, _ in typed], [line for _, line in typed])
+        failed += same_transcripts(name + " (formula line)", script, args)
+    print(f"{name}: {len(cases)} cases, {failed} differ")
+    return failed
+
+
+def same_transcripts(name, script, args):
+    """0 when --solve-script prints the runner's transcript of the script, else 1."""
     with tempfile.NamedTemporaryFile("w", suffix=".vsc", delete=False) as f:
-        f.write(build_script(window, cases))
+        f.write(script)
     try:
         transcripts = [subprocess.run(command + [f.name], capture_output=True, text=True,
                                       env=dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8")).stdout
                        for command in ([args.runner], [args.vorantel, "--solve-script"])]
     finally:
         os.unlink(f.name)
-    if transcripts[0] != transcripts[1]:
-        failed += 1
-        windows_lines, script_lines = (t.splitlines() for t in transcripts)
-        first = next((i for i, (a, b) in enumerate(zip(windows_lines, script_lines)) if a != b),
-                     min(len(windows_lines), len(script_lines)))
-        print(f"{name}: --solve-script differs from the runner at transcript line {first + 1}:\n"
-              f"  runner:  {windows_lines[first:first + 1]}\n  script:  {script_lines[first:first + 1]}")
-    print(f"{name}: {len(cases)} cases, {failed} differ")
-    return failed
+    if transcripts[0] == transcripts[1]:
+        return 0
+    windows_lines, script_lines = (t.splitlines() for t in transcripts)
+    first = next((i for i, (a, b) in enumerate(zip(windows_lines, script_lines)) if a != b),
+                 min(len(windows_lines), len(script_lines)))
+    print(f"{name}: --solve-script differs from the runner at transcript line {first + 1}:\n"
+          f"  runner:  {windows_lines[first:first + 1]}\n  script:  {script_lines[first:first + 1]}")
+    return 1
 
 
 def main():

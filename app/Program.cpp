@@ -11,6 +11,7 @@
 #include "WarmUp.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -49,7 +50,7 @@ int RunProgram(int argc, char* argv[], const std::function<void(QWidget*)>& befo
     qInstallMessageHandler(StartMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
-    ConfigureApplication(app);
+    ConfigureApplication(app, false);
     std::unique_ptr<TMainForm> main(CreateMainWindow());
     if (beforeShow) {
         beforeShow(main.get());
@@ -61,8 +62,11 @@ int RunProgram(int argc, char* argv[], const std::function<void(QWidget*)>& befo
     // of milliseconds, would run before the window system's first expose
     // reaches the window and hold back its first paint; the delay lets the
     // painted window be flushed and the window manager's frame paint too.
-    // The history file is read then too, before any calculation can be made.
+    // The history file is read then too, before any calculation can be made,
+    // and the toolkit's own texts (an edit field's menu, the standard
+    // dialogs' buttons) are installed, which nothing on the first paint shows.
     AfterFirstPaint(main.get(), [window = main.get()] {
+        InstallQtTranslation(QLocale::system());
         QTimer::singleShot(0, window, [window] { window->LoadHistory(); });
         QTimer::singleShot(kWarmUpDelayMs, window, [] {
             arith::WarmUp();

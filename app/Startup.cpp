@@ -24,7 +24,7 @@ constexpr char kQtTranslator[] = "QtTranslator";
 
 } // namespace
 
-void ConfigureApplication(QApplication& app) {
+void ConfigureApplication(QApplication& app, bool qtTexts) {
     // No display name: the window system would add it to every window title.
     QApplication::setApplicationName(QStringLiteral("Vorantel"));
     QIcon icon;
@@ -37,7 +37,9 @@ void ConfigureApplication(QApplication& app) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(GothicFont(12));
     QApplication::setOrganizationName(QStringLiteral("Vorantel")); // where QSettings keep the zoom
-    InstallQtTranslation(QLocale::system());
+    if (qtTexts) {
+        InstallQtTranslation(QLocale::system());
+    }
     app.setQuitOnLastWindowClosed(false); // only the main window's close ends the program
 }
 

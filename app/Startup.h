@@ -8,8 +8,10 @@ class QLocale;
 class TMainForm;
 
 // Title "Vorantel", the program's icon on every window, the style, the
-// standard font, and the toolkit's own texts in the system's language.
-void ConfigureApplication(QApplication& app);
+// standard font, and the toolkit's own texts in the system's language
+// (unless qtTexts is false: the program installs them after its first
+// paint, which shows none of them).
+void ConfigureApplication(QApplication& app, bool qtTexts = true);
 
 // Shows the toolkit's own texts (the menu of an edit field, the buttons of
 // standard dialogs) in the language of the locale, in place of any language

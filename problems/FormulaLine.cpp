@@ -34,6 +34,8 @@
 
 #include "Errors.h"
 #include "FormulaParser.h"
+#include "Messages.h"
+#include "Polynomial.h"
 
 #include <algorithm>
 #include <optional>
@@ -614,9 +616,38 @@ private:
     // The upper end of a sum: a number as written, or a polynomial in n.
     std::string UpperEnd(std::size_t& at) const {
         const std::size_t from = at;
-        const TFormulaPoly upper = Polynomial(at, {N});
-        return upper.IsConstant() ? ValueText(from, at, upper.ConstantTerm())
-                                  : PolynomialText(upper, N);
+        try {
+            const TFormulaPoly upper = Polynomial(at, {N});
+            return upper.IsConstant() ? ValueText(from, at, upper.ConstantTerm())
+                                      : PolynomialText(upper, N);
+        } catch (const TFailure& failure) {
+            if (failure.Message != arith::kDegreeFailureText) {
+                throw;
+            }
+            // The end's field takes a polynomial as written: one beyond the
+            // degree that the field reads as such ("n^11") is typed, for the
+            // window to refuse in its own words and on its board.
+            std::string text;
+            std::size_t end = from;
+            for (int depth = 0; At(end).Kind != TKind::End; ++end) {
+                const TToken& t = At(end);
+                if (t.IsSymbol(']') || t.IsSymbol(',') || (t.IsSymbol(')') && depth == 0)) {
+                    break;
+                }
+                depth += t.IsSymbol('(') ? 1 : t.IsSymbol(')') ? -1 : 0;
+                text += t.Superscript ? "^" : "";
+                text += t.Text;
+            }
+            try {
+                arith::TPolynomial p;
+                arith::ParsePolynomial(text, 'n', p);
+            } catch (const arith::DegreeError&) {
+                at = end;
+                return text;
+            } catch (const arith::CalcError&) {
+            }
+            throw;
+        }
     }
 
     // f(x) = …, then the mode: f'(a), the tangent at x = a, or the extrema.

@@ -321,6 +321,8 @@ TEST(FormulaLine, OutOfRangeReachesTheWindow) {
         {"(x^2+x+1)^7", "次数が10を超えるため計算できません"},
         {"(x+1)^1000000", "次数が10を超えるため計算できません"},
         {std::string("(x+1)^") + nines, "数値が大きすぎて計算できません"},
+        {"Σ[k=1,n^11] k", "次数が10を超えるため計算できません"},
+        {"sum(k, k, 1, 2n^12+1)", "次数が10を超えるため計算できません"},
     };
     for (const auto& row : rows) {
         const TFormulaReading reading = RecognizeFormula(row.Line);

@@ -19,14 +19,17 @@
 // field is left empty where the coefficient is zero (each coefficient
 // window reads an empty field as 0, as the x² field of x³-2x+1). A field
 // that holds a value rather than a coefficient (a right-hand side, a
-// limit, a coordinate, a ratio, the point a) gets "0" typed. Every number
-// is written reduced ("3/4", "-2"), decimals as the fractions they are,
-// except the whole numbers of nCr, nPr, n! and (f)^n, typed with the digits
-// as they stand; a number the window cannot take (more than 500 digits, a fraction
-// where it counts in integers) is typed all the same, so that the window
-// refuses it with its own message. Only what no field can hold is refused
-// here: a degree beyond the window's fields, with the window's caption and
-// the polynomial type's wording.
+// limit, a coordinate, a ratio, the point a) gets "0" typed. A coefficient
+// is written reduced ("3/4", "-2"), decimals as the fractions they are. A
+// value the window shows back as typed (the point a, the limits, the ends
+// of a sum, the coordinates and the ratio, a right-hand side), when the
+// line writes it as one plain number ("-18/12", "0.5"), keeps its digits
+// as written, and so do the whole numbers of nCr, nPr, n! and (f)^n. A
+// number the window cannot take (more than 500 digits, a fraction where it
+// counts in integers, a power beyond its degree) is typed all the same, so
+// that the window refuses it with its own message. Only what no field can
+// hold is refused here: a degree beyond the window's fields, with the
+// window's caption and the polynomial type's wording.
 #include "FormulaLine.h"
 
 #include "Errors.h"
@@ -53,7 +56,7 @@ constexpr const char* kFormsText =
     "２次方程式　x^2-5x+6=0\n"
     "高次方程式　x^3=2x-1\n"
     "連立方程式　x+y=3, x-y=1\n"
-    "3元1次方程式　x+y+z=6; x-y=0; 2x+z=5\n"
+    "3元1次方程式　x+y+z=6; x-y=1; x+z=4\n"
     "不定方程式　3x+5y=1 整数解\n"
     "順列・組合せ　10C3　10P3　5!\n"
     "定積分　∫[0,1] x^2 dx　int(x^2, 0, 1)\n"
@@ -130,6 +133,9 @@ void FillCoefficients(TFormulaProblem& problem, const std::string& prefix, int c
 struct TEquation {
     TFormulaPoly Difference;
     std::size_t LetterAt[kLetterCount] = {};
+    // The right-hand side field's text: -Difference's constant term, or the
+    // number as written where one side is that number alone.
+    std::string ConstantText;
 };
 
 class TFormulaReader {
@@ -277,6 +283,41 @@ private:
 
     TRational Constant(std::size_t& at) const { return Polynomial(at, {}).ConstantTerm(); }
 
+    // The text to type for tokens [from, to), which come to `value`: one
+    // plain number, signed or in brackets ("-18/12", "(0.5)"), with its
+    // digits as written, since the window shows such a field back as it
+    // stands; anything longer as the value it comes to.
+    std::string ValueText(std::size_t from, std::size_t to, const TRational& value) const {
+        if (to - from >= 3 && At(from).IsSymbol('(') && At(to - 1).IsSymbol(')')) {
+            ++from;
+            --to;
+        }
+        std::string text;
+        if (from < to && (At(from).IsSymbol('-') || At(from).IsSymbol('+'))) {
+            text = At(from).IsSymbol('-') ? "-" : "";
+            ++from;
+        }
+        const auto number = [this](std::size_t i) { return At(i).Kind == TKind::Number; };
+        if (to - from == 1 && number(from)) {
+            return text + At(from).Text;
+        }
+        // A field takes a decimal numerator but no decimal denominator.
+        if (to - from == 3 && number(from) && At(from + 1).IsSymbol('/') && number(from + 2) &&
+            At(from + 2).Text.find('.') == std::string::npos) {
+            text += At(from).Text;
+            text += '/';
+            return text + At(from + 2).Text;
+        }
+        return NumberText(value);
+    }
+
+    // A constant for a field the window shows back.
+    std::string ConstantField(std::size_t& at) const {
+        const std::size_t from = at;
+        const TRational value = Constant(at);
+        return ValueText(from, at, value);
+    }
+
     // One number with an optional sign, or a bracketed constant: a limit
     // written after "_" or "^", where anything longer would run on into the integrand.
     TRational Bound(std::size_t& at) const {
@@ -295,6 +336,12 @@ private:
         }
         const TRational value = NumberValue(At(at++));
         return negative ? -value : value;
+    }
+
+    std::string BoundField(std::size_t& at) const {
+        const std::size_t from = at;
+        const TRational value = Bound(at);
+        return ValueText(from, at, value);
     }
 
     // The statements: token ranges between top-level separators, empty ones dropped.
@@ -325,8 +372,11 @@ private:
     // An equation from tokens[at] on, ending at `end`.
     TEquation ReadEquation(std::size_t& at, std::size_t end,
                            std::initializer_list<int> letters) const {
+        const std::size_t leftFrom = at;
         TRead left = ReadPolynomial(tokens_, at);
+        const std::size_t leftTo = at;
         Expect(at, '=');
+        const std::size_t rightFrom = at;
         TRead right = ReadPolynomial(tokens_, at);
         if (at != end) {
             Unreadable(at);
@@ -340,6 +390,16 @@ private:
         Allow(equation.LetterAt, letters);
         const bool rightOnly = left.Value.IsConstant() && !right.Value.IsConstant();
         equation.Difference = rightOnly ? right.Value - left.Value : left.Value - right.Value;
+        // "x + y = 6/4": the side that is a number alone, the other without one.
+        const TRational& leftConstant = left.Value.ConstantTerm();
+        const TRational& rightConstant = right.Value.ConstantTerm();
+        if (rightOnly && rightConstant == TRational{}) {
+            equation.ConstantText = ValueText(leftFrom, leftTo, leftConstant);
+        } else if (!rightOnly && right.Value.IsConstant() && leftConstant == TRational{}) {
+            equation.ConstantText = ValueText(rightFrom, end, rightConstant);
+        } else {
+            equation.ConstantText = NumberText(-equation.Difference.ConstantTerm());
+        }
         return equation;
     }
 
@@ -397,7 +457,7 @@ private:
                 field += row;
                 problem.Fields[field] = CoefficientText(equation.Difference.Coefficient(letter, 1));
             }
-            problem.Fields["EditA" + row] = NumberText(-equation.Difference.ConstantTerm());
+            problem.Fields["EditA" + row] = equation.ConstantText;
         }
         return problem;
     }
@@ -464,14 +524,14 @@ private:
     TFormulaProblem Sekibun() const {
         std::size_t at = 1;
         TFormulaPoly f;
-        TRational lower;
-        TRational upper;
+        std::string lower;
+        std::string upper;
         if (At(0).IsSymbol('I')) {
             if (At(at).IsSymbol('[')) {
                 ++at;
-                lower = Constant(at);
+                lower = ConstantField(at);
                 Expect(at, ',');
-                upper = Constant(at);
+                upper = ConstantField(at);
                 Expect(at, ']');
             } else {
                 // ∫_a^b, or ∫ with the limits lowered and raised: ∫₀¹
@@ -480,9 +540,9 @@ private:
                 } else if (!At(at).Subscript) {
                     Unreadable(at);
                 }
-                lower = Bound(at);
+                lower = BoundField(at);
                 Expect(at, '^');
-                upper = Bound(at);
+                upper = BoundField(at);
             }
             f = Polynomial(at, {X});
             ExpectName(at, "d");
@@ -494,9 +554,9 @@ private:
             Expect(at, '(');
             f = Polynomial(at, {X});
             Expect(at, ',');
-            lower = Constant(at);
+            lower = ConstantField(at);
             Expect(at, ',');
-            upper = Constant(at);
+            upper = ConstantField(at);
             Expect(at, ')');
             ExpectEnd(at);
         }
@@ -504,8 +564,8 @@ private:
             throw DegreeAbove("定積分", 5);
         }
         TFormulaProblem problem = Window("TSekibunForm", "CalcButton", {});
-        problem.Fields["Jotan"] = NumberText(upper);
-        problem.Fields["Katan"] = NumberText(lower);
+        problem.Fields["Jotan"] = upper;
+        problem.Fields["Katan"] = lower;
         FillCoefficients(problem, "Edit", 6, f, X);
         return problem;
     }
@@ -513,8 +573,8 @@ private:
     TFormulaProblem Sigma() const {
         std::size_t at = 1;
         TFormulaPoly f;
-        TRational lower;
-        TFormulaPoly upper;
+        std::string lower;
+        std::string upper;
         const auto index = [this](std::size_t& i) {
             if (!At(i).Is(TKind::Letter, "k")) {
                 Unreadable(i);
@@ -525,9 +585,9 @@ private:
             Expect(at, '[');
             index(at);
             Expect(at, '=');
-            lower = Constant(at);
+            lower = ConstantField(at);
             Expect(at, ',');
-            upper = Polynomial(at, {N});
+            upper = UpperEnd(at);
             Expect(at, ']');
             f = Polynomial(at, {K});
             ExpectEnd(at);
@@ -537,9 +597,9 @@ private:
             Expect(at, ',');
             index(at);
             Expect(at, ',');
-            lower = Constant(at);
+            lower = ConstantField(at);
             Expect(at, ',');
-            upper = Polynomial(at, {N});
+            upper = UpperEnd(at);
             Expect(at, ')');
             ExpectEnd(at);
         }
@@ -547,10 +607,47 @@ private:
             throw DegreeAbove("∑", 3);
         }
         TFormulaProblem problem = Window("TSigmaForm", "CalcButton", {});
-        problem.Fields["kBeginEdit"] = NumberText(lower);
-        problem.Fields["kEndEdit"] = PolynomialText(upper, N);
+        problem.Fields["kBeginEdit"] = lower;
+        problem.Fields["kEndEdit"] = upper;
         FillCoefficients(problem, "Edit", 4, f, K);
         return problem;
+    }
+
+    // The upper end of a sum: a number as written, or a polynomial in n.
+    std::string UpperEnd(std::size_t& at) const {
+        const std::size_t from = at;
+        try {
+            const TFormulaPoly upper = Polynomial(at, {N});
+            return upper.IsConstant() ? ValueText(from, at, upper.ConstantTerm())
+                                      : PolynomialText(upper, N);
+        } catch (const TFailure& failure) {
+            if (failure.Message != arith::kDegreeFailureText) {
+                throw;
+            }
+            // The end's field takes a polynomial as written: one beyond the
+            // degree that the field reads as such ("n^11") is typed, for the
+            // window to refuse in its own words and on its board.
+            std::string text;
+            std::size_t end = from;
+            for (int depth = 0; At(end).Kind != TKind::End; ++end) {
+                const TToken& t = At(end);
+                if (t.IsSymbol(']') || t.IsSymbol(',') || (t.IsSymbol(')') && depth == 0)) {
+                    break;
+                }
+                depth += t.IsSymbol('(') ? 1 : t.IsSymbol(')') ? -1 : 0;
+                text += t.Superscript ? "^" : "";
+                text += t.Text;
+            }
+            try {
+                arith::TPolynomial p;
+                arith::ParsePolynomial(text, 'n', p);
+            } catch (const arith::DegreeError&) {
+                at = end;
+                return text;
+            } catch (const arith::CalcError&) {
+            }
+            throw;
+        }
     }
 
     // f(x) = …, then the mode: f'(a), the tangent at x = a, or the extrema.
@@ -571,7 +668,7 @@ private:
             ++at;
             Expect(at, '\'');
             Expect(at, '(');
-            a = NumberText(Constant(at));
+            a = ConstantField(at);
             Expect(at, ')');
         } else if (At(at).Is(TKind::Word, "接線") || At(at).Is(TKind::Name, "tangent")) {
             ++at;
@@ -581,7 +678,7 @@ private:
             }
             ++at;
             Expect(at, '=');
-            a = NumberText(Constant(at));
+            a = ConstantField(at);
         } else if (At(at).Is(TKind::Word, "極値")) {
             ++at;
             radio = "RadioKyokuchi";
@@ -604,20 +701,23 @@ private:
     // a negative ratio is refused at the ratio, as is naming both.
     TFormulaProblem Naibun(const std::vector<TToken>& words) const {
         std::size_t at = 0;
-        TRational point[4];
+        std::string point[4];
         for (int i = 0; i < 2; ++i) {
             ExpectName(at, i == 0 ? "A" : "B");
             Expect(at, '(');
-            point[2 * i] = Constant(at);
+            point[2 * i] = ConstantField(at);
             Expect(at, ',');
-            point[2 * i + 1] = Constant(at);
+            point[2 * i + 1] = ConstantField(at);
             Expect(at, ')');
             SkipSeparator(at);
         }
         const std::size_t ratioAt = at;
         const TRational m = Constant(at);
+        const std::string mText = ValueText(ratioAt, at, m);
         Expect(at, ':');
+        const std::size_t nAt = at;
         const TRational n = Constant(at);
+        const std::string nText = ValueText(nAt, at, n);
         ExpectEnd(at);
         const bool signs = arith::Negative(m) || arith::Negative(n);
         if (words.size() > 1) {
@@ -631,10 +731,11 @@ private:
         TFormulaProblem problem = Window("TNaibunForm", "CalcButton", {});
         const char* fields[4] = {"EditX1", "EditY1", "EditX2", "EditY2"};
         for (int i = 0; i < 4; ++i) {
-            problem.Fields[fields[i]] = NumberText(point[i]);
+            problem.Fields[fields[i]] = point[i];
         }
-        problem.Fields["EditM"] = NumberText(arith::Negative(m) ? -m : m);
-        problem.Fields["EditN"] = NumberText(arith::Negative(n) ? -n : n);
+        // The parts' sizes: a negative part's text without its sign.
+        problem.Fields["EditM"] = arith::Negative(m) ? mText.substr(1) : mText;
+        problem.Fields["EditN"] = arith::Negative(n) ? nText.substr(1) : nText;
         problem.Checked = {external ? "RadioGaibun" : "RadioNaibun"};
         return problem;
     }
@@ -700,18 +801,9 @@ private:
             if (n.Text.find('.') != std::string::npos) {
                 Unreadable(exponentAt);
             }
-            const TFormulaPoly f = inside(0, *close);
-            if (f.Degree(X) > 5) {
-                throw DegreeAbove("整式の四則演算", 5);
-            }
-            // The power's degree beyond the polynomial type: refused before
-            // the window would form it (the exponent may have any size).
-            const arith::TInteger power = arith::TInteger::FromDigits(n.Text);
-            if (!f.IsConstant() && (power > arith::TInteger(arith::kMaxDegree) ||
-                                    power.ToLong() * f.Degree(X) > arith::kMaxDegree)) {
-                throw TFailure{0, arith::kDegreeFailureText};
-            }
-            TFormulaProblem problem = Enzan("PowerSButton", f, TFormulaPoly{});
+            // The exponent is typed as written, of any size: a power beyond
+            // the window's degree or digits is the window's to refuse.
+            TFormulaProblem problem = Enzan("PowerSButton", inside(0, *close), TFormulaPoly{});
             problem.Fields["EditG0"] = n.Text;
             return problem;
         }

@@ -116,6 +116,8 @@ def product(coeffs, rng):
     content, factors = p.factor_list()
     if sum(m for _, m in factors) < 2 or any(f.degree() > 2 for f, _ in factors):
         return None
+    if content == 1 and len(factors) == 1:
+        return None  # (x+2)^3 alone is a power to work out, not a polynomial to factorise
     parts = []
     for f, m in factors:
         inner = polynomial(list(reversed(f.all_coeffs())), rng)
@@ -178,9 +180,10 @@ def linear_system(unknowns):
         if any(all(row[j] == 0 for row in rows) for j in range(count)):
             return None  # an unknown no equation names
         lines = []
-        for row in rows:
+        for i, row in enumerate(rows, 1):
             terms = [term(c, u, 1, rng) for c, u in zip(row, unknowns) if c != 0]
-            lines.append(f"{join(terms, rng)} = {number(row[-1])}")
+            # the right-hand side as typed: the window shows it back so
+            lines.append(f"{join(terms, rng)} = {typed(case[f'EditA{i}'])}")
         return finish(rng.choice([", ", "; ", ",", ";"]).join(lines), rng)
 
     return write

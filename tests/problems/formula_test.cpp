@@ -8,6 +8,7 @@
 #include "InsuuProblem.h"
 #include "JunretuProblem.h"
 #include "KojiProblem.h"
+#include "Messages.h"
 #include "NaibunProblem.h"
 #include "NijiProblem.h"
 #include "Renritu3Problem.h"
@@ -156,6 +157,22 @@ const TFormRow kForms[] = {
     {"gcd(x^2-1, x^2+x)", "TEnzanForm", "GcdSButton", "", "EditF2=1 EditF0=-1 EditG2=1 EditG1=1"},
     {"lcm(x-1, (x+1)(x-1))", "TEnzanForm", "LcmSButton", "",
      "EditF1=1 EditF0=-1 EditG2=1 EditG0=-1"},
+    // Fields the window shows back keep a plain number's digits as written;
+    // a value worked out from several terms is written reduced.
+    {"f(x)=x^2, f'(-18/12)", "TBibunForm", "CalcButton", "RadioKeisuu", "Edit2=1 EditX=-18/12"},
+    {"f(x)=x^2, 接線 x=(0.50)", "TBibunForm", "CalcButton", "RadioSessen", "Edit2=1 EditX=0.50"},
+    {"∫[2/4, 1-3/2] x dx", "TSekibunForm", "CalcButton", "", "Katan=2/4 Jotan=-1/2 Edit1=1"},
+    {"∫_-06^(4/2) x dx", "TSekibunForm", "CalcButton", "", "Katan=-06 Jotan=4/2 Edit1=1"},
+    {"sum(k, k, 2/2, 10/5)", "TSigmaForm", "CalcButton", "",
+     "kBeginEdit=2/2 kEndEdit=10/5 Edit1=1"},
+    {"A(2/4,-0.5), B(3,1.5/3), -6/3:1", "TNaibunForm", "CalcButton", "RadioGaibun",
+     "EditX1=2/4 EditY1=-0.5 EditX2=3 EditY2=1.5/3 EditM=6/3 EditN=1"},
+    {"x+y=6/4, 2/2 = x-y", "TRenrituForm", "CalcButton", "",
+     "EditX1=1 EditY1=1 EditA1=6/4 EditX2=1 EditY2=-1 EditA2=2/2"},
+    {"x+y+1=6/4, x-y=3/1-1", "TRenrituForm", "CalcButton", "",
+     "EditX1=1 EditY1=1 EditA1=1/2 EditX2=1 EditY2=-1 EditA2=2"},
+    // A power beyond the window's degree is still the window's to refuse.
+    {"(x+1)^11", "TEnzanForm", "PowerSButton", "", "EditF1=1 EditF0=1 EditG0=11"},
 };
 
 TEST(FormulaLine, EveryFormFillsItsWindow) {
@@ -215,8 +232,6 @@ const TRefusalRow kRefusals[] = {
     {"x^5=1", 0, "高次方程式: 次数が4を超えるため計算できません"},
     {"∫[0,1] x^6 dx", 0, "定積分: 次数が5を超えるため計算できません"},
     {"Σ[k=1,n] k^4", 0, "∑: 次数が3を超えるため計算できません"},
-    {"(x+1)^11", 0, "次数が10を超えるため計算できません"},
-    {"(x+1)^1000000", 0, "次数が10を超えるため計算できません"},
     {"(x+1)^1000000=0", 0, "次数が10を超えるため計算できません"},
     {"2^100000", 0, "数値が大きすぎて計算できません"},
 };
@@ -293,20 +308,70 @@ TEST(FormulaLine, WindowAnswersAsByHand) {
     }
 }
 
-// A number beyond the fields' 500 digits is typed all the same, and the
-// window refuses it with its own message.
-TEST(FormulaLine, LongNumbersReachTheWindow) {
-    const std::string n(501, '9');
-    const std::string line = std::string("x^2=") + n;
-    const TFormulaReading reading = RecognizeFormula(line);
-    const auto* problem = std::get_if<TFormulaProblem>(&reading);
-    ASSERT_NE(problem, nullptr);
-    EXPECT_EQ(problem->Fields.at("Edit0"), std::string("-") + n);
-    const TWindowResult result =
-        Answer(problem->Window, problem->Command, problem->Fields, problem->Checked);
-    ASSERT_TRUE(result.Stopped);
-    ASSERT_FALSE(result.Messages.empty());
-    EXPECT_EQ(result.Messages.front().Text, "数値が大きすぎて計算できません");
+// A problem the fields can hold but the window cannot calculate (a number
+// beyond 500 digits, a power beyond its degree) is typed all the same, and
+// the window refuses it with its own message.
+TEST(FormulaLine, OutOfRangeReachesTheWindow) {
+    const std::string nines(501, '9');
+    const struct {
+        std::string Line;
+        const char* Message;
+    } rows[] = {
+        {std::string("x^2=") + nines, "数値が大きすぎて計算できません"},
+        {"(x^2+x+1)^7", "次数が10を超えるため計算できません"},
+        {"(x+1)^1000000", "次数が10を超えるため計算できません"},
+        {std::string("(x+1)^") + nines, "数値が大きすぎて計算できません"},
+        {"Σ[k=1,n^11] k", "次数が10を超えるため計算できません"},
+        {"sum(k, k, 1, 2n^12+1)", "次数が10を超えるため計算できません"},
+    };
+    for (const auto& row : rows) {
+        const TFormulaReading reading = RecognizeFormula(row.Line);
+        const auto* problem = std::get_if<TFormulaProblem>(&reading);
+        ASSERT_NE(problem, nullptr) << row.Line;
+        const TWindowResult result =
+            Answer(problem->Window, problem->Command, problem->Fields, problem->Checked);
+        EXPECT_TRUE(result.Stopped) << row.Line;
+        ASSERT_FALSE(result.Messages.empty()) << row.Line;
+        EXPECT_EQ(result.Messages.front().Text, row.Message) << row.Line;
+    }
+}
+
+// Every example the refusal lists is a line the window answers, without a
+// message and with a solution: "読める形（例）:", then one window a line, its examples after
+// full-width spaces (a mode word in brackets goes with the example before).
+TEST(FormulaLine, ListedExamplesAreAnswered) {
+    const std::string message = std::get<TFormulaRefusal>(RecognizeFormula("")).Message;
+    std::istringstream lines(message.substr(message.find("読める形")));
+    std::string line;
+    std::getline(lines, line);
+    const std::string space = "\u3000";
+    int examples = 0;
+    while (std::getline(lines, line)) {
+        std::size_t at = line.find(space);
+        while (at != std::string::npos) {
+            const std::size_t from = at + space.size();
+            at = line.find(space, from);
+            const std::string example = line.substr(from, at == std::string::npos ? at : at - from);
+            if (example.rfind("（", 0) == 0) {
+                continue;
+            }
+            ++examples;
+            const TFormulaReading reading = RecognizeFormula(example);
+            const auto* problem = std::get_if<TFormulaProblem>(&reading);
+            ASSERT_NE(problem, nullptr) << example;
+            const TWindowResult result =
+                Answer(problem->Window, problem->Command, problem->Fields, problem->Checked);
+            EXPECT_FALSE(result.Stopped) << example;
+            EXPECT_TRUE(result.Messages.empty()) << example << ": " << result.Messages.front().Text;
+            for (const auto& field : result.Fields) {
+                for (const char* none :
+                     {arith::kNoSolutionText, arith::kIndeterminateText, arith::kNoRealRootText}) {
+                    EXPECT_NE(field.Text, none) << example;
+                }
+            }
+        }
+    }
+    EXPECT_GE(examples, 18);
 }
 
 // Lines built to take long are refused at once.

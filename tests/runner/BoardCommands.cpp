@@ -33,6 +33,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextDocumentFragment>
 
 #include <algorithm>
@@ -401,13 +402,26 @@ bool Through(QPointF a, QPointF b, const QRectF& box) {
 
 } // namespace
 
+namespace {
+
+// Lets the chart finish laying itself out: its layout requests and the
+// scene's updates are posted events and timers, which a loaded machine may
+// not have run after a single pass of the event loop.
+void SettleChart() {
+    for (int pass = 0; pass < 3; ++pass) {
+        QApplication::processEvents();
+        QTest::qWait(10);
+    }
+}
+
+} // namespace
+
 void ScriptRun::PrintGraphLabels(const Command& /*command*/) {
     const auto* view = main_->findChild<QChartView*>(QStringLiteral("GraphChart"));
     if (view == nullptr || !view->isVisible() || view->chart() == nullptr) {
         return Print(QStringLiteral("graphlabels none"));
     }
-    QApplication::processEvents(); // the chart is laid out, its axis names moved
-    QApplication::processEvents();
+    SettleChart(); // the chart is laid out, its axis names moved
     QChart* chart = view->chart();
     std::vector<std::vector<QPointF>> lines;
     for (QAbstractSeries* series : chart->series()) {
@@ -495,8 +509,7 @@ void ScriptRun::PrintGraphTicks(const Command& /*command*/) {
     if (view == nullptr || !view->isVisible() || view->chart() == nullptr) {
         return Print(QStringLiteral("graphticks none"));
     }
-    QApplication::processEvents(); // the chart is laid out, its labels moved
-    QApplication::processEvents();
+    SettleChart(); // the chart is laid out, its labels moved
     QStringList titles;
     for (QAbstractAxis* axis : view->chart()->axes()) {
         titles << axis->titleText();
@@ -526,8 +539,7 @@ void ScriptRun::PrintGraphRoom(const Command& /*command*/) {
     if (view == nullptr || !view->isVisible() || view->chart() == nullptr) {
         return Print(QStringLiteral("graphroom none"));
     }
-    QApplication::processEvents(); // the chart is laid out, its labels placed
-    QApplication::processEvents();
+    SettleChart(); // the chart is laid out, its labels placed
     const QChart* chart = view->chart();
     QStringList titles;
     for (QAbstractAxis* axis : chart->axes()) {

@@ -31,7 +31,7 @@ if command -v ccache >/dev/null; then
 fi
 
 # The executables the tests of each kind run.
-quick_targets=(arith_tests app_tests mathview_tests board-latex problems_tests history_tests vorantel-script vorantel)
+quick_targets=(arith_tests lazy_flint_tests app_tests mathview_tests board-latex problems_tests history_tests vorantel-script vorantel)
 desktop_targets=(vorantel vorantel-late-frame)
 
 configure() {

@@ -33,7 +33,10 @@ void StartMessages(QtMsgType type, const QMessageLogContext& context, const QStr
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
 }
 
-constexpr int kWarmUpDelayMs = 100;
+// The fields' text layout is warmed up after the window and its frame have
+// been painted and flushed, so that the first tool window opens as quickly
+// as later ones.
+constexpr int kFieldTextDelayMs = 100;
 
 } // namespace
 
@@ -50,28 +53,27 @@ int RunProgram(int argc, char* argv[], const std::function<void(QWidget*)>& befo
     qInstallMessageHandler(StartMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
-    ConfigureApplication(app, false);
-    std::unique_ptr<TMainForm> main(CreateMainWindow());
+    // The window icon and the style's icons are the only images start-up reads.
+    std::unique_ptr<TMainForm> main;
+    WithoutImagePlugins([&app, &main] {
+        ConfigureApplication(app, false);
+        main.reset(CreateMainWindow());
+    });
     if (beforeShow) {
         beforeShow(main.get());
     }
+    // The number library's first-use work waits for the user's first step
+    // towards an answer, so that a launcher left idle stays small.
+    main->WarmUpBeforeFirstAnswer([] { arith::WarmUp(); });
     main->show();
-    // Once the window has been painted, the number library does its first-use
-    // work, so that the user's first answer comes as fast as every later one.
-    // Started any earlier (a zero timer after show()), the warm-up, some tens
-    // of milliseconds, would run before the window system's first expose
-    // reaches the window and hold back its first paint; the delay lets the
-    // painted window be flushed and the window manager's frame paint too.
-    // The history file is read then too, before any calculation can be made,
-    // and the toolkit's own texts (an edit field's menu, the standard
-    // dialogs' buttons) are installed, which nothing on the first paint shows.
+    // The history file is read after the first paint, before any calculation
+    // can be made, and the toolkit's own texts (an edit field's menu, the
+    // standard dialogs' buttons) are installed then, which nothing on the
+    // first paint shows.
     AfterFirstPaint(main.get(), [window = main.get()] {
         InstallQtTranslation(QLocale::system());
         QTimer::singleShot(0, window, [window] { window->LoadHistory(); });
-        QTimer::singleShot(kWarmUpDelayMs, window, [] {
-            arith::WarmUp();
-            WarmUpFieldText();
-        });
+        QTimer::singleShot(kFieldTextDelayMs, window, [] { WarmUpFieldText(); });
     });
     return QApplication::exec();
 }

@@ -43,6 +43,13 @@ void ConfigureApplication(QApplication& app, bool qtTexts) {
     app.setQuitOnLastWindowClosed(false); // only the main window's close ends the program
 }
 
+void WithoutImagePlugins(const std::function<void()>& work) {
+    const QStringList pluginFolders = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
+    work();
+    QCoreApplication::setLibraryPaths(pluginFolders);
+}
+
 bool InstallQtTranslation(const QLocale& locale) {
     QCoreApplication* app = QCoreApplication::instance();
     for (auto* old : app->findChildren<QTranslator*>(QLatin1String(kQtTranslator),

@@ -2,6 +2,8 @@
 // Program start, shared by the program and the UI-script runner.
 #pragma once
 
+#include <functional>
+
 class QApplication;
 class QWidget;
 class QLocale;
@@ -18,6 +20,13 @@ void ConfigureApplication(QApplication& app, bool qtTexts = true);
 // installed before, as far as the system holds the toolkit's translation
 // for it; returns whether it does. Otherwise they stay English.
 bool InstallQtTranslation(const QLocale& locale);
+
+// Runs work that reads only PNG images (icons) without the toolkit's image
+// format plugins: reading any image first asks every plugin whether it
+// would read it instead, loading them all, which start-up need not pay for.
+// The plugins are found again for the images read afterwards. Runs once,
+// before any image has been read: the toolkit never forgets a plugin found.
+void WithoutImagePlugins(const std::function<void()>& work);
 
 // The program's start: creates the main window, hidden, at the zoom
 // remembered from the last run. Each tool window and the version dialog is

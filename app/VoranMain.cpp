@@ -28,6 +28,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <utility>
 #include <variant>
 
 namespace {
@@ -38,6 +39,8 @@ constexpr QSize kClient(374, 179);
 constexpr int kTopGap = 25; // from the top of the screen's free area to the window's top
 // How long a window manager may take to frame a window just shown.
 constexpr int kFramedMs = 300;
+// Lets a window just opened be painted and framed before the warm-up runs.
+constexpr int kWarmUpDelayMs = 100;
 
 QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption,
                              QRect geometry) {
@@ -151,6 +154,7 @@ void TMainForm::BuildFormulaBar() {
     addToolBar(Qt::TopToolBarArea, bar);
     formulaBar_ = bar;
     connect(formulaEdit_, &TFormulaEdit::Entered, this, &TMainForm::EnterFormula);
+    connect(formulaEdit_, &QLineEdit::textEdited, this, [this] { StartWarmUp(0); });
     // The line has the keyboard when the program starts.
     setFocusProxy(formulaEdit_);
     formulaEdit_->setFocus();
@@ -422,6 +426,18 @@ void TMainForm::ShowChild(const char* className) {
         BoardGivesWay();
         // Again once the window manager has framed and placed the new window.
         QTimer::singleShot(kFramedMs, this, &TMainForm::BoardGivesWay);
+        // Once the new window has been painted, before the user has typed.
+        StartWarmUp(kWarmUpDelayMs);
+    }
+}
+
+void TMainForm::WarmUpBeforeFirstAnswer(std::function<void()> warmUp) {
+    warmUp_ = std::move(warmUp);
+}
+
+void TMainForm::StartWarmUp(int delayMs) {
+    if (warmUp_) {
+        QTimer::singleShot(delayMs, this, std::exchange(warmUp_, nullptr));
     }
 }
 

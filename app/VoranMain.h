@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QMenu;
 class QScreen;
 class TBoardHistory;
@@ -37,6 +39,10 @@ public:
     // 入力に戻す: opens the window of history entry `index` as its button
     // would, with the entry's input in it and the answers cleared.
     void Reopen(int index);
+    // Work that makes the first answer as quick as every later one, done
+    // once, shortly after the user first opens a tool window or types on the
+    // formula line: an idle launcher never pays for it.
+    void WarmUpBeforeFirstAnswer(std::function<void()> warmUp);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -74,11 +80,14 @@ private:
     // The launcher centred again, the tool windows below it and the board
     // out of their way, at the zoom just set.
     void PlaceAfterZoom();
+    // Runs the warm-up, if it has not run yet, after the given delay.
+    void StartWarmUp(int delayMs);
 
     TBoardHistory* history_;
     QToolBar* formulaBar_ = nullptr;
     TFormulaEdit* formulaEdit_ = nullptr;
     bool placed_ = false;
     bool framed_ = false;
-    QSize zoomedSize_; // the size a zoom asked for, until the launcher has it
+    QSize zoomedSize_;             // the size a zoom asked for, until the launcher has it
+    std::function<void()> warmUp_; // empty once started
 };

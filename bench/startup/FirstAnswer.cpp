@@ -19,8 +19,12 @@
 namespace {
 
 constexpr char kVariable[] = "VORANTEL_FIRST_ANSWER";
-// Past the number library's warm-up, which starts 100 ms after the first paint.
+// From the first paint to the click on the window's button.
 constexpr int kClickDelayMs = 400;
+// From opening the window to its calculate button: the user reads the window
+// and types, and the number library's warm-up, which starts 100 ms after a
+// tool window opens, is done by then.
+constexpr int kTypingDelayMs = 400;
 
 template <typename T> T* Find(const QWidget* root, const QString& name) {
     T* found = root->findChild<T*>(name);
@@ -42,10 +46,7 @@ QWidget* WindowWith(const QWidget* main, const QString& name) {
     std::exit(2);
 }
 
-void Run(QWidget* main, const QStringList& script) {
-    const std::int64_t openStart = MonotonicNs();
-    Find<QAbstractButton>(main, script[0])->click();
-    const std::int64_t openNs = MonotonicNs() - openStart;
+void Calculate(QWidget* main, const QStringList& script, std::int64_t openNs) {
     QWidget* window = WindowWith(main, script[1]);
     for (const QString& item : script.mid(3)) {
         const qsizetype equals = item.indexOf(QLatin1Char('='));
@@ -83,6 +84,14 @@ void Run(QWidget* main, const QStringList& script) {
         std::fflush(stdout);
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     });
+}
+
+void Run(QWidget* main, const QStringList& script) {
+    const std::int64_t openStart = MonotonicNs();
+    Find<QAbstractButton>(main, script[0])->click();
+    const std::int64_t openNs = MonotonicNs() - openStart;
+    QTimer::singleShot(kTypingDelayMs, main,
+                       [main, script, openNs] { Calculate(main, script, openNs); });
 }
 
 } // namespace

@@ -4,7 +4,8 @@
 
 Under Xvfb with openbox, starts the program once per run and window, with
 VORANTEL_FIRST_ANSWER set (bench/startup/FirstAnswer.h): 0.4 s after its first paint
-the program opens the window from the launcher, fills in an input, clicks
+the program opens the window from the launcher, 0.4 s later (the user
+reading the window and typing) fills in an input, clicks
 its calculate button, and clicks it once more. Two inputs per window: a
 textbook one (x^2 + x + 1 = 0 and the like) and the window's slowest input
 of bench/window_cases.cpp. Prints per window and input the median, minimum
@@ -106,11 +107,14 @@ def main():
     desktop = Desktop("1280x1024")
     rows = []
     try:
-        with tempfile.TemporaryDirectory() as config:
+        with tempfile.TemporaryDirectory() as config, tempfile.TemporaryDirectory() as data:
             env = {key: value for key, value in os.environ.items()
                    if not key.startswith(("QT_", "LC_"))}
             env.update(DISPLAY=desktop.display, QT_QPA_PLATFORM="xcb", LANG="ja_JP.UTF-8",
-                       XDG_CONFIG_HOME=config)
+                       XDG_CONFIG_HOME=config, XDG_DATA_HOME=data)
+            library = pathlib.Path(args.build) / "lib/vorantel/libvorantel_graph.so"
+            if library.exists():
+                env["VORANTEL_GRAPH_LIBRARY"] = str(library)
             for inputs, cases in (("textbook", TEXTBOOK), ("slowest", SLOWEST)):
                 for window, script in cases.items():
                     runs = [run_once(program, env, script) for _ in range(args.runs)]

@@ -170,12 +170,14 @@ def main():
     desktop = Desktop(args.screen)
     results = {name: [] for name in programs}
     try:
-        with tempfile.TemporaryDirectory() as config:
-            # A fresh settings folder: no remembered zoom, the same for every run.
+        with tempfile.TemporaryDirectory() as config, tempfile.TemporaryDirectory() as data:
+            # Fresh settings and data folders: no remembered zoom and an empty
+            # history, the same for every run, as after installing.
             env = {key: value for key, value in os.environ.items()
                    if not key.startswith(("QT_", "LC_"))}
             env.update(DISPLAY=desktop.display, QT_QPA_PLATFORM="xcb", LANG=args.lang,
-                       XDG_CONFIG_HOME=config, VORANTEL_FIRST_PAINT=str(args.settle_ms))
+                       XDG_CONFIG_HOME=config, XDG_DATA_HOME=data,
+                       VORANTEL_FIRST_PAINT=str(args.settle_ms))
             library = build / "lib/vorantel/libvorantel_graph.so"
             if library.exists():
                 env["VORANTEL_GRAPH_LIBRARY"] = str(library)

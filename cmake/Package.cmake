@@ -23,11 +23,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links are found by dpkg-shlibdeps; what it loads
-# at run time is named here: the platform plugins that open its windows, the
-# SVG icon engine that draws its icon, and the fonts its layout is made for.
+# at run time is named here: FLINT where it is loaded on the first
+# calculation, the platform plugins that open its windows, the SVG icon
+# engine that draws its icon, and the fonts its layout is made for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, libqt6svg6, fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-texgyre")
+if(VORANTEL_FLINT_PACKAGE)
+    string(PREPEND CPACK_DEBIAN_PACKAGE_DEPENDS "${VORANTEL_FLINT_PACKAGE}, ")
+endif()
 # Qt's own texts (a field's right-click menu) in the system's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 

@@ -129,15 +129,14 @@ public:
         QString why;
         if (LoadGraphPart(&why) == nullptr) {
             const QFont font = GothicFont(kLabelPixels);
-            const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+            constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
             const QRectF box = QFontMetricsF(font).boundingRect(
                 QRectF(0, 0, width_ - kIndent, kGraphHeight), flags, why);
-            Add(box.height(), gap, false,
-                [font, flags, box, why](QPainter& painter, const QPointF& at) {
-                    painter.setPen(QColor(90, 90, 90));
-                    painter.setFont(font);
-                    painter.drawText(box.translated(at + QPointF(kIndent, 0)), flags, why);
-                });
+            Add(box.height(), gap, false, [font, box, why](QPainter& painter, const QPointF& at) {
+                painter.setPen(QColor(90, 90, 90));
+                painter.setFont(font);
+                painter.drawText(box.translated(at + QPointF(kIndent, 0)), flags, why);
+            });
             return;
         }
         const QSizeF size(width, kGraphHeight);

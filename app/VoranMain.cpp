@@ -28,6 +28,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <string>
 #include <utility>
 #include <variant>
 
@@ -252,19 +253,9 @@ void TMainForm::BuildViewMenu() {
 }
 
 void TMainForm::AddHandoutEntries(QMenu* goMenu) {
-    const struct {
-        const char* Name;
-        const char* Caption;
-        QKeySequence Key;
-        void (TAnswerBoard::*Take)();
-    } entries[] = {
-        {"GoPrintMenu", "印刷(&P)...", QKeySequence::Print, &TAnswerBoard::PrintHandout},
-        {"GoSavePdfMenu", "PDF に保存(&D)...", QKeySequence(), &TAnswerBoard::SaveHandoutPdf},
-        {"GoExportLatexMenu", "エクスポート (LaTeX)(&E)...", QKeySequence(),
-         &TAnswerBoard::ExportLatex},
-    };
-    for (const auto& entry : entries) {
-        QAction* action = MakeEntry(goMenu, entry.Name, QString::fromUtf8(entry.Caption));
+    for (const TAnswerBoard::THandoutCommand& entry : TAnswerBoard::HandoutCommands()) {
+        QAction* action = MakeEntry(goMenu, (std::string("Go") + entry.Name).c_str(),
+                                    QString::fromUtf8(entry.Caption));
         action->setShortcut(entry.Key);
         // The board takes what it shows or what is chosen in its history; one
         // not opened yet is made, hidden, and takes the newest calculation.

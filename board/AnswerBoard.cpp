@@ -278,18 +278,7 @@ TAnswerBoard::TAnswerBoard(QWidget* main, TBoardHistory& history)
         action->setEnabled(false); // until an entry with a graph is shown
     }
 
-    const struct {
-        const char* Name;
-        const char* Caption;
-        QKeySequence Key;
-        void (TAnswerBoard::*Take)();
-    } handouts[] = {
-        {"PrintMenu", "印刷(&P)...", QKeySequence::Print, &TAnswerBoard::PrintHandout},
-        {"SavePdfMenu", "PDF に保存(&D)...", QKeySequence(), &TAnswerBoard::SaveHandoutPdf},
-        {"ExportLatexMenu", "エクスポート (LaTeX)(&E)...", QKeySequence(),
-         &TAnswerBoard::ExportLatex},
-    };
-    for (const auto& handout : handouts) {
+    for (const THandoutCommand& handout : HandoutCommands()) {
         auto* action = new QAction(QString::fromUtf8(handout.Caption), this);
         action->setObjectName(QString::fromLatin1(handout.Name));
         action->setShortcut(handout.Key);
@@ -581,6 +570,16 @@ std::vector<const TBoardEntry*> TAnswerBoard::Chosen() const {
         chosen.push_back(shown);
     }
     return chosen;
+}
+
+std::span<const TAnswerBoard::THandoutCommand> TAnswerBoard::HandoutCommands() {
+    static const THandoutCommand commands[] = {
+        {"PrintMenu", "印刷(&P)...", QKeySequence::Print, &TAnswerBoard::PrintHandout},
+        {"SavePdfMenu", "PDF に保存(&D)...", QKeySequence(), &TAnswerBoard::SaveHandoutPdf},
+        {"ExportLatexMenu", "エクスポート (LaTeX)(&E)...", QKeySequence(),
+         &TAnswerBoard::ExportLatex},
+    };
+    return commands;
 }
 
 void TAnswerBoard::PrintHandout() {

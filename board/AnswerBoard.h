@@ -9,10 +9,12 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QKeySequence>
 #include <QObject>
 #include <QWidget>
 
 #include <memory>
+#include <span>
 #include <vector>
 
 class QAction;
@@ -116,6 +118,14 @@ public:
     void SaveHandoutPdf();
     // Writes the chosen entries as one LaTeX document, asking for the file's name.
     void ExportLatex();
+    // The three above as menu entries, for the board's menu and the launcher's.
+    struct THandoutCommand {
+        const char* Name; // the board's action; the launcher's is "Go" + Name
+        const char* Caption;
+        QKeySequence Key;
+        void (TAnswerBoard::*Take)();
+    };
+    static std::span<const THandoutCommand> HandoutCommands();
 
     // Where the board goes the first time: beside the launcher and the tool
     // windows, on the launcher's screen, where they leave room; later it
